@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace qv::cli {
+
+/// Output of a subcommand; tests point these at buffers.
+struct Streams
+{
+    QTextStream &out;
+    QTextStream &err;
+};
+
+/// One subcommand: its arguments (after the command name) in, exit code out.
+using CommandFn = int (*)(const QStringList &args, Streams &io);
+
+} // namespace qv::cli

@@ -1,0 +1,59 @@
+#include "cli/CliCommand.h"
+
+#include "base/UtilsUnit.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    const char *usage;
+    qv::cli::CommandFn run;
+};
+
+// Subcommands, one function each.
+constexpr Command kCommands[] = {
+    {nullptr, nullptr, nullptr},
+};
+
+int usage(QTextStream &err)
+{
+    err << "Aufruf: quellvantar-cli --version\n";
+    for (const Command &c : kCommands) {
+        if (c.name)
+            err << "       quellvantar-cli " << c.usage << '\n';
+    }
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usage(err);
+    const QString name = args.takeFirst();
+    if (name == u"--version" || name == u"-v") {
+        out << "quellvantar-cli " << VersionsText() << '\n';
+        return 0;
+    }
+    qv::cli::Streams io{out, err};
+    for (const Command &c : kCommands) {
+        if (c.name && name == QLatin1String(c.name))
+            return c.run(args, io);
+    }
+    err << "Unbekannter Befehl: " << name << '\n';
+    return usage(err);
+}

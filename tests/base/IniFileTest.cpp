@@ -1,0 +1,103 @@
+#include "base/IniFile.h"
+
+#include "support/TempProgramFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+
+TEST(IniFile, ReadsCaseInsensitiveTrimmedWithDefaults)
+{
+    test::TempProgramFolder dir;
+    const QString path = dir.write(QStringLiteral("QuellvantarIni.ini"),
+                                   "; Kommentar\r\n[Init]\r\n  ModusIndex = 2 \r\nEinschubrichtung=Oben\r\n"
+                                   "Help=false\r\nFlag=1\r\nText= Stra\xdf" "e \r\nkaputt ohne Gleich\r\n"
+                                   "Zahl=abc\r\nHex=$1F\r\n[Leer]\r\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("init"), QStringLiteral("MODUSINDEX"), 0), 2);
+    EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("einschubrichtung")), u"Oben");
+    EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("Text")), u"Straße");
+    EXPECT_FALSE(ini.readBool(QStringLiteral("Init"), QStringLiteral("Help"), true));
+    EXPECT_TRUE(ini.readBool(QStringLiteral("Init"), QStringLiteral("Flag"), false));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Init"), QStringLiteral("Zahl"), 7), 7);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Init"), QStringLiteral("Hex"), 0), 31);
+    EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("fehlt"), QStringLiteral("dflt")), u"dflt");
+    EXPECT_EQ(ini.readString(QStringLiteral("Nix"), QStringLiteral("x"), QStringLiteral("d")), u"d");
+    EXPECT_TRUE(ini.sectionExists(QStringLiteral("leer")));
+
+    IniFile missing(dir.file(QStringLiteral("gibtsnicht.ini")));
+    EXPECT_EQ(missing.readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), 5), 5);
+}
+
+TEST(IniFile, BoolReadingTable)
+{
+    IniFile ini(QString{});
+    ini.parse("[S]\nA=1\nB=0\nC=TRUE\nD=False\nE=ja\nF=2\n");
+    EXPECT_TRUE(ini.readBool(QStringLiteral("S"), QStringLiteral("A"), false));
+    EXPECT_FALSE(ini.readBool(QStringLiteral("S"), QStringLiteral("B"), true));
+    EXPECT_TRUE(ini.readBool(QStringLiteral("S"), QStringLiteral("C"), false));
+    EXPECT_FALSE(ini.readBool(QStringLiteral("S"), QStringLiteral("D"), true));
+    EXPECT_TRUE(ini.readBool(QStringLiteral("S"), QStringLiteral("E"), true)); // unreadable -> default
+    EXPECT_FALSE(ini.readBool(QStringLiteral("S"), QStringLiteral("E"), false));
+    EXPECT_TRUE(ini.readBool(QStringLiteral("S"), QStringLiteral("F"), false));
+}
+
+TEST(IniFile, WritesAtOnceKeepingUnknownLines)
+{
+    test::TempProgramFolder dir;
+    const QString path = dir.write(QStringLiteral("x.ini"),
+                                   "; meine Notiz\r\n[Init]\r\nmodusindex=1\r\nUnbekannt=bleibt\r\n\r\n"
+                                   "[Fremd]\r\nirgendwas\r\nK=V\r\n");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.writeInteger(QStringLiteral("INIT"), QStringLiteral("ModusIndex"), 3));
+    ASSERT_TRUE(ini.writeBool(QStringLiteral("Init"), QStringLiteral("Help"), true));
+    ASSERT_TRUE(ini.writeString(QStringLiteral("Neu"), QStringLiteral("Ort"), QStringLiteral("Köln")));
+    EXPECT_EQ(dir.read(QStringLiteral("x.ini")),
+              "; meine Notiz\r\n[Init]\r\nmodusindex=3\r\nUnbekannt=bleibt\r\nHelp=1\r\n\r\n"
+              "[Fremd]\r\nirgendwas\r\nK=V\r\n\r\n[Neu]\r\nOrt=K\xf6ln\r\n");
+    IniFile again(path);
+    EXPECT_EQ(again.readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), 0), 3);
+    EXPECT_EQ(again.readString(QStringLiteral("neu"), QStringLiteral("ort")), u"Köln");
+    EXPECT_EQ(again.keys(QStringLiteral("Init")),
+              QStringList({QStringLiteral("modusindex"), QStringLiteral("Unbekannt"), QStringLiteral("Help")}));
+
+    ASSERT_TRUE(again.eraseSection(QStringLiteral("fremd")));
+    ASSERT_TRUE(again.deleteKey(QStringLiteral("Init"), QStringLiteral("unbekannt")));
+    EXPECT_FALSE(IniFile(path).sectionExists(QStringLiteral("Fremd")));
+    EXPECT_FALSE(IniFile(path).valueExists(QStringLiteral("Init"), QStringLiteral("Unbekannt")));
+}
+
+TEST(IniFile, DamagedInputLoadsWhatItCan)
+{
+    QByteArray junk("[Init]\r\nA=1\r\n");
+    junk.append(QByteArray(10 * 1024 * 1024, 'x')); // a 10 MB line
+    static const char tail[] = "\r\n\0\x01\x02=\xff\r\n[kaputt\r\n=ohneSchluessel\r\nB=2\r\n";
+    junk.append(tail, sizeof tail - 1);
+    IniFile ini(QString{});
+    ini.parse(junk);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Init"), QStringLiteral("A"), 0), 1);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Init"), QStringLiteral("B"), 0), 2);
+}
+
+TEST(IniFile, UnwritableFolderFailsClearlyAndKeepsValueInMemory)
+{
+    IniFile ini(QStringLiteral("/proc/quellvantar-gibt-es-nicht/x.ini"));
+    EXPECT_FALSE(ini.writeString(QStringLiteral("Init"), QStringLiteral("A"), QStringLiteral("b")));
+    EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("A")), u"b");
+}
+
+TEST(IniFile, BatchWritesOnce)
+{
+    test::TempProgramFolder dir;
+    IniFile ini(dir.file(QStringLiteral("c.cfg")));
+    {
+        IniFile::Batch batch(ini);
+        for (int i = 0; i < 50; ++i)
+            ini.writeString(QStringLiteral("Liste"), QString::number(i), QStringLiteral("Eintrag %1").arg(i));
+        EXPECT_FALSE(QFile::exists(ini.path()));
+        EXPECT_TRUE(batch.finish());
+    }
+    EXPECT_EQ(IniFile(ini.path()).readString(QStringLiteral("liste"), QStringLiteral("49")), u"Eintrag 49");
+}
