@@ -15,4 +15,10 @@ struct Streams
 /// One subcommand: its arguments (after the command name) in, exit code out.
 using CommandFn = int (*)(const QStringList &args, Streams &io);
 
+// The subcommands, one file each (cmd_<name>.cpp).
+int runInfo(const QStringList &args, Streams &io);
+int runKunde(const QStringList &args, Streams &io);
+int runMdbImport(const QStringList &args, Streams &io);
+int runBildDrehen(const QStringList &args, Streams &io);
+
 } // namespace qv::cli

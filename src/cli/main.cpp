@@ -18,7 +18,10 @@ struct Command
 
 // Subcommands, one function each.
 constexpr Command kCommands[] = {
-    {nullptr, nullptr, nullptr},
+    {"info", "info DATEI.ORv", qv::cli::runInfo},
+    {"kunde", "kunde [DATEI]", qv::cli::runKunde},
+    {"mdb-import", "mdb-import EIN.mdb AUS.sqlite", qv::cli::runMdbImport},
+    {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
 };
 
 int usage(QTextStream &err)
