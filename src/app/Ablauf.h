@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace qv {
+
+/// Bits of the workflow status `AblaufStatus`.
+namespace ablauf {
+inline constexpr std::uint16_t Bild = 0x01;
+inline constexpr std::uint16_t Isozentrum = 0x02;
+inline constexpr std::uint16_t Feld = 0x04;
+inline constexpr std::uint16_t Kontur = 0x08;
+inline constexpr std::uint16_t Massstab = 0x10;
+inline constexpr std::uint16_t Auftragsart = 0x20;
+inline constexpr std::uint16_t Einschubrichtung = 0x40;
+inline constexpr std::uint16_t Auftragsdaten = 0x80;
+} // namespace ablauf
+
+/// Lamp colours of the workflow panel.
+enum class LampenFarbe { Rot, Gelb, Gruen };
+QColor lampenRgb(LampenFarbe farbe);
+
+/// Order kind as chosen in the order-type dialog: 1 photon, 0 electron, 2 not chosen yet.
+/// Everything not 0 counts as a photon order.
+inline bool istPhotonenAuftrag(int auftragsart) { return auftragsart != 0; }
+inline bool istElektronenAuftrag(int auftragsart) { return auftragsart == 0; }
+
+/// The document state the workflow update looks at.
+struct AblaufZustand
+{
+    int modus = 0;                       // 0..4
+    std::uint16_t status = 0;            // current AblaufStatus; $04, $08, $20 are kept as they are
+    bool vorlageVorhanden = false;
+    bool isozentrumGesetzt = false;
+    bool massstabGesetzt = false;        // both scale points set
+    bool konturEingabeLaeuft = false;    // C: the contour button shows "Eingabe beenden"
+    bool massstabEingabe = false;        // S
+    int auftragsart = 2;
+    bool einschubrichtungGewaehlt = false;
+    QString beschleunigerHersteller;     // maker of the current accelerator of the current department
+    bool auftragsdatenKomplett = false;
+    bool rahmenPasst = true;             // fit check of the electron frame (photon orders always fit)
+    bool demoKunde = false;
+    bool geaendert = false;
+    bool ausDatei = false;
+    bool bprGeladen = false;
+    bool dicomGeladen = false;
+    bool konturenVorhanden = false;
+    bool kundenModus = true;
+};
+
+/// What the window shows and enables after a workflow update. An enabling that is empty
+/// (std::nullopt) is left as it is: the row does not exist in that mode, or the order was
+/// opened from a file and keeps the view lock's enabling.
+struct AblaufErgebnis
+{
+    std::uint16_t status = 0;
+
+    LampenFarbe lampeBild = LampenFarbe::Rot;
+    LampenFarbe lampeIsozentrum = LampenFarbe::Rot;
+    LampenFarbe lampeMassstab = LampenFarbe::Rot;
+    LampenFarbe lampeFeld = LampenFarbe::Gelb;
+    LampenFarbe lampeKontur = LampenFarbe::Rot;
+    LampenFarbe lampeAuftragsart = LampenFarbe::Rot;
+    LampenFarbe lampeEinschubrichtung = LampenFarbe::Rot;
+    LampenFarbe lampeAuftragsdaten = LampenFarbe::Rot;
+    LampenFarbe lampeBprImport = LampenFarbe::Rot;
+    LampenFarbe lampeDicomImport = LampenFarbe::Rot;
+
+    // light bulbs next to the lamps and the insertion-direction preview
+    bool bildBirne = false;
+    bool isoBirne = false;
+    bool massstabBirne = false;
+    bool feldBirne = false;
+    bool konturenBirne = false;
+    bool einschubVorschau = false;
+
+    // group "Konturen/Aperturen" and menu "Bearbeiten"
+    bool bearbeitenSichtbar = false;
+
+    // false: an order opened from a file, the enablings below are all empty
+    bool freigabeAngewendet = false;
+
+    // buttons; their menu items take the same state unless listed separately
+    std::optional<bool> auftragsartKnopf;
+    std::optional<bool> auftragsartMenue;   // always enabled
+    std::optional<bool> bildEinlesen;
+    std::optional<bool> bildDrehen;
+    std::optional<bool> isozentrumEingabe;
+    std::optional<bool> massstabEingabe;
+    std::optional<bool> konturEingabe;       // mode 0: P_KonturBtn / KonturEingabe1
+    std::optional<bool> konturEingabeOhneVorlage; // mode 1: P_KonturBtn_ohneVorlage
+    std::optional<bool> bprEinlesen;
+    std::optional<bool> dicomEinlesen;
+    std::optional<bool> feldEingabe;
+    std::optional<bool> einschubrichtung;
+    std::optional<bool> auftragsdaten;
+    std::optional<bool> speichern;
+    std::optional<bool> speichernUnter;
+    // internal mode only: "KundenDaten" and the menu "Drucken" follow "Auftragsdaten"
+    std::optional<bool> kundenDaten;
+    std::optional<bool> druckenMenue;
+};
+
+/// The insertion direction counts as chosen when it was chosen, or when it is not needed:
+/// an electron order on an accelerator whose maker is "SIEMENS" (in any case) once the
+/// order type is chosen.
+bool einschubrichtungErledigt(const AblaufZustand &z);
+
+/// The workflow update: status bits, lamp colours and the enabling of every workflow
+/// button and its menu item for the current mode.
+AblaufErgebnis ablaufBerechnen(const AblaufZustand &z);
+
+} // namespace qv
