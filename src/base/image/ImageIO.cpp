@@ -1,12 +1,56 @@
 #include "base/image/ImageIO.h"
 
-// Placeholder until the decoders land.
+#include "base/AtomicFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace qv {
 
-Result<QImage> readTemplateImage(const QString &) { return Error{QStringLiteral("noch nicht verfügbar")}; }
-Result<QImage> decodeBmp(QByteArrayView) { return Error{QStringLiteral("noch nicht verfügbar")}; }
-Result<QImage> decodeJpeg(QByteArrayView) { return Error{QStringLiteral("noch nicht verfügbar")}; }
-Result<QImage> decodePng(QByteArrayView) { return Error{QStringLiteral("noch nicht verfügbar")}; }
-QByteArray encodeJpeg(const QImage &, int) { return {}; }
+namespace {
+
+// A BMP of the largest allowed size is about 400 MB; nothing larger can be a valid template.
+constexpr qint64 kMaxImageFileSize = 4 * kMaxImagePixels + 64 * 1024;
+
+} // namespace
+
+Result<QImage> readTemplateImage(const QString &path)
+{
+    // The type is told by the last three characters only, so ".jpeg" is not a JPEG here.
+    const QString type = path.right(3).toUpper();
+    enum { Jpg, Bmp, Png } kind;
+    if (type == u"JPG")
+        kind = Jpg;
+    else if (type == u"BMP")
+        kind = Bmp;
+    else if (type == u"PNG")
+        kind = Png;
+    else
+        return Error{QStringLiteral("Unbekannter Bildtyp \"%1\" (erwartet: JPG, BMP oder PNG)").arg(type)};
+
+    auto bytes = readWholeFile(path, kMaxImageFileSize);
+    if (!bytes)
+        return Error{bytes.error()};
+    Result<QImage> image = kind == Jpg ? decodeJpeg(*bytes) : kind == Bmp ? decodeBmp(*bytes) : decodePng(*bytes);
+    if (!image)
+        return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), image.error())};
+    return image;
+}
+
+bool imageSizeAllowed(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= kMaxImagePixels && height <= kMaxImagePixels
+        && width * height <= kMaxImagePixels;
+}
+
+QString imageTooLargeText(qint64 width, qint64 height)
+{
+    if (width <= 0 || height <= 0)
+        return QStringLiteral("Ungültige Bildgröße %1 × %2").arg(width).arg(height);
+    return QStringLiteral("Das Bild ist zu groß (%1 × %2 Pixel, höchstens %3 Megapixel)")
+        .arg(width)
+        .arg(height)
+        .arg(kMaxImagePixels / 1'000'000);
+}
 
 } // namespace qv

@@ -21,7 +21,16 @@ Result<QImage> decodeBmp(QByteArrayView bytes);
 Result<QImage> decodeJpeg(QByteArrayView bytes);
 Result<QImage> decodePng(QByteArrayView bytes);
 
-/// Baseline JPEG of the image (24-bit colour).
+/// Baseline JPEG of the image (24-bit colour, no chroma subsampling so that thin coloured
+/// lines of a screenshot stay sharp). Empty for a null image or when encoding fails.
 QByteArray encodeJpeg(const QImage &image, int quality = 90);
+
+/// Length of the BMP file at the start of bytes, as its file header states (0 without a
+/// valid header). Embedded BMPs are delimited this way.
+qint64 bmpFileSize(QByteArrayView bytes);
+
+/// True when a width × height image may be allocated (both positive, within kMaxImagePixels).
+bool imageSizeAllowed(qint64 width, qint64 height);
+QString imageTooLargeText(qint64 width, qint64 height);
 
 } // namespace qv
