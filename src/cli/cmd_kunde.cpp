@@ -1,11 +1,32 @@
 #include "cli/CliCommand.h"
 
+#include "config/KundenDatenJson.h"
+#include "config/TKundenDaten.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+
 namespace qv::cli {
 
-int runKunde(const QStringList &, Streams &io)
+// kunde [DATEI]: the customer data of Kunde.cfg beside the program (or of DATEI) as JSON.
+int runKunde(const QStringList &args, Streams &io)
 {
-    io.err << "kunde: noch nicht verfügbar\n";
-    return 1;
+    if (args.size() > 1) {
+        io.err << "Aufruf: quellvantar-cli kunde [DATEI]\n";
+        return 2;
+    }
+    const QString pfad = args.isEmpty() ? KundenDateien::imOrdner(QCoreApplication::applicationDirPath()).kunde
+                                        : args.first();
+    TKundenDaten kunde;
+    auto ok = kunde.LadeDatei(pfad);
+    if (!ok) {
+        io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n"
+               << ok.error() << '\n';
+        return 1;
+    }
+    io.out << QString::fromUtf8(QJsonDocument(KundenDatenAlsJson(kunde)).toJson(QJsonDocument::Indented));
+    return 0;
 }
 
 } // namespace qv::cli
