@@ -1,0 +1,121 @@
+#pragma once
+
+#include "contour/U_Geraden_Strecken.h"
+
+#include <QColor>
+#include <QList>
+#include <QPoint>
+
+#include <memory>
+
+class QPainter;
+
+namespace qv {
+
+class ByteReader;
+class ByteWriter;
+class Messages;
+
+/// One polygon outline in workspace coordinates (QPoint: 32-bit X, Y; y upward, origin at the
+/// isocentre). A closed contour stores its first point again at the end.
+///
+/// Points Letzter()+1 .. Hoechster() are undone points that Wiederherstellen can bring back;
+/// adding a point discards them. A traced outline never crosses itself: PunktHinzufuegen with
+/// Pruefen refuses points that are too close to the previous one or that make the outline
+/// cross. Moving and rotating keep a backup (Sicherung) so that the change can be reverted.
+class TKontur
+{
+public:
+    /// A contour never holds more stored points than this (including the closing point).
+    static constexpr int MaxPunkte = 10001;
+
+    TKontur(Messages &messages, int nummer);
+
+    TKontur(const TKontur &) = delete;
+    TKontur &operator=(const TKontur &) = delete;
+
+    /// A stand-in for "no contour" (an empty slot of the set): it counts as closed, has no
+    /// points and ignores every change.
+    static std::unique_ptr<TKontur> KeineKontur(Messages &messages);
+    bool IstKeineKontur() const { return m_keine; }
+
+    int Nummer() const { return m_nummer; }
+    void setNummer(int nummer);
+    bool Markiert() const { return m_markiert; }
+    void setMarkiert(bool markiert);
+    double Winkel() const { return m_winkel; }
+    int Letzter() const { return m_letzter; }
+    int Hoechster() const { return m_hoechster; }
+    QPoint ExtremX() const { return m_extremX; }
+    QPoint ExtremY() const { return m_extremY; }
+    /// All stored entries, including undone ones (Hoechster() + 1 of them).
+    const QList<QPoint> &Punkte() const { return m_punkte; }
+    const QList<QPoint> &Sicherung() const { return m_sicherung; }
+
+    /// Adds P after the last valid point. With Pruefen (traced input) a point at most
+    /// minPunktAbstand away from the last point is refused silently and a point that makes the
+    /// outline cross itself is refused with a message. The minimum distance comes from the
+    /// scale (0 while no scale is set). A point beyond the size limit is refused with a
+    /// message on every path.
+    bool PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand = 0);
+    void Schliessen();
+    bool IstGeschlossen() const;
+    int Anzahl() const { return m_keine ? 0 : m_letzter + 1; }
+    int RedoAnzahl() const;
+    void Rueckgaengig();
+    void Wiederherstellen();
+
+    /// Draws in the painter's current coordinate system (the workspace mapping).
+    void Zeichnen(QPainter &painter, bool PunkteZeigen) const;
+    /// The drawing colour of a contour number (pen, fill and hatch).
+    static QColor Farbe(int nummer);
+
+    /// A new contour with the same number and all stored points as valid points; selection,
+    /// backup and angle are not copied.
+    std::unique_ptr<TKontur> Kopie() const;
+
+    /// Punkte[Letzter]; (0, 0) when there is no point.
+    QPoint LetzterPunkt() const;
+    /// Punkte[i], or (0, 0) when i is not a stored entry.
+    QPoint Punkt(int i) const;
+
+    /// Writes Letzter() and the points 0..Letzter()-1 (a closed contour without its repeated
+    /// closing point), little-endian.
+    void InStreamSchreiben(ByteWriter &w) const;
+    /// Reads a point count and the points into this empty contour and closes it. A negative
+    /// count, a count above the size limit or one larger than the remaining bytes marks the
+    /// reader failed with a message and leaves the contour unchanged.
+    bool AusStreamLesen(ByteReader &r);
+
+    /// Ray test from P to the right; vertices on the ray are skipped.
+    bool EnthaeltPunkt(const QPoint &p) const;
+    void Verschieben(int dx, int dy);
+    void ExtremaBerechnen();
+    /// Turns about the isocentre by the accumulated angle, always from the backup.
+    void Drehen(double dW);
+    void Uebernehmen();
+    void Verwerfen();
+
+private:
+    struct KeineTag {};
+    TKontur(Messages &messages, KeineTag);
+
+    void anhaengen(const QPoint &p);
+    void sicherungNehmen();
+
+    Messages *m_messages;
+    bool m_keine = false;
+    int m_nummer = 0;
+    QList<QPoint> m_punkte;
+    QList<QPoint> m_sicherung;
+    double m_winkel = 0.0;
+    int m_letzter = -1;
+    int m_hoechster = -1;
+    QPoint m_extremX;
+    QPoint m_extremY;
+    bool m_markiert = false;
+    // The size-limit message is shown once, not for every point of a long import.
+    bool m_grenzeGemeldet = false;
+};
+
+} // namespace qv

@@ -1,0 +1,233 @@
+#include "contour/TKonturen.h"
+
+#include "base/ByteReader.h"
+#include "base/Messages.h"
+
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace qv {
+
+TKonturen::TKonturen(Messages &messages)
+    : m_messages(&messages), m_keine(TKontur::KeineKontur(messages))
+{
+}
+
+TKonturen::~TKonturen() = default;
+
+TKontur &TKonturen::Kontur(int k)
+{
+    if (k >= 1 && k <= m_anzahl)
+        return *m_kontur[k - 1];
+    return *m_keine;
+}
+
+const TKontur &TKonturen::Kontur(int k) const
+{
+    if (k >= 1 && k <= m_anzahl)
+        return *m_kontur[k - 1];
+    return *m_keine;
+}
+
+bool TKonturen::PunktHinzufuegen(const QPoint &p)
+{
+    return AktuelleKontur().PunktHinzufuegen(p, true, m_minPunktAbstand);
+}
+
+bool TKonturen::NeueKontur()
+{
+    if (m_anzahl >= MaxKonturen) {
+        m_messages->information(QStringLiteral(
+            "Es ist nur die Eingabe von 11 Konturen möglich.\rSie können andere Konturen löschen, um "
+            "eine neue einzugeben."));
+        return false;
+    }
+    ++m_anzahl;
+    m_aktuell = m_anzahl;
+    m_kontur[m_anzahl - 1] = std::make_unique<TKontur>(*m_messages, m_anzahl);
+    return true;
+}
+
+bool TKonturen::AlleGeschlossen() const
+{
+    for (int k = 1; k <= m_anzahl; ++k) {
+        if (!Kontur(k).IstGeschlossen())
+            return false;
+    }
+    return true;
+}
+
+void TKonturen::Loeschen(int n, bool Nachfragen)
+{
+    if (n < 1 || n > m_anzahl)
+        return;
+    if (Nachfragen
+        && m_messages->question(QStringLiteral("Wollen Sie die Kontur Nr. %1 wirklich löschen?").arg(n))
+            != Messages::Answer::Yes)
+        return;
+    m_kontur[n - 1].reset();
+    // Later contours move down through a copy: they take the colour of their new number and
+    // lose their selection.
+    for (int k = n; k <= m_anzahl - 1; ++k) {
+        m_kontur[k - 1] = m_kontur[k]->Kopie();
+        m_kontur[k - 1]->setNummer(k);
+        m_kontur[k].reset();
+    }
+    --m_anzahl;
+    m_aktuell = m_anzahl;
+}
+
+void TKonturen::Zeichnen(QPainter &painter) const
+{
+    painter.save();
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).Zeichnen(painter, m_punkteZeigen);
+    painter.restore();
+}
+
+QPoint TKonturen::LetzterPunktAktuell() const
+{
+    const TKontur &k = AktuelleKontur();
+    if (k.Anzahl() > 0 && !k.IstGeschlossen())
+        return k.LetzterPunkt();
+    return KeinPunkt;
+}
+
+void TKonturen::InStreamSchreiben(ByteWriter &w) const
+{
+    w.int32(m_anzahl);
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).InStreamSchreiben(w);
+}
+
+bool TKonturen::AusStreamLesen(ByteReader &r)
+{
+    const qint32 anzahl = r.int32("Anzahl der Konturen");
+    if (!r.ok())
+        return false;
+    if (anzahl < 0 || anzahl > MaxKonturen) {
+        r.fail(QStringLiteral("Die Anzahl der Konturen (%1) ist ungültig; möglich sind 0 bis %2.")
+                   .arg(anzahl)
+                   .arg(MaxKonturen));
+        return false;
+    }
+    std::array<std::unique_ptr<TKontur>, MaxKonturen> gelesen;
+    for (int k = 1; k <= anzahl; ++k) {
+        gelesen[k - 1] = std::make_unique<TKontur>(*m_messages, k);
+        if (!gelesen[k - 1]->AusStreamLesen(r))
+            return false;
+    }
+    m_kontur = std::move(gelesen);
+    m_anzahl = anzahl;
+    m_aktuell = anzahl;
+    return true;
+}
+
+void TKonturen::Auswaehlen(int n)
+{
+    if (AktuelleKontur().IstGeschlossen()) {
+        m_aktuell = n;
+        return;
+    }
+    m_messages->information(
+        QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
+}
+
+QPoint TKonturen::ExtremX() const
+{
+    qint64 m = 0;
+    QPoint ergebnis(0, 0);
+    for (int k = 1; k <= m_anzahl; ++k) {
+        const QPoint e = Kontur(k).ExtremX();
+        if (std::llabs(e.x()) > m) {
+            m = std::llabs(e.x());
+            ergebnis = e;
+        }
+    }
+    return ergebnis;
+}
+
+QPoint TKonturen::ExtremY() const
+{
+    qint64 m = 0;
+    QPoint ergebnis(0, 0);
+    for (int k = 1; k <= m_anzahl; ++k) {
+        const QPoint e = Kontur(k).ExtremY();
+        if (std::llabs(e.y()) > m) {
+            m = std::llabs(e.y());
+            ergebnis = e;
+        }
+    }
+    return ergebnis;
+}
+
+void TKonturen::MarkierungUmschalten(const QPoint &p)
+{
+    for (int k = 1; k <= m_anzahl; ++k) {
+        TKontur &c = Kontur(k);
+        if (c.EnthaeltPunkt(p))
+            c.setMarkiert(!c.Markiert());
+    }
+}
+
+void TKonturen::AlleMarkieren()
+{
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).setMarkiert(true);
+}
+
+void TKonturen::AlleDemarkieren()
+{
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).setMarkiert(false);
+}
+
+bool TKonturen::MarkierteVerschieben(int dx, int dy)
+{
+    bool irgendeine = false;
+    for (int k = 1; k <= m_anzahl; ++k) {
+        TKontur &c = Kontur(k);
+        if (c.Markiert()) {
+            c.Verschieben(dx, dy);
+            irgendeine = true;
+        }
+    }
+    return irgendeine;
+}
+
+bool TKonturen::IrgendeineMarkiert() const
+{
+    for (int k = 1; k <= m_anzahl; ++k) {
+        if (Kontur(k).Markiert())
+            return true;
+    }
+    return false;
+}
+
+bool TKonturen::MarkierteDrehen(double w)
+{
+    bool irgendeine = false;
+    for (int k = 1; k <= m_anzahl; ++k) {
+        TKontur &c = Kontur(k);
+        if (c.Markiert()) {
+            c.Drehen(w);
+            irgendeine = true;
+        }
+    }
+    return irgendeine;
+}
+
+void TKonturen::AlleUebernehmen()
+{
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).Uebernehmen();
+}
+
+void TKonturen::AlleVerwerfen()
+{
+    for (int k = 1; k <= m_anzahl; ++k)
+        Kontur(k).Verwerfen();
+}
+
+} // namespace qv

@@ -1,0 +1,153 @@
+#include "base/ByteReader.h"
+#include "contour/TKonturen.h"
+#include "support/ScriptedMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QPoint>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+
+namespace {
+
+// Little-endian bytes of a contour-set stream, built from the documented layout.
+QByteArray stream(std::initializer_list<qint32> werte)
+{
+    ByteWriter w;
+    for (qint32 v : werte)
+        w.int32(v);
+    return w.take();
+}
+
+void geschlosseneKontur(TKonturen &set, const QList<QPoint> &punkte)
+{
+    ASSERT_TRUE(set.NeueKontur());
+    for (const QPoint &p : punkte)
+        set.Kontur(set.Anzahl()).PunktHinzufuegen(p, false);
+    set.Kontur(set.Anzahl()).Schliessen();
+}
+
+QByteArray schreiben(const TKonturen &set)
+{
+    ByteWriter w;
+    set.InStreamSchreiben(w);
+    return w.take();
+}
+
+} // namespace
+
+TEST(KonturenStream, ClosedTriangleIsWrittenWithoutClosingPointAndReadBackClosed)
+{
+    ScriptedMessages msgs;
+    TKonturen set(msgs);
+    geschlosseneKontur(set, {{0, 0}, {10, 0}, {0, -7}});
+    EXPECT_EQ(schreiben(set), stream({1, 3, 0, 0, 10, 0, 0, -7}));
+
+    TKonturen gelesen(msgs);
+    const QByteArray bytes = schreiben(set);
+    ByteReader r(bytes);
+    ASSERT_TRUE(gelesen.AusStreamLesen(r)) << r.error().toStdString();
+    EXPECT_TRUE(r.atEnd());
+    ASSERT_EQ(gelesen.Anzahl(), 1);
+    EXPECT_EQ(gelesen.Aktuell(), 1);
+    EXPECT_TRUE(gelesen.Kontur(1).IstGeschlossen());
+    EXPECT_EQ(gelesen.Kontur(1).Anzahl(), 4);
+    EXPECT_EQ(gelesen.Kontur(1).Punkt(3), QPoint(0, 0));
+    EXPECT_TRUE(msgs.shown().isEmpty());
+}
+
+TEST(KonturenStream, RoundTripGivesIdenticalBytes)
+{
+    ScriptedMessages msgs;
+    TKonturen set(msgs);
+    for (int k = 0; k < TKonturen::MaxKonturen; ++k) {
+        QList<QPoint> punkte;
+        for (int i = 0; i < 3 + k * 7; ++i)
+            punkte.append(QPoint(-2147483647 + k * 1000 + i, 2147483647 - i * i));
+        geschlosseneKontur(set, punkte);
+    }
+    const QByteArray erst = schreiben(set);
+    TKonturen gelesen(msgs);
+    ByteReader r(erst);
+    ASSERT_TRUE(gelesen.AusStreamLesen(r)) << r.error().toStdString();
+    EXPECT_EQ(gelesen.Aktuell(), 11);
+    EXPECT_EQ(schreiben(gelesen), erst);
+
+    TKonturen leer(msgs);
+    EXPECT_EQ(schreiben(leer), stream({0}));
+    TKonturen leerGelesen(msgs);
+    ByteReader r0(schreiben(leer));
+    ASSERT_TRUE(leerGelesen.AusStreamLesen(r0));
+    EXPECT_EQ(leerGelesen.Anzahl(), 0);
+    EXPECT_EQ(leerGelesen.Aktuell(), 0);
+}
+
+TEST(KonturenStream, ShortContourIsReadOpenWithTheClosingMessage)
+{
+    ScriptedMessages msgs;
+    TKonturen set(msgs);
+    const QByteArray bytes = stream({2, 2, 1, 1, 5, 5, -1});
+    ByteReader r(bytes);
+    ASSERT_TRUE(set.AusStreamLesen(r));
+    ASSERT_EQ(set.Anzahl(), 2);
+    EXPECT_FALSE(set.Kontur(1).IstGeschlossen());
+    EXPECT_EQ(set.Kontur(1).Anzahl(), 2);
+    // An empty contour writes -1 as its count and comes back empty.
+    EXPECT_EQ(set.Kontur(2).Anzahl(), 0);
+    EXPECT_EQ(msgs.texts().size(), 2);
+    EXPECT_TRUE(msgs.lastText().startsWith(QStringLiteral("Eine Kontur kann erst dann geschlossen werden")));
+}
+
+TEST(KonturenStream, BadCountsAreRefusedAndLeaveTheSetAsItWas)
+{
+    struct Fall
+    {
+        const char *name;
+        QByteArray bytes;
+        const char *meldung;
+    };
+    const QList<Fall> faelle = {
+        {"twelve contours", stream({12}), "Die Anzahl der Konturen (12) ist ungültig"},
+        {"negative contour count", stream({-1}), "Die Anzahl der Konturen (-1) ist ungültig"},
+        {"huge contour count", stream({0x7fffffff}), "Die Anzahl der Konturen (2147483647)"},
+        {"negative point count", stream({1, -2}), "Die Kontur Nr. 1 hat eine ungültige Punktanzahl (-2)"},
+        {"point count above the limit", stream({1, 10001}), "Die Kontur Nr. 1 hat 10001 Punkte"},
+        {"point count beyond the bytes", stream({1, 3, 0, 0, 1, 1}), "Unerwartetes Dateiende"},
+        {"huge point count", stream({2, 3, 0, 0, 9, 0, 0, 9, 0x7fffffff}), "Die Kontur Nr. 2 hat 2147483647 Punkte"},
+        {"count cut off", QByteArray("\x01\x00", 2), "Unerwartetes Dateiende"},
+        {"point cut off", stream({1, 3, 0, 0, 1, 1, 2}), "Unerwartetes Dateiende"},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        ScriptedMessages msgs;
+        TKonturen set(msgs);
+        geschlosseneKontur(set, {{0, 0}, {10, 0}, {0, 10}});
+        const QByteArray vorher = schreiben(set);
+        ByteReader r(f.bytes);
+        EXPECT_FALSE(set.AusStreamLesen(r));
+        EXPECT_FALSE(r.ok());
+        EXPECT_TRUE(r.error().startsWith(QString::fromUtf8(f.meldung))) << r.error().toStdString();
+        EXPECT_EQ(schreiben(set), vorher);
+        EXPECT_EQ(set.Anzahl(), 1);
+    }
+}
+
+TEST(KonturenStream, LargestContourFitsAndStaysClosable)
+{
+    ScriptedMessages msgs;
+    ByteWriter w;
+    w.int32(1);
+    w.int32(10000);
+    for (int i = 0; i < 10000; ++i) {
+        w.int32(i);
+        w.int32(i % 2 ? 1000 : -1000);
+    }
+    TKonturen set(msgs);
+    ByteReader r(w.data());
+    ASSERT_TRUE(set.AusStreamLesen(r)) << r.error().toStdString();
+    EXPECT_TRUE(set.Kontur(1).IstGeschlossen());
+    EXPECT_EQ(set.Kontur(1).Anzahl(), TKontur::MaxPunkte);
+    EXPECT_EQ(schreiben(set), w.data());
+}
