@@ -1,0 +1,337 @@
+#include "app/AblaufPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+
+QLabel *text(const QString &t, QWidget *parent, bool fett = false)
+{
+    auto *l = new QLabel(t, parent);
+    l->setAlignment(Qt::AlignCenter);
+    if (fett) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+QWidget *behaelter(const QString &name, QWidget *parent, QVBoxLayout **layout)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(name);
+    *layout = new QVBoxLayout(w);
+    (*layout)->setContentsMargins(0, 0, 0, 0);
+    (*layout)->setSpacing(2);
+    return w;
+}
+
+} // namespace
+
+QFrame *TAblaufPanel::zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne, TKnopfPanel **knopf,
+                            const QString &caption, const QString &knopfName, const QString &lampenName,
+                            const QString &birnenName)
+{
+    auto *z = new QFrame(parent);
+    auto *h = new QHBoxLayout(z);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(3);
+    if (lampe) {
+        *lampe = new TLampe(z);
+        (*lampe)->setObjectName(lampenName);
+        h->addWidget(*lampe);
+    } else {
+        h->addSpacing(12);
+    }
+    if (birne) {
+        *birne = new TGluehbirne(z);
+        (*birne)->setObjectName(birnenName);
+        (*birne)->hide();
+        auto *platz = new QWidget(z);
+        platz->setFixedSize(18, 22);
+        auto *pl = new QHBoxLayout(platz);
+        pl->setContentsMargins(0, 0, 0, 0);
+        (*birne)->setParent(platz);
+        pl->addWidget(*birne);
+        h->addWidget(platz);
+    } else {
+        h->addSpacing(18);
+    }
+    *knopf = new TKnopfPanel(caption, z);
+    (*knopf)->setObjectName(knopfName);
+    h->addWidget(*knopf, 1);
+    z->setFixedHeight(m_konturZeileHoehe);
+    return z;
+}
+
+TAblaufPanel::Seite TAblaufPanel::seiteAnlegen(const QString &name, const QString &titel)
+{
+    Seite s;
+    s.seite = new QWidget(this);
+    s.seite->setObjectName(name);
+    addTab(s.seite, titel);
+    return s;
+}
+
+TAblaufPanel::TAblaufPanel(QWidget *parent)
+    : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PCModus"));
+    setMinimumWidth(230);
+
+    // shared group: header "Ablauf" and the order type row
+    P_AuftragsartBack = new QFrame(this);
+    P_AuftragsartBack->setObjectName(QStringLiteral("P_AuftragsartBack"));
+    {
+        auto *v = new QVBoxLayout(P_AuftragsartBack);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(2);
+        v->addWidget(text(QStringLiteral("Ablauf"), P_AuftragsartBack, true));
+        v->addWidget(zeile(P_AuftragsartBack, &P_Auftragsart, nullptr, &P_AusftragsArtBtn, QStringLiteral("Auftragsart"),
+                           QStringLiteral("P_AusftragsArtBtn"), QStringLiteral("P_Auftragsart")));
+    }
+
+    // shared rows
+    P_SharedControls = new QFrame(this);
+    P_SharedControls->setObjectName(QStringLiteral("P_SharedControls"));
+    {
+        auto *v = new QVBoxLayout(P_SharedControls);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(2);
+        v->addWidget(zeile(P_SharedControls, &P_Feld, &Image_Feld, &P_FeldBtn, QStringLiteral("Feld"),
+                           QStringLiteral("P_FeldBtn"), QStringLiteral("P_Feld"), QStringLiteral("Image_Feld")));
+        v->addWidget(zeile(P_SharedControls, &P_Einschubrichtung, nullptr, &P_EinschubrichtungBtn,
+                           QStringLiteral("Einschubrichtung"), QStringLiteral("P_EinschubrichtungBtn"),
+                           QStringLiteral("P_Einschubrichtung")));
+        v->addWidget(zeile(P_SharedControls, &P_Auftragsdaten, nullptr, &P_AuiftragsdatenBtn,
+                           QStringLiteral("Aufragsdaten"), QStringLiteral("P_AuiftragsdatenBtn"),
+                           QStringLiteral("P_Auftragsdaten")));
+        v->addWidget(zeile(P_SharedControls, nullptr, nullptr, &P_SaveBtn, QStringLiteral("Datei speichern"),
+                           QStringLiteral("P_SaveBtn")));
+    }
+    P_Feld->setFarbe(LampenFarbe::Gelb);
+
+    // shared bottom group: move/rotate and the insertion-direction preview
+    P_Bearbeiten_Einschub = new QFrame(this);
+    P_Bearbeiten_Einschub->setObjectName(QStringLiteral("P_Bearbeiten_Einschub"));
+    {
+        auto *v = new QVBoxLayout(P_Bearbeiten_Einschub);
+        v->setContentsMargins(0, 0, 0, 0);
+        P_Bearbeiten = new QFrame(P_Bearbeiten_Einschub);
+        P_Bearbeiten->setObjectName(QStringLiteral("P_Bearbeiten"));
+        P_Bearbeiten->setFrameShape(QFrame::StyledPanel);
+        auto *bv = new QVBoxLayout(P_Bearbeiten);
+        bv->setContentsMargins(4, 2, 4, 4);
+        bv->addWidget(text(QStringLiteral("Konturen/Aperturen"), P_Bearbeiten, true));
+        auto *bh = new QHBoxLayout;
+        P_VerschiebenBtn = new TKnopfPanel(QStringLiteral("verschieben"), P_Bearbeiten);
+        P_VerschiebenBtn->setObjectName(QStringLiteral("P_VerschiebenBtn"));
+        P_DrehenBtn = new TKnopfPanel(QStringLiteral("drehen"), P_Bearbeiten);
+        P_DrehenBtn->setObjectName(QStringLiteral("P_DrehenBtn"));
+        bh->addWidget(P_VerschiebenBtn);
+        bh->addWidget(P_DrehenBtn);
+        bv->addLayout(bh);
+        P_Bearbeiten->hide();
+        v->addWidget(P_Bearbeiten);
+        v->addWidget(text(QStringLiteral("Einschubrichtung"), P_Bearbeiten_Einschub, true));
+        v->addWidget(text(QStringLiteral("Tragplatten/Elektronen"), P_Bearbeiten_Einschub));
+        P_EinschubDraw = new QFrame(P_Bearbeiten_Einschub);
+        P_EinschubDraw->setObjectName(QStringLiteral("P_EinschubDraw"));
+        P_EinschubDraw->setFrameShape(QFrame::StyledPanel);
+        P_EinschubDraw->setFixedSize(150, 150);
+        P_EinschubDraw->hide();
+        v->addWidget(P_EinschubDraw, 0, Qt::AlignHCenter);
+    }
+
+    P_FFA = new QLabel(QStringLiteral("100"), this);
+    P_FFA->setObjectName(QStringLiteral("P_FFA"));
+    P_FFA->setAlignment(Qt::AlignCenter);
+    P_FFA->setAutoFillBackground(true);
+    P_FFA->setMinimumWidth(60);
+
+    // mode 0: image template
+    {
+        Seite s = seiteAnlegen(QStringLiteral("TSBildModus"), QStringLiteral("Bild-Vorlage"));
+        TSBildModus = s.seite;
+        auto *v = new QVBoxLayout(s.seite);
+        v->setContentsMargins(4, 4, 4, 4);
+        v->setSpacing(3);
+        P_Scale = new QFrame(s.seite);
+        P_Scale->setObjectName(QStringLiteral("P_Scale"));
+        P_Scale->setFrameShape(QFrame::StyledPanel);
+        auto *sv = new QVBoxLayout(P_Scale);
+        sv->setSpacing(0);
+        sv->addWidget(text(QStringLiteral("Maßstab"), P_Scale, true));
+        sv->addWidget(text(QStringLiteral("Abstand zwischen"), P_Scale));
+        L_Scale = text(QStringLiteral("xx cm"), P_Scale, true);
+        L_Scale->setObjectName(QStringLiteral("L_Scale"));
+        sv->addWidget(L_Scale);
+        sv->addWidget(text(QStringLiteral("ihren gewählten Punkten"), P_Scale));
+        auto *ffa = new QHBoxLayout;
+        ffa->addWidget(text(QStringLiteral("Ebene (FFA)"), P_Scale));
+        ffa->addWidget(behaelter(QStringLiteral("P_FFA_BildVorlage"), P_Scale, &s.ffa));
+        sv->addLayout(ffa);
+        v->addWidget(P_Scale);
+        v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Auftragsart"), s.seite, &s.auftragsart));
+        v->addWidget(zeile(s.seite, &P_Bild, &Image_Bild, &P_BildBtn, QStringLiteral("Bild einlesen"),
+                           QStringLiteral("P_BildBtn"), QStringLiteral("P_Bild"), QStringLiteral("Image_Bild")));
+        v->addWidget(zeile(s.seite, nullptr, nullptr, &P_BildDrehenBtn, QStringLiteral("Bild drehen"),
+                           QStringLiteral("P_BildDrehenBtn")));
+        v->addWidget(zeile(s.seite, &P_Isozentrum, &Image_Iso, &P_IsozentrumBtn, QStringLiteral("Isozentrum"),
+                           QStringLiteral("P_IsozentrumBtn"), QStringLiteral("P_Isozentrum"),
+                           QStringLiteral("Image_Iso")));
+        v->addWidget(zeile(s.seite, &P_Scaled, &Image_Scale, &P_ScaleBtn, QStringLiteral("Maßstab"),
+                           QStringLiteral("P_ScaleBtn"), QStringLiteral("P_Scaled"), QStringLiteral("Image_Scale")));
+        P_Konturen = new QFrame(s.seite);
+        P_Konturen->setObjectName(QStringLiteral("P_Konturen"));
+        auto *kv = new QVBoxLayout(P_Konturen);
+        kv->setContentsMargins(0, 0, 0, 0);
+        kv->setSpacing(2);
+        kv->addWidget(zeile(P_Konturen, &P_Kontur, &Image_Konturen, &P_KonturBtn, QStringLiteral("Konturen"),
+                            QStringLiteral("P_KonturBtn"), QStringLiteral("P_Kontur"),
+                            QStringLiteral("Image_Konturen")));
+        KonturListe = new TKonturListe(true, P_Konturen);
+        KonturListe->setObjectName(QStringLiteral("GB_Kontureingabe"));
+        kv->addWidget(KonturListe);
+        v->addWidget(P_Konturen);
+        v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Shared"), s.seite, &s.shared));
+        v->addStretch(1);
+        v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Bearbeiten"), s.seite, &s.unten));
+        m_seiten[0] = s;
+    }
+
+    // mode 1: without template
+    {
+        Seite s = seiteAnlegen(QStringLiteral("TSZeichenModus"), QStringLiteral("ohne Vorlage"));
+        TSZeichenModus = s.seite;
+        auto *v = new QVBoxLayout(s.seite);
+        v->setContentsMargins(4, 4, 4, 4);
+        v->setSpacing(3);
+        auto *kopf = new QFrame(s.seite);
+        kopf->setFrameShape(QFrame::StyledPanel);
+        auto *kv = new QVBoxLayout(kopf);
+        kv->setSpacing(0);
+        kv->addWidget(text(QStringLiteral("Feldgröße"), kopf, true));
+        kv->addWidget(text(QStringLiteral("(darstellung im FFA)"), kopf));
+        kv->addWidget(text(QStringLiteral("40x40 cm"), kopf, true));
+        auto *ffa = new QHBoxLayout;
+        ffa->addWidget(text(QStringLiteral("Ebene (FFA)"), kopf));
+        ffa->addWidget(behaelter(QStringLiteral("P_FFA_ohneVorlage"), kopf, &s.ffa));
+        kv->addLayout(ffa);
+        v->addWidget(kopf);
+        v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Auftragsart"), s.seite, &s.auftragsart));
+        P_Geos = new QFrame(s.seite);
+        P_Geos->setObjectName(QStringLiteral("P_Geos"));
+        auto *gv = new QVBoxLayout(P_Geos);
+        gv->setContentsMargins(0, 0, 0, 0);
+        gv->addWidget(zeile(P_Geos, nullptr, nullptr, &P_KonturBtn_ohneVorlage, QStringLiteral("Konturen"),
+                            QStringLiteral("P_KonturBtn_ohneVorlage")));
+        P_Formen = new QWidget(P_Geos);
+        P_Formen->setObjectName(QStringLiteral("P_Formen"));
+        P_Formen->hide();
+        gv->addWidget(P_Formen);
+        v->addWidget(P_Geos);
+        KonturListe_ohneVorlage = new TKonturListe(false, s.seite);
+        KonturListe_ohneVorlage->hide();
+        v->addWidget(KonturListe_ohneVorlage);
+        v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Shared"), s.seite, &s.shared));
+        v->addStretch(1);
+        v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Bearbeiten"), s.seite, &s.unten));
+        m_seiten[1] = s;
+    }
+
+    // modes 2 and 3: imports
+    auto importSeite = [this](int modus, const QString &name, const QString &titel, TLampe **lampe,
+                              TKnopfPanel **knopf, const QString &caption, const QString &knopfName,
+                              const QString &lampenName, const QString &auftragsartName, const QString &sharedName) {
+        Seite s = seiteAnlegen(name, titel);
+        auto *v = new QVBoxLayout(s.seite);
+        v->setContentsMargins(4, 4, 4, 4);
+        v->setSpacing(3);
+        auto *kopf = new QFrame(s.seite);
+        kopf->setFrameShape(QFrame::StyledPanel);
+        auto *kv = new QVBoxLayout(kopf);
+        kv->setSpacing(0);
+        kv->addWidget(text(QStringLiteral("Feldgröße"), kopf, true));
+        kv->addWidget(text(QStringLiteral("40x40 cm"), kopf, true));
+        kv->addWidget(text(QStringLiteral("(X/Y symetrisch)"), kopf));
+        kv->addWidget(text(QStringLiteral("im Isozentrum (100 cm)"), kopf));
+        v->addWidget(kopf);
+        v->addWidget(behaelter(auftragsartName, s.seite, &s.auftragsart));
+        v->addWidget(zeile(s.seite, lampe, nullptr, knopf, caption, knopfName, lampenName));
+        v->addWidget(behaelter(sharedName, s.seite, &s.shared));
+        v->addStretch(1);
+        v->addWidget(behaelter(name + QStringLiteral("4Bearbeiten"), s.seite, &s.unten));
+        m_seiten[modus] = s;
+        return s.seite;
+    };
+    TSBPRModus = importSeite(2, QStringLiteral("TSBPRModus"), QStringLiteral("BPR-Modus"), &P_BPRImport,
+                             &P_BPRImportBtn, QStringLiteral("BPR einlesen"), QStringLiteral("P_BPRImportBtn"),
+                             QStringLiteral("P_BPRImport"), QStringLiteral("P_BPRFormat4Auftragsart"),
+                             QStringLiteral("P_BPRFormat4Shared"));
+    TSDicomModus = importSeite(3, QStringLiteral("TSDicomModus"), QStringLiteral("DICOM-Modus"), &P_DICOM,
+                               &P_DICOMBtn, QStringLiteral("DICOM einlesen"), QStringLiteral("P_DICOMBtn"),
+                               QStringLiteral("P_DICOM"), QStringLiteral("P_DICOMImport4Auftragsart"),
+                               QStringLiteral("P_DICOMImport4Shared"));
+
+    // mode 4: tab hidden and disabled
+    TSKompensator = new QWidget(this);
+    TSKompensator->setObjectName(QStringLiteral("TSKompensator"));
+    const int k = addTab(TSKompensator, QStringLiteral("S-IMRT Modus"));
+    setTabVisible(k, false);
+    setTabEnabled(k, false);
+
+    konturListeAufklappen(false);
+    gemeinsameGruppenVerschieben(0);
+}
+
+QWidget *TAblaufPanel::seite(int modus) const
+{
+    return widget(modus);
+}
+
+void TAblaufPanel::gemeinsameGruppenVerschieben(int modus)
+{
+    if (modus < 0 || modus > 3)
+        return;
+    const Seite &s = m_seiten[modus];
+    s.auftragsart->addWidget(P_AuftragsartBack);
+    s.shared->addWidget(P_SharedControls);
+    s.unten->addWidget(P_Bearbeiten_Einschub);
+    if (s.ffa)
+        s.ffa->addWidget(P_FFA);
+    P_AuftragsartBack->show();
+    P_SharedControls->show();
+    P_Bearbeiten_Einschub->show();
+    P_FFA->show();
+}
+
+void TAblaufPanel::konturListeAufklappen(bool auf)
+{
+    KonturListe->setVisible(auf);
+    P_Konturen->setFixedHeight(auf ? 360 : m_konturZeileHoehe);
+}
+
+bool TAblaufPanel::konturListeOffen() const
+{
+    return KonturListe->isVisibleTo(P_Konturen);
+}
+
+void TAblaufPanel::geosAufklappen(bool auf)
+{
+    P_Formen->setVisible(auf);
+    P_Geos->setFixedHeight(auf ? 260 : m_konturZeileHoehe);
+}
+
+QList<TKnopfPanel *> TAblaufPanel::alleKnoepfe() const
+{
+    return {P_AusftragsArtBtn, P_BildBtn,          P_BildDrehenBtn,       P_IsozentrumBtn, P_ScaleBtn,
+            P_KonturBtn,       P_KonturBtn_ohneVorlage, P_BPRImportBtn, P_DICOMBtn,      P_FeldBtn,
+            P_EinschubrichtungBtn, P_AuiftragsdatenBtn, P_SaveBtn,        P_VerschiebenBtn, P_DrehenBtn};
+}
+
+} // namespace qv
