@@ -1,0 +1,49 @@
+#pragma once
+
+#include "workspace/Koordinaten.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+namespace qv {
+
+/// The scale of the template image: two points of known distance and what follows from them.
+class TMassstab
+{
+public:
+    QPoint MassstabPunkt1 = keinPunkt();
+    QPoint MassstabPunkt2 = keinPunkt();
+    /// Real distance between the two points in millimetres.
+    qint32 MassstabAbstand = 10;
+    /// Workspace pixels per millimetre in the image plane; 0 while no scale is computed.
+    double PixelProMM = 0;
+    /// Traced contour points must lie farther apart than this many pixels.
+    qint32 MinPunktAbstand = 0;
+
+    /// Point 2 computes the scale; any other index sets point 1 and invalidates it.
+    void PunktSetzen(int index, const QPoint &p);
+    void MassstabAbstandSetzen(qint32 millimeter) { MassstabAbstand = millimeter; }
+    /// Both points set.
+    bool MassstabGesetzt() const { return istGesetzt(MassstabPunkt1) && istGesetzt(MassstabPunkt2); }
+    /// Both points unset; the scale is gone until two new points are set.
+    void PunkteZuruecksetzen();
+};
+
+/// Outcome of checking one edit field of the scale dialog.
+struct FeldPruefung
+{
+    QString feldText;               // text to write back into the field
+    std::optional<double> wert;     // set when the check passed
+    QString meldung;                // message to show when it failed
+};
+
+/// FFA field: a '.' becomes ',', the value must be a number between 20 and 200 cm.
+FeldPruefung FFAPruefen(const QString &text);
+
+/// Distance field (cm). `abstandMM` receives Round(value * 10) as soon as the text is a
+/// number, also when the value is then refused as too small.
+FeldPruefung AbstandPruefen(const QString &text, qint32 &abstandMM);
+
+} // namespace qv

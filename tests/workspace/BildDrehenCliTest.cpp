@@ -1,0 +1,91 @@
+#include "base/image/ImageIO.h"
+#include "workspace/Bilddrehung.h"
+#include "workspace/BmpSchreiber.h"
+
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QtEndian>
+
+using namespace qv;
+
+namespace {
+
+QImage muster(int w, int h)
+{
+    QImage b(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, qRgb((x * 7) & 255, (y * 13) & 255, (x + y) & 255));
+    return b;
+}
+
+struct Lauf
+{
+    int code;
+    QString err;
+};
+
+Lauf cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QDir(test::buildDir()).filePath(QStringLiteral("quellvantar-cli")), QStringList{QStringLiteral("bild-drehen")} + args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(BmpSchreiber, BottomUpRowsPaddedToFourBytes)
+{
+    QImage b(3, 2, QImage::Format_RGB888);
+    b.setPixel(0, 0, qRgb(1, 2, 3));
+    b.setPixel(2, 1, qRgb(4, 5, 6));
+    const QByteArray bmp = encodeBmp24(b);
+    const auto *p = reinterpret_cast<const uchar *>(bmp.constData());
+    ASSERT_EQ(bmp.size(), 54 + 2 * 12); // 9 bytes of pixels padded to 12 per row
+    EXPECT_EQ(bmp.left(2), QByteArray("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 2), 78u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 10), 54u);
+    EXPECT_EQ(qFromLittleEndian<qint32>(p + 18), 3);
+    EXPECT_EQ(qFromLittleEndian<qint32>(p + 22), 2);
+    EXPECT_EQ(qFromLittleEndian<quint16>(p + 28), 24);
+    // First stored row is the bottom one; pixels are blue, green, red.
+    EXPECT_EQ(bmp.mid(54 + 6, 3), QByteArray("\x06\x05\x04", 3));
+    EXPECT_EQ(bmp.mid(54 + 12, 3), QByteArray("\x03\x02\x01", 3));
+    EXPECT_EQ(bmp.mid(54 + 9, 3), QByteArray(3, '\0'));
+    EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB888), b);
+}
+
+TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
+{
+    test::TempProgramFolder dir;
+    const QImage quelle = muster(41, 29);
+    const QString ein = dir.write(QStringLiteral("ein.bmp"), encodeBmp24(quelle));
+    if (!decodeBmp(encodeBmp24(quelle)))
+        GTEST_SKIP() << "BMP reader not available in this build";
+
+    const QImage erwartet = Gedreht(quelle, 17);
+    ASSERT_EQ(cli({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).code, 0);
+    EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.bmp"))).convertToFormat(QImage::Format_RGB888), erwartet);
+
+    ASSERT_EQ(cli({ein, dir.file(QStringLiteral("aus.png")), QStringLiteral("-12.5")}).code, 0);
+    EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.png"))).convertToFormat(QImage::Format_RGB888), Gedreht(quelle, -12.5));
+}
+
+TEST(BildDrehenCli, RefusesBadArgumentsAndUnreadableImages)
+{
+    test::TempProgramFolder dir;
+    EXPECT_EQ(cli({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}).code, 2);
+    EXPECT_EQ(cli({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("zehn")}).code, 2);
+
+    const QString kaputt = dir.write(QStringLiteral("kaputt.bmp"), QByteArray("BM\x10\x00", 4));
+    const Lauf l = cli({kaputt, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("10")});
+    EXPECT_EQ(l.code, 1);
+    EXPECT_TRUE(l.err.contains(u"Das Bild konnte nicht einlgelesen werden.")) << l.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("aus.bmp"))));
+}

@@ -1,0 +1,163 @@
+#include "workspace/Bilddrehung.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <numbers>
+
+using namespace qv;
+
+namespace {
+
+// Every source pixel tells where it came from: red = column, green = row.
+QImage herkunftsBild(int w, int h)
+{
+    QImage b(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, qRgb(x & 255, y & 255, 7));
+    return b;
+}
+
+QImage zufallsBild(int w, int h, quint32 saat)
+{
+    QImage b(w, h, QImage::Format_RGB888);
+    QRandomGenerator g(saat);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, g.generate() & 0xffffff);
+    return b;
+}
+
+} // namespace
+
+TEST(Gedreht, SizeIsTheBoundingBoxOfTheTruncatedCorners)
+{
+    struct Fall { QSize quelle; double winkel; QSize ziel; };
+    const Fall faelle[] = {
+        {{100, 50}, 90, {49, 99}},   // left button: Trunc of negative corners rounds toward zero
+        {{100, 50}, -90, {50, 100}}, // right button
+        {{100, 50}, 45, {105, 105}},
+        {{100, 50}, 180, {99, 49}},
+        {{100, 50}, 0, {100, 50}},
+        {{100, 50}, 360, {100, 50}},
+        {{2, 300}, 90, {299, 1}},    // one edge collapses onto a single target pixel
+        {{1, 1}, 33, {1, 1}},
+    };
+    for (const Fall &f : faelle) {
+        EXPECT_EQ(GedrehtGroesse(f.quelle, f.winkel), f.ziel) << f.winkel;
+        const QImage g = Gedreht(zufallsBild(f.quelle.width(), f.quelle.height(), 1), f.winkel);
+        EXPECT_EQ(g.size(), f.ziel) << f.winkel;
+        EXPECT_EQ(g.format(), QImage::Format_RGB888);
+    }
+}
+
+TEST(Gedreht, ZeroDegreesIsAnExactCopy)
+{
+    const QImage q = zufallsBild(37, 23, 5); // odd width: rows carry padding
+    EXPECT_EQ(Gedreht(q, 0), q);
+    // Other formats are taken as 24-bit colour.
+    EXPECT_EQ(Gedreht(q.convertToFormat(QImage::Format_RGB32), 0), q);
+}
+
+TEST(Gedreht, NinetyDegreesRightIsAnExactQuarterTurn)
+{
+    for (const QSize s : {QSize(4, 3), QSize(31, 17), QSize(1, 9)}) {
+        const QImage q = zufallsBild(s.width(), s.height(), 9);
+        EXPECT_EQ(Gedreht(q, -90), Drehen90(q).convertToFormat(QImage::Format_RGB888)) << s.width();
+    }
+}
+
+TEST(Gedreht, FortyFiveDegreesOnFourByFourPixels)
+{
+    // Worked out by hand from the step tables: columns step (0,0) (1,-1) (1,0) with source
+    // columns 0, 2, 3; rows step (0,0) (1,1) (0,1) with source rows 0, 2, 3. The diagonal row
+    // step fills the hole at (1,1) with row (0+2) div 2 and column (0+2) div 2.
+    const QImage g = Gedreht(herkunftsBild(4, 4), 45);
+    ASSERT_EQ(g.size(), QSize(4, 4));
+    const QRgb w = qRgb(255, 255, 255);
+    const auto q = [](int zeile, int spalte) { return qRgb(spalte, zeile, 7); };
+    const QRgb erwartet[4][4] = {
+        {w, q(0, 2), q(0, 3), w},
+        {q(0, 0), q(1, 1), q(2, 2), q(2, 3)},
+        {w, q(2, 0), q(3, 2), q(3, 3)},
+        {w, q(3, 0), w, w},
+    };
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(g.pixel(x, y), erwartet[y][x]) << "(" << x << "," << y << ")";
+}
+
+TEST(Gedreht, InteriorHasNoHolesAtAnyAngle)
+{
+    // A solid image turned by any angle must cover the inside of its parallelogram; without
+    // the gap filling, diagonal steps leave white holes.
+    const int W = 60, H = 40;
+    QImage rot(W, H, QImage::Format_RGB888);
+    rot.fill(qRgb(200, 0, 0));
+    for (double winkel : {1.0, 17.0, 30.0, 45.0, 60.0, 89.0, 135.0, 200.0, 300.5, -17.0, -45.0}) {
+        const QImage g = Gedreht(rot, winkel);
+        const double r = -double(float(winkel)) * std::numbers::pi / 180.0;
+        const double c = std::cos(r), s = std::sin(r);
+        // Corner positions in target coordinates (before the shift), shrunk towards the centre.
+        const QPointF ecken[4] = {{0, 0}, {(W - 1) * c, (W - 1) * s}, {(W - 1) * c - (H - 1) * s, (W - 1) * s + (H - 1) * c}, {-(H - 1) * s, (H - 1) * c}};
+        double minX = 1e9, minY = 1e9;
+        for (const QPointF &e : ecken) {
+            minX = std::min(minX, std::round(e.x()));
+            minY = std::min(minY, std::round(e.y()));
+        }
+        const QPointF mitte = (ecken[0] + ecken[2]) / 2;
+        QPolygonF innen;
+        for (const QPointF &e : ecken)
+            innen << mitte + (e - mitte) * 0.9 - QPointF(minX, minY);
+        int loecher = 0;
+        for (int y = 0; y < g.height(); ++y)
+            for (int x = 0; x < g.width(); ++x)
+                if (innen.containsPoint(QPointF(x, y), Qt::OddEvenFill) && g.pixel(x, y) != qRgb(200, 0, 0))
+                    ++loecher;
+        EXPECT_EQ(loecher, 0) << winkel;
+    }
+}
+
+TEST(Gedreht, AngleIsTakenInSinglePrecision)
+{
+    const QImage q = zufallsBild(50, 40, 3);
+    // 12.3 and its nearest float give the same turn.
+    EXPECT_EQ(Gedreht(q, 12.3), Gedreht(q, double(12.3f)));
+}
+
+TEST(Gedreht, ThinImageTurnedOntoOnePixelEdgeGivesTheComputedSize)
+{
+    for (const QSize s : {QSize(2, 300), QSize(300, 2), QSize(1, 300), QSize(2, 2)}) {
+        for (double winkel : {90.0, -90.0, 180.0, 270.0, 45.0}) {
+            const QImage g = Gedreht(herkunftsBild(s.width(), s.height()), winkel);
+            EXPECT_EQ(g.size(), GedrehtGroesse(s, winkel)) << s.width() << "x" << s.height() << " " << winkel;
+        }
+    }
+    // The collapsed edge shows source column 0, one pixel per source row step.
+    const QImage g = Gedreht(herkunftsBild(2, 300), 90);
+    ASSERT_EQ(g.size(), QSize(299, 1));
+    EXPECT_EQ(qRed(g.pixel(0, 0)), 0);
+    EXPECT_EQ(qGreen(g.pixel(0, 0)), 0);
+}
+
+TEST(Gedreht, EmptySourceGivesNullImage)
+{
+    EXPECT_TRUE(Gedreht(QImage(), 10).isNull());
+}
+
+TEST(Drehen90, QuarterTurnClockwiseIn32Bit)
+{
+    const QImage q = herkunftsBild(3, 2);
+    const QImage d = Drehen90(q);
+    ASSERT_EQ(d.size(), QSize(2, 3));
+    EXPECT_EQ(d.depth(), 32);
+    // Result (x, y) = source (y, H - 1 - x): the bottom-left source pixel lands top-left.
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(d.pixel(x, y), q.pixel(y, 1 - x)) << x << "," << y;
+}
