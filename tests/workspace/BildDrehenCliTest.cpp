@@ -1,4 +1,3 @@
-#include "base/image/ImageIO.h"
 #include "workspace/Bilddrehung.h"
 #include "workspace/BmpSchreiber.h"
 
@@ -66,8 +65,6 @@ TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
     test::TempProgramFolder dir;
     const QImage quelle = muster(41, 29);
     const QString ein = dir.write(QStringLiteral("ein.bmp"), encodeBmp24(quelle));
-    if (!decodeBmp(encodeBmp24(quelle)))
-        GTEST_SKIP() << "BMP reader not available in this build";
 
     const QImage erwartet = Gedreht(quelle, 17);
     ASSERT_EQ(cli({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).code, 0);
