@@ -34,10 +34,10 @@ Messages::Answer Messages::show(Kind kind, const QString &text, Buttons buttons)
 {
     QString oneLine = text;
     oneLine.replace(u'\r', u' ');
-    qCInfo(lcMeldung).noquote() << kindName(kind) << ": " << oneLine;
+    qCInfo(lcMeldung).noquote() << QString::fromLatin1(kindName(kind)) + QStringLiteral(": ") + oneLine;
     const Answer answer = present(kind, text, buttons);
     if (buttons != Buttons::Ok)
-        qCInfo(lcMeldung).noquote() << "Antwort: " << answerName(answer);
+        qCInfo(lcMeldung).noquote() << QStringLiteral("Antwort: ") + QString::fromLatin1(answerName(answer));
     return answer;
 }
 
