@@ -20,5 +20,7 @@ int runInfo(const QStringList &args, Streams &io);
 int runKunde(const QStringList &args, Streams &io);
 int runMdbImport(const QStringList &args, Streams &io);
 int runBildDrehen(const QStringList &args, Streams &io);
+int runKundeSchreiben(const QStringList &args, Streams &io);
+int runDbErzeugen(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

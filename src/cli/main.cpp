@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
     {"kunde", "kunde [DATEI]", qv::cli::runKunde},
     {"mdb-import", "mdb-import EIN.mdb AUS.sqlite", qv::cli::runMdbImport},
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
+    {"kunde-schreiben", "kunde-schreiben EIN.json AUS.cfg", qv::cli::runKundeSchreiben},
+    {"db-erzeugen", "db-erzeugen SCHEMA.sql AUS.sqlite", qv::cli::runDbErzeugen},
 };
 
 int usage(QTextStream &err)

@@ -3,6 +3,7 @@
 #include "config/TKundenDaten.h"
 
 #include <QJsonArray>
+#include <QStringList>
 
 namespace {
 
@@ -62,4 +63,112 @@ QJsonObject KundenDatenAlsJson(const TKundenDaten &kunde)
             {QStringLiteral("Vertragspartner"), anpAlsJson(kunde.Vertragspartner)},
             {QStringLiteral("VertragsAdresse"), adresseAlsJson(kunde.VertragsAdresse)},
             {QStringLiteral("Abteilungen"), abteilungen}};
+}
+
+namespace {
+
+// Collects the first problem; reading goes on with defaults so the code stays linear.
+struct Leser
+{
+    QString fehler;
+
+    void problem(const QString &pfad, const char *erwartet)
+    {
+        if (fehler.isEmpty())
+            fehler = QStringLiteral("JSON-Schlüssel \"%1\": %2 erwartet").arg(pfad, QString::fromUtf8(erwartet));
+    }
+    QString text(const QJsonObject &o, const QString &pfad, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (v.isUndefined())
+            return {};
+        if (!v.isString())
+            problem(pfad + key, "Text");
+        return v.toString();
+    }
+    double zahl(const QJsonObject &o, const QString &pfad, const QString &key, double standard)
+    {
+        const QJsonValue v = o.value(key);
+        if (v.isUndefined())
+            return standard;
+        if (!v.isDouble())
+            problem(pfad + key, "Zahl");
+        return v.toDouble(standard);
+    }
+    qint32 ganz(const QJsonObject &o, const QString &pfad, const QString &key, qint32 standard)
+    {
+        const double d = zahl(o, pfad, key, standard);
+        if (d != double(qint32(d)))
+            problem(pfad + key, "ganze Zahl");
+        return qint32(d);
+    }
+    QJsonObject objekt(const QJsonObject &o, const QString &pfad, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (!v.isUndefined() && !v.isObject())
+            problem(pfad + key, "Objekt");
+        return v.toObject();
+    }
+    QJsonArray liste(const QJsonObject &o, const QString &pfad, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (!v.isUndefined() && !v.isArray())
+            problem(pfad + key, "Liste");
+        return v.toArray();
+    }
+    TAnP anp(const QJsonObject &o, const QString &p)
+    {
+        return {text(o, p, QStringLiteral("Geschlecht")), text(o, p, QStringLiteral("Titel")), text(o, p, QStringLiteral("Name")),
+                text(o, p, QStringLiteral("Telefon")),    text(o, p, QStringLiteral("Fax")),   text(o, p, QStringLiteral("EMail"))};
+    }
+    TAdresse adresse(const QJsonObject &o, const QString &p)
+    {
+        return {text(o, p, QStringLiteral("AnP")),     text(o, p, QStringLiteral("Institut")), text(o, p, QStringLiteral("Abteilung")),
+                text(o, p, QStringLiteral("Strasse")), text(o, p, QStringLiteral("PLZ")),      text(o, p, QStringLiteral("Ort"))};
+    }
+    TBeschl beschl(const QJsonObject &o, const QString &p)
+    {
+        return {text(o, p, QStringLiteral("Beschleuniger")), text(o, p, QStringLiteral("KBez")), text(o, p, QStringLiteral("Typ")),
+                text(o, p, QStringLiteral("FBA")),           text(o, p, QStringLiteral("EFBA")), text(o, p, QStringLiteral("Gusshoehe"))};
+    }
+    TAbteilung abteilung(const QJsonObject &o, const QString &p)
+    {
+        TAbteilung a;
+        a.Version = ganz(o, p, QStringLiteral("Version"), 1);
+        a.Name = text(o, p, QStringLiteral("Name"));
+        a.Transport = text(o, p, QStringLiteral("Transport"));
+        a.Herkunft = text(o, p, QStringLiteral("Herkunft"));
+        a.Legierung = text(o, p, QStringLiteral("Legierung"));
+        a.AktAnP = ganz(o, p, QStringLiteral("AktAnP"), 0);
+        a.AktBeschl = ganz(o, p, QStringLiteral("AktBeschl"), 0);
+        const QJsonArray anps = liste(o, p, QStringLiteral("AnP"));
+        for (qsizetype i = 0; i < anps.size(); ++i)
+            a.AnP.append(anp(anps[i].toObject(), p + QStringLiteral("AnP[%1].").arg(i)));
+        const QJsonArray bs = liste(o, p, QStringLiteral("Beschl"));
+        for (qsizetype i = 0; i < bs.size(); ++i)
+            a.Beschl.append(beschl(bs[i].toObject(), p + QStringLiteral("Beschl[%1].").arg(i)));
+        a.Lieferanschrift = adresse(objekt(o, p, QStringLiteral("Lieferanschrift")), p + QStringLiteral("Lieferanschrift."));
+        a.Rechnungsanschrift = adresse(objekt(o, p, QStringLiteral("Rechnungsanschrift")), p + QStringLiteral("Rechnungsanschrift."));
+        a.Abholadresse = adresse(objekt(o, p, QStringLiteral("Abholadresse")), p + QStringLiteral("Abholadresse."));
+        return a;
+    }
+};
+
+} // namespace
+
+qv::Result<TKundenDaten> KundenDatenAusJson(const QJsonObject &json)
+{
+    Leser l;
+    TKundenDaten k;
+    k.Version = l.ganz(json, {}, QStringLiteral("Version"), 1);
+    k.FFA = l.zahl(json, {}, QStringLiteral("FFA"), 100.0);
+    k.AktAbteilung = l.ganz(json, {}, QStringLiteral("AktAbteilung"), 0);
+    k.Vertragspartner = l.anp(l.objekt(json, {}, QStringLiteral("Vertragspartner")), QStringLiteral("Vertragspartner."));
+    k.VertragsAdresse = l.adresse(l.objekt(json, {}, QStringLiteral("VertragsAdresse")), QStringLiteral("VertragsAdresse."));
+    const QJsonArray abts = l.liste(json, {}, QStringLiteral("Abteilungen"));
+    for (qsizetype i = 0; i < abts.size(); ++i)
+        k.Abteilungen.append(l.abteilung(abts[i].toObject(), QStringLiteral("Abteilungen[%1].").arg(i)));
+    if (!l.fehler.isEmpty())
+        return qv::Error{l.fehler};
+    return k;
 }

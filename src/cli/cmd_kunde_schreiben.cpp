@@ -1,0 +1,47 @@
+#include "cli/CliCommand.h"
+
+#include "base/AtomicFile.h"
+#include "base/ByteReader.h"
+#include "base/Zlib.h"
+#include "config/KundenDatenJson.h"
+#include "config/TKundenDaten.h"
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace qv::cli {
+
+// kunde-schreiben EIN.json AUS.cfg: a customer file from the JSON form that "kunde" prints
+// (the build makes the shipped demo customer this way).
+int runKundeSchreiben(const QStringList &args, Streams &io)
+{
+    if (args.size() != 2) {
+        io.err << "Aufruf: quellvantar-cli kunde-schreiben EIN.json AUS.cfg\n";
+        return 2;
+    }
+    auto text = readWholeFile(args[0], 16 * 1024 * 1024);
+    if (!text) {
+        io.err << text.error() << '\n';
+        return 1;
+    }
+    QJsonParseError fehler;
+    const QJsonDocument doc = QJsonDocument::fromJson(*text, &fehler);
+    if (!doc.isObject()) {
+        io.err << "Die Datei " << args[0] << " ist kein JSON-Objekt: " << fehler.errorString() << '\n';
+        return 1;
+    }
+    auto kunde = KundenDatenAusJson(doc.object());
+    if (!kunde) {
+        io.err << kunde.error() << '\n';
+        return 1;
+    }
+    ByteWriter w;
+    kunde->Speichern(w);
+    if (auto ok = writeFileAtomically(args[1], deflateZlib(w.data(), 1)); !ok) {
+        io.err << ok.error() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace qv::cli
