@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -40,12 +41,17 @@ QFrame *TAblaufPanel::zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne
     auto *h = new QHBoxLayout(z);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(3);
+    auto platzhalter = [z](int breite) {
+        auto *w = new QWidget(z);
+        w->setFixedSize(breite, 22);
+        return w;
+    };
     if (lampe) {
         *lampe = new TLampe(z);
         (*lampe)->setObjectName(lampenName);
         h->addWidget(*lampe);
     } else {
-        h->addSpacing(12);
+        h->addWidget(platzhalter(12));
     }
     if (birne) {
         *birne = new TGluehbirne(z);
@@ -59,7 +65,7 @@ QFrame *TAblaufPanel::zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne
         pl->addWidget(*birne);
         h->addWidget(platz);
     } else {
-        h->addSpacing(18);
+        h->addWidget(platzhalter(18));
     }
     *knopf = new TKnopfPanel(caption, z);
     (*knopf)->setObjectName(knopfName);
@@ -70,10 +76,17 @@ QFrame *TAblaufPanel::zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne
 
 TAblaufPanel::Seite TAblaufPanel::seiteAnlegen(const QString &name, const QString &titel)
 {
+    // a page scrolls rather than squeezing its rows when the unfolded lists need more room
     Seite s;
-    s.seite = new QWidget(this);
-    s.seite->setObjectName(name);
-    addTab(s.seite, titel);
+    auto *rollen = new QScrollArea(this);
+    rollen->setObjectName(name);
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    s.seite = new QWidget(rollen);
+    s.seite->setObjectName(name + QStringLiteral("_Inhalt"));
+    rollen->setWidget(s.seite);
+    addTab(rollen, titel);
     return s;
 }
 
@@ -81,7 +94,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("PCModus"));
-    setMinimumWidth(230);
+    setMinimumWidth(250);
 
     // shared group: header "Ablauf" and the order type row
     P_AuftragsartBack = new QFrame(this);
@@ -156,7 +169,6 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
     // mode 0: image template
     {
         Seite s = seiteAnlegen(QStringLiteral("TSBildModus"), QStringLiteral("Bild-Vorlage"));
-        TSBildModus = s.seite;
         auto *v = new QVBoxLayout(s.seite);
         v->setContentsMargins(4, 4, 4, 4);
         v->setSpacing(3);
@@ -202,12 +214,12 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Bearbeiten"), s.seite, &s.unten));
         m_seiten[0] = s;
+        TSBildModus = widget(0);
     }
 
     // mode 1: without template
     {
         Seite s = seiteAnlegen(QStringLiteral("TSZeichenModus"), QStringLiteral("ohne Vorlage"));
-        TSZeichenModus = s.seite;
         auto *v = new QVBoxLayout(s.seite);
         v->setContentsMargins(4, 4, 4, 4);
         v->setSpacing(3);
@@ -242,6 +254,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Bearbeiten"), s.seite, &s.unten));
         m_seiten[1] = s;
+        TSZeichenModus = widget(1);
     }
 
     // modes 2 and 3: imports
@@ -267,7 +280,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(name + QStringLiteral("4Bearbeiten"), s.seite, &s.unten));
         m_seiten[modus] = s;
-        return s.seite;
+        return widget(modus);
     };
     TSBPRModus = importSeite(2, QStringLiteral("TSBPRModus"), QStringLiteral("BPR-Modus"), &P_BPRImport,
                              &P_BPRImportBtn, QStringLiteral("BPR einlesen"), QStringLiteral("P_BPRImportBtn"),
