@@ -1,6 +1,7 @@
 #include "base/ByteReader.h"
 #include "contour/TKonturen.h"
 #include "support/ScriptedMessages.h"
+#include "PunktAusgabe.h"
 
 #include <gtest/gtest.h>
 

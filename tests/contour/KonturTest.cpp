@@ -1,0 +1,389 @@
+#include "contour/TKontur.h"
+#include "support/ScriptedMessages.h"
+#include "PunktAusgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QList>
+#include <QPainter>
+
+#include <numbers>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+
+namespace {
+
+const QString kUeberschneidung = QStringLiteral(
+    "Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
+    "Der letzte Punkt wurde entfernt.");
+const QString kZuWenige = QStringLiteral(
+    "Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 Punkte hat. Bitte geben Sie "
+    "zunächst weitere Punkte ein.");
+
+void hinzufuegen(TKontur &k, const QList<QPoint> &punkte, bool pruefen = true)
+{
+    for (const QPoint &p : punkte)
+        ASSERT_TRUE(k.PunktHinzufuegen(p, pruefen)) << p.x() << "," << p.y();
+}
+
+QList<QPoint> gueltig(const TKontur &k)
+{
+    return k.Punkte().mid(0, k.Anzahl());
+}
+
+const QList<QPoint> kQuadrat = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+
+} // namespace
+
+TEST(Kontur, CrossingPointIsRefusedWithMessageThenSquareCloses)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, kQuadrat);
+    EXPECT_FALSE(k.PunktHinzufuegen({50, -10}, true));
+    EXPECT_EQ(msgs.texts(), QStringList{kUeberschneidung});
+    EXPECT_EQ(k.Anzahl(), 4);
+    EXPECT_EQ(k.Hoechster(), 3);
+    EXPECT_FALSE(k.IstGeschlossen());
+
+    k.Schliessen();
+    EXPECT_TRUE(k.IstGeschlossen());
+    EXPECT_EQ(k.Anzahl(), 5);
+    EXPECT_EQ(k.LetzterPunkt(), QPoint(0, 0));
+    EXPECT_EQ(k.ExtremX(), QPoint(100, 0));
+    EXPECT_EQ(k.ExtremY(), QPoint(100, 100));
+    EXPECT_EQ(msgs.texts().size(), 1);
+}
+
+TEST(Kontur, WhichTracedPointsAreAccepted)
+{
+    struct Fall
+    {
+        const char *name;
+        QList<QPoint> vorher;
+        int minAbstand;
+        QPoint neu;
+        bool angenommen;
+        bool meldung;
+    };
+    const QList<Fall> faelle = {
+        {"crossing the first segment with 3 points is not tested", {{0, 0}, {100, 0}, {100, 100}}, 0, {50, -10}, true, false},
+        {"landing on the start point", kQuadrat, 0, {0, 0}, false, true},
+        {"landing on an earlier segment", kQuadrat, 0, {50, 0}, false, true},
+        {"back along the last segment is not tested", kQuadrat, 0, {0, 50}, true, false},
+        {"identical point without scale", kQuadrat, 0, {0, 100}, false, false},
+        {"one pixel away without scale", kQuadrat, 0, {1, 100}, true, false},
+        {"at the minimum distance", kQuadrat, 2, {2, 100}, false, false},
+        {"beyond the minimum distance", kQuadrat, 2, {2, 101}, true, false},
+        {"first point is never too close", {}, 5, {0, 0}, true, false},
+        {"crossing far back", {{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 200}}, 0, {50, -50}, false, true},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        ScriptedMessages msgs;
+        TKontur k(msgs, 3);
+        hinzufuegen(k, f.vorher, false);
+        EXPECT_EQ(k.PunktHinzufuegen(f.neu, true, f.minAbstand), f.angenommen);
+        EXPECT_EQ(k.Anzahl(), f.vorher.size() + (f.angenommen ? 1 : 0));
+        EXPECT_EQ(msgs.texts(), f.meldung ? QStringList{kUeberschneidung} : QStringList{});
+    }
+}
+
+TEST(Kontur, UndoRedoAndTruncation)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, kQuadrat);
+    k.Rueckgaengig();
+    k.Rueckgaengig();
+    EXPECT_EQ(k.Anzahl(), 2);
+    EXPECT_EQ(k.RedoAnzahl(), 2);
+    k.Wiederherstellen();
+    EXPECT_EQ(k.LetzterPunkt(), QPoint(100, 100));
+    k.Rueckgaengig();
+    ASSERT_TRUE(k.PunktHinzufuegen({200, 50}, true));
+    EXPECT_EQ(k.Hoechster(), k.Letzter());
+    EXPECT_EQ(k.RedoAnzahl(), 0);
+    EXPECT_EQ(k.Punkte(), (QList<QPoint>{{0, 0}, {100, 0}, {200, 50}}));
+    k.Wiederherstellen(); // nothing left to redo
+    EXPECT_EQ(k.Anzahl(), 3);
+}
+
+TEST(Kontur, UndoAfterClosingReopensAndRedoClosesAgain)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, kQuadrat);
+    k.Schliessen();
+    EXPECT_EQ(k.RedoAnzahl(), 0);
+    k.Rueckgaengig();
+    EXPECT_FALSE(k.IstGeschlossen());
+    EXPECT_EQ(k.RedoAnzahl(), 1);
+    k.Wiederherstellen();
+    EXPECT_TRUE(k.IstGeschlossen());
+
+    // All the way down: a single remaining point is not a closed contour, and redo still
+    // brings every point back.
+    for (int i = 0; i < 4; ++i)
+        k.Rueckgaengig();
+    EXPECT_EQ(k.Anzahl(), 1);
+    EXPECT_FALSE(k.IstGeschlossen());
+    EXPECT_EQ(k.RedoAnzahl(), 4);
+    k.Rueckgaengig();
+    k.Rueckgaengig();
+    EXPECT_EQ(k.Anzahl(), 0);
+    EXPECT_EQ(k.LetzterPunkt(), QPoint(0, 0));
+    for (int i = 0; i < 6; ++i)
+        k.Wiederherstellen();
+    EXPECT_EQ(k.Anzahl(), 5);
+    EXPECT_TRUE(k.IstGeschlossen());
+    EXPECT_TRUE(msgs.shown().isEmpty());
+}
+
+TEST(Kontur, ClosingNeedsThreePoints)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, {{0, 0}, {10, 0}});
+    k.Schliessen();
+    EXPECT_EQ(msgs.texts(), QStringList{kZuWenige});
+    EXPECT_FALSE(k.IstGeschlossen());
+    EXPECT_EQ(k.Anzahl(), 2);
+    EXPECT_EQ(k.ExtremX(), QPoint(0, 0)); // not computed for an open contour
+    ASSERT_TRUE(k.PunktHinzufuegen({5, 5}, true));
+    k.Schliessen();
+    EXPECT_TRUE(k.IstGeschlossen());
+    EXPECT_EQ(k.Anzahl(), 4);
+    EXPECT_EQ(k.Punkt(3), QPoint(0, 0));
+    EXPECT_EQ(k.Punkt(4), QPoint(0, 0)); // past the last entry
+    EXPECT_EQ(k.Punkt(-1), QPoint(0, 0));
+}
+
+TEST(Kontur, EnthaeltPunkt)
+{
+    ScriptedMessages msgs;
+    TKontur quadrat(msgs, 1);
+    hinzufuegen(quadrat, kQuadrat);
+    quadrat.Schliessen();
+    // A concave outline and a diamond whose side corners lie on a horizontal ray.
+    TKontur haken(msgs, 2);
+    hinzufuegen(haken, {{0, 0}, {300, 0}, {300, 100}, {100, 100}, {100, 200}, {0, 200}});
+    haken.Schliessen();
+    TKontur raute(msgs, 3);
+    hinzufuegen(raute, {{0, -10}, {10, 0}, {0, 10}, {-10, 0}});
+    raute.Schliessen();
+
+    struct Fall
+    {
+        const TKontur *kontur;
+        QPoint p;
+        bool innen;
+    };
+    const Fall faelle[] = {
+        {&quadrat, {50, 50}, true},
+        {&quadrat, {150, 50}, false},
+        {&quadrat, {50, 150}, false},
+        {&quadrat, {-10, 100}, false}, // level with two corners
+        {&quadrat, {-10, 50}, false},
+        {&quadrat, {99, 1}, true},
+        {&haken, {50, 150}, true},
+        {&haken, {200, 150}, false},
+        {&haken, {200, 50}, true},
+        {&raute, {0, 5}, true},
+        {&raute, {-20, 0}, false},
+        // A corner on the ray counts as lying below it, so the ray passes the side corners
+        // of a diamond exactly once.
+        {&raute, {1, 0}, true},
+        {&raute, {-9, 0}, true},
+        {&raute, {11, 0}, false},
+    };
+    for (const Fall &f : faelle)
+        EXPECT_EQ(f.kontur->EnthaeltPunkt(f.p), f.innen) << f.kontur->Nummer() << ": " << f.p.x() << "," << f.p.y();
+
+    TKontur leer(msgs, 4);
+    EXPECT_FALSE(leer.EnthaeltPunkt({0, 0}));
+}
+
+TEST(Kontur, ExtremaTakeTheFirstLargestValue)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, {{5, 1}, {-5, 2}, {3, -9}, {0, 9}}, false);
+    k.ExtremaBerechnen();
+    EXPECT_EQ(k.ExtremX(), QPoint(5, 1));
+    EXPECT_EQ(k.ExtremY(), QPoint(3, -9));
+    TKontur eins(msgs, 1);
+    hinzufuegen(eins, {{-700, 800}}, false);
+    eins.ExtremaBerechnen();
+    EXPECT_EQ(eins.ExtremX(), QPoint(0, 0));
+}
+
+TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
+    k.Schliessen();
+    k.Uebernehmen();
+    k.Drehen(std::numbers::pi / 2);
+    EXPECT_EQ(gueltig(k), (QList<QPoint>{{0, -100}, {50, 0}, {-40, 30}, {0, -100}}));
+    EXPECT_EQ(k.ExtremX(), QPoint(50, 0));
+    const QList<QPoint> einmal = gueltig(k);
+
+    TKontur z(msgs, 1);
+    hinzufuegen(z, {{100, 0}, {0, 50}, {-30, -40}});
+    z.Schliessen();
+    z.Uebernehmen();
+    z.Drehen(std::numbers::pi / 4);
+    EXPECT_EQ(z.Punkt(0), QPoint(71, -71));
+    z.Drehen(std::numbers::pi / 4);
+    EXPECT_EQ(gueltig(z), einmal);
+    EXPECT_DOUBLE_EQ(z.Winkel(), std::numbers::pi / 2);
+    z.Drehen(-std::numbers::pi / 2);
+    EXPECT_EQ(z.Punkt(0), QPoint(100, 0));
+
+    // Many small steps still land exactly where one step lands.
+    for (int i = 0; i < 90; ++i)
+        z.Drehen(std::numbers::pi / 180);
+    EXPECT_EQ(gueltig(z), einmal);
+    z.Verwerfen();
+    EXPECT_EQ(z.Punkt(0), QPoint(100, 0));
+    EXPECT_EQ(z.ExtremX(), QPoint(100, 0));
+}
+
+TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
+    k.Schliessen();
+    k.Drehen(std::numbers::pi);
+    EXPECT_EQ(k.Punkt(0), QPoint(-100, 0));
+    EXPECT_EQ(k.Sicherung().size(), 4);
+    k.Verwerfen();
+    EXPECT_EQ(k.Punkt(0), QPoint(100, 0));
+}
+
+TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    hinzufuegen(k, kQuadrat);
+    k.Schliessen();
+    k.Verschieben(10, -5);
+    k.Verschieben(10, -5);
+    EXPECT_EQ(k.Punkt(2), QPoint(120, 90));
+    EXPECT_EQ(k.Punkt(4), QPoint(20, -10));
+    EXPECT_EQ(k.ExtremX(), QPoint(120, -10));
+    EXPECT_EQ(k.Sicherung(), (QList<QPoint>{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
+    k.Verwerfen();
+    EXPECT_EQ(gueltig(k), (QList<QPoint>{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
+    EXPECT_EQ(k.ExtremX(), QPoint(100, 0));
+
+    k.Verschieben(3, 3);
+    k.Uebernehmen();
+    k.Verschieben(1, 1);
+    k.Verwerfen();
+    EXPECT_EQ(k.Punkt(0), QPoint(3, 3));
+
+    // No wrap-around at the edge of the coordinate range.
+    TKontur rand(msgs, 2);
+    hinzufuegen(rand, {{2147483600, 0}}, false);
+    rand.Verschieben(100, 0);
+    EXPECT_EQ(rand.Punkt(0), QPoint(2147483647, 0));
+}
+
+TEST(Kontur, KopieMakesUndonePointsValidAndDropsSelection)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 7);
+    hinzufuegen(k, kQuadrat);
+    k.Rueckgaengig();
+    k.setMarkiert(true);
+    k.Verschieben(1, 0);
+    const auto c = k.Kopie();
+    EXPECT_EQ(c->Nummer(), 7);
+    EXPECT_EQ(c->Anzahl(), 4);
+    EXPECT_EQ(c->Punkte(), k.Punkte());
+    EXPECT_FALSE(c->Markiert());
+    EXPECT_TRUE(c->Sicherung().isEmpty());
+    EXPECT_EQ(c->Winkel(), 0.0);
+    EXPECT_EQ(c->ExtremY(), QPoint(101, 100));
+}
+
+TEST(Kontur, SizeLimitHoldsOnEveryPath)
+{
+    ScriptedMessages msgs;
+    TKontur k(msgs, 1);
+    for (int i = 0; i < TKontur::MaxPunkte - 1; ++i)
+        ASSERT_TRUE(k.PunktHinzufuegen({i, i % 2}, false));
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, false));
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, true));
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 9}, false));
+    // One message, not one per refused point of a long import.
+    ASSERT_EQ(msgs.texts().size(), 1);
+    EXPECT_EQ(msgs.lastText(), QStringLiteral("Eine Kontur kann höchstens 10000 Punkte haben.\rWeitere Punkte werden nicht übernommen."));
+    k.Schliessen();
+    EXPECT_TRUE(k.IstGeschlossen());
+    EXPECT_EQ(k.Anzahl(), TKontur::MaxPunkte);
+    k.Schliessen(); // closing a closed contour adds nothing
+    EXPECT_EQ(k.Punkte().size(), TKontur::MaxPunkte);
+    EXPECT_EQ(k.Kopie()->Anzahl(), TKontur::MaxPunkte);
+
+    k.Rueckgaengig();
+    k.Rueckgaengig();
+    EXPECT_TRUE(k.PunktHinzufuegen({-5, 7}, false));
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 8}, false));
+    EXPECT_EQ(msgs.texts().size(), 2);
+}
+
+TEST(Kontur, Zeichnen)
+{
+    ScriptedMessages msgs;
+    for (int n = 1; n <= 11; ++n)
+        EXPECT_TRUE(TKontur::Farbe(n).isValid());
+    EXPECT_EQ(TKontur::Farbe(1), QColor(128, 0, 0));
+    EXPECT_EQ(TKontur::Farbe(3), QColor(255, 128, 0));
+    EXPECT_EQ(TKontur::Farbe(6), QColor(0, 0, 128));
+    EXPECT_EQ(TKontur::Farbe(9), QColor(255, 255, 255));
+    EXPECT_EQ(TKontur::Farbe(11), QColor(255, 0, 255));
+
+    const auto bild = [&](const TKontur &k, bool punkte) {
+        QImage img(200, 200, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        p.translate(50, 50);
+        k.Zeichnen(p, punkte);
+        p.end();
+        return img;
+    };
+    const auto anzahl = [](const QImage &img, QColor c, QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += img.pixelColor(x, y) == c;
+        return n;
+    };
+    const QRect innen(60, 60, 80, 80);
+
+    TKontur k(msgs, 2);
+    hinzufuegen(k, kQuadrat);
+    QImage offen = bild(k, false);
+    EXPECT_EQ(anzahl(offen, Qt::red, innen), 0); // open: outline only
+    EXPECT_EQ(offen.pixelColor(100, 50), QColor(Qt::red));
+    EXPECT_EQ(offen.pixelColor(50, 100), QColor(Qt::black)); // closing segment not drawn yet
+
+    k.Schliessen();
+    EXPECT_EQ(anzahl(bild(k, false), Qt::red, innen), innen.width() * innen.height());
+    k.setMarkiert(true);
+    const int schraffiert = anzahl(bild(k, false), Qt::red, innen);
+    EXPECT_GT(schraffiert, 0);
+    EXPECT_LT(schraffiert, innen.width() * innen.height() / 2); // background shows through
+
+    // Crosses of +-5 at every point when asked for.
+    EXPECT_EQ(bild(k, false).pixelColor(45, 45), QColor(Qt::black));
+    EXPECT_EQ(bild(k, true).pixelColor(45, 45), QColor(Qt::red));
+    EXPECT_EQ(bild(k, true).pixelColor(155, 155), QColor(Qt::red));
+}
