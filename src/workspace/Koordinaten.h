@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contour/U_Geraden_Strecken.h"
+
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -8,11 +10,8 @@
 
 namespace qv {
 
-/// Marks an unset point (in X, and in Y where a whole point is reset).
-constexpr qint32 KeinPunkt = 999999;
-
-inline QPoint keinPunkt() { return QPoint(KeinPunkt, KeinPunkt); }
-inline bool istGesetzt(const QPoint &p) { return p.x() != KeinPunkt; }
+/// A point whose X is KeinPunktWert is unset.
+inline bool istGesetzt(const QPoint &p) { return p.x() != KeinPunktWert; }
 
 // Workspace pixels <-> image-plane units. Halves round to even; without a scale
 // (pixelProMM = 0) every result is (0, 0).

@@ -40,8 +40,8 @@ void TMassstab::PunktSetzen(int index, const QPoint &p)
 
 void TMassstab::PunkteZuruecksetzen()
 {
-    MassstabPunkt1 = keinPunkt();
-    MassstabPunkt2 = keinPunkt();
+    MassstabPunkt1 = KeinPunkt;
+    MassstabPunkt2 = KeinPunkt;
 }
 
 FeldPruefung FFAPruefen(const QString &text)

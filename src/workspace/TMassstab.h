@@ -13,8 +13,8 @@ namespace qv {
 class TMassstab
 {
 public:
-    QPoint MassstabPunkt1 = keinPunkt();
-    QPoint MassstabPunkt2 = keinPunkt();
+    QPoint MassstabPunkt1 = KeinPunkt;
+    QPoint MassstabPunkt2 = KeinPunkt;
     /// Real distance between the two points in millimetres.
     qint32 MassstabAbstand = 10;
     /// Workspace pixels per millimetre in the image plane; 0 while no scale is computed.

@@ -1,0 +1,248 @@
+#include "workspace/Arbeitsflaeche.h"
+
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "config/TKundenDaten.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <cmath>
+
+namespace qv {
+
+bool &Anzeige::operator[](Ebene e)
+{
+    switch (e) {
+    case Ebene::Bild: return Bild;
+    case Ebene::Iso: return Iso;
+    case Ebene::Scale: return Scale;
+    case Ebene::Konturen: return Konturen;
+    case Ebene::Feld: break;
+    }
+    return Feld;
+}
+
+Arbeitsflaeche::Arbeitsflaeche(Messages &messages)
+    : Konturen(messages), m_messages(&messages)
+{
+}
+
+void Arbeitsflaeche::IsozentrumSetzen(const QPoint &seite)
+{
+    Isozentrum = seite;
+    IsozentrumGesetzt = true;
+    AblaufStatus = 3;
+}
+
+void Arbeitsflaeche::MassstabPunktSetzen(int index, const QPoint &p)
+{
+    Massstab.PunktSetzen(index, p);
+    Konturen.setMinPunktAbstand(Massstab.MinPunktAbstand);
+}
+
+void Arbeitsflaeche::AnzeigeZuruecksetzen()
+{
+    anzeige = Anzeige{};
+    anzeige.Scale = Modus == 0;
+}
+
+void Arbeitsflaeche::UeberlagerungenLoeschen()
+{
+    IsoEingabe = false;
+    IsozentrumGesetzt = false;
+    Massstab.PunkteZuruecksetzen();
+    FeldEcke1 = KeinPunkt;
+    FeldEcke2 = KeinPunkt;
+    Konturen = TKonturen(*m_messages);
+    Konturen.setMinPunktAbstand(Massstab.MinPunktAbstand);
+}
+
+Abbildung Arbeitsflaeche::abbildung(const QSize &geraet) const
+{
+    return Abbildung(Vorlage.size(), geraet.isEmpty() ? Vorlage.size() : geraet, Isozentrum);
+}
+
+QString MassstabText(const Arbeitsflaeche &a)
+{
+    if (a.Modus != 0 || !a.MassstabGesetzt() || !a.anzeige.Scale)
+        return QStringLiteral("xx cm");
+    return formatDecimal(a.Massstab.MassstabAbstand / 10.0) + QStringLiteral(" cm");
+}
+
+void IsozentrumZeichnen(QPainter &p, const Arbeitsflaeche &a)
+{
+    if (!a.IsozentrumGesetzt)
+        return;
+    p.save();
+    p.setPen(QPen(QColor(0, 128, 0), 1));
+    p.drawLine(QPoint(0, KeinPunktWert), QPoint(0, -KeinPunktWert));
+    p.drawLine(QPoint(KeinPunktWert, 0), QPoint(-KeinPunktWert, 0));
+    p.restore();
+}
+
+void FeldZeichnen(QPainter &p, const QPoint &c1, const QPoint &c2)
+{
+    p.save();
+    const QColor farbe(166, 202, 240);
+    p.setPen(QPen(farbe, 1));
+    p.setBrush(farbe);
+    // Not-XOR: each pixel becomes NOT(colour XOR pixel), so a second pass restores the picture.
+    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    const QPoint ecke2(c1.x(), c2.y());
+    const QPoint ecke4(c2.x(), c1.y());
+    const QPoint linien[] = {c1, ecke2, c2, ecke4};
+    p.drawPolyline(linien, 4);
+    const QPoint flaeche[] = {c1, ecke2, c2, ecke4, ecke4};
+    p.drawPolygon(flaeche, 5);
+    p.restore();
+}
+
+void MassstabZeichnen(const QPoint &p1, const QPoint &p2, QPainter &p, int t)
+{
+    if (p1 == p2)
+        return;
+    const double dx = double(p1.x()) - p2.x();
+    const double dy = double(p1.y()) - p2.y();
+    const double laenge = std::sqrt(dx * dx + dy * dy);
+    const double nx = dx / laenge;
+    const double ny = dy / laenge;
+    const QPoint tick(int(roundHalfEven(-ny * t)), int(roundHalfEven(t * nx)));
+    const double L = double(roundHalfEven(laenge)) / 2;
+    const QPoint m(int(roundHalfEven(-nx * L)), int(roundHalfEven(L * -ny)));
+    p.drawLine(p1, p2);
+    p.drawLine(p1 - tick, p1 + tick);
+    p.drawLine(p1 + m - tick, p1 + m + tick);
+    p.drawLine(p2 - tick, p2 + tick);
+}
+
+void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
+{
+    p.save();
+    p.setTransform(abb.arbeitZuGeraetTransform(), true);
+    if (istGesetzt(a.FeldEcke1) && istGesetzt(a.FeldEcke2) && !a.FeldEingabe && a.anzeige.Feld)
+        FeldZeichnen(p, a.FeldEcke1, a.FeldEcke2);
+    if (a.anzeige.Konturen) {
+        a.Konturen.setPunkteZeigen(false);
+        p.save();
+        a.Konturen.Zeichnen(p);
+        p.restore();
+    }
+    if (a.anzeige.Iso)
+        IsozentrumZeichnen(p, a);
+    if (a.Modus == 0 && a.MassstabGesetzt() && a.anzeige.Scale) {
+        p.save();
+        p.setPen(QPen(QColor(255, 0, 0), 2));
+        MassstabZeichnen(a.Massstab.MassstabPunkt1, a.Massstab.MassstabPunkt2, p, 15);
+        p.restore();
+    }
+    p.restore();
+}
+
+QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bool invertiert)
+{
+    if (vorlage.isNull() || geraet.isEmpty())
+        return {};
+    // The widget paints premultiplied 32-bit pixels; converting once here keeps each
+    // frame a plain copy.
+    QImage bild = vorlage.scaled(geraet, Qt::IgnoreAspectRatio,
+                                 modus == 0 ? Qt::SmoothTransformation : Qt::FastTransformation)
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (invertiert && modus == 0)
+        bild.invertPixels();
+    return bild;
+}
+
+QImage AuftragsBild(Arbeitsflaeche &a, bool MitVorlage, Messages &messages)
+{
+    if (!a.hatVorlage()) {
+        if (MitVorlage)
+            messages.information(QStringLiteral("Kein Aufnahmebild vorhanden..."));
+        return {};
+    }
+    QImage bild(a.Vorlage.size(), QImage::Format_RGB32);
+    if (bild.isNull())
+        return {};
+    if (MitVorlage) {
+        bild = a.Vorlage.convertToFormat(QImage::Format_RGB32);
+        if (bild.isNull())
+            return {};
+    } else {
+        bild.fill(Qt::white);
+    }
+    if (a.Invertiert)
+        bild.invertPixels();
+
+    QPainter p(&bild);
+    p.setTransform(a.abbildung().arbeitZuGeraetTransform());
+    a.Konturen.setPunkteZeigen(false);
+    p.save();
+    a.Konturen.Zeichnen(p);
+    p.restore();
+    FeldZeichnen(p, a.FeldEcke1, a.FeldEcke2);
+    IsozentrumZeichnen(p, a);
+    p.end();
+    return bild;
+}
+
+namespace {
+
+QString cm(int mm) { return formatDecimal(mm / 10.0); }
+
+QString paar(const std::optional<QPoint> &mm)
+{
+    if (!mm)
+        return QStringLiteral("? | ?");
+    return cm(mm->x()) + QStringLiteral(" | ") + cm(mm->y());
+}
+
+QString feldText(const QPoint &e1, const QPoint &e2, double ppmm)
+{
+    const QPoint m1 = PixelZuMM(e1, ppmm);
+    const QPoint m2 = PixelZuMM(e2, ppmm);
+    return QStringLiteral("Feldgröße (in 100) (") + cm(m2.x() - m1.x()) + QStringLiteral(" cm * ") + cm(m1.y() - m2.y())
+           + QStringLiteral(" cm)");
+}
+
+} // namespace
+
+StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const Abbildung &abb, TKundenDaten &kunde)
+{
+    StatusTexte t;
+    const QString keinFeld = QStringLiteral("kein Bestrahlungsfeld angegeben");
+    if (!a.MassstabGesetzt() || !istGesetzt(geraet)) {
+        t.panel0 = QStringLiteral("kein Maßstab vorhanden");
+        t.panel1 = keinFeld;
+        return t;
+    }
+    const double ppmm = a.Massstab.PixelProMM;
+    const QPoint arbeit = abb.geraetZuArbeit(geraet);
+    const QPoint M = PixelZuMM(arbeit, ppmm);
+    const TBeschl *beschl = kunde.AktuellerBeschl();
+
+    if (a.Auftragsart != 0) {
+        t.panel0 = QStringLiteral(" FBA [") + (beschl ? beschl->FBA : QString()) + QStringLiteral(" cm] : (")
+                   + paar(kunde.BildZuBlockebene(M)) + QStringLiteral(") cm");
+    } else {
+        const std::optional<QPoint> blende = kunde.BildZuBlendenebene(M); // may set EFBA to "95"
+        t.panel0 = QStringLiteral(" EFBA [") + (beschl ? beschl->EFBA : QString()) + QStringLiteral(" cm] : (")
+                   + paar(blende) + QStringLiteral(") cm");
+    }
+    t.panel1 = QStringLiteral(" FIA [100 cm] : (") + paar(kunde.BildZuIsoebene(M)) + QStringLiteral(") cm");
+    t.panel2 = QStringLiteral(" FFA [") + formatDecimal(kunde.FFA) + QStringLiteral(" cm] : (") + paar(M)
+               + QStringLiteral(") cm");
+    if (istGesetzt(a.FeldEcke2))
+        t.panel3 = feldText(a.FeldEcke1, a.FeldEcke2, ppmm);
+    else if (!istGesetzt(a.FeldEcke1))
+        t.panel3 = keinFeld;
+    else
+        t.panel3 = feldText(a.FeldEcke1, arbeit, ppmm);
+    return t;
+}
+
+FFAAnzeige FFAAnzeigeFuer(double ffa)
+{
+    return {formatDecimal(ffa), roundHalfEven(ffa) != 100};
+}
+
+} // namespace qv
