@@ -16,6 +16,8 @@ class IniFile;
 class Messages;
 } // namespace qv
 
+struct TAuftragsdatenRec;
+
 /// Contact person, 306 bytes in the customer block.
 struct TAnP
 {
@@ -167,8 +169,10 @@ public:
     /// Makes the contact with this display name current in the current department (last wins).
     void WaehleAnP(const QString &anzeigeName);
 
-    /// Converts the customer record of order files before version 6 (defined with the order file).
-    bool AusAltemAuftrag(QByteArrayView altRecord);
+    /// Replaces the data by those converted from the customer record of an order file before
+    /// version 6 and that file's order data (defined with the order file). False, with the
+    /// object unchanged, when the record has none of the sizes 3174, 3585 or 3996.
+    bool AusAltemAuftrag(QByteArrayView altRecord, const TAuftragsdatenRec &auftragsdaten);
 
     /// Current department / contact / accelerator, nullptr when an index is not valid.
     TAbteilung *AktuelleAbteilung();

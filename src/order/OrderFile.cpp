@@ -1,0 +1,276 @@
+#include "order/OrderFile.h"
+
+#include "base/AtomicFile.h"
+#include "base/ByteReader.h"
+#include "base/Logging.h"
+#include "base/Messages.h"
+#include "base/UtilsUnit.h"
+#include "base/Zlib.h"
+#include "base/image/ImageIO.h"
+#include "contour/U_Geraden_Strecken.h"
+#include "order/OrderDocument.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+
+namespace {
+
+// Sizes of the old customer record by file version.
+constexpr int kKundenRecAltV1 = 3174;
+constexpr int kKundenRecAltV2 = 3585;
+constexpr int kKundenRecAltV4 = 3996;
+constexpr int kProgrammVersionKapazitaet = 10;
+
+QString vorV110() { return QStringLiteral("< V1_10"); }
+
+void writePoint(qv::ByteWriter &w, QPoint p)
+{
+    w.int32(p.x());
+    w.int32(p.y());
+}
+
+QPoint readPoint(qv::ByteReader &r, const char *what)
+{
+    const qint32 x = r.int32(what);
+    const qint32 y = r.int32(what);
+    return {x, y};
+}
+
+qv::Error damaged(const qv::ByteReader &r)
+{
+    return qv::Error{r.error()};
+}
+
+} // namespace
+
+OrderDocument::OrderDocument(qv::Messages &messages) : Konturen(messages) {}
+
+double OrderDocument::PixelProMM() const
+{
+    if (MassstabPunkt1.x() == KeinPunktWert || MassstabPunkt2.x() == KeinPunktWert || MassstabAbstand == 0)
+        return 0.0;
+    return qv::Abstand(MassstabPunkt1, MassstabPunkt2) / MassstabAbstand;
+}
+
+qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &programmVersion)
+{
+    qv::ByteWriter w;
+    w.int32(AuftragsdateiVersion);
+    w.shortString(programmVersion, kProgrammVersionKapazitaet);
+    writePoint(w, doc.Isozentrum);
+    doc.Konturen.InStreamSchreiben(w);
+    writePoint(w, doc.MassstabPunkt1);
+    writePoint(w, doc.MassstabPunkt2);
+    w.int32(doc.MassstabAbstand);
+    writePoint(w, doc.FeldEcke1);
+    writePoint(w, doc.FeldEcke2);
+    w.byte(doc.Einschubrichtung);
+    w.bytes(doc.Auftragsdaten.toBytes());
+    doc.Kundendaten.Speichern(w);
+    w.byte(doc.Auftragsart);
+    const bool hatBild = !doc.Vorlage.isNull();
+    w.boolean(hatBild);
+    if (hatBild) {
+        const bool unveraendert = !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel;
+        const QByteArray jpeg = unveraendert ? doc.VorlageJpeg : qv::encodeJpeg(doc.Vorlage);
+        if (jpeg.isEmpty())
+            return qv::Error{QStringLiteral("Das Vorlagebild konnte nicht als JPEG kodiert werden")};
+        w.bytes(jpeg);
+    }
+    return w.take();
+}
+
+qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc, qv::Messages &messages)
+{
+    qv::ByteReader r(body);
+    doc.Gelesen = {};
+    const qint32 version = r.int32("Version");
+    if (!r.ok())
+        return damaged(r);
+    doc.Version = version;
+    if (version >= 2) {
+        const QString programmVersion = r.shortString(kProgrammVersionKapazitaet, "ProgrammVersion");
+        if (!r.ok())
+            return damaged(r);
+        doc.GeladeneVersion = programmVersion;
+    } else {
+        doc.GeladeneVersion = vorV110();
+    }
+    if (version < 1)
+        return {};
+    // A newer writer may have changed anything after the version text.
+    if (version > AuftragsdateiVersion)
+        return qv::Error{QStringLiteral("Die Auftragsdatei hat die unbekannte Version %1 (unterstützt bis %2)")
+                             .arg(version)
+                             .arg(AuftragsdateiVersion)};
+
+    if (version <= 4 && r.byte("Bildkennung") != 0) {
+        // An embedded BMP file; its own header gives its length.
+        if (!r.need(14, "BMP-Dateikopf"))
+            return damaged(r);
+        const qint64 bmpSize = qv::bmpFileSize(body.sliced(r.pos()));
+        if (bmpSize < 14)
+            return qv::Error{QStringLiteral("Das eingebettete Bild ist keine BMP-Datei")};
+        const QByteArrayView bmp = r.view(qsizetype(qMin<qint64>(bmpSize, body.size())), "BMP-Bild");
+        if (!r.ok() || qint64(bmp.size()) != bmpSize)
+            return damaged(r);
+        auto image = qv::decodeBmp(bmp);
+        if (!image)
+            return qv::Error{image.error()};
+        doc.Vorlage = std::move(image).value();
+        doc.VorlageJpeg.clear();
+        doc.Gelesen.Vorlage = true;
+    }
+    if (!r.ok())
+        return damaged(r);
+
+    const QPoint iso = readPoint(r, "Isozentrum");
+    if (!r.ok())
+        return damaged(r);
+    doc.Isozentrum = iso;
+    doc.Gelesen.Isozentrum = true;
+
+    qv::TKonturen konturen(messages);
+    if (!konturen.AusStreamLesen(r) || !r.ok())
+        return damaged(r);
+    doc.Konturen = std::move(konturen);
+    doc.Gelesen.Konturen = true;
+
+    const QPoint p1 = readPoint(r, "MassstabPunkt1");
+    const QPoint p2 = readPoint(r, "MassstabPunkt2");
+    const qint32 abstand = r.int32("MassstabAbstand");
+    if (!r.ok())
+        return damaged(r);
+    doc.MassstabAbstand = abstand;
+    doc.MassstabPunkt1 = p1;
+    doc.MassstabPunkt2 = p2;
+    doc.Gelesen.Massstab = true;
+
+    const QPoint f1 = readPoint(r, "FeldEcke1");
+    const QPoint f2 = readPoint(r, "FeldEcke2");
+    if (!r.ok())
+        return damaged(r);
+    doc.FeldEcke1 = f1;
+    doc.FeldEcke2 = f2;
+    doc.Gelesen.Feld = true;
+
+    const quint8 richtung = r.byte("Einschubrichtung");
+    if (!r.ok())
+        return damaged(r);
+    doc.Einschubrichtung = richtung;
+    doc.Gelesen.Einschubrichtung = true;
+
+    if (version >= 2) {
+        const QByteArrayView rec = r.view(TAuftragsdatenRec::kGroesse, "Auftragsdaten");
+        if (!r.ok())
+            return damaged(r);
+        doc.Auftragsdaten = TAuftragsdatenRec::fromBytes(rec);
+    } else {
+        const QByteArrayView rec = r.view(TAuftragsdatenRec::kGroesseV1, "Auftragsdaten");
+        if (!r.ok())
+            return damaged(r);
+        doc.Auftragsdaten = TAuftragsdatenRec::fromBytesV1(rec);
+    }
+    doc.Gelesen.Auftragsdaten = true;
+
+    if (version >= 6) {
+        TKundenDaten kunde;
+        if (!kunde.Laden(r) || !r.ok())
+            return damaged(r);
+        kunde.AusAuftrag = true;
+        doc.Kundendaten = std::move(kunde);
+    } else {
+        const int size = version >= 4 ? kKundenRecAltV4 : version >= 2 ? kKundenRecAltV2 : kKundenRecAltV1;
+        const QByteArrayView alt = r.view(size, "Kundendaten");
+        if (!r.ok())
+            return damaged(r);
+        TKundenDaten kunde;
+        if (!kunde.AusAltemAuftrag(alt, doc.Auftragsdaten))
+            return qv::Error{QStringLiteral("Die Kundendaten der Auftragsdatei sind unlesbar")};
+        doc.Kundendaten = std::move(kunde);
+    }
+    doc.Gelesen.Kundendaten = true;
+
+    if (version >= 3) {
+        const quint8 art = r.byte("Auftragsart");
+        if (!r.ok())
+            return damaged(r);
+        doc.Auftragsart = art;
+        doc.Gelesen.Auftragsart = true;
+    }
+
+    if (version >= 5) {
+        const bool hatBild = r.boolean("Bildkennung");
+        if (!r.ok())
+            return damaged(r);
+        if (hatBild) {
+            // The JPEG runs to the end of the body.
+            const QByteArrayView jpeg = r.view(r.remaining(), "JPEG-Bild");
+            auto image = qv::decodeJpeg(jpeg);
+            if (!image)
+                return qv::Error{image.error()};
+            doc.Vorlage = std::move(image).value();
+            doc.VorlageJpeg = jpeg.toByteArray();
+            doc.VorlageJpegSchluessel = doc.Vorlage.cacheKey();
+            doc.Gelesen.Vorlage = true;
+        }
+    }
+    return {};
+}
+
+qv::Result<QByteArray> encodeOrderFile(const OrderDocument &doc, const QString &programmVersion)
+{
+    auto body = encodeOrderBody(doc, programmVersion);
+    if (!body)
+        return qv::Error{body.error()};
+    QByteArray file = qv::deflateZlib(*body, 1);
+    if (file.isEmpty())
+        return qv::Error{QStringLiteral("Die Auftragsdaten konnten nicht komprimiert werden")};
+    return file;
+}
+
+qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc, qv::Messages &messages)
+{
+    auto body = qv::inflateZlib(fileBytes, kMaxOrderBodySize);
+    if (!body)
+        return qv::Error{body.error()};
+    return decodeOrderBody(*body, doc, messages);
+}
+
+bool AuftragSpeichern(const QString &fileName, const OrderDocument &doc, qv::Messages &messages)
+{
+    const QString nichtGespeichert = QStringLiteral("Daten wurden nicht gespeichert");
+    if (QFileInfo::exists(fileName)) {
+        const auto answer = messages.warningQuestion(QStringLiteral("Wollen Sie die Datei\r%1\rwirklich überschreiben?")
+                                                         .arg(QDir::toNativeSeparators(fileName)));
+        if (answer != qv::Messages::Answer::Yes) {
+            messages.information(nichtGespeichert);
+            return false;
+        }
+    }
+    // The old file is replaced only once the new one is complete, never deleted beforehand.
+    auto file = encodeOrderFile(doc, VersionsText());
+    qv::Result<void> written = file ? qv::writeFileAtomically(fileName, *file) : qv::Result<void>(qv::Error{file.error()});
+    if (!written) {
+        qCWarning(lcDatei).noquote() << written.error();
+        messages.information(nichtGespeichert);
+        return false;
+    }
+    return true;
+}
+
+OrderLoadResult AuftragLaden(const QString &fileName, OrderDocument &doc, qv::Messages &messages)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        messages.information(QStringLiteral("Datei \r%1\rnicht gefunden.").arg(QDir::toNativeSeparators(fileName)));
+        return {OrderLoadResult::NichtGefunden, {}};
+    }
+    auto bytes = qv::readWholeFile(fileName, kMaxOrderBodySize);
+    if (!bytes)
+        return {OrderLoadResult::Fehler, bytes.error()};
+    auto read = decodeOrderFile(*bytes, doc, messages);
+    if (!read)
+        return {OrderLoadResult::Fehler, read.error()};
+    return {};
+}

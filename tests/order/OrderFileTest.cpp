@@ -1,0 +1,364 @@
+#include "order/OrderDocument.h"
+#include "order/OrderFile.h"
+#include "order/OrderJson.h"
+
+#include "base/UtilsUnit.h"
+#include "base/image/ImageIO.h"
+#include "image/BmpFixture.h"
+#include "order/OrderFixture.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace qv::test;
+using qv::Messages;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage smallPicture(int w = 40, int h = 30)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x * 6, y * 8, 128));
+    return img;
+}
+
+FixtureOrder fixtureWithImage(int version)
+{
+    FixtureOrder o;
+    o.image = version <= 4 ? makeBmp(smallPicture(), 24) : qv::encodeJpeg(smallPicture());
+    return o;
+}
+
+struct Reader
+{
+    ScriptedMessages messages;
+    OrderDocument doc{messages};
+
+    qv::Result<void> read(const QByteArray &body) { return decodeOrderFile(compressed(body), doc, messages); }
+};
+
+} // namespace
+
+TEST(OrderFile, ReadsEveryVersionFromTheDocumentedLayout)
+{
+    for (int version = 1; version <= 6; ++version) {
+        SCOPED_TRACE(testing::Message() << "version " << version);
+        const FixtureOrder o = fixtureWithImage(version);
+        Reader r;
+        r.doc.Auftragsart = 0; // stands for the order kind before reading
+        auto ok = r.read(orderBody(version, o));
+        ASSERT_TRUE(ok.ok()) << ok.error().toStdString();
+        const OrderDocument &d = r.doc;
+
+        EXPECT_EQ(d.Version, version);
+        EXPECT_EQ(d.GeladeneVersion, version == 1 ? u"< V1_10" : u"V1.45");
+        EXPECT_EQ(d.Isozentrum, QPoint(12, -34));
+        ASSERT_EQ(d.Konturen.Anzahl(), 2);
+        const qv::TKontur &square = d.Konturen.Kontur(1);
+        EXPECT_TRUE(square.IstGeschlossen());
+        EXPECT_EQ(square.Letzter(), 4);
+        EXPECT_EQ(square.Punkte()[4], QPoint(0, 0));
+        EXPECT_FALSE(d.Konturen.Kontur(2).IstGeschlossen()); // two points cannot close
+        EXPECT_EQ(d.MassstabPunkt1, QPoint(-300, 0));
+        EXPECT_EQ(d.MassstabAbstand, 200);
+        EXPECT_DOUBLE_EQ(d.PixelProMM(), 3.0);
+        EXPECT_EQ(d.FeldEcke2, QPoint(70, 80));
+        EXPECT_EQ(d.Einschubrichtung, 3);
+
+        const TAuftragsdatenRec &a = d.Auftragsdaten;
+        EXPECT_TRUE(a.Gueltig);
+        EXPECT_EQ(a.Kunde, u"Klinik am See\r\nStrahlentherapie");
+        EXPECT_DOUBLE_EQ(a.Datum, 45123.75);
+        EXPECT_EQ(a.Modus, u"Photonen (Blöcke)");
+        EXPECT_EQ(a.FBA, u"60,0");
+        EXPECT_EQ(a.Legierung, version == 1 ? u"Leihgabe von Zarn e.K." : u"zurück an Kunden");
+        EXPECT_TRUE(a.MitCodierung);
+        EXPECT_EQ(a.Codierung, u"Code 7");
+        EXPECT_EQ(a.PatientenID, u"PAT-0815");
+        EXPECT_EQ(a.Transport, u"Kurier");
+
+        const TKundenDaten &k = d.Kundendaten;
+        EXPECT_TRUE(k.AusAuftrag);
+        if (version == 6) {
+            EXPECT_DOUBLE_EQ(k.FFA, 80.0);
+            EXPECT_EQ(k.VertragsAdresse.Institut, u"Uniklinik");
+            ASSERT_EQ(k.Abteilungen.size(), 1);
+            EXPECT_EQ(k.Abteilungen[0].Name, u"Strahlenklinik");
+            EXPECT_EQ(k.Abteilungen[0].AnP.size(), 2);
+        } else {
+            EXPECT_DOUBLE_EQ(k.FFA, 100.0);
+            EXPECT_EQ(k.VertragsAdresse.Institut, u"Vertrag Institut");
+        }
+
+        EXPECT_EQ(d.Auftragsart, version >= 3 ? 1 : 0);
+        EXPECT_EQ(d.Gelesen.Auftragsart, version >= 3);
+        ASSERT_FALSE(d.Vorlage.isNull());
+        EXPECT_EQ(d.Vorlage.size(), QSize(40, 30));
+        EXPECT_TRUE(r.messages.texts().join(u'|').contains(u"mind.3 Punkte")); // contour 2 stays open
+    }
+}
+
+TEST(OrderFile, EdgeCasesOfTheLayout)
+{
+    // No image: flag 0 and nothing after it; the empty image stays.
+    for (int version : {4, 6}) {
+        Reader r;
+        ASSERT_TRUE(r.read(orderBody(version, FixtureOrder{})).ok());
+        EXPECT_TRUE(r.doc.Vorlage.isNull());
+        EXPECT_FALSE(r.doc.Gelesen.Vorlage);
+    }
+    // Version 0 and below: only the first four bytes count, whatever follows.
+    for (qint32 version : {0, -3}) {
+        Reader r;
+        r.doc.Isozentrum = QPoint(1, 2);
+        ASSERT_TRUE(r.read(Bytes().i32(version).raw("garbage that is never read").data()).ok());
+        EXPECT_EQ(r.doc.GeladeneVersion, u"< V1_10");
+        EXPECT_EQ(r.doc.Isozentrum, QPoint(1, 2));
+        EXPECT_FALSE(r.doc.Gelesen.Isozentrum);
+        const QJsonObject json = AuftragAlsJson(r.doc);
+        EXPECT_EQ(json.keys(), (QStringList{QStringLiteral("GeladeneVersion"), QStringLiteral("Version")}));
+    }
+    // A newer format is refused rather than misread.
+    {
+        Reader r;
+        auto ok = r.read(orderBody(6, FixtureOrder{}).replace(0, 1, "\x07"));
+        ASSERT_FALSE(ok.ok());
+        EXPECT_TRUE(ok.error().contains(u"Version 7"));
+    }
+}
+
+TEST(OrderFile, WritesTheCurrentVersionField)
+{
+    ScriptedMessages messages;
+    OrderDocument doc(messages);
+    doc.Kundendaten.LadeStandard();
+    // A closed square: count, N = 4 and four points (the closing point is not stored).
+    doc.Konturen.NeueKontur();
+    for (QPoint p : {QPoint(0, 0), QPoint(100, 0), QPoint(100, 100), QPoint(0, 100)})
+        doc.Konturen.AktuelleKontur().PunktHinzufuegen(p, false);
+    doc.Konturen.AktuelleKontur().Schliessen();
+    doc.Auftragsdaten.Kunde = QString(250, u'ä'); // cut to 200 on storing
+    auto body = encodeOrderBody(doc, QStringLiteral("V2.20"));
+    ASSERT_TRUE(body.ok());
+
+    Bytes expectedStart;
+    expectedStart.i32(6).raw(QByteArray::fromHex("0556322e32300000000000")); // s[10] "V2.20"
+    expectedStart.point({0, 0}).raw(contourStream({{{0, 0}, {100, 0}, {100, 100}, {0, 100}}}));
+    expectedStart.point({999999, 999999}).point({999999, 999999}).i32(10);
+    expectedStart.point({999999, 999999}).point({999999, 999999}).u8(0);
+    ASSERT_EQ(body->left(expectedStart.data().size()).toHex(), expectedStart.data().toHex());
+    const QByteArrayView rec = QByteArrayView(*body).sliced(expectedStart.data().size(), 952);
+    EXPECT_EQ(uchar(rec[1]), 200);
+    EXPECT_EQ(rec.sliced(2, 200), QByteArray(200, char(0xE4)));
+    // Without an image the body ends with the order kind and a false image flag.
+    EXPECT_TRUE(body->endsWith(QByteArray::fromHex("0200")));
+
+    Reader r;
+    ASSERT_TRUE(r.read(*body).ok());
+    EXPECT_FALSE(r.doc.Gelesen.Vorlage);
+    EXPECT_EQ(r.doc.FeldEcke1.x(), 999999);
+    EXPECT_EQ(r.doc.Auftragsdaten.Kunde, QString(200, u'ä'));
+}
+
+TEST(OrderFile, RoundTripGivesIdenticalBodies)
+{
+    // A savable order: every contour closed (an open one is stored without its last point).
+    FixtureOrder o = fixtureWithImage(6);
+    o.contours[1].append(QPoint(-20, 90));
+    Reader first;
+    ASSERT_TRUE(first.read(orderBody(6, o)).ok());
+    auto body1 = encodeOrderBody(first.doc, QStringLiteral("V2.20"));
+    ASSERT_TRUE(body1.ok());
+    Reader second;
+    ASSERT_TRUE(second.read(*body1).ok());
+    auto body2 = encodeOrderBody(second.doc, QStringLiteral("V2.20"));
+    ASSERT_TRUE(body2.ok());
+    EXPECT_EQ(*body1, *body2);
+    EXPECT_EQ(AuftragAlsJson(first.doc).value(u"Konturen"), AuftragAlsJson(second.doc).value(u"Konturen"));
+
+    // An old file, saved again, keeps its converted content; a changed image is encoded anew.
+    Reader old;
+    ASSERT_TRUE(old.read(orderBody(4, fixtureWithImage(4))).ok());
+    old.doc.Vorlage.setPixel(0, 0, qRgb(1, 2, 3));
+    auto body3 = encodeOrderBody(old.doc, QStringLiteral("V2.20"));
+    ASSERT_TRUE(body3.ok());
+    Reader again;
+    ASSERT_TRUE(again.read(*body3).ok());
+    EXPECT_EQ(again.doc.Auftragsdaten, old.doc.Auftragsdaten);
+    EXPECT_EQ(again.doc.Kundendaten, old.doc.Kundendaten);
+    EXPECT_EQ(again.doc.Auftragsart, 1);
+    EXPECT_EQ(again.doc.Vorlage.size(), QSize(40, 30));
+}
+
+TEST(OrderFile, TruncationIsAnErrorAtEveryOffset)
+{
+    for (int version : {1, 4, 6}) {
+        SCOPED_TRACE(testing::Message() << "version " << version);
+        const QByteArray body = orderBody(version, fixtureWithImage(version));
+        for (qsizetype cut = 0; cut < body.size(); cut += (cut < 64 ? 1 : 7)) {
+            Reader r;
+            EXPECT_FALSE(r.read(body.left(cut)).ok()) << "cut at " << cut;
+        }
+        const QByteArray file = compressed(body);
+        for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), file.size() / 3, file.size() - 5, file.size() - 1}) {
+            ScriptedMessages messages;
+            OrderDocument doc(messages);
+            auto ok = decodeOrderFile(QByteArrayView(file).first(cut), doc, messages);
+            EXPECT_FALSE(ok.ok()) << "file cut at " << cut;
+        }
+    }
+    // What was read before the damage stays applied.
+    const QByteArray body = orderBody(6, FixtureOrder{});
+    Reader r;
+    ASSERT_FALSE(r.read(body.left(body.size() - 3)).ok());
+    EXPECT_TRUE(r.doc.Gelesen.Auftragsdaten);
+    EXPECT_FALSE(r.doc.Gelesen.Kundendaten);
+    EXPECT_EQ(r.doc.Auftragsdaten.PatientenID, u"PAT-0815");
+    EXPECT_EQ(r.doc.Konturen.Anzahl(), 2);
+}
+
+TEST(OrderFile, BadCountsAndForeignBytesAreErrors)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray file;
+    };
+    FixtureOrder manyContours;
+    FixtureOrder hugeBmp = fixtureWithImage(4);
+    hugeBmp.image.replace(2, 4, QByteArray::fromHex("ffffff7f")); // BMP claims 2 GB
+    FixtureOrder hugePicture = fixtureWithImage(3);
+    hugePicture.image.replace(18, 8, QByteArray::fromHex("a0860100a0860100"));
+    QByteArray flagWithoutJpeg = orderBody(6, FixtureOrder{});
+    flagWithoutJpeg[flagWithoutJpeg.size() - 1] = 1;
+    QByteArray tooManyContours = orderBody(6, FixtureOrder{});
+    tooManyContours.replace(4 + 11 + 8, 4, Bytes().i32(7'000'000).data());
+    const Case cases[] = {
+        {"not zlib", "this is no order file"},
+        {"empty", QByteArray()},
+        {"7 000 000 contours", compressed(tooManyContours)},
+        {"BMP longer than the body", compressed(orderBody(4, hugeBmp))},
+        {"100 000 × 100 000 BMP", compressed(orderBody(3, hugePicture))},
+        {"image flag without JPEG", compressed(flagWithoutJpeg)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedMessages messages;
+        OrderDocument doc(messages);
+        auto ok = decodeOrderFile(c.file, doc, messages);
+        ASSERT_FALSE(ok.ok());
+        EXPECT_FALSE(ok.error().isEmpty());
+    }
+}
+
+TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Auftrag.ORv"));
+    ScriptedMessages messages;
+    OrderDocument doc(messages);
+    doc.Kundendaten.LadeStandard();
+    doc.Vorlage = smallPicture(600, 400);
+    ASSERT_TRUE(AuftragSpeichern(path, doc, messages));
+    EXPECT_TRUE(messages.shown().isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray old = f.readAll();
+    f.close();
+
+    // Declined overwrite: the message, nothing written.
+    doc.Isozentrum = QPoint(5, 5);
+    messages.expectAnswer(Messages::Answer::No);
+    EXPECT_FALSE(AuftragSpeichern(path, doc, messages));
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("Wollen Sie die Datei\r%1\rwirklich überschreiben?").arg(path));
+    EXPECT_EQ(messages.shown()[0].kind, Messages::Kind::Warning);
+    EXPECT_EQ(messages.lastText(), u"Daten wurden nicht gespeichert");
+
+    // A write that fails half-way (file size limit) leaves the old file as it was.
+    messages.clear();
+    messages.expectAnswer(Messages::Answer::Yes);
+    doc.Vorlage = smallPicture(1200, 900);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(old.size() / 2);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = AuftragSpeichern(path, doc, messages);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(messages.lastText(), u"Daten wurden nicht gespeichert");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    f.close();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Auftrag.ORv")});
+
+    // Confirmed overwrite replaces the file; opening it gives the new content.
+    messages.expectAnswer(Messages::Answer::Yes);
+    EXPECT_TRUE(AuftragSpeichern(path, doc, messages));
+    OrderDocument back(messages);
+    const OrderLoadResult loaded = AuftragLaden(path, back, messages);
+    ASSERT_EQ(loaded.status, OrderLoadResult::Geladen) << loaded.grund.toStdString();
+    EXPECT_EQ(back.Isozentrum, QPoint(5, 5));
+    EXPECT_EQ(back.Vorlage.size(), QSize(1200, 900));
+    EXPECT_EQ(back.GeladeneVersion, VersionsText());
+
+    // A missing file: its message, nothing else.
+    messages.clear();
+    const OrderLoadResult missing = AuftragLaden(dir.filePath(QStringLiteral("fehlt.ORv")), back, messages);
+    EXPECT_EQ(missing.status, OrderLoadResult::NichtGefunden);
+    EXPECT_EQ(messages.lastText(), QStringLiteral("Datei \r%1\rnicht gefunden.").arg(dir.filePath(QStringLiteral("fehlt.ORv"))));
+}
+
+TEST(TAuftragsdatenRecTest, EveryFieldAtItsOffset)
+{
+    const FixtureOrder o;
+    const QJsonObject expected{
+        {u"Gueltig"_s, true},
+        {u"Kunde"_s, u"Klinik am See\r\nStrahlentherapie"_s},
+        {u"Datum"_s, 45123.75},
+        {u"Beschleuniger"_s, u"Varian Clinac 2100"_s},
+        {u"Bearbeiter"_s, u"Frau Dr. Muster, Erika"_s},
+        {u"FBA"_s, u"60,0"_s},
+        {u"EFBA"_s, u"95"_s},
+        {u"Modus"_s, u"Photonen (Blöcke)"_s},
+        {u"TragplatteRahmen"_s, u"Tragplatte 20x20"_s},
+        {u"Herkunft"_s, u"vom Kunden"_s},
+        {u"Legierung"_s, u"zurück an Kunden"_s},
+        {u"MitCodierung"_s, true},
+        {u"Codierung"_s, u"Code 7"_s},
+        {u"PatientenID"_s, u"PAT-0815"_s},
+        {u"Zielvolumen"_s, u"PTV Lunge"_s},
+        {u"KurzKommentar"_s, u"eilig"_s},
+        {u"Kollimatorwinkel"_s, u"90"_s},
+        {u"Gantrywinkel"_s, u"270"_s},
+        {u"Gusshoehe"_s, u"8,0 cm"_s},
+        {u"Transport"_s, u"Kurier"_s},
+    };
+    const TAuftragsdatenRec rec = TAuftragsdatenRec::fromBytes(recordV6(o));
+    EXPECT_EQ(rec.toJson(), expected);
+    QJsonObject v1 = expected;
+    v1[u"Legierung"] = u"Leihgabe von Zarn e.K."_s;
+    EXPECT_EQ(TAuftragsdatenRec::fromBytesV1(recordV1(o)).toJson(), v1);
+
+    // Written back: same fields, zero padding and tails, booleans as 1.
+    const QByteArray bytes = rec.toBytes();
+    ASSERT_EQ(bytes.size(), 952);
+    EXPECT_EQ(TAuftragsdatenRec::fromBytes(bytes), rec);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(bytes.mid(202, 6), QByteArray(6, '\0'));
+    EXPECT_EQ(bytes.mid(488, 18), QByteArray("\x10zur\xFC" "ck an Kunden\0", 18));
+    EXPECT_EQ(bytes[539], 1);
+    EXPECT_EQ(bytes.mid(948, 4), QByteArray(4, '\0'));
+}

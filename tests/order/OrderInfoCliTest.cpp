@@ -1,0 +1,113 @@
+#include "base/image/ImageIO.h"
+#include "image/BmpFixture.h"
+#include "order/OrderFixture.h"
+#include "support/TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qv::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+CliRun info(const QString &file)
+{
+    QProcess p;
+    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), {QStringLiteral("info"), file});
+    p.waitForFinished(30000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return f.fileName();
+}
+
+} // namespace
+
+TEST(OrderInfoCli, PrintsEveryVersionAsJson)
+{
+    QTemporaryDir dir;
+    const QStringList allKeys{u"Auftragsart"_s, u"Auftragsdaten"_s, u"Bild"_s, u"Einschubrichtung"_s, u"FeldEcke1"_s, u"FeldEcke2"_s,
+                              u"GeladeneVersion"_s, u"Isozentrum"_s, u"Konturen"_s, u"Kundendaten"_s, u"MassstabAbstand"_s,
+                              u"MassstabPunkt1"_s, u"MassstabPunkt2"_s, u"PixelProMM"_s, u"Version"_s};
+    for (int version = 1; version <= 6; ++version) {
+        SCOPED_TRACE(testing::Message() << "version " << version);
+        FixtureOrder o;
+        QImage picture(31, 17, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 200, 30));
+        o.image = version <= 4 ? makeBmp(picture, 24) : qv::encodeJpeg(picture);
+        const CliRun run = info(writeFile(dir, QStringLiteral("v%1.ORv").arg(version), compressed(orderBody(version, o))));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QJsonParseError error;
+        const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError);
+        EXPECT_EQ(json.keys(), allKeys);
+        EXPECT_EQ(json[u"Version"].toInt(), version);
+        EXPECT_EQ(json[u"GeladeneVersion"].toString(), version == 1 ? u"< V1_10" : u"V1.45");
+        EXPECT_EQ(json[u"Isozentrum"].toArray(), (QJsonArray{12, -34}));
+        const QJsonArray konturen = json[u"Konturen"].toArray();
+        ASSERT_EQ(konturen.size(), 2);
+        EXPECT_EQ(konturen[0].toObject(),
+                  (QJsonObject{{u"Nummer"_s, 1},
+                               {u"Geschlossen"_s, true},
+                               {u"Punkte"_s, QJsonArray{QJsonArray{0, 0}, QJsonArray{100, 0}, QJsonArray{100, 100},
+                                                     QJsonArray{0, 100}, QJsonArray{0, 0}}}}));
+        EXPECT_EQ(konturen[1].toObject()[u"Geschlossen"].toBool(), false);
+        EXPECT_EQ(json[u"MassstabAbstand"].toInt(), 200);
+        EXPECT_DOUBLE_EQ(json[u"PixelProMM"].toDouble(), 3.0);
+        EXPECT_EQ(json[u"FeldEcke1"].toArray(), (QJsonArray{-50, -60}));
+        EXPECT_EQ(json[u"Einschubrichtung"].toInt(), 3);
+        const QJsonObject a = json[u"Auftragsdaten"].toObject();
+        EXPECT_EQ(a.size(), 20); // every field of the record
+        EXPECT_EQ(a[u"Gueltig"], QJsonValue(true));
+        EXPECT_DOUBLE_EQ(a[u"Datum"].toDouble(), 45123.75);
+        EXPECT_EQ(a[u"Modus"].toString(), u"Photonen (Blöcke)");
+        EXPECT_EQ(a[u"Legierung"].toString(), version == 1 ? u"Leihgabe von Zarn e.K." : u"zurück an Kunden");
+        EXPECT_TRUE(json[u"Kundendaten"].isObject());
+        EXPECT_EQ(json[u"Auftragsart"], version >= 3 ? QJsonValue(1) : QJsonValue());
+        EXPECT_EQ(json[u"Bild"].toObject(), (QJsonObject{{u"Breite"_s, 31}, {u"Hoehe"_s, 17}}));
+    }
+
+    // Version 0: the two version keys only.
+    const CliRun zero = info(writeFile(dir, QStringLiteral("v0.ORv"), compressed(Bytes().i32(0).data())));
+    ASSERT_EQ(zero.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(zero.out).object(),
+              (QJsonObject{{u"Version"_s, 0}, {u"GeladeneVersion"_s, u"< V1_10"_s}}));
+}
+
+TEST(OrderInfoCli, UnreadableFilesExitWithOneAndTheReason)
+{
+    QTemporaryDir dir;
+    const QByteArray body = orderBody(6, FixtureOrder{});
+    const QString cut = writeFile(dir, QStringLiteral("kaputt.ORv"), compressed(body.left(body.size() / 2)));
+    const QString foreign = writeFile(dir, QStringLiteral("fremd.ORv"), "kein Auftrag");
+    const QString missing = dir.filePath(QStringLiteral("fehlt.ORv"));
+    for (const QString &file : {cut, foreign, missing}) {
+        SCOPED_TRACE(file.toStdString());
+        const CliRun run = info(file);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_TRUE(err.startsWith(QStringLiteral("Die Datei %1 konnte nicht geladen werden\n").arg(file)))
+            << err.toStdString();
+        EXPECT_GT(err.split(u'\n', Qt::SkipEmptyParts).size(), 1); // the reason follows
+    }
+}
