@@ -100,12 +100,13 @@ QByteArray TKonfiguration::AlsIniText() const
         text += u'[' + name + QStringLiteral("]\r\n");
     };
     auto wert = [&text](const QString &key, const QString &w) { text += key + u'=' + einzeilig(w) + QStringLiteral("\r\n"); };
-    auto liste = [&](const QString &name, const QStringList &eintraege, bool mitCount) {
+    // The numbered lists (trays, frames, sizes) keep at most 200 characters per entry.
+    auto liste = [&](const QString &name, const QStringList &eintraege, bool mitCount, bool nummeriert = false) {
         abschnitt(name);
         if (mitCount)
             wert(QStringLiteral("Count"), QString::number(eintraege.size()));
         for (qsizetype i = 0; i < eintraege.size(); ++i)
-            wert(QString::number(i), eintraege[i].left(200));
+            wert(QString::number(i), nummeriert ? eintraege[i].left(200) : eintraege[i]);
     };
     // A parallel list is written with the main list's length, entry for entry.
     auto parallel = [](const QStringList &p, qsizetype n) {
@@ -120,9 +121,9 @@ QByteArray TKonfiguration::AlsIniText() const
     wert(QStringLiteral("EMailAdresse"), EMailAdresse);
     wert(QStringLiteral("Website"), Website);
     liste(QStringLiteral("Beschleuniger"), Beschleuniger, true);
-    liste(QStringLiteral("Tragplatten"), Tragplatten, true);
-    liste(QStringLiteral("ElektronenBlenden"), ElektronenBlenden, true);
-    liste(QStringLiteral("ElektronenBlenden_Groesse"), parallel(ElektronenBlendenGroesse, ElektronenBlenden.size()), false);
+    liste(QStringLiteral("Tragplatten"), Tragplatten, true, true);
+    liste(QStringLiteral("ElektronenBlenden"), ElektronenBlenden, true, true);
+    liste(QStringLiteral("ElektronenBlenden_Groesse"), parallel(ElektronenBlendenGroesse, ElektronenBlenden.size()), false, true);
     liste(QStringLiteral("Transport"), Transport, true);
     liste(QStringLiteral("Transport_Kosten"), parallel(TransportKosten, Transport.size()), false);
     liste(QStringLiteral("Leistung"), Leistung, true);
