@@ -66,7 +66,7 @@ void TKontur::setMarkiert(bool markiert)
         m_markiert = markiert;
 }
 
-void TKontur::anhaengen(const QPoint &p)
+void TKontur::anhaengen(QPoint p)
 {
     ++m_letzter;
     m_hoechster = m_letzter;
@@ -108,7 +108,8 @@ bool TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstan
 
 void TKontur::Schliessen()
 {
-    if (m_keine || IstGeschlossen())
+    // A contour at the size limit already ends in its closing point.
+    if (m_keine || Anzahl() >= MaxPunkte)
         return;
     if (m_letzter < 2) {
         m_messages->information(kSchliessenZuWenige);

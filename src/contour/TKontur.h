@@ -100,7 +100,8 @@ private:
     struct KeineTag {};
     TKontur(Messages &messages, KeineTag);
 
-    void anhaengen(const QPoint &p);
+    // By value: the point may come from Punkte itself, which the resize moves.
+    void anhaengen(QPoint p);
     void sicherungNehmen();
 
     Messages *m_messages;

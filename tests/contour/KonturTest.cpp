@@ -328,7 +328,7 @@ TEST(Kontur, SizeLimitHoldsOnEveryPath)
     k.Schliessen();
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), TKontur::MaxPunkte);
-    k.Schliessen(); // closing a closed contour adds nothing
+    k.Schliessen(); // no room beyond the closing point
     EXPECT_EQ(k.Punkte().size(), TKontur::MaxPunkte);
     EXPECT_EQ(k.Kopie()->Anzahl(), TKontur::MaxPunkte);
 

@@ -76,6 +76,15 @@ TEST(KonturenStream, RoundTripGivesIdenticalBytes)
     EXPECT_EQ(gelesen.Aktuell(), 11);
     EXPECT_EQ(schreiben(gelesen), erst);
 
+    // A stored contour that already repeats its first point still gets a closing point,
+    // so it writes back the same count.
+    const QByteArray wiederholt = stream({1, 4, 50, 48, 150, 0, 100, 4, 50, 48});
+    TKonturen w(msgs);
+    ByteReader rw(wiederholt);
+    ASSERT_TRUE(w.AusStreamLesen(rw));
+    EXPECT_EQ(w.Kontur(1).Anzahl(), 5);
+    EXPECT_EQ(schreiben(w), wiederholt);
+
     TKonturen leer(msgs);
     EXPECT_EQ(schreiben(leer), stream({0}));
     TKonturen leerGelesen(msgs);
