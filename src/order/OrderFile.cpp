@@ -7,7 +7,7 @@
 #include "base/UtilsUnit.h"
 #include "base/Zlib.h"
 #include "base/image/ImageIO.h"
-#include "contour/U_Geraden_Strecken.h"
+#include "workspace/TMassstab.h"
 #include "order/OrderDocument.h"
 
 #include <QDir>
@@ -48,9 +48,14 @@ OrderDocument::OrderDocument(qv::Messages &messages) : Konturen(messages) {}
 
 double OrderDocument::PixelProMM() const
 {
-    if (MassstabPunkt1.x() == KeinPunktWert || MassstabPunkt2.x() == KeinPunktWert || MassstabAbstand == 0)
+    if (MassstabPunkt1.x() == KeinPunktWert || MassstabPunkt2.x() == KeinPunktWert)
         return 0.0;
-    return qv::Abstand(MassstabPunkt1, MassstabPunkt2) / MassstabAbstand;
+    // Distance first, then point 1, then point 2: the order in which opening restores the scale.
+    qv::TMassstab massstab;
+    massstab.MassstabAbstandSetzen(MassstabAbstand);
+    massstab.PunktSetzen(1, MassstabPunkt1);
+    massstab.PunktSetzen(2, MassstabPunkt2);
+    return massstab.PixelProMM;
 }
 
 qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &programmVersion)
