@@ -139,6 +139,15 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
     p.restore();
 }
 
+void ArbeitsflaecheZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert)
+{
+    if (!a.hatVorlage())
+        return;
+    if (a.anzeige.Bild && !skaliert.isNull())
+        p.drawImage(0, 0, skaliert);
+    UeberlagerungZeichnen(p, a, abb);
+}
+
 QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bool invertiert)
 {
     if (vorlage.isNull() || geraet.isEmpty())

@@ -77,6 +77,10 @@ private:
     Messages *m_messages;
 };
 
+/// One frame of the workspace in the paint box: the template already scaled to the box (see
+/// VorlageSkaliert; null when the image layer is off), then the overlays.
+void ArbeitsflaecheZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert);
+
 /// Text of the scale label beside the workspace.
 QString MassstabText(const Arbeitsflaeche &a);
 

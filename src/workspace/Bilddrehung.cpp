@@ -218,3 +218,52 @@ QImage Drehen90(const QImage &bild)
 }
 
 } // namespace qv
+
+#include "base/Numbers.h"
+
+namespace qv {
+
+void TBilddrehung::AusgangsbildSetzen(const QImage &bild)
+{
+    Ausgangsbild = bild.convertToFormat(QImage::Format_RGB888);
+    Gesamtwinkel = 0;
+    Sitzungswinkel = 0;
+}
+
+QImage TBilddrehung::Drehen(double winkel)
+{
+    const double sitzung = Sitzungswinkel + winkel;
+    const QImage bild = Gedreht(Ausgangsbild, Gesamtwinkel + sitzung);
+    if (!bild.isNull())
+        Sitzungswinkel = sitzung;
+    return bild;
+}
+
+void TBilddrehung::Uebernehmen()
+{
+    Gesamtwinkel += Sitzungswinkel;
+    Sitzungswinkel = 0;
+}
+
+QImage TBilddrehung::Abbrechen()
+{
+    Sitzungswinkel = 0;
+    return Gedreht(Ausgangsbild, Gesamtwinkel);
+}
+
+FeldPruefung WinkelPruefen(const QString &text)
+{
+    FeldPruefung p;
+    p.feldText = text;
+    p.feldText.replace(u'.', u',');
+    const std::optional<double> v = parseDecimal(p.feldText);
+    if (!v)
+        p.meldung = QStringLiteral("Bitte geben Sie eine Zahl ein.");
+    else if (*v < 0 || *v > 360)
+        p.meldung = QStringLiteral("Der Winkel muß zwischen 0 und 360 Grad liegen.");
+    else
+        p.wert = v;
+    return p;
+}
+
+} // namespace qv

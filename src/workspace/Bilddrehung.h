@@ -18,3 +18,30 @@ QImage Gedreht(const QImage &quelle, double winkelGrad);
 QImage Drehen90(const QImage &bild);
 
 } // namespace qv
+
+#include "workspace/TMassstab.h"
+
+namespace qv {
+
+/// State of the image-rotation dialog: every turn starts again from the image as loaded.
+class TBilddrehung
+{
+public:
+    QImage Ausgangsbild;     // 24-bit copy of the loaded image
+    double Gesamtwinkel = 0;  // accepted in earlier runs of the dialog
+    double Sitzungswinkel = 0; // this run
+
+    void AusgangsbildSetzen(const QImage &bild);
+    void SitzungBeginnen() { Sitzungswinkel = 0; }
+    /// Adds to the session angle (positive = counter-clockwise) and returns the image turned by
+    /// the whole angle. A null result (out of memory) leaves the angle as it was.
+    QImage Drehen(double winkel);
+    void Uebernehmen();
+    /// The image as accepted before this run.
+    QImage Abbrechen();
+};
+
+/// Angle field of the rotation dialog: '.' becomes ',', a number from 0 to 360.
+FeldPruefung WinkelPruefen(const QString &text);
+
+} // namespace qv

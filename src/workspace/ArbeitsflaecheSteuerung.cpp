@@ -1,0 +1,242 @@
+#include "workspace/ArbeitsflaecheSteuerung.h"
+
+#include "base/FileChooser.h"
+#include "base/IniFile.h"
+#include "base/Messages.h"
+#include "base/image/ImageIO.h"
+#include "config/TKundenDaten.h"
+#include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/TBilddrehungForm.h"
+#include "workspace/TScaleForm.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace qv {
+
+namespace {
+
+const QString kInit = QStringLiteral("Init");
+
+const QString kBildLadenHilfe = QStringLiteral(
+    "Das Bild kommt von Ihrem Planungssystem. (JPG oder Bitmap)\r\n"
+    "In diesem erstellen Sie eine Photonen- oder Elektronenplanung.\r\n"
+    "Wählen Sie im Planungssystem eine Darstellung in der man mind. Zentrahlstrahl, Feldgröße, Blockkonturen, bzw. "
+    "die Apertur für Elektronen gut erkennen kann.\r\n"
+    "Außerdem muss sich auf dem Screenshot eine Art Maßstab befinden, mit dem Sie später die Größenrelationen "
+    "bestimmen.\r\n"
+    "Ihr Screenshot muß eine Darstellung in 100cm, also in der Isozentrumsebene sein.\r\n"
+    "Fertigen Sie ihn so, daß möglichst nur die relevanten Informationen enthalten sind. So fällt Ihnen das "
+    "Nachzeichnen leichter.\r\n"
+    "Im Dialog öffnen Sie die entsprechende Datei. Eine Voransicht erleichtert Ihnen dabei die Auswahl. In diesem "
+    "Dialog haben Sie, wie in Windows Dialogen, die Möglichkeit bearbeitete Datensätze zu löschen, damit es für Sie "
+    "übersichtlich bleibt.");
+
+const QString kBildDrehenHilfe = QStringLiteral(
+    "Sollten Ihre Feldmittellinien nicht exakt horizontal bzw. vertikal ausgerichtet sein, so haben Sie hier die "
+    "Möglichkeit, die Ausrichtung vorzunehmen.\r\nDie Feldmittellinien MÜSSEN exakt ausgerichtet sein.");
+
+} // namespace
+
+ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen,
+                                                 Messages &messages, FileChooser &dateiDialog,
+                                                 FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
+                                                 QWidget *fenster)
+    : m_a(a), m_kunde(kunde), m_ini(einstellungen), m_messages(messages), m_dateiDialog(dateiDialog),
+      m_vorschauDialog(vorschauDialog), m_host(host)
+{
+    m_widget = new ArbeitsflaecheWidget(a, fenster);
+    m_scaleForm = new TScaleForm(a.Massstab, kunde, einstellungen, messages, fenster);
+    m_drehForm = new TBilddrehungForm(messages, fenster);
+
+    connect(m_drehForm, &TBilddrehungForm::vorlageGedreht, this, [this](const QImage &bild) {
+        VorlageSetzen(bild);
+        P_MainResize();
+    });
+    connect(m_widget->PaintBox, &TPaintBox::mausBewegt, this,
+            [this](const QPoint &geraet, Qt::MouseButtons, Qt::KeyboardModifiers) { StatusAnzeigen(geraet); });
+    connect(m_widget->PaintBox, &TPaintBox::gezeichnet, this, [this](const QString &text) {
+        if (!m_scaleLabel)
+            return;
+        m_scaleLabel->setText(text);
+        m_scaleLabel->adjustSize();
+        if (m_scalePanel)
+            m_scaleLabel->move(m_scalePanel->width() / 2 - m_scaleLabel->width() / 2, m_scaleLabel->y());
+    });
+}
+
+ArbeitsflaecheSteuerung::~ArbeitsflaecheSteuerung()
+{
+    // Without a window to own them the widgets are ours.
+    if (!m_widget->parent())
+        delete m_widget;
+    if (!m_scaleForm->parent())
+        delete m_scaleForm;
+    if (!m_drehForm->parent())
+        delete m_drehForm;
+}
+
+QString ArbeitsflaecheSteuerung::bildFilter()
+{
+    return QStringLiteral("Bilder (Jpg, Bitmap oder PNG) (*.jpg *.bmp *.png *.JPG *.BMP *.PNG)");
+}
+
+bool ArbeitsflaecheSteuerung::BildLaden()
+{
+    m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::Bild, true);
+    m_host.Kontexthilfe(kBildLadenHilfe, QStringLiteral("Bild einlesen"));
+
+    const bool vorschau = m_ini.readBool(kInit, QStringLiteral("Bildvorschau"), true);
+    const QString start = m_ini.readString(kInit, QStringLiteral("OpenPathBild"), QCoreApplication::applicationDirPath());
+    FileChooser &dialog = vorschau && m_vorschauDialog ? *m_vorschauDialog : m_dateiDialog;
+    const QString pfad = dialog.openFile(vorschau ? QStringLiteral("Bild öffnen") : QStringLiteral("Öffnen"), start, bildFilter());
+
+    bool geladen = false;
+    if (!pfad.isEmpty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_ini.writeString(kInit, QStringLiteral("OpenPathBild"), QFileInfo(pfad).absolutePath());
+        Result<QImage> bild = readTemplateImage(pfad);
+        QApplication::restoreOverrideCursor();
+        if (bild) {
+            // Isocentre, scale, field and contours stay where they are.
+            VorlageSetzen(*bild);
+            m_host.SetGeaendert();
+            m_host.BildBirneZeigen();
+            m_drehForm->AusgangsbildSetzen(m_a.Vorlage);
+            P_MainResize();
+            geladen = true;
+        } else {
+            // The order keeps its unsaved-changes flag: contours traced before must not be
+            // lost silently when the program is closed.
+            m_messages.information(QStringLiteral("Das Bild konnte nicht einlgelesen werden."));
+            VorlageSetzen(QImage());
+        }
+    }
+    m_host.ModusHilfe();
+    m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::Bild, false);
+    m_host.AblaufAktualisieren();
+    neuZeichnen();
+    return geladen;
+}
+
+void ArbeitsflaecheSteuerung::BildDrehen()
+{
+    m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::BildDrehen, true);
+    const auto ende = [this] { m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::BildDrehen, false); };
+    if (!m_a.hatVorlage())
+        return ende();
+    if ((m_a.AblaufStatus & ~std::uint16_t(0x01 | 0x40)) != 0x20
+        && m_messages.warningQuestion(QStringLiteral("Alle Informationen vom Isozentrum, Feld, Konturen und Maßstab "
+                                                     "gehen verloren!\rWollen Sie das Bild wirklich drehen?"))
+               != Messages::Answer::Yes)
+        return ende();
+    m_host.Kontexthilfe(kBildDrehenHilfe, QStringLiteral("Drehen des Bildes"));
+
+    m_a.AblaufStatus = 0x21;
+    m_a.UeberlagerungenLoeschen();
+    m_host.EinschubrichtungZuruecksetzen();
+    m_host.SetGeaendert();
+    neuZeichnen();
+
+    m_drehForm->Zeigen();
+
+    m_host.ModusHilfe();
+    m_host.AblaufAktualisieren();
+    ende();
+}
+
+void ArbeitsflaecheSteuerung::IsozentrumSetzen(const QPoint &seite)
+{
+    m_a.IsozentrumSetzen(seite);
+    neuZeichnen();
+}
+
+void ArbeitsflaecheSteuerung::VorlageSetzen(const QImage &bild)
+{
+    m_a.VorlageSetzen(bild);
+    neuZeichnen();
+}
+
+QImage ArbeitsflaecheSteuerung::AuftragsBild(bool MitVorlage)
+{
+    return qv::AuftragsBild(m_a, MitVorlage, m_messages);
+}
+
+void ArbeitsflaecheSteuerung::StatusAnzeigen(const QPoint &geraet)
+{
+    const StatusTexte t = qv::StatusAnzeigen(geraet, m_a, m_widget->PaintBox->abbildung(), m_kunde);
+    const auto setzen = [this](int i, const QString &text) {
+        if (m_status[i])
+            m_status[i]->setText(text);
+    };
+    setzen(0, t.panel0);
+    setzen(1, t.panel1);
+    if (t.panel2)
+        setzen(2, *t.panel2);
+    if (t.panel3)
+        setzen(3, *t.panel3);
+}
+
+void ArbeitsflaecheSteuerung::FFAAnzeigen()
+{
+    if (!m_ffa)
+        return;
+    const FFAAnzeige anzeige = FFAAnzeigeFuer(m_kunde.FFA);
+    m_ffa->setText(anzeige.text);
+    QFont f = m_ffa->font();
+    f.setBold(anzeige.hervorgehoben);
+    m_ffa->setFont(f);
+    QPalette pal = m_ffa->palette();
+    if (anzeige.hervorgehoben) {
+        // A non-standard image plane stands out: lowered bevels, tinted, bold.
+        m_ffa->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_ffa->setLineWidth(2);
+        pal.setColor(QPalette::Window, QColor(137, 152, 208));
+    } else {
+        m_ffa->setFrameStyle(QFrame::NoFrame);
+        pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    }
+    m_ffa->setAutoFillBackground(true);
+    m_ffa->setPalette(pal);
+}
+
+void ArbeitsflaecheSteuerung::P_MainResize()
+{
+    m_widget->P_MainResize();
+}
+
+void ArbeitsflaecheSteuerung::neuZeichnen()
+{
+    m_widget->PaintBox->update();
+}
+
+bool ArbeitsflaecheSteuerung::EbeneUmschalten(Ebene e)
+{
+    setEbeneSichtbar(e, !m_a.anzeige[e]);
+    return m_a.anzeige[e];
+}
+
+void ArbeitsflaecheSteuerung::setEbeneSichtbar(Ebene e, bool sichtbar)
+{
+    m_a.anzeige[e] = sichtbar;
+    neuZeichnen();
+}
+
+void ArbeitsflaecheSteuerung::InvertedClick(bool invertiert)
+{
+    m_a.Invertiert = invertiert;
+    m_ini.writeBool(kInit, QStringLiteral("BildInvertiert"), invertiert);
+    neuZeichnen();
+}
+
+void ArbeitsflaecheSteuerung::NeuerAuftrag()
+{
+    m_a.Invertiert = m_ini.readBool(kInit, QStringLiteral("BildInvertiert"), false);
+    m_a.AnzeigeZuruecksetzen();
+    m_widget->Zuruecksetzen();
+    StatusAnzeigen(KeinPunkt);
+}
+
+} // namespace qv

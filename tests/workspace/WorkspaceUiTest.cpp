@@ -1,0 +1,335 @@
+#include "base/IniFile.h"
+#include "base/image/ImageIO.h"
+#include "config/TKundenDaten.h"
+#include "workspace/ArbeitsflaecheSteuerung.h"
+#include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/BmpSchreiber.h"
+#include "workspace/TBilddrehungForm.h"
+#include "workspace/TScaleForm.h"
+
+#include "support/FakeFileChooser.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace qv;
+
+namespace {
+
+struct Host final : ArbeitsflaecheHost
+{
+    QStringList aufrufe;
+    void Kontexthilfe(const QString &, const QString &titel) override { aufrufe << QStringLiteral("hilfe:") + titel; }
+    void ModusHilfe() override { aufrufe << QStringLiteral("modushilfe"); }
+    void SetGeaendert() override { aufrufe << QStringLiteral("geaendert"); }
+    void AblaufAktualisieren() override { aufrufe << QStringLiteral("ablauf"); }
+    void BildBirneZeigen() override { aufrufe << QStringLiteral("birne"); }
+    void EinschubrichtungZuruecksetzen() override { aufrufe << QStringLiteral("einschub"); }
+};
+
+QImage muster(int w, int h)
+{
+    QImage b(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, qRgb((x * 5) & 255, (y * 9) & 255, (x ^ y) & 255));
+    return b;
+}
+
+// Runs `schritt` once the modal dialog is up; a failed check still closes the dialog.
+void imDialog(std::function<void(QDialog *)> schritt)
+{
+    QTimer::singleShot(0, [schritt] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!d) {
+            QFAIL("no modal dialog");
+            return;
+        }
+        schritt(d);
+        if (d->isVisible())
+            d->done(-1);
+    });
+}
+
+struct Umgebung
+{
+    test::TempProgramFolder ordner;
+    IniFile ini{ordner.file(QStringLiteral("QuellvantarIni.ini"))};
+    test::ScriptedMessages messages;
+    test::FakeFileChooser datei;
+    test::FakeFileChooser vorschau;
+    TKundenDaten kunde;
+    Arbeitsflaeche a{messages};
+    Host host;
+    ArbeitsflaecheSteuerung s{a, kunde, ini, messages, datei, &vorschau, host};
+    Umgebung() { kunde.LadeStandard(); }
+};
+
+} // namespace
+
+class WorkspaceUiTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scaleFormChecksAndStoresTheDistance()
+    {
+        Umgebung u;
+        TScaleForm &f = u.s.scaleForm();
+        u.a.Massstab.MassstabAbstand = 50;
+        imDialog([&](QDialog *) {
+            QCOMPARE(f.E_Abstand->text(), QStringLiteral("10,0")); // ScaleAbstand default
+            f.E_FFA->setText(QStringLiteral("100.5"));
+            f.E_Abstand->setText(QStringLiteral("0,9"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QVERIFY(f.isVisible());
+            QCOMPARE(u.messages.lastText(), QStringLiteral("Die Punkte müssen mindestens 1cm auseinander liegen."));
+            QCOMPARE(f.E_FFA->text(), QStringLiteral("100,5"));
+            f.E_Abstand->setText(QStringLiteral("1.0"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+        });
+        QCOMPARE(f.Zeigen(0), int(QDialog::Accepted));
+        QCOMPARE(u.kunde.FFA, 100.5);
+        QCOMPARE(u.a.Massstab.MassstabAbstand, 10);
+        QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("ScaleAbstand")), QStringLiteral("1,0"));
+    }
+
+    void scaleFormCancelRestoresTheDistance()
+    {
+        Umgebung u;
+        TScaleForm &f = u.s.scaleForm();
+        u.a.Massstab.MassstabAbstand = 50;
+        imDialog([&](QDialog *) {
+            f.E_Abstand->setText(QStringLiteral("0,5"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QCOMPARE(u.a.Massstab.MassstabAbstand, 5);
+            QTest::mouseClick(f.btn_Abbruch, Qt::LeftButton);
+        });
+        QCOMPARE(f.Zeigen(0), int(QDialog::Rejected));
+        QCOMPARE(u.a.Massstab.MassstabAbstand, 50);
+    }
+
+    void generationFormAsksOnlyTheFFA()
+    {
+        Umgebung u;
+        TScaleForm &f = u.s.scaleForm();
+        imDialog([&](QDialog *) {
+            QVERIFY(!f.P_Scale->isVisible());
+            f.E_FFA->setText(QStringLiteral("19,9"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QCOMPARE(u.messages.lastText(), QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen."));
+            f.E_FFA->setText(QStringLiteral("x"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QCOMPARE(f.E_FFA->text(), QStringLiteral("100,0"));
+            f.E_FFA->setText(QStringLiteral("200"));
+            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+        });
+        QCOMPARE(f.Zeigen(1), int(QDialog::Accepted));
+        QCOMPARE(u.kunde.FFA, 200.0);
+    }
+
+    void rotationDialogTurnsFromTheLoadedImage()
+    {
+        test::ScriptedMessages messages;
+        TBilddrehungForm f(messages);
+        const QImage bild = muster(100, 50);
+        f.AusgangsbildSetzen(bild);
+        QList<QImage> gezeigt;
+        connect(&f, &TBilddrehungForm::vorlageGedreht, &f, [&](const QImage &b) { gezeigt << b; });
+
+        imDialog([&](QDialog *) {
+            QTest::mouseClick(f.BitBtn3, Qt::LeftButton); // 90 left
+            QCOMPARE(gezeigt.last().size(), QSize(49, 99));
+            QTest::mouseClick(f.BitBtn2, Qt::LeftButton); // and back
+            QCOMPARE(gezeigt.last(), bild.convertToFormat(QImage::Format_RGB888));
+            f.Edit1->setText(QStringLiteral("400"));
+            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            QCOMPARE(messages.lastText(), QStringLiteral("Der Winkel muß zwischen 0 und 360 Grad liegen."));
+            f.Edit1->setText(QStringLiteral("-5"));
+            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            QCOMPARE(messages.lastText(), QStringLiteral("Der Winkel muß zwischen 0 und 360 Grad liegen."));
+            f.Edit1->setText(QStringLiteral("a"));
+            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            QCOMPARE(messages.lastText(), QStringLiteral("Bitte geben Sie eine Zahl ein."));
+            QCOMPARE(gezeigt.size(), 2);
+            f.Edit1->setText(QStringLiteral("10"));
+            for (int i = 0; i < 3; ++i)
+                QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+        });
+        QCOMPARE(f.Zeigen(), int(QDialog::Accepted));
+        QCOMPARE(gezeigt.last(), Gedreht(bild, 30));
+        QCOMPARE(f.drehung().Gesamtwinkel, 30.0);
+
+        // A second run: turn some more, then cancel back to the accepted 30 degrees.
+        imDialog([&](QDialog *) {
+            f.Edit1->setText(QStringLiteral("12.5"));
+            QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
+            QCOMPARE(f.Edit1->text(), QStringLiteral("12,5"));
+            QCOMPARE(gezeigt.last(), Gedreht(bild, 17.5));
+            QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+        });
+        QCOMPARE(f.Zeigen(), int(QDialog::Rejected));
+        QCOMPARE(gezeigt.last(), Gedreht(bild, 30));
+        QCOMPARE(f.drehung().Gesamtwinkel, 30.0);
+    }
+
+    void bildLadenLoadsFixturesAndRefusesBrokenFiles()
+    {
+        Umgebung u;
+        QImage palette(30, 20, QImage::Format_Indexed8);
+        palette.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+        palette.fill(1);
+        QVERIFY(palette.save(u.ordner.file(QStringLiteral("palette.png"))));
+        const QString png = u.ordner.file(QStringLiteral("palette.png"));
+        const QString bmp = u.ordner.write(QStringLiteral("bild.bmp"), encodeBmp24(muster(40, 30)));
+        const QString jpg = u.ordner.write(QStringLiteral("foto.JPG"), encodeJpeg(muster(64, 48).convertToFormat(QImage::Format_RGB32)));
+        const QString kaputt = u.ordner.write(QStringLiteral("kaputt.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+        const QString jpeg = u.ordner.write(QStringLiteral("foto.jpeg"), encodeJpeg(muster(8, 8).convertToFormat(QImage::Format_RGB32)));
+
+        u.vorschau.expectPath(png);
+        QVERIFY(u.s.BildLaden());
+        QCOMPARE(u.a.Vorlage.size(), QSize(30, 20));
+        QCOMPARE(u.a.Vorlage.format(), QImage::Format_Indexed8); // the palette is kept
+        QCOMPARE(u.vorschau.calls().size(), 1);
+        QCOMPARE(u.vorschau.calls()[0].title, QStringLiteral("Bild öffnen"));
+        QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("OpenPathBild")), u.ordner.path());
+        QCOMPARE(u.s.bilddrehungForm().drehung().Ausgangsbild.format(), QImage::Format_RGB888);
+        QVERIFY(u.host.aufrufe.contains(QStringLiteral("geaendert")));
+        QVERIFY(u.host.aufrufe.contains(QStringLiteral("hilfe:Bild einlesen")));
+
+        u.ini.writeBool(QStringLiteral("Init"), QStringLiteral("Bildvorschau"), false);
+        for (const QString &pfad : {bmp, jpg}) {
+            u.datei.expectPath(pfad);
+            QVERIFY(u.s.BildLaden());
+        }
+        QCOMPARE(u.a.Vorlage.size(), QSize(64, 48));
+        QCOMPARE(u.datei.calls().size(), 2);
+        QCOMPARE(u.datei.calls()[0].start, u.ordner.path());
+
+        for (const QString &pfad : {kaputt, jpeg}) {
+            u.host.aufrufe.clear();
+            u.messages.clear();
+            u.datei.expectPath(pfad);
+            QVERIFY(!u.s.BildLaden());
+            QCOMPARE(u.messages.lastText(), QStringLiteral("Das Bild konnte nicht einlgelesen werden."));
+            QVERIFY(!u.a.hatVorlage());
+            QVERIFY(!u.host.aufrufe.contains(QStringLiteral("geaendert")));
+            QVERIFY(u.host.aufrufe.contains(QStringLiteral("ablauf")));
+        }
+
+        // Cancelled: nothing happens, no message.
+        u.messages.clear();
+        QVERIFY(!u.s.BildLaden());
+        QVERIFY(u.messages.shown().isEmpty());
+    }
+
+    void bildDrehenAsksAndClearsTheOverlays()
+    {
+        Umgebung u;
+        u.a.Vorlage = muster(100, 50);
+        u.s.bilddrehungForm().AusgangsbildSetzen(u.a.Vorlage);
+        u.a.AblaufStatus = 0x21 | 0x02 | 0x04;
+        u.a.IsozentrumGesetzt = true;
+        u.a.FeldEcke1 = {1, 1};
+        u.a.FeldEcke2 = {5, 5};
+
+        u.messages.expectAnswer(Messages::Answer::No);
+        u.s.BildDrehen();
+        QCOMPARE(u.a.FeldEcke2, QPoint(5, 5));
+        QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x27));
+
+        u.messages.expectAnswer(Messages::Answer::Yes);
+        imDialog([&](QDialog *d) {
+            QCOMPARE(d, static_cast<QDialog *>(&u.s.bilddrehungForm()));
+            QTest::mouseClick(u.s.bilddrehungForm().BitBtn3, Qt::LeftButton);
+            QTest::mouseClick(u.s.bilddrehungForm().BitBtn4, Qt::LeftButton);
+        });
+        u.s.BildDrehen();
+        QCOMPARE(u.messages.shown().size(), 2);
+        QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x21));
+        QVERIFY(!u.a.IsozentrumGesetzt);
+        QVERIFY(!istGesetzt(u.a.FeldEcke1));
+        QVERIFY(u.host.aufrufe.contains(QStringLiteral("einschub")));
+        QCOMPARE(u.a.Vorlage.size(), QSize(49, 99));
+
+        // Only image and order type done: no question.
+        u.s.bilddrehungForm().AusgangsbildSetzen(u.a.Vorlage);
+        imDialog([&](QDialog *) { QTest::mouseClick(u.s.bilddrehungForm().BitBtn1, Qt::LeftButton); });
+        u.s.BildDrehen();
+        QCOMPARE(u.messages.shown().size(), 2);
+    }
+
+    void workspaceFitsCachesAndReportsPosition()
+    {
+        Umgebung u;
+        ArbeitsflaecheWidget *w = u.s.widget();
+        w->resize(800, 800);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QImage bild(1000, 500, QImage::Format_RGB32);
+        bild.fill(Qt::gray);
+        u.s.VorlageSetzen(bild);
+        u.s.P_MainResize();
+        QCOMPARE(w->PaintBox->geometry(), QRect(0, 200, 800, 400));
+
+        QLabel labels[4];
+        u.s.setStatusPanels({&labels[0], &labels[1], &labels[2], &labels[3]});
+        u.a.Massstab.MassstabAbstandSetzen(100);
+        u.a.MassstabPunktSetzen(1, {0, 0});
+        u.a.MassstabPunktSetzen(2, {300, 0});
+        // 30 image pixels right of the centre, at 0.8 device pixels per image pixel.
+        QTest::mouseMove(w->PaintBox, QPoint(424, 200));
+        QCOMPARE(labels[2].text(), QStringLiteral(" FFA [100 cm] : (1 | 0) cm"));
+
+        // Overlay repaints reuse the scaled template; a resize rebuilds it.
+        w->PaintBox->repaint();
+        const int vorher = w->PaintBox->cacheNeuaufbauten();
+        for (int i = 0; i < 5; ++i)
+            w->PaintBox->repaint();
+        QCOMPARE(w->PaintBox->cacheNeuaufbauten(), vorher);
+        w->resize(400, 400);
+        w->PaintBox->repaint();
+        QCOMPARE(w->PaintBox->cacheNeuaufbauten(), vorher + 1);
+        QCOMPARE(w->PaintBox->geometry(), QRect(0, 100, 400, 200));
+    }
+
+    void switchesInversionAndFFAPanel()
+    {
+        Umgebung u;
+        QVERIFY(!u.s.EbeneUmschalten(Ebene::Konturen));
+        QVERIFY(u.s.EbeneUmschalten(Ebene::Konturen));
+        u.s.InvertedClick(true);
+        QVERIFY(u.a.Invertiert);
+        QVERIFY(u.ini.readBool(QStringLiteral("Init"), QStringLiteral("BildInvertiert"), false));
+        u.a.Modus = 1;
+        u.s.NeuerAuftrag();
+        QVERIFY(u.a.Invertiert);
+        QVERIFY(!u.a.anzeige.Scale);
+
+        QLabel ffa;
+        u.s.setFFAPanel(&ffa);
+        u.kunde.FFA = 100.4;
+        u.s.FFAAnzeigen();
+        QCOMPARE(ffa.text(), QStringLiteral("100,4"));
+        QVERIFY(!ffa.font().bold());
+        QCOMPARE(ffa.frameShape(), QFrame::NoFrame);
+        u.kunde.FFA = 100.6;
+        u.s.FFAAnzeigen();
+        QCOMPARE(ffa.text(), QStringLiteral("100,6"));
+        QVERIFY(ffa.font().bold());
+        QCOMPARE(ffa.frameShadow(), QFrame::Sunken);
+    }
+};
+
+QTEST_MAIN(WorkspaceUiTest)
+#include "WorkspaceUiTest.moc"
