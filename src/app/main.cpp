@@ -75,8 +75,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // No application display name: the window system would append it to every caption.
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quellvantar"));
 
     std::unique_ptr<qv::Messages> messages;
     if (headlessPlatform())

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <concepts>
 #include <cstdint>
 
 namespace qv {
@@ -16,7 +17,15 @@ namespace qv {
 class ByteReader
 {
 public:
+    /// Reads from bytes that the caller keeps alive.
     explicit ByteReader(QByteArrayView data) : m_data(data) {}
+    /// Reads from a temporary byte array (a function's result), which the reader keeps alive;
+    /// a view of it would dangle as soon as the statement ends.
+    template <typename T>
+        requires std::same_as<T, QByteArray>
+    explicit ByteReader(T &&data) : m_owned(std::move(data)), m_data(m_owned)
+    {
+    }
 
     bool ok() const { return m_ok; }
     const QString &error() const { return m_error; }
@@ -44,6 +53,7 @@ public:
 private:
     const char *take(qsizetype n, const char *what);
 
+    QByteArray m_owned; // only for the temporary-array constructor; declared before m_data
     QByteArrayView m_data;
     qsizetype m_pos = 0;
     bool m_ok = true;

@@ -54,6 +54,9 @@ QByteArray toCp1252(QStringView text)
 
 QByteArray encodeShortString(QStringView text, int capacity)
 {
+    // One length byte cannot count more than 255 characters.
+    Q_ASSERT(capacity >= 0 && capacity <= 255);
+    capacity = std::clamp(capacity, 0, 255);
     QByteArray bytes = toCp1252(text);
     const int len = int(std::min<qsizetype>(bytes.size(), capacity));
     QByteArray out(capacity + 1, '\0');

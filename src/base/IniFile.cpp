@@ -165,8 +165,12 @@ QStringList IniFile::sections() const
     return out;
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+void IniFile::setValue(const QString &section, const QString &key, const QString &rawValue)
 {
+    // A line break in a value would end the line on disk and turn the rest into a line of
+    // its own (even a section header); a value stays on its one line.
+    QString value = rawValue;
+    value.replace(u'\r', u' ').replace(u'\n', u' ');
     const qsizetype i = findKey(section, key);
     if (i >= 0) {
         Line &l = m_lines[i];

@@ -32,7 +32,7 @@ public:
     QStringList sections() const;
 
     /// Each write returns false (and logs why) when the file could not be written;
-    /// the value is then still changed in memory.
+    /// the value is then still changed in memory. Line breaks in a value become blanks.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, qint32 value);
     bool writeBool(const QString &section, const QString &key, bool value);

@@ -85,15 +85,19 @@ std::optional<qint64> parseInteger(QStringView text)
     }
     if (i == t.size())
         return std::nullopt;
+    // The magnitude may reach 2^63 only for a negative number.
+    const quint64 limit = quint64(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
     quint64 v = 0;
     for (; i < t.size(); ++i) {
         if (!isDigit(t[i]))
             return std::nullopt;
-        v = v * 10 + quint64(t[i].unicode() - u'0');
-        if (v > quint64(std::numeric_limits<qint64>::max()))
+        const quint64 digit = quint64(t[i].unicode() - u'0');
+        // Checked before multiplying, so v * 10 cannot wrap around.
+        if (v > (limit - digit) / 10)
             return std::nullopt;
+        v = v * 10 + digit;
     }
-    return negative ? -qint64(v) : qint64(v);
+    return negative ? qint64(0 - v) : qint64(v);
 }
 
 std::optional<qint32> parseInt32(QStringView text)
@@ -104,15 +108,31 @@ std::optional<qint32> parseInt32(QStringView text)
     return qint32(*v);
 }
 
+namespace {
+
+// Converting a double outside the range of qint64 (or NaN) is undefined: saturate instead.
+qint64 toInt64Saturated(double integral)
+{
+    if (std::isnan(integral))
+        return 0;
+    if (integral >= 9223372036854775808.0)
+        return std::numeric_limits<qint64>::max();
+    if (integral < -9223372036854775808.0)
+        return std::numeric_limits<qint64>::min();
+    return qint64(integral);
+}
+
+} // namespace
+
 qint64 roundHalfEven(double value)
 {
     // nearbyint honours the current rounding mode, which is round-to-nearest-even by default.
-    return qint64(std::nearbyint(value));
+    return toInt64Saturated(std::nearbyint(value));
 }
 
 qint64 truncTowardZero(double value)
 {
-    return qint64(std::trunc(value));
+    return toInt64Saturated(std::trunc(value));
 }
 
 } // namespace qv

@@ -23,6 +23,7 @@ std::optional<qint64> parseInteger(QStringView text);
 std::optional<qint32> parseInt32(QStringView text);
 
 /// Rounds to nearest with halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+/// Values beyond the range of qint64 saturate; NaN gives 0 (also for truncTowardZero).
 qint64 roundHalfEven(double value);
 /// Cuts the fraction off toward zero (-2.7 -> -2).
 qint64 truncTowardZero(double value);

@@ -88,6 +88,17 @@ TEST(IniFile, UnwritableFolderFailsClearlyAndKeepsValueInMemory)
     EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("A")), u"b");
 }
 
+TEST(IniFile, ValueWithLineBreaksStaysOnItsLine)
+{
+    test::TempProgramFolder dir;
+    IniFile ini(dir.file(QStringLiteral("x.ini")));
+    ASSERT_TRUE(ini.writeString(QStringLiteral("Init"), QStringLiteral("A"), QStringLiteral("eins\r\n[Init]\r\nB=zwei")));
+    EXPECT_EQ(dir.read(QStringLiteral("x.ini")), "[Init]\r\nA=eins  [Init]  B=zwei\r\n");
+    IniFile again(ini.path());
+    EXPECT_FALSE(again.valueExists(QStringLiteral("Init"), QStringLiteral("B")));
+    EXPECT_EQ(again.readString(QStringLiteral("Init"), QStringLiteral("A")), ini.readString(QStringLiteral("Init"), QStringLiteral("A")));
+}
+
 TEST(IniFile, BatchWritesOnce)
 {
     test::TempProgramFolder dir;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace qv;
 
@@ -57,6 +58,10 @@ TEST(Numbers, RoundHalfEvenAndTrunc)
     } cases[] = {
         {0.5, 0, 0}, {1.5, 2, 1}, {2.5, 2, 2}, {3.5, 4, 3}, {-0.5, 0, 0}, {-1.5, -2, -1},
         {-2.5, -2, -2}, {2.4999, 2, 2}, {2.5001, 3, 2}, {-2.7, -3, -2}, {1e9 + 0.5, 1000000000, 1000000000},
+        // out of range saturates instead of being undefined; NaN gives 0
+        {1e300, std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::max()},
+        {-1e300, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::min()},
+        {std::numeric_limits<double>::quiet_NaN(), 0, 0},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(roundHalfEven(c.v), c.round) << c.v;
@@ -74,6 +79,11 @@ TEST(Numbers, ParseIntegerTable)
     EXPECT_EQ(parseInteger(u""), std::nullopt);
     EXPECT_EQ(parseInteger(u"-"), std::nullopt);
     EXPECT_EQ(parseInteger(u"99999999999999999999"), std::nullopt);
+    EXPECT_EQ(parseInteger(u"20000000000000000000"), std::nullopt); // would wrap to a valid-looking value
+    EXPECT_EQ(parseInteger(u"18446744073709551617"), std::nullopt);
+    EXPECT_EQ(parseInteger(u"9223372036854775807"), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(parseInteger(u"9223372036854775808"), std::nullopt);
+    EXPECT_EQ(parseInteger(u"-9223372036854775808"), std::numeric_limits<qint64>::min());
     EXPECT_EQ(parseInt32(u"2147483647"), 2147483647);
     EXPECT_EQ(parseInt32(u"-2147483648"), std::numeric_limits<qint32>::min());
     EXPECT_EQ(parseInt32(u"2147483648"), std::nullopt);

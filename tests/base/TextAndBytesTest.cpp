@@ -85,6 +85,22 @@ TEST(ByteReader, ShortInputFailsOnceWithClearErrorAndStaysFailed)
     EXPECT_TRUE(big.bytes(5).isEmpty());
 }
 
+TEST(ByteReader, ReaderOfATemporaryArrayKeepsItsBytes)
+{
+    const auto stream = [] {
+        ByteWriter w;
+        w.int32(0x12345678);
+        w.shortString(u"Kontur", 10);
+        return w.take();
+    };
+    ByteReader r(stream()); // the temporary ends with this statement
+    const QByteArray overwrite(64, 'x');
+    EXPECT_EQ(r.int32(), 0x12345678);
+    EXPECT_EQ(r.shortString(10), u"Kontur");
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.atEnd());
+}
+
 TEST(Extended80, KnownBytesAndRoundTrips)
 {
     const auto hundred = doubleToExtended(100.0);
