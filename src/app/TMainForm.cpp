@@ -113,6 +113,8 @@ void TMainForm::SeitenAnlegen()
 
     m_pcModus = new QTabWidget(splitter);
     m_pcModus->setObjectName(QStringLiteral("PCModus"));
+    // All four mode tabs stay readable side by side; the pane grows to fit them.
+    m_pcModus->setUsesScrollButtons(false);
     const std::pair<const char16_t *, const char16_t *> seiten[] = {
         {u"TSBildModus", u"Bild-Vorlage"},
         {u"TSZeichenModus", u"ohne Vorlage"},
@@ -132,7 +134,7 @@ void TMainForm::SeitenAnlegen()
 
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
-    splitter->setSizes({kDesignBreite - 300, 300});
+    splitter->setSizes({kDesignBreite - 360, 360});
     setCentralWidget(splitter);
 }
 
