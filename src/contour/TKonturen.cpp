@@ -126,6 +126,8 @@ bool TKonturen::AusStreamLesen(ByteReader &r)
 
 void TKonturen::Auswaehlen(int n)
 {
+    if (n < 1 || n > m_anzahl)
+        return;
     if (AktuelleKontur().IstGeschlossen()) {
         m_aktuell = n;
         return;

@@ -36,7 +36,8 @@ public:
     void setPunkteZeigen(bool zeigen) { m_punkteZeigen = zeigen; }
 
     /// Traced points must be farther apart than this many workspace pixels. It comes from the
-    /// scale; 0 while no scale is set.
+    /// scale; 0 while no scale is set. A new set starts with 0, so whoever replaces the set
+    /// sets it again (or passes the scale's value to TKontur::PunktHinzufuegen directly).
     int MinPunktAbstand() const { return m_minPunktAbstand; }
     void setMinPunktAbstand(int pixel) { m_minPunktAbstand = pixel; }
 
@@ -66,6 +67,8 @@ public:
     /// with a message, reads nothing further and leaves this set as it was.
     bool AusStreamLesen(ByteReader &r);
 
+    /// Makes contour n current unless the current one is still open (then a message);
+    /// a number without a contour changes nothing.
     void Auswaehlen(int n);
     QPoint ExtremX() const;
     QPoint ExtremY() const;

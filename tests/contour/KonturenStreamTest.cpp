@@ -88,7 +88,8 @@ TEST(KonturenStream, RoundTripGivesIdenticalBytes)
     TKonturen leer(msgs);
     EXPECT_EQ(schreiben(leer), stream({0}));
     TKonturen leerGelesen(msgs);
-    ByteReader r0(schreiben(leer));
+    const QByteArray leerBytes = schreiben(leer);
+    ByteReader r0(leerBytes);
     ASSERT_TRUE(leerGelesen.AusStreamLesen(r0));
     EXPECT_EQ(leerGelesen.Anzahl(), 0);
     EXPECT_EQ(leerGelesen.Aktuell(), 0);

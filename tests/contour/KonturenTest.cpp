@@ -154,6 +154,8 @@ TEST(Konturen, AuswaehlenOnlyWhileTheCurrentContourIsClosed)
     quadrat(set, 20, 0, 10);
     set.Auswaehlen(1);
     EXPECT_EQ(set.Aktuell(), 1);
+    set.Auswaehlen(3);
+    EXPECT_EQ(set.Aktuell(), 1);
     ASSERT_TRUE(set.NeueKontur());
     set.PunktHinzufuegen({100, 100});
     set.Auswaehlen(2);
