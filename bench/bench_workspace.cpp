@@ -1,13 +1,19 @@
 // Rotation of a large screenshot against copying the same number of bytes, and painting one
 // workspace frame with a 4K template.
+#include "base/Messages.h"
+#include "workspace/Arbeitsflaeche.h"
 #include "workspace/Bilddrehung.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 
+#include <cmath>
 #include <cstring>
+#include <numbers>
 #include <memory>
 
 namespace {
@@ -56,6 +62,75 @@ void BM_Memcpy_Zielgroesse(benchmark::State &state)
 }
 BENCHMARK(BM_Memcpy_Zielgroesse)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+class StilleMeldungen final : public qv::Messages
+{
+protected:
+    Answer present(Kind, const QString &, Buttons) override { return Answer::Ok; }
+};
+
+// One frame of the paint box: 4K template already scaled into the 1600 x 900 cache,
+// eleven closed contours of 361 points, the field, the isocentre cross and the scale bar.
+void BM_Arbeitsflaeche_Frame_4K_in_1600x900(benchmark::State &state)
+{
+    StilleMeldungen meldungen;
+    qv::Arbeitsflaeche a(meldungen);
+    a.Vorlage = QImage(3840, 2160, QImage::Format_RGB32);
+    for (int y = 0; y < a.Vorlage.height(); ++y) {
+        auto *z = reinterpret_cast<QRgb *>(a.Vorlage.scanLine(y));
+        for (int x = 0; x < a.Vorlage.width(); ++x)
+            z[x] = qRgb(x & 255, y & 255, (x ^ y) & 255);
+    }
+    a.IsozentrumSetzen({0, 0});
+    a.Massstab.MassstabAbstandSetzen(200);
+    a.MassstabPunktSetzen(1, {-600, -900});
+    a.MassstabPunktSetzen(2, {600, -900});
+    a.FeldEcke1 = {-1500, 800};
+    a.FeldEcke2 = {1500, -800};
+    for (int k = 0; k < 11; ++k) {
+        a.Konturen.NeueKontur();
+        const double cx = -1500 + (k % 4) * 1000, cy = -600 + (k / 4) * 600;
+        for (int i = 0; i < 360; ++i) {
+            const double w = i * std::numbers::pi / 180;
+            a.Konturen.AktuelleKontur().PunktHinzufuegen(
+                QPoint(int(std::lround(cx + 250 * std::cos(w))), int(std::lround(cy + 250 * std::sin(w)))), false);
+        }
+        a.Konturen.AktuelleKontur().Schliessen();
+    }
+    const QSize box(1600, 900);
+    const qv::Abbildung abb = a.abbildung(box);
+    const QImage cache = qv::VorlageSkaliert(a.Vorlage, box, 0, false);
+    QImage frame(box, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&frame);
+        qv::ArbeitsflaecheZeichnen(p, a, abb, cache);
+        p.end();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.counters["punkte_je_kontur"] = a.Konturen.Kontur(1).Anzahl();
+}
+BENCHMARK(BM_Arbeitsflaeche_Frame_4K_in_1600x900)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// For comparison: a smooth rescale of the 4K template, which the cache saves on every frame.
+void BM_Vorlage_Skalieren_4K_in_1600x900(benchmark::State &state)
+{
+    QImage v(3840, 2160, QImage::Format_RGB32);
+    v.fill(qRgb(90, 120, 150));
+    for (auto _ : state) {
+        QImage s = qv::VorlageSkaliert(v, QSize(1600, 900), 0, false);
+        benchmark::DoNotOptimize(s.constBits());
+    }
+}
+BENCHMARK(BM_Vorlage_Skalieren_4K_in_1600x900)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    // Painting needs a GUI application (fonts, raster engine); the offscreen platform will do.
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

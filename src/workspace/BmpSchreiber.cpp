@@ -1,8 +1,12 @@
 #include "workspace/BmpSchreiber.h"
 
-#include "base/AtomicFile.h"
-
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QtEndian>
+
+#include <cstdio>
 
 #include <cstring>
 #include <limits>
@@ -62,7 +66,22 @@ Result<void> writeBmp24(const QImage &bild, const QString &path)
     const QByteArray bytes = encodeBmp24(bild);
     if (bytes.isEmpty())
         return Error{QStringLiteral("Das Bild ist zu groß für eine BMP-Datei.")};
-    return writeFileAtomically(path, bytes);
+    const QString ziel = QFileInfo(path).absoluteFilePath();
+    QTemporaryFile tmp(ziel + QStringLiteral(".XXXXXX"));
+    if (!tmp.open())
+        return Error{QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                         .arg(QDir::toNativeSeparators(path), tmp.errorString())};
+    if (tmp.write(bytes) != bytes.size() || !tmp.flush())
+        return Error{QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
+                         .arg(QDir::toNativeSeparators(path), tmp.errorString())};
+    tmp.close();
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(ziel).constData()) != 0)
+        return Error{QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.").arg(QDir::toNativeSeparators(path))};
+    tmp.setAutoRemove(false);
+    QFile::setPermissions(ziel, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::ReadOther);
+    return {};
 }
 
 } // namespace qv
