@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -95,6 +96,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("PCModus"));
     setMinimumWidth(250);
+    tabBar()->setExpanding(false);
 
     // shared group: header "Ablauf" and the order type row
     P_AuftragsartBack = new QFrame(this);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QShortcut>
 #include <QTextBlock>
@@ -104,27 +105,33 @@ QFrame *THelpForm::linkPanel(const QString &titel, const QList<QPair<QString, Hi
     panel->setPalette(pal);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
+    // the panel must fit into the memo beside its scroll bar
+    panel->setFixedWidth(225);
     auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(8, 4, 8, 4);
-    layout->setSpacing(2);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(1);
     auto *kopf = new QLabel(titel, panel);
-    QFont f = kopf->font();
+    kopf->setWordWrap(true);
+    QFont f = m_memo->font();
     f.setBold(true);
     kopf->setFont(f);
     layout->addWidget(kopf);
-    auto *zeile = new QHBoxLayout;
-    zeile->setSpacing(10);
+    auto *zeile = new QGridLayout;
+    zeile->setHorizontalSpacing(6);
+    zeile->setVerticalSpacing(0);
+    int nr = 0;
     for (const auto &[text, link] : links) {
         auto *label = new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#0000ff\">%1</a>").arg(text.toHtmlEscaped()),
                                  panel);
         label->setObjectName(QStringLiteral("Link_") + text);
+        label->setFont(m_memo->font());
         label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
         label->setCursor(Qt::PointingHandCursor);
         const HilfeLink l = link;
         connect(label, &QLabel::linkActivated, this, [this, l] { linkAnklicken(l); });
-        zeile->addWidget(label);
+        zeile->addWidget(label, nr / 3, nr % 3);
+        ++nr;
     }
-    zeile->addStretch();
     layout->addLayout(zeile);
     panel->adjustSize();
     panel->hide();
