@@ -97,6 +97,8 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
     setObjectName(QStringLiteral("PCModus"));
     setMinimumWidth(250);
     tabBar()->setExpanding(false);
+    // all four mode tabs stay readable side by side; the pane grows to fit them
+    setUsesScrollButtons(false);
 
     // shared group: header "Ablauf" and the order type row
     P_AuftragsartBack = new QFrame(this);

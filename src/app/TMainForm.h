@@ -1,19 +1,32 @@
 #pragma once
 
+#include "app/Eingabe.h"
+#include "workspace/ArbeitsflaecheSteuerung.h"
+
 #include <QMainWindow>
 
-class QAction;
-class QMenu;
-class QTabWidget;
+#include <array>
+#include <memory>
+
+class QLabel;
+class QSplitter;
+class TKundenDaten;
 
 namespace qv {
+class Abbildung;
 class Application;
-}
+class Arbeitsflaeche;
+class TAblaufPanel;
+class THauptMenue;
+class THelpForm;
+class TKnopfPanel;
+struct AblaufZustand;
+} // namespace qv
 
 /// The main window: the workspace on the left, the work-mode pages on the right, the menus.
 /// Constructing it runs FormCreate; the first show runs FormShow; closing asks before unsaved
 /// changes are lost; destroying it closes the settings objects.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public qv::ArbeitsflaecheHost
 {
     Q_OBJECT
 
@@ -34,36 +47,91 @@ public:
     int Einschubrichtung() const { return m_einschubrichtung; }
 
     /// Marks the order as changed.
-    void SetGeaendert();
+    void SetGeaendert() override;
     /// Begins a new order in the current mode; false when the person kept the old one.
     bool NeuerAuftrag();
-    /// Switches the work mode (0..3) and begins a new order; false when nothing changed.
+    /// Switches the work mode (0..4) and begins a new order; false when nothing changed.
     bool ModusSetzen(int modus);
+    /// The workflow update: status bits, lamps and the enabling of buttons and menu items.
+    void AblaufAktualisieren() override;
+    /// The input lock: false while an isocentre, scale, field, contour or shape input runs.
+    void BedienungFreigeben(bool freigegeben);
+    /// The view lock of an order opened from a file.
+    void BearbeitungErlauben(bool erlaubt);
+    /// Menu visibility for customer or internal mode and the work mode.
+    void MenuesAnpassen();
 
     /// The steps of the first show; runs once (showEvent calls it, tests may call it directly).
     void FormShow();
+
+    // Interactive input on the workspace.
+    void IsozentrumEingeben();
+    void MassstabEingeben();
+    void FeldEingeben();
+    void KonturEingabe();
+    void KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten);
+    void PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Qt::KeyboardModifiers tasten);
+    void PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten, Qt::KeyboardModifiers modifier);
+    void PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste);
+    /// The contour input of mode 0 (or the shape input of mode 1) is running.
+    bool KonturEingabeLaeuft() const;
+
+    // Parts of the window, for the windows of later steps and for tests.
+    qv::Arbeitsflaeche &dokument() { return *m_dok; }
+    qv::ArbeitsflaecheSteuerung &steuerung() { return *m_steuerung; }
+    qv::TAblaufPanel &ablaufPanel() { return *m_panel; }
+    qv::THauptMenue &menue() { return *m_menue; }
+    qv::THelpForm &hilfe() { return *m_hilfe; }
+    TKundenDaten &kundenDaten() { return *m_kunde; }
+    QLabel *statusPanel(int i) const { return m_status.at(i); }
+    QPoint LetzteMausPos() const { return m_letzteMausPos; }
+
+signals:
+    /// Start-up was abandoned; the owner of the event loop ends the program.
+    void StartAbgebrochen();
 
 public slots:
     /// "Neu...": begins a new order.
     void neu1Click();
     /// "Beenden": closes the main window (with the question when there are unsaved changes).
     void BeendenClick();
-
-signals:
-    /// Start-up has been abandoned while showing: the program must end (exit code 1).
-    void StartAbgebrochen();
+    void Kundenmodus1Click();
+    void PCModusChange(int index);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
+    // qv::ArbeitsflaecheHost
+    void Kontexthilfe(const QString &text, const QString &titel) override;
+    void ModusHilfe() override;
+    void KnopfGedrueckt(Knopf knopf, bool gedrueckt) override;
+    void BildBirneZeigen() override;
+    void EinschubrichtungZuruecksetzen() override;
+
 private:
     void FormCreate();
-    void MenuesAnlegen();
-    void SeitenAnlegen();
+    void FensterAufbauen();
+    void Verbinden();
     void AnwendungBeenden();
+    qv::AblaufZustand ablaufZustand() const;
+    void konturKnopfTexte(const QString &text);
+    QString konturKnopfText() const;
+    void konturListeAktualisieren();
+    void gummibandZeichnen(QPainter &p, const qv::Abbildung &abb);
+    void AuftragsartDialog();
+    void hilfeAnzeigenClick();
+    QString website() const;
+
+    // The contour list beside the workspace.
+    void P_KClick(int n);
+    void ButtonXClick(int n);
+    void BTN_KonturRueckClick();
+    void BTN_KonturVorClick();
 
     // Places for the steps that come with later windows and data.
+    /// An action of a later step: says in the log that it is not there yet.
+    void nochNichtVerfuegbar(const QString &was);
     /// The customer data report a first start: the first-start dialog decides (demo,
     /// configure, cancel). False until the customer data model reports it.
     bool ErsterStart() const;
@@ -74,6 +142,14 @@ private:
     void KundenEinstellungenDialog();
     /// Sets the insertion direction offered for a new order.
     void EinschubrichtungSetzen(int code);
+    /// The start assistant; returns a mode or 5.
+    int StartAssistent(int modus);
+    /// The order-type window's reset for a new order (order kind not chosen).
+    void AuftragsArtInitialisieren();
+    /// The ruler image of modes 1 to 3 until the generated shapes bring their own.
+    QImage Linealbild() const;
+    /// The frame check of the order-type window after the contour input.
+    void RahmenPruefen();
 
     qv::Application &m_app;
 
@@ -84,11 +160,28 @@ private:
     bool m_ausDatei = false;
     int m_modus = 0;
     int m_einschubrichtung = 2;
+    bool m_einschubrichtungGewaehlt = false;
+    bool m_auftragsdatenKomplett = false;
+    bool m_bprGeladen = false;
+    bool m_dicomGeladen = false;
     bool m_formShowDone = false;
 
-    QTabWidget *m_pcModus = nullptr;
-    QAction *m_neu1 = nullptr;
-    QAction *m_beenden = nullptr;
-    QAction *m_kundenmodus1 = nullptr;
-    QList<QAction *> m_modusAktionen;
+    // input state
+    bool m_mausGedrueckt = false;
+    QPoint m_letzteMausPos;
+    QPoint m_ziehPos;
+    int m_formwerkzeug = 0;
+    QPoint m_formPunkt1;
+    QPoint m_formPunkt2;
+    bool m_verschiebenOderDrehen = false;
+    qv::Gummiband m_gummiband;
+
+    std::unique_ptr<TKundenDaten> m_kunde;
+    std::unique_ptr<qv::Arbeitsflaeche> m_dok;
+    qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;
+    qv::THauptMenue *m_menue = nullptr;
+    qv::TAblaufPanel *m_panel = nullptr;
+    qv::THelpForm *m_hilfe = nullptr;
+    QSplitter *m_splitter = nullptr;
+    std::array<QLabel *, 4> m_status{};
 };

@@ -63,20 +63,18 @@ THelpForm::THelpForm(IniFile &einstellungen, QPoint standardPosition, QWidget *p
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_memo->setGeometry(0, 0, 265, 100);
 
-    m_screenshots = linkPanel(QStringLiteral("Anleitung für Screenshots mit dem Planungssystem"),
+    m_screenshots = linkPanel(QStringLiteral("P_Screenshots"), QStringLiteral("Anleitung für Screenshots mit dem Planungssystem"),
                               {{QStringLiteral("Plato"), HilfeLink::Plato},
                                {QStringLiteral("Xio 4.x"), HilfeLink::Xio},
                                {QStringLiteral("Helax TMS"), HilfeLink::Helax},
                                {QStringLiteral("Home"), HilfeLink::BildHome}});
-    m_screenshots->setObjectName(QStringLiteral("P_Screenshots"));
-    m_dicom = linkPanel(QStringLiteral("Anleitung für den Export von DICOM"),
+    m_dicom = linkPanel(QStringLiteral("P_DICOM"), QStringLiteral("Anleitung für den Export von DICOM"),
                         {{QStringLiteral("Pinnacle"), HilfeLink::Pinnacle},
                          {QStringLiteral("Eclipse"), HilfeLink::Eclipse},
                          {QStringLiteral("PrecisePlan"), HilfeLink::PrecisePlan},
                          {QStringLiteral("Masterplan"), HilfeLink::Masterplan},
                          {QStringLiteral("weitere"), HilfeLink::Weitere},
                          {QStringLiteral("Home"), HilfeLink::DicomHome}});
-    m_dicom->setObjectName(QStringLiteral("P_DICOM"));
 
     f1Einrichten(this);
 
@@ -91,20 +89,21 @@ THelpForm::THelpForm(IniFile &einstellungen, QPoint standardPosition, QWidget *p
 THelpForm::~THelpForm()
 {
     m_programmEndet = true;
+    // a window never shown has no place of its own to remember
+    if (!m_warSichtbar)
+        return;
     m_ini.writeInteger(Sektion, QStringLiteral("HelpPosX"), pos().x());
     m_ini.writeInteger(Sektion, QStringLiteral("HelpPosY"), pos().y());
 }
 
-QFrame *THelpForm::linkPanel(const QString &titel, const QList<QPair<QString, HilfeLink>> &links)
+QFrame *THelpForm::linkPanel(const QString &name, const QString &titel, const QList<QPair<QString, HilfeLink>> &links)
 {
     auto *panel = new QFrame(m_memo->viewport());
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(166, 202, 240)); // sky blue
-    pal.setColor(QPalette::WindowText, Qt::black);
-    panel->setPalette(pal);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
+    panel->setObjectName(name);
+    // sky blue; a style sheet, because the memo's viewport hands its own background down
+    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: rgb(166, 202, 240); "
+                                        "border: 1px solid rgb(120, 150, 190); }")
+                             .arg(name));
     // the panel must fit into the memo beside its scroll bar
     panel->setFixedWidth(225);
     auto *layout = new QVBoxLayout(panel);
@@ -129,7 +128,7 @@ QFrame *THelpForm::linkPanel(const QString &titel, const QList<QPair<QString, Hi
         label->setCursor(Qt::PointingHandCursor);
         const HilfeLink l = link;
         connect(label, &QLabel::linkActivated, this, [this, l] { linkAnklicken(l); });
-        zeile->addWidget(label, nr / 3, nr % 3);
+        zeile->addWidget(label, nr / 4, nr % 4);
         ++nr;
     }
     layout->addLayout(zeile);
@@ -147,7 +146,9 @@ void THelpForm::hinweisStil(QTextEdit *memo)
     pal.setColor(QPalette::Base, QColor(255, 255, 153)); // 10092543, lowest byte red
     pal.setColor(QPalette::Text, Qt::black);
     memo->setPalette(pal);
-    QFont f(QStringLiteral("MS Sans Serif"));
+    // where the classic face is missing, a face of the same width keeps the line breaks
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     f.setPointSize(8);
     memo->setFont(f);
 }
@@ -263,6 +264,7 @@ void THelpForm::f1Einrichten(QWidget *fenster)
 void THelpForm::showEvent(QShowEvent *event)
 {
     m_umschaltenLaeuft = false;
+    m_warSichtbar = true;
     QWidget::showEvent(event);
 }
 

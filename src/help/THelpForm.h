@@ -55,7 +55,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QFrame *linkPanel(const QString &titel, const QList<QPair<QString, HilfeLink>> &links);
+    QFrame *linkPanel(const QString &name, const QString &titel, const QList<QPair<QString, HilfeLink>> &links);
     void panelZeigen(QFrame *panel);
     void hilfeSetzen(bool an);
 
@@ -68,6 +68,7 @@ private:
     bool m_textWirdGesetzt = false;
     bool m_umschaltenLaeuft = false;
     bool m_programmEndet = false;
+    bool m_warSichtbar = false;
 };
 
 } // namespace qv

@@ -77,8 +77,12 @@ void TMainFormTest::startReadsModeAndDirection()
     QCOMPARE(form.KundenModus(), kundenModus);
     QVERIFY(!form.Geaendert());
     QVERIFY(u.messages.shown().isEmpty());
-    // Reading the settings writes nothing.
-    QCOMPARE(u.folder.read(QStringLiteral("QuellvantarIni.ini")), ini);
+    // The mode of the new order is written back; the direction setting stays as it was.
+    const qv::IniFile nachher(u.folder.file(QStringLiteral("QuellvantarIni.ini")));
+    QCOMPARE(nachher.readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), -1), modus);
+    const qv::IniFile vorher(u.folder.write(QStringLiteral("vorher.ini"), ini));
+    QCOMPARE(nachher.readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung")),
+             vorher.readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung")));
 }
 
 void TMainFormTest::closeWithUnsavedChangesAsks()

@@ -3,6 +3,7 @@
 #include "base/IniFile.h"
 #include "support/TempProgramFolder.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -108,14 +109,18 @@ private slots:
             ini.writeInteger(QStringLiteral("Init"), QStringLiteral("HelpPosY"), 3000);
             THelpForm help(ini, QPoint(10, 10));
             QCOMPARE(help.pos(), QPoint(120, 0));
+            help.Kontexthilfe(QStringLiteral("x"), QStringLiteral("y"));
             help.move(70, 80);
         }
         IniFile neu(ini.path());
         QCOMPARE(neu.readInteger(QStringLiteral("Init"), QStringLiteral("HelpPosX"), 0), 70);
         QCOMPARE(neu.readInteger(QStringLiteral("Init"), QStringLiteral("HelpPosY"), 0), 80);
         IniFile leer(dir.file(QStringLiteral("leer.ini")));
-        THelpForm ohne(leer, QPoint(33, 44));
-        QCOMPARE(ohne.pos(), QPoint(33, 44));
+        {
+            THelpForm ohne(leer, QPoint(33, 44));
+            QCOMPARE(ohne.pos(), QPoint(33, 44));
+        }
+        QVERIFY2(!QFile::exists(leer.path()), "a window never shown writes nothing");
     }
 
     void linkPanelsAndGuides()

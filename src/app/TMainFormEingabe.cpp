@@ -1,0 +1,406 @@
+// Interactive input on the workspace: isocentre, scale, field, contours and the contour list.
+#include "app/TMainForm.h"
+
+#include "app/Ablauf.h"
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/Texte.h"
+#include "base/Messages.h"
+#include "help/THelpForm.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/TScaleForm.h"
+
+#include <QPainter>
+
+using namespace qv;
+
+namespace {
+
+std::optional<QPoint> gesetzt(const QPoint &p)
+{
+    if (!istGesetzt(p))
+        return std::nullopt;
+    return p;
+}
+
+bool shift(Qt::KeyboardModifiers t)
+{
+    return t.testFlag(Qt::ShiftModifier);
+}
+
+bool strg(Qt::KeyboardModifiers t)
+{
+    return t.testFlag(Qt::ControlModifier);
+}
+
+} // namespace
+
+bool TMainForm::KonturEingabeLaeuft() const
+{
+    if (m_modus == 1)
+        return m_panel->P_KonturBtn_ohneVorlage->caption() == texte::eingabeBeenden();
+    return m_panel->P_KonturBtn->caption() == texte::eingabeBeenden();
+}
+
+void TMainForm::konturKnopfTexte(const QString &text)
+{
+    m_panel->P_KonturBtn->setCaption(text);
+    m_panel->P_KonturBtn_ohneVorlage->setCaption(text);
+}
+
+void TMainForm::IsozentrumEingeben()
+{
+    if (!m_dok->hatVorlage()) {
+        m_app.messages().information(texte::ohneBildIsozentrum());
+        return;
+    }
+    qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, true);
+    // anything beyond image, isocentre, direction and order type would be lost
+    const std::uint16_t rest = m_dok->AblaufStatus & ~(ablauf::Bild | ablauf::Isozentrum | ablauf::Einschubrichtung);
+    if (rest != ablauf::Auftragsart
+        && m_app.messages().warningQuestion(texte::isozentrumNeuFrage()) != Messages::Answer::Yes) {
+        qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, false);
+        return;
+    }
+    m_hilfe->Kontexthilfe(texte::isozentrumHilfeText(), texte::isozentrumHilfeTitel());
+    m_dok->AblaufStatus = ablauf::Bild | ablauf::Isozentrum | ablauf::Auftragsart;
+    AblaufAktualisieren();
+
+    m_dok->Massstab.PunkteZuruecksetzen();
+    m_dok->FeldEcke1 = KeinPunkt;
+    m_dok->FeldEcke2 = KeinPunkt;
+    m_dok->Konturen = TKonturen(m_app.messages());
+    SetGeaendert();
+    BedienungFreigeben(false);
+    m_dok->IsozentrumGesetzt = false;
+    m_dok->IsoEingabe = true;
+    m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+    m_einschubrichtungGewaehlt = false;
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::MassstabEingeben()
+{
+    if (!m_dok->hatVorlage()) {
+        m_app.messages().information(texte::ohneBildMassstab());
+        return;
+    }
+    qv::KnopfGedrueckt(m_panel->P_ScaleBtn, true);
+    m_hilfe->Kontexthilfe(texte::massstabHilfeText(), texte::massstabHilfeTitel());
+    if (m_steuerung->scaleForm().Zeigen(0) == QDialog::Accepted) {
+        BedienungFreigeben(false);
+        m_dok->MassstabEingabe = true;
+        m_dok->Massstab.PunkteZuruecksetzen();
+        m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+        SetGeaendert();
+        m_steuerung->FFAAnzeigen();
+        // field and contours stay: they are stored in pixels and keep their place on the image
+        m_steuerung->neuZeichnen();
+    } else {
+        m_hilfe->ModusHilfe(m_modus);
+        qv::KnopfGedrueckt(m_panel->P_ScaleBtn, false);
+    }
+}
+
+void TMainForm::FeldEingeben()
+{
+    if (!m_dok->hatVorlage()) {
+        m_app.messages().information(texte::ohneBildFeld());
+        return;
+    }
+    qv::KnopfGedrueckt(m_panel->P_FeldBtn, true);
+    m_hilfe->Kontexthilfe(texte::feldHilfeText(), texte::feldHilfeTitel());
+    m_dok->FeldEingabe = true;
+    m_dok->FeldEcke1 = KeinPunkt;
+    m_dok->FeldEcke2 = KeinPunkt;
+    BedienungFreigeben(false);
+    m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+    m_geaendert = true;
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::KonturEingabe()
+{
+    TKonturen &k = m_dok->Konturen;
+    if (KonturEingabeLaeuft()) {
+        bool geschlossen = k.AlleGeschlossen();
+        if (!geschlossen
+            && m_app.messages().question(texte::konturNichtGeschlossenFrage()) == Messages::Answer::Yes) {
+            k.AktuelleKontur().Schliessen();
+            geschlossen = k.AktuelleKontur().IstGeschlossen();
+        }
+        if (geschlossen) {
+            konturKnopfTexte(istElektronenAuftrag(m_dok->Auftragsart) ? QStringLiteral("Aperturen")
+                                                                       : QStringLiteral("Konturen"));
+            m_panel->konturListeAufklappen(false);
+            qv::KnopfGedrueckt(m_panel->P_KonturBtn, false);
+            SetGeaendert();
+            BedienungFreigeben(true);
+            m_dok->AblaufStatus |= ablauf::Kontur;
+            m_steuerung->widget()->PaintBox->setCursor(Qt::ArrowCursor);
+            m_letzteMausPos = KeinPunkt;
+            m_gummiband = {};
+            m_hilfe->ModusHilfe(m_modus);
+            RahmenPruefen();
+        }
+    } else if (m_dok->hatVorlage()) {
+        m_hilfe->Kontexthilfe(texte::konturHilfeText(), texte::konturHilfeTitel());
+        qv::KnopfGedrueckt(m_panel->P_KonturBtn, true);
+        m_panel->konturListeAufklappen(true);
+        m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+        m_panel->P_KonturBtn->setCaption(texte::eingabeBeenden());
+        BedienungFreigeben(false);
+        m_dok->AblaufStatus |= ablauf::Kontur;
+        konturListeAktualisieren();
+    } else {
+        m_app.messages().information(texte::ohneBildKonturen());
+    }
+    // enables the running input's own button again, so that it can be ended
+    AblaufAktualisieren();
+}
+
+void TMainForm::KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten)
+{
+    TKonturen &k = m_dok->Konturen;
+    const QPoint roh = m_steuerung->widget()->PaintBox->abbildung().geraetZuArbeit(geraet);
+    const QPoint p = zwangAnwenden(roh, gesetzt(k.LetzterPunktAktuell()), shift(tasten), strg(tasten));
+    if (!m_mausGedrueckt)
+        return;
+    if (k.AktuelleKontur().IstGeschlossen()) {
+        // at the limit of eleven the set says so and nothing is added
+        if (!k.NeueKontur())
+            return;
+        k.PunktHinzufuegen(p);
+    } else if (!k.PunktHinzufuegen(p)) {
+        m_steuerung->neuZeichnen();
+    }
+}
+
+void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Qt::KeyboardModifiers tasten)
+{
+    if (taste == Qt::LeftButton)
+        m_mausGedrueckt = true;
+
+    TKonturen &k = m_dok->Konturen;
+    MausZustand z;
+    z.vorlage = m_dok->hatVorlage();
+    z.isoEingabe = m_dok->IsoEingabe;
+    z.konturEingabeLaeuft = m_modus == 0 && KonturEingabeLaeuft();
+    z.aktuelleKonturOffen = !k.AktuelleKontur().IstGeschlossen();
+    z.massstabEingabe = m_dok->MassstabEingabe;
+    z.feldEingabe = m_dok->FeldEingabe;
+    z.formwerkzeug = m_modus == 1 && m_formwerkzeug != 0;
+    z.verschiebenOderDrehen = m_verschiebenOderDrehen;
+    const MausTaste t = taste == Qt::LeftButton ? MausTaste::Links
+        : taste == Qt::RightButton              ? MausTaste::Rechts
+                                                : MausTaste::Andere;
+    const Abbildung abb = m_steuerung->widget()->PaintBox->abbildung();
+    TPaintBox *box = m_steuerung->widget()->PaintBox;
+
+    switch (mausZweig(z, t)) {
+    case MausZweig::NurNeuzeichnen:
+        break;
+    case MausZweig::Isozentrum:
+        m_dok->Isozentrum = abb.geraetZuSeite(geraet);
+        m_dok->IsoEingabe = false;
+        m_dok->IsozentrumGesetzt = true;
+        box->setCursor(Qt::ArrowCursor);
+        m_hilfe->ModusHilfe(m_modus);
+        BedienungFreigeben(true);
+        qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, false);
+        m_letzteMausPos = KeinPunkt;
+        m_gummiband = {};
+        break;
+    case MausZweig::KonturPunkt:
+        KonturPunkt(geraet, tasten);
+        break;
+    case MausZweig::KonturSchliessen:
+        k.AktuelleKontur().Schliessen();
+        m_letzteMausPos = KeinPunkt;
+        m_gummiband = {};
+        break;
+    case MausZweig::KonturEingabeBeenden:
+        KonturEingabe();
+        m_letzteMausPos = KeinPunkt;
+        m_gummiband = {};
+        break;
+    case MausZweig::Massstab: {
+        const ZweiPunktKlick klick = massstabKlick(gesetzt(m_dok->Massstab.MassstabPunkt1),
+                                                   gesetzt(m_dok->Massstab.MassstabPunkt2),
+                                                   abb.geraetZuArbeit(geraet), shift(tasten), strg(tasten));
+        if (klick.punkt == 1) {
+            m_dok->MassstabPunktSetzen(1, klick.wert);
+        } else if (klick.punkt == 2) {
+            m_dok->MassstabPunktSetzen(2, klick.wert);
+            m_dok->MassstabEingabe = false;
+            box->setCursor(Qt::ArrowCursor);
+            BedienungFreigeben(true);
+            qv::KnopfGedrueckt(m_panel->P_ScaleBtn, false);
+            m_hilfe->ModusHilfe(m_modus);
+            m_letzteMausPos = KeinPunkt;
+            m_gummiband = {};
+        }
+        break;
+    }
+    case MausZweig::Feld: {
+        const ZweiPunktKlick klick = feldKlick(gesetzt(m_dok->FeldEcke1), gesetzt(m_dok->FeldEcke2),
+                                               abb.geraetZuArbeit(geraet));
+        if (klick.punkt == 1) {
+            m_dok->FeldEcke1 = klick.wert;
+        } else if (klick.punkt == 2) {
+            m_dok->FeldEcke2 = klick.wert;
+            m_dok->FeldEingabe = false;
+            m_dok->AblaufStatus |= ablauf::Feld;
+            box->setCursor(Qt::ArrowCursor);
+            BedienungFreigeben(true);
+            qv::KnopfGedrueckt(m_panel->P_FeldBtn, false);
+            m_hilfe->ModusHilfe(m_modus);
+            m_letzteMausPos = KeinPunkt;
+            m_gummiband = {};
+        }
+        break;
+    }
+    case MausZweig::Form: {
+        const QPoint p = abb.geraetZuArbeit(geraet);
+        if (!istGesetzt(m_formPunkt1)) {
+            m_formPunkt1 = p;
+            BedienungFreigeben(false);
+        } else {
+            m_formPunkt2 = p;
+            nochNichtVerfuegbar(QStringLiteral("Form generieren"));
+            BedienungFreigeben(true);
+        }
+        break;
+    }
+    case MausZweig::Auswahl:
+        if (t == MausTaste::Rechts && k.IrgendeineMarkiert()) {
+            k.AlleDemarkieren();
+        } else if (t == MausTaste::Links) {
+            const QPoint p = abb.geraetZuArbeit(geraet);
+            k.MarkierungUmschalten(p);
+            m_ziehPos = p;
+        }
+        break;
+    }
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten, Qt::KeyboardModifiers modifier)
+{
+    (void)tasten;
+    m_steuerung->StatusAnzeigen(geraet);
+    const bool kontur = m_modus == 0 && KonturEingabeLaeuft();
+    if (kontur)
+        KonturPunkt(geraet, modifier);
+
+    const Abbildung abb = m_steuerung->widget()->PaintBox->abbildung();
+    const QPoint p = abb.geraetZuArbeit(geraet);
+    GummibandZustand gz;
+    gz.isoEingabe = m_dok->IsoEingabe;
+    gz.konturEingabe = kontur;
+    gz.letzterKonturPunkt = gesetzt(m_dok->Konturen.LetzterPunktAktuell());
+    gz.feldEingabe = m_dok->FeldEingabe;
+    gz.feldEcke1 = gesetzt(m_dok->FeldEcke1);
+    gz.massstabEingabe = m_dok->MassstabEingabe;
+    gz.massstabPunkt1 = gesetzt(m_dok->Massstab.MassstabPunkt1);
+    gz.formwerkzeug = m_modus == 1 && m_formwerkzeug != 0;
+    gz.formPunkt1 = gesetzt(m_formPunkt1);
+    const Gummiband g = m_dok->hatVorlage() ? gummiband(gz, p, shift(modifier), strg(modifier)) : Gummiband{};
+    bool neuZeichnen = g.wartet || m_gummiband.wartet;
+    m_gummiband = g;
+    m_letzteMausPos = g.wartet ? g.punkt : KeinPunkt;
+
+    if (m_verschiebenOderDrehen && m_mausGedrueckt) {
+        if (m_dok->Konturen.MarkierteVerschieben(p - m_ziehPos))
+            neuZeichnen = true;
+        m_ziehPos = p;
+    }
+    if (neuZeichnen)
+        m_steuerung->widget()->PaintBox->update();
+}
+
+void TMainForm::PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste)
+{
+    (void)geraet;
+    (void)taste;
+    m_mausGedrueckt = false;
+    m_steuerung->neuZeichnen();
+    if (!(m_dok->FeldEingabe && !m_dok->MassstabEingabe))
+        AblaufAktualisieren();
+}
+
+void TMainForm::gummibandZeichnen(QPainter &p, const Abbildung &abb)
+{
+    const Gummiband &g = m_gummiband;
+    if (!g.wartet || !istGesetzt(m_letzteMausPos))
+        return;
+    p.save();
+    p.setTransform(abb.arbeitZuGeraetTransform());
+    QPen stift(QColor(47, 63, 255));
+    stift.setCosmetic(true);
+    stift.setWidth(1);
+    p.setPen(stift);
+    p.setBrush(Qt::NoBrush);
+    if (g.konturLinieVon)
+        p.drawLine(*g.konturLinieVon, g.punkt);
+    if (g.feldVon)
+        FeldZeichnen(p, *g.feldVon, g.punkt);
+    if (g.massstabVon) {
+        p.setPen(stift);
+        MassstabZeichnen(*g.massstabVon, g.punkt, p, 15);
+    }
+    if (g.fadenkreuz) {
+        // across the whole paint box, in device pixels
+        const QPointF d = abb.arbeitZuGeraet(QPointF(g.punkt));
+        p.resetTransform();
+        p.setPen(QPen(QColor(47, 63, 255), 1));
+        p.drawLine(QPointF(d.x(), 0), QPointF(d.x(), p.device()->height()));
+        p.drawLine(QPointF(0, d.y()), QPointF(p.device()->width(), d.y()));
+    }
+    p.restore();
+}
+
+void TMainForm::konturListeAktualisieren()
+{
+    const TKonturen &k = m_dok->Konturen;
+    const TKontur &aktuell = k.AktuelleKontur();
+    for (TKonturListe *liste : {m_panel->KonturListe, m_panel->KonturListe_ohneVorlage})
+        liste->aktualisieren(k.Anzahl(), k.Aktuell(), aktuell.Anzahl(), aktuell.RedoAnzahl());
+}
+
+void TMainForm::P_KClick(int n)
+{
+    // refused with its message while the current contour is open
+    m_dok->Konturen.Auswaehlen(n);
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::ButtonXClick(int n)
+{
+    // select first; the deletion is asked for whether or not the selection was refused
+    m_dok->Konturen.Auswaehlen(n);
+    const int vorher = m_dok->Konturen.Anzahl();
+    m_dok->Konturen.Loeschen(n, true);
+    if (m_dok->Konturen.Anzahl() != vorher) {
+        SetGeaendert();
+        AblaufAktualisieren();
+    }
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::BTN_KonturRueckClick()
+{
+    m_dok->Konturen.AktuelleKontur().Rueckgaengig();
+    m_letzteMausPos = KeinPunkt;
+    m_gummiband = {};
+    m_steuerung->neuZeichnen();
+}
+
+void TMainForm::BTN_KonturVorClick()
+{
+    m_dok->Konturen.AktuelleKontur().Wiederherstellen();
+    m_letzteMausPos = KeinPunkt;
+    m_gummiband = {};
+    m_steuerung->neuZeichnen();
+}

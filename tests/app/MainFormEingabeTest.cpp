@@ -1,0 +1,500 @@
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/HauptMenue.h"
+#include "app/TMainForm.h"
+#include "base/Clock.h"
+#include "base/UtilsUnit.h"
+#include "help/THelpForm.h"
+#include "support/FakeFileChooser.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempProgramFolder.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/TScaleForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+
+namespace {
+
+const QString kKreuzung = QStringLiteral("Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das "
+                                         "ist nicht zulässig.\rDer letzte Punkt wurde entfernt.");
+
+// A program folder with a configuration file, settings and a 600 x 450 screenshot.
+struct Umgebung
+{
+    explicit Umgebung(const QByteArray &einstellungen = "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n")
+    {
+        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
+        folder.write(QStringLiteral("QuellvantarIni.ini"), einstellungen);
+        QImage bild(600, 450, QImage::Format_RGB32);
+        bild.fill(Qt::lightGray);
+        bildPfad = folder.file(QStringLiteral("screenshot.png"));
+        bild.save(bildPfad, "PNG");
+        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
+        form = std::make_unique<TMainForm>(*app);
+        form->resize(1100, 800);
+        form->show();
+        form->FormShow();
+    }
+    ~Umgebung()
+    {
+        form.reset();
+        app.reset();
+    }
+
+    TAblaufPanel &p() { return form->ablaufPanel(); }
+    Arbeitsflaeche &dok() { return form->dokument(); }
+    TPaintBox *box() { return form->steuerung().widget()->PaintBox; }
+    QPoint geraet(QPoint arbeit) { return box()->abbildung().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
+    QPoint arbeit(QPoint geraet) { return box()->abbildung().geraetZuArbeit(QPointF(geraet)); }
+
+    void maus(QEvent::Type typ, QPoint arbeitsPunkt, Qt::MouseButton taste, Qt::MouseButtons tasten,
+              Qt::KeyboardModifiers mod = Qt::NoModifier)
+    {
+        const QPointF d = geraet(arbeitsPunkt);
+        QMouseEvent e(typ, d, box()->mapToGlobal(d), taste, tasten, mod);
+        QApplication::sendEvent(box(), &e);
+    }
+    void klick(QPoint a, Qt::MouseButton taste = Qt::LeftButton, Qt::KeyboardModifiers mod = Qt::NoModifier)
+    {
+        maus(QEvent::MouseButtonPress, a, taste, taste, mod);
+        maus(QEvent::MouseButtonRelease, a, taste, Qt::NoButton, mod);
+    }
+
+    // order type, image, isocentre at the image centre and a scale of 3 pixels per millimetre
+    void bildBisMassstab()
+    {
+        p().P_AusftragsArtBtn->klicken();
+        chooser.expectPath(bildPfad);
+        p().P_BildBtn->klicken();
+        p().P_IsozentrumBtn->klicken();
+        klick(QPoint(0, 0));
+        QTimer::singleShot(0, [] {
+            auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->E_Abstand->setText(QStringLiteral("10"));
+            d->btn_OK->click();
+        });
+        p().P_ScaleBtn->klicken();
+        klick(QPoint(-150, 0));
+        klick(QPoint(150, 0));
+    }
+
+    test::TempProgramFolder folder;
+    ScriptedMessages messages;
+    test::FakeFileChooser chooser;
+    SystemClock clock;
+    QString bildPfad;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
+class MainFormEingabeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void traceSquareCloseAndEnd();
+    void crossingPointRefused();
+    void undoTwiceThenAddPoint();
+    void dragAddsAtMostOnePointPerEvent();
+    void twelfthContourRefused();
+    void shiftConstrainsTheScale();
+    void rightClickRules();
+    void isocentreQuestion();
+    void deleteWhileAnotherContourIsOpen();
+    void enablingFollowsTheWorkflow();
+    void modeChangeQuestionAndRefusal();
+    void internalModeMenus();
+    void captionAndMessages();
+};
+
+void MainFormEingabeTest::traceSquareCloseAndEnd()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    QVERIFY(u.dok().IsozentrumGesetzt);
+    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(u.p().P_KonturBtn->freigegeben());
+
+    u.p().P_KonturBtn->klicken();
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    QVERIFY(u.p().konturListeOffen());
+    QVERIFY2(!u.p().P_ScaleBtn->freigegeben(), "the input lock holds the other buttons");
+    QVERIFY(u.p().P_KonturBtn->freigegeben());
+    QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Kontureingabe"));
+
+    const QPoint ecken[] = {{-60, -60}, {60, -60}, {60, 60}, {-60, 60}};
+    for (const QPoint &e : ecken)
+        u.klick(e);
+    const TKontur &k = u.dok().Konturen.Kontur(1);
+    QCOMPARE(k.Anzahl(), 4);
+    QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(60, -60))));
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    QVERIFY(k.IstGeschlossen());
+    QCOMPARE(k.Anzahl(), 5);
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Konturen"));
+    QVERIFY(!u.p().konturListeOffen());
+    QVERIFY(u.p().P_ScaleBtn->freigegeben());
+    QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Bild-Modus"));
+    for (TLampe *l : {u.p().P_Bild, u.p().P_Isozentrum, u.p().P_Scaled, u.p().P_Kontur})
+        QCOMPARE(l->farbe(), LampenFarbe::Gruen);
+    QCOMPARE(u.p().P_Feld->farbe(), LampenFarbe::Gelb);
+    QVERIFY(u.p().P_Bearbeiten->isVisibleTo(u.form.get()));
+    QVERIFY(u.form->Geaendert());
+
+    u.maus(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
+    QVERIFY2(u.form->statusPanel(2)->text().contains(QStringLiteral("cm")), qPrintable(u.form->statusPanel(2)->text()));
+    // the list follows at the next paint of the workspace
+    QTRY_VERIFY(u.p().KonturListe->zeile(1)->isVisibleTo(u.p().KonturListe));
+    QCOMPARE(u.p().KonturListe->zeile(1)->label()->text(), QStringLiteral("Kont. 1"));
+    QVERIFY(!u.p().KonturListe->zeile(2)->isVisibleTo(u.p().KonturListe));
+    QVERIFY(u.messages.shown().isEmpty());
+}
+
+void MainFormEingabeTest::crossingPointRefused()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().P_KonturBtn->klicken();
+    for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
+        u.klick(e);
+    u.klick(QPoint(45, -45)); // back across the first edge
+    QCOMPARE(u.messages.lastText(), kKreuzung);
+    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 4);
+    u.klick(QPoint(-45, 45));
+    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 5);
+}
+
+void MainFormEingabeTest::undoTwiceThenAddPoint()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().P_KonturBtn->klicken();
+    for (const QPoint &e : {QPoint(0, 0), QPoint(60, 0), QPoint(60, 60)})
+        u.klick(e);
+    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("3"));
+    u.p().KonturListe->rueckKnopf()->click();
+    u.p().KonturListe->rueckKnopf()->click();
+    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 1);
+    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("1"));
+    QCOMPARE(u.p().KonturListe->vorKnopf()->text(), QStringLiteral("2"));
+    QVERIFY(!istGesetzt(u.form->LetzteMausPos()));
+
+    u.klick(QPoint(-60, 60));
+    const TKontur &k = u.dok().Konturen.Kontur(1);
+    QCOMPARE(k.Anzahl(), 2);
+    QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(-60, 60))));
+    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("2"));
+    QCOMPARE(u.p().KonturListe->vorKnopf()->text(), QStringLiteral("0"));
+}
+
+void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    const int minAbstand = u.dok().Konturen.MinPunktAbstand();
+    QVERIFY(minAbstand > 0);
+    u.p().P_KonturBtn->klicken();
+    u.maus(QEvent::MouseButtonPress, QPoint(-100, 0), Qt::LeftButton, Qt::LeftButton);
+    int ereignisse = 1;
+    int vorher = u.dok().Konturen.Kontur(1).Anzahl();
+    QCOMPARE(vorher, 1);
+    // device pixels: each move is one pixel of the paint box
+    const QPoint start = u.geraet(QPoint(-100, 0));
+    for (int i = 1; i <= 100; ++i) {
+        const QPointF d(start.x() + i, start.y());
+        QMouseEvent e(QEvent::MouseMove, d, u.box()->mapToGlobal(d), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(u.box(), &e);
+        ++ereignisse;
+        const int jetzt = u.dok().Konturen.Kontur(1).Anzahl();
+        QVERIFY(jetzt - vorher <= 1);
+        vorher = jetzt;
+    }
+    u.maus(QEvent::MouseButtonRelease, u.arbeit(QPoint(start.x() + 100, start.y())), Qt::LeftButton, Qt::NoButton);
+    const TKontur &k = u.dok().Konturen.Kontur(1);
+    QVERIFY(k.Anzahl() > 5);
+    QVERIFY(k.Anzahl() <= ereignisse);
+    for (int i = 1; i < k.Anzahl(); ++i)
+        QVERIFY2(Abstand(k.Punkt(i - 1), k.Punkt(i)) > minAbstand, "points closer than the minimum distance");
+    QCOMPARE(u.dok().Konturen.Anzahl(), 1);
+}
+
+void MainFormEingabeTest::twelfthContourRefused()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().P_KonturBtn->klicken();
+    for (int n = 0; n < 11; ++n) {
+        const int x = -150 + n * 25;
+        for (const QPoint &e : {QPoint(x, 0), QPoint(x + 15, 0), QPoint(x, 20)})
+            u.klick(e);
+        u.klick(QPoint(x, 0), Qt::RightButton);
+    }
+    QCOMPARE(u.dok().Konturen.Anzahl(), 11);
+    QVERIFY(u.messages.shown().isEmpty());
+    u.klick(QPoint(0, -80));
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Es ist nur die Eingabe von 11 Konturen möglich.\rSie können "
+                                                   "andere Konturen löschen, um eine neue einzugeben."));
+    QCOMPARE(u.dok().Konturen.Anzahl(), 11);
+    QTRY_VERIFY(u.p().KonturListe->zeile(11)->isVisibleTo(u.p().KonturListe));
+    QVERIFY(u.p().KonturListe->zeile(11)->aktuell());
+    QVERIFY(!u.p().KonturListe->zeile(10)->aktuell());
+}
+
+void MainFormEingabeTest::shiftConstrainsTheScale()
+{
+    Umgebung u;
+    u.p().P_AusftragsArtBtn->klicken();
+    u.chooser.expectPath(u.bildPfad);
+    u.p().P_BildBtn->klicken();
+    u.p().P_IsozentrumBtn->klicken();
+    u.klick(QPoint(0, 0));
+    QTimer::singleShot(0, [] {
+        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        d->btn_OK->click();
+    });
+    u.p().P_ScaleBtn->klicken();
+    QVERIFY(u.dok().MassstabEingabe);
+    QCOMPARE(u.box()->cursor().shape(), Qt::CrossCursor);
+    u.klick(QPoint(-100, 20));
+    // rubber band from point 1, held horizontal by Shift
+    u.maus(QEvent::MouseMove, QPoint(80, 57), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    QCOMPARE(u.form->LetzteMausPos().y(), u.dok().Massstab.MassstabPunkt1.y());
+    u.klick(QPoint(120, 63), Qt::LeftButton, Qt::ShiftModifier);
+    QVERIFY(!u.dok().MassstabEingabe);
+    QCOMPARE(u.dok().Massstab.MassstabPunkt2.y(), u.dok().Massstab.MassstabPunkt1.y());
+    QVERIFY(u.dok().Massstab.MassstabPunkt2.x() > 100);
+    QVERIFY(u.dok().Massstab.PixelProMM > 0);
+    QCOMPARE(u.box()->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(u.p().P_Scaled->farbe(), LampenFarbe::Gruen);
+}
+
+void MainFormEingabeTest::rightClickRules()
+{
+    Umgebung u;
+    u.p().P_AusftragsArtBtn->klicken();
+    u.chooser.expectPath(u.bildPfad);
+    u.p().P_BildBtn->klicken();
+    u.p().P_IsozentrumBtn->klicken();
+    const QPoint seite = u.box()->abbildung().geraetZuSeite(QPointF(u.geraet(QPoint(30, 40))));
+    u.klick(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
+    QVERIFY(u.dok().IsozentrumGesetzt);
+    QVERIFY(!u.dok().IsoEingabe);
+    QCOMPARE(u.dok().Isozentrum, seite);
+
+    QTimer::singleShot(0, [] {
+        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        d->btn_OK->click();
+    });
+    u.p().P_ScaleBtn->klicken();
+    u.klick(QPoint(-100, 0), Qt::RightButton);
+    u.klick(QPoint(100, 0), Qt::RightButton);
+    QVERIFY(u.dok().MassstabGesetzt());
+
+    // two points and a right click: the message, the input goes on
+    u.p().P_KonturBtn->klicken();
+    u.klick(QPoint(0, 0));
+    u.klick(QPoint(40, 0));
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 "
+                                                   "Punkte hat. Bitte geben Sie zunächst weitere Punkte ein."));
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    QVERIFY(!u.dok().Konturen.Kontur(1).IstGeschlossen());
+
+    // ending by the button with an open contour asks; No goes on, Yes closes and ends
+    u.klick(QPoint(40, 40));
+    u.messages.expectAnswer(Messages::Answer::No);
+    u.p().P_KonturBtn->klicken();
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    u.p().P_KonturBtn->klicken();
+    QVERIFY(u.dok().Konturen.Kontur(1).IstGeschlossen());
+    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Konturen"));
+}
+
+void MainFormEingabeTest::isocentreQuestion()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    QVERIFY(u.messages.shown().isEmpty());
+    u.p().P_FeldBtn->klicken();
+    u.klick(QPoint(-50, -50));
+    u.klick(QPoint(50, 50));
+    QVERIFY(u.dok().AblaufStatus & ablauf::Feld);
+    QCOMPARE(u.p().P_Feld->farbe(), LampenFarbe::Gruen);
+
+    u.messages.expectAnswer(Messages::Answer::No);
+    u.p().P_IsozentrumBtn->klicken();
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Informationen vom Feld, Konturen und Maßstab gehen "
+                                                   "verloren!\rWollen Sie das Isozentrum wirklich neu eingeben?"));
+    QVERIFY(!u.p().P_IsozentrumBtn->gedrueckt());
+    QVERIFY(istGesetzt(u.dok().FeldEcke2));
+    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(!u.dok().IsoEingabe);
+}
+
+void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().P_KonturBtn->klicken();
+    for (int n = 0; n < 2; ++n) {
+        const int x = -100 + n * 40;
+        for (const QPoint &e : {QPoint(x, 0), QPoint(x + 20, 0), QPoint(x, 20)})
+            u.klick(e);
+        u.klick(QPoint(x, 0), Qt::RightButton);
+    }
+    u.klick(QPoint(50, 50));
+    u.klick(QPoint(70, 50)); // contour 3 stays open
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    u.p().KonturListe->zeile(2)->loeschKnopf()->click();
+    QCOMPARE(u.messages.shown().size(), 2);
+    QCOMPARE(u.messages.shown().at(0).text,
+             QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
+    QCOMPARE(u.messages.shown().at(1).text, QStringLiteral("Wollen Sie die Kontur Nr. 2 wirklich löschen?"));
+    QCOMPARE(u.dok().Konturen.Anzahl(), 2);
+}
+
+void MainFormEingabeTest::enablingFollowsTheWorkflow()
+{
+    Umgebung u;
+    TAblaufPanel &p = u.p();
+    THauptMenue &m = u.form->menue();
+    QVERIFY(p.P_AusftragsArtBtn->freigegeben());
+    QVERIFY(!p.P_BildBtn->freigegeben());
+    p.P_AusftragsArtBtn->klicken();
+    QVERIFY(p.P_BildBtn->freigegeben());
+    QVERIFY(!p.P_BildDrehenBtn->freigegeben());
+    QVERIFY(!p.P_IsozentrumBtn->freigegeben());
+
+    u.chooser.expectPath(u.bildPfad);
+    p.P_BildBtn->klicken();
+    QCOMPARE(p.P_Bild->farbe(), LampenFarbe::Gruen);
+    QVERIFY(p.Image_Bild->isVisibleTo(u.form.get()));
+    QVERIFY(p.P_BildDrehenBtn->freigegeben() && m.Bilddrehung1->isEnabled());
+    QVERIFY(p.P_IsozentrumBtn->freigegeben() && m.Isozentrumeingeben1->isEnabled());
+    QVERIFY(!p.P_ScaleBtn->freigegeben() && !m.ScaleInput1->isEnabled());
+    QVERIFY(!p.P_KonturBtn->freigegeben() && !p.P_FeldBtn->freigegeben() && !p.P_EinschubrichtungBtn->freigegeben());
+
+    p.P_IsozentrumBtn->klicken();
+    QVERIFY2(u.messages.shown().isEmpty(), "image and order type only: no question");
+    QVERIFY(!m.Datei1->menuAction()->isEnabled());
+    QVERIFY(!p.P_BildBtn->freigegeben());
+    u.klick(QPoint(0, 0));
+    QVERIFY(m.Datei1->menuAction()->isEnabled());
+    QVERIFY(p.P_ScaleBtn->freigegeben());
+    QVERIFY(!p.P_KonturBtn->freigegeben() && !p.P_FeldBtn->freigegeben());
+
+    QTimer::singleShot(0, [] {
+        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        d->btn_OK->click();
+    });
+    p.P_ScaleBtn->klicken();
+    u.klick(QPoint(-100, 0));
+    u.klick(QPoint(100, 0));
+    QVERIFY(p.P_KonturBtn->freigegeben() && p.P_FeldBtn->freigegeben() && p.P_EinschubrichtungBtn->freigegeben());
+    QVERIFY(!p.P_AuiftragsdatenBtn->freigegeben());
+    QVERIFY(!p.P_SaveBtn->freigegeben());
+}
+
+void MainFormEingabeTest::modeChangeQuestionAndRefusal()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    QVERIFY(u.form->Geaendert());
+    // another page with unsaved changes: No keeps page and order
+    u.messages.expectAnswer(Messages::Answer::No);
+    u.p().setCurrentIndex(1);
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Änderungen gehen verloren.\rWollen Sie den Modus wirklich "
+                                                   "wechseln, bzw. neu initialisieren?"));
+    QCOMPARE(u.p().currentIndex(), 0);
+    QCOMPARE(u.form->Modus(), 0);
+    QVERIFY(u.dok().hatVorlage());
+    QVERIFY(u.dok().MassstabGesetzt());
+
+    // during the contour input the page stays
+    u.p().P_KonturBtn->klicken();
+    u.p().setCurrentIndex(2);
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Sie befinden sich noch in der Kontureingabe.\rBitte beenden Sie "
+                                                   "vor einem Wechsel des Modus die Eingabe."));
+    QCOMPARE(u.p().currentIndex(), 0);
+    u.klick(QPoint(0, 0), Qt::RightButton);
+
+    // Yes: mode 3 with the ruler, written to the settings
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    u.p().setCurrentIndex(3);
+    QCOMPARE(u.form->Modus(), 3);
+    QVERIFY(!u.form->Geaendert());
+    QCOMPARE(u.dok().Vorlage.size(), QSize(1200, 1200));
+    QCOMPARE(u.dok().Massstab.PixelProMM, 3.0);
+    QCOMPARE(u.dok().Konturen.MinPunktAbstand(), 2);
+    QVERIFY(!u.dok().IsozentrumGesetzt);
+    QVERIFY(u.p().TSDicomModus->isAncestorOf(u.p().P_SharedControls));
+    QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - DICOM-Modus"));
+    QCOMPARE(IniFile(u.folder.file(QStringLiteral("QuellvantarIni.ini")))
+                 .readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), -1),
+             3);
+    QVERIFY(u.form->menue().Dicom1->isChecked());
+    QVERIFY(!u.form->menue().Bildmodus1->isChecked());
+}
+
+void MainFormEingabeTest::internalModeMenus()
+{
+    Umgebung u("[Init]\r\nKundenMode=0\r\nHelp=0\r\n");
+    THauptMenue &m = u.form->menue();
+    QVERIFY(m.TesserakonIntern1->menuAction()->isVisible());
+    QVERIFY(m.Drucken->menuAction()->isVisible());
+    QVERIFY(m.BPRExport1->isVisible() && m.LAPExport1->isVisible());
+    QVERIFY(!m.neu1->isVisible() && !m.speichern1->isVisible());
+    QVERIFY(!m.Modus1->menuAction()->isVisible());
+    QCOMPARE(m.Auftrag1->title(), QStringLiteral("Auftrag/Daten"));
+    QVERIFY(m.Kundenmodus1->isVisible());
+
+    m.Kundenmodus1->trigger();
+    QVERIFY(u.form->KundenModus());
+    QVERIFY(!m.TesserakonIntern1->menuAction()->isVisible());
+    QVERIFY(m.neu1->isVisible() && m.Modus1->menuAction()->isVisible());
+    QVERIFY(!m.Kundenmodus1->isVisible());
+}
+
+void MainFormEingabeTest::captionAndMessages()
+{
+    Umgebung u;
+    QCOMPARE(u.form->windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
+    u.form->menue().AGB1->trigger();
+    QCOMPARE(u.messages.lastText(), QStringLiteral("Unsere AGB entnehmen Sie bitte unserer Homepage www.zarn.example."));
+    u.form->menue().Preisliste1->trigger();
+    QCOMPARE(u.messages.lastText(),
+             QStringLiteral("Die Preisliste entnehmen Sie bitte unserer Homepage www.zarn.example."));
+    // without changes a new order asks nothing; the help menu item follows the window
+    QVERIFY(!u.form->menue().Hilfeanzeigen1->isChecked());
+    u.form->menue().Hilfeanzeigen1->trigger();
+    QVERIFY(u.form->hilfe().isVisible());
+    QVERIFY(u.form->menue().Hilfeanzeigen1->isChecked());
+}
+
+QTEST_MAIN(MainFormEingabeTest)
+#include "MainFormEingabeTest.moc"
