@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 using namespace qv;
 
@@ -92,6 +94,51 @@ TEST(Gedreht, FortyFiveDegreesOnFourByFourPixels)
             EXPECT_EQ(g.pixel(x, y), erwartet[y][x]) << "(" << x << "," << y << ")";
 }
 
+TEST(Gedreht, ObliqueTurnsMatchWorkedTables)
+{
+    // Each target pixel as "<row><column>" of its source pixel, "--" where nothing lands.
+    // Both cases skip source indices on both edges, have one edge stepping mainly along y and
+    // diagonal row steps whose holes are filled with averaged indices (e.g. row 1 at 123
+    // degrees, column 1 at -137 degrees).
+    struct Fall { int w, h; double winkel; std::vector<const char *> zeilen; };
+    const Fall faelle[] = {
+        {7, 5, 123, {
+            "--2646----",
+            "062545----",
+            "05142343--",
+            "--03122242",
+            "----022040",
+            "----00----",
+        }},
+        {7, 5, -137, {
+            "------40------",
+            "----42313010--",
+            "--433232120100",
+            "--4533130202--",
+            "4635351503----",
+            "--36160505----",
+            "------06------",
+        }},
+    };
+    for (const Fall &f : faelle) {
+        const QImage g = Gedreht(herkunftsBild(f.w, f.h), f.winkel);
+        ASSERT_EQ(g.height(), int(f.zeilen.size())) << f.winkel;
+        for (int y = 0; y < g.height(); ++y) {
+            const std::string erwartet = f.zeilen[y];
+            ASSERT_EQ(2 * g.width(), int(erwartet.size())) << f.winkel;
+            std::string ist;
+            for (int x = 0; x < g.width(); ++x) {
+                const QRgb p = g.pixel(x, y);
+                if (p == qRgb(255, 255, 255))
+                    ist += "--";
+                else
+                    ist += std::to_string(qGreen(p)) + std::to_string(qRed(p));
+            }
+            EXPECT_EQ(ist, erwartet) << f.winkel << " row " << y;
+        }
+    }
+}
+
 TEST(Gedreht, InteriorHasNoHolesAtAnyAngle)
 {
     // A solid image turned by any angle must cover the inside of its parallelogram; without
@@ -128,6 +175,10 @@ TEST(Gedreht, AngleIsTakenInSinglePrecision)
     const QImage q = zufallsBild(50, 40, 3);
     // 12.3 and its nearest float give the same turn.
     EXPECT_EQ(Gedreht(q, 12.3), Gedreht(q, double(12.3f)));
+    // Here a corner product lies within 1e-5 of an integer: the double angle would give
+    // 91 x 110.
+    EXPECT_EQ(GedrehtGroesse(QSize(126, 20), 128.001), QSize(91, 109));
+    EXPECT_EQ(Gedreht(zufallsBild(126, 20, 4), 128.001).size(), QSize(91, 109));
 }
 
 TEST(Gedreht, ThinImageTurnedOntoOnePixelEdgeGivesTheComputedSize)
