@@ -14,6 +14,8 @@
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/TBilddrehungForm.h"
+#include "workspace/TScaleForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -220,6 +222,10 @@ void TMainForm::Verbinden()
     connect(m.Preisliste1, &QAction::triggered, this,
             [this] { m_app.messages().information(texte::preislisteMeldung(website())); });
     connect(m.Hilfeanzeigen1, &QAction::triggered, this, &TMainForm::hilfeAnzeigenClick);
+    // F1 in the workspace's dialogs
+    connect(&m_steuerung->scaleForm(), &TScaleForm::hilfeUmschalten, this, &TMainForm::hilfeAnzeigenClick);
+    connect(&m_steuerung->bilddrehungForm(), &TBilddrehungForm::hilfeUmschalten, this,
+            &TMainForm::hilfeAnzeigenClick);
     connect(m_hilfe, &THelpForm::sichtbarkeitGeaendert, this,
             [this](bool sichtbar) { m_menue->Hilfeanzeigen1->setChecked(sichtbar); });
 
@@ -478,6 +484,8 @@ bool TMainForm::ModusSetzen(int modus)
             break;
         }
     }
+    // the compensator mode shows a fixed picture instead of the workspace
+    m_steuerung->widget()->PaintBox->setVisible(modus != 4);
     m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"), modus >= 1 && modus <= 3 ? modus : 0);
     AblaufAktualisieren();
     AuftragsArtInitialisieren();

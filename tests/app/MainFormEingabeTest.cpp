@@ -168,6 +168,11 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     QTRY_VERIFY(u.p().KonturListe->zeile(1)->isVisibleTo(u.p().KonturListe));
     QCOMPARE(u.p().KonturListe->zeile(1)->label()->text(), QStringLiteral("Kont. 1"));
     QVERIFY(!u.p().KonturListe->zeile(2)->isVisibleTo(u.p().KonturListe));
+
+    // the bulb switches the contour layer off and shows itself off
+    u.p().Image_Konturen->klicken();
+    QVERIFY(!u.dok().anzeige.Konturen);
+    QVERIFY(!u.p().Image_Konturen->an());
     QVERIFY(u.messages.shown().isEmpty());
 }
 
@@ -494,6 +499,12 @@ void MainFormEingabeTest::captionAndMessages()
     u.form->menue().Hilfeanzeigen1->trigger();
     QVERIFY(u.form->hilfe().isVisible());
     QVERIFY(u.form->menue().Hilfeanzeigen1->isChecked());
+    // F1 on the main window switches it off again
+    u.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(u.form.get()));
+    QTest::keyClick(u.form.get(), Qt::Key_F1);
+    QVERIFY(!u.form->hilfe().isVisible());
+    QVERIFY(!u.form->menue().Hilfeanzeigen1->isChecked());
 }
 
 QTEST_MAIN(MainFormEingabeTest)
