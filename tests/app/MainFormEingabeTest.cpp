@@ -123,6 +123,7 @@ private slots:
     void modeChangeQuestionAndRefusal();
     void internalModeMenus();
     void captionAndMessages();
+    void viewLock();
 };
 
 void MainFormEingabeTest::traceSquareCloseAndEnd()
@@ -505,6 +506,31 @@ void MainFormEingabeTest::captionAndMessages()
     QTest::keyClick(u.form.get(), Qt::Key_F1);
     QVERIFY(!u.form->hilfe().isVisible());
     QVERIFY(!u.form->menue().Hilfeanzeigen1->isChecked());
+}
+
+void MainFormEingabeTest::viewLock()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    TAblaufPanel &p = u.p();
+    THauptMenue &m = u.form->menue();
+    u.form->BearbeitungErlauben(false);
+    for (int modus = 1; modus <= 3; ++modus)
+        QVERIFY(!p.isTabVisible(modus));
+    QVERIFY(!p.P_IsozentrumBtn->freigegeben() && !p.P_SaveBtn->freigegeben() && !p.P_KonturBtn->freigegeben());
+    QVERIFY(p.P_AuiftragsdatenBtn->freigegeben());
+    QVERIFY(!m.Modus1->menuAction()->isEnabled() && !m.Info1->menuAction()->isEnabled());
+    QVERIFY(!m.AuftragsArt1->isEnabled() && !m.KonturEingabe1->isEnabled());
+    QVERIFY(m.Datei1->menuAction()->isEnabled() && m.Auftragsdaten1->isEnabled());
+
+    // the next new order lifts it
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    m.neu1->trigger();
+    for (int modus = 1; modus <= 3; ++modus)
+        QVERIFY(p.isTabVisible(modus));
+    QVERIFY(p.P_AusftragsArtBtn->freigegeben() && m.AuftragsArt1->isEnabled());
+    QVERIFY(!u.dok().hatVorlage());
+    QVERIFY(!u.form->Geaendert());
 }
 
 QTEST_MAIN(MainFormEingabeTest)
