@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSignalBlocker>
 
 namespace qv {
 
@@ -85,8 +86,12 @@ void bedienungAnwenden(bool b, TAblaufPanel &p, THauptMenue &m)
 
 void bearbeitungAnwenden(bool b, TAblaufPanel &p, THauptMenue &m)
 {
-    for (int modus = 1; modus <= 3; ++modus)
-        p.setTabVisible(modus, b);
+    {
+        // hiding the current page must not count as the person choosing another mode
+        const QSignalBlocker still(&p);
+        for (int modus = 1; modus <= 3; ++modus)
+            p.setTabVisible(modus, b);
+    }
     for (QMenu *menue : {m.Datei1, m.Auftrag1, m.Konfiguration1, m.Drucken})
         menue->menuAction()->setEnabled(true);
     m.Auftragsdaten1->setEnabled(true);

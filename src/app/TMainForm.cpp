@@ -72,6 +72,9 @@ TMainForm::~TMainForm()
     }
     delete m_steuerung;
     m_steuerung = nullptr;
+    // the workspace widgets refer to the document, which goes before the window's children
+    delete m_splitter;
+    m_splitter = nullptr;
     m_app.IniDateienSchliessen();
 }
 
