@@ -37,6 +37,36 @@ QPoint readPoint(qv::ByteReader &r, const char *what)
     return {x, y};
 }
 
+// True for a baseline stream (SOF0) that ends with its EOI marker: only such bytes may be
+// stored again unchanged; anything else (progressive, trailing bytes) is encoded anew.
+bool istBaselineJpeg(QByteArrayView jpeg)
+{
+    const auto at = [&](qsizetype i) { return quint8(jpeg[i]); };
+    const qsizetype n = jpeg.size();
+    if (n < 4 || at(0) != 0xFF || at(1) != 0xD8 || at(n - 2) != 0xFF || at(n - 1) != 0xD9)
+        return false;
+    qsizetype i = 2;
+    while (i + 1 < n) {
+        if (at(i) != 0xFF)
+            return false;
+        const quint8 marker = at(i + 1);
+        if (marker == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length field
+            i += 2;
+            continue;
+        }
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return marker == 0xC0;
+        if (marker == 0xD9 || marker == 0xDA || i + 3 >= n) // scan or end before any frame header
+            return false;
+        i += 2 + ((qsizetype(at(i + 2)) << 8) | at(i + 3));
+    }
+    return false;
+}
+
 qv::Error damaged(const qv::ByteReader &r)
 {
     return qv::Error{r.error()};
@@ -77,7 +107,8 @@ qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &
     const bool hatBild = !doc.Vorlage.isNull();
     w.boolean(hatBild);
     if (hatBild) {
-        const bool unveraendert = !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel;
+        const bool unveraendert = !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel
+                                 && istBaselineJpeg(doc.VorlageJpeg);
         const QByteArray jpeg = unveraendert ? doc.VorlageJpeg : qv::encodeJpeg(doc.Vorlage);
         if (jpeg.isEmpty())
             return qv::Error{QStringLiteral("Das Vorlagebild konnte nicht als JPEG kodiert werden")};

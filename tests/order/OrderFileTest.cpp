@@ -8,8 +8,10 @@
 #include "order/OrderFixture.h"
 #include "support/ScriptedMessages.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -198,6 +200,54 @@ TEST(OrderFile, RoundTripGivesIdenticalBodies)
     EXPECT_EQ(again.doc.Kundendaten, old.doc.Kundendaten);
     EXPECT_EQ(again.doc.Auftragsart, 1);
     EXPECT_EQ(again.doc.Vorlage.size(), QSize(40, 30));
+}
+
+TEST(OrderFile, StoredJpegIsKeptOnlyWhenItIsAPlainBaselineStream)
+{
+    const QByteArray baseline = qv::encodeJpeg(smallPicture());
+    QByteArray progressive;
+    {
+        QBuffer buffer(&progressive);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        ASSERT_TRUE(writer.write(smallPicture()));
+    }
+    ASSERT_TRUE(progressive.contains("\xFF\xC2")) << "the writer did not produce a progressive frame";
+
+    struct Case
+    {
+        const char *name;
+        QByteArray stored;
+        bool keptAsIs;
+    };
+    const Case cases[] = {
+        {"baseline", baseline, true},
+        {"progressive", progressive, false},
+        {"bytes after the end marker", baseline + "xyz", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        FixtureOrder o;
+        o.image = c.stored;
+        Reader r;
+        ASSERT_TRUE(r.read(orderBody(6, o)).ok());
+        auto body = encodeOrderBody(r.doc, QStringLiteral("V2.20"));
+        ASSERT_TRUE(body.ok());
+        // With the image flag true the JPEG runs to the end of the body.
+        const QByteArray written = body->right(c.keptAsIs ? c.stored.size() : body->size() - body->indexOf("\x01\xFF\xD8\xFF") - 1);
+        if (c.keptAsIs) {
+            EXPECT_EQ(written, c.stored);
+            continue;
+        }
+        EXPECT_NE(written, c.stored);
+        EXPECT_TRUE(written.startsWith("\xFF\xD8") && written.endsWith("\xFF\xD9"));
+        EXPECT_TRUE(written.contains("\xFF\xC0"));
+        EXPECT_FALSE(written.contains("\xFF\xC2"));
+        Reader again;
+        ASSERT_TRUE(again.read(*body).ok());
+        EXPECT_EQ(again.doc.Vorlage.size(), QSize(40, 30));
+    }
 }
 
 TEST(OrderFile, TruncationIsAnErrorAtEveryOffset)
