@@ -30,12 +30,17 @@ int runBildDrehen(const QStringList &args, Streams &io)
         return 2;
     }
 
-    const Result<QImage> bild = readTemplateImage(args[0]);
-    if (!bild) {
-        io.err << "Das Bild konnte nicht einlgelesen werden. " << args[0] << ": " << bild.error() << '\n';
-        return 1;
+    QImage gedreht;
+    {
+        // A 24-bit BMP stays in its file's byte order from reading to writing: no conversion
+        // on the way. The source is let go before writing.
+        const Result<QImage> bild = readTemplateImage24(args[0]);
+        if (!bild) {
+            io.err << "Das Bild konnte nicht einlgelesen werden. " << args[0] << ": " << bild.error() << '\n';
+            return 1;
+        }
+        gedreht = Gedreht(*bild, *winkel);
     }
-    const QImage gedreht = Gedreht(*bild, *winkel);
     if (gedreht.isNull()) {
         io.err << "Das Bild konnte nicht gedreht werden (zu wenig Speicher).\n";
         return 1;

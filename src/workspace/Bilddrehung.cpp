@@ -1,5 +1,7 @@
 #include "workspace/Bilddrehung.h"
 
+#include "base/image/ImageMemory.h"
+
 #include <QPoint>
 
 #include <algorithm>
@@ -121,19 +123,20 @@ QImage Gedreht(const QImage &quelleIn, double winkelGrad)
 {
     if (quelleIn.isNull() || quelleIn.width() < 1 || quelleIn.height() < 1)
         return {};
-    const QImage quelle = quelleIn.format() == QImage::Format_RGB888
-                              ? quelleIn
-                              : quelleIn.convertToFormat(QImage::Format_RGB888);
+    // Only whole 3-byte pixels are moved, so either byte order works as it is.
+    const bool vierundzwanzig = quelleIn.format() == QImage::Format_RGB888 || quelleIn.format() == QImage::Format_BGR888;
+    const QImage quelle = vierundzwanzig ? quelleIn : quelleIn.convertToFormat(QImage::Format_RGB888);
     const int W = quelle.width();
     const int H = quelle.height();
     const Ecken ecken = eckenBerechnen(W, H, winkelGrad);
     const int zielW = ecken.maxX - ecken.minX + 1;
     const int zielH = ecken.maxY - ecken.minY + 1;
 
-    QImage ziel(zielW, zielH, QImage::Format_RGB888);
+    QImage ziel = allocateImage(zielW, zielH, quelle.format());
     if (ziel.isNull())
         return {};
-    ziel.fill(Qt::white);
+    // White is 0xFF in every byte, in either byte order (padding included, which no one reads).
+    std::memset(ziel.bits(), 0xFF, size_t(ziel.sizeInBytes()));
 
     const QPoint t0(-ecken.minX, -ecken.minY);
     const Schritte spalten = schritteBerechnen(ecken.t1, W - 1);

@@ -10,8 +10,9 @@ QSize GedrehtGroesse(const QSize &quelle, double winkelGrad);
 
 /// Turns an image by an angle in degrees (positive = counter-clockwise on the screen) onto a
 /// white 24-bit image whose size is the bounding box of the turned corners. Nearest pixel,
-/// no interpolation; 0 degrees gives an exact copy. A null result means the target image
-/// could not be allocated (or the source was empty).
+/// no interpolation; 0 degrees gives an exact copy. The result is Format_BGR888 for a
+/// Format_BGR888 source (as a BMP file stores its pixels), Format_RGB888 for any other. A null
+/// result means the target image could not be allocated (or the source was empty).
 QImage Gedreht(const QImage &quelle, double winkelGrad);
 
 /// A quarter turn clockwise, as a 32-bit image (H wide, W high).

@@ -6,8 +6,8 @@
 #include <QTemporaryFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
-
 #include <cstring>
 #include <limits>
 
@@ -15,8 +15,73 @@ namespace qv {
 
 namespace {
 
+constexpr qint64 kKopfGroesse = 54;
+// Rows are written in pieces of about this size: few system calls, and no second copy of a
+// 50 MB image in memory.
+constexpr qint64 kStueckGroesse = 1024 * 1024;
+
 void u16(uchar *p, quint16 v) { qToLittleEndian(v, p); }
 void u32(uchar *p, quint32 v) { qToLittleEndian(v, p); }
+
+// Sizes of the file; gesamt is 0 when the image is too large for the format's 32-bit fields.
+struct Aufbau
+{
+    qint64 breite, hoehe, zeile, gesamt;
+};
+
+Aufbau aufbau(const QImage &bild)
+{
+    Aufbau a;
+    a.breite = bild.width();
+    a.hoehe = bild.height();
+    a.zeile = (a.breite * 3 + 3) / 4 * 4;
+    a.gesamt = kKopfGroesse + a.zeile * a.hoehe;
+    if (a.gesamt > std::numeric_limits<quint32>::max())
+        a.gesamt = 0;
+    return a;
+}
+
+// Both 24-bit byte orders are written as they are; anything else becomes RGB888 first.
+QImage vierundzwanzigBit(const QImage &bild)
+{
+    if (bild.format() == QImage::Format_RGB888 || bild.format() == QImage::Format_BGR888)
+        return bild;
+    return bild.convertToFormat(QImage::Format_RGB888);
+}
+
+void kopfSchreiben(uchar *p, const Aufbau &a)
+{
+    std::memset(p, 0, kKopfGroesse);
+    p[0] = 'B';
+    p[1] = 'M';
+    u32(p + 2, quint32(a.gesamt));
+    u32(p + 10, kKopfGroesse);
+    u32(p + 14, 40);
+    u32(p + 18, quint32(a.breite));
+    u32(p + 22, quint32(a.hoehe)); // positive height: rows from the bottom up
+    u16(p + 26, 1);
+    u16(p + 28, 24);
+    u32(p + 34, quint32(a.zeile * a.hoehe));
+    u32(p + 38, 2835); // 72 dpi
+    u32(p + 42, 2835);
+}
+
+// The n-th row of the file (counted from the bottom of the image): blue, green, red, then zero
+// padding to a multiple of four bytes.
+void zeileSchreiben(const QImage &bild, const Aufbau &a, qint64 n, uchar *z)
+{
+    const uchar *q = bild.constScanLine(int(a.hoehe - 1 - n));
+    if (bild.format() == QImage::Format_BGR888) {
+        std::memcpy(z, q, size_t(a.breite * 3));
+    } else {
+        for (qint64 x = 0; x < a.breite; ++x) {
+            z[3 * x] = q[3 * x + 2];
+            z[3 * x + 1] = q[3 * x + 1];
+            z[3 * x + 2] = q[3 * x];
+        }
+    }
+    std::memset(z + a.breite * 3, 0, size_t(a.zeile - a.breite * 3));
+}
 
 } // namespace
 
@@ -24,54 +89,46 @@ QByteArray encodeBmp24(const QImage &bildIn)
 {
     if (bildIn.isNull())
         return {};
-    const QImage bild = bildIn.format() == QImage::Format_RGB888 ? bildIn : bildIn.convertToFormat(QImage::Format_RGB888);
-    const qint64 w = bild.width();
-    const qint64 h = bild.height();
-    const qint64 zeile = (w * 3 + 3) / 4 * 4;
-    const qint64 gesamt = 54 + zeile * h;
-    if (gesamt > std::numeric_limits<quint32>::max())
+    const QImage bild = vierundzwanzigBit(bildIn);
+    const Aufbau a = aufbau(bild);
+    if (a.gesamt == 0)
         return {};
-
-    QByteArray out(gesamt, Qt::Uninitialized);
+    QByteArray out(a.gesamt, Qt::Uninitialized);
     auto *p = reinterpret_cast<uchar *>(out.data());
-    std::memset(p, 0, 54);
-    p[0] = 'B';
-    p[1] = 'M';
-    u32(p + 2, quint32(gesamt));
-    u32(p + 10, 54);
-    u32(p + 14, 40);
-    u32(p + 18, quint32(w));
-    u32(p + 22, quint32(h)); // positive height: rows from the bottom up
-    u16(p + 26, 1);
-    u16(p + 28, 24);
-    u32(p + 34, quint32(zeile * h));
-    u32(p + 38, 2835); // 72 dpi
-    u32(p + 42, 2835);
-
-    for (qint64 y = 0; y < h; ++y) {
-        const uchar *q = bild.constScanLine(int(h - 1 - y));
-        uchar *z = p + 54 + y * zeile;
-        for (qint64 x = 0; x < w; ++x, q += 3, z += 3) {
-            z[0] = q[2];
-            z[1] = q[1];
-            z[2] = q[0];
-        }
-        std::memset(z, 0, size_t(zeile - w * 3));
-    }
+    kopfSchreiben(p, a);
+    for (qint64 n = 0; n < a.hoehe; ++n)
+        zeileSchreiben(bild, a, n, p + kKopfGroesse + n * a.zeile);
     return out;
 }
 
-Result<void> writeBmp24(const QImage &bild, const QString &path)
+Result<void> writeBmp24(const QImage &bildIn, const QString &path)
 {
-    const QByteArray bytes = encodeBmp24(bild);
-    if (bytes.isEmpty())
+    const QImage bild = bildIn.isNull() ? QImage() : vierundzwanzigBit(bildIn);
+    const Aufbau a = aufbau(bild);
+    if (bild.isNull() || a.gesamt == 0)
         return Error{QStringLiteral("Das Bild ist zu groß für eine BMP-Datei.")};
     const QString ziel = QFileInfo(path).absoluteFilePath();
     QTemporaryFile tmp(ziel + QStringLiteral(".XXXXXX"));
     if (!tmp.open())
         return Error{QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
                          .arg(QDir::toNativeSeparators(path), tmp.errorString())};
-    if (tmp.write(bytes) != bytes.size() || !tmp.flush())
+
+    // The file is built piece by piece, never as a whole in memory.
+    const qint64 zeilenJeStueck = std::max<qint64>(1, kStueckGroesse / a.zeile);
+    QByteArray stueck(kKopfGroesse + zeilenJeStueck * a.zeile, Qt::Uninitialized);
+    auto *p = reinterpret_cast<uchar *>(stueck.data());
+    kopfSchreiben(p, a);
+    qint64 belegt = kKopfGroesse;
+    bool vollstaendig = true;
+    for (qint64 n = 0; n < a.hoehe && vollstaendig; ++n) {
+        zeileSchreiben(bild, a, n, p + belegt);
+        belegt += a.zeile;
+        if (n + 1 == a.hoehe || belegt + a.zeile > stueck.size()) {
+            vollstaendig = tmp.write(stueck.constData(), belegt) == belegt;
+            belegt = 0;
+        }
+    }
+    if (!vollstaendig || !tmp.flush())
         return Error{QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
                          .arg(QDir::toNativeSeparators(path), tmp.errorString())};
     tmp.close();

@@ -13,7 +13,8 @@ namespace qv {
 QByteArray encodeBmp24(const QImage &bild);
 
 /// Writes the image as a 24-bit BMP: into a temporary file beside path, renamed over path
-/// when complete, so no half image is ever seen under that name. Not flushed to the disk
+/// when complete, so no half image is ever seen under that name. The rows are written in
+/// pieces, so no second copy of the image is built in memory. Not flushed to the disk
 /// (a turned image can be made again; flushing 50 MB would double the time of the tool).
 Result<void> writeBmp24(const QImage &bild, const QString &path);
 

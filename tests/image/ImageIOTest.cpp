@@ -88,6 +88,16 @@ QByteArray writePng(int w, int h, int colorType, int bitDepth, const std::vector
     return out;
 }
 
+// The same bytes through the reader that works on an open file.
+Result<QImage> readBmpFromFile(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("bild.bmp")));
+    if (!f.open(QIODevice::ReadWrite) || f.write(bytes) != bytes.size())
+        return Error{QStringLiteral("Testdatei")};
+    return readBmp(f);
+}
+
 } // namespace
 
 TEST(BmpDecoder, ReadsEveryDepthInBothRowOrders)
@@ -101,9 +111,14 @@ TEST(BmpDecoder, ReadsEveryDepthInBothRowOrders)
                          Case{8, true}, Case{24, false}, Case{24, true}, Case{32, false}, Case{32, true}}) {
         SCOPED_TRACE(testing::Message() << c.bpp << " bpp, top-down " << c.topDown);
         const QImage source = c.bpp <= 8 ? paletteImage(1 << std::min(c.bpp, 4)) : colourImage();
-        auto decoded = decodeBmp(makeBmp(source, c.bpp, c.topDown));
+        const QByteArray bmp = makeBmp(source, c.bpp, c.topDown);
+        auto decoded = decodeBmp(bmp);
         ASSERT_TRUE(decoded.ok()) << decoded.error().toStdString();
         expectSamePixels(*decoded, source.convertToFormat(QImage::Format_RGB32));
+        auto read = readBmpFromFile(bmp);
+        ASSERT_TRUE(read.ok()) << read.error().toStdString();
+        EXPECT_EQ(read->format(), c.bpp == 24 ? QImage::Format_BGR888 : decoded->format());
+        expectSamePixels(*read, *decoded);
     }
 }
 
@@ -166,9 +181,10 @@ TEST(BmpDecoder, RefusesDamagedFilesWithAReason)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        auto img = decodeBmp(c.bytes);
-        ASSERT_FALSE(img.ok());
-        EXPECT_TRUE(img.error().contains(QString::fromUtf8(c.reason))) << img.error().toStdString();
+        for (const Result<QImage> &img : {decodeBmp(c.bytes), readBmpFromFile(c.bytes)}) {
+            ASSERT_FALSE(img.ok());
+            EXPECT_TRUE(img.error().contains(QString::fromUtf8(c.reason))) << img.error().toStdString();
+        }
     }
 }
 
@@ -297,4 +313,46 @@ TEST(ReadTemplateImage, TypeComesFromTheLastThreeCharacters)
     auto missing = readTemplateImage(dir.filePath(QStringLiteral("fehlt.jpg")));
     ASSERT_FALSE(missing.ok());
     EXPECT_FALSE(missing.error().isEmpty());
+}
+
+TEST(ReadTemplateImage, ComesAs24BitWithBmpRowsInTheirFileOrder)
+{
+    QTemporaryDir dir;
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    // 2100 x 1500 is large enough for the huge-page memory; odd widths show the row padding.
+    struct Case
+    {
+        QString name;
+        QByteArray bytes;
+        QImage expected;
+        QImage::Format format;
+    };
+    const QImage gross = colourImage(2100, 1500);
+    const Case cases[] = {
+        {QStringLiteral("klein.BMP"), makeBmp(colourImage(7, 3), 24, true), colourImage(7, 3), QImage::Format_BGR888},
+        {QStringLiteral("gross.bmp"), makeBmp(gross, 24), gross, QImage::Format_BGR888},
+        {QStringLiteral("palette.bmp"), makeBmp(paletteImage(16), 4), paletteImage(16), QImage::Format_RGB888},
+        {QStringLiteral("farbe.jpg"), encodeJpeg(colourImage()), *decodeJpeg(encodeJpeg(colourImage())),
+         QImage::Format_RGB888},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const auto img = readTemplateImage24(write(c.name, c.bytes));
+        ASSERT_TRUE(img.ok()) << img.error().toStdString();
+        EXPECT_EQ(img->format(), c.format);
+        expectSamePixels(*img, c.expected);
+    }
+
+    // Errors read as those of readTemplateImage: the file named, then the reason.
+    for (const QString &name : {QStringLiteral("kurz.bmp"), QStringLiteral("fehlt.bmp")}) {
+        const QString path = name == u"kurz.bmp" ? write(name, makeBmp(colourImage(), 24).left(60)) : dir.filePath(name);
+        const auto img = readTemplateImage24(path);
+        ASSERT_FALSE(img.ok());
+        EXPECT_EQ(img.error(), readTemplateImage(path).error());
+    }
 }

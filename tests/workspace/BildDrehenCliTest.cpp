@@ -60,6 +60,24 @@ TEST(BmpSchreiber, BottomUpRowsPaddedToFourBytes)
     EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB888), b);
 }
 
+TEST(BmpSchreiber, FileWrittenInPiecesHoldsTheEncodedBytesInEitherByteOrder)
+{
+    // 1001 x 700: rows need padding, and the file spans several pieces.
+    const QImage b = muster(1001, 700);
+    const QByteArray erwartet = encodeBmp24(b);
+    test::TempProgramFolder dir;
+    for (const QImage &bild : {b, b.convertToFormat(QImage::Format_BGR888), b.convertToFormat(QImage::Format_RGB32)}) {
+        SCOPED_TRACE(int(bild.format()));
+        EXPECT_EQ(encodeBmp24(bild), erwartet);
+        const QString pfad = dir.file(QStringLiteral("aus.bmp"));
+        ASSERT_TRUE(writeBmp24(bild, pfad).ok());
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll() == erwartet);
+    }
+    EXPECT_FALSE(writeBmp24(QImage(), dir.file(QStringLiteral("leer.bmp"))).ok());
+}
+
 TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
 {
     test::TempProgramFolder dir;

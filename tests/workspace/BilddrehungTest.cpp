@@ -196,6 +196,29 @@ TEST(Gedreht, ThinImageTurnedOntoOnePixelEdgeGivesTheComputedSize)
     EXPECT_EQ(qGreen(g.pixel(0, 0)), 0);
 }
 
+TEST(Gedreht, KeepsTheByteOrderOfABgrSourceAndLargeImagesStayExact)
+{
+    // 2000 x 1500 makes source and target large enough for the huge-page memory.
+    struct Fall { int w, h; double winkel; };
+    for (const Fall f : {Fall{41, 29, 17}, Fall{2000, 1500, 0}, Fall{2000, 1500, 17}}) {
+        SCOPED_TRACE(testing::Message() << f.w << "x" << f.h << " " << f.winkel);
+        const QImage rgb = zufallsBild(f.w, f.h, 5);
+        const QImage bgr = rgb.convertToFormat(QImage::Format_BGR888);
+        const QImage g = Gedreht(rgb, f.winkel);
+        const QImage gBgr = Gedreht(bgr, f.winkel);
+        EXPECT_EQ(g.format(), QImage::Format_RGB888);
+        EXPECT_EQ(gBgr.format(), QImage::Format_BGR888);
+        EXPECT_EQ(gBgr.convertToFormat(QImage::Format_RGB888), g);
+        if (f.winkel == 0) {
+            EXPECT_EQ(g, rgb);
+            EXPECT_EQ(gBgr, bgr);
+        } else {
+            EXPECT_EQ(g.pixel(0, 0), qRgb(255, 255, 255));
+            EXPECT_EQ(g.pixel(g.width() - 1, g.height() - 1), qRgb(255, 255, 255));
+        }
+    }
+}
+
 TEST(Gedreht, EmptySourceGivesNullImage)
 {
     EXPECT_TRUE(Gedreht(QImage(), 10).isNull());

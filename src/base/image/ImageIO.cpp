@@ -3,6 +3,7 @@
 #include "base/AtomicFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace qv {
@@ -35,6 +36,27 @@ Result<QImage> readTemplateImage(const QString &path)
     if (!image)
         return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), image.error())};
     return image;
+}
+
+Result<QImage> readTemplateImage24(const QString &path)
+{
+    Result<QImage> image = Error{};
+    QFile file(path);
+    // Unbuffered: rows go from the file straight into the image, not through a second buffer.
+    if (path.right(3).toUpper() == u"BMP" && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+        && !file.isSequential() && file.size() <= kMaxImageFileSize) {
+        image = readBmp(file);
+        if (!image)
+            return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), image.error())};
+    } else {
+        // Every other case, and the messages for files that cannot be read at all.
+        image = readTemplateImage(path);
+        if (!image)
+            return image;
+    }
+    if (image->format() == QImage::Format_BGR888 || image->format() == QImage::Format_RGB888)
+        return image;
+    return image->convertToFormat(QImage::Format_RGB888);
 }
 
 bool imageSizeAllowed(qint64 width, qint64 height)
