@@ -1,7 +1,7 @@
 #include "base/image/ImageIO.h"
 #include "base/image/ImageMemory.h"
 
-#include <QFileDevice>
+#include <QIODevice>
 
 #include <array>
 #include <bit>
@@ -266,19 +266,20 @@ Result<QImage> decodeBmp(QByteArrayView bytes)
     return image;
 }
 
-Result<QImage> readBmp(QFileDevice &file)
+Result<QImage> readBmp(QIODevice &device)
 {
-    const auto readError = [&file] {
-        return file.error() != QFileDevice::NoError
-                   ? bmpError(QStringLiteral("die Datei konnte nicht gelesen werden (%1)").arg(file.errorString()))
-                   : bmpError(QStringLiteral("die Pixeldaten sind unvollständig"));
+    // read() gives -1 on a failure and fewer bytes at the end of the data.
+    const auto readFailed = [&device](qint64 got) {
+        return got < 0 ? bmpError(QStringLiteral("die Datei konnte nicht gelesen werden (%1)").arg(device.errorString()))
+                       : bmpError(QStringLiteral("die Pixeldaten sind unvollständig"));
     };
-    const qint64 fileSize = file.size();
-    if (!file.seek(0))
-        return readError();
-    const QByteArray head = file.read(kMaxHeadSize);
-    if (file.error() != QFileDevice::NoError)
-        return readError();
+    const qint64 fileSize = device.size();
+    if (!device.seek(0))
+        return readFailed(-1);
+    QByteArray head(qMin(fileSize, kMaxHeadSize), Qt::Uninitialized);
+    const qint64 headRead = device.read(head.data(), head.size());
+    if (headRead != head.size())
+        return readFailed(headRead);
     const Result<BmpLayout> layout = parseBmpHeader(head, fileSize);
     if (!layout)
         return Error{layout.error()};
@@ -295,8 +296,11 @@ Result<QImage> readBmp(QFileDevice &file)
         uchar *out = image->scanLine(int(y));
         char *target = direct ? reinterpret_cast<char *>(out) : row.data();
         // The file may have changed since its length was taken: every read is checked.
-        if (!file.seek(l.rowOffset(y)) || file.read(target, l.rowBytes) != l.rowBytes)
-            return readError();
+        if (!device.seek(l.rowOffset(y)))
+            return readFailed(-1);
+        const qint64 got = device.read(target, l.rowBytes);
+        if (got != l.rowBytes)
+            return readFailed(got);
         if (!direct)
             decode(reinterpret_cast<const uchar *>(row.constData()), out);
     }

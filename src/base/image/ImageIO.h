@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFileDevice>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -35,10 +35,10 @@ QByteArray encodeJpeg(const QImage &image, int quality = 90);
 /// valid header). Embedded BMPs are delimited this way.
 qint64 bmpFileSize(QByteArrayView bytes);
 
-/// Reads the BMP file opened for reading (not sequential) from its start, with the checks of
-/// decodeBmp against the file's length. A 24-bit BMP comes as Format_BGR888 (its rows read
-/// straight into the image), other depths as decodeBmp gives them.
-Result<QImage> readBmp(QFileDevice &file);
+/// Reads a BMP from a device opened for reading (a file, not sequential) from its start, with
+/// the checks of decodeBmp against the device's size. A 24-bit BMP comes as Format_BGR888 (its
+/// rows read straight into the image), other depths as decodeBmp gives them.
+Result<QImage> readBmp(QIODevice &device);
 
 /// True when a width × height image may be allocated (both positive, within kMaxImagePixels).
 bool imageSizeAllowed(qint64 width, qint64 height);
