@@ -12,9 +12,10 @@ bool ByteReader::need(qsizetype n, const char *what)
     if (!m_ok)
         return false;
     if (n < 0 || n > m_data.size() - m_pos) {
-        fail(QStringLiteral("Unerwartetes Dateiende beim Lesen von %1: %2 Bytes benötigt, %3 vorhanden (Position %4)")
+        fail(QStringLiteral("Unerwartetes Dateiende beim Lesen von %1: %2 %3 benötigt, %4 vorhanden (Position %5)")
                  .arg(QString::fromUtf8(what))
                  .arg(n)
+                 .arg(n == 1 ? QStringLiteral("Byte") : QStringLiteral("Bytes"))
                  .arg(m_data.size() - m_pos)
                  .arg(m_pos));
         return false;

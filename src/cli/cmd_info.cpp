@@ -6,6 +6,7 @@
 #include "order/OrderJson.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLoggingCategory>
 
@@ -39,9 +40,10 @@ int runInfo(const QStringList &args, Streams &io)
     OrderDocument doc(messages);
     const OrderLoadResult result = AuftragLaden(pfad, doc, messages);
     if (result.status != OrderLoadResult::Geladen) {
-        const QString grund = result.status == OrderLoadResult::NichtGefunden
-            ? QStringLiteral("Die Datei existiert nicht.")
-            : result.grund;
+        QString grund = result.grund;
+        if (result.status == OrderLoadResult::NichtGefunden)
+            grund = QFileInfo(pfad).isDir() ? QStringLiteral("Der Pfad ist ein Ordner, keine Datei.")
+                                            : QStringLiteral("Die Datei existiert nicht.");
         io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
         return 1;
     }

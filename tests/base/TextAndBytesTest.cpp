@@ -79,6 +79,10 @@ TEST(ByteReader, ShortInputFailsOnceWithClearErrorAndStaysFailed)
     EXPECT_EQ(r.byte(), 0); // nothing is read after a failure
     EXPECT_EQ(r.error(), first);
 
+    ByteReader one{QByteArrayView()};
+    one.byte("Bildkennung");
+    EXPECT_TRUE(one.error().contains(u"1 Byte benötigt, 0 vorhanden")) << one.error().toStdString();
+
     ByteReader big(data);
     EXPECT_FALSE(big.need(qsizetype(1) << 40, "Bild"));
     EXPECT_FALSE(big.need(-1, "negativ"));

@@ -110,4 +110,6 @@ TEST(OrderInfoCli, UnreadableFilesExitWithOneAndTheReason)
             << err.toStdString();
         EXPECT_GT(err.split(u'\n', Qt::SkipEmptyParts).size(), 1); // the reason follows
     }
+    EXPECT_TRUE(QString::fromUtf8(info(missing).err).contains(u"Die Datei existiert nicht."));
+    EXPECT_TRUE(QString::fromUtf8(info(dir.path()).err).contains(u"ein Ordner"));
 }
