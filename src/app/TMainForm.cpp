@@ -10,6 +10,7 @@
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "base/UtilsUnit.h"
+#include "config/TConfigForm.h"
 #include "config/TKundenDaten.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
@@ -216,7 +217,7 @@ void TMainForm::Verbinden()
     connect(m_panel, &QTabWidget::currentChanged, this, &TMainForm::PCModusChange);
     spaeter(m.Kundeneinstellungen1, QStringLiteral("Kundeneinstellungen"));
     connect(m.Kundenmodus1, &QAction::triggered, this, &TMainForm::Kundenmodus1Click);
-    spaeter(m.QuellvantarConfigIntern1, QStringLiteral("Quellvantar Config"));
+    connect(m.QuellvantarConfigIntern1, &QAction::triggered, this, &TMainForm::QuellvantarConfigIntern1Click);
     spaeter(m.DruckenAuftragsdaten1, QStringLiteral("Drucken Auftragsdaten"));
     spaeter(m.DruckenKundendaten1, QStringLiteral("Drucken Kundendaten"));
     spaeter(m.DruckenAlles1, QStringLiteral("Drucken Alles"));
@@ -371,8 +372,22 @@ void TMainForm::nochNichtVerfuegbar(const QString &was)
     qCInfo(lcHauptfenster).noquote() << was << u": noch nicht verfügbar";
 }
 
+void TMainForm::QuellvantarConfigIntern1Click()
+{
+    // One editor for the whole run, so it keeps what it holds between uses.
+    if (!m_configForm) {
+        m_configForm = new TConfigForm(m_app.ConfigIni(), m_app.messages(), StartAbbruch(), this);
+        m_configForm->setObjectName(QStringLiteral("ConfigForm"));
+        connect(m_configForm, &TConfigForm::hilfeAngefordert, this, &TMainForm::hilfeAnzeigenClick);
+    }
+    m_configForm->exec();
+}
+
 QString TMainForm::website() const
 {
+    // Once the editor exists, what it holds (edited or not) is the address.
+    if (m_configForm)
+        return m_configForm->GetWebsite();
     return m_app.ConfigIni().readString(kInit, QStringLiteral("Website"));
 }
 

@@ -11,6 +11,7 @@
 class QLabel;
 class QSplitter;
 class TKundenDaten;
+class TConfigForm;
 
 namespace qv {
 class Abbildung;
@@ -123,6 +124,12 @@ private:
     void hilfeAnzeigenClick();
     QString website() const;
 
+public:
+    /// "Quellvantar Config (nur Intern)": the product configuration editor.
+    void QuellvantarConfigIntern1Click();
+
+private:
+
     // The contour list beside the workspace.
     void P_KClick(int n);
     void ButtonXClick(int n);
@@ -182,6 +189,7 @@ private:
     qv::THauptMenue *m_menue = nullptr;
     qv::TAblaufPanel *m_panel = nullptr;
     qv::THelpForm *m_hilfe = nullptr;
+    TConfigForm *m_configForm = nullptr;
     QSplitter *m_splitter = nullptr;
     std::array<QLabel *, 4> m_status{};
 };

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/StartRegeln.h"
 #include "app/TMainForm.h"
+#include "app/HauptMenue.h"
 #include "base/Clock.h"
 #include "base/UtilsUnit.h"
 #include "support/FakeFileChooser.h"
@@ -8,6 +9,9 @@
 #include "support/TempProgramFolder.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -45,6 +49,7 @@ private slots:
     void startReadsModeAndDirection();
     void closeWithUnsavedChangesAsks();
     void missingConfigurationStopsStartUp();
+    void internalConfigMenuOpensTheEditor();
 };
 
 void TMainFormTest::startReadsModeAndDirection_data()
@@ -132,3 +137,25 @@ void TMainFormTest::missingConfigurationStopsStartUp()
 
 QTEST_MAIN(TMainFormTest)
 #include "TMainFormTest.moc"
+
+void TMainFormTest::internalConfigMenuOpensTheEditor()
+{
+    Umgebung u(QByteArray("[Init]\r\nKundenMode=0\r\n"), false);
+    u.folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nFileversion=2\r\nWebsite=www.example.org\r\n");
+    TMainForm form(*u.app);
+    form.show();
+    form.FormShow();
+
+    QString gezeigt;
+    QTimer::singleShot(0, &form, [&] {
+        auto *editor = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->objectName(), QStringLiteral("ConfigForm"));
+        if (auto *website = editor->findChild<QLineEdit *>(QStringLiteral("E_Website")))
+            gezeigt = website->text();
+        editor->done(QDialog::Accepted);
+    });
+    form.menue().QuellvantarConfigIntern1->trigger();
+    QCOMPARE(gezeigt, QStringLiteral("www.example.org"));
+    QVERIFY(!QApplication::activeModalWidget());
+}
