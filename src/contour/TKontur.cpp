@@ -93,7 +93,9 @@ bool TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstan
     }
     // Keep room for the closing point, so that every contour can still be closed.
     if (Anzahl() >= MaxPunkte - 1) {
-        if (!m_grenzeGemeldet) {
+        // A traced point is the person's click and always gets an answer; a long import
+        // says it once instead of once per refused point.
+        if (Pruefen || !m_grenzeGemeldet) {
             m_grenzeGemeldet = true;
             m_messages->information(QStringLiteral(
                 "Eine Kontur kann höchstens %1 Punkte haben.\rWeitere Punkte werden nicht übernommen.")

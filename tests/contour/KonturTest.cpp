@@ -320,11 +320,16 @@ TEST(Kontur, SizeLimitHoldsOnEveryPath)
     for (int i = 0; i < TKontur::MaxPunkte - 1; ++i)
         ASSERT_TRUE(k.PunktHinzufuegen({i, i % 2}, false));
     EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, false));
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, true));
     EXPECT_FALSE(k.PunktHinzufuegen({-5, 9}, false));
     // One message, not one per refused point of a long import.
     ASSERT_EQ(msgs.texts().size(), 1);
     EXPECT_EQ(msgs.lastText(), QStringLiteral("Eine Kontur kann höchstens 10000 Punkte haben.\rWeitere Punkte werden nicht übernommen."));
+    // A traced point is answered every time.
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, true));
+    EXPECT_FALSE(k.PunktHinzufuegen({-9, 7}, true));
+    ASSERT_EQ(msgs.texts().size(), 3);
+    EXPECT_FALSE(k.PunktHinzufuegen({-5, 11}, false));
+    ASSERT_EQ(msgs.texts().size(), 3);
     k.Schliessen();
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), TKontur::MaxPunkte);
@@ -336,7 +341,7 @@ TEST(Kontur, SizeLimitHoldsOnEveryPath)
     k.Rueckgaengig();
     EXPECT_TRUE(k.PunktHinzufuegen({-5, 7}, false));
     EXPECT_FALSE(k.PunktHinzufuegen({-5, 8}, false));
-    EXPECT_EQ(msgs.texts().size(), 2);
+    EXPECT_EQ(msgs.texts().size(), 4);
 }
 
 TEST(Kontur, Zeichnen)
