@@ -1,7 +1,6 @@
 // Contour model timings: the inside test on the largest contour, one traced point with all
 // checks on a long contour, and drawing a full set of generated circles.
 
-#include "base/Messages.h"
 #include "contour/TKonturen.h"
 
 #include <QGuiApplication>
@@ -17,12 +16,6 @@
 using namespace qv;
 
 namespace {
-
-class StilleMeldungen final : public Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons) override { return Answer::No; }
-};
 
 QPoint kreispunkt(QPoint mitte, double radius, int i, int n)
 {
@@ -40,8 +33,7 @@ QPoint spiralpunkt(int i)
 
 void EnthaeltPunkt10001(benchmark::State &state)
 {
-    StilleMeldungen m;
-    TKontur k(m, 1);
+    TKontur k(1);
     for (int i = 0; i < TKontur::MaxPunkte - 1; ++i)
         k.PunktHinzufuegen(kreispunkt({0, 0}, 20000, i, TKontur::MaxPunkte - 1), false);
     k.Schliessen();
@@ -55,13 +47,12 @@ BENCHMARK(EnthaeltPunkt10001)->Unit(benchmark::kMicrosecond);
 
 void PunktHinzufuegen2000(benchmark::State &state)
 {
-    StilleMeldungen m;
-    TKontur k(m, 1);
+    TKontur k(1);
     for (int i = 0; i < 1999; ++i)
         k.PunktHinzufuegen(spiralpunkt(i), false);
     const QPoint neu = spiralpunkt(1999);
     for (auto _ : state) {
-        if (!k.PunktHinzufuegen(neu, true, 2))
+        if (k.PunktHinzufuegen(neu, true, 2) != KonturErgebnis::Angenommen)
             state.SkipWithError("point refused");
         k.Rueckgaengig();
     }
@@ -70,8 +61,7 @@ BENCHMARK(PunktHinzufuegen2000)->Unit(benchmark::kMicrosecond);
 
 void Zeichnen11x361(benchmark::State &state)
 {
-    StilleMeldungen m;
-    TKonturen set(m);
+    TKonturen set;
     for (int n = 0; n < TKonturen::MaxKonturen; ++n) {
         set.NeueKontur();
         const QPoint mitte(-1200 + 240 * n, (n % 3 - 1) * 300);

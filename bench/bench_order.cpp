@@ -1,7 +1,6 @@
 // Saving and opening an order (template image + 11 contours of 361 points) against the floor
 // of the same work done by the libraries alone: libjpeg-turbo encoding (decoding) the image
 // plus zlib level 1 deflating (inflating) a body of the same size.
-#include "base/Messages.h"
 #include "base/Zlib.h"
 #include "base/image/ImageIO.h"
 #include "order/OrderDocument.h"
@@ -20,12 +19,6 @@
 #include <memory>
 
 namespace {
-
-class SilentMessages final : public qv::Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons) override { return Answer::No; }
-};
 
 // A planning-system screenshot: flat panels, a grey-scale CT-like area, coloured outlines,
 // grid lines and text.
@@ -70,7 +63,6 @@ QImage screenshot(int w, int h)
 
 struct Setup
 {
-    SilentMessages messages;
     std::unique_ptr<OrderDocument> doc;
     QByteArray body;
     QByteArray file;
@@ -85,7 +77,7 @@ Setup &setupFor(int w, int h)
         return *slot;
     slot = std::make_unique<Setup>();
     Setup &s = *slot;
-    s.doc = std::make_unique<OrderDocument>(s.messages);
+    s.doc = std::make_unique<OrderDocument>();
     OrderDocument &d = *s.doc;
     d.Vorlage = screenshot(w, h);
     d.Kundendaten.LadeStandard();
@@ -136,8 +128,8 @@ void Open(benchmark::State &state)
 {
     Setup &s = setupFor(int(state.range(0)), int(state.range(1)));
     for (auto _ : state) {
-        OrderDocument doc(s.messages);
-        auto ok = decodeOrderFile(s.file, doc, s.messages);
+        OrderDocument doc;
+        auto ok = decodeOrderFile(s.file, doc);
         if (!ok)
             state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(doc.Vorlage);
@@ -176,9 +168,9 @@ int main(int argc, char **argv)
     // Warm the allocator and caches, so that whichever benchmark runs first is not penalised.
     for (int w : {1920, 3840}) {
         Setup &s = setupFor(w, w * 9 / 16);
-        OrderDocument doc(s.messages);
+        OrderDocument doc;
         (void)encodeOrderFile(*s.doc, QStringLiteral("V2.20"));
-        (void)decodeOrderFile(s.file, doc, s.messages);
+        (void)decodeOrderFile(s.file, doc);
     }
     benchmark::RunSpecifiedBenchmarks();
     return 0;

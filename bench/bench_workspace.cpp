@@ -1,6 +1,5 @@
 // Rotation of a large screenshot against copying the same number of bytes, and painting one
 // workspace frame with a 4K template.
-#include "base/Messages.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/Bilddrehung.h"
 
@@ -62,18 +61,11 @@ void BM_Memcpy_Zielgroesse(benchmark::State &state)
 }
 BENCHMARK(BM_Memcpy_Zielgroesse)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class StilleMeldungen final : public qv::Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons) override { return Answer::Ok; }
-};
-
 // One frame of the paint box: 4K template already scaled into the 1600 x 900 cache,
 // eleven closed contours of 361 points, the field, the isocentre cross and the scale bar.
 void BM_Arbeitsflaeche_Frame_4K_in_1600x900(benchmark::State &state)
 {
-    StilleMeldungen meldungen;
-    qv::Arbeitsflaeche a(meldungen);
+    qv::Arbeitsflaeche a;
     a.Vorlage = QImage(3840, 2160, QImage::Format_RGB32);
     for (int y = 0; y < a.Vorlage.height(); ++y) {
         auto *z = reinterpret_cast<QRgb *>(a.Vorlage.scanLine(y));

@@ -1,5 +1,4 @@
 // Order-file reader on arbitrary bytes: a zlib stream (as on disk) or a bare body.
-#include "base/Messages.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "order/OrderJson.h"
@@ -10,16 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-class SilentMessages final : public qv::Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons) override { return Answer::No; }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const bool quiet = [] {
@@ -28,11 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }();
     (void)quiet;
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    SilentMessages messages;
-    OrderDocument doc(messages);
+    OrderDocument doc;
     // 0x78 starts every zlib stream of the files; a body starts with its version.
-    const auto result = size > 0 && data[0] == 0x78 ? decodeOrderFile(bytes, doc, messages)
-                                                    : decodeOrderBody(bytes, doc, messages);
+    const auto result = size > 0 && data[0] == 0x78 ? decodeOrderFile(bytes, doc)
+                                                    : decodeOrderBody(bytes, doc);
     (void)result;
     (void)AuftragAlsJson(doc);
     return 0;

@@ -2,23 +2,12 @@
 // closed contours must write back exactly the bytes it was read from.
 
 #include "base/ByteReader.h"
-#include "base/Messages.h"
 #include "contour/TKonturen.h"
 
 #include <QLoggingCategory>
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-class StilleMeldungen final : public qv::Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons) override { return Answer::No; }
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -28,10 +17,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    StilleMeldungen meldungen;
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     qv::ByteReader r(bytes);
-    qv::TKonturen set(meldungen);
+    qv::TKonturen set;
     if (!set.AusStreamLesen(r)) {
         if (r.ok() || r.error().isEmpty() || set.Anzahl() != 0)
             std::abort();
@@ -51,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)set.ExtremX();
     (void)set.ExtremY();
     if (set.Anzahl() > 0)
-        set.Loeschen(1, false);
+        set.Loeschen(1);
     return 0;
 }

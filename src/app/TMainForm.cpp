@@ -111,7 +111,7 @@ void TMainForm::FormCreate()
 void TMainForm::FensterAufbauen()
 {
     m_kunde = std::make_unique<TKundenDaten>();
-    m_dok = std::make_unique<Arbeitsflaeche>(m_app.messages());
+    m_dok = std::make_unique<Arbeitsflaeche>();
     m_menue = new THauptMenue(this);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -356,7 +356,7 @@ void TMainForm::AuftragsartDialog()
     // Until the order-type window exists, choosing the order type takes a photon order so that
     // the workflow can go on.
     nochNichtVerfuegbar(QStringLiteral("Auftragsart-Dialog (Photonenauftrag angenommen)"));
-    m_dok->Auftragsart = 1;
+    m_dok->Auftragsart = TAuftragsart::Photonen;
     m_dok->AblaufStatus |= ablauf::Auftragsart;
     SetGeaendert();
     AblaufAktualisieren();
@@ -566,14 +566,14 @@ bool TMainForm::NeuerAuftrag()
     m_dok->FeldEingabe = false;
     m_dok->FeldEcke1 = KeinPunkt;
     m_dok->FeldEcke2 = KeinPunkt;
-    m_dok->Auftragsart = 2;
+    m_dok->Auftragsart = TAuftragsart::NichtGewaehlt;
     m_formwerkzeug = 0;
     m_formPunkt1 = m_formPunkt2 = KeinPunkt;
     m_letzteMausPos = KeinPunkt;
     m_gummiband = {};
     konturKnopfTexte(QStringLiteral("Konturen"));
 
-    m_dok->Konturen = TKonturen(m_app.messages());
+    m_dok->Konturen = TKonturen();
 
     setWindowTitle(QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
     m_geaendert = false;
@@ -599,7 +599,7 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.massstabGesetzt = m_dok->MassstabGesetzt();
     z.konturEingabeLaeuft = KonturEingabeLaeuft();
     z.massstabEingabe = m_dok->MassstabEingabe;
-    z.auftragsart = m_dok->Auftragsart;
+    z.auftragsart = int(m_dok->Auftragsart);
     z.einschubrichtungGewaehlt = m_einschubrichtungGewaehlt;
     if (const TBeschl *b = m_kunde->AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;

@@ -4,6 +4,7 @@
 #include "app/Ablauf.h"
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
+#include "app/KonturMeldungen.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "help/THelpForm.h"
@@ -70,7 +71,7 @@ void TMainForm::IsozentrumEingeben()
     m_dok->Massstab.PunkteZuruecksetzen();
     m_dok->FeldEcke1 = KeinPunkt;
     m_dok->FeldEcke2 = KeinPunkt;
-    m_dok->Konturen = TKonturen(m_app.messages());
+    m_dok->Konturen = TKonturen();
     SetGeaendert();
     BedienungFreigeben(false);
     m_dok->IsozentrumGesetzt = false;
@@ -127,7 +128,7 @@ void TMainForm::KonturEingabe()
         bool geschlossen = k.AlleGeschlossen();
         if (!geschlossen
             && m_app.messages().question(texte::konturNichtGeschlossenFrage()) == Messages::Answer::Yes) {
-            k.AktuelleKontur().Schliessen();
+            KonturMelden(m_app.messages(), k.AktuelleKontur().Schliessen());
             geschlossen = k.AktuelleKontur().IstGeschlossen();
         }
         if (geschlossen) {
@@ -168,11 +169,11 @@ void TMainForm::KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten)
     if (!m_mausGedrueckt)
         return;
     if (k.AktuelleKontur().IstGeschlossen()) {
-        // at the limit of eleven the set says so and nothing is added
-        if (!k.NeueKontur())
+        // at the limit of eleven nothing is added
+        if (KonturMelden(m_app.messages(), k.NeueKontur()) != KonturErgebnis::Angenommen)
             return;
-        k.PunktHinzufuegen(p);
-    } else if (!k.PunktHinzufuegen(p)) {
+        KonturMelden(m_app.messages(), k.PunktHinzufuegen(p));
+    } else if (KonturMelden(m_app.messages(), k.PunktHinzufuegen(p)) != KonturErgebnis::Angenommen) {
         m_steuerung->neuZeichnen();
     }
 }
@@ -216,7 +217,7 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
         KonturPunkt(geraet, tasten);
         break;
     case MausZweig::KonturSchliessen:
-        k.AktuelleKontur().Schliessen();
+        KonturMelden(m_app.messages(), k.AktuelleKontur().Schliessen());
         m_letzteMausPos = KeinPunkt;
         m_gummiband = {};
         break;
@@ -372,17 +373,15 @@ void TMainForm::konturListeAktualisieren()
 void TMainForm::P_KClick(int n)
 {
     // refused with its message while the current contour is open
-    m_dok->Konturen.Auswaehlen(n);
+    KonturMelden(m_app.messages(), m_dok->Konturen.Auswaehlen(n));
     m_steuerung->neuZeichnen();
 }
 
 void TMainForm::ButtonXClick(int n)
 {
     // select first; the deletion is asked for whether or not the selection was refused
-    m_dok->Konturen.Auswaehlen(n);
-    const int vorher = m_dok->Konturen.Anzahl();
-    m_dok->Konturen.Loeschen(n, true);
-    if (m_dok->Konturen.Anzahl() != vorher) {
+    KonturMelden(m_app.messages(), m_dok->Konturen.Auswaehlen(n));
+    if (KonturLoeschen(m_dok->Konturen, n, true, m_app.messages()) == KonturErgebnis::Angenommen) {
         SetGeaendert();
         AblaufAktualisieren();
     }

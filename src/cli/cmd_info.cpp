@@ -37,7 +37,7 @@ int runInfo(const QStringList &args, Streams &io)
     // Standard error carries only the verdict on the file, not the texts a window would show.
     QLoggingCategory::setFilterRules(QStringLiteral("quellvantar.meldung=false"));
     LogOnlyMessages messages;
-    OrderDocument doc(messages);
+    OrderDocument doc;
     const OrderLoadResult result = AuftragLaden(pfad, doc, messages);
     if (result.status != OrderLoadResult::Geladen) {
         QString grund = result.grund;

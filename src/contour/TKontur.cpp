@@ -1,7 +1,6 @@
 #include "contour/TKontur.h"
 
 #include "base/ByteReader.h"
-#include "base/Messages.h"
 #include "base/Numbers.h"
 
 #include <QBrush>
@@ -19,13 +18,6 @@
 namespace qv {
 
 namespace {
-
-const QString kUeberschneidung = QStringLiteral(
-    "Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
-    "Der letzte Punkt wurde entfernt.");
-const QString kSchliessenZuWenige = QStringLiteral(
-    "Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 Punkte hat. Bitte geben Sie "
-    "zunächst weitere Punkte ein.");
 
 int saettigen(qint64 v)
 {
@@ -45,13 +37,13 @@ int gerundet(double v)
 
 } // namespace
 
-TKontur::TKontur(Messages &messages, int nummer) : m_messages(&messages), m_nummer(nummer) {}
+TKontur::TKontur(int nummer) : m_nummer(nummer) {}
 
-TKontur::TKontur(Messages &messages, KeineTag) : m_messages(&messages), m_keine(true) {}
+TKontur::TKontur(KeineTag) : m_keine(true) {}
 
-std::unique_ptr<TKontur> TKontur::KeineKontur(Messages &messages)
+std::unique_ptr<TKontur> TKontur::KeineKontur()
 {
-    return std::unique_ptr<TKontur>(new TKontur(messages, KeineTag{}));
+    return std::unique_ptr<TKontur>(new TKontur(KeineTag{}));
 }
 
 void TKontur::setNummer(int nummer)
@@ -74,51 +66,45 @@ void TKontur::anhaengen(QPoint p)
     m_punkte[m_letzter] = p;
 }
 
-bool TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand)
+KonturErgebnis TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand)
 {
     if (m_keine)
-        return false;
+        return KonturErgebnis::Unveraendert;
     if (Pruefen && m_letzter >= 0 && Abstand(m_punkte[m_letzter], p) <= minPunktAbstand)
-        return false;
+        return KonturErgebnis::ZuNah;
     if (Pruefen && m_letzter >= 3) {
         const TDPunkt a = AlsDPunkt(p);
         const TDPunkt b = AlsDPunkt(m_punkte[m_letzter]);
         // The segment that ends in the last point shares it with the new one: not tested.
         for (int i = m_letzter - 1; i >= 1; --i) {
-            if (StreckenSchnitt(a, b, AlsDPunkt(m_punkte[i]), AlsDPunkt(m_punkte[i - 1]))) {
-                m_messages->information(kUeberschneidung);
-                return false;
-            }
+            if (StreckenSchnitt(a, b, AlsDPunkt(m_punkte[i]), AlsDPunkt(m_punkte[i - 1])))
+                return KonturErgebnis::Ueberschneidung;
         }
     }
     // Keep room for the closing point, so that every contour can still be closed.
     if (Anzahl() >= MaxPunkte - 1) {
         // A traced point is the person's click and always gets an answer; a long import
         // says it once instead of once per refused point.
-        if (Pruefen || !m_grenzeGemeldet) {
-            m_grenzeGemeldet = true;
-            m_messages->information(QStringLiteral(
-                "Eine Kontur kann höchstens %1 Punkte haben.\rWeitere Punkte werden nicht übernommen.")
-                                        .arg(MaxPunkte - 1));
-        }
-        return false;
+        if (!Pruefen && m_grenzeGemeldet)
+            return KonturErgebnis::PunktGrenzeSchonGemeldet;
+        m_grenzeGemeldet = true;
+        return KonturErgebnis::PunktGrenzeErreicht;
     }
     m_grenzeGemeldet = false;
     anhaengen(p);
-    return true;
+    return KonturErgebnis::Angenommen;
 }
 
-void TKontur::Schliessen()
+KonturErgebnis TKontur::Schliessen()
 {
     // A contour at the size limit already ends in its closing point.
     if (m_keine || Anzahl() >= MaxPunkte)
-        return;
-    if (m_letzter < 2) {
-        m_messages->information(kSchliessenZuWenige);
-        return;
-    }
+        return KonturErgebnis::Unveraendert;
+    if (m_letzter < 2)
+        return KonturErgebnis::ZuWenigePunkte;
     anhaengen(m_punkte[0]);
     ExtremaBerechnen();
+    return KonturErgebnis::Angenommen;
 }
 
 bool TKontur::IstGeschlossen() const
@@ -191,8 +177,8 @@ void TKontur::Zeichnen(QPainter &painter, bool PunkteZeigen) const
 std::unique_ptr<TKontur> TKontur::Kopie() const
 {
     if (m_keine)
-        return KeineKontur(*m_messages);
-    auto k = std::make_unique<TKontur>(*m_messages, m_nummer);
+        return KeineKontur();
+    auto k = std::make_unique<TKontur>(m_nummer);
     k->m_punkte.reserve(m_hoechster + 1);
     for (int i = 0; i <= m_hoechster; ++i)
         k->anhaengen(m_punkte[i]);
@@ -221,30 +207,31 @@ void TKontur::InStreamSchreiben(ByteWriter &w) const
     }
 }
 
-bool TKontur::AusStreamLesen(ByteReader &r)
+Result<QStringList> TKontur::AusStreamLesen(ByteReader &r)
 {
+    const auto fehler = [&r] { return Error{r.error()}; };
     if (m_keine) {
         r.fail(QStringLiteral("Interner Fehler: Konturdaten ohne Kontur gelesen."));
-        return false;
+        return fehler();
     }
     const qint32 n = r.int32("Punktanzahl der Kontur");
     if (!r.ok())
-        return false;
+        return fehler();
     // -1 is what an empty contour writes.
     if (n < -1) {
         r.fail(QStringLiteral("Die Kontur Nr. %1 hat eine ungültige Punktanzahl (%2).").arg(m_nummer).arg(n));
-        return false;
+        return fehler();
     }
     if (n > MaxPunkte - 1) {
         r.fail(QStringLiteral("Die Kontur Nr. %1 hat %2 Punkte; eine Kontur kann höchstens %3 Punkte haben.")
                    .arg(m_nummer)
                    .arg(n)
                    .arg(MaxPunkte - 1));
-        return false;
+        return fehler();
     }
     const int anzahl = std::max(n, 0);
     if (!r.need(qsizetype(anzahl) * 8, "Punkten der Kontur"))
-        return false;
+        return fehler();
     QList<QPoint> gelesen;
     gelesen.reserve(anzahl);
     for (int i = 0; i < anzahl; ++i) {
@@ -253,11 +240,15 @@ bool TKontur::AusStreamLesen(ByteReader &r)
         gelesen.append(QPoint(x, y));
     }
     if (!r.ok())
-        return false;
+        return fehler();
+    // At most MaxPunkte - 1 points were read, so every one of them fits.
     for (const QPoint &p : std::as_const(gelesen))
         PunktHinzufuegen(p, false);
-    Schliessen();
-    return true;
+    QStringList hinweise;
+    const QString hinweis = KonturMeldung(Schliessen());
+    if (!hinweis.isEmpty())
+        hinweise.append(hinweis);
+    return hinweise;
 }
 
 bool TKontur::EnthaeltPunkt(const QPoint &p) const

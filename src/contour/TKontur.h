@@ -1,10 +1,13 @@
 #pragma once
 
+#include "base/Result.h"
+#include "contour/KonturErgebnis.h"
 #include "contour/U_Geraden_Strecken.h"
 
 #include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QStringList>
 
 #include <memory>
 
@@ -14,7 +17,6 @@ namespace qv {
 
 class ByteReader;
 class ByteWriter;
-class Messages;
 
 /// One polygon outline in workspace coordinates (QPoint: 32-bit X, Y; y upward, origin at the
 /// isocentre). A closed contour stores its first point again at the end.
@@ -23,20 +25,21 @@ class Messages;
 /// adding a point discards them. A traced outline never crosses itself: PunktHinzufuegen with
 /// Pruefen refuses points that are too close to the previous one or that make the outline
 /// cross. Moving and rotating keep a backup (Sicherung) so that the change can be reverted.
+/// Changes report what they did (KonturErgebnis); showing it is the caller's business.
 class TKontur
 {
 public:
     /// A contour never holds more stored points than this (including the closing point).
     static constexpr int MaxPunkte = 10001;
 
-    TKontur(Messages &messages, int nummer);
+    explicit TKontur(int nummer);
 
     TKontur(const TKontur &) = delete;
     TKontur &operator=(const TKontur &) = delete;
 
     /// A stand-in for "no contour" (an empty slot of the set): it counts as closed, has no
     /// points and ignores every change.
-    static std::unique_ptr<TKontur> KeineKontur(Messages &messages);
+    static std::unique_ptr<TKontur> KeineKontur();
     bool IstKeineKontur() const { return m_keine; }
 
     int Nummer() const { return m_nummer; }
@@ -53,12 +56,15 @@ public:
     const QList<QPoint> &Sicherung() const { return m_sicherung; }
 
     /// Adds P after the last valid point. With Pruefen (traced input) a point at most
-    /// minPunktAbstand away from the last point is refused silently and a point that makes the
-    /// outline cross itself is refused with a message. The minimum distance comes from the
-    /// scale (0 while no scale is set). A point beyond the size limit is refused with a
-    /// message on every path.
-    bool PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand = 0);
-    void Schliessen();
+    /// minPunktAbstand away from the last point is refused (ZuNah, nothing to tell) and a point
+    /// that makes the outline cross itself is refused (Ueberschneidung). The minimum distance
+    /// comes from the scale (0 while no scale is set). A point beyond the size limit is refused
+    /// on every path: a traced point always with PunktGrenzeErreicht, an unchecked one (an
+    /// import) only the first time in a row, then with PunktGrenzeSchonGemeldet.
+    KonturErgebnis PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand = 0);
+    /// Appends the first point again; ZuWenigePunkte below three points, Unveraendert for the
+    /// stand-in and for a contour at the size limit (it already ends in its closing point).
+    KonturErgebnis Schliessen();
     bool IstGeschlossen() const;
     int Anzahl() const { return m_keine ? 0 : m_letzter + 1; }
     int RedoAnzahl() const;
@@ -82,10 +88,12 @@ public:
     /// Writes Letzter() and the points 0..Letzter()-1 (a closed contour without its repeated
     /// closing point), little-endian.
     void InStreamSchreiben(ByteWriter &w) const;
-    /// Reads a point count and the points into this empty contour and closes it. A negative
-    /// count, a count above the size limit or one larger than the remaining bytes marks the
-    /// reader failed with a message and leaves the contour unchanged.
-    bool AusStreamLesen(ByteReader &r);
+    /// Reads a point count and the points into this empty contour and closes it; what closing
+    /// had to say (a contour of fewer than three points stays open) comes back as notes. A
+    /// negative count, a count above the size limit or one larger than the remaining bytes
+    /// marks the reader failed with a message (also the error returned) and leaves the contour
+    /// unchanged.
+    Result<QStringList> AusStreamLesen(ByteReader &r);
 
     /// Ray test from P to the right; vertices on the ray are skipped.
     bool EnthaeltPunkt(const QPoint &p) const;
@@ -98,13 +106,12 @@ public:
 
 private:
     struct KeineTag {};
-    TKontur(Messages &messages, KeineTag);
+    explicit TKontur(KeineTag);
 
     // By value: the point may come from Punkte itself, which the resize moves.
     void anhaengen(QPoint p);
     void sicherungNehmen();
 
-    Messages *m_messages;
     bool m_keine = false;
     int m_nummer = 0;
     QList<QPoint> m_punkte;
@@ -115,7 +122,7 @@ private:
     QPoint m_extremX;
     QPoint m_extremY;
     bool m_markiert = false;
-    // The size-limit message is shown once, not for every point of a long import.
+    // An import is told about the size limit once, not for every refused point.
     bool m_grenzeGemeldet = false;
 };
 

@@ -1,7 +1,6 @@
 #include "contour/TKonturen.h"
 
 #include "base/ByteReader.h"
-#include "base/Messages.h"
 
 #include <QPainter>
 
@@ -9,10 +8,7 @@
 
 namespace qv {
 
-TKonturen::TKonturen(Messages &messages)
-    : m_messages(&messages), m_keine(TKontur::KeineKontur(messages))
-{
-}
+TKonturen::TKonturen() : m_keine(TKontur::KeineKontur()) {}
 
 TKonturen::~TKonturen() = default;
 
@@ -30,23 +26,19 @@ const TKontur &TKonturen::Kontur(int k) const
     return *m_keine;
 }
 
-bool TKonturen::PunktHinzufuegen(const QPoint &p)
+KonturErgebnis TKonturen::PunktHinzufuegen(const QPoint &p)
 {
     return AktuelleKontur().PunktHinzufuegen(p, true, m_minPunktAbstand);
 }
 
-bool TKonturen::NeueKontur()
+KonturErgebnis TKonturen::NeueKontur()
 {
-    if (m_anzahl >= MaxKonturen) {
-        m_messages->information(QStringLiteral(
-            "Es ist nur die Eingabe von 11 Konturen möglich.\rSie können andere Konturen löschen, um "
-            "eine neue einzugeben."));
-        return false;
-    }
+    if (m_anzahl >= MaxKonturen)
+        return KonturErgebnis::KonturenGrenzeErreicht;
     ++m_anzahl;
     m_aktuell = m_anzahl;
-    m_kontur[m_anzahl - 1] = std::make_unique<TKontur>(*m_messages, m_anzahl);
-    return true;
+    m_kontur[m_anzahl - 1] = std::make_unique<TKontur>(m_anzahl);
+    return KonturErgebnis::Angenommen;
 }
 
 bool TKonturen::AlleGeschlossen() const
@@ -58,14 +50,10 @@ bool TKonturen::AlleGeschlossen() const
     return true;
 }
 
-void TKonturen::Loeschen(int n, bool Nachfragen)
+KonturErgebnis TKonturen::Loeschen(int n)
 {
     if (n < 1 || n > m_anzahl)
-        return;
-    if (Nachfragen
-        && m_messages->question(QStringLiteral("Wollen Sie die Kontur Nr. %1 wirklich löschen?").arg(n))
-            != Messages::Answer::Yes)
-        return;
+        return KonturErgebnis::Unveraendert;
     m_kontur[n - 1].reset();
     // Later contours move down through a copy: they take the colour of their new number and
     // lose their selection.
@@ -76,6 +64,7 @@ void TKonturen::Loeschen(int n, bool Nachfragen)
     }
     --m_anzahl;
     m_aktuell = m_anzahl;
+    return KonturErgebnis::Angenommen;
 }
 
 void TKonturen::Zeichnen(QPainter &painter) const
@@ -101,39 +90,40 @@ void TKonturen::InStreamSchreiben(ByteWriter &w) const
         Kontur(k).InStreamSchreiben(w);
 }
 
-bool TKonturen::AusStreamLesen(ByteReader &r)
+Result<QStringList> TKonturen::AusStreamLesen(ByteReader &r)
 {
     const qint32 anzahl = r.int32("Anzahl der Konturen");
     if (!r.ok())
-        return false;
+        return Error{r.error()};
     if (anzahl < 0 || anzahl > MaxKonturen) {
         r.fail(QStringLiteral("Die Anzahl der Konturen (%1) ist ungültig; möglich sind 0 bis %2.")
                    .arg(anzahl)
                    .arg(MaxKonturen));
-        return false;
+        return Error{r.error()};
     }
     std::array<std::unique_ptr<TKontur>, MaxKonturen> gelesen;
+    QStringList hinweise;
     for (int k = 1; k <= anzahl; ++k) {
-        gelesen[k - 1] = std::make_unique<TKontur>(*m_messages, k);
-        if (!gelesen[k - 1]->AusStreamLesen(r))
-            return false;
+        gelesen[k - 1] = std::make_unique<TKontur>(k);
+        auto kontur = gelesen[k - 1]->AusStreamLesen(r);
+        if (!kontur)
+            return Error{kontur.error()};
+        hinweise += *kontur;
     }
     m_kontur = std::move(gelesen);
     m_anzahl = anzahl;
     m_aktuell = anzahl;
-    return true;
+    return hinweise;
 }
 
-void TKonturen::Auswaehlen(int n)
+KonturErgebnis TKonturen::Auswaehlen(int n)
 {
     if (n < 1 || n > m_anzahl)
-        return;
-    if (AktuelleKontur().IstGeschlossen()) {
-        m_aktuell = n;
-        return;
-    }
-    m_messages->information(
-        QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
+        return KonturErgebnis::Unveraendert;
+    if (!AktuelleKontur().IstGeschlossen())
+        return KonturErgebnis::AktuelleKonturOffen;
+    m_aktuell = n;
+    return KonturErgebnis::Angenommen;
 }
 
 QPoint TKonturen::ExtremX() const

@@ -13,19 +13,19 @@ namespace qv {
 
 class ByteReader;
 class ByteWriter;
-class Messages;
 
 /// The contours of one order: at most eleven, numbered 1..Anzahl() without gaps, one of them
 /// current (the one that receives traced points, undo and redo).
 ///
 /// Kontur(k) for a number without a contour, and AktuelleKontur() while Aktuell() is 0,
-/// give a stand-in that counts as closed, has no points and ignores every change.
+/// give a stand-in that counts as closed, has no points and ignores every change. Changes
+/// report what they did (KonturErgebnis); nothing here talks to the person.
 class TKonturen
 {
 public:
     static constexpr int MaxKonturen = 11;
 
-    explicit TKonturen(Messages &messages);
+    TKonturen();
     TKonturen(TKonturen &&) noexcept = default;
     TKonturen &operator=(TKonturen &&) noexcept = default;
     ~TKonturen();
@@ -47,29 +47,31 @@ public:
     const TKontur &AktuelleKontur() const { return Kontur(m_aktuell); }
 
     /// A traced point for the current contour, with the distance and crossing checks and
-    /// MinPunktAbstand(). False when it was refused or there is no current contour.
-    bool PunktHinzufuegen(const QPoint &p);
+    /// MinPunktAbstand(); Unveraendert when there is no current contour.
+    KonturErgebnis PunktHinzufuegen(const QPoint &p);
 
-    /// Appends an empty contour and makes it current; at the limit shows the message and
-    /// changes nothing (then returns false).
-    bool NeueKontur();
+    /// Appends an empty contour and makes it current; at the limit changes nothing
+    /// (KonturenGrenzeErreicht).
+    KonturErgebnis NeueKontur();
     bool AlleGeschlossen() const;
-    /// Deletes contour n (after asking when Nachfragen); later contours move down a number.
-    void Loeschen(int n, bool Nachfragen);
+    /// Deletes contour n; later contours move down a number. Unveraendert for a number
+    /// without a contour. Whether to ask first is the caller's decision.
+    KonturErgebnis Loeschen(int n);
     void Zeichnen(QPainter &painter) const;
     /// The last point of the current contour while it is open and has a point, else KeinPunkt.
     QPoint LetzterPunktAktuell() const;
 
     /// Count (int32) and the contours 1..Anzahl, little-endian.
     void InStreamSchreiben(ByteWriter &w) const;
-    /// Reads a contour set; on success it replaces the contours of this set and the last one
-    /// becomes current. A count outside 0..11 or any bad contour marks the reader failed
-    /// with a message, reads nothing further and leaves this set as it was.
-    bool AusStreamLesen(ByteReader &r);
+    /// Reads a contour set; on success it replaces the contours of this set, the last one
+    /// becomes current, and the notes of its contours come back (see TKontur::AusStreamLesen).
+    /// A count outside 0..11 or any bad contour marks the reader failed with a message (also
+    /// the error returned), reads nothing further and leaves this set as it was.
+    Result<QStringList> AusStreamLesen(ByteReader &r);
 
-    /// Makes contour n current unless the current one is still open (then a message);
-    /// a number without a contour changes nothing.
-    void Auswaehlen(int n);
+    /// Makes contour n current unless the current one is still open (AktuelleKonturOffen);
+    /// a number without a contour changes nothing (Unveraendert).
+    KonturErgebnis Auswaehlen(int n);
     QPoint ExtremX() const;
     QPoint ExtremY() const;
     void MarkierungUmschalten(const QPoint &p);
@@ -83,7 +85,6 @@ public:
     void AlleVerwerfen();
 
 private:
-    Messages *m_messages;
     int m_anzahl = 0;
     int m_aktuell = 0;
     bool m_punkteZeigen = false;

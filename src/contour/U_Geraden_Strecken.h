@@ -11,13 +11,11 @@
 // Every test returns false when an intermediate result is NaN or infinite: a floating-point
 // fault counts as "no crossing" and "not near", never as a trap.
 
+#include "base/KeinPunkt.h"
+
 #include <QPoint>
 
 namespace qv {
-
-/// Marks an unset point (X, and Y where a whole point is reset).
-inline constexpr int KeinPunktWert = 999999;
-inline constexpr QPoint KeinPunkt{KeinPunktWert, KeinPunktWert};
 
 struct TDPunkt
 {

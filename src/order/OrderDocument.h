@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/KeinPunkt.h"
 #include "config/TKundenDaten.h"
 #include "contour/TKonturen.h"
 #include "order/TAuftragsdatenRec.h"
@@ -8,15 +9,10 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
-
-namespace qv {
-class Messages;
-}
+#include <QStringList>
 
 /// The version the writer produces.
 constexpr qint32 AuftragsdateiVersion = 6;
-/// The X (and Y) of a point that is not set.
-constexpr qint32 KeinPunktWert = 999999;
 
 /// Which parts of the document the last read replaced; a file that ends early replaces the
 /// parts before the damage only.
@@ -37,24 +33,24 @@ struct OrderItemsRead
 /// saving, handed back to them after opening.
 struct OrderDocument
 {
-    explicit OrderDocument(qv::Messages &messages);
-
     qint32 Version = AuftragsdateiVersion; // as read; the writer always writes the current one
     QString GeladeneVersion;               // program version of the file read last
     QImage Vorlage;
     QPoint Isozentrum;
     qv::TKonturen Konturen;
-    QPoint MassstabPunkt1{KeinPunktWert, KeinPunktWert};
-    QPoint MassstabPunkt2{KeinPunktWert, KeinPunktWert};
+    QPoint MassstabPunkt1 = qv::KeinPunkt;
+    QPoint MassstabPunkt2 = qv::KeinPunkt;
     qint32 MassstabAbstand = 10;
-    QPoint FeldEcke1{KeinPunktWert, KeinPunktWert};
-    QPoint FeldEcke2{KeinPunktWert, KeinPunktWert};
+    QPoint FeldEcke1 = qv::KeinPunkt;
+    QPoint FeldEcke2 = qv::KeinPunkt;
     quint8 Einschubrichtung = 0;
     TAuftragsdatenRec Auftragsdaten;
     TKundenDaten Kundendaten;
     quint8 Auftragsart = 2;
 
     OrderItemsRead Gelesen;
+    /// What the last read had to say without failing (a contour too short to close), in order.
+    QStringList Hinweise;
 
     /// The stored JPEG of the template image as read, reused on saving while the image is
     /// unchanged, so opening and saving again does not degrade the picture.

@@ -74,11 +74,9 @@ qv::Error damaged(const qv::ByteReader &r)
 
 } // namespace
 
-OrderDocument::OrderDocument(qv::Messages &messages) : Konturen(messages) {}
-
 double OrderDocument::PixelProMM() const
 {
-    if (MassstabPunkt1.x() == KeinPunktWert || MassstabPunkt2.x() == KeinPunktWert)
+    if (!qv::istGesetzt(MassstabPunkt1) || !qv::istGesetzt(MassstabPunkt2))
         return 0.0;
     // Distance first, then point 1, then point 2: the order in which opening restores the scale.
     qv::TMassstab massstab;
@@ -117,10 +115,11 @@ qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &
     return w.take();
 }
 
-qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc, qv::Messages &messages)
+qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
 {
     qv::ByteReader r(body);
     doc.Gelesen = {};
+    doc.Hinweise.clear();
     const qint32 version = r.int32("Version");
     if (!r.ok())
         return damaged(r);
@@ -167,9 +166,11 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc, qv::Me
     doc.Isozentrum = iso;
     doc.Gelesen.Isozentrum = true;
 
-    qv::TKonturen konturen(messages);
-    if (!konturen.AusStreamLesen(r) || !r.ok())
+    qv::TKonturen konturen;
+    auto konturenGelesen = konturen.AusStreamLesen(r);
+    if (!konturenGelesen || !r.ok())
         return damaged(r);
+    doc.Hinweise += *konturenGelesen;
     doc.Konturen = std::move(konturen);
     doc.Gelesen.Konturen = true;
 
@@ -266,12 +267,12 @@ qv::Result<QByteArray> encodeOrderFile(const OrderDocument &doc, const QString &
     return file;
 }
 
-qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc, qv::Messages &messages)
+qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc)
 {
     auto body = qv::inflateZlib(fileBytes, kMaxOrderBodySize);
     if (!body)
         return qv::Error{body.error()};
-    return decodeOrderBody(*body, doc, messages);
+    return decodeOrderBody(*body, doc);
 }
 
 bool AuftragSpeichern(const QString &fileName, const OrderDocument &doc, qv::Messages &messages)
@@ -305,7 +306,9 @@ OrderLoadResult AuftragLaden(const QString &fileName, OrderDocument &doc, qv::Me
     auto bytes = qv::readWholeFile(fileName, kMaxOrderBodySize);
     if (!bytes)
         return {OrderLoadResult::Fehler, bytes.error()};
-    auto read = decodeOrderFile(*bytes, doc, messages);
+    auto read = decodeOrderFile(*bytes, doc);
+    for (const QString &hinweis : std::as_const(doc.Hinweise))
+        messages.information(hinweis);
     if (!read)
         return {OrderLoadResult::Fehler, read.error()};
     return {};

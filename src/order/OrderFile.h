@@ -20,14 +20,14 @@ constexpr qsizetype kMaxOrderBodySize = 256 * 1024 * 1024;
 qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &programmVersion);
 
 /// Reads a body of any version into doc. On damage, the parts read before it stay in doc
-/// (doc.Gelesen tells which) and the error names what was missing.
-/// @param messages receives the contour set's own messages while reading
-qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc, qv::Messages &messages);
+/// (doc.Gelesen tells which) and the error names what was missing. What the parts read had to
+/// say (doc.Hinweise) is collected either way.
+qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc);
 
 /// The whole file: the body compressed into one zlib stream at level 1.
 qv::Result<QByteArray> encodeOrderFile(const OrderDocument &doc, const QString &programmVersion);
 /// Inflates (with the size limit) and reads a whole order file.
-qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc, qv::Messages &messages);
+qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc);
 
 /// Saves doc to fileName: asks before overwriting, writes a temporary file beside it and
 /// replaces the old file only when the new one is complete. Shows "Daten wurden nicht
@@ -43,4 +43,5 @@ struct OrderLoadResult
 
 /// Reads fileName into doc. A missing file shows "Datei … nicht gefunden." and changes nothing;
 /// other failures are returned for the caller to report, with the parts read so far applied.
+/// The notes of the read are shown as they were collected.
 OrderLoadResult AuftragLaden(const QString &fileName, OrderDocument &doc, qv::Messages &messages);

@@ -23,11 +23,6 @@ bool &Anzeige::operator[](Ebene e)
     return Feld;
 }
 
-Arbeitsflaeche::Arbeitsflaeche(Messages &messages)
-    : Konturen(messages), m_messages(&messages)
-{
-}
-
 void Arbeitsflaeche::IsozentrumSetzen(const QPoint &seite)
 {
     Isozentrum = seite;
@@ -54,7 +49,7 @@ void Arbeitsflaeche::UeberlagerungenLoeschen()
     Massstab.PunkteZuruecksetzen();
     FeldEcke1 = KeinPunkt;
     FeldEcke2 = KeinPunkt;
-    Konturen = TKonturen(*m_messages);
+    Konturen = TKonturen();
     Konturen.setMinPunktAbstand(Massstab.MinPunktAbstand);
 }
 
@@ -229,7 +224,7 @@ StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const 
     const QPoint M = PixelZuMM(arbeit, ppmm);
     const TBeschl *beschl = kunde.AktuellerBeschl();
 
-    if (a.Auftragsart != 0) {
+    if (istPhotonenAuftrag(a.Auftragsart)) {
         t.panel0 = QStringLiteral(" FBA [") + (beschl ? beschl->FBA : QString()) + QStringLiteral(" cm] : (")
                    + paar(kunde.BildZuBlockebene(M)) + QStringLiteral(") cm");
     } else {

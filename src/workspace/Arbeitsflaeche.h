@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contour/TKonturen.h"
+#include "order/TAuftragsart.h"
 #include "workspace/Koordinaten.h"
 #include "workspace/TMassstab.h"
 
@@ -38,8 +39,6 @@ struct Anzeige
 class Arbeitsflaeche
 {
 public:
-    explicit Arbeitsflaeche(Messages &messages);
-
     QImage Vorlage;                     // null: no template yet
     QPoint Isozentrum{0, 0};            // page coordinates; (0, 0) = image centre
     bool IsozentrumGesetzt = false;
@@ -53,7 +52,7 @@ public:
     bool FeldEingabe = false;
     std::uint16_t AblaufStatus = 0;
     int Modus = 0;       // work mode 0..4
-    int Auftragsart = 2; // 1 photon, 0 electron, 2 not chosen
+    TAuftragsart Auftragsart = TAuftragsart::NichtGewaehlt;
     Anzeige anzeige;
 
     bool hatVorlage() const { return !Vorlage.isNull(); }
@@ -72,9 +71,6 @@ public:
 
     /// The mapping for a paint box of the given size (or the image itself when empty).
     Abbildung abbildung(const QSize &geraet = {}) const;
-
-private:
-    Messages *m_messages;
 };
 
 /// One frame of the workspace in the paint box: the template already scaled to the box (see

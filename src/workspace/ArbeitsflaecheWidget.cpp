@@ -35,7 +35,7 @@ void TPaintBox::paintEvent(QPaintEvent *)
     const Abbildung abb = abbildung();
     ArbeitsflaecheZeichnen(p, m_a, abb, m_a.anzeige.Bild ? skaliert() : QImage());
     // The insertion-direction preview has its own paint box; the electron frame comes last.
-    if (rahmenZeichnen && (m_a.AblaufStatus & 0x20) && m_a.Auftragsart == 0 && m_a.Massstab.PixelProMM != 0)
+    if (rahmenZeichnen && (m_a.AblaufStatus & 0x20) && istElektronenAuftrag(m_a.Auftragsart) && m_a.Massstab.PixelProMM != 0)
         rahmenZeichnen(p, abb);
     if (eingabeZeichnen)
         eingabeZeichnen(p, abb);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contour/U_Geraden_Strecken.h"
+#include "base/KeinPunkt.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -9,9 +9,6 @@
 #include <QTransform>
 
 namespace qv {
-
-/// A point whose X is KeinPunktWert is unset.
-inline bool istGesetzt(const QPoint &p) { return p.x() != KeinPunktWert; }
 
 // Workspace pixels <-> image-plane units. Halves round to even; without a scale
 // (pixelProMM = 0) every result is (0, 0).

@@ -1,4 +1,5 @@
 #include "contour/TKontur.h"
+#include "app/KonturMeldungen.h"
 #include "support/ScriptedMessages.h"
 #include "PunktAusgabe.h"
 
@@ -25,7 +26,7 @@ const QString kZuWenige = QStringLiteral(
 void hinzufuegen(TKontur &k, const QList<QPoint> &punkte, bool pruefen = true)
 {
     for (const QPoint &p : punkte)
-        ASSERT_TRUE(k.PunktHinzufuegen(p, pruefen)) << p.x() << "," << p.y();
+        ASSERT_EQ(k.PunktHinzufuegen(p, pruefen), KonturErgebnis::Angenommen) << p.x() << "," << p.y();
 }
 
 QList<QPoint> gueltig(const TKontur &k)
@@ -40,15 +41,15 @@ const QList<QPoint> kQuadrat = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
 TEST(Kontur, CrossingPointIsRefusedWithMessageThenSquareCloses)
 {
     ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, kQuadrat);
-    EXPECT_FALSE(k.PunktHinzufuegen({50, -10}, true));
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({50, -10}, true)), KonturErgebnis::Ueberschneidung);
     EXPECT_EQ(msgs.texts(), QStringList{kUeberschneidung});
     EXPECT_EQ(k.Anzahl(), 4);
     EXPECT_EQ(k.Hoechster(), 3);
     EXPECT_FALSE(k.IstGeschlossen());
 
-    k.Schliessen();
+    EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::Angenommen);
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), 5);
     EXPECT_EQ(k.LetzterPunkt(), QPoint(0, 0));
@@ -83,9 +84,10 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
         ScriptedMessages msgs;
-        TKontur k(msgs, 3);
+        TKontur k(3);
         hinzufuegen(k, f.vorher, false);
-        EXPECT_EQ(k.PunktHinzufuegen(f.neu, true, f.minAbstand), f.angenommen);
+        EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen(f.neu, true, f.minAbstand)) == KonturErgebnis::Angenommen,
+                  f.angenommen);
         EXPECT_EQ(k.Anzahl(), f.vorher.size() + (f.angenommen ? 1 : 0));
         EXPECT_EQ(msgs.texts(), f.meldung ? QStringList{kUeberschneidung} : QStringList{});
     }
@@ -93,8 +95,7 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
 
 TEST(Kontur, UndoRedoAndTruncation)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, kQuadrat);
     k.Rueckgaengig();
     k.Rueckgaengig();
@@ -103,7 +104,7 @@ TEST(Kontur, UndoRedoAndTruncation)
     k.Wiederherstellen();
     EXPECT_EQ(k.LetzterPunkt(), QPoint(100, 100));
     k.Rueckgaengig();
-    ASSERT_TRUE(k.PunktHinzufuegen({200, 50}, true));
+    ASSERT_EQ(k.PunktHinzufuegen({200, 50}, true), KonturErgebnis::Angenommen);
     EXPECT_EQ(k.Hoechster(), k.Letzter());
     EXPECT_EQ(k.RedoAnzahl(), 0);
     EXPECT_EQ(k.Punkte(), (QList<QPoint>{{0, 0}, {100, 0}, {200, 50}}));
@@ -114,9 +115,9 @@ TEST(Kontur, UndoRedoAndTruncation)
 TEST(Kontur, UndoAfterClosingReopensAndRedoClosesAgain)
 {
     ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, kQuadrat);
-    k.Schliessen();
+    EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::Angenommen);
     EXPECT_EQ(k.RedoAnzahl(), 0);
     k.Rueckgaengig();
     EXPECT_FALSE(k.IstGeschlossen());
@@ -145,14 +146,14 @@ TEST(Kontur, UndoAfterClosingReopensAndRedoClosesAgain)
 TEST(Kontur, ClosingNeedsThreePoints)
 {
     ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, {{0, 0}, {10, 0}});
-    k.Schliessen();
+    EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::ZuWenigePunkte);
     EXPECT_EQ(msgs.texts(), QStringList{kZuWenige});
     EXPECT_FALSE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), 2);
     EXPECT_EQ(k.ExtremX(), QPoint(0, 0)); // not computed for an open contour
-    ASSERT_TRUE(k.PunktHinzufuegen({5, 5}, true));
+    ASSERT_EQ(k.PunktHinzufuegen({5, 5}, true), KonturErgebnis::Angenommen);
     k.Schliessen();
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), 4);
@@ -163,15 +164,14 @@ TEST(Kontur, ClosingNeedsThreePoints)
 
 TEST(Kontur, EnthaeltPunkt)
 {
-    ScriptedMessages msgs;
-    TKontur quadrat(msgs, 1);
+    TKontur quadrat(1);
     hinzufuegen(quadrat, kQuadrat);
     quadrat.Schliessen();
     // A concave outline and a diamond whose side corners lie on a horizontal ray.
-    TKontur haken(msgs, 2);
+    TKontur haken(2);
     hinzufuegen(haken, {{0, 0}, {300, 0}, {300, 100}, {100, 100}, {100, 200}, {0, 200}});
     haken.Schliessen();
-    TKontur raute(msgs, 3);
+    TKontur raute(3);
     hinzufuegen(raute, {{0, -10}, {10, 0}, {0, 10}, {-10, 0}});
     raute.Schliessen();
 
@@ -202,19 +202,18 @@ TEST(Kontur, EnthaeltPunkt)
     for (const Fall &f : faelle)
         EXPECT_EQ(f.kontur->EnthaeltPunkt(f.p), f.innen) << f.kontur->Nummer() << ": " << f.p.x() << "," << f.p.y();
 
-    TKontur leer(msgs, 4);
+    TKontur leer(4);
     EXPECT_FALSE(leer.EnthaeltPunkt({0, 0}));
 }
 
 TEST(Kontur, ExtremaTakeTheFirstLargestValue)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, {{5, 1}, {-5, 2}, {3, -9}, {0, 9}}, false);
     k.ExtremaBerechnen();
     EXPECT_EQ(k.ExtremX(), QPoint(5, 1));
     EXPECT_EQ(k.ExtremY(), QPoint(3, -9));
-    TKontur eins(msgs, 1);
+    TKontur eins(1);
     hinzufuegen(eins, {{-700, 800}}, false);
     eins.ExtremaBerechnen();
     EXPECT_EQ(eins.ExtremX(), QPoint(0, 0));
@@ -222,8 +221,7 @@ TEST(Kontur, ExtremaTakeTheFirstLargestValue)
 
 TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
     k.Schliessen();
     k.Uebernehmen();
@@ -232,7 +230,7 @@ TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
     EXPECT_EQ(k.ExtremX(), QPoint(50, 0));
     const QList<QPoint> einmal = gueltig(k);
 
-    TKontur z(msgs, 1);
+    TKontur z(1);
     hinzufuegen(z, {{100, 0}, {0, 50}, {-30, -40}});
     z.Schliessen();
     z.Uebernehmen();
@@ -255,8 +253,7 @@ TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
 
 TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
     k.Schliessen();
     k.Drehen(std::numbers::pi);
@@ -268,8 +265,7 @@ TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
 
 TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     hinzufuegen(k, kQuadrat);
     k.Schliessen();
     k.Verschieben(10, -5);
@@ -289,7 +285,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
     EXPECT_EQ(k.Punkt(0), QPoint(3, 3));
 
     // No wrap-around at the edge of the coordinate range.
-    TKontur rand(msgs, 2);
+    TKontur rand(2);
     hinzufuegen(rand, {{2147483600, 0}}, false);
     rand.Verschieben(100, 0);
     EXPECT_EQ(rand.Punkt(0), QPoint(2147483647, 0));
@@ -297,8 +293,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 
 TEST(Kontur, KopieMakesUndonePointsValidAndDropsSelection)
 {
-    ScriptedMessages msgs;
-    TKontur k(msgs, 7);
+    TKontur k(7);
     hinzufuegen(k, kQuadrat);
     k.Rueckgaengig();
     k.setMarkiert(true);
@@ -316,37 +311,36 @@ TEST(Kontur, KopieMakesUndonePointsValidAndDropsSelection)
 TEST(Kontur, SizeLimitHoldsOnEveryPath)
 {
     ScriptedMessages msgs;
-    TKontur k(msgs, 1);
+    TKontur k(1);
     for (int i = 0; i < TKontur::MaxPunkte - 1; ++i)
-        ASSERT_TRUE(k.PunktHinzufuegen({i, i % 2}, false));
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, false));
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 9}, false));
+        ASSERT_EQ(k.PunktHinzufuegen({i, i % 2}, false), KonturErgebnis::Angenommen);
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({-5, 7}, false)), KonturErgebnis::PunktGrenzeErreicht);
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({-5, 9}, false)), KonturErgebnis::PunktGrenzeSchonGemeldet);
     // One message, not one per refused point of a long import.
     ASSERT_EQ(msgs.texts().size(), 1);
     EXPECT_EQ(msgs.lastText(), QStringLiteral("Eine Kontur kann höchstens 10000 Punkte haben.\rWeitere Punkte werden nicht übernommen."));
     // A traced point is answered every time.
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 7}, true));
-    EXPECT_FALSE(k.PunktHinzufuegen({-9, 7}, true));
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({-5, 7}, true)), KonturErgebnis::PunktGrenzeErreicht);
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({-9, 7}, true)), KonturErgebnis::PunktGrenzeErreicht);
     ASSERT_EQ(msgs.texts().size(), 3);
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 11}, false));
+    EXPECT_NE(KonturMelden(msgs, k.PunktHinzufuegen({-5, 11}, false)), KonturErgebnis::Angenommen);
     ASSERT_EQ(msgs.texts().size(), 3);
-    k.Schliessen();
+    EXPECT_EQ(k.Schliessen(), KonturErgebnis::Angenommen);
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), TKontur::MaxPunkte);
-    k.Schliessen(); // no room beyond the closing point
+    EXPECT_EQ(k.Schliessen(), KonturErgebnis::Unveraendert); // no room beyond the closing point
     EXPECT_EQ(k.Punkte().size(), TKontur::MaxPunkte);
     EXPECT_EQ(k.Kopie()->Anzahl(), TKontur::MaxPunkte);
 
     k.Rueckgaengig();
     k.Rueckgaengig();
-    EXPECT_TRUE(k.PunktHinzufuegen({-5, 7}, false));
-    EXPECT_FALSE(k.PunktHinzufuegen({-5, 8}, false));
+    EXPECT_EQ(k.PunktHinzufuegen({-5, 7}, false), KonturErgebnis::Angenommen);
+    EXPECT_NE(KonturMelden(msgs, k.PunktHinzufuegen({-5, 8}, false)), KonturErgebnis::Angenommen);
     EXPECT_EQ(msgs.texts().size(), 4);
 }
 
 TEST(Kontur, Zeichnen)
 {
-    ScriptedMessages msgs;
     for (int n = 1; n <= 11; ++n)
         EXPECT_TRUE(TKontur::Farbe(n).isValid());
     EXPECT_EQ(TKontur::Farbe(1), QColor(128, 0, 0));
@@ -373,7 +367,7 @@ TEST(Kontur, Zeichnen)
     };
     const QRect innen(60, 60, 80, 80);
 
-    TKontur k(msgs, 2);
+    TKontur k(2);
     hinzufuegen(k, kQuadrat);
     QImage offen = bild(k, false);
     EXPECT_EQ(anzahl(offen, Qt::red, innen), 0); // open: outline only

@@ -1,4 +1,5 @@
 #include "contour/TKonturen.h"
+#include "app/KonturMeldungen.h"
 #include "support/ScriptedMessages.h"
 #include "PunktAusgabe.h"
 
@@ -25,7 +26,7 @@ const QString kAuswahl =
 // A closed square contour of side a with its lower left corner at (x, y).
 void quadrat(TKonturen &set, int x, int y, int a)
 {
-    ASSERT_TRUE(set.NeueKontur());
+    ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     TKontur &k = set.Kontur(set.Anzahl());
     for (const QPoint &p : {QPoint(x, y), QPoint(x + a, y), QPoint(x + a, y + a), QPoint(x, y + a)})
         k.PunktHinzufuegen(p, false);
@@ -37,16 +38,16 @@ void quadrat(TKonturen &set, int x, int y, int a)
 TEST(Konturen, ElevenContoursAtMost)
 {
     ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     EXPECT_EQ(set.Anzahl(), 0);
     EXPECT_EQ(set.Aktuell(), 0);
     EXPECT_TRUE(set.AlleGeschlossen());
     for (int k = 1; k <= 11; ++k) {
-        ASSERT_TRUE(set.NeueKontur());
+        ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
         EXPECT_EQ(set.Aktuell(), k);
         EXPECT_EQ(set.Kontur(k).Nummer(), k);
     }
-    EXPECT_FALSE(set.NeueKontur());
+    EXPECT_EQ(KonturMelden(msgs, set.NeueKontur()), KonturErgebnis::KonturenGrenzeErreicht);
     EXPECT_EQ(msgs.texts(), QStringList{kElf});
     EXPECT_EQ(set.Anzahl(), 11);
     EXPECT_EQ(set.Aktuell(), 11);
@@ -56,19 +57,19 @@ TEST(Konturen, ElevenContoursAtMost)
 TEST(Konturen, NoCurrentContourBehavesAsClosedAndEmpty)
 {
     ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     TKontur &k = set.AktuelleKontur();
     EXPECT_TRUE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), 0);
     EXPECT_EQ(k.RedoAnzahl(), 0);
-    k.Schliessen();
+    KonturMelden(msgs, k.Schliessen());
     k.Rueckgaengig();
     k.Wiederherstellen();
     k.Verschieben(5, 5);
     k.Drehen(1.0);
     k.setMarkiert(true);
-    EXPECT_FALSE(k.PunktHinzufuegen({1, 1}, false));
-    EXPECT_FALSE(set.PunktHinzufuegen({1, 1}));
+    EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({1, 1}, false)), KonturErgebnis::Unveraendert);
+    EXPECT_EQ(KonturMelden(msgs, set.PunktHinzufuegen({1, 1})), KonturErgebnis::Unveraendert);
     EXPECT_EQ(k.Anzahl(), 0);
     EXPECT_FALSE(k.Markiert());
     EXPECT_TRUE(k.IstGeschlossen());
@@ -81,15 +82,14 @@ TEST(Konturen, NoCurrentContourBehavesAsClosedAndEmpty)
 
 TEST(Konturen, TracingThroughTheSet)
 {
-    ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     set.setMinPunktAbstand(2);
-    ASSERT_TRUE(set.NeueKontur());
+    ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.LetzterPunktAktuell(), KeinPunkt); // no point yet
-    EXPECT_TRUE(set.PunktHinzufuegen({0, 0}));
-    EXPECT_FALSE(set.PunktHinzufuegen({2, 0})); // not farther than 2
-    EXPECT_TRUE(set.PunktHinzufuegen({3, 0}));
-    EXPECT_TRUE(set.PunktHinzufuegen({3, 3}));
+    EXPECT_EQ(set.PunktHinzufuegen({0, 0}), KonturErgebnis::Angenommen);
+    EXPECT_EQ(set.PunktHinzufuegen({2, 0}), KonturErgebnis::ZuNah); // not farther than 2
+    EXPECT_EQ(set.PunktHinzufuegen({3, 0}), KonturErgebnis::Angenommen);
+    EXPECT_EQ(set.PunktHinzufuegen({3, 3}), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.LetzterPunktAktuell(), QPoint(3, 3));
     EXPECT_FALSE(set.AlleGeschlossen());
     set.AktuelleKontur().Schliessen();
@@ -100,7 +100,7 @@ TEST(Konturen, TracingThroughTheSet)
 TEST(Konturen, LoeschenRenumbersThroughCopies)
 {
     ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     for (int k = 0; k < 4; ++k)
         quadrat(set, 100 * k, -10 * k, 50 + k);
     set.AlleMarkieren();
@@ -109,12 +109,12 @@ TEST(Konturen, LoeschenRenumbersThroughCopies)
     set.Auswaehlen(1);
 
     msgs.expectAnswer(Messages::Answer::No);
-    set.Loeschen(2, true);
+    EXPECT_EQ(KonturLoeschen(set, 2, true, msgs), KonturErgebnis::Unveraendert);
     EXPECT_EQ(set.Anzahl(), 4);
     EXPECT_EQ(set.Aktuell(), 1);
 
     msgs.expectAnswer(Messages::Answer::Yes);
-    set.Loeschen(2, true);
+    EXPECT_EQ(KonturLoeschen(set, 2, true, msgs), KonturErgebnis::Angenommen);
     EXPECT_EQ(msgs.texts(), QStringList(2, QStringLiteral("Wollen Sie die Kontur Nr. 2 wirklich löschen?")));
     EXPECT_EQ(msgs.shown().last().kind, Messages::Kind::Question);
     ASSERT_EQ(set.Anzahl(), 3);
@@ -129,46 +129,46 @@ TEST(Konturen, LoeschenRenumbersThroughCopies)
     EXPECT_TRUE(set.Kontur(2).IstGeschlossen());
     EXPECT_EQ(set.Kontur(4).Anzahl(), 0);
 
-    set.Loeschen(3, false);
+    KonturLoeschen(set, 3, false, msgs);
     EXPECT_EQ(set.Anzahl(), 2);
     EXPECT_EQ(set.Aktuell(), 2);
-    set.Loeschen(1, false);
-    set.Loeschen(1, false);
+    KonturLoeschen(set, 1, false, msgs);
+    EXPECT_EQ(set.Loeschen(1), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.Anzahl(), 0);
     EXPECT_EQ(set.Aktuell(), 0);
-    set.Loeschen(1, true); // nothing to delete, nothing asked
+    EXPECT_EQ(KonturLoeschen(set, 1, true, msgs), KonturErgebnis::Unveraendert); // nothing to delete, nothing asked
+    EXPECT_EQ(set.Loeschen(1), KonturErgebnis::Unveraendert);
     EXPECT_EQ(msgs.texts().size(), 2);
 
     // The next traced point starts contour 1.
     ASSERT_TRUE(set.AktuelleKontur().IstGeschlossen());
-    ASSERT_TRUE(set.NeueKontur());
-    EXPECT_TRUE(set.PunktHinzufuegen({7, 7}));
+    ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
+    EXPECT_EQ(set.PunktHinzufuegen({7, 7}), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.Aktuell(), 1);
 }
 
 TEST(Konturen, AuswaehlenOnlyWhileTheCurrentContourIsClosed)
 {
     ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     quadrat(set, 0, 0, 10);
     quadrat(set, 20, 0, 10);
-    set.Auswaehlen(1);
+    EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(1)), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.Aktuell(), 1);
-    set.Auswaehlen(3);
+    EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(3)), KonturErgebnis::Unveraendert);
     EXPECT_EQ(set.Aktuell(), 1);
-    ASSERT_TRUE(set.NeueKontur());
+    ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     set.PunktHinzufuegen({100, 100});
-    set.Auswaehlen(2);
+    EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(2)), KonturErgebnis::AktuelleKonturOffen);
     EXPECT_EQ(msgs.texts(), QStringList{kAuswahl});
     EXPECT_EQ(set.Aktuell(), 3);
 }
 
 TEST(Konturen, ExtremePointsOverAllContours)
 {
-    ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     EXPECT_EQ(set.ExtremX(), QPoint(0, 0));
-    ASSERT_TRUE(set.NeueKontur());
+    ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     for (const QPoint &p : {QPoint(0, -50), QPoint(0, 80), QPoint(0, 10)})
         set.Kontur(1).PunktHinzufuegen(p, false);
     set.Kontur(1).Schliessen();
@@ -184,8 +184,7 @@ TEST(Konturen, ExtremePointsOverAllContours)
 
 TEST(Konturen, SelectingMovingRotatingAndReverting)
 {
-    ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     quadrat(set, 0, 0, 100);
     quadrat(set, 50, 50, 100);
     quadrat(set, 500, 500, 10);
@@ -219,8 +218,7 @@ TEST(Konturen, SelectingMovingRotatingAndReverting)
 
 TEST(Konturen, ZeichnenPaintsInOrderAndRestoresThePainter)
 {
-    ScriptedMessages msgs;
-    TKonturen set(msgs);
+    TKonturen set;
     quadrat(set, 10, 10, 50);
     quadrat(set, 30, 30, 50);
     QImage img(100, 100, QImage::Format_RGB32);
@@ -244,9 +242,9 @@ TEST(Konturen, RandomClickSequencesNeverCrossThemselves)
     std::mt19937 zufall(20261210);
     for (int lauf = 0; lauf < 300; ++lauf) {
         ScriptedMessages msgs;
-        TKonturen set(msgs);
+        TKonturen set;
         set.setMinPunktAbstand(lauf % 3);
-        ASSERT_TRUE(set.NeueKontur());
+        ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
         TKontur &k = set.AktuelleKontur();
         const int feld = 10 + lauf % 40;
         std::uniform_int_distribution<int> koord(-feld, feld);
@@ -258,7 +256,7 @@ TEST(Konturen, RandomClickSequencesNeverCrossThemselves)
             else if (a == 1)
                 k.Wiederherstellen();
             else
-                set.PunktHinzufuegen({koord(zufall), koord(zufall)});
+                KonturMelden(msgs, set.PunktHinzufuegen({koord(zufall), koord(zufall)}));
 
             ASSERT_EQ(k.Punkte().size(), k.Hoechster() + 1);
             ASSERT_GE(k.Letzter(), -1);

@@ -43,10 +43,9 @@ FixtureOrder fixtureWithImage(int version)
 
 struct Reader
 {
-    ScriptedMessages messages;
-    OrderDocument doc{messages};
+    OrderDocument doc;
 
-    qv::Result<void> read(const QByteArray &body) { return decodeOrderFile(compressed(body), doc, messages); }
+    qv::Result<void> read(const QByteArray &body) { return decodeOrderFile(compressed(body), doc); }
 };
 
 } // namespace
@@ -106,7 +105,7 @@ TEST(OrderFile, ReadsEveryVersionFromTheDocumentedLayout)
         EXPECT_EQ(d.Gelesen.Auftragsart, version >= 3);
         ASSERT_FALSE(d.Vorlage.isNull());
         EXPECT_EQ(d.Vorlage.size(), QSize(40, 30));
-        EXPECT_TRUE(r.messages.texts().join(u'|').contains(u"mind.3 Punkte")); // contour 2 stays open
+        EXPECT_TRUE(d.Hinweise.join(u'|').contains(u"mind.3 Punkte")); // contour 2 stays open
     }
 }
 
@@ -141,8 +140,7 @@ TEST(OrderFile, EdgeCasesOfTheLayout)
 
 TEST(OrderFile, WritesTheCurrentVersionField)
 {
-    ScriptedMessages messages;
-    OrderDocument doc(messages);
+    OrderDocument doc;
     doc.Kundendaten.LadeStandard();
     // A closed square: count, N = 4 and four points (the closing point is not stored).
     doc.Konturen.NeueKontur();
@@ -261,9 +259,8 @@ TEST(OrderFile, TruncationIsAnErrorAtEveryOffset)
         }
         const QByteArray file = compressed(body);
         for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), file.size() / 3, file.size() - 5, file.size() - 1}) {
-            ScriptedMessages messages;
-            OrderDocument doc(messages);
-            auto ok = decodeOrderFile(QByteArrayView(file).first(cut), doc, messages);
+            OrderDocument doc;
+            auto ok = decodeOrderFile(QByteArrayView(file).first(cut), doc);
             EXPECT_FALSE(ok.ok()) << "file cut at " << cut;
         }
     }
@@ -303,9 +300,8 @@ TEST(OrderFile, BadCountsAndForeignBytesAreErrors)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedMessages messages;
-        OrderDocument doc(messages);
-        auto ok = decodeOrderFile(c.file, doc, messages);
+        OrderDocument doc;
+        auto ok = decodeOrderFile(c.file, doc);
         ASSERT_FALSE(ok.ok());
         EXPECT_FALSE(ok.error().isEmpty());
     }
@@ -316,7 +312,7 @@ TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Auftrag.ORv"));
     ScriptedMessages messages;
-    OrderDocument doc(messages);
+    OrderDocument doc;
     doc.Kundendaten.LadeStandard();
     doc.Vorlage = smallPicture(600, 400);
     ASSERT_TRUE(AuftragSpeichern(path, doc, messages));
@@ -357,7 +353,7 @@ TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
     // Confirmed overwrite replaces the file; opening it gives the new content.
     messages.expectAnswer(Messages::Answer::Yes);
     EXPECT_TRUE(AuftragSpeichern(path, doc, messages));
-    OrderDocument back(messages);
+    OrderDocument back;
     const OrderLoadResult loaded = AuftragLaden(path, back, messages);
     ASSERT_EQ(loaded.status, OrderLoadResult::Geladen) << loaded.grund.toStdString();
     EXPECT_EQ(back.Isozentrum, QPoint(5, 5));

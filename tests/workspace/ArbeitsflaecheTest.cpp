@@ -14,7 +14,7 @@ namespace {
 struct Fixture
 {
     test::ScriptedMessages messages;
-    Arbeitsflaeche a{messages};
+    Arbeitsflaeche a;
     TKundenDaten kunde;
 
     Fixture()
@@ -23,7 +23,7 @@ struct Fixture
         kunde.AktuelleAbteilung()->Beschl[0].FBA = QStringLiteral("60");
         a.Vorlage = QImage(200, 100, QImage::Format_RGB32);
         a.Vorlage.fill(Qt::white);
-        a.Auftragsart = 1;
+        a.Auftragsart = TAuftragsart::Photonen;
     }
     void massstab3PixelProMM()
     {
@@ -55,7 +55,7 @@ TEST(StatusAnzeigen, CentimetresInTheThreePlanes)
 
     // Electron order: cut-out plane at the EFBA (95: 9.5 mm rounds to 10).
     f.kunde.FFA = 100;
-    f.a.Auftragsart = 0;
+    f.a.Auftragsart = TAuftragsart::Elektronen;
     t = f.status({30, -15});
     EXPECT_EQ(t.panel0, u" EFBA [95 cm] : (1 | -0,5) cm");
     EXPECT_EQ(t.panel2, u" FFA [100 cm] : (1 | -0,5) cm");

@@ -68,7 +68,7 @@ struct Umgebung
     test::FakeFileChooser datei;
     test::FakeFileChooser vorschau;
     TKundenDaten kunde;
-    Arbeitsflaeche a{messages};
+    Arbeitsflaeche a;
     Host host;
     ArbeitsflaecheSteuerung s{a, kunde, ini, messages, datei, &vorschau, host};
     Umgebung() { kunde.LadeStandard(); }
