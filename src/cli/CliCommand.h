@@ -22,5 +22,7 @@ int runMdbImport(const QStringList &args, Streams &io);
 int runBildDrehen(const QStringList &args, Streams &io);
 int runKundeSchreiben(const QStringList &args, Streams &io);
 int runDbErzeugen(const QStringList &args, Streams &io);
+int runExportCif(const QStringList &args, Streams &io);
+int runExportPly(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

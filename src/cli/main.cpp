@@ -24,6 +24,8 @@ constexpr Command kCommands[] = {
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
     {"kunde-schreiben", "kunde-schreiben EIN.json AUS.cfg", qv::cli::runKundeSchreiben},
     {"db-erzeugen", "db-erzeugen SCHEMA.sql AUS.sqlite", qv::cli::runDbErzeugen},
+    {"export-cif", "export-cif AUFTRAG.ORv AUS.cif [--ja]", qv::cli::runExportCif},
+    {"export-ply", "export-ply AUFTRAG.ORv AUS.ply", qv::cli::runExportPly},
 };
 
 int usage(QTextStream &err)

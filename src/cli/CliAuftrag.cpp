@@ -1,0 +1,44 @@
+#include "cli/CliAuftrag.h"
+
+#include "base/Messages.h"
+#include "order/OrderDocument.h"
+#include "order/OrderFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace qv::cli {
+
+std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldungen, Streams &io)
+{
+    // Standard error carries only the verdict on the file, not the texts a window would show.
+    QLoggingCategory::setFilterRules(QStringLiteral("quellvantar.meldung=false"));
+    auto auftrag = std::make_unique<OrderDocument>(meldungen);
+    const OrderLoadResult result = AuftragLaden(pfad, *auftrag, meldungen);
+    if (result.status == OrderLoadResult::Geladen)
+        return auftrag;
+    QString grund = result.grund;
+    if (result.status == OrderLoadResult::NichtGefunden)
+        grund = QFileInfo(pfad).isDir() ? QStringLiteral("Der Pfad ist ein Ordner, keine Datei.")
+                                        : QStringLiteral("Die Datei existiert nicht.");
+    io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
+    return nullptr;
+}
+
+bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt)
+{
+    for (const QString &a : args) {
+        if (optionen.contains(a)) {
+            if (!gesetzt.contains(a))
+                gesetzt.append(a);
+        } else if (a.startsWith(QStringLiteral("--"))) {
+            return false;
+        } else {
+            dateien.append(a);
+        }
+    }
+    return true;
+}
+
+} // namespace qv::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+struct OrderDocument;
+
+namespace qv {
+class Messages;
+}
+
+namespace qv::cli {
+
+/// Loads an order file for a command; the messages must outlive the order (its contour set
+/// keeps them). On failure writes "Die Datei … konnte nicht geladen werden" and the reason
+/// to io.err and returns nullptr.
+std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldungen, Streams &io);
+
+/// Splits arguments into file arguments and the given options (which may stand anywhere).
+/// False when an argument starts with "--" and is not one of the options.
+bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt);
+
+} // namespace qv::cli

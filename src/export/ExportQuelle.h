@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+
+struct OrderDocument;
+
+namespace qv {
+
+/// What the production exports read from an opened order, gathered in one place so the
+/// exports do not depend on how the order is held.
+struct ExportQuelle
+{
+    /// The stored points of every contour in the order of their numbers (a closed contour
+    /// repeats its first point at the end), workspace pixels.
+    QList<QList<QPoint>> Konturen;
+    QPoint FeldEcke1;
+    QPoint FeldEcke2;
+    /// Focus–film distance of the picture plane, cm.
+    double FFA = 100.0;
+    /// Workspace pixels per millimetre; 0 while no scale is set.
+    double PixelProMM = 0.0;
+    /// FBA and EFBA texts of the current accelerator (decimal comma); empty without one.
+    QString FBA;
+    QString EFBA;
+    /// 1 photon order, 0 electron order, 2 not chosen.
+    int Auftragsart = 2;
+    /// Insertion angle in degrees: 0, 90, 180 or 270.
+    int Drehwinkel = 0;
+    QString Gantrywinkel;
+    QString Kollimatorwinkel;
+    QString PatientenID;
+    QString KurzKommentar;
+    QString Zielvolumen;
+};
+
+/// The insertion angle of a direction code: 1 → 180, 2 → 0, 3 → 90, 4 → 270; any other code
+/// (no direction chosen) → 0.
+int DrehwinkelZuCode(int einschubrichtung);
+
+/// The export input of an order as read from its file.
+ExportQuelle ExportQuelleAusAuftrag(const OrderDocument &auftrag);
+
+} // namespace qv

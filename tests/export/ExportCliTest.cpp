@@ -1,0 +1,183 @@
+#include "order/OrderFixture.h"
+#include "support/TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qv::test;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+CliRun cli(const QStringList &args, const QString &arbeitsordner = {})
+{
+    QProcess p;
+    if (!arbeitsordner.isEmpty())
+        p.setWorkingDirectory(arbeitsordner);
+    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QString schreiben(const QString &pfad, const QByteArray &bytes)
+{
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return pfad;
+}
+
+QByteArray lesen(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+// The fixture order with other accelerator texts or another FFA in its customer block.
+QByteArray auftrag(const FixtureOrder &o, const QByteArray &fba = "65,5", const QByteArray &efba = "100",
+                   const QByteArray &ffa = QByteArray::fromHex("00000000000000a00540"))
+{
+    QByteArray body = orderBody(6, o);
+    QByteArray block = customerBlock();
+    const QByteArray alt = Bytes::sn(10, "65,5") + Bytes::sn(10, "100");
+    block.replace(block.indexOf(alt), alt.size(), Bytes::sn(10, fba) + Bytes::sn(10, efba));
+    block.replace(4, 10, ffa);
+    body.replace(body.indexOf(customerBlock()), customerBlock().size(), block);
+    return compressed(body);
+}
+
+// The fixture at FFA 80 cm, 3 px/mm, D = 65.5 cm: a pixel v lies at Round(Round(1.25 v) × 10 / 3)
+// tenths of a millimetre.
+QByteArray erwarteteBlockDatei(const QString &pfad)
+{
+    return ";" + pfad.toLatin1() +
+           "\r\n"
+           " \r\n"
+           "[BEAM1]\r\n"
+           "270.00 90.00 3.16 4.47 3.82 5.08\r\n"
+           "block_qty=2\r\n"
+           "block1pts= 0.00 0.00 4.17 0.00 4.17 4.17 0.00 4.17 0.00 0.00 \r\n"
+           "block1=1 65.500000 100.000000 \r\n"
+           "block2pts= 0.20 0.20 2.50 2.93 \r\n"
+           "block2=1 65.500000 100.000000 \r\n"
+           "\r\n"
+           "[PATIENT ID]\r\n"
+           "PAT-0815\r\n"
+           "[KOMMENTAR]\r\n"
+           "eilig\r\n"
+           "[ZIELVOLUMEN]\r\n"
+           "PTV Lunge\r\n"
+           "[Rotation]\r\n"
+           "-90\r\n";
+}
+
+} // namespace
+
+TEST(ExportCli, BlockFileOfAnOrder)
+{
+    QTemporaryDir dir;
+    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), auftrag(FixtureOrder{}));
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+
+    // Relative to the working folder, cleaned; the option may stand anywhere.
+    const CliRun run = cli({QStringLiteral("export-cif"), QStringLiteral("--ja"), QStringLiteral("a.ORv"),
+                            QStringLiteral("sub/../out.cif")},
+                           dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.filePath(QStringLiteral("out.cif"))));
+    EXPECT_TRUE(QFile::exists(ein)) << "the command line does not rename the order";
+
+    // A symbolic link is written through and named as given.
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("out.cif")), dir.filePath(QStringLiteral("link.cif"))));
+    ASSERT_EQ(cli({QStringLiteral("export-cif"), ein, dir.filePath(QStringLiteral("link.cif"))}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("link.cif"))).isSymLink());
+    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.filePath(QStringLiteral("link.cif"))));
+}
+
+TEST(ExportCli, DistanceZeroNeedsYes)
+{
+    QTemporaryDir dir;
+    FixtureOrder o;
+    o.auftragsart = 0; // electron order: the EFBA counts
+    const QString ein = schreiben(dir.filePath(QStringLiteral("e.ORv")), auftrag(o, "65,5", "0"));
+    const QString aus = schreiben(dir.filePath(QStringLiteral("e.cif")), "alt");
+
+    const CliRun ohne = cli({QStringLiteral("export-cif"), ein, aus});
+    EXPECT_EQ(ohne.exitCode, 1);
+    EXPECT_TRUE(ohne.err.contains("Soll der EFBA auf 95 legen und weiter exportieren?")) << ohne.err.toStdString();
+    EXPECT_EQ(lesen(aus), "alt");
+
+    const CliRun mit = cli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
+    ASSERT_EQ(mit.exitCode, 0) << mit.err.toStdString();
+    const QList<QByteArray> zeilen = lesen(aus).split('\n');
+    EXPECT_EQ(zeilen[3], "270.00 90.00 2.18 3.08 2.63 3.51\r"); // 207, 293, 250, 333 tenths at 95 cm
+    EXPECT_EQ(zeilen[6], "block1=1 95.000000 100.000000 \r");
+    EXPECT_EQ(zeilen[8], "block2=1 95.000000 100.000000 \r");
+}
+
+TEST(ExportCli, RefusalsWriteNothing)
+{
+    QTemporaryDir dir;
+    struct Fall
+    {
+        const char *was;
+        QByteArray datei;
+    };
+    FixtureOrder elektronen;
+    elektronen.auftragsart = 0;
+    const Fall faelle[] = {
+        {"FFA 0", auftrag(FixtureOrder{}, "65,5", "100", QByteArray(10, '\0'))},
+        {"negative FFA", auftrag(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("00000000000000a005c0"))},
+        {"infinite FFA", auftrag(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("0000000000000080ff7f"))},
+        {"FBA not a number", auftrag(FixtureOrder{}, "65.5")},
+        {"FBA not a number, electron order", auftrag(elektronen, "x", "95")},
+        {"not an order", "kein zlib"},
+    };
+    for (const Fall &f : faelle) {
+        const QString ein = schreiben(dir.filePath(QStringLiteral("f.ORv")), f.datei);
+        const QString aus = schreiben(dir.filePath(QStringLiteral("f.cif")), "alt");
+        const CliRun run = cli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
+        EXPECT_EQ(run.exitCode, 1) << f.was;
+        EXPECT_FALSE(run.err.isEmpty()) << f.was;
+        EXPECT_EQ(lesen(aus), "alt") << f.was;
+    }
+    const QString ein = schreiben(dir.filePath(QStringLiteral("g.ORv")), auftrag(FixtureOrder{}));
+    const CliRun fehlt = cli({QStringLiteral("export-cif"), dir.filePath(QStringLiteral("fehlt.ORv")), dir.filePath(QStringLiteral("x.cif"))});
+    EXPECT_EQ(fehlt.exitCode, 1);
+    const CliRun zeichen = cli({QStringLiteral("export-cif"), ein, dir.filePath(QStringLiteral("Łódź.cif"))});
+    EXPECT_EQ(zeichen.exitCode, 1);
+    EXPECT_TRUE(zeichen.err.contains("Łódź")) << zeichen.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.cif")}, QDir::Files), QStringList{QStringLiteral("f.cif")});
+
+    EXPECT_EQ(cli({QStringLiteral("export-cif"), ein}).exitCode, 2);
+    EXPECT_EQ(cli({QStringLiteral("export-cif"), ein, QStringLiteral("a.cif"), QStringLiteral("--nein")}).exitCode, 2);
+}
+
+TEST(ExportCli, LaserFile)
+{
+    QTemporaryDir dir;
+    // FFA, FBA and EFBA do not matter for the layer file.
+    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), auftrag(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
+    const QString aus = dir.filePath(QStringLiteral("a.ply"));
+    const CliRun run = cli({QStringLiteral("export-ply"), ein, aus});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lesen(aus), "LAYER START\r\nSTART PLY A9988770\r\nC 1\r\n"
+                          "P 4\r\n0.00 0.00 0\r\n33.00 0.00 0\r\n33.00 33.00 0\r\n0.00 33.00 0\r\n0.00 0.00 0\r\n"
+                          "P 1\r\n2.00 2.00 0\r\n20.00 23.00 0\r\n"
+                          "END PLY A9988770\r\nLAYER END\r\n");
+
+    const QString kaputt = schreiben(dir.filePath(QStringLiteral("k.ORv")), "kein zlib");
+    const CliRun fehler = cli({QStringLiteral("export-ply"), kaputt, dir.filePath(QStringLiteral("k.ply"))});
+    EXPECT_EQ(fehler.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("k.ply"))));
+    EXPECT_EQ(cli({QStringLiteral("export-ply"), ein}).exitCode, 2);
+}
