@@ -14,7 +14,7 @@ std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldun
 {
     // Standard error carries only the verdict on the file, not the texts a window would show.
     QLoggingCategory::setFilterRules(QStringLiteral("quellvantar.meldung=false"));
-    auto auftrag = std::make_unique<OrderDocument>(meldungen);
+    auto auftrag = std::make_unique<OrderDocument>();
     const OrderLoadResult result = AuftragLaden(pfad, *auftrag, meldungen);
     if (result.status == OrderLoadResult::Geladen)
         return auftrag;

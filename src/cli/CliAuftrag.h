@@ -15,8 +15,7 @@ class Messages;
 
 namespace qv::cli {
 
-/// Loads an order file for a command; the messages must outlive the order (its contour set
-/// keeps them). On failure writes "Die Datei … konnte nicht geladen werden" and the reason
+/// Loads an order file for a command. On failure writes "Die Datei … konnte nicht geladen werden" and the reason
 /// to io.err and returns nullptr.
 std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldungen, Streams &io);
 
