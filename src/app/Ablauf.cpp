@@ -89,7 +89,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
     const bool geaendert = z.geaendert;
 
     switch (z.modus) {
-    case 0:
+    case ModusBildVorlage:
         e.auftragsartKnopf = !C && !S;
         e.bildEinlesen = art && !C && !S;
         e.bildDrehen = bild && !C && !S;
@@ -101,7 +101,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.auftragsdaten = richtung && kontur && iso && !C;
         e.speichern = daten && kontur && massstab && !C && rahmen && !demo && geaendert;
         break;
-    case 1:
+    case ModusOhneVorlage:
         e.auftragsartKnopf = !C;
         e.konturEingabeOhneVorlage = art;
         e.feldEingabe = art && !C;
@@ -109,7 +109,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.auftragsdaten = art && !C;
         e.speichern = daten && richtung && geaendert && !C && !demo;
         break;
-    case 2:
+    case ModusBPR:
         e.auftragsartKnopf = true;
         e.bprEinlesen = art && !C && !S;
         e.feldEingabe = z.bprGeladen;
@@ -117,7 +117,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.auftragsdaten = art && z.bprGeladen;
         e.speichern = daten && richtung && geaendert && !demo;
         break;
-    case 3:
+    case ModusDICOM:
         e.auftragsartKnopf = true;
         e.dicomEinlesen = art && !C && !S;
         e.feldEingabe = z.dicomGeladen;

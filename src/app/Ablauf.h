@@ -1,5 +1,8 @@
 #pragma once
 
+#include "workspace/AblaufStatus.h"
+#include "workspace/Arbeitsmodus.h"
+
 #include <QColor>
 #include <QString>
 
@@ -7,18 +10,6 @@
 #include <optional>
 
 namespace qv {
-
-/// Bits of the workflow status `AblaufStatus`.
-namespace ablauf {
-inline constexpr std::uint16_t Bild = 0x01;
-inline constexpr std::uint16_t Isozentrum = 0x02;
-inline constexpr std::uint16_t Feld = 0x04;
-inline constexpr std::uint16_t Kontur = 0x08;
-inline constexpr std::uint16_t Massstab = 0x10;
-inline constexpr std::uint16_t Auftragsart = 0x20;
-inline constexpr std::uint16_t Einschubrichtung = 0x40;
-inline constexpr std::uint16_t Auftragsdaten = 0x80;
-} // namespace ablauf
 
 /// Lamp colours of the workflow panel.
 enum class LampenFarbe { Rot, Gelb, Gruen };
@@ -32,7 +23,7 @@ inline bool istElektronenAuftrag(int auftragsart) { return auftragsart == 0; }
 /// The document state the workflow update looks at.
 struct AblaufZustand
 {
-    int modus = 0;                       // 0..4
+    int modus = ModusBildVorlage;
     std::uint16_t status = 0;            // current AblaufStatus; $04, $08, $20 are kept as they are
     bool vorlageVorhanden = false;
     bool isozentrumGesetzt = false;

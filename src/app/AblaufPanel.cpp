@@ -1,8 +1,13 @@
 #include "app/AblaufPanel.h"
 
+#include "app/Knopf.h"
+#include "app/KonturListe.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -99,6 +104,17 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
     tabBar()->setExpanding(false);
     // all four mode tabs stay readable side by side; the pane grows to fit them
     setUsesScrollButtons(false);
+
+    TLampe *P_Auftragsart = nullptr, *P_Bild = nullptr, *P_Isozentrum = nullptr, *P_Scaled = nullptr,
+           *P_Kontur = nullptr, *P_Feld = nullptr, *P_Einschubrichtung = nullptr, *P_Auftragsdaten = nullptr,
+           *P_BPRImport = nullptr, *P_DICOM = nullptr;
+    TGluehbirne *Image_Bild = nullptr, *Image_Iso = nullptr, *Image_Scale = nullptr, *Image_Konturen = nullptr,
+                *Image_Feld = nullptr;
+    TKnopfPanel *P_AusftragsArtBtn = nullptr, *P_BildBtn = nullptr, *P_BildDrehenBtn = nullptr,
+                *P_IsozentrumBtn = nullptr, *P_ScaleBtn = nullptr, *P_KonturBtn = nullptr,
+                *P_KonturBtn_ohneVorlage = nullptr, *P_BPRImportBtn = nullptr, *P_DICOMBtn = nullptr,
+                *P_FeldBtn = nullptr, *P_EinschubrichtungBtn = nullptr, *P_AuiftragsdatenBtn = nullptr,
+                *P_SaveBtn = nullptr, *P_VerschiebenBtn = nullptr, *P_DrehenBtn = nullptr;
 
     // shared group: header "Ablauf" and the order type row
     P_AuftragsartBack = new QFrame(this);
@@ -218,7 +234,6 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Bearbeiten"), s.seite, &s.unten));
         m_seiten[0] = s;
-        TSBildModus = widget(0);
     }
 
     // mode 1: without template
@@ -258,7 +273,6 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Bearbeiten"), s.seite, &s.unten));
         m_seiten[1] = s;
-        TSZeichenModus = widget(1);
     }
 
     // modes 2 and 3: imports
@@ -284,36 +298,85 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addStretch(1);
         v->addWidget(behaelter(name + QStringLiteral("4Bearbeiten"), s.seite, &s.unten));
         m_seiten[modus] = s;
-        return widget(modus);
     };
-    TSBPRModus = importSeite(2, QStringLiteral("TSBPRModus"), QStringLiteral("BPR-Modus"), &P_BPRImport,
+    importSeite(2, QStringLiteral("TSBPRModus"), QStringLiteral("BPR-Modus"), &P_BPRImport,
                              &P_BPRImportBtn, QStringLiteral("BPR einlesen"), QStringLiteral("P_BPRImportBtn"),
                              QStringLiteral("P_BPRImport"), QStringLiteral("P_BPRFormat4Auftragsart"),
                              QStringLiteral("P_BPRFormat4Shared"));
-    TSDicomModus = importSeite(3, QStringLiteral("TSDicomModus"), QStringLiteral("DICOM-Modus"), &P_DICOM,
+    importSeite(3, QStringLiteral("TSDicomModus"), QStringLiteral("DICOM-Modus"), &P_DICOM,
                                &P_DICOMBtn, QStringLiteral("DICOM einlesen"), QStringLiteral("P_DICOMBtn"),
                                QStringLiteral("P_DICOM"), QStringLiteral("P_DICOMImport4Auftragsart"),
                                QStringLiteral("P_DICOMImport4Shared"));
 
     // mode 4: tab hidden and disabled
-    TSKompensator = new QWidget(this);
+    auto *TSKompensator = new QWidget(this);
     TSKompensator->setObjectName(QStringLiteral("TSKompensator"));
     const int k = addTab(TSKompensator, QStringLiteral("S-IMRT Modus"));
     setTabVisible(k, false);
     setTabEnabled(k, false);
 
+    m_knoepfe = {
+        {Befehl::Auftragsart, P_AusftragsArtBtn},
+        {Befehl::BildEinlesen, P_BildBtn},
+        {Befehl::BildDrehen, P_BildDrehenBtn},
+        {Befehl::IsozentrumEingeben, P_IsozentrumBtn},
+        {Befehl::MassstabEingeben, P_ScaleBtn},
+        {Befehl::KonturEingabe, P_KonturBtn},
+        {Befehl::KonturEingabeOhneVorlage, P_KonturBtn_ohneVorlage},
+        {Befehl::BPRImport, P_BPRImportBtn},
+        {Befehl::DicomImport, P_DICOMBtn},
+        {Befehl::FeldEingabe, P_FeldBtn},
+        {Befehl::Einschubrichtung, P_EinschubrichtungBtn},
+        {Befehl::Auftragsdaten, P_AuiftragsdatenBtn},
+        {Befehl::Speichern, P_SaveBtn},
+        {Befehl::Verschieben, P_VerschiebenBtn},
+        {Befehl::Drehen, P_DrehenBtn},
+    };
+    m_lampen = {
+        {Lampe::Auftragsart, P_Auftragsart},
+        {Lampe::Bild, P_Bild},
+        {Lampe::Isozentrum, P_Isozentrum},
+        {Lampe::Massstab, P_Scaled},
+        {Lampe::Kontur, P_Kontur},
+        {Lampe::Feld, P_Feld},
+        {Lampe::Einschubrichtung, P_Einschubrichtung},
+        {Lampe::Auftragsdaten, P_Auftragsdaten},
+        {Lampe::BPRImport, P_BPRImport},
+        {Lampe::DicomImport, P_DICOM},
+    };
+    m_birnen = {
+        {Ebene::Bild, Image_Bild},         {Ebene::Iso, Image_Iso}, {Ebene::Scale, Image_Scale},
+        {Ebene::Konturen, Image_Konturen}, {Ebene::Feld, Image_Feld},
+    };
+    for (const auto &[b, k] : m_knoepfe) {
+        const Befehl befehl = b;
+        connect(k, &TKnopfPanel::clicked, this, [this, befehl] { emit this->befehl(befehl); });
+    }
+    for (const auto &[e, b] : m_birnen) {
+        const Ebene ebene = e;
+        connect(b, &TGluehbirne::umgeschaltet, this, [this, ebene](bool an) { emit birneUmgeschaltet(ebene, an); });
+    }
+    for (TKonturListe *liste : {KonturListe, KonturListe_ohneVorlage}) {
+        connect(liste, &TKonturListe::auswaehlen, this, &TAblaufPanel::konturAuswaehlen);
+        connect(liste, &TKonturListe::loeschen, this, &TAblaufPanel::konturLoeschen);
+        connect(liste, &TKonturListe::rueckgaengig, this, &TAblaufPanel::konturRueckgaengig);
+        connect(liste, &TKonturListe::wiederherstellen, this, &TAblaufPanel::konturWiederherstellen);
+    }
+    connect(this, &QTabWidget::currentChanged, this, &TAblaufPanel::modusGewaehlt);
+
     konturListeAufklappen(false);
-    gemeinsameGruppenVerschieben(0);
+    gemeinsameGruppenVerschieben(ModusBildVorlage);
 }
 
-QWidget *TAblaufPanel::seite(int modus) const
+void TAblaufPanel::seiteZeigen(int modus)
 {
-    return widget(modus);
+    const QSignalBlocker still(this);
+    setCurrentIndex(modus);
 }
 
 void TAblaufPanel::gemeinsameGruppenVerschieben(int modus)
 {
-    if (modus < 0 || modus > 3)
+    if (modus < ModusBildVorlage || modus > ModusDICOM)
         return;
     const Seite &s = m_seiten[modus];
     s.auftragsart->addWidget(P_AuftragsartBack);
@@ -327,6 +390,143 @@ void TAblaufPanel::gemeinsameGruppenVerschieben(int modus)
     P_FFA->show();
 }
 
+bool TAblaufPanel::gemeinsameGruppenAuf(int modus) const
+{
+    const QWidget *s = widget(modus);
+    return s && s->isAncestorOf(P_AuftragsartBack) && s->isAncestorOf(P_SharedControls)
+        && s->isAncestorOf(P_Bearbeiten_Einschub);
+}
+
+bool TAblaufPanel::ffaAuf(int modus) const
+{
+    const QWidget *s = widget(modus);
+    return s && s->isAncestorOf(P_FFA);
+}
+
+void TAblaufPanel::importSeitenZeigen(bool sichtbar)
+{
+    // hiding the current page must not count as the person choosing another mode
+    const QSignalBlocker still(this);
+    for (int modus = ModusOhneVorlage; modus <= ModusDICOM; ++modus)
+        setTabVisible(modus, sichtbar);
+}
+
+TKnopfPanel *TAblaufPanel::knopf(Befehl b) const
+{
+    const auto it = m_knoepfe.find(b);
+    return it == m_knoepfe.end() ? nullptr : it->second;
+}
+
+TGluehbirne *TAblaufPanel::birne(Ebene e) const
+{
+    return m_birnen.at(e);
+}
+
+void TAblaufPanel::knopfGedrueckt(Befehl b, bool gedrueckt)
+{
+    if (TKnopfPanel *k = knopf(b))
+        KnopfGedrueckt(k, gedrueckt);
+}
+
+void TAblaufPanel::knopfFreigeben(Befehl b, bool freigegeben)
+{
+    if (TKnopfPanel *k = knopf(b))
+        KnopfFreigeben(k, freigegeben);
+}
+
+void TAblaufPanel::setKnopfText(Befehl b, const QString &text)
+{
+    if (TKnopfPanel *k = knopf(b))
+        k->setCaption(text);
+}
+
+bool TAblaufPanel::istGedrueckt(Befehl b) const
+{
+    const TKnopfPanel *k = knopf(b);
+    return k && k->gedrueckt();
+}
+
+bool TAblaufPanel::istFreigegeben(Befehl b) const
+{
+    const TKnopfPanel *k = knopf(b);
+    return k && k->freigegeben();
+}
+
+QString TAblaufPanel::knopfText(Befehl b) const
+{
+    const TKnopfPanel *k = knopf(b);
+    return k ? k->caption() : QString();
+}
+
+void TAblaufPanel::knopfKlicken(Befehl b)
+{
+    if (TKnopfPanel *k = knopf(b))
+        k->klicken();
+}
+
+QList<Befehl> TAblaufPanel::knoepfe() const
+{
+    QList<Befehl> liste;
+    for (const auto &[b, k] : m_knoepfe)
+        liste.append(b);
+    return liste;
+}
+
+void TAblaufPanel::setLampe(Lampe l, LampenFarbe farbe)
+{
+    m_lampen.at(l)->setFarbe(farbe);
+}
+
+LampenFarbe TAblaufPanel::lampe(Lampe l) const
+{
+    return m_lampen.at(l)->farbe();
+}
+
+void TAblaufPanel::birneZeigen(Ebene e, bool sichtbar)
+{
+    birne(e)->setVisible(sichtbar);
+}
+
+bool TAblaufPanel::birneSichtbar(Ebene e) const
+{
+    return birne(e)->isVisibleTo(this);
+}
+
+void TAblaufPanel::setBirneAn(Ebene e, bool an)
+{
+    birne(e)->setAn(an);
+}
+
+bool TAblaufPanel::birneAn(Ebene e) const
+{
+    return birne(e)->an();
+}
+
+void TAblaufPanel::birneKlicken(Ebene e)
+{
+    birne(e)->klicken();
+}
+
+void TAblaufPanel::bearbeitenZeigen(bool sichtbar)
+{
+    P_Bearbeiten->setVisible(sichtbar);
+}
+
+bool TAblaufPanel::bearbeitenSichtbar() const
+{
+    return P_Bearbeiten->isVisibleTo(this);
+}
+
+void TAblaufPanel::bearbeitenFreigeben(bool freigegeben)
+{
+    P_Bearbeiten->setEnabled(freigegeben);
+}
+
+void TAblaufPanel::einschubVorschauZeigen(bool sichtbar)
+{
+    P_EinschubDraw->setVisible(sichtbar);
+}
+
 void TAblaufPanel::konturListeAufklappen(bool auf)
 {
     KonturListe->setVisible(auf);
@@ -338,17 +538,53 @@ bool TAblaufPanel::konturListeOffen() const
     return KonturListe->isVisibleTo(P_Konturen);
 }
 
+int TAblaufPanel::konturZeilenHoehe() const
+{
+    return P_Konturen->height();
+}
+
 void TAblaufPanel::geosAufklappen(bool auf)
 {
     P_Formen->setVisible(auf);
     P_Geos->setFixedHeight(auf ? 260 : m_konturZeileHoehe);
 }
 
-QList<TKnopfPanel *> TAblaufPanel::alleKnoepfe() const
+void TAblaufPanel::konturListeZeigen(int anzahl, int aktuell, int punkte, int wiederherstellbar)
 {
-    return {P_AusftragsArtBtn, P_BildBtn,          P_BildDrehenBtn,       P_IsozentrumBtn, P_ScaleBtn,
-            P_KonturBtn,       P_KonturBtn_ohneVorlage, P_BPRImportBtn, P_DICOMBtn,      P_FeldBtn,
-            P_EinschubrichtungBtn, P_AuiftragsdatenBtn, P_SaveBtn,        P_VerschiebenBtn, P_DrehenBtn};
+    for (TKonturListe *liste : {KonturListe, KonturListe_ohneVorlage})
+        liste->aktualisieren(anzahl, aktuell, punkte, wiederherstellbar);
+}
+
+void TAblaufPanel::setMassstabText(const QString &text)
+{
+    L_Scale->setText(text);
+    L_Scale->adjustSize();
+    L_Scale->move(P_Scale->width() / 2 - L_Scale->width() / 2, L_Scale->y());
+}
+
+QString TAblaufPanel::massstabText() const
+{
+    return L_Scale->text();
+}
+
+void TAblaufPanel::ffaAnzeigen(const FFAAnzeige &anzeige)
+{
+    P_FFA->setText(anzeige.text);
+    QFont f = P_FFA->font();
+    f.setBold(anzeige.hervorgehoben);
+    P_FFA->setFont(f);
+    QPalette pal = P_FFA->palette();
+    if (anzeige.hervorgehoben) {
+        // A non-standard image plane stands out: lowered bevels, tinted, bold.
+        P_FFA->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        P_FFA->setLineWidth(2);
+        pal.setColor(QPalette::Window, QColor(137, 152, 208));
+    } else {
+        P_FFA->setFrameStyle(QFrame::NoFrame);
+        pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    }
+    P_FFA->setAutoFillBackground(true);
+    P_FFA->setPalette(pal);
 }
 
 } // namespace qv

@@ -1,18 +1,28 @@
 #pragma once
 
-#include "app/Knopf.h"
-#include "app/KonturListe.h"
+#include "app/Ablauf.h"
+#include "app/Befehl.h"
+#include "workspace/Arbeitsflaeche.h"
 
 #include <QTabWidget>
 
+#include <map>
+
+class QFrame;
 class QLabel;
 class QVBoxLayout;
 
 namespace qv {
 
+class TGluehbirne;
+class TKnopfPanel;
+class TKonturListe;
+class TLampe;
+
 /// The page control `PCModus` on the right of the main window: one page per work mode with
 /// its header and workflow rows; three groups of controls are shared and move to the page of
-/// the current mode.
+/// the current mode. Callers speak to it in what they want done (light a lamp, press a
+/// button, show the contour list); clicks come back as commands.
 class TAblaufPanel : public QTabWidget
 {
     Q_OBJECT
@@ -20,83 +30,73 @@ class TAblaufPanel : public QTabWidget
 public:
     explicit TAblaufPanel(QWidget *parent = nullptr);
 
-    /// Page index of a work mode and back (0..4).
-    QWidget *seite(int modus) const;
-    int modusVonSeite(int index) const { return index; }
+    // pages
+    /// Shows the page of a work mode (0..3) without reporting it as the person's choice.
+    void seiteZeigen(int modus);
     /// Moves the shared groups onto the page of the mode (modes 0..3).
     void gemeinsameGruppenVerschieben(int modus);
+    /// The page of the mode holds the shared groups and, in modes 0 and 1, the FFA panel.
+    bool gemeinsameGruppenAuf(int modus) const;
+    bool ffaAuf(int modus) const;
+    /// The tabs of the pages without template, planning-system and DICOM (the view lock).
+    void importSeitenZeigen(bool sichtbar);
+
+    // workflow buttons (every command that has a button)
+    void knopfGedrueckt(Befehl knopf, bool gedrueckt);
+    void knopfFreigeben(Befehl knopf, bool freigegeben);
+    void setKnopfText(Befehl knopf, const QString &text);
+    bool istGedrueckt(Befehl knopf) const;
+    bool istFreigegeben(Befehl knopf) const;
+    QString knopfText(Befehl knopf) const;
+    /// Clicks the button as a person would: nothing happens while it is disabled.
+    void knopfKlicken(Befehl knopf);
+    /// The commands that have a workflow button.
+    QList<Befehl> knoepfe() const;
+
+    // lamps, bulbs and groups
+    void setLampe(Lampe lampe, LampenFarbe farbe);
+    LampenFarbe lampe(Lampe lampe) const;
+    void birneZeigen(Ebene ebene, bool sichtbar);
+    bool birneSichtbar(Ebene ebene) const;
+    /// Shows the bulb on or off without telling anyone.
+    void setBirneAn(Ebene ebene, bool an);
+    bool birneAn(Ebene ebene) const;
+    /// Clicks the bulb as a person would.
+    void birneKlicken(Ebene ebene);
+    /// The group "Konturen/Aperturen" with "verschieben" and "drehen".
+    void bearbeitenZeigen(bool sichtbar);
+    bool bearbeitenSichtbar() const;
+    void bearbeitenFreigeben(bool freigegeben);
+    void einschubVorschauZeigen(bool sichtbar);
+
+    // contour list
     /// Folds the contour list to one workflow row or unfolds it to 360 pixels.
     void konturListeAufklappen(bool auf);
     bool konturListeOffen() const;
+    int konturZeilenHoehe() const;
     /// Folds the drawing area of the page without template.
     void geosAufklappen(bool auf);
+    /// anzahl contours exist, aktuell is the current one, punkte the points of the current
+    /// contour, wiederherstellbar the points redo can bring back (both lists).
+    void konturListeZeigen(int anzahl, int aktuell, int punkte, int wiederherstellbar);
 
-    // pages
-    QWidget *TSBildModus = nullptr;
-    QWidget *TSZeichenModus = nullptr;
-    QWidget *TSBPRModus = nullptr;
-    QWidget *TSDicomModus = nullptr;
-    QWidget *TSKompensator = nullptr;
+    // page header
+    void setMassstabText(const QString &text);
+    QString massstabText() const;
+    void ffaAnzeigen(const FFAAnzeige &anzeige);
 
-    // page header of mode 0 and the FFA panel
-    QFrame *P_Scale = nullptr;
-    QLabel *L_Scale = nullptr;
-    QLabel *P_FFA = nullptr;
-
-    // shared group "Ablauf" / order type
-    QFrame *P_AuftragsartBack = nullptr;
-    TLampe *P_Auftragsart = nullptr;
-    TKnopfPanel *P_AusftragsArtBtn = nullptr;
-
-    // mode 0
-    TLampe *P_Bild = nullptr;
-    TGluehbirne *Image_Bild = nullptr;
-    TKnopfPanel *P_BildBtn = nullptr;
-    TKnopfPanel *P_BildDrehenBtn = nullptr;
-    TLampe *P_Isozentrum = nullptr;
-    TGluehbirne *Image_Iso = nullptr;
-    TKnopfPanel *P_IsozentrumBtn = nullptr;
-    TLampe *P_Scaled = nullptr;
-    TGluehbirne *Image_Scale = nullptr;
-    TKnopfPanel *P_ScaleBtn = nullptr;
-    QFrame *P_Konturen = nullptr;
-    TLampe *P_Kontur = nullptr;
-    TGluehbirne *Image_Konturen = nullptr;
-    TKnopfPanel *P_KonturBtn = nullptr;
-    TKonturListe *KonturListe = nullptr;
-
-    // mode 1
-    QFrame *P_Geos = nullptr;
-    TKnopfPanel *P_KonturBtn_ohneVorlage = nullptr;
-    QWidget *P_Formen = nullptr; // room for the shape tools
-    TKonturListe *KonturListe_ohneVorlage = nullptr;
-
-    // modes 2 and 3
-    TLampe *P_BPRImport = nullptr;
-    TKnopfPanel *P_BPRImportBtn = nullptr;
-    TLampe *P_DICOM = nullptr;
-    TKnopfPanel *P_DICOMBtn = nullptr;
-
-    // shared rows
-    QFrame *P_SharedControls = nullptr;
-    TLampe *P_Feld = nullptr;
-    TGluehbirne *Image_Feld = nullptr;
-    TKnopfPanel *P_FeldBtn = nullptr;
-    TLampe *P_Einschubrichtung = nullptr;
-    TKnopfPanel *P_EinschubrichtungBtn = nullptr;
-    TLampe *P_Auftragsdaten = nullptr;
-    TKnopfPanel *P_AuiftragsdatenBtn = nullptr;
-    TKnopfPanel *P_SaveBtn = nullptr;
-
-    // shared bottom group
-    QFrame *P_Bearbeiten_Einschub = nullptr;
-    QFrame *P_Bearbeiten = nullptr;
-    TKnopfPanel *P_VerschiebenBtn = nullptr;
-    TKnopfPanel *P_DrehenBtn = nullptr;
-    QFrame *P_EinschubDraw = nullptr;
-
-    /// Every workflow button, for the input and view locks.
-    QList<TKnopfPanel *> alleKnoepfe() const;
+signals:
+    /// A workflow button was clicked.
+    void befehl(qv::Befehl knopf);
+    /// A bulb was clicked; it shows itself as an.
+    void birneUmgeschaltet(qv::Ebene ebene, bool an);
+    /// The person picked the page of a mode.
+    void modusGewaehlt(int modus);
+    // the contour lists
+    void konturAuswaehlen(int n);
+    void konturLoeschen(int n);
+    void konturRueckgaengig();
+    void konturWiederherstellen();
 
 private:
     struct Seite
@@ -110,9 +110,34 @@ private:
     Seite seiteAnlegen(const QString &name, const QString &titel);
     QFrame *zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne, TKnopfPanel **knopf, const QString &caption,
                   const QString &knopfName, const QString &lampenName = {}, const QString &birnenName = {});
+    TKnopfPanel *knopf(Befehl b) const;
+    TGluehbirne *birne(Ebene e) const;
 
     Seite m_seiten[4];
     int m_konturZeileHoehe = 28;
+
+    // page header of mode 0 and the FFA panel
+    QFrame *P_Scale = nullptr;
+    QLabel *L_Scale = nullptr;
+    QLabel *P_FFA = nullptr;
+
+    // shared groups
+    QFrame *P_AuftragsartBack = nullptr;
+    QFrame *P_SharedControls = nullptr;
+    QFrame *P_Bearbeiten_Einschub = nullptr;
+    QFrame *P_Bearbeiten = nullptr;
+    QFrame *P_EinschubDraw = nullptr;
+
+    // contour rows of modes 0 and 1
+    QFrame *P_Konturen = nullptr;
+    TKonturListe *KonturListe = nullptr;
+    QFrame *P_Geos = nullptr;
+    QWidget *P_Formen = nullptr; // room for the shape tools
+    TKonturListe *KonturListe_ohneVorlage = nullptr;
+
+    std::map<Befehl, TKnopfPanel *> m_knoepfe;
+    std::map<Lampe, TLampe *> m_lampen;
+    std::map<Ebene, TGluehbirne *> m_birnen;
 };
 
 } // namespace qv

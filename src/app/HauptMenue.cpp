@@ -1,6 +1,8 @@
 #include "app/HauptMenue.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace qv {
@@ -103,6 +105,141 @@ THauptMenue::THauptMenue(QMainWindow *fenster)
     Preisliste1 = item(Info1, QStringLiteral("Preisliste1"), QStringLiteral("Preisliste"));
     Hilfeanzeigen1 = item(Info1, QStringLiteral("Hilfeanzeigen1"), QStringLiteral("Hilfe anzeigen"));
     Hilfeanzeigen1->setCheckable(true);
+
+    m_aktionen = {
+        {Befehl::Neu, neu1},
+        {Befehl::Oeffnen, oeffnen},
+        {Befehl::Speichern, speichern1},
+        {Befehl::SpeichernUnter, SpeichernUnter1},
+        {Befehl::BPRExport, BPRExport1},
+        {Befehl::LAPExport, LAPExport1},
+        {Befehl::Drucken, Drucken1},
+        {Befehl::Export, Export1},
+        {Befehl::Beenden, Beenden},
+        {Befehl::Auftragsart, AuftragsArt1},
+        {Befehl::BildEinlesen, BildEinlesen1},
+        {Befehl::BildDrehen, Bilddrehung1},
+        {Befehl::BPREinlesen, BPREinlesen1},
+        {Befehl::DicomEinlesen, Dicomeinlesen1},
+        {Befehl::IsozentrumEingeben, Isozentrumeingeben1},
+        {Befehl::MassstabEingeben, ScaleInput1},
+        {Befehl::KonturEingabe, KonturEingabe1},
+        {Befehl::FeldEingabe, FeldEingabe1},
+        {Befehl::Einschubrichtung, Einschubrichtung1},
+        {Befehl::Auftragsdaten, Auftragsdaten1},
+        {Befehl::KundenDaten, KundenDaten1},
+        {Befehl::Verschieben, verschieben1},
+        {Befehl::Drehen, drehen1},
+        {Befehl::Invertiert, Inverted},
+        {Befehl::ModusBildVorlage, Bildmodus1},
+        {Befehl::ModusOhneVorlage, Zeichenmodus1},
+        {Befehl::ModusBPR, BPRModus1},
+        {Befehl::ModusDICOM, Dicom1},
+        {Befehl::ModusKompensator, KompensatorModus1},
+        {Befehl::Kundeneinstellungen, Kundeneinstellungen1},
+        {Befehl::Kundenmodus, Kundenmodus1},
+        {Befehl::ConfigIntern, QuellvantarConfigIntern1},
+        {Befehl::DruckenAuftragsdaten, DruckenAuftragsdaten1},
+        {Befehl::DruckenKundendaten, DruckenKundendaten1},
+        {Befehl::DruckenAlles, DruckenAlles1},
+        {Befehl::AGB, AGB1},
+        {Befehl::Preisliste, Preisliste1},
+        {Befehl::HilfeAnzeigen, Hilfeanzeigen1},
+    };
+    m_menues = {
+        {Menue::Datei, Datei1},
+        {Menue::Auftrag, Auftrag1},
+        {Menue::Bearbeiten, Bearbeiten1},
+        {Menue::Anzeige, Anzeige1},
+        {Menue::Modus, Modus1},
+        {Menue::Konfiguration, Konfiguration1},
+        {Menue::TesserakonIntern, TesserakonIntern1},
+        {Menue::Drucken, Drucken},
+        {Menue::Info, Info1},
+    };
+    for (const auto &[b, a] : m_aktionen) {
+        const Befehl befehl = b;
+        connect(a, &QAction::triggered, this, [this, befehl](bool checked) { emit this->befehl(befehl, checked); });
+    }
+}
+
+QAction *THauptMenue::aktion(Befehl b) const
+{
+    const auto it = m_aktionen.find(b);
+    return it == m_aktionen.end() ? nullptr : it->second;
+}
+
+QMenu *THauptMenue::menue(Menue m) const
+{
+    return m_menues.at(m);
+}
+
+void THauptMenue::setFreigegeben(Befehl b, bool freigegeben)
+{
+    if (QAction *a = aktion(b))
+        a->setEnabled(freigegeben);
+}
+
+bool THauptMenue::istFreigegeben(Befehl b) const
+{
+    const QAction *a = aktion(b);
+    return a && a->isEnabled();
+}
+
+bool THauptMenue::istSichtbar(Befehl b) const
+{
+    const QAction *a = aktion(b);
+    return a && a->isVisible();
+}
+
+void THauptMenue::setHaken(Befehl b, bool haken)
+{
+    if (QAction *a = aktion(b))
+        a->setChecked(haken);
+}
+
+bool THauptMenue::hatHaken(Befehl b) const
+{
+    const QAction *a = aktion(b);
+    return a && a->isChecked();
+}
+
+void THauptMenue::ausloesen(Befehl b)
+{
+    if (QAction *a = aktion(b))
+        a->trigger();
+}
+
+void THauptMenue::modusHaken(int modus)
+{
+    const QList<QAction *> modi = modusAktionen();
+    for (int i = 0; i < modi.size(); ++i)
+        modi[i]->setChecked(i == modus);
+}
+
+void THauptMenue::menueFreigeben(Menue m, bool freigegeben)
+{
+    menue(m)->menuAction()->setEnabled(freigegeben);
+}
+
+bool THauptMenue::menueFreigegeben(Menue m) const
+{
+    return menue(m)->menuAction()->isEnabled();
+}
+
+void THauptMenue::menueZeigen(Menue m, bool sichtbar)
+{
+    menue(m)->menuAction()->setVisible(sichtbar);
+}
+
+bool THauptMenue::menueSichtbar(Menue m) const
+{
+    return menue(m)->menuAction()->isVisible();
+}
+
+QString THauptMenue::menueTitel(Menue m) const
+{
+    return menue(m)->title();
 }
 
 QList<QAction *> THauptMenue::modusAktionen() const

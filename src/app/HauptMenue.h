@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/Befehl.h"
 #include "app/Menues.h"
 
 #include <QKeySequence>
 #include <QObject>
+
+#include <map>
 
 class QAction;
 class QMainWindow;
@@ -12,7 +15,7 @@ class QMenu;
 namespace qv {
 
 /// The menu tree of the main window. Every item is a QAction whose objectName is the
-/// component name, so tests and the window reach it by name.
+/// component name; callers speak to items by their command and hear chosen items as commands.
 class THauptMenue : public QObject
 {
     Q_OBJECT
@@ -23,6 +26,29 @@ public:
     /// Shows and hides items and separators for customer or internal mode and the work mode.
     void sichtbarkeitAnwenden(const MenueSichtbarkeit &m);
 
+    // items
+    void setFreigegeben(Befehl b, bool freigegeben);
+    bool istFreigegeben(Befehl b) const;
+    bool istSichtbar(Befehl b) const;
+    void setHaken(Befehl b, bool haken);
+    bool hatHaken(Befehl b) const;
+    /// Chooses the item as a person would (a checkable item flips its check mark first).
+    void ausloesen(Befehl b);
+    /// The check marks of the mode items: only the item of the given mode.
+    void modusHaken(int modus);
+
+    // menus
+    void menueFreigeben(Menue m, bool freigegeben);
+    bool menueFreigegeben(Menue m) const;
+    void menueZeigen(Menue m, bool sichtbar);
+    bool menueSichtbar(Menue m) const;
+    QString menueTitel(Menue m) const;
+
+signals:
+    /// An item was chosen; checked is its check mark after the choice.
+    void befehl(qv::Befehl b, bool checked);
+
+private:
     // menus
     QMenu *Datei1 = nullptr;
     QMenu *Auftrag1 = nullptr;
@@ -85,8 +111,11 @@ public:
 
     /// The four work-mode items in mode order (and the compensator item last).
     QList<QAction *> modusAktionen() const;
+    QAction *aktion(Befehl b) const;
+    QMenu *menue(Menue m) const;
 
-private:
+    std::map<Befehl, QAction *> m_aktionen;
+    std::map<Menue, QMenu *> m_menues;
     QAction *item(QMenu *menu, const QString &name, const QString &text, const QKeySequence &kurz = {});
 
     QAction *m_trennerNachOeffnen = nullptr;

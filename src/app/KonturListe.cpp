@@ -47,6 +47,7 @@ TKonturZeile::TKonturZeile(int nummer, QWidget *parent)
     layout->addWidget(m_label, 1);
     layout->addWidget(m_farbe);
     layout->addWidget(m_x);
+    connect(m_x, &QPushButton::clicked, this, &TKonturZeile::loeschen);
     setAktuell(false);
 }
 
@@ -78,7 +79,7 @@ TKonturListe::TKonturListe(bool mitZeilen, QWidget *parent)
         m_zeilen[n - 1] = z;
         layout->addWidget(z);
         connect(z, &TKonturZeile::angeklickt, this, [this, n] { emit auswaehlen(n); });
-        connect(z->loeschKnopf(), &QPushButton::clicked, this, [this, n] { emit loeschen(n); });
+        connect(z, &TKonturZeile::loeschen, this, [this, n] { emit loeschen(n); });
     }
     layout->addStretch();
     auto *knoepfe = new QHBoxLayout;

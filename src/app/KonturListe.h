@@ -21,14 +21,13 @@ class TKonturZeile : public QFrame
 
 public:
     TKonturZeile(int nummer, QWidget *parent = nullptr);
-    QLabel *label() const { return m_label; }
-    QFrame *farbe() const { return m_farbe; }
-    QPushButton *loeschKnopf() const { return m_x; }
     void setAktuell(bool aktuell);
     bool aktuell() const { return m_aktuell; }
 
 signals:
     void angeklickt();
+    /// "X" was clicked.
+    void loeschen();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -52,10 +51,6 @@ public:
     /// anzahl contours exist, aktuell is the current one (0: none), punkte the points of the
     /// current contour, wiederherstellbar the points redo can bring back.
     void aktualisieren(int anzahl, int aktuell, int punkte, int wiederherstellbar);
-
-    TKonturZeile *zeile(int n) const { return m_zeilen.at(n - 1); }
-    QPushButton *rueckKnopf() const { return m_rueck; }
-    QPushButton *vorKnopf() const { return m_vor; }
 
 signals:
     void auswaehlen(int n);

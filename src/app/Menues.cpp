@@ -1,13 +1,15 @@
 #include "app/Menues.h"
 
+#include "workspace/Arbeitsmodus.h"
+
 namespace qv {
 
 MenueSichtbarkeit menueSichtbarkeit(bool kundenModus, int modus)
 {
     const bool K = kundenModus;
     const bool I = !kundenModus;
-    const bool K0 = K && modus == 0;
-    const bool Kunter4 = K && modus < 4;
+    const bool K0 = K && modus == ModusBildVorlage;
+    const bool Kunter4 = K && modus < ModusKompensator;
 
     MenueSichtbarkeit m;
     m.neu = K;
@@ -19,8 +21,8 @@ MenueSichtbarkeit menueSichtbarkeit(bool kundenModus, int modus)
     m.exportieren = false;
     m.auftragDatenTitel = I;
     m.bildEinlesen = K0;
-    m.bprEinlesen = K && modus == 2;
-    m.dicomEinlesen = K && modus == 3;
+    m.bprEinlesen = K && modus == ModusBPR;
+    m.dicomEinlesen = K && modus == ModusDICOM;
     m.trennerVorIsozentrum = K0;
     m.isozentrumUndMassstab = K0;
     m.trennerVorKontur = K0;
@@ -29,9 +31,9 @@ MenueSichtbarkeit menueSichtbarkeit(bool kundenModus, int modus)
     m.trennerVorEinschubrichtung = Kunter4;
     m.einschubrichtung = Kunter4;
     m.auftragsdaten = I || Kunter4;
-    m.trennerVorKundenDaten = I || (K && (modus == 0 || modus == 1));
+    m.trennerVorKundenDaten = I || (K && (modus == ModusBildVorlage || modus == ModusOhneVorlage));
     m.kundenDaten = I;
-    m.invertiert = K && (modus == 0 || modus == 1);
+    m.invertiert = K && (modus == ModusBildVorlage || modus == ModusOhneVorlage);
     m.modusMenue = K;
     m.kundeneinstellungen = K;
     m.trennerNachKundeneinstellungen = false;

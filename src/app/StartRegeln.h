@@ -1,19 +1,12 @@
 #pragma once
 
+#include "workspace/Arbeitsmodus.h"
+
 #include <QString>
 
 namespace qv {
 
 class IniFile;
-
-/// Work modes of the main window (Init/ModusIndex stores 0..3; 4 is never stored).
-enum Modus : int {
-    ModusBildVorlage = 0,
-    ModusOhneVorlage = 1,
-    ModusBPR = 2,
-    ModusDICOM = 3,
-    ModusKompensator = 4,
-};
 
 /// Insertion direction codes of the tray or frame.
 enum EinschubrichtungCode : int {

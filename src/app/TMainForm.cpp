@@ -95,7 +95,7 @@ void TMainForm::FormCreate()
     }
 
     m_kundenModus = m_app.EinstellungenIni().readBool(kInit, QStringLiteral("KundenMode"), true);
-    m_menue->Kundenmodus1->setChecked(m_kundenModus);
+    m_menue->setHaken(Befehl::Kundenmodus, m_kundenModus);
     m_ausDatei = false;
     m_geaendert = false;
     m_startAbbruch = false;
@@ -135,9 +135,6 @@ void TMainForm::FensterAufbauen()
         m_status[i]->setMinimumWidth(i == 3 ? 240 : 200);
         statusBar()->addWidget(m_status[i], i == 3 ? 1 : 0);
     }
-    m_steuerung->setStatusPanels(m_status);
-    m_steuerung->setFFAPanel(m_panel->P_FFA);
-    m_steuerung->setScaleLabel(m_panel->L_Scale, m_panel->P_Scale);
 
     const QPoint hilfePos = hilfeStandardPosition(pos(), width() - kPanelBreite, 265);
     m_hilfe = new THelpForm(m_app.EinstellungenIni(), hilfePos, this);
@@ -148,119 +145,117 @@ void TMainForm::FensterAufbauen()
 
 void TMainForm::Verbinden()
 {
-    THauptMenue &m = *m_menue;
-    TAblaufPanel &p = *m_panel;
-    auto spaeter = [this](QObject *quelle, const QString &was) {
-        if (auto *a = qobject_cast<QAction *>(quelle))
-            connect(a, &QAction::triggered, this, [this, was] { nochNichtVerfuegbar(was); });
-        else if (auto *k = qobject_cast<TKnopfPanel *>(quelle))
-            connect(k, &TKnopfPanel::clicked, this, [this, was] { nochNichtVerfuegbar(was); });
-    };
+    // buttons and menu items speak in commands
+    connect(m_menue, &THauptMenue::befehl, this, &TMainForm::BefehlAusfuehren);
+    connect(m_panel, &TAblaufPanel::befehl, this, [this](Befehl b) { BefehlAusfuehren(b, false); });
+    connect(m_panel, &TAblaufPanel::modusGewaehlt, this, &TMainForm::PCModusChange);
 
-    // "&Datei"
-    connect(m.neu1, &QAction::triggered, this, &TMainForm::neu1Click);
-    spaeter(m.oeffnen, QStringLiteral("Öffnen"));
-    spaeter(m.speichern1, QStringLiteral("Speichern"));
-    spaeter(m.SpeichernUnter1, QStringLiteral("Speichern unter"));
-    spaeter(m.BPRExport1, QStringLiteral("Als BPRFormat speichern"));
-    spaeter(m.LAPExport1, QStringLiteral("Als LAP-Datei speichern"));
-    spaeter(m.Drucken1, QStringLiteral("Drucken"));
-    connect(m.Beenden, &QAction::triggered, this, &TMainForm::BeendenClick);
-
-    // order menu and workflow buttons
-    connect(m.AuftragsArt1, &QAction::triggered, this, &TMainForm::AuftragsartDialog);
-    connect(p.P_AusftragsArtBtn, &TKnopfPanel::clicked, this, &TMainForm::AuftragsartDialog);
-    connect(m.BildEinlesen1, &QAction::triggered, this, [this] { m_steuerung->BildLaden(); });
-    connect(p.P_BildBtn, &TKnopfPanel::clicked, this, [this] { m_steuerung->BildLaden(); });
-    connect(m.Bilddrehung1, &QAction::triggered, this, [this] { m_steuerung->BildDrehen(); });
-    connect(p.P_BildDrehenBtn, &TKnopfPanel::clicked, this, [this] { m_steuerung->BildDrehen(); });
-    connect(m.BPREinlesen1, &QAction::triggered, this, [this] {
-        if (ModusSetzen(2))
-            nochNichtVerfuegbar(QStringLiteral("BPR Format einlesen"));
-    });
-    connect(m.Dicomeinlesen1, &QAction::triggered, this, [this] {
-        if (ModusSetzen(3))
-            nochNichtVerfuegbar(QStringLiteral("DICOM einlesen"));
-    });
-    spaeter(p.P_BPRImportBtn, QStringLiteral("BPR Format einlesen"));
-    spaeter(p.P_DICOMBtn, QStringLiteral("DICOM einlesen"));
-    connect(m.Isozentrumeingeben1, &QAction::triggered, this, &TMainForm::IsozentrumEingeben);
-    connect(p.P_IsozentrumBtn, &TKnopfPanel::clicked, this, &TMainForm::IsozentrumEingeben);
-    connect(m.ScaleInput1, &QAction::triggered, this, &TMainForm::MassstabEingeben);
-    connect(p.P_ScaleBtn, &TKnopfPanel::clicked, this, &TMainForm::MassstabEingeben);
-    connect(m.KonturEingabe1, &QAction::triggered, this, &TMainForm::KonturEingabe);
-    connect(p.P_KonturBtn, &TKnopfPanel::clicked, this, &TMainForm::KonturEingabe);
-    spaeter(p.P_KonturBtn_ohneVorlage, QStringLiteral("Formen generieren"));
-    connect(m.FeldEingabe1, &QAction::triggered, this, &TMainForm::FeldEingeben);
-    connect(p.P_FeldBtn, &TKnopfPanel::clicked, this, &TMainForm::FeldEingeben);
-    spaeter(m.Einschubrichtung1, QStringLiteral("Einschubrichtung"));
-    spaeter(p.P_EinschubrichtungBtn, QStringLiteral("Einschubrichtung"));
-    spaeter(m.Auftragsdaten1, QStringLiteral("Auftragsdaten"));
-    spaeter(p.P_AuiftragsdatenBtn, QStringLiteral("Auftragsdaten"));
-    spaeter(p.P_SaveBtn, QStringLiteral("Datei speichern"));
-    spaeter(m.KundenDaten1, QStringLiteral("KundenDaten"));
-    spaeter(m.verschieben1, QStringLiteral("verschieben"));
-    spaeter(p.P_VerschiebenBtn, QStringLiteral("verschieben"));
-    spaeter(m.drehen1, QStringLiteral("drehen"));
-    spaeter(p.P_DrehenBtn, QStringLiteral("drehen"));
-
-    // view, modes, configuration
-    connect(m.Inverted, &QAction::triggered, this, [this](bool an) { m_steuerung->InvertedClick(an); });
-    const QList<QAction *> modi = m.modusAktionen();
-    for (int i = 0; i < modi.size(); ++i) {
-        connect(modi[i], &QAction::triggered, this, [this, i] {
-            if (!ModusSetzen(i))
-                for (int k = 0; k < m_menue->modusAktionen().size(); ++k)
-                    m_menue->modusAktionen()[k]->setChecked(k == m_modus);
-        });
-    }
-    connect(m_panel, &QTabWidget::currentChanged, this, &TMainForm::PCModusChange);
-    spaeter(m.Kundeneinstellungen1, QStringLiteral("Kundeneinstellungen"));
-    connect(m.Kundenmodus1, &QAction::triggered, this, &TMainForm::Kundenmodus1Click);
-    connect(m.QuellvantarConfigIntern1, &QAction::triggered, this, &TMainForm::QuellvantarConfigIntern1Click);
-    spaeter(m.DruckenAuftragsdaten1, QStringLiteral("Drucken Auftragsdaten"));
-    spaeter(m.DruckenKundendaten1, QStringLiteral("Drucken Kundendaten"));
-    spaeter(m.DruckenAlles1, QStringLiteral("Drucken Alles"));
-    connect(m.AGB1, &QAction::triggered, this,
-            [this] { m_app.messages().information(texte::agbMeldung(website())); });
-    connect(m.Preisliste1, &QAction::triggered, this,
-            [this] { m_app.messages().information(texte::preislisteMeldung(website())); });
-    connect(m.Hilfeanzeigen1, &QAction::triggered, this, &TMainForm::hilfeAnzeigenClick);
-    // F1 in the workspace's dialogs
+    // the workspace, its dialogs and the help window
+    connect(m_steuerung, &ArbeitsflaecheSteuerung::statusGeaendert, this, &TMainForm::statusZeigen);
+    connect(m_steuerung, &ArbeitsflaecheSteuerung::ffaGeaendert, m_panel, &TAblaufPanel::ffaAnzeigen);
+    connect(m_steuerung, &ArbeitsflaecheSteuerung::ansichtGeaendert, this, &TMainForm::ansichtAktualisieren);
     connect(&m_steuerung->scaleForm(), &TScaleForm::hilfeUmschalten, this, &TMainForm::hilfeAnzeigenClick);
     connect(&m_steuerung->bilddrehungForm(), &TBilddrehungForm::hilfeUmschalten, this,
             &TMainForm::hilfeAnzeigenClick);
     connect(m_hilfe, &THelpForm::sichtbarkeitGeaendert, this,
-            [this](bool sichtbar) { m_menue->Hilfeanzeigen1->setChecked(sichtbar); });
+            [this](bool sichtbar) { m_menue->setHaken(Befehl::HilfeAnzeigen, sichtbar); });
 
     // light bulbs
-    const std::pair<TGluehbirne *, Ebene> birnen[] = {
-        {p.Image_Bild, Ebene::Bild},         {p.Image_Iso, Ebene::Iso},   {p.Image_Scale, Ebene::Scale},
-        {p.Image_Konturen, Ebene::Konturen}, {p.Image_Feld, Ebene::Feld},
-    };
-    for (const auto &[birne, ebene] : birnen) {
-        TGluehbirne *b = birne;
-        const Ebene e = ebene;
-        connect(b, &TGluehbirne::umgeschaltet, this, [this, b, e] { b->setAn(m_steuerung->EbeneUmschalten(e)); });
-    }
+    connect(m_panel, &TAblaufPanel::birneUmgeschaltet, this,
+            [this](Ebene e, bool) { m_panel->setBirneAn(e, m_steuerung->EbeneUmschalten(e)); });
 
     // contour lists of modes 0 and 1
-    for (TKonturListe *liste : {p.KonturListe, p.KonturListe_ohneVorlage}) {
-        connect(liste, &TKonturListe::auswaehlen, this, &TMainForm::P_KClick);
-        connect(liste, &TKonturListe::loeschen, this, &TMainForm::ButtonXClick);
-        connect(liste, &TKonturListe::rueckgaengig, this, &TMainForm::BTN_KonturRueckClick);
-        connect(liste, &TKonturListe::wiederherstellen, this, &TMainForm::BTN_KonturVorClick);
-    }
+    connect(m_panel, &TAblaufPanel::konturAuswaehlen, this, &TMainForm::P_KClick);
+    connect(m_panel, &TAblaufPanel::konturLoeschen, this, &TMainForm::ButtonXClick);
+    connect(m_panel, &TAblaufPanel::konturRueckgaengig, this, &TMainForm::BTN_KonturRueckClick);
+    connect(m_panel, &TAblaufPanel::konturWiederherstellen, this, &TMainForm::BTN_KonturVorClick);
 
     // the workspace's mouse
-    TPaintBox *box = m_steuerung->widget()->PaintBox;
-    box->setObjectName(QStringLiteral("PaintBox"));
-    connect(box, &TPaintBox::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
-    connect(box, &TPaintBox::mausBewegt, this, &TMainForm::PaintBoxMouseMove);
-    connect(box, &TPaintBox::mausLosgelassen, this, &TMainForm::PaintBoxMouseUp);
-    connect(box, &TPaintBox::gezeichnet, this, &TMainForm::konturListeAktualisieren);
-    box->setMouseTracking(true);
-    box->eingabeZeichnen = [this](QPainter &painter, const Abbildung &abb) { gummibandZeichnen(painter, abb); };
+    ArbeitsflaecheWidget *w = m_steuerung->widget();
+    connect(w, &ArbeitsflaecheWidget::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
+    connect(w, &ArbeitsflaecheWidget::mausBewegt, this, &TMainForm::PaintBoxMouseMove);
+    connect(w, &ArbeitsflaecheWidget::mausLosgelassen, this, &TMainForm::PaintBoxMouseUp);
+    w->setEingabeZeichnen([this](QPainter &painter, const Abbildung &abb) { gummibandZeichnen(painter, abb); });
+}
+
+void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
+{
+    switch (b) {
+    case Befehl::Neu: neu1Click(); break;
+    case Befehl::Beenden: BeendenClick(); break;
+    case Befehl::Auftragsart: AuftragsartDialog(); break;
+    case Befehl::BildEinlesen: m_steuerung->BildLaden(); break;
+    case Befehl::BildDrehen: m_steuerung->BildDrehen(); break;
+    case Befehl::BPREinlesen:
+        if (ModusSetzen(ModusBPR))
+            nochNichtVerfuegbar(QStringLiteral("BPR Format einlesen"));
+        break;
+    case Befehl::DicomEinlesen:
+        if (ModusSetzen(ModusDICOM))
+            nochNichtVerfuegbar(QStringLiteral("DICOM einlesen"));
+        break;
+    case Befehl::BPRImport: nochNichtVerfuegbar(QStringLiteral("BPR Format einlesen")); break;
+    case Befehl::DicomImport: nochNichtVerfuegbar(QStringLiteral("DICOM einlesen")); break;
+    case Befehl::IsozentrumEingeben: IsozentrumEingeben(); break;
+    case Befehl::MassstabEingeben: MassstabEingeben(); break;
+    case Befehl::KonturEingabe: KonturEingabe(); break;
+    case Befehl::KonturEingabeOhneVorlage: nochNichtVerfuegbar(QStringLiteral("Formen generieren")); break;
+    case Befehl::FeldEingabe: FeldEingeben(); break;
+    case Befehl::Invertiert: m_steuerung->InvertedClick(checked); break;
+    case Befehl::ModusBildVorlage:
+    case Befehl::ModusOhneVorlage:
+    case Befehl::ModusBPR:
+    case Befehl::ModusDICOM:
+    case Befehl::ModusKompensator: {
+        const int modus = int(b) - int(Befehl::ModusBildVorlage);
+        if (!ModusSetzen(modus))
+            m_menue->modusHaken(m_modus);
+        break;
+    }
+    case Befehl::Kundenmodus: Kundenmodus1Click(); break;
+    case Befehl::ConfigIntern: QuellvantarConfigIntern1Click(); break;
+    case Befehl::AGB: m_app.messages().information(texte::agbMeldung(website())); break;
+    case Befehl::Preisliste: m_app.messages().information(texte::preislisteMeldung(website())); break;
+    case Befehl::HilfeAnzeigen: hilfeAnzeigenClick(); break;
+    // the steps of later windows
+    case Befehl::Oeffnen: nochNichtVerfuegbar(QStringLiteral("Öffnen")); break;
+    case Befehl::Speichern: nochNichtVerfuegbar(QStringLiteral("Speichern")); break;
+    case Befehl::SpeichernUnter: nochNichtVerfuegbar(QStringLiteral("Speichern unter")); break;
+    case Befehl::BPRExport: nochNichtVerfuegbar(QStringLiteral("Als BPRFormat speichern")); break;
+    case Befehl::LAPExport: nochNichtVerfuegbar(QStringLiteral("Als LAP-Datei speichern")); break;
+    case Befehl::Drucken: nochNichtVerfuegbar(QStringLiteral("Drucken")); break;
+    case Befehl::Export: break;
+    case Befehl::Einschubrichtung: nochNichtVerfuegbar(QStringLiteral("Einschubrichtung")); break;
+    case Befehl::Auftragsdaten: nochNichtVerfuegbar(QStringLiteral("Auftragsdaten")); break;
+    case Befehl::KundenDaten: nochNichtVerfuegbar(QStringLiteral("KundenDaten")); break;
+    case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
+    case Befehl::Drehen: nochNichtVerfuegbar(QStringLiteral("drehen")); break;
+    case Befehl::Kundeneinstellungen: nochNichtVerfuegbar(QStringLiteral("Kundeneinstellungen")); break;
+    case Befehl::DruckenAuftragsdaten: nochNichtVerfuegbar(QStringLiteral("Drucken Auftragsdaten")); break;
+    case Befehl::DruckenKundendaten: nochNichtVerfuegbar(QStringLiteral("Drucken Kundendaten")); break;
+    case Befehl::DruckenAlles: nochNichtVerfuegbar(QStringLiteral("Drucken Alles")); break;
+    }
+}
+
+void TMainForm::statusZeigen(const StatusTexte &t)
+{
+    m_status[0]->setText(t.panel0);
+    m_status[1]->setText(t.panel1);
+    if (t.panel2)
+        m_status[2]->setText(*t.panel2);
+    if (t.panel3)
+        m_status[3]->setText(*t.panel3);
+}
+
+QString TMainForm::statusText(int i) const
+{
+    return m_status.at(i)->text();
+}
+
+void TMainForm::ansichtAktualisieren()
+{
+    m_panel->setMassstabText(MassstabText(*m_dok));
+    konturListeAktualisieren();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -438,13 +433,11 @@ void TMainForm::neu1Click()
 
 bool TMainForm::ModusSetzen(int modus)
 {
-    if (modus < 0 || modus > 4)
+    if (modus < ModusBildVorlage || modus > ModusKompensator)
         return false;
     if (m_geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
-        if (m_modus != 4) {
-            const QSignalBlocker still(m_panel);
-            m_panel->setCurrentIndex(m_modus);
-        }
+        if (m_modus != ModusKompensator)
+            m_panel->seiteZeigen(m_modus);
         AblaufAktualisieren();
         AuftragsArtInitialisieren();
         return false;
@@ -455,9 +448,7 @@ bool TMainForm::ModusSetzen(int modus)
     m_dok->Modus = modus;
     NeuerAuftrag();
 
-    const QList<QAction *> modi = m_menue->modusAktionen();
-    for (int i = 0; i < modi.size(); ++i)
-        modi[i]->setChecked(i == modus);
+    m_menue->modusHaken(modus);
     m_hilfe->ModusHilfe(modus);
 
     auto lineal = [this] {
@@ -468,43 +459,41 @@ bool TMainForm::ModusSetzen(int modus)
         m_dok->MassstabPunktSetzen(2, QPoint(300, 0));
         m_dok->Isozentrum = QPoint(0, 0);
     };
-    {
-        const QSignalBlocker still(m_panel);
-        switch (modus) {
-        case 0:
-            qv::KnopfGedrueckt(m_panel->P_KonturBtn, false);
-            m_panel->konturListeAufklappen(false);
-            m_panel->setCurrentIndex(0);
-            m_panel->gemeinsameGruppenVerschieben(0);
-            break;
-        case 1:
-            qv::KnopfGedrueckt(m_panel->P_KonturBtn_ohneVorlage, false);
-            m_panel->geosAufklappen(false);
-            m_panel->gemeinsameGruppenVerschieben(1);
-            m_panel->setCurrentIndex(1);
-            lineal();
-            m_formwerkzeug = 0;
-            break;
-        case 2:
-            m_bprGeladen = false;
-            m_panel->gemeinsameGruppenVerschieben(2);
-            m_panel->setCurrentIndex(2);
-            lineal();
-            break;
-        case 3:
-            m_dicomGeladen = false;
-            m_panel->gemeinsameGruppenVerschieben(3);
-            m_panel->setCurrentIndex(3);
-            lineal();
-            break;
-        default:
-            m_steuerung->P_MainResize();
-            break;
-        }
+    switch (modus) {
+    case ModusBildVorlage:
+        m_panel->knopfGedrueckt(Befehl::KonturEingabe, false);
+        m_panel->konturListeAufklappen(false);
+        m_panel->seiteZeigen(modus);
+        m_panel->gemeinsameGruppenVerschieben(modus);
+        break;
+    case ModusOhneVorlage:
+        m_panel->knopfGedrueckt(Befehl::KonturEingabeOhneVorlage, false);
+        m_panel->geosAufklappen(false);
+        m_panel->gemeinsameGruppenVerschieben(modus);
+        m_panel->seiteZeigen(modus);
+        lineal();
+        m_formwerkzeug = 0;
+        break;
+    case ModusBPR:
+        m_bprGeladen = false;
+        m_panel->gemeinsameGruppenVerschieben(modus);
+        m_panel->seiteZeigen(modus);
+        lineal();
+        break;
+    case ModusDICOM:
+        m_dicomGeladen = false;
+        m_panel->gemeinsameGruppenVerschieben(modus);
+        m_panel->seiteZeigen(modus);
+        lineal();
+        break;
+    default:
+        m_steuerung->P_MainResize();
+        break;
     }
     // the compensator mode shows a fixed picture instead of the workspace
-    m_steuerung->widget()->PaintBox->setVisible(modus != 4);
-    m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"), modus >= 1 && modus <= 3 ? modus : 0);
+    m_steuerung->widget()->setBildSichtbar(modus != ModusKompensator);
+    m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"),
+                                          modus >= ModusOhneVorlage && modus <= ModusDICOM ? modus : ModusBildVorlage);
     AblaufAktualisieren();
     AuftragsArtInitialisieren();
     return true;
@@ -512,13 +501,10 @@ bool TMainForm::ModusSetzen(int modus)
 
 void TMainForm::PCModusChange(int index)
 {
-    if (index == m_modus || index < 0 || index > 3)
+    if (index == m_modus || index < ModusBildVorlage || index > ModusDICOM)
         return;
-    if (m_modus == 0 && KonturEingabeLaeuft()) {
-        {
-            const QSignalBlocker still(m_panel);
-            m_panel->setCurrentIndex(0);
-        }
+    if (m_modus == ModusBildVorlage && KonturEingabeLaeuft()) {
+        m_panel->seiteZeigen(ModusBildVorlage);
         m_app.messages().information(texte::kontureingabeLaeuftNochMeldung());
     } else {
         ModusSetzen(index);
@@ -534,29 +520,24 @@ bool TMainForm::NeuerAuftrag()
         && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
         return false;
 
-    m_menue->Hilfeanzeigen1->setChecked(m_hilfe->hilfeAn());
+    m_menue->setHaken(Befehl::HilfeAnzeigen, m_hilfe->hilfeAn());
     m_steuerung->StatusAnzeigen(KeinPunkt);
-    m_steuerung->widget()->PaintBox->setCursor(Qt::ArrowCursor);
+    m_steuerung->setZeiger(Qt::ArrowCursor);
     m_steuerung->widget()->Zuruecksetzen();
 
     m_dok->AblaufStatus = 0;
     // inversion from the settings, all layers on (the scale bar only in mode 0)
     m_steuerung->NeuerAuftrag();
-    m_menue->Inverted->setChecked(m_dok->Invertiert);
+    m_menue->setHaken(Befehl::Invertiert, m_dok->Invertiert);
 
     m_dok->Vorlage = QImage();
     m_einschubrichtungGewaehlt = false;
     m_auftragsdatenKomplett = false;
     m_verschiebenOderDrehen = false;
 
-    const std::pair<TGluehbirne *, Ebene> birnen[] = {
-        {m_panel->Image_Bild, Ebene::Bild},         {m_panel->Image_Iso, Ebene::Iso},
-        {m_panel->Image_Scale, Ebene::Scale},       {m_panel->Image_Konturen, Ebene::Konturen},
-        {m_panel->Image_Feld, Ebene::Feld},
-    };
-    for (const auto &[birne, ebene] : birnen) {
-        birne->setAn(m_dok->anzeige[ebene]);
-        birne->hide();
+    for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
+        m_panel->setBirneAn(e, m_dok->anzeige[e]);
+        m_panel->birneZeigen(e, false);
     }
 
     m_dok->MassstabEingabe = false;
@@ -633,14 +614,14 @@ void TMainForm::MenuesAnpassen()
 void TMainForm::Kundenmodus1Click()
 {
     // The menu item flips its check mark itself; the setting is not saved.
-    m_kundenModus = m_menue->Kundenmodus1->isChecked();
+    m_kundenModus = m_menue->hatHaken(Befehl::Kundenmodus);
     MenuesAnpassen();
 }
 
 void TMainForm::hilfeAnzeigenClick()
 {
     const bool sichtbar = m_hilfe->Umschalten();
-    m_menue->Hilfeanzeigen1->setChecked(sichtbar);
+    m_menue->setHaken(Befehl::HilfeAnzeigen, sichtbar);
 }
 
 void TMainForm::Kontexthilfe(const QString &text, const QString &titel)
@@ -655,12 +636,12 @@ void TMainForm::ModusHilfe()
 
 void TMainForm::KnopfGedrueckt(Knopf knopf, bool gedrueckt)
 {
-    qv::KnopfGedrueckt(knopf == Knopf::Bild ? m_panel->P_BildBtn : m_panel->P_BildDrehenBtn, gedrueckt);
+    m_panel->knopfGedrueckt(knopf == Knopf::Bild ? Befehl::BildEinlesen : Befehl::BildDrehen, gedrueckt);
 }
 
 void TMainForm::BildBirneZeigen()
 {
-    m_panel->Image_Bild->show();
+    m_panel->birneZeigen(Ebene::Bild, true);
 }
 
 void TMainForm::EinschubrichtungZuruecksetzen()

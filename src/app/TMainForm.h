@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Befehl.h"
 #include "app/Eingabe.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
 
@@ -84,7 +85,8 @@ public:
     qv::THauptMenue &menue() { return *m_menue; }
     qv::THelpForm &hilfe() { return *m_hilfe; }
     TKundenDaten &kundenDaten() { return *m_kunde; }
-    QLabel *statusPanel(int i) const { return m_status.at(i); }
+    /// Text of status-bar panel i (0..3).
+    QString statusText(int i) const;
     QPoint LetzteMausPos() const { return m_letzteMausPos; }
 
 signals:
@@ -114,6 +116,11 @@ private:
     void FormCreate();
     void FensterAufbauen();
     void Verbinden();
+    /// A workflow button or a menu item was chosen.
+    void BefehlAusfuehren(qv::Befehl b, bool checked);
+    void statusZeigen(const qv::StatusTexte &t);
+    /// The document changed: the scale label and the contour list follow.
+    void ansichtAktualisieren();
     void AnwendungBeenden();
     qv::AblaufZustand ablaufZustand() const;
     void konturKnopfTexte(const QString &text);

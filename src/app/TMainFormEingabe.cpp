@@ -39,15 +39,15 @@ bool strg(Qt::KeyboardModifiers t)
 
 bool TMainForm::KonturEingabeLaeuft() const
 {
-    if (m_modus == 1)
-        return m_panel->P_KonturBtn_ohneVorlage->caption() == texte::eingabeBeenden();
-    return m_panel->P_KonturBtn->caption() == texte::eingabeBeenden();
+    if (m_modus == ModusOhneVorlage)
+        return m_panel->knopfText(Befehl::KonturEingabeOhneVorlage) == texte::eingabeBeenden();
+    return m_panel->knopfText(Befehl::KonturEingabe) == texte::eingabeBeenden();
 }
 
 void TMainForm::konturKnopfTexte(const QString &text)
 {
-    m_panel->P_KonturBtn->setCaption(text);
-    m_panel->P_KonturBtn_ohneVorlage->setCaption(text);
+    m_panel->setKnopfText(Befehl::KonturEingabe, text);
+    m_panel->setKnopfText(Befehl::KonturEingabeOhneVorlage, text);
 }
 
 void TMainForm::IsozentrumEingeben()
@@ -56,12 +56,12 @@ void TMainForm::IsozentrumEingeben()
         m_app.messages().information(texte::ohneBildIsozentrum());
         return;
     }
-    qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, true);
+    m_panel->knopfGedrueckt(Befehl::IsozentrumEingeben, true);
     // anything beyond image, isocentre, direction and order type would be lost
     const std::uint16_t rest = m_dok->AblaufStatus & ~(ablauf::Bild | ablauf::Isozentrum | ablauf::Einschubrichtung);
     if (rest != ablauf::Auftragsart
         && m_app.messages().warningQuestion(texte::isozentrumNeuFrage()) != Messages::Answer::Yes) {
-        qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, false);
+        m_panel->knopfGedrueckt(Befehl::IsozentrumEingeben, false);
         return;
     }
     m_hilfe->Kontexthilfe(texte::isozentrumHilfeText(), texte::isozentrumHilfeTitel());
@@ -76,7 +76,7 @@ void TMainForm::IsozentrumEingeben()
     BedienungFreigeben(false);
     m_dok->IsozentrumGesetzt = false;
     m_dok->IsoEingabe = true;
-    m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+    m_steuerung->setZeiger(Qt::CrossCursor);
     m_einschubrichtungGewaehlt = false;
     m_steuerung->neuZeichnen();
 }
@@ -87,20 +87,20 @@ void TMainForm::MassstabEingeben()
         m_app.messages().information(texte::ohneBildMassstab());
         return;
     }
-    qv::KnopfGedrueckt(m_panel->P_ScaleBtn, true);
+    m_panel->knopfGedrueckt(Befehl::MassstabEingeben, true);
     m_hilfe->Kontexthilfe(texte::massstabHilfeText(), texte::massstabHilfeTitel());
     if (m_steuerung->scaleForm().Zeigen(0) == QDialog::Accepted) {
         BedienungFreigeben(false);
         m_dok->MassstabEingabe = true;
         m_dok->Massstab.PunkteZuruecksetzen();
-        m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+        m_steuerung->setZeiger(Qt::CrossCursor);
         SetGeaendert();
         m_steuerung->FFAAnzeigen();
         // field and contours stay: they are stored in pixels and keep their place on the image
         m_steuerung->neuZeichnen();
     } else {
         m_hilfe->ModusHilfe(m_modus);
-        qv::KnopfGedrueckt(m_panel->P_ScaleBtn, false);
+        m_panel->knopfGedrueckt(Befehl::MassstabEingeben, false);
     }
 }
 
@@ -110,13 +110,13 @@ void TMainForm::FeldEingeben()
         m_app.messages().information(texte::ohneBildFeld());
         return;
     }
-    qv::KnopfGedrueckt(m_panel->P_FeldBtn, true);
+    m_panel->knopfGedrueckt(Befehl::FeldEingabe, true);
     m_hilfe->Kontexthilfe(texte::feldHilfeText(), texte::feldHilfeTitel());
     m_dok->FeldEingabe = true;
     m_dok->FeldEcke1 = KeinPunkt;
     m_dok->FeldEcke2 = KeinPunkt;
     BedienungFreigeben(false);
-    m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
+    m_steuerung->setZeiger(Qt::CrossCursor);
     m_geaendert = true;
     m_steuerung->neuZeichnen();
 }
@@ -135,11 +135,11 @@ void TMainForm::KonturEingabe()
             konturKnopfTexte(istElektronenAuftrag(m_dok->Auftragsart) ? QStringLiteral("Aperturen")
                                                                        : QStringLiteral("Konturen"));
             m_panel->konturListeAufklappen(false);
-            qv::KnopfGedrueckt(m_panel->P_KonturBtn, false);
+            m_panel->knopfGedrueckt(Befehl::KonturEingabe, false);
             SetGeaendert();
             BedienungFreigeben(true);
             m_dok->AblaufStatus |= ablauf::Kontur;
-            m_steuerung->widget()->PaintBox->setCursor(Qt::ArrowCursor);
+            m_steuerung->setZeiger(Qt::ArrowCursor);
             m_letzteMausPos = KeinPunkt;
             m_gummiband = {};
             m_hilfe->ModusHilfe(m_modus);
@@ -147,10 +147,10 @@ void TMainForm::KonturEingabe()
         }
     } else if (m_dok->hatVorlage()) {
         m_hilfe->Kontexthilfe(texte::konturHilfeText(), texte::konturHilfeTitel());
-        qv::KnopfGedrueckt(m_panel->P_KonturBtn, true);
+        m_panel->knopfGedrueckt(Befehl::KonturEingabe, true);
         m_panel->konturListeAufklappen(true);
-        m_steuerung->widget()->PaintBox->setCursor(Qt::CrossCursor);
-        m_panel->P_KonturBtn->setCaption(texte::eingabeBeenden());
+        m_steuerung->setZeiger(Qt::CrossCursor);
+        m_panel->setKnopfText(Befehl::KonturEingabe, texte::eingabeBeenden());
         BedienungFreigeben(false);
         m_dok->AblaufStatus |= ablauf::Kontur;
         konturListeAktualisieren();
@@ -164,7 +164,7 @@ void TMainForm::KonturEingabe()
 void TMainForm::KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten)
 {
     TKonturen &k = m_dok->Konturen;
-    const QPoint roh = m_steuerung->widget()->PaintBox->abbildung().geraetZuArbeit(geraet);
+    const QPoint roh = m_steuerung->abbildung().geraetZuArbeit(geraet);
     const QPoint p = zwangAnwenden(roh, gesetzt(k.LetzterPunktAktuell()), shift(tasten), strg(tasten));
     if (!m_mausGedrueckt)
         return;
@@ -187,17 +187,16 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
     MausZustand z;
     z.vorlage = m_dok->hatVorlage();
     z.isoEingabe = m_dok->IsoEingabe;
-    z.konturEingabeLaeuft = m_modus == 0 && KonturEingabeLaeuft();
+    z.konturEingabeLaeuft = m_modus == ModusBildVorlage && KonturEingabeLaeuft();
     z.aktuelleKonturOffen = !k.AktuelleKontur().IstGeschlossen();
     z.massstabEingabe = m_dok->MassstabEingabe;
     z.feldEingabe = m_dok->FeldEingabe;
-    z.formwerkzeug = m_modus == 1 && m_formwerkzeug != 0;
+    z.formwerkzeug = m_modus == ModusOhneVorlage && m_formwerkzeug != 0;
     z.verschiebenOderDrehen = m_verschiebenOderDrehen;
     const MausTaste t = taste == Qt::LeftButton ? MausTaste::Links
         : taste == Qt::RightButton              ? MausTaste::Rechts
                                                 : MausTaste::Andere;
-    const Abbildung abb = m_steuerung->widget()->PaintBox->abbildung();
-    TPaintBox *box = m_steuerung->widget()->PaintBox;
+    const Abbildung abb = m_steuerung->abbildung();
 
     switch (mausZweig(z, t)) {
     case MausZweig::NurNeuzeichnen:
@@ -206,10 +205,10 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
         m_dok->Isozentrum = abb.geraetZuSeite(geraet);
         m_dok->IsoEingabe = false;
         m_dok->IsozentrumGesetzt = true;
-        box->setCursor(Qt::ArrowCursor);
+        m_steuerung->setZeiger(Qt::ArrowCursor);
         m_hilfe->ModusHilfe(m_modus);
         BedienungFreigeben(true);
-        qv::KnopfGedrueckt(m_panel->P_IsozentrumBtn, false);
+        m_panel->knopfGedrueckt(Befehl::IsozentrumEingeben, false);
         m_letzteMausPos = KeinPunkt;
         m_gummiband = {};
         break;
@@ -235,9 +234,9 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
         } else if (klick.punkt == 2) {
             m_dok->MassstabPunktSetzen(2, klick.wert);
             m_dok->MassstabEingabe = false;
-            box->setCursor(Qt::ArrowCursor);
+            m_steuerung->setZeiger(Qt::ArrowCursor);
             BedienungFreigeben(true);
-            qv::KnopfGedrueckt(m_panel->P_ScaleBtn, false);
+            m_panel->knopfGedrueckt(Befehl::MassstabEingeben, false);
             m_hilfe->ModusHilfe(m_modus);
             m_letzteMausPos = KeinPunkt;
             m_gummiband = {};
@@ -253,9 +252,9 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
             m_dok->FeldEcke2 = klick.wert;
             m_dok->FeldEingabe = false;
             m_dok->AblaufStatus |= ablauf::Feld;
-            box->setCursor(Qt::ArrowCursor);
+            m_steuerung->setZeiger(Qt::ArrowCursor);
             BedienungFreigeben(true);
-            qv::KnopfGedrueckt(m_panel->P_FeldBtn, false);
+            m_panel->knopfGedrueckt(Befehl::FeldEingabe, false);
             m_hilfe->ModusHilfe(m_modus);
             m_letzteMausPos = KeinPunkt;
             m_gummiband = {};
@@ -291,11 +290,16 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
 {
     (void)tasten;
     m_steuerung->StatusAnzeigen(geraet);
-    const bool kontur = m_modus == 0 && KonturEingabeLaeuft();
-    if (kontur)
+    const bool kontur = m_modus == ModusBildVorlage && KonturEingabeLaeuft();
+    bool geaendert = false;
+    if (kontur) {
+        const TKonturen &k = m_dok->Konturen;
+        const int vorher = k.Anzahl() * (TKontur::MaxPunkte + 1) + k.AktuelleKontur().Anzahl();
         KonturPunkt(geraet, modifier);
+        geaendert = k.Anzahl() * (TKontur::MaxPunkte + 1) + k.AktuelleKontur().Anzahl() != vorher;
+    }
 
-    const Abbildung abb = m_steuerung->widget()->PaintBox->abbildung();
+    const Abbildung abb = m_steuerung->abbildung();
     const QPoint p = abb.geraetZuArbeit(geraet);
     GummibandZustand gz;
     gz.isoEingabe = m_dok->IsoEingabe;
@@ -305,7 +309,7 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
     gz.feldEcke1 = gesetzt(m_dok->FeldEcke1);
     gz.massstabEingabe = m_dok->MassstabEingabe;
     gz.massstabPunkt1 = gesetzt(m_dok->Massstab.MassstabPunkt1);
-    gz.formwerkzeug = m_modus == 1 && m_formwerkzeug != 0;
+    gz.formwerkzeug = m_modus == ModusOhneVorlage && m_formwerkzeug != 0;
     gz.formPunkt1 = gesetzt(m_formPunkt1);
     const Gummiband g = m_dok->hatVorlage() ? gummiband(gz, p, shift(modifier), strg(modifier)) : Gummiband{};
     bool neuZeichnen = g.wartet || m_gummiband.wartet;
@@ -314,11 +318,13 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
 
     if (m_verschiebenOderDrehen && m_mausGedrueckt) {
         if (m_dok->Konturen.MarkierteVerschieben(p - m_ziehPos))
-            neuZeichnen = true;
+            geaendert = true;
         m_ziehPos = p;
     }
-    if (neuZeichnen)
-        m_steuerung->widget()->PaintBox->update();
+    if (geaendert)
+        m_steuerung->neuZeichnen();
+    else if (neuZeichnen)
+        m_steuerung->eingabeNeuZeichnen();
 }
 
 void TMainForm::PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste)
@@ -366,8 +372,7 @@ void TMainForm::konturListeAktualisieren()
 {
     const TKonturen &k = m_dok->Konturen;
     const TKontur &aktuell = k.AktuelleKontur();
-    for (TKonturListe *liste : {m_panel->KonturListe, m_panel->KonturListe_ohneVorlage})
-        liste->aktualisieren(k.Anzahl(), k.Aktuell(), aktuell.Anzahl(), aktuell.RedoAnzahl());
+    m_panel->konturListeZeigen(k.Anzahl(), k.Aktuell(), aktuell.Anzahl(), aktuell.RedoAnzahl());
 }
 
 void TMainForm::P_KClick(int n)

@@ -27,7 +27,7 @@ void Arbeitsflaeche::IsozentrumSetzen(const QPoint &seite)
 {
     Isozentrum = seite;
     IsozentrumGesetzt = true;
-    AblaufStatus = 3;
+    AblaufStatus = ablauf::Bild | ablauf::Isozentrum;
 }
 
 void Arbeitsflaeche::MassstabPunktSetzen(int index, const QPoint &p)
@@ -39,7 +39,7 @@ void Arbeitsflaeche::MassstabPunktSetzen(int index, const QPoint &p)
 void Arbeitsflaeche::AnzeigeZuruecksetzen()
 {
     anzeige = Anzeige{};
-    anzeige.Scale = Modus == 0;
+    anzeige.Scale = Modus == ModusBildVorlage;
 }
 
 void Arbeitsflaeche::UeberlagerungenLoeschen()
@@ -60,7 +60,7 @@ Abbildung Arbeitsflaeche::abbildung(const QSize &geraet) const
 
 QString MassstabText(const Arbeitsflaeche &a)
 {
-    if (a.Modus != 0 || !a.MassstabGesetzt() || !a.anzeige.Scale)
+    if (a.Modus != ModusBildVorlage || !a.MassstabGesetzt() || !a.anzeige.Scale)
         return QStringLiteral("xx cm");
     return formatDecimal(a.Massstab.MassstabAbstand / 10.0) + QStringLiteral(" cm");
 }
@@ -125,7 +125,7 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
     }
     if (a.anzeige.Iso)
         IsozentrumZeichnen(p, a);
-    if (a.Modus == 0 && a.MassstabGesetzt() && a.anzeige.Scale) {
+    if (a.Modus == ModusBildVorlage && a.MassstabGesetzt() && a.anzeige.Scale) {
         p.save();
         p.setPen(QPen(QColor(255, 0, 0), 2));
         MassstabZeichnen(a.Massstab.MassstabPunkt1, a.Massstab.MassstabPunkt2, p, 15);
@@ -150,9 +150,9 @@ QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bo
     // The widget paints premultiplied 32-bit pixels; converting once here keeps each
     // frame a plain copy.
     QImage bild = vorlage.scaled(geraet, Qt::IgnoreAspectRatio,
-                                 modus == 0 ? Qt::SmoothTransformation : Qt::FastTransformation)
+                                 modus == ModusBildVorlage ? Qt::SmoothTransformation : Qt::FastTransformation)
                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (invertiert && modus == 0)
+    if (invertiert && modus == ModusBildVorlage)
         bild.invertPixels();
     return bild;
 }

@@ -2,6 +2,8 @@
 
 #include "contour/TKonturen.h"
 #include "order/TAuftragsart.h"
+#include "workspace/AblaufStatus.h"
+#include "workspace/Arbeitsmodus.h"
 #include "workspace/Koordinaten.h"
 #include "workspace/TMassstab.h"
 
@@ -51,7 +53,7 @@ public:
     bool MassstabEingabe = false;
     bool FeldEingabe = false;
     std::uint16_t AblaufStatus = 0;
-    int Modus = 0;       // work mode 0..4
+    int Modus = ModusBildVorlage;
     TAuftragsart Auftragsart = TAuftragsart::NichtGewaehlt;
     Anzeige anzeige;
 

@@ -55,16 +55,8 @@ ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten
         VorlageSetzen(bild);
         P_MainResize();
     });
-    connect(m_widget->PaintBox, &TPaintBox::mausBewegt, this,
+    connect(m_widget, &ArbeitsflaecheWidget::mausBewegt, this,
             [this](const QPoint &geraet, Qt::MouseButtons, Qt::KeyboardModifiers) { StatusAnzeigen(geraet); });
-    connect(m_widget->PaintBox, &TPaintBox::gezeichnet, this, [this](const QString &text) {
-        if (!m_scaleLabel)
-            return;
-        m_scaleLabel->setText(text);
-        m_scaleLabel->adjustSize();
-        if (m_scalePanel)
-            m_scaleLabel->move(m_scalePanel->width() / 2 - m_scaleLabel->width() / 2, m_scaleLabel->y());
-    });
 }
 
 ArbeitsflaecheSteuerung::~ArbeitsflaecheSteuerung()
@@ -127,14 +119,14 @@ void ArbeitsflaecheSteuerung::BildDrehen()
     const auto ende = [this] { m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::BildDrehen, false); };
     if (!m_a.hatVorlage())
         return ende();
-    if ((m_a.AblaufStatus & ~std::uint16_t(0x01 | 0x40)) != 0x20
+    if ((m_a.AblaufStatus & ~std::uint16_t(ablauf::Bild | ablauf::Einschubrichtung)) != ablauf::Auftragsart
         && m_messages.warningQuestion(QStringLiteral("Alle Informationen vom Isozentrum, Feld, Konturen und Maßstab "
                                                      "gehen verloren!\rWollen Sie das Bild wirklich drehen?"))
                != Messages::Answer::Yes)
         return ende();
     m_host.Kontexthilfe(kBildDrehenHilfe, QStringLiteral("Drehen des Bildes"));
 
-    m_a.AblaufStatus = 0x21;
+    m_a.AblaufStatus = ablauf::Bild | ablauf::Auftragsart;
     m_a.UeberlagerungenLoeschen();
     m_host.EinschubrichtungZuruecksetzen();
     m_host.SetGeaendert();
@@ -166,40 +158,12 @@ QImage ArbeitsflaecheSteuerung::AuftragsBild(bool MitVorlage)
 
 void ArbeitsflaecheSteuerung::StatusAnzeigen(const QPoint &geraet)
 {
-    const StatusTexte t = qv::StatusAnzeigen(geraet, m_a, m_widget->PaintBox->abbildung(), m_kunde);
-    const auto setzen = [this](int i, const QString &text) {
-        if (m_status[i])
-            m_status[i]->setText(text);
-    };
-    setzen(0, t.panel0);
-    setzen(1, t.panel1);
-    if (t.panel2)
-        setzen(2, *t.panel2);
-    if (t.panel3)
-        setzen(3, *t.panel3);
+    emit statusGeaendert(qv::StatusAnzeigen(geraet, m_a, m_widget->abbildung(), m_kunde));
 }
 
 void ArbeitsflaecheSteuerung::FFAAnzeigen()
 {
-    if (!m_ffa)
-        return;
-    const FFAAnzeige anzeige = FFAAnzeigeFuer(m_kunde.FFA);
-    m_ffa->setText(anzeige.text);
-    QFont f = m_ffa->font();
-    f.setBold(anzeige.hervorgehoben);
-    m_ffa->setFont(f);
-    QPalette pal = m_ffa->palette();
-    if (anzeige.hervorgehoben) {
-        // A non-standard image plane stands out: lowered bevels, tinted, bold.
-        m_ffa->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_ffa->setLineWidth(2);
-        pal.setColor(QPalette::Window, QColor(137, 152, 208));
-    } else {
-        m_ffa->setFrameStyle(QFrame::NoFrame);
-        pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    }
-    m_ffa->setAutoFillBackground(true);
-    m_ffa->setPalette(pal);
+    emit ffaGeaendert(FFAAnzeigeFuer(m_kunde.FFA));
 }
 
 void ArbeitsflaecheSteuerung::P_MainResize()
@@ -209,7 +173,23 @@ void ArbeitsflaecheSteuerung::P_MainResize()
 
 void ArbeitsflaecheSteuerung::neuZeichnen()
 {
-    m_widget->PaintBox->update();
+    m_widget->neuZeichnen();
+    emit ansichtGeaendert();
+}
+
+void ArbeitsflaecheSteuerung::eingabeNeuZeichnen()
+{
+    m_widget->neuZeichnen();
+}
+
+Abbildung ArbeitsflaecheSteuerung::abbildung() const
+{
+    return m_widget->abbildung();
+}
+
+void ArbeitsflaecheSteuerung::setZeiger(Qt::CursorShape form)
+{
+    m_widget->setZeiger(form);
 }
 
 bool ArbeitsflaecheSteuerung::EbeneUmschalten(Ebene e)

@@ -5,9 +5,6 @@
 #include <QObject>
 #include <QPoint>
 
-#include <array>
-
-class QLabel;
 class QWidget;
 class TKundenDaten;
 
@@ -57,10 +54,6 @@ public:
     TBilddrehungForm &bilddrehungForm() const { return *m_drehForm; }
     Arbeitsflaeche &dokument() const { return m_a; }
 
-    // Controls of the main window this updates (any may be left unset).
-    void setStatusPanels(const std::array<QLabel *, 4> &panels) { m_status = panels; }
-    void setFFAPanel(QLabel *P_FFA) { m_ffa = P_FFA; }
-    void setScaleLabel(QLabel *L_Scale, QWidget *P_Scale) { m_scaleLabel = L_Scale; m_scalePanel = P_Scale; }
 
     /// "Bild einlesen": true when an image was loaded.
     bool BildLaden();
@@ -70,10 +63,17 @@ public:
     void IsozentrumSetzen(const QPoint &seite);
     void VorlageSetzen(const QImage &bild);
     QImage AuftragsBild(bool MitVorlage);
+    /// The status bar for a device point of the paint box (KeinPunkt when the order is reset).
     void StatusAnzeigen(const QPoint &geraet);
+    /// The FFA panel after the FFA may have changed.
     void FFAAnzeigen();
     void P_MainResize();
+    /// The document changed: repaint, and tell whoever shows parts of it (ansichtGeaendert).
     void neuZeichnen();
+    /// Only the input figures changed: repaint, nothing else.
+    void eingabeNeuZeichnen();
+    Abbildung abbildung() const;
+    void setZeiger(Qt::CursorShape form);
 
     /// A click on a light bulb: flips the layer, repaints, returns whether it is now shown.
     bool EbeneUmschalten(Ebene e);
@@ -84,6 +84,12 @@ public:
     void NeuerAuftrag();
 
     static QString bildFilter();
+
+signals:
+    void statusGeaendert(const qv::StatusTexte &texte);
+    void ffaGeaendert(const qv::FFAAnzeige &anzeige);
+    /// The document was changed and repainted: the scale label and the contour list follow.
+    void ansichtGeaendert();
 
 private:
     Arbeitsflaeche &m_a;
@@ -96,10 +102,6 @@ private:
     ArbeitsflaecheWidget *m_widget;
     TScaleForm *m_scaleForm;
     TBilddrehungForm *m_drehForm;
-    std::array<QLabel *, 4> m_status{};
-    QLabel *m_ffa = nullptr;
-    QLabel *m_scaleLabel = nullptr;
-    QWidget *m_scalePanel = nullptr;
 };
 
 } // namespace qv

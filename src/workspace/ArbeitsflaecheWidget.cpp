@@ -14,13 +14,13 @@ TPaintBox::TPaintBox(Arbeitsflaeche &a, QWidget *parent) : QWidget(parent), m_a(
 
 const QImage &TPaintBox::skaliert()
 {
-    const bool invertiert = m_a.Invertiert && m_a.Modus == 0;
+    const bool invertiert = m_a.Invertiert && m_a.Modus == ModusBildVorlage;
     if (m_cache.isNull() || m_cacheSchluessel != m_a.Vorlage.cacheKey() || m_cacheGroesse != size()
-        || m_cacheModus != (m_a.Modus == 0 ? 0 : 1) || m_cacheInvertiert != invertiert) {
+        || m_cacheModus != (m_a.Modus == ModusBildVorlage ? 0 : 1) || m_cacheInvertiert != invertiert) {
         m_cache = VorlageSkaliert(m_a.Vorlage, size(), m_a.Modus, m_a.Invertiert);
         m_cacheSchluessel = m_a.Vorlage.cacheKey();
         m_cacheGroesse = size();
-        m_cacheModus = m_a.Modus == 0 ? 0 : 1;
+        m_cacheModus = m_a.Modus == ModusBildVorlage ? 0 : 1;
         m_cacheInvertiert = invertiert;
         ++m_neuaufbauten;
     }
@@ -35,12 +35,12 @@ void TPaintBox::paintEvent(QPaintEvent *)
     const Abbildung abb = abbildung();
     ArbeitsflaecheZeichnen(p, m_a, abb, m_a.anzeige.Bild ? skaliert() : QImage());
     // The insertion-direction preview has its own paint box; the electron frame comes last.
-    if (rahmenZeichnen && (m_a.AblaufStatus & 0x20) && istElektronenAuftrag(m_a.Auftragsart) && m_a.Massstab.PixelProMM != 0)
+    if (rahmenZeichnen && (m_a.AblaufStatus & ablauf::Auftragsart) && istElektronenAuftrag(m_a.Auftragsart)
+        && m_a.Massstab.PixelProMM != 0)
         rahmenZeichnen(p, abb);
     if (eingabeZeichnen)
         eingabeZeichnen(p, abb);
     p.end();
-    emit gezeichnet(MassstabText(m_a));
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent *event)
@@ -61,8 +61,41 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent *event)
 ArbeitsflaecheWidget::ArbeitsflaecheWidget(Arbeitsflaeche &a, QWidget *parent) : QWidget(parent), m_a(a)
 {
     setObjectName(QStringLiteral("P_Main"));
-    PaintBox = new TPaintBox(a, this);
+    m_box = new TPaintBox(a, this);
+    connect(m_box, &TPaintBox::mausGedrueckt, this, &ArbeitsflaecheWidget::mausGedrueckt);
+    connect(m_box, &TPaintBox::mausBewegt, this, &ArbeitsflaecheWidget::mausBewegt);
+    connect(m_box, &TPaintBox::mausLosgelassen, this, &ArbeitsflaecheWidget::mausLosgelassen);
     Zuruecksetzen();
+}
+
+void ArbeitsflaecheWidget::setZeiger(Qt::CursorShape form)
+{
+    m_box->setCursor(form);
+}
+
+Qt::CursorShape ArbeitsflaecheWidget::zeiger() const
+{
+    return m_box->cursor().shape();
+}
+
+void ArbeitsflaecheWidget::setBildSichtbar(bool sichtbar)
+{
+    m_box->setVisible(sichtbar);
+}
+
+void ArbeitsflaecheWidget::neuZeichnen()
+{
+    m_box->update();
+}
+
+void ArbeitsflaecheWidget::setRahmenZeichnen(std::function<void(QPainter &, const Abbildung &)> f)
+{
+    m_box->rahmenZeichnen = std::move(f);
+}
+
+void ArbeitsflaecheWidget::setEingabeZeichnen(std::function<void(QPainter &, const Abbildung &)> f)
+{
+    m_box->eingabeZeichnen = std::move(f);
 }
 
 void ArbeitsflaecheWidget::P_MainResize()
@@ -71,14 +104,14 @@ void ArbeitsflaecheWidget::P_MainResize()
         return;
     const QRect box = PaintBoxEinpassen(size(), m_a.Vorlage.size());
     if (!box.isEmpty())
-        PaintBox->setGeometry(box);
-    PaintBox->update();
+        m_box->setGeometry(box);
+    m_box->update();
 }
 
 void ArbeitsflaecheWidget::Zuruecksetzen()
 {
-    PaintBox->setGeometry(5, 5, 5, 5);
-    PaintBox->update();
+    m_box->setGeometry(5, 5, 5, 5);
+    m_box->update();
 }
 
 void ArbeitsflaecheWidget::resizeEvent(QResizeEvent *event)

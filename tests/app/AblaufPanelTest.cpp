@@ -1,4 +1,6 @@
 #include "app/AblaufPanel.h"
+#include "app/Knopf.h"
+#include "app/KonturListe.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,14 +20,13 @@ private slots:
         p.show();
         for (int m = 0; m < 4; ++m) {
             p.gemeinsameGruppenVerschieben(m);
-            QVERIFY(p.seite(m)->isAncestorOf(p.P_AuftragsartBack));
-            QVERIFY(p.seite(m)->isAncestorOf(p.P_SharedControls));
-            QVERIFY(p.seite(m)->isAncestorOf(p.P_Bearbeiten_Einschub));
+            QVERIFY(p.gemeinsameGruppenAuf(m));
         }
-        QVERIFY2(p.TSZeichenModus->isAncestorOf(p.P_FFA), "the FFA panel stays in modes 2 and 3");
+        QVERIFY2(p.ffaAuf(ModusOhneVorlage), "the FFA panel stays in modes 2 and 3");
         p.gemeinsameGruppenVerschieben(0);
-        QVERIFY(p.TSBildModus->isAncestorOf(p.P_FFA));
-        QCOMPARE(p.P_AuftragsartBack->parentWidget()->objectName(), QStringLiteral("P_BildVorlage4Auftragsart"));
+        QVERIFY(p.ffaAuf(ModusBildVorlage));
+        QCOMPARE(p.findChild<QFrame *>(QStringLiteral("P_AuftragsartBack"))->parentWidget()->objectName(),
+                 QStringLiteral("P_BildVorlage4Auftragsart"));
         QVERIFY(!p.isTabVisible(4));
         QVERIFY(!p.isTabEnabled(4));
         QCOMPARE(p.tabText(0), QStringLiteral("Bild-Vorlage"));
@@ -55,29 +56,46 @@ private slots:
         QCOMPARE(klicks.count(), 1);
     }
 
+    void ffaPanelStandsOutOffTheUsualPlane()
+    {
+        TAblaufPanel p;
+        p.show();
+        auto *ffa = p.findChild<QLabel *>(QStringLiteral("P_FFA"));
+        p.ffaAnzeigen(FFAAnzeigeFuer(100.4));
+        QCOMPARE(ffa->text(), QStringLiteral("100,4"));
+        QVERIFY(!ffa->font().bold());
+        QCOMPARE(ffa->frameShape(), QFrame::NoFrame);
+        p.ffaAnzeigen(FFAAnzeigeFuer(100.6));
+        QCOMPARE(ffa->text(), QStringLiteral("100,6"));
+        QVERIFY(ffa->font().bold());
+        QCOMPARE(ffa->frameShadow(), QFrame::Sunken);
+    }
+
     void contourListRows()
     {
         TAblaufPanel p;
         p.show();
         p.konturListeAufklappen(true);
-        QCOMPARE(p.P_Konturen->height(), 360);
-        TKonturListe *l = p.KonturListe;
-        l->aktualisieren(3, 2, 5, 1);
-        QVERIFY(l->zeile(3)->isVisible());
-        QVERIFY(!l->zeile(4)->isVisible());
-        QVERIFY(l->zeile(2)->aktuell());
-        QCOMPARE(l->zeile(2)->palette().color(QPalette::Window), QColor(0, 128, 128));
-        QCOMPARE(l->zeile(1)->label()->text(), QStringLiteral("Kont. 1"));
-        QCOMPARE(l->rueckKnopf()->text(), QStringLiteral("5"));
-        QCOMPARE(l->vorKnopf()->text(), QStringLiteral("1"));
+        QCOMPARE(p.konturZeilenHoehe(), 360);
+        auto *l = p.findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe"));
+        auto zeile = [l](int n) { return l->findChild<TKonturZeile *>(QStringLiteral("P_K%1").arg(n)); };
+        auto kind = [l]<typename W>(W *, const QString &name) { return l->findChild<W *>(name); };
+        p.konturListeZeigen(3, 2, 5, 1);
+        QVERIFY(zeile(3)->isVisible());
+        QVERIFY(!zeile(4)->isVisible());
+        QVERIFY(zeile(2)->aktuell());
+        QCOMPARE(zeile(2)->palette().color(QPalette::Window), QColor(0, 128, 128));
+        QCOMPARE(kind((QLabel *)nullptr, QStringLiteral("L_K1"))->text(), QStringLiteral("Kont. 1"));
+        QCOMPARE(kind((QPushButton *)nullptr, QStringLiteral("BTN_KonturRueck"))->text(), QStringLiteral("5"));
+        QCOMPARE(kind((QPushButton *)nullptr, QStringLiteral("BTN_KonturVor"))->text(), QStringLiteral("1"));
         QCOMPARE(konturListenFarbe(8), QColor(128, 128, 128));
-        QCOMPARE(l->zeile(8)->farbe()->palette().color(QPalette::Window), QColor(128, 128, 128));
+        QCOMPARE(kind((QFrame *)nullptr, QStringLiteral("P_8"))->palette().color(QPalette::Window), QColor(128, 128, 128));
 
-        QSignalSpy auswahl(l, &TKonturListe::auswaehlen);
-        QSignalSpy loeschen(l, &TKonturListe::loeschen);
-        QTest::mouseClick(l->zeile(3)->label(), Qt::LeftButton);
-        QTest::mouseClick(l->zeile(1)->farbe(), Qt::LeftButton);
-        QTest::mouseClick(l->zeile(2)->loeschKnopf(), Qt::LeftButton);
+        QSignalSpy auswahl(&p, &TAblaufPanel::konturAuswaehlen);
+        QSignalSpy loeschen(&p, &TAblaufPanel::konturLoeschen);
+        QTest::mouseClick(kind((QLabel *)nullptr, QStringLiteral("L_K3")), Qt::LeftButton);
+        QTest::mouseClick(kind((QFrame *)nullptr, QStringLiteral("P_1")), Qt::LeftButton);
+        QTest::mouseClick(kind((QPushButton *)nullptr, QStringLiteral("Button2")), Qt::LeftButton);
         QCOMPARE(auswahl.count(), 2);
         QCOMPARE(auswahl.at(0).at(0).toInt(), 3);
         QCOMPARE(auswahl.at(1).at(0).toInt(), 1);
@@ -85,7 +103,7 @@ private slots:
         QCOMPARE(loeschen.at(0).at(0).toInt(), 2);
 
         p.konturListeAufklappen(false);
-        QVERIFY(p.P_Konturen->height() < 40);
+        QVERIFY(p.konturZeilenHoehe() < 40);
         QVERIFY(!p.konturListeOffen());
     }
 };

@@ -1,6 +1,7 @@
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
 #include "app/HauptMenue.h"
+#include "app/KonturListe.h"
 #include "app/TMainForm.h"
 #include "base/Clock.h"
 #include "base/UtilsUnit.h"
@@ -58,7 +59,13 @@ struct Umgebung
 
     TAblaufPanel &p() { return form->ablaufPanel(); }
     Arbeitsflaeche &dok() { return form->dokument(); }
-    TPaintBox *box() { return form->steuerung().widget()->PaintBox; }
+    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
+    // the contour list of mode 0 and its parts, found by name
+    TKonturListe *liste() { return form->findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe")); }
+    TKonturZeile *zeile(int n) { return liste()->findChild<TKonturZeile *>(QStringLiteral("P_K%1").arg(n)); }
+    bool zeileSichtbar(int n) { return zeile(n)->isVisibleTo(liste()); }
+    QPushButton *rueck() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturRueck")); }
+    QPushButton *vor() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturVor")); }
     QPoint geraet(QPoint arbeit) { return box()->abbildung().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
     QPoint arbeit(QPoint geraet) { return box()->abbildung().geraetZuArbeit(QPointF(geraet)); }
 
@@ -78,10 +85,10 @@ struct Umgebung
     // order type, image, isocentre at the image centre and a scale of 3 pixels per millimetre
     void bildBisMassstab()
     {
-        p().P_AusftragsArtBtn->klicken();
+        p().knopfKlicken(Befehl::Auftragsart);
         chooser.expectPath(bildPfad);
-        p().P_BildBtn->klicken();
-        p().P_IsozentrumBtn->klicken();
+        p().knopfKlicken(Befehl::BildEinlesen);
+        p().knopfKlicken(Befehl::IsozentrumEingeben);
         klick(QPoint(0, 0));
         QTimer::singleShot(0, [] {
             auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
@@ -89,7 +96,7 @@ struct Umgebung
             d->E_Abstand->setText(QStringLiteral("10"));
             d->btn_OK->click();
         });
-        p().P_ScaleBtn->klicken();
+        p().knopfKlicken(Befehl::MassstabEingeben);
         klick(QPoint(-150, 0));
         klick(QPoint(150, 0));
     }
@@ -132,13 +139,13 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     u.bildBisMassstab();
     QVERIFY(u.dok().IsozentrumGesetzt);
     QVERIFY(u.dok().MassstabGesetzt());
-    QVERIFY(u.p().P_KonturBtn->freigegeben());
+    QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabe));
 
-    u.p().P_KonturBtn->klicken();
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
     QVERIFY(u.p().konturListeOffen());
-    QVERIFY2(!u.p().P_ScaleBtn->freigegeben(), "the input lock holds the other buttons");
-    QVERIFY(u.p().P_KonturBtn->freigegeben());
+    QVERIFY2(!u.p().istFreigegeben(Befehl::MassstabEingeben), "the input lock holds the other buttons");
+    QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabe));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Kontureingabe"));
 
     const QPoint ecken[] = {{-60, -60}, {60, -60}, {60, 60}, {-60, 60}};
@@ -150,30 +157,30 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     u.klick(QPoint(0, 0), Qt::RightButton);
     QVERIFY(k.IstGeschlossen());
     QCOMPARE(k.Anzahl(), 5);
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
 
     u.klick(QPoint(0, 0), Qt::RightButton);
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Konturen"));
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
     QVERIFY(!u.p().konturListeOffen());
-    QVERIFY(u.p().P_ScaleBtn->freigegeben());
+    QVERIFY(u.p().istFreigegeben(Befehl::MassstabEingeben));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Bild-Modus"));
-    for (TLampe *l : {u.p().P_Bild, u.p().P_Isozentrum, u.p().P_Scaled, u.p().P_Kontur})
-        QCOMPARE(l->farbe(), LampenFarbe::Gruen);
-    QCOMPARE(u.p().P_Feld->farbe(), LampenFarbe::Gelb);
-    QVERIFY(u.p().P_Bearbeiten->isVisibleTo(u.form.get()));
+    for (Lampe l : {Lampe::Bild, Lampe::Isozentrum, Lampe::Massstab, Lampe::Kontur})
+        QCOMPARE(u.p().lampe(l), LampenFarbe::Gruen);
+    QCOMPARE(u.p().lampe(Lampe::Feld), LampenFarbe::Gelb);
+    QVERIFY(u.p().bearbeitenSichtbar());
     QVERIFY(u.form->Geaendert());
 
     u.maus(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
-    QVERIFY2(u.form->statusPanel(2)->text().contains(QStringLiteral("cm")), qPrintable(u.form->statusPanel(2)->text()));
+    QVERIFY2(u.form->statusText(2).contains(QStringLiteral("cm")), qPrintable(u.form->statusText(2)));
     // the list follows at the next paint of the workspace
-    QTRY_VERIFY(u.p().KonturListe->zeile(1)->isVisibleTo(u.p().KonturListe));
-    QCOMPARE(u.p().KonturListe->zeile(1)->label()->text(), QStringLiteral("Kont. 1"));
-    QVERIFY(!u.p().KonturListe->zeile(2)->isVisibleTo(u.p().KonturListe));
+    QTRY_VERIFY(u.zeileSichtbar(1));
+    QCOMPARE(u.zeile(1)->findChild<QLabel *>(QStringLiteral("L_K1"))->text(), QStringLiteral("Kont. 1"));
+    QVERIFY(!u.zeileSichtbar(2));
 
     // the bulb switches the contour layer off and shows itself off
-    u.p().Image_Konturen->klicken();
+    u.p().birneKlicken(Ebene::Konturen);
     QVERIFY(!u.dok().anzeige.Konturen);
-    QVERIFY(!u.p().Image_Konturen->an());
+    QVERIFY(!u.p().birneAn(Ebene::Konturen));
     QVERIFY(u.messages.shown().isEmpty());
 }
 
@@ -181,7 +188,7 @@ void MainFormEingabeTest::crossingPointRefused()
 {
     Umgebung u;
     u.bildBisMassstab();
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
         u.klick(e);
     u.klick(QPoint(45, -45)); // back across the first edge
@@ -195,23 +202,23 @@ void MainFormEingabeTest::undoTwiceThenAddPoint()
 {
     Umgebung u;
     u.bildBisMassstab();
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(60, 0), QPoint(60, 60)})
         u.klick(e);
-    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("3"));
-    u.p().KonturListe->rueckKnopf()->click();
-    u.p().KonturListe->rueckKnopf()->click();
+    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("3"));
+    u.rueck()->click();
+    u.rueck()->click();
     QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 1);
-    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("1"));
-    QCOMPARE(u.p().KonturListe->vorKnopf()->text(), QStringLiteral("2"));
+    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("1"));
+    QCOMPARE(u.vor()->text(), QStringLiteral("2"));
     QVERIFY(!istGesetzt(u.form->LetzteMausPos()));
 
     u.klick(QPoint(-60, 60));
     const TKontur &k = u.dok().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 2);
     QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(-60, 60))));
-    QTRY_COMPARE(u.p().KonturListe->rueckKnopf()->text(), QStringLiteral("2"));
-    QCOMPARE(u.p().KonturListe->vorKnopf()->text(), QStringLiteral("0"));
+    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("2"));
+    QCOMPARE(u.vor()->text(), QStringLiteral("0"));
 }
 
 void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
@@ -220,7 +227,7 @@ void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
     u.bildBisMassstab();
     const int minAbstand = u.dok().Konturen.MinPunktAbstand();
     QVERIFY(minAbstand > 0);
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     u.maus(QEvent::MouseButtonPress, QPoint(-100, 0), Qt::LeftButton, Qt::LeftButton);
     int ereignisse = 1;
     int vorher = u.dok().Konturen.Kontur(1).Anzahl();
@@ -249,7 +256,7 @@ void MainFormEingabeTest::twelfthContourRefused()
 {
     Umgebung u;
     u.bildBisMassstab();
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 11; ++n) {
         const int x = -150 + n * 25;
         for (const QPoint &e : {QPoint(x, 0), QPoint(x + 15, 0), QPoint(x, 20)})
@@ -262,25 +269,25 @@ void MainFormEingabeTest::twelfthContourRefused()
     QCOMPARE(u.messages.lastText(), QStringLiteral("Es ist nur die Eingabe von 11 Konturen möglich.\rSie können "
                                                    "andere Konturen löschen, um eine neue einzugeben."));
     QCOMPARE(u.dok().Konturen.Anzahl(), 11);
-    QTRY_VERIFY(u.p().KonturListe->zeile(11)->isVisibleTo(u.p().KonturListe));
-    QVERIFY(u.p().KonturListe->zeile(11)->aktuell());
-    QVERIFY(!u.p().KonturListe->zeile(10)->aktuell());
+    QTRY_VERIFY(u.zeileSichtbar(11));
+    QVERIFY(u.zeile(11)->aktuell());
+    QVERIFY(!u.zeile(10)->aktuell());
 }
 
 void MainFormEingabeTest::shiftConstrainsTheScale()
 {
     Umgebung u;
-    u.p().P_AusftragsArtBtn->klicken();
+    u.p().knopfKlicken(Befehl::Auftragsart);
     u.chooser.expectPath(u.bildPfad);
-    u.p().P_BildBtn->klicken();
-    u.p().P_IsozentrumBtn->klicken();
+    u.p().knopfKlicken(Befehl::BildEinlesen);
+    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
     u.klick(QPoint(0, 0));
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
         d->btn_OK->click();
     });
-    u.p().P_ScaleBtn->klicken();
+    u.p().knopfKlicken(Befehl::MassstabEingeben);
     QVERIFY(u.dok().MassstabEingabe);
     QCOMPARE(u.box()->cursor().shape(), Qt::CrossCursor);
     u.klick(QPoint(-100, 20));
@@ -293,16 +300,16 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
     QVERIFY(u.dok().Massstab.MassstabPunkt2.x() > 100);
     QVERIFY(u.dok().Massstab.PixelProMM > 0);
     QCOMPARE(u.box()->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(u.p().P_Scaled->farbe(), LampenFarbe::Gruen);
+    QCOMPARE(u.p().lampe(Lampe::Massstab), LampenFarbe::Gruen);
 }
 
 void MainFormEingabeTest::rightClickRules()
 {
     Umgebung u;
-    u.p().P_AusftragsArtBtn->klicken();
+    u.p().knopfKlicken(Befehl::Auftragsart);
     u.chooser.expectPath(u.bildPfad);
-    u.p().P_BildBtn->klicken();
-    u.p().P_IsozentrumBtn->klicken();
+    u.p().knopfKlicken(Befehl::BildEinlesen);
+    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
     const QPoint seite = u.box()->abbildung().geraetZuSeite(QPointF(u.geraet(QPoint(30, 40))));
     u.klick(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
     QVERIFY(u.dok().IsozentrumGesetzt);
@@ -314,30 +321,30 @@ void MainFormEingabeTest::rightClickRules()
         QVERIFY(d);
         d->btn_OK->click();
     });
-    u.p().P_ScaleBtn->klicken();
+    u.p().knopfKlicken(Befehl::MassstabEingeben);
     u.klick(QPoint(-100, 0), Qt::RightButton);
     u.klick(QPoint(100, 0), Qt::RightButton);
     QVERIFY(u.dok().MassstabGesetzt());
 
     // two points and a right click: the message, the input goes on
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     u.klick(QPoint(0, 0));
     u.klick(QPoint(40, 0));
     u.klick(QPoint(0, 0), Qt::RightButton);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 "
                                                    "Punkte hat. Bitte geben Sie zunächst weitere Punkte ein."));
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
     QVERIFY(!u.dok().Konturen.Kontur(1).IstGeschlossen());
 
     // ending by the button with an open contour asks; No goes on, Yes closes and ends
     u.klick(QPoint(40, 40));
     u.messages.expectAnswer(Messages::Answer::No);
-    u.p().P_KonturBtn->klicken();
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Eingabe beenden"));
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
     u.messages.expectAnswer(Messages::Answer::Yes);
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     QVERIFY(u.dok().Konturen.Kontur(1).IstGeschlossen());
-    QCOMPARE(u.p().P_KonturBtn->caption(), QStringLiteral("Konturen"));
+    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
 }
 
 void MainFormEingabeTest::isocentreQuestion()
@@ -345,17 +352,17 @@ void MainFormEingabeTest::isocentreQuestion()
     Umgebung u;
     u.bildBisMassstab();
     QVERIFY(u.messages.shown().isEmpty());
-    u.p().P_FeldBtn->klicken();
+    u.p().knopfKlicken(Befehl::FeldEingabe);
     u.klick(QPoint(-50, -50));
     u.klick(QPoint(50, 50));
     QVERIFY(u.dok().AblaufStatus & ablauf::Feld);
-    QCOMPARE(u.p().P_Feld->farbe(), LampenFarbe::Gruen);
+    QCOMPARE(u.p().lampe(Lampe::Feld), LampenFarbe::Gruen);
 
     u.messages.expectAnswer(Messages::Answer::No);
-    u.p().P_IsozentrumBtn->klicken();
+    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Informationen vom Feld, Konturen und Maßstab gehen "
                                                    "verloren!\rWollen Sie das Isozentrum wirklich neu eingeben?"));
-    QVERIFY(!u.p().P_IsozentrumBtn->gedrueckt());
+    QVERIFY(!u.p().istGedrueckt(Befehl::IsozentrumEingeben));
     QVERIFY(istGesetzt(u.dok().FeldEcke2));
     QVERIFY(u.dok().MassstabGesetzt());
     QVERIFY(!u.dok().IsoEingabe);
@@ -365,7 +372,7 @@ void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
 {
     Umgebung u;
     u.bildBisMassstab();
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 2; ++n) {
         const int x = -100 + n * 40;
         for (const QPoint &e : {QPoint(x, 0), QPoint(x + 20, 0), QPoint(x, 20)})
@@ -375,7 +382,7 @@ void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
     u.klick(QPoint(50, 50));
     u.klick(QPoint(70, 50)); // contour 3 stays open
     u.messages.expectAnswer(Messages::Answer::Yes);
-    u.p().KonturListe->zeile(2)->loeschKnopf()->click();
+    u.zeile(2)->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
     QCOMPARE(u.messages.shown().size(), 2);
     QCOMPARE(u.messages.shown().at(0).text,
              QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
@@ -388,42 +395,42 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     Umgebung u;
     TAblaufPanel &p = u.p();
     THauptMenue &m = u.form->menue();
-    QVERIFY(p.P_AusftragsArtBtn->freigegeben());
-    QVERIFY(!p.P_BildBtn->freigegeben());
-    p.P_AusftragsArtBtn->klicken();
-    QVERIFY(p.P_BildBtn->freigegeben());
-    QVERIFY(!p.P_BildDrehenBtn->freigegeben());
-    QVERIFY(!p.P_IsozentrumBtn->freigegeben());
+    QVERIFY(p.istFreigegeben(Befehl::Auftragsart));
+    QVERIFY(!p.istFreigegeben(Befehl::BildEinlesen));
+    p.knopfKlicken(Befehl::Auftragsart);
+    QVERIFY(p.istFreigegeben(Befehl::BildEinlesen));
+    QVERIFY(!p.istFreigegeben(Befehl::BildDrehen));
+    QVERIFY(!p.istFreigegeben(Befehl::IsozentrumEingeben));
 
     u.chooser.expectPath(u.bildPfad);
-    p.P_BildBtn->klicken();
-    QCOMPARE(p.P_Bild->farbe(), LampenFarbe::Gruen);
-    QVERIFY(p.Image_Bild->isVisibleTo(u.form.get()));
-    QVERIFY(p.P_BildDrehenBtn->freigegeben() && m.Bilddrehung1->isEnabled());
-    QVERIFY(p.P_IsozentrumBtn->freigegeben() && m.Isozentrumeingeben1->isEnabled());
-    QVERIFY(!p.P_ScaleBtn->freigegeben() && !m.ScaleInput1->isEnabled());
-    QVERIFY(!p.P_KonturBtn->freigegeben() && !p.P_FeldBtn->freigegeben() && !p.P_EinschubrichtungBtn->freigegeben());
+    p.knopfKlicken(Befehl::BildEinlesen);
+    QCOMPARE(p.lampe(Lampe::Bild), LampenFarbe::Gruen);
+    QVERIFY(p.birneSichtbar(Ebene::Bild));
+    QVERIFY(p.istFreigegeben(Befehl::BildDrehen) && m.istFreigegeben(Befehl::BildDrehen));
+    QVERIFY(p.istFreigegeben(Befehl::IsozentrumEingeben) && m.istFreigegeben(Befehl::IsozentrumEingeben));
+    QVERIFY(!p.istFreigegeben(Befehl::MassstabEingeben) && !m.istFreigegeben(Befehl::MassstabEingeben));
+    QVERIFY(!p.istFreigegeben(Befehl::KonturEingabe) && !p.istFreigegeben(Befehl::FeldEingabe) && !p.istFreigegeben(Befehl::Einschubrichtung));
 
-    p.P_IsozentrumBtn->klicken();
+    p.knopfKlicken(Befehl::IsozentrumEingeben);
     QVERIFY2(u.messages.shown().isEmpty(), "image and order type only: no question");
-    QVERIFY(!m.Datei1->menuAction()->isEnabled());
-    QVERIFY(!p.P_BildBtn->freigegeben());
+    QVERIFY(!m.menueFreigegeben(Menue::Datei));
+    QVERIFY(!p.istFreigegeben(Befehl::BildEinlesen));
     u.klick(QPoint(0, 0));
-    QVERIFY(m.Datei1->menuAction()->isEnabled());
-    QVERIFY(p.P_ScaleBtn->freigegeben());
-    QVERIFY(!p.P_KonturBtn->freigegeben() && !p.P_FeldBtn->freigegeben());
+    QVERIFY(m.menueFreigegeben(Menue::Datei));
+    QVERIFY(p.istFreigegeben(Befehl::MassstabEingeben));
+    QVERIFY(!p.istFreigegeben(Befehl::KonturEingabe) && !p.istFreigegeben(Befehl::FeldEingabe));
 
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
         d->btn_OK->click();
     });
-    p.P_ScaleBtn->klicken();
+    p.knopfKlicken(Befehl::MassstabEingeben);
     u.klick(QPoint(-100, 0));
     u.klick(QPoint(100, 0));
-    QVERIFY(p.P_KonturBtn->freigegeben() && p.P_FeldBtn->freigegeben() && p.P_EinschubrichtungBtn->freigegeben());
-    QVERIFY(!p.P_AuiftragsdatenBtn->freigegeben());
-    QVERIFY(!p.P_SaveBtn->freigegeben());
+    QVERIFY(p.istFreigegeben(Befehl::KonturEingabe) && p.istFreigegeben(Befehl::FeldEingabe) && p.istFreigegeben(Befehl::Einschubrichtung));
+    QVERIFY(!p.istFreigegeben(Befehl::Auftragsdaten));
+    QVERIFY(!p.istFreigegeben(Befehl::Speichern));
 }
 
 void MainFormEingabeTest::modeChangeQuestionAndRefusal()
@@ -442,7 +449,7 @@ void MainFormEingabeTest::modeChangeQuestionAndRefusal()
     QVERIFY(u.dok().MassstabGesetzt());
 
     // during the contour input the page stays
-    u.p().P_KonturBtn->klicken();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
     u.p().setCurrentIndex(2);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Sie befinden sich noch in der Kontureingabe.\rBitte beenden Sie "
                                                    "vor einem Wechsel des Modus die Eingabe."));
@@ -458,54 +465,54 @@ void MainFormEingabeTest::modeChangeQuestionAndRefusal()
     QCOMPARE(u.dok().Massstab.PixelProMM, 3.0);
     QCOMPARE(u.dok().Konturen.MinPunktAbstand(), 2);
     QVERIFY(!u.dok().IsozentrumGesetzt);
-    QVERIFY(u.p().TSDicomModus->isAncestorOf(u.p().P_SharedControls));
+    QVERIFY(u.p().gemeinsameGruppenAuf(ModusDICOM));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - DICOM-Modus"));
     QCOMPARE(IniFile(u.folder.file(QStringLiteral("QuellvantarIni.ini")))
                  .readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), -1),
              3);
-    QVERIFY(u.form->menue().Dicom1->isChecked());
-    QVERIFY(!u.form->menue().Bildmodus1->isChecked());
+    QVERIFY(u.form->menue().hatHaken(Befehl::ModusDICOM));
+    QVERIFY(!u.form->menue().hatHaken(Befehl::ModusBildVorlage));
 }
 
 void MainFormEingabeTest::internalModeMenus()
 {
     Umgebung u("[Init]\r\nKundenMode=0\r\nHelp=0\r\n");
     THauptMenue &m = u.form->menue();
-    QVERIFY(m.TesserakonIntern1->menuAction()->isVisible());
-    QVERIFY(m.Drucken->menuAction()->isVisible());
-    QVERIFY(m.BPRExport1->isVisible() && m.LAPExport1->isVisible());
-    QVERIFY(!m.neu1->isVisible() && !m.speichern1->isVisible());
-    QVERIFY(!m.Modus1->menuAction()->isVisible());
-    QCOMPARE(m.Auftrag1->title(), QStringLiteral("Auftrag/Daten"));
-    QVERIFY(m.Kundenmodus1->isVisible());
+    QVERIFY(m.menueSichtbar(Menue::TesserakonIntern));
+    QVERIFY(m.menueSichtbar(Menue::Drucken));
+    QVERIFY(m.istSichtbar(Befehl::BPRExport) && m.istSichtbar(Befehl::LAPExport));
+    QVERIFY(!m.istSichtbar(Befehl::Neu) && !m.istSichtbar(Befehl::Speichern));
+    QVERIFY(!m.menueSichtbar(Menue::Modus));
+    QCOMPARE(m.menueTitel(Menue::Auftrag), QStringLiteral("Auftrag/Daten"));
+    QVERIFY(m.istSichtbar(Befehl::Kundenmodus));
 
-    m.Kundenmodus1->trigger();
+    m.ausloesen(Befehl::Kundenmodus);
     QVERIFY(u.form->KundenModus());
-    QVERIFY(!m.TesserakonIntern1->menuAction()->isVisible());
-    QVERIFY(m.neu1->isVisible() && m.Modus1->menuAction()->isVisible());
-    QVERIFY(!m.Kundenmodus1->isVisible());
+    QVERIFY(!m.menueSichtbar(Menue::TesserakonIntern));
+    QVERIFY(m.istSichtbar(Befehl::Neu) && m.menueSichtbar(Menue::Modus));
+    QVERIFY(!m.istSichtbar(Befehl::Kundenmodus));
 }
 
 void MainFormEingabeTest::captionAndMessages()
 {
     Umgebung u;
     QCOMPARE(u.form->windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
-    u.form->menue().AGB1->trigger();
+    u.form->menue().ausloesen(Befehl::AGB);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Unsere AGB entnehmen Sie bitte unserer Homepage www.zarn.example."));
-    u.form->menue().Preisliste1->trigger();
+    u.form->menue().ausloesen(Befehl::Preisliste);
     QCOMPARE(u.messages.lastText(),
              QStringLiteral("Die Preisliste entnehmen Sie bitte unserer Homepage www.zarn.example."));
     // without changes a new order asks nothing; the help menu item follows the window
-    QVERIFY(!u.form->menue().Hilfeanzeigen1->isChecked());
-    u.form->menue().Hilfeanzeigen1->trigger();
+    QVERIFY(!u.form->menue().hatHaken(Befehl::HilfeAnzeigen));
+    u.form->menue().ausloesen(Befehl::HilfeAnzeigen);
     QVERIFY(u.form->hilfe().isVisible());
-    QVERIFY(u.form->menue().Hilfeanzeigen1->isChecked());
+    QVERIFY(u.form->menue().hatHaken(Befehl::HilfeAnzeigen));
     // F1 on the main window switches it off again
     u.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(u.form.get()));
     QTest::keyClick(u.form.get(), Qt::Key_F1);
     QVERIFY(!u.form->hilfe().isVisible());
-    QVERIFY(!u.form->menue().Hilfeanzeigen1->isChecked());
+    QVERIFY(!u.form->menue().hatHaken(Befehl::HilfeAnzeigen));
 }
 
 void MainFormEingabeTest::viewLock()
@@ -517,18 +524,18 @@ void MainFormEingabeTest::viewLock()
     u.form->BearbeitungErlauben(false);
     for (int modus = 1; modus <= 3; ++modus)
         QVERIFY(!p.isTabVisible(modus));
-    QVERIFY(!p.P_IsozentrumBtn->freigegeben() && !p.P_SaveBtn->freigegeben() && !p.P_KonturBtn->freigegeben());
-    QVERIFY(p.P_AuiftragsdatenBtn->freigegeben());
-    QVERIFY(!m.Modus1->menuAction()->isEnabled() && !m.Info1->menuAction()->isEnabled());
-    QVERIFY(!m.AuftragsArt1->isEnabled() && !m.KonturEingabe1->isEnabled());
-    QVERIFY(m.Datei1->menuAction()->isEnabled() && m.Auftragsdaten1->isEnabled());
+    QVERIFY(!p.istFreigegeben(Befehl::IsozentrumEingeben) && !p.istFreigegeben(Befehl::Speichern) && !p.istFreigegeben(Befehl::KonturEingabe));
+    QVERIFY(p.istFreigegeben(Befehl::Auftragsdaten));
+    QVERIFY(!m.menueFreigegeben(Menue::Modus) && !m.menueFreigegeben(Menue::Info));
+    QVERIFY(!m.istFreigegeben(Befehl::Auftragsart) && !m.istFreigegeben(Befehl::KonturEingabe));
+    QVERIFY(m.menueFreigegeben(Menue::Datei) && m.istFreigegeben(Befehl::Auftragsdaten));
 
     // the next new order lifts it
     u.messages.expectAnswer(Messages::Answer::Yes);
-    m.neu1->trigger();
+    m.ausloesen(Befehl::Neu);
     for (int modus = 1; modus <= 3; ++modus)
         QVERIFY(p.isTabVisible(modus));
-    QVERIFY(p.P_AusftragsArtBtn->freigegeben() && m.AuftragsArt1->isEnabled());
+    QVERIFY(p.istFreigegeben(Befehl::Auftragsart) && m.istFreigegeben(Befehl::Auftragsart));
     QVERIFY(!u.dok().hatVorlage());
     QVERIFY(!u.form->Geaendert());
 }

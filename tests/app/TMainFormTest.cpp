@@ -155,7 +155,7 @@ void TMainFormTest::internalConfigMenuOpensTheEditor()
             gezeigt = website->text();
         editor->done(QDialog::Accepted);
     });
-    form.menue().QuellvantarConfigIntern1->trigger();
+    form.menue().ausloesen(qv::Befehl::ConfigIntern);
     QCOMPARE(gezeigt, QStringLiteral("www.example.org"));
     QVERIFY(!QApplication::activeModalWidget());
 }

@@ -280,27 +280,35 @@ private slots:
         bild.fill(Qt::gray);
         u.s.VorlageSetzen(bild);
         u.s.P_MainResize();
-        QCOMPARE(w->PaintBox->geometry(), QRect(0, 200, 800, 400));
+        auto *box = w->findChild<TPaintBox *>(QStringLiteral("PaintBox"));
+        QCOMPARE(box->geometry(), QRect(0, 200, 800, 400));
 
         QLabel labels[4];
-        u.s.setStatusPanels({&labels[0], &labels[1], &labels[2], &labels[3]});
+        QObject::connect(&u.s, &ArbeitsflaecheSteuerung::statusGeaendert, [&labels](const StatusTexte &t) {
+            labels[0].setText(t.panel0);
+            labels[1].setText(t.panel1);
+            if (t.panel2)
+                labels[2].setText(*t.panel2);
+            if (t.panel3)
+                labels[3].setText(*t.panel3);
+        });
         u.a.Massstab.MassstabAbstandSetzen(100);
         u.a.MassstabPunktSetzen(1, {0, 0});
         u.a.MassstabPunktSetzen(2, {300, 0});
         // 30 image pixels right of the centre, at 0.8 device pixels per image pixel.
-        QTest::mouseMove(w->PaintBox, QPoint(424, 200));
+        QTest::mouseMove(box, QPoint(424, 200));
         QCOMPARE(labels[2].text(), QStringLiteral(" FFA [100 cm] : (1 | 0) cm"));
 
         // Overlay repaints reuse the scaled template; a resize rebuilds it.
-        w->PaintBox->repaint();
-        const int vorher = w->PaintBox->cacheNeuaufbauten();
+        box->repaint();
+        const int vorher = box->cacheNeuaufbauten();
         for (int i = 0; i < 5; ++i)
-            w->PaintBox->repaint();
-        QCOMPARE(w->PaintBox->cacheNeuaufbauten(), vorher);
+            box->repaint();
+        QCOMPARE(box->cacheNeuaufbauten(), vorher);
         w->resize(400, 400);
-        w->PaintBox->repaint();
-        QCOMPARE(w->PaintBox->cacheNeuaufbauten(), vorher + 1);
-        QCOMPARE(w->PaintBox->geometry(), QRect(0, 100, 400, 200));
+        box->repaint();
+        QCOMPARE(box->cacheNeuaufbauten(), vorher + 1);
+        QCOMPARE(box->geometry(), QRect(0, 100, 400, 200));
     }
 
     void switchesInversionAndFFAPanel()
@@ -316,18 +324,17 @@ private slots:
         QVERIFY(u.a.Invertiert);
         QVERIFY(!u.a.anzeige.Scale);
 
-        QLabel ffa;
-        u.s.setFFAPanel(&ffa);
+        // the FFA panel shows what the workspace reports (its look: AblaufPanelTest)
+        FFAAnzeige ffa{};
+        QObject::connect(&u.s, &ArbeitsflaecheSteuerung::ffaGeaendert, [&ffa](const FFAAnzeige &a) { ffa = a; });
         u.kunde.FFA = 100.4;
         u.s.FFAAnzeigen();
-        QCOMPARE(ffa.text(), QStringLiteral("100,4"));
-        QVERIFY(!ffa.font().bold());
-        QCOMPARE(ffa.frameShape(), QFrame::NoFrame);
+        QCOMPARE(ffa.text, QStringLiteral("100,4"));
+        QVERIFY(!ffa.hervorgehoben);
         u.kunde.FFA = 100.6;
         u.s.FFAAnzeigen();
-        QCOMPARE(ffa.text(), QStringLiteral("100,6"));
-        QVERIFY(ffa.font().bold());
-        QCOMPARE(ffa.frameShadow(), QFrame::Sunken);
+        QCOMPARE(ffa.text, QStringLiteral("100,6"));
+        QVERIFY(ffa.hervorgehoben);
     }
 };
 
