@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/TAuftragsart.h"
 #include "workspace/AblaufStatus.h"
 #include "workspace/Arbeitsmodus.h"
 
@@ -15,10 +16,6 @@ namespace qv {
 enum class LampenFarbe { Rot, Gelb, Gruen };
 QColor lampenRgb(LampenFarbe farbe);
 
-/// Order kind as chosen in the order-type dialog: 1 photon, 0 electron, 2 not chosen yet.
-/// Everything not 0 counts as a photon order.
-inline bool istPhotonenAuftrag(int auftragsart) { return auftragsart != 0; }
-inline bool istElektronenAuftrag(int auftragsart) { return auftragsart == 0; }
 
 /// The document state the workflow update looks at.
 struct AblaufZustand
@@ -30,7 +27,7 @@ struct AblaufZustand
     bool massstabGesetzt = false;        // both scale points set
     bool konturEingabeLaeuft = false;    // C: the contour button shows "Eingabe beenden"
     bool massstabEingabe = false;        // S
-    int auftragsart = 2;
+    TAuftragsart auftragsart = TAuftragsart::NichtGewaehlt;
     bool einschubrichtungGewaehlt = false;
     QString beschleunigerHersteller;     // maker of the current accelerator of the current department
     bool auftragsdatenKomplett = false;

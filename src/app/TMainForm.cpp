@@ -580,7 +580,7 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.massstabGesetzt = m_dok->MassstabGesetzt();
     z.konturEingabeLaeuft = KonturEingabeLaeuft();
     z.massstabEingabe = m_dok->MassstabEingabe;
-    z.auftragsart = int(m_dok->Auftragsart);
+    z.auftragsart = m_dok->Auftragsart;
     z.einschubrichtungGewaehlt = m_einschubrichtungGewaehlt;
     if (const TBeschl *b = m_kunde->AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;

@@ -45,7 +45,7 @@ AblaufZustand allesErledigt(int modus)
     z.vorlageVorhanden = true;
     z.isozentrumGesetzt = true;
     z.massstabGesetzt = true;
-    z.auftragsart = 1;
+    z.auftragsart = TAuftragsart::Photonen;
     z.einschubrichtungGewaehlt = true;
     z.auftragsdatenKomplett = true;
     z.geaendert = true;
@@ -115,14 +115,14 @@ TEST(Ablauf, EnablingTableModeImage)
         {"order data incomplete", 0, [](AblaufZustand &z) { z.auftragsdatenKomplett = false; }, speichern},
         {"electron frame does not fit", 0,
          [](AblaufZustand &z) {
-             z.auftragsart = 0;
+             z.auftragsart = TAuftragsart::Elektronen;
              z.rahmenPasst = false;
          },
          speichern},
-        {"electron frame fits", 0, [](AblaufZustand &z) { z.auftragsart = 0; }, {}},
+        {"electron frame fits", 0, [](AblaufZustand &z) { z.auftragsart = TAuftragsart::Elektronen; }, {}},
         {"kind not chosen counts as photon: fit ignored", 0,
          [](AblaufZustand &z) {
-             z.auftragsart = 2;
+             z.auftragsart = TAuftragsart::NichtGewaehlt;
              z.rahmenPasst = false;
          },
          {}},
@@ -267,7 +267,7 @@ TEST(Ablauf, InsertionDirectionNotNeededForSiemensElectronOrders)
         SCOPED_TRACE(std::string(f.hersteller) + " art " + std::to_string(f.art));
         AblaufZustand z;
         z.beschleunigerHersteller = QString::fromUtf8(f.hersteller);
-        z.auftragsart = f.art;
+        z.auftragsart = TAuftragsart(f.art);
         z.status = f.typGewaehlt ? ablauf::Auftragsart : 0;
         z.einschubrichtungGewaehlt = f.gewaehlt;
         const AblaufErgebnis e = ablaufBerechnen(z);
