@@ -24,5 +24,6 @@ int runKundeSchreiben(const QStringList &args, Streams &io);
 int runDbErzeugen(const QStringList &args, Streams &io);
 int runExportCif(const QStringList &args, Streams &io);
 int runExportPly(const QStringList &args, Streams &io);
+int runDicom(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

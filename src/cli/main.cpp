@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
     {"db-erzeugen", "db-erzeugen SCHEMA.sql AUS.sqlite", qv::cli::runDbErzeugen},
     {"export-cif", "export-cif AUFTRAG.ORv AUS.cif [--ja]", qv::cli::runExportCif},
     {"export-ply", "export-ply AUFTRAG.ORv AUS.ply", qv::cli::runExportPly},
+    {"dicom", "dicom VERZEICHNIS", qv::cli::runDicom},
 };
 
 int usage(QTextStream &err)

@@ -1,0 +1,49 @@
+#include "cli/CliCommand.h"
+
+#include "dicom/DcmdumpRunner.h"
+#include "dicom/DicomUebersicht.h"
+#include "dicom/DicomUebersichtJson.h"
+#include "dicom/ProcessProgram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace qv::cli {
+
+// dicom VERZEICHNIS: the RT Plans with blocks of a folder as JSON, every regular file looked at.
+int runDicom(const QStringList &args, Streams &io)
+{
+    if (args.size() == 1 && (args.first() == u"--help" || args.first() == u"-h")) {
+        io.out << "Aufruf: quellvantar-cli dicom VERZEICHNIS\n";
+        return 0;
+    }
+    if (args.size() != 1 || args.first().isEmpty()) {
+        io.err << "Aufruf: quellvantar-cli dicom VERZEICHNIS\n";
+        return 2;
+    }
+    const QString verzeichnis = args.first();
+    if (!QFileInfo(verzeichnis).isDir()) {
+        io.err << "Das Verzeichnis " << QDir::toNativeSeparators(verzeichnis) << " ist nicht vorhanden.\n";
+        return 1;
+    }
+    const QString dcmdump = FindDcmdump(QCoreApplication::applicationDirPath());
+    if (dcmdump.isEmpty()) {
+        io.err << "Das Programm \"dcmdump\" wurde weder im Quellvantar-Verzeichnis noch im Suchpfad gefunden.\n"
+                  "Ohne dieses Programm ist das Einlesen von DICOM-Dateien nicht möglich (Debian-Paket dcmtk).\n";
+        return 1;
+    }
+    ProcessProgram programm;
+    DcmdumpRunner runner(programm, dcmdump);
+    auto uebersicht = ErstelleDicomUebersicht(runner, verzeichnis, QStringLiteral("*.*"));
+    if (!uebersicht) {
+        io.err << uebersicht.error() << '\n';
+        return 1;
+    }
+    io.out.flush();
+    const QByteArray json = DicomUebersichtAlsJson(*uebersicht);
+    io.out << QString::fromUtf8(json);
+    return 0;
+}
+
+} // namespace qv::cli

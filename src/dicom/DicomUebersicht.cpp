@@ -1,0 +1,172 @@
+#include "dicom/DicomUebersicht.h"
+
+#include "dicom/DumpLines.h"
+#include "dicom/velDumpUtils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+const QStringList kKopfOptionen{QStringLiteral("+P"), QStringLiteral("0008,0060"), QStringLiteral("+P"),
+                                QStringLiteral("300a,00f4")};
+const QStringList kVollOptionen{QStringLiteral("+L")};
+
+/// Whether the short dump (Modality and Block Sequence lines) is that of an RT Plan with blocks.
+/// The Modality printed first must read "RTPLAN" exactly, and the Block Sequence part must have
+/// more than one line.
+bool istPlanMitBloecken(const QByteArray &kopf)
+{
+    const DumpLines lines(kopf);
+    bool modalitaetGesehen = false;
+    bool rtPlan = false;
+    qsizetype blockZeilen = 0;
+    for (const DumpLine &line : lines.lines()) {
+        if (line.tag == dicomTag(0x0008, 0x0060) && line.depth == 0) {
+            if (!modalitaetGesehen)
+                rtPlan = GetDumpValue(line.text) == "RTPLAN";
+            modalitaetGesehen = true;
+        } else {
+            ++blockZeilen;
+        }
+    }
+    return rtPlan && blockZeilen > 1;
+}
+
+QString anzeige(const QString &datei)
+{
+    return QDir::toNativeSeparators(datei);
+}
+
+} // namespace
+
+QString DateiMaske(const QString &dateiTyp)
+{
+    const qsizetype auf = dateiTyp.indexOf(u'(');
+    const qsizetype zu = dateiTyp.indexOf(u')', auf + 1);
+    if (auf < 0 || zu < 0)
+        return QStringLiteral("*.*");
+    return dateiTyp.mid(auf + 1, zu - auf - 1).trimmed();
+}
+
+QStringList DicomDateien(const QString &verzeichnis, const QString &maske)
+{
+    const QDir dir(verzeichnis);
+    const bool alle = maske == u"*.*" || maske == u"*" || maske.isEmpty();
+    const QRegularExpression muster(QRegularExpression::wildcardToRegularExpression(maske),
+                                    QRegularExpression::CaseInsensitiveOption);
+    struct Name
+    {
+        QByteArray bytes;
+        QString pfad;
+    };
+    QList<Name> namen;
+    const QFileInfoList eintraege = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &info : eintraege) {
+        if (!info.isFile())
+            continue;
+        if (!alle && !muster.match(info.fileName()).hasMatch())
+            continue;
+        namen.append({QFile::encodeName(info.fileName()), info.absoluteFilePath()});
+    }
+    std::sort(namen.begin(), namen.end(), [](const Name &a, const Name &b) { return a.bytes < b.bytes; });
+    QStringList pfade;
+    pfade.reserve(namen.size());
+    for (const Name &n : namen)
+        pfade.append(n.pfad);
+    return pfade;
+}
+
+Result<QList<DicomPlanErgebnis>> LeseRTPlaene(DcmdumpRunner &runner, const QStringList &dateien,
+                                               const DicomFortschritt &fortschritt)
+{
+    QList<DicomPlanErgebnis> ergebnisse(dateien.size());
+    qsizetype gesamt = dateien.size();
+    auto kopf = runner.DumpEach(dateien, kKopfOptionen, [&](qsizetype fertig) {
+        if (fortschritt)
+            fortschritt(fertig, gesamt);
+    });
+    if (!kopf)
+        return Error{kopf.error()};
+
+    QStringList kandidaten;
+    QList<qsizetype> herkunft;
+    for (qsizetype i = 0; i < dateien.size(); ++i) {
+        const std::optional<QByteArray> &dump = (*kopf)[i];
+        if (!dump || dump->isEmpty())
+            ergebnisse[i].Grund = QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(dateien[i]));
+        else if (!istPlanMitBloecken(*dump))
+            ergebnisse[i].Grund = QStringLiteral("Die Datei %1 ist kein RT-Plan mit Blöcken.").arg(anzeige(dateien[i]));
+        else {
+            kandidaten.append(dateien[i]);
+            herkunft.append(i);
+        }
+    }
+    gesamt = dateien.size() + kandidaten.size();
+    auto voll = runner.DumpEach(kandidaten, kVollOptionen, [&](qsizetype fertig) {
+        if (fortschritt)
+            fortschritt(dateien.size() + fertig, gesamt);
+    });
+    if (!voll)
+        return Error{voll.error()};
+    for (qsizetype k = 0; k < kandidaten.size(); ++k) {
+        DicomPlanErgebnis &ergebnis = ergebnisse[herkunft[k]];
+        const std::optional<QByteArray> &dump = (*voll)[k];
+        if (!dump || dump->isEmpty()) {
+            ergebnis.Grund = QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(kandidaten[k]));
+            continue;
+        }
+        TvelDICOMRTPlanClass plan;
+        auto geladen = plan.LoadFromDump(*dump);
+        if (!geladen)
+            ergebnis.Grund = geladen.error();
+        else if (plan.Plan.BeamCount() == 0)
+            ergebnis.Grund = QStringLiteral("Der Plan in %1 enthält keine Beams.").arg(anzeige(kandidaten[k]));
+        else
+            ergebnis.Plan = std::move(plan);
+    }
+    if (fortschritt)
+        fortschritt(gesamt, gesamt);
+    return ergebnisse;
+}
+
+Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QString &verzeichnis,
+                                                const QString &maske, const DicomFortschritt &fortschritt)
+{
+    const QFileInfo info(verzeichnis);
+    if (!info.isDir())
+        return Error{QStringLiteral("Das Verzeichnis %1 ist nicht vorhanden.").arg(anzeige(verzeichnis))};
+    DicomUebersicht uebersicht;
+    uebersicht.Verzeichnis = QDir::cleanPath(info.absoluteFilePath());
+    const QStringList dateien = DicomDateien(uebersicht.Verzeichnis, maske);
+    uebersicht.Dateien = dateien.size();
+    auto gelesen = LeseRTPlaene(runner, dateien, fortschritt);
+    if (!gelesen)
+        return Error{gelesen.error()};
+    for (qsizetype i = 0; i < dateien.size(); ++i) {
+        if ((*gelesen)[i].Plan)
+            uebersicht.Plaene.append({dateien[i], std::move(*(*gelesen)[i].Plan)});
+    }
+    return uebersicht;
+}
+
+Result<TvelDICOMRTPlanClass> LoadRTPlan(DcmdumpRunner &runner, const QString &datei)
+{
+    if (!QFileInfo(datei).isFile())
+        return Error{QStringLiteral("Die Datei ist nicht vorhanden.")};
+    auto gelesen = LeseRTPlaene(runner, {QFileInfo(datei).absoluteFilePath()});
+    if (!gelesen)
+        return Error{gelesen.error()};
+    DicomPlanErgebnis &ergebnis = (*gelesen)[0];
+    if (!ergebnis.Plan)
+        return Error{ergebnis.Grund};
+    return std::move(*ergebnis.Plan);
+}
+
+} // namespace qv

@@ -1,0 +1,84 @@
+#include "dicom/ProcessProgram.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+namespace qv {
+
+namespace {
+
+constexpr qsizetype kMaxErrorBytes = 64 * 1024;
+
+} // namespace
+
+ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arguments, const RunLimits &limits)
+{
+    ProgramOutput result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setInputChannelMode(QProcess::ManagedInputChannel);
+
+    QEventLoop loop;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(limits.idleTimeoutMs);
+    bool timedOut = false;
+    bool tooMuch = false;
+    bool failedToStart = false;
+
+    auto takeOutput = [&] {
+        result.out += process.readAllStandardOutput();
+        if (result.out.size() > limits.maxOutputBytes && !tooMuch) {
+            tooMuch = true;
+            process.kill();
+        }
+    };
+    auto takeError = [&] {
+        const QByteArray more = process.readAllStandardError();
+        if (result.err.size() < kMaxErrorBytes)
+            result.err += more.left(kMaxErrorBytes - result.err.size());
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+        takeOutput();
+        idle.start();
+    });
+    QObject::connect(&process, &QProcess::readyReadStandardError, &loop, takeError);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            failedToStart = true;
+            loop.quit();
+        }
+    });
+    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        process.kill();
+    });
+
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (!failedToStart) {
+        process.closeWriteChannel();
+        idle.start();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (failedToStart) {
+        result.status = ProgramOutput::Status::NotStarted;
+        result.message = process.errorString();
+        return result;
+    }
+    takeOutput();
+    takeError();
+    result.exitCode = process.exitCode();
+    if (tooMuch)
+        result.status = ProgramOutput::Status::TooMuchOutput;
+    else if (timedOut)
+        result.status = ProgramOutput::Status::TimedOut;
+    else if (process.exitStatus() == QProcess::CrashExit)
+        result.status = ProgramOutput::Status::Crashed;
+    else
+        result.status = ProgramOutput::Status::Finished;
+    return result;
+}
+
+} // namespace qv

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dicom/ExternalProgram.h"
+
+namespace qv {
+
+/// Runs outside programs with QProcess. While a run lasts, the calling thread's events are
+/// processed (the window stays painted); a caller with a window must lock it against re-entry.
+class ProcessProgram final : public ExternalProgram
+{
+public:
+    ProgramOutput run(const QString &program, const QStringList &arguments, const RunLimits &limits) override;
+};
+
+} // namespace qv
