@@ -25,5 +25,6 @@ int runDbErzeugen(const QStringList &args, Streams &io);
 int runExportCif(const QStringList &args, Streams &io);
 int runExportPly(const QStringList &args, Streams &io);
 int runDicom(const QStringList &args, Streams &io);
+int runDrucken(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

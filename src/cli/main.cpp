@@ -3,9 +3,11 @@
 #include "base/UtilsUnit.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -27,6 +29,7 @@ constexpr Command kCommands[] = {
     {"export-cif", "export-cif AUFTRAG.ORv AUS.cif [--ja]", qv::cli::runExportCif},
     {"export-ply", "export-ply AUFTRAG.ORv AUS.ply", qv::cli::runExportPly},
     {"dicom", "dicom VERZEICHNIS", qv::cli::runDicom},
+    {"drucken", "drucken auftrag AUFTRAG.ORv AUS.pdf | drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf", qv::cli::runDrucken},
 };
 
 int usage(QTextStream &err)
@@ -43,7 +46,13 @@ int usage(QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing lays out text, which needs the font database of a GUI application; without a
+    // display it renders offscreen.
+    const bool mitSchriften = argc > 1 && qstrcmp(argv[1], "drucken") == 0;
+    if (mitSchriften)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        mitSchriften ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

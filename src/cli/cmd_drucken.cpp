@@ -1,0 +1,79 @@
+#include "cli/CliAuftrag.h"
+#include "cli/CliCommand.h"
+
+#include "base/IniFile.h"
+#include "base/LogOnlyMessages.h"
+#include "config/TKonfiguration.h"
+#include "config/TKundenDaten.h"
+#include "order/OrderDocument.h"
+#include "print/PdfPrintJobs.h"
+#include "print/PrintUtils.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+
+namespace qv::cli {
+
+namespace {
+
+int aufruf(Streams &io)
+{
+    io.err << "Aufruf: quellvantar-cli drucken auftrag AUFTRAG.ORv AUS.pdf\n"
+              "       quellvantar-cli drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf\n";
+    return 2;
+}
+
+// The order e-mail address from the product configuration beside the program.
+QString eMailAdresse()
+{
+    TKonfiguration konfiguration;
+    konfiguration.Laden(IniFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuellvantarConfig.cfg"))));
+    return konfiguration.EMailAdresse;
+}
+
+} // namespace
+
+// drucken auftrag|kunde EIN AUS.pdf: the order or customer data sheet as a PDF file.
+int runDrucken(const QStringList &args, Streams &io)
+{
+    QStringList dateien, optionen;
+    if (!TrenneArgumente(args, {}, dateien, optionen) || dateien.size() != 3)
+        return aufruf(io);
+    const QString blatt = dateien[0];
+    if (blatt != u"auftrag" && blatt != u"kunde")
+        return aufruf(io);
+    const QString ein = dateien[1];
+    const QString aus = dateien[2];
+
+    LogOnlyMessages meldungen;
+    std::unique_ptr<OrderDocument> auftrag;
+    TKundenDaten kundenDatei;
+    TAuftragsdatenRec keineAuftragsdaten;
+    const bool istAuftrag = blatt == u"auftrag" || ein.right(4).toUpper() == u".ORV";
+    if (istAuftrag) {
+        auftrag = LadeAuftrag(ein, meldungen, io);
+        if (!auftrag)
+            return 1;
+    } else if (const Result<void> r = kundenDatei.LadeDatei(ein); !r) {
+        io.err << "Die Datei " << QDir::toNativeSeparators(ein) << " konnte nicht geladen werden\n" << r.error() << '\n';
+        return 1;
+    }
+
+    DruckDaten daten{auftrag ? auftrag->Auftragsdaten : keineAuftragsdaten, auftrag ? auftrag->Kundendaten : kundenDatei};
+    daten.Auftragsart = auftrag ? auftrag->Auftragsart : 1;
+    daten.EMailAdresse = eMailAdresse();
+    // Customer data converted from an order file before version 6 have no pick-up address.
+    daten.MitAbholadresse = !auftrag || auftrag->Version >= 6;
+    daten.Jetzt = QDateTime::currentDateTime();
+
+    PdfPrintJobs pdf(aus);
+    const Result<void> r = blatt == u"auftrag" ? DruckeAuftragsdaten(pdf, daten) : DruckeKundendaten(pdf, daten);
+    if (!r) {
+        io.err << r.error() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace qv::cli

@@ -1,0 +1,193 @@
+#include "config/TKundenDaten.h"
+#include "order/OrderFixture.h"
+#include "order/TAuftragsdatenRec.h"
+#include "print/PainterCanvas.h"
+#include "print/PrintUtils.h"
+#include "support/TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray err;
+};
+
+CliRun drucken(const QStringList &args)
+{
+    QProcess p;
+    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), QStringList{QStringLiteral("drucken")} + args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardError()};
+}
+
+QString pdfText(const QString &pdf, const QString &modus = QStringLiteral("-layout"))
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {modus, pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString schreiben(const QString &pfad, const QByteArray &bytes)
+{
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return pfad;
+}
+
+// Each piece is found after the one before it.
+void erwarteInReihenfolge(const QString &text, const QStringList &stuecke)
+{
+    qsizetype ab = 0;
+    for (const QString &s : stuecke) {
+        const qsizetype i = text.indexOf(s, ab);
+        ASSERT_GE(i, 0) << "missing after position " << ab << ": " << s.toStdString() << "\n" << text.toStdString();
+        ab = i + s.size();
+    }
+}
+
+} // namespace
+
+TEST(PdfPrint, OrderSheetReadsBack)
+{
+    QTemporaryDir dir;
+    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), compressed(orderBody(6, FixtureOrder{})));
+    const QString aus = dir.filePath(QStringLiteral("a.pdf"));
+    const CliRun run = drucken({QStringLiteral("auftrag"), ein, aus});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString text = pdfText(aus);
+    erwarteInReihenfolge(text, {
+        QStringLiteral("AuftragsDaten"), QStringLiteral("Lieferanschrift"), QStringLiteral("Institut"), QStringLiteral("Lieferinstitut"),
+        QStringLiteral("PLZ, Ort"), QStringLiteral("11111 A"), QStringLiteral("Ansprechpartner"), QStringLiteral("Frau Dr. Zwei, Zoe"),
+        QStringLiteral("Erstellungsdatum der Datei : 16.07.2023 18:00:00"), QStringLiteral("Beschleuniger              : Varian Clinac 2100"),
+        QStringLiteral("Modus                      : Photonen (Blöcke)"), QStringLiteral("60,0"),
+        QStringLiteral("Tragplatte                 : Tragplatte 20x20"), QStringLiteral("Codierung                  : Code 7"),
+        QStringLiteral("Patienten ID               : PAT-0815"), QStringLiteral("Gantry-Winkel              : 270"),
+        QStringLiteral("Gußkörperhöhe              : 8,0 cm"), QStringLiteral("Verbleib der Legierung     : zurück an Kunden"),
+        QStringLiteral("Lieferzeit:"), QStringLiteral(".....Kurier"), QStringLiteral("Auftragsstatus"),
+        QStringLiteral("Mail an auftrag@zarn-ek.example, geschickt bis 15 Uhr."),
+        QStringLiteral("=> Lieferung am nächsten Werktag"), QStringLiteral("Gedruckt am "),
+    });
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("Gedruckt am \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d")).match(text).hasMatch());
+    EXPECT_EQ(text.count(u'\f'), 1) << "one page";
+}
+
+TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(QStringLiteral("k.pdf"));
+    ASSERT_EQ(drucken({QStringLiteral("kunde"), QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg")), aus}).exitCode, 0);
+    TKundenDaten demo;
+    ASSERT_TRUE(demo.LadeDatei(QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg"))).ok());
+    QStringList erwartet{QStringLiteral("KundenDaten"), QStringLiteral("Vertragspartner"), demo.VertragsAdresse.Institut,
+                         QStringLiteral("Lieferanschrift"), QStringLiteral("Rechnungsanschrift"), QStringLiteral("Abholadresse"),
+                         QStringLiteral("Ansprechpartner")};
+    for (const TAnP &anp : demo.AktuelleAbteilung()->AnP)
+        erwartet << anp.Name << anp.Telefon << anp.EMail;
+    erwartet << QStringLiteral("Gedruckt am");
+    erwarteInReihenfolge(pdfText(aus), erwartet);
+
+    // An order file of version 6 carries the pick-up address, one of version 5 does not.
+    for (int version : {5, 6}) {
+        const QString ein = schreiben(dir.filePath(QStringLiteral("v%1.orv").arg(version)), compressed(orderBody(version, FixtureOrder{})));
+        ASSERT_EQ(drucken({QStringLiteral("kunde"), ein, aus}).exitCode, 0);
+        const QString text = pdfText(aus);
+        EXPECT_EQ(text.contains(QStringLiteral("Abholadresse")), version == 6) << version;
+        EXPECT_TRUE(text.contains(version == 6 ? QStringLiteral("Uniklinik") : QStringLiteral("Vertrag Institut"))) << version;
+    }
+}
+
+TEST(PdfPrint, FailuresWriteNothing)
+{
+    QTemporaryDir dir;
+    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), compressed(orderBody(6, FixtureOrder{})));
+    const QString alt = schreiben(dir.filePath(QStringLiteral("alt.pdf")), "alt");
+
+    const CliRun kaputt = drucken({QStringLiteral("auftrag"), schreiben(dir.filePath(QStringLiteral("k.ORv")), "kaputt"), alt});
+    EXPECT_EQ(kaputt.exitCode, 1);
+    EXPECT_TRUE(kaputt.err.contains("konnte nicht geladen werden")) << kaputt.err.toStdString();
+    EXPECT_EQ(drucken({QStringLiteral("kunde"), dir.filePath(QStringLiteral("Kunde.cfg")), alt}).exitCode, 1);
+    QFile altDatei(alt);
+    ASSERT_TRUE(altDatei.open(QIODevice::ReadOnly));
+    EXPECT_EQ(altDatei.readAll(), "alt");
+
+    const CliRun ordner = drucken({QStringLiteral("auftrag"), ein, dir.filePath(QStringLiteral("fehlt/a.pdf"))});
+    EXPECT_EQ(ordner.exitCode, 1);
+    EXPECT_TRUE(ordner.err.contains("PDF")) << ordner.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fehlt"))));
+    EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein, dir.path()}).exitCode, 1);
+
+    EXPECT_EQ(drucken({QStringLiteral("alles"), ein, alt}).exitCode, 2);
+    EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein}).exitCode, 2);
+}
+
+TEST(PdfPrint, SamePageAtEveryResolution)
+{
+    // Word positions in points, as pdftotext reads them back, for the same sheet rendered at
+    // printer resolutions of 300 and 1200 dpi.
+    auto positionen = [](int dpi) {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("s.pdf"));
+        {
+            QPdfWriter writer(pfad);
+            writer.setResolution(dpi);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            auto canvas = PainterCanvas::begin(writer);
+            EXPECT_TRUE(canvas.ok());
+            TKundenDaten k;
+            k.LadeStandard();
+            TAuftragsdatenRec a;
+            AuftragsdatenBlatt(**canvas, DruckDaten{a, k, 1, QStringLiteral("x@example.org"), true, QDateTime::currentDateTime()});
+            EXPECT_TRUE((*canvas)->finish().ok());
+        }
+        QList<QPair<QString, QPointF>> woerter;
+        const QRegularExpression wort(QString::fromLatin1(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+        for (const auto &m : wort.globalMatch(pdfText(pfad, QStringLiteral("-bbox"))))
+            woerter.append({m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
+        return woerter;
+    };
+    const auto grob = positionen(300);
+    const auto fein = positionen(1200);
+    ASSERT_EQ(grob.size(), fein.size());
+    ASSERT_GT(grob.size(), 50);
+    // Lines start at the same place; within a line the glyphs may be a little wider at a
+    // coarse resolution, where font sizes round to whole device pixels.
+    auto zeilenAnfang = [&](qsizetype i) {
+        for (const auto &w : fein) {
+            if (std::abs(w.second.y() - fein[i].second.y()) < 1.0 && w.second.x() < fein[i].second.x())
+                return false;
+        }
+        return true;
+    };
+    int anfaenge = 0;
+    for (qsizetype i = 0; i < grob.size(); ++i) {
+        EXPECT_EQ(grob[i].first, fein[i].first);
+        EXPECT_NEAR(grob[i].second.y(), fein[i].second.y(), 0.5) << grob[i].first.toStdString();
+        if (zeilenAnfang(i)) {
+            ++anfaenge;
+            EXPECT_NEAR(grob[i].second.x(), fein[i].second.x(), 0.5) << grob[i].first.toStdString();
+        }
+    }
+    EXPECT_GT(anfaenge, 30);
+    // The date line lies (5990 − 20) / 600 inch below the title, both in 16 pt.
+    for (const auto *woerter : {&grob, &fein}) {
+        const auto titel = std::find_if(woerter->begin(), woerter->end(), [](const auto &w) { return w.first == u"AuftragsDaten"; });
+        const auto datum = std::find_if(woerter->begin(), woerter->end(), [](const auto &w) { return w.first == u"Gedruckt"; });
+        ASSERT_TRUE(titel != woerter->end() && datum != woerter->end());
+        EXPECT_NEAR(datum->second.y() - titel->second.y(), (5990 - 20) / 600.0 * 72.0, 0.5);
+    }
+}
