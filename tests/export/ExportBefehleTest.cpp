@@ -1,0 +1,213 @@
+#include "export/ExportBefehle.h"
+
+#include "base/IniFile.h"
+#include "support/FakeFileChooser.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+using namespace qv::test;
+using Answer = Messages::Answer;
+
+namespace {
+
+QByteArray lesen(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A folder with the settings, the archive and an opened order file.
+struct Werkbank
+{
+    QTemporaryDir dir;
+    ScriptedMessages meldungen;
+    FakeFileChooser dateiWahl;
+    IniFile einstellungen{dir.filePath(QStringLiteral("QuellvantarIni.ini"))};
+    FixedClock uhr{QDateTime(QDate(2026, 3, 7), QTime(11, 0))};
+    QString kbez = QStringLiteral("UKF");
+    QStringList gefragtePLZ;
+    BlockExportUmgebung umgebung{meldungen, dateiWahl, einstellungen, uhr, [this](const QString &plz) {
+                                     gefragtePLZ.append(plz);
+                                     return kbez;
+                                 }};
+    BlockExportAuftrag auftrag;
+
+    Werkbank()
+    {
+        einstellungen.writeString(QStringLiteral("Init"), QStringLiteral("ArchivBasis"), dir.filePath(QStringLiteral("Kunden")));
+        auftrag.quelle.Konturen = {{{0, 0}, {30, 0}, {0, 30}, {0, 0}}};
+        auftrag.quelle.PixelProMM = 3;
+        auftrag.quelle.FBA = QStringLiteral("60");
+        auftrag.quelle.Auftragsart = 1;
+        auftrag.quelle.PatientenID = QStringLiteral("PAT-1");
+        auftrag.plz = QStringLiteral("79106");
+        auftrag.auftragsZeit = QDateTime(QDate(2026, 3, 1), QTime(8, 15, 30));
+        auftrag.auftragsdatei = dir.filePath(QStringLiteral("20260301_081530.ORv"));
+        QFile f(auftrag.auftragsdatei);
+        f.open(QIODevice::WriteOnly);
+    }
+
+    QString archiv(int n) const
+    {
+        return dir.filePath(QStringLiteral("Kunden/UKF/Offline/2026/03/07/PAT-1_%1.cif").arg(n));
+    }
+    QString markiert() const { return dir.filePath(QStringLiteral("_b_20260301_081530.ORv")); }
+};
+
+} // namespace
+
+TEST(BlockExportBefehl, AutomaticTargetInTheArchive)
+{
+    Werkbank w;
+    w.meldungen.expectAnswer(Answer::Yes);
+    BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
+    EXPECT_EQ(w.gefragtePLZ, QStringList{QStringLiteral("79106")});
+    ASSERT_EQ(w.meldungen.shown().size(), 2);
+    EXPECT_EQ(w.meldungen.shown()[0].text, QStringLiteral("Es wurde der Kunde ---UKF--- erkannt!\r\nSollen die Daten direkt als \r\n") +
+                                                w.archiv(1) + QStringLiteral("\r\ngespeichert werden?"));
+    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei gespeichert nach ") + w.archiv(1));
+    EXPECT_EQ(a.gespeichertNach, w.archiv(1));
+    EXPECT_TRUE(lesen(w.archiv(1)).startsWith(";" + w.archiv(1).toUtf8() + "\r\n"));
+    EXPECT_EQ(a.auftragsdatei, w.markiert());
+    EXPECT_TRUE(QFile::exists(w.markiert()));
+    EXPECT_TRUE(w.dateiWahl.calls().isEmpty());
+
+    // The same patient again on the same day: the next number; the marked order stays marked.
+    w.auftrag.auftragsdatei = a.auftragsdatei;
+    w.meldungen.clear();
+    w.meldungen.expectAnswer(Answer::Yes);
+    a = BlockExportBefehl(w.auftrag, w.umgebung);
+    EXPECT_EQ(a.gespeichertNach, w.archiv(2));
+    EXPECT_EQ(a.auftragsdatei, w.markiert());
+    EXPECT_TRUE(QFile::exists(w.markiert()));
+}
+
+TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
+{
+    Werkbank w;
+    w.meldungen.expectAnswer(Answer::No);
+    const QString gewaehlt = w.dir.filePath(QStringLiteral("ablage/auftrag"));
+    QDir().mkpath(w.dir.filePath(QStringLiteral("ablage")));
+    w.dateiWahl.expectPath(gewaehlt);
+    const BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
+    ASSERT_EQ(w.dateiWahl.calls().size(), 1);
+    EXPECT_EQ(w.dateiWahl.calls()[0].start, QDir::home().filePath(QStringLiteral("20260301_081530.cif")));
+    EXPECT_EQ(w.dateiWahl.calls()[0].filter, u"BPR(Multidata) (*.cif)");
+    EXPECT_EQ(a.gespeichertNach, gewaehlt + QStringLiteral(".cif"));
+    EXPECT_EQ(w.meldungen.lastText(), QStringLiteral("BPR-Datei gespeichert nach ") + gewaehlt + QStringLiteral(".cif"));
+    EXPECT_FALSE(QFile::exists(w.archiv(1)));
+    EXPECT_EQ(a.auftragsdatei, w.markiert());
+    EXPECT_EQ(BPRPath(w.einstellungen), w.dir.filePath(QStringLiteral("ablage")));
+
+    // The next dialog starts in that folder; an upper-case extension is kept; cancelling writes nothing.
+    Werkbank v;
+    v.einstellungen.writeString(QStringLiteral("Init"), QStringLiteral("BPRPath"), w.dir.filePath(QStringLiteral("ablage")));
+    v.kbez = QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.");
+    v.dateiWahl.expectPath(w.dir.filePath(QStringLiteral("ablage/B.CIF")));
+    EXPECT_EQ(BlockExportBefehl(v.auftrag, v.umgebung).gespeichertNach, w.dir.filePath(QStringLiteral("ablage/B.CIF")));
+    EXPECT_EQ(v.meldungen.shown()[0].text, u"Keinen Kunden für die PLZ 79106 gefunden.\r\nBitte speichern Sie die Datei manuell.");
+    EXPECT_EQ(v.dateiWahl.calls()[0].start, w.dir.filePath(QStringLiteral("ablage/20260301_081530.cif")));
+
+    Werkbank abgebrochen;
+    abgebrochen.meldungen.expectAnswer(Answer::No);
+    const BlockExportAusgang nichts = BlockExportBefehl(abgebrochen.auftrag, abgebrochen.umgebung);
+    EXPECT_TRUE(nichts.gespeichertNach.isEmpty());
+    EXPECT_EQ(nichts.auftragsdatei, abgebrochen.auftrag.auftragsdatei);
+    EXPECT_TRUE(QFile::exists(abgebrochen.auftrag.auftragsdatei));
+}
+
+TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
+{
+    // The archive cannot be created: the failure is shown and the save dialog follows.
+    Werkbank w;
+    QFile sperre(w.dir.filePath(QStringLiteral("Kunden")));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly)); // a file where the archive folder should be
+    sperre.close();
+    w.meldungen.expectAnswer(Answer::Yes);
+    const BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
+    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei speichern nach ") + w.archiv(1) + QStringLiteral(" ist fehlgeschlagen"));
+    EXPECT_EQ(w.dateiWahl.calls().size(), 1);
+    EXPECT_TRUE(a.gespeichertNach.isEmpty());
+    EXPECT_TRUE(QFile::exists(w.auftrag.auftragsdatei)) << "not marked";
+
+    // A patient ID or short designation that would leave the customer's folder: save dialog.
+    for (const auto &[kbez, id] : {std::pair{QStringLiteral("UKF"), QStringLiteral("../../x")},
+                                  std::pair{QStringLiteral(".."), QStringLiteral("PAT-1")},
+                                  std::pair{QStringLiteral("UKF"), QString()}}) {
+        Werkbank v;
+        v.kbez = kbez;
+        v.auftrag.quelle.PatientenID = id;
+        BlockExportBefehl(v.auftrag, v.umgebung);
+        ASSERT_EQ(v.meldungen.shown().size(), 1);
+        EXPECT_TRUE(v.meldungen.shown()[0].text.endsWith(u"Bitte speichern Sie die Datei manuell."));
+        EXPECT_EQ(v.dateiWahl.calls().size(), 1);
+    }
+
+    // A refused order is said once, before any target is chosen.
+    Werkbank f;
+    f.auftrag.quelle.FFA = 0;
+    BlockExportBefehl(f.auftrag, f.umgebung);
+    ASSERT_EQ(f.meldungen.shown().size(), 1);
+    EXPECT_EQ(f.meldungen.shown()[0].kind, Messages::Kind::Error);
+    EXPECT_TRUE(f.gefragtePLZ.isEmpty());
+    EXPECT_TRUE(f.dateiWahl.calls().isEmpty());
+}
+
+TEST(BlockExportBefehl, DistanceZeroIsAskedOnce)
+{
+    for (Answer antwort : {Answer::No, Answer::Yes}) {
+        Werkbank w;
+        w.auftrag.quelle.Auftragsart = 0;
+        w.auftrag.quelle.EFBA = QStringLiteral("0");
+        w.meldungen.expectAnswer(antwort);
+        if (antwort == Answer::Yes) {
+            w.meldungen.expectAnswer(Answer::No); // not into the archive
+            w.dateiWahl.expectPath(w.dir.filePath(QStringLiteral("e.cif")));
+        }
+        const BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
+        EXPECT_EQ(w.meldungen.shown()[0].text,
+                  u"Der EFBA oder der FBA ist NULL - (durch) Fehler in alter Quellvantar Version ...\r"
+                  u"Ist es eine E-Blende? Soll der EFBA auf 95 legen und weiter exportieren?");
+        EXPECT_EQ(w.meldungen.shown()[0].kind, Messages::Kind::Information);
+        if (antwort == Answer::No) {
+            EXPECT_EQ(w.meldungen.shown().size(), 1);
+            EXPECT_TRUE(a.gespeichertNach.isEmpty());
+        } else {
+            EXPECT_TRUE(lesen(a.gespeichertNach).contains("block1=1 95.000000 100.000000 \r\n"));
+            EXPECT_EQ(w.meldungen.pendingAnswers(), 0);
+        }
+    }
+}
+
+TEST(LAPExportBefehl, SaveDialogAndFolder)
+{
+    QTemporaryDir dir;
+    ScriptedMessages meldungen;
+    FakeFileChooser dateiWahl;
+    IniFile einstellungen(dir.filePath(QStringLiteral("QuellvantarIni.ini")));
+    ExportQuelle q;
+    q.Konturen = {{{3, 3}}};
+    q.PixelProMM = 3;
+
+    dateiWahl.expectPath(dir.filePath(QStringLiteral("laser")));
+    EXPECT_EQ(LAPExportBefehl(q, meldungen, dateiWahl, einstellungen), dir.filePath(QStringLiteral("laser.ply")));
+    EXPECT_EQ(dateiWahl.calls()[0].start, QDir::homePath());
+    EXPECT_EQ(dateiWahl.calls()[0].filter, u"LAP(Multidata) (*.ply)");
+    EXPECT_EQ(meldungen.lastText(), QStringLiteral("LAP-Datei gespeichert nach ") + dir.filePath(QStringLiteral("laser.ply")));
+    EXPECT_TRUE(lesen(dir.filePath(QStringLiteral("laser.ply"))).contains("P 0\r\n1.00 1.00 0\r\n"));
+    EXPECT_EQ(LAPPath(einstellungen), dir.path());
+
+    dateiWahl.expectPath(dir.filePath(QStringLiteral("fehlt/x.PLY")));
+    EXPECT_TRUE(LAPExportBefehl(q, meldungen, dateiWahl, einstellungen).isEmpty());
+    EXPECT_EQ(meldungen.lastText(), QStringLiteral("LAP-Datei Speichern nach ") + dir.filePath(QStringLiteral("fehlt/x.PLY")) +
+                                        QStringLiteral(" ist fehlgeschlagen"));
+    EXPECT_EQ(dateiWahl.calls()[1].start, dir.path());
+    EXPECT_TRUE(LAPExportBefehl(q, meldungen, dateiWahl, einstellungen).isEmpty()); // cancelled
+}
