@@ -26,5 +26,6 @@ int runExportCif(const QStringList &args, Streams &io);
 int runExportPly(const QStringList &args, Streams &io);
 int runDicom(const QStringList &args, Streams &io);
 int runDrucken(const QStringList &args, Streams &io);
+int runBpr(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

@@ -25,11 +25,12 @@ constexpr Command kCommands[] = {
     {"mdb-import", "mdb-import EIN.mdb AUS.sqlite", qv::cli::runMdbImport},
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
     {"kunde-schreiben", "kunde-schreiben EIN.json AUS.cfg", qv::cli::runKundeSchreiben},
-    {"db-erzeugen", "db-erzeugen SCHEMA.sql AUS.sqlite", qv::cli::runDbErzeugen},
+    {"db-erzeugen", "db-erzeugen SCHEMA.sql [ZEILEN.sql ...] AUS.sqlite", qv::cli::runDbErzeugen},
     {"export-cif", "export-cif AUFTRAG.ORv AUS.cif [--ja]", qv::cli::runExportCif},
     {"export-ply", "export-ply AUFTRAG.ORv AUS.ply", qv::cli::runExportPly},
     {"dicom", "dicom VERZEICHNIS", qv::cli::runDicom},
     {"drucken", "drucken auftrag AUFTRAG.ORv AUS.pdf | drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf", qv::cli::runDrucken},
+    {"bpr", "bpr DATEI [--bpr-konfig N] [--kunde Kunde.cfg]", qv::cli::runBpr},
 };
 
 int usage(QTextStream &err)
