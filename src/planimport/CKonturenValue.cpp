@@ -134,8 +134,10 @@ void CKonturenValue::LeseBisGeschlossen(BPRLeseKontext &k, qint64 &a)
             X->lineoffset = plus(X->lineoffset, 1);
             Y->lineoffset = plus(Y->lineoffset, 1);
         }
+        // A read that finds nothing to cut (the blank at the end of a line) has no number either.
+        const auto lesen = [&](CValue &v) { return Gelesen(v, v.Read(k.f, k.zustand)) && !v.Value.isEmpty(); };
         k.resetUndSkip(false);
-        bool ok = Gelesen(*X, X->Read(k.f, k.zustand));
+        bool ok = lesen(*X);
         if (!ok && !k.zustand.Stopp) {
             // The points go on on a continuation line of the contour.
             ++o;
@@ -143,7 +145,7 @@ void CKonturenValue::LeseBisGeschlossen(BPRLeseKontext &k, qint64 &a)
             Y->tagstr = X->tagstr;
             X->rowoffset = 0;
             k.resetUndSkip(false);
-            ok = Gelesen(*X, X->Read(k.f, k.zustand));
+            ok = lesen(*X);
         }
         if (!ok) {
             offen(QStringLiteral("Dateilesefehler"));
@@ -152,7 +154,7 @@ void CKonturenValue::LeseBisGeschlossen(BPRLeseKontext &k, qint64 &a)
         if (X->lineoffset == 0)
             Y->rowoffset = plus(X->rowoffset, 1);
         k.resetUndSkip(false);
-        if (!Gelesen(*Y, Y->Read(k.f, k.zustand))) {
+        if (!lesen(*Y)) {
             offen(QStringLiteral("Dateilesefehler"));
             return;
         }

@@ -1,0 +1,535 @@
+#include "planimport/BPRDatei.h"
+#include "planimport/BPRFileBasic.h"
+#include "planimport/BPRKatalog.h"
+#include "planimport/CValue.h"
+
+#include "BPRTestZeilen.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLocale>
+
+using namespace qv;
+using qv::test::TestDatenbank;
+using qv::test::Zeile;
+
+namespace {
+
+QString s(const char *t)
+{
+    return QString::fromUtf8(t);
+}
+
+CValue wert(const char *tag, int lineoffset, int rowoffset, int len, char ende, char anfang)
+{
+    return CValue(T_Werte{s(tag), lineoffset, rowoffset, len, QChar::fromLatin1(ende), QChar::fromLatin1(anfang)});
+}
+
+/// A reader for a file text with rows of a test database.
+struct Datei
+{
+    Datei(const QByteArray &text, const QString &name, int format, std::initializer_list<Zeile> zeilen)
+        : db(qv::test::alsSql(format, zeilen)), vorbereitung(Vorbereiten(text, name)), leser(vorbereitung, db.zeilen(format), name)
+    {
+        EXPECT_EQ(vorbereitung.FormatCode, format);
+    }
+    TestDatenbank db;
+    BPRVorbereitung vorbereitung;
+    BPRFileBasic leser;
+};
+
+// Rows of a marker format (Plato layout) used by several tests.
+const std::initializer_list<Zeile> kPlato = {
+    {1, " "},
+    {2, "<Iso>", 0, 0, 0, "<"},
+    {3, "<Gantry>", 0, 0, 0, "<"},
+    {4, "<Kolli>", 0, 0, 0, "<"},
+    {8, "None", 0, 0, 0, "."},
+    {9, "<Blocks>", 0, 0, 0, "<"},
+    {10, "<Points>", 0, 0, 0, "<"},
+    {11, "<X>", 0, 0, 0, "<"},
+    {12, "<Y>", 0, 0, 0, "<"},
+    {18, "<FX>", 0, 0, 0, "<"},
+    {19, "<FY>", 0, 0, 0, "<"},
+    {20, "<Beam ", 0, 0, 0, "#"},
+    {21, "<Beam "},
+    {23, "<Name>", 0, 0, 0, "<"},
+    {31, "<Y1>", 0, 0, 0, "<"},
+    {32, "<Y2>", 0, 0, 0, "<"},
+    {33, "<X1>", 0, 0, 0, "<"},
+    {34, "<X2>", 0, 0, 0, "<"},
+    {35, "<Mode>", 0, 0, 0, "<"},
+    {37, "<Beam ", 0, 0, 0, ">"},
+    {39, "</Beam>"},
+};
+
+QByteArray platoBeam(int nummer, const char *modus, const char *jaws, bool bloecke = true)
+{
+    QByteArray b = "<Beam " + QByteArray::number(nummer) + ">\n<Gantry>" + QByteArray::number(nummer * 10) +
+                   "</Gantry>\n<Kolli>0</Kolli>\n<Iso>100</Iso>\n<Mode>" + modus + "</Mode>\n" + jaws;
+    if (bloecke)
+        b += "<Blocks>1</Blocks>\n<Points>3</Points>\n<X>0</X>\n<Y>0</Y>\n<X>1</X>\n<Y>0</Y>\n<X>0</X>\n<Y>" +
+             QByteArray::number(nummer) + "</Y>\n";
+    return b + "</Beam>\n";
+}
+
+} // namespace
+
+TEST(CValueLesen, MarkeSpalteUndLaenge)
+{
+    BPRLeseZustand z;
+    BPRTextDatei f({s("Kopf"), s("Gantry 180.0 Grad")});
+    CValue gantry = wert("Gantry", 0, 1, 5, '0', '0');
+    EXPECT_TRUE(gantry.Read(f, z));
+    EXPECT_EQ(gantry.Value, s("180.0")) << "copied from column 8";
+
+    // Begin and end character walk along a line; the reader writes back where it stopped.
+    BPRTextDatei zeile({s("block1pts= 1.00 -2.00 ")});
+    CValue x = wert("block1pts", 0, 1, 0, ' ', ' ');
+    EXPECT_TRUE(x.Read(zeile, z));
+    EXPECT_EQ(x.Value, s("1.00"));
+    EXPECT_EQ(x.rowoffset, 11);
+    EXPECT_EQ(x.len, 5);
+    x.rowoffset = 12;
+    zeile.Reset();
+    EXPECT_TRUE(x.Read(zeile, z));
+    EXPECT_EQ(x.Value, s("-2.00"));
+    EXPECT_EQ(x.rowoffset, 16);
+    x.rowoffset = 23;
+    zeile.Reset();
+    EXPECT_FALSE(x.Read(zeile, z)) << "no begin character left";
+    EXPECT_FALSE(z.Stopp);
+
+    // Tab as begin character, value after the marker up to the end character.
+    BPRTextDatei tab({s("ID\tP-17;x"), s("Name: Muster, Max;")});
+    CValue id = wert("ID", 0, 1, 0, ';', 'T');
+    EXPECT_TRUE(id.Read(tab, z));
+    EXPECT_EQ(id.Value, s("P-17")) << "the tab is the first character copied, then trimmed";
+    CValue name = wert("Name:", 0, 0, 0, ';', '0');
+    tab.Reset();
+    EXPECT_TRUE(name.Read(tab, z));
+    EXPECT_EQ(name.Value, s("Muster, Max"));
+}
+
+TEST(CValueLesen, FolgezeileZaehlenLetzteUndVorDerMarke)
+{
+    BPRLeseZustand z;
+    BPRTextDatei f({s("Kopf"), s("Wert 1"), s("Marke"), s("Wert 2"), s("Y1: 5.0 cm"), s("Marke Ende")});
+    CValue naechste = wert("Marke", -1, 0, 0, '0', '0');
+    f.ReadLine();
+    EXPECT_TRUE(naechste.Read(f, z));
+    EXPECT_EQ(naechste.Value, s("Wert 1")) << "the line after the current one, without searching";
+    EXPECT_EQ(naechste.lineoffset, 1);
+    EXPECT_TRUE(naechste.Read(f, z));
+    EXPECT_EQ(naechste.Value, s("Wert 2")) << "then the line after the marker";
+
+    f.Reset();
+    CValue vor = wert("cm", 0, 0, 0, 'V', ':');
+    EXPECT_FALSE(vor.Read(f, z));
+    EXPECT_EQ(vor.Value, s("5.0"));
+    f.Reset();
+    CValue anzahl = wert("marke", 0, 0, 0, '#', '0');
+    EXPECT_FALSE(anzahl.Read(f, z));
+    EXPECT_EQ(anzahl.Value, s("2"));
+    f.Reset();
+    CValue letzte = wert("Marke", 0, 7, 0, 'Z', '0');
+    EXPECT_TRUE(letzte.Read(f, z));
+    EXPECT_EQ(letzte.Value, s("Ende"));
+    EXPECT_FALSE(z.Stopp);
+    EXPECT_TRUE(z.Meldungen.isEmpty());
+}
+
+TEST(CValueLesen, FesteZeilen)
+{
+    BPRLeseZustand z;
+    BPRTextDatei f({s(" ID-0815  65,0"), s("3"), s("   -4,00   -6,00"), s(""), s("Name: Muster; Max")});
+    CValue id = wert("None", 0, 2, 8, '0', '0');
+    EXPECT_TRUE(id.Read(f, z));
+    EXPECT_EQ(id.Value, s("ID-0815"));
+    CValue y = wert("None", 2, 9, 8, '0', '0');
+    EXPECT_TRUE(y.Read(f, z));
+    EXPECT_EQ(y.Value, s("-6,00"));
+    CValue zwischen = wert("None", 4, 0, 0, ';', ':');
+    EXPECT_TRUE(zwischen.Read(f, z));
+    EXPECT_EQ(zwischen.Value, s(": Muster"));
+    CValue letzte = wert("None", 0, 1, 0, 'Z', '0');
+    f.Reset();
+    EXPECT_TRUE(letzte.Read(f, z));
+    EXPECT_EQ(letzte.Value, s("Name: Muster; Max"));
+    // A line beyond the end of the file is a read error, not the last line again.
+    CValue hinterEnde = wert("None", 9, 1, 0, '0', '0');
+    f.Reset();
+    EXPECT_FALSE(hinterEnde.Read(f, z));
+    EXPECT_TRUE(z.Stopp);
+}
+
+TEST(CValueLesen, FehlendeMarkeMeldetEinmalUndStopptDenBeam)
+{
+    BPRTextDatei f({s("[PATIENT ID]"), s("4711")});
+    BPRLeseZustand ohne;
+    for (const char *tag : {"[PATIENT NAME]", "[GERÄT]", "<beginShape>"}) {
+        f.Reset();
+        CValue v = wert(tag, 1, 0, 0, '0', '0');
+        EXPECT_FALSE(v.Read(f, ohne));
+        EXPECT_EQ(v.Value, s("0"));
+    }
+    f.Reset();
+    CValue optional = wert("Fehlt", 0, 0, 0, 'o', '0');
+    EXPECT_FALSE(optional.Read(f, ohne));
+    EXPECT_FALSE(ohne.Stopp);
+    EXPECT_TRUE(ohne.Meldungen.isEmpty());
+
+    BPRLeseZustand z;
+    f.Reset();
+    CValue fehlt = wert("Fehlt", 0, 0, 0, '0', '0');
+    EXPECT_FALSE(fehlt.Read(f, z));
+    EXPECT_TRUE(z.Stopp);
+    f.Reset();
+    CValue id = wert("[PATIENT ID]", 1, 0, 0, '0', '0');
+    EXPECT_FALSE(id.Read(f, z)) << "nothing more is read in this beam";
+    EXPECT_EQ(id.Value, s("0"));
+    EXPECT_EQ(z.Meldungen, QStringList{s("Dateilesefehler")});
+}
+
+TEST(BPRLeser, BeamsNachPositionMitIhrenNummernUndBlenden)
+{
+    const QByteArray text = "<Plato Test>\n<Name>Muster</Name>\n" +
+                            platoBeam(2, "SS", "<FY>15.0</FY>\n<FX>10.0</FX>\n") +
+                            platoBeam(5, "AA", "<FY>9</FY>\n<Y1>-3.5</Y1>\n<Y2>4</Y2>\n<FX>9</FX>\n<X1>2</X1>\n<X2>-6</X2>\n") +
+                            platoBeam(7, "EA", "<FY>3.0</FY>\n<FX>4.01</FX>\n") + platoBeam(9, "SS", "", false);
+    Datei d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+    EXPECT_EQ(d.leser.GetBeamCount(), 4);
+    EXPECT_EQ(d.leser.BeamNumbers.mid(0, 5), (QList<qint32>{2, 5, 7, 9, 5}));
+
+    struct Fall
+    {
+        int position;
+        const char *gantry;
+        BPRFeld feld;
+        int letztesY;
+    } faelle[] = {
+        {1, "20", {-500, -750, 500, 750}, 200},
+        {2, "50", {-200, -350, 600, 400}, 500},
+        // "E" as first letter: X symmetric whatever the second letter; 401 / 2 truncates to 200.
+        {3, "70", {-200, -150, 200, 150}, 700},
+    };
+    for (const Fall &f : faelle) {
+        Datei beam(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+        beam.leser.SetFBA(65);
+        EXPECT_TRUE(beam.leser.ReadBeam(f.position)) << f.position;
+        EXPECT_EQ(beam.leser.GetGantry(), s(f.gantry));
+        EXPECT_EQ(beam.leser.GetField(), f.feld) << f.position;
+        EXPECT_EQ(beam.leser.GetPoint(1, 3), QPoint(0, f.letztesY));
+        EXPECT_EQ(beam.leser.GetFBA(), s("65"));
+        EXPECT_EQ(beam.leser.GetPatientName(), s("Muster"));
+    }
+
+    // The beam section without blocks: no contours, the fixed distances, not valid.
+    EXPECT_FALSE(d.leser.ReadBeam(4));
+    EXPECT_EQ(d.leser.GetContourCount(), s("0"));
+    EXPECT_EQ(d.leser.GetFBA(), s("67"));
+    EXPECT_EQ(d.leser.GetFIA(), s("140"));
+}
+
+TEST(BPRLeser, BlendenwerteNullOderUeber2000FallenWeg)
+{
+    // Left = V(25), Right = V(24), Top = -V(27), Bottom = -V(26), in mm.
+    const std::initializer_list<Zeile> zeilen = {
+        {1, "FBA:", 0, 0, 0, "m"}, {2, "FIA:", 0, 0, 0, "m"}, {5, "Name:"},          {8, "None", 0, 0, 0, "."},
+        {9, "Blocks:"},            {10, "Points:"},           {11, "X:"},            {12, "Y:"},
+        {24, "X2:", 0, 0, 0, "m"}, {25, "X1:", 0, 0, 0, "m"}, {26, "Y2:", 0, 0, 0, "m"}, {27, "Y1:", 0, 0, 0, "m"},
+    };
+    struct Fall
+    {
+        const char *x1, *x2, *y1, *y2;
+        BPRFeld feld;
+    } faelle[] = {
+        {"0", "0", "0", "-250", {0, 0, 0, 0}},
+        {"0", "0", "-10", "-250", {0, 100, 0, 2500}},
+        {"-50", "60", "40", "-50", {-500, -400, 600, 500}},
+        {"300", "250", "-210", "-220", {0, 0, 0, 0}},
+    };
+    for (const Fall &f : faelle) {
+        const QByteArray text = QByteArray("Patient code 1\nName: X\nFBA: 650 mm\nFIA: 100 mm\nX1: ") + f.x1 + " mm\nX2: " + f.x2 +
+                                " mm\nY1: " + f.y1 + " mm\nY2: " + f.y2 +
+                                " mm\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
+        Datei d(text, s("t.txt"), BPRFormat::Target, zeilen);
+        EXPECT_TRUE(d.leser.ReadBeam(1));
+        EXPECT_EQ(d.leser.GetField(), f.feld) << f.x1 << ' ' << f.x2 << ' ' << f.y1 << ' ' << f.y2;
+        EXPECT_EQ(d.leser.GetFBA(), s("65")) << "the millimetre FBA becomes cm";
+    }
+}
+
+TEST(BPRLeser, WinkelWerdenNormiertUndOhneBeamzahlGibtEsEinenBeam)
+{
+    const std::initializer_list<Zeile> zeilen = {
+        {1, " "},         {2, "FIA:"},   {3, "Gantry:"}, {4, "Kollimator:"}, {5, "Name:"},
+        {8, "None", 0, 0, 0, ","},      {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
+    };
+    struct Fall
+    {
+        const char *gantry, *kolli;
+        const char *gantryText, *kolliText;
+    } faelle[] = {
+        {"370,5", "-10", "10,5", "-10"},
+        {"720", "360", "0", "360"},
+        {"45", "abc", "45", "0"}, // a text that is no number drops the value: the offset (0) stands in
+    };
+    for (const Fall &f : faelle) {
+        const QByteArray text = QByteArray("KOPF\nName: A\nFIA: 100\nGantry: ") + f.gantry + "\nKollimator: " + f.kolli +
+                                "\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
+        Datei d(text, s("p.dat"), BPRFormat::Huestis, zeilen);
+        EXPECT_EQ(d.leser.GetBeamCount(), 1);
+        EXPECT_TRUE(d.leser.ReadBeam(1));
+        EXPECT_EQ(d.leser.GetGantry(), s(f.gantryText));
+        EXPECT_EQ(d.leser.GetCollimator(), s(f.kolliText));
+    }
+    // The decimal separator of the file is passed to the number reading; the process keeps its own.
+    EXPECT_EQ(QLocale().decimalPoint(), QLocale::system().decimalPoint());
+}
+
+TEST(BPRLeser, EinzelkonturMarkeGibtEineKonturMitFBAundFIA95)
+{
+    const QByteArray text = "KOPF\nEINZEL\nName: A\nFBA: 70\nFIA: 100\nX1: 50\nX2: 50\nY1: 50\nY2: 50\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
+    Datei d(text, s("p.dat"), BPRFormat::Huestis,
+            {{1, "FBA:"}, {2, "FIA:"}, {5, "Name:"}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
+             {24, "X2:"}, {25, "X1:"}, {26, "Y2:"}, {27, "Y1:"}, {40, "EINZEL", 0, 0, 0, "o"}});
+    EXPECT_TRUE(d.leser.ReadBeam(1));
+    EXPECT_TRUE(d.leser.SingleContourMode);
+    EXPECT_EQ(d.leser.GetFBA(), s("95"));
+    EXPECT_EQ(d.leser.GetFIA(), s("95"));
+    EXPECT_EQ(d.leser.KonturenGelesen(), 1);
+    EXPECT_EQ(d.leser.GetField(), BPRFeld{});
+
+    // Without the marker in the file the row is dropped and the file is read normally.
+    Datei ohne(QByteArray(text).replace("EINZEL", "ANDERS"), s("p.dat"), BPRFormat::Huestis,
+               {{1, "FBA:"}, {2, "FIA:"}, {5, "Name:"}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
+                {40, "EINZEL", 0, 0, 0, "o"}});
+    EXPECT_TRUE(ohne.leser.ReadBeam(1));
+    EXPECT_FALSE(ohne.leser.SingleContourMode);
+    EXPECT_EQ(ohne.leser.GetFBA(), s("70"));
+}
+
+// ---- Reading contours until they close ------------------------------------------------------
+
+namespace {
+
+const std::initializer_list<Zeile> kBlockzeilen = {
+    {1, "block1=1", 0, 1, 0, " ", " "},
+    {2, "block1=1", 0, 19, 0, " ", " "},
+    {5, "[PATIENT NAME]", 1},
+    {8, "None", 0, 0, 0, "."},
+    {9, "block_qty="},
+    {11, "block1pts", 0, 1, 0, " ", " "},
+    {12, "block1pts", 0, 1, 0, " ", " "},
+};
+
+} // namespace
+
+TEST(BPRLeser, SchliessmodusLiestMehrereKonturenUndFolgezeilen)
+{
+    const QByteArray text = ";x\n[BEAM1]\nblock_qty=2\n"
+                            "block1pts= 1.00 1.00 2.00 1.00 \nblock1pts1= 2.00 2.00 1.00 1.00 \nblock1=1 65.000000 100.000000 \n"
+                            "block2pts= -1.00 -1.00 -2.00 -1.00 -2.00 -2.00 -1.00 -1.00 \n";
+    Datei d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
+    EXPECT_TRUE(d.leser.ReadBeam(1)) << d.leser.Meldungen().join(u'|').toStdString();
+    EXPECT_EQ(d.leser.GetContourPoints(),
+              (QList<QList<QPoint>>{{{100, 100}, {200, 100}, {200, 200}}, {{-100, -100}, {-200, -100}, {-200, -200}}}));
+    EXPECT_EQ(d.leser.GetFBA(), s("65,000000"));
+    EXPECT_EQ(d.leser.GetFIA(), s("100,000000"));
+}
+
+TEST(BPRLeser, OffeneKonturEndetMitMeldungStattEndlosschleife)
+{
+    for (const QByteArray &punkte : {QByteArray("1.00 1.00 2.00 1.00 3.00 3.00 "), QByteArray(""), QByteArray("1.00 ")}) {
+        const QByteArray text = ";x\nblock_qty=1\nblock1pts= " + punkte + "\nblock1=1 65.0 100.0 \n";
+        Datei d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
+        QElapsedTimer uhr;
+        uhr.start();
+        EXPECT_FALSE(d.leser.ReadBeam(1)) << punkte.constData();
+        EXPECT_LT(uhr.elapsed(), 5000);
+        EXPECT_TRUE(d.leser.Meldungen().join(u'|').contains(s("Die Kontur 1 ist nicht geschlossen")))
+            << d.leser.Meldungen().join(u'|').toStdString();
+    }
+}
+
+TEST(BPRLeser, DoppelterZeilenabstandUndPunkteZeilenweise)
+{
+    // One point per line below the marker; the first point written twice (the format's habit),
+    // contour 2 straight after the closing line of contour 1.
+    const std::initializer_list<Zeile> zeilen = {
+        {1, " "}, {2, "SAD:"}, {5, "NAME:"}, {8, "None", 0, 0, 0, "."}, {9, "BLOCKS:"},
+        {11, "POINTS", 1, 1, 0, " "}, {12, "POINTS", 1, 11},
+    };
+    QByteArray text = "KOPF\nNAME: A\nSAD: 100\nBLOCKS: 2\nPOINTS\n";
+    for (const char *p : {"10        10", "10        10", "20        10", "20        20", "10        10", "10        10",
+                          "-10       -10", "-20       -10", "-20       -20", "-10       -10"})
+        text += QByteArray(p) + "\n";
+    QByteArray doppelt;
+    for (const QByteArray &zeile : text.split('\n'))
+        doppelt += zeile + "\r\n\r\n";
+    Datei d(doppelt, s("PLAN.A1"), BPRFormat::Parcientific, zeilen);
+    EXPECT_TRUE(d.vorbereitung.LeerzeilenEntfernt);
+    EXPECT_TRUE(d.leser.ReadBeam(1)) << d.leser.Meldungen().join(u'|').toStdString();
+    EXPECT_EQ(d.leser.GetContourPoints(),
+              (QList<QList<QPoint>>{{{5, 5}, {5, 5}, {10, 5}, {10, 10}, {5, 5}}, {{-5, -5}, {-10, -5}, {-10, -10}}}));
+}
+
+// ---- Counts from the file are bounded --------------------------------------------------------
+
+namespace {
+
+const std::initializer_list<Zeile> kHuestis = {
+    {1, " "}, {2, "FIA:"}, {5, "Name:"}, {8, "None", 0, 0, 0, "."}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
+    {20, "Beam", 0, 0, 0, "#"}, {21, "Beam"}, {37, "Beam", 0, 0, 0, ":"},
+};
+
+QByteArray dreieck()
+{
+    return "Points: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
+}
+
+} // namespace
+
+TEST(BPRLeser, ZuVielePunkteKonturenOderBeamsWerdenBegrenzt)
+{
+    {
+        Datei d("KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 1\nPoints: 2000000000\nX: 1\nY: 1\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
+        QElapsedTimer uhr;
+        uhr.start();
+        EXPECT_FALSE(d.leser.ReadBeam(1));
+        EXPECT_LT(uhr.elapsed(), 2000);
+        EXPECT_TRUE(d.leser.Meldungen().join(u'|').contains(s("mehr als 10000"))) << d.leser.Meldungen().join(u'|').toStdString();
+    }
+    {
+        QByteArray text = "KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 12\n";
+        for (int i = 0; i < 12; ++i)
+            text += dreieck();
+        Datei d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+        EXPECT_TRUE(d.leser.ReadBeam(1));
+        EXPECT_EQ(d.leser.KonturenGelesen(), 11);
+        EXPECT_EQ(d.leser.GetContourCount(), s("12"));
+        EXPECT_TRUE(d.leser.Meldungen().join(u'|').contains(s("die ersten 11")));
+    }
+    {
+        QByteArray text = "KOPF\nName: A\nFIA: 100\n";
+        for (int i = 1; i <= 150; ++i)
+            text += "Beam " + QByteArray::number(i * 2) + ":\nFIA: 100\nBlocks: 1\n" + dreieck();
+        Datei d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+        EXPECT_EQ(d.leser.GetBeamCount(), 150);
+        EXPECT_EQ(d.leser.BeamsZurAuswahl(), 100);
+        EXPECT_EQ(d.leser.BeamNumbers.size(), 100);
+        EXPECT_EQ(d.leser.BeamNumbers.last(), 200);
+        EXPECT_TRUE(d.leser.ReadBeam(100));
+    }
+    {
+        Datei d("KOPF\nName: A\nFIA: 100\nBeam x:\nBlocks: 1\n" + dreieck(), s("p.dat"), BPRFormat::Huestis, kHuestis);
+        EXPECT_EQ(d.leser.BeamNumbers.first(), 1);
+        EXPECT_EQ(d.leser.Meldungen(), QStringList{s("Die Zahl hinter den Beams in der Datei ist Falsch bzw. nicht vorhanden!")});
+    }
+}
+
+TEST(BPRLeser, LesefehlerUndUnbrauchbareBeamsSindUngueltig)
+{
+    struct Fall
+    {
+        const char *was;
+        QByteArray text;
+    } faelle[] = {
+        {"y fehlt", "KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 5\n"},
+        {"zwei Punkte", "KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 2\nX: 0\nY: 0\nX: 10\nY: 0\n"},
+        {"keine Konturen", "KOPF\nName: A\nFIA: 100\nBlocks: 0\n"},
+        {"Anzahl keine Zahl", "KOPF\nName: A\nFIA: 100\nBlocks: zwei\n" + dreieck()},
+        {"FIA fehlt", "KOPF\nName: A\nBlocks: 1\n" + dreieck()},
+    };
+    for (const Fall &f : faelle) {
+        Datei d(f.text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+        EXPECT_FALSE(d.leser.ReadBeam(1)) << f.was;
+    }
+    {
+        Datei d("KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 5\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
+        d.leser.ReadBeam(1);
+        EXPECT_EQ(d.leser.Meldungen(), QStringList{s("Dateilesefehler")});
+    }
+
+    // A block-plane format whose FBA is 0 cannot convert its coordinates.
+    const std::initializer_list<Zeile> hek = {{1, "None", 0, 2, 4}, {2, "None", 0, 7, 4}, {5, "None", 0, 1, 0},
+                                              {9, "None", 0, 12, 2},  {10, "None", 1, 1, 0}, {11, "None", 2, 1, 6},
+                                              {12, "None", 2, 7, 6},  {8, "None", 0, 0, 0, ","}};
+    for (const char *fba : {"  0 ", "65  "}) {
+        const QByteArray kopf = QByteArray(" ") + fba + " 100  1" + "         ";
+        Datei d(kopf + "\n3\n  0,00  0,00\n  6,50  0,00\n  0,00  6,50\nName\n", s("p.hek"), BPRFormat::HEK, hek);
+        const bool gueltig = d.leser.ReadBeam(1);
+        if (QByteArray(fba).trimmed() == "0") {
+            EXPECT_FALSE(gueltig);
+            EXPECT_TRUE(d.leser.Meldungen().join(u'|').contains(s("FBA der Datei ist 0")));
+        } else {
+            EXPECT_TRUE(gueltig) << d.leser.Meldungen().join(u'|').toStdString();
+            EXPECT_EQ(d.leser.GetPoint(1, 2), QPoint(1000, 0)) << "cm at 65 cm, × 100 / 65 × 100";
+            EXPECT_EQ(d.leser.GetPatientName(), s("Name"));
+        }
+    }
+}
+
+TEST(BPRLeser, KonfigurationWirdAngewendetUndRueckgaengigGemacht)
+{
+    const QByteArray text = "<Plato Test>\n<Name>Muster</Name>\n" + platoBeam(1, "SS", "<FY>4</FY>\n<FX>2</FX>\n");
+    Datei d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+    ASSERT_TRUE(d.leser.ReadBeam(1));
+    EXPECT_EQ(d.leser.GetContourPoints().first(), (QList<QPoint>{{0, 0}, {100, 0}, {0, 100}}));
+    EXPECT_EQ(d.leser.GetField(), (BPRFeld{-100, -200, 100, 200}));
+
+    d.leser.MirrorX = true;
+    d.leser.Rotation = 90;
+    d.leser.CollimatorOffset = 355;
+    d.leser.ApplyConfiguration(false);
+    EXPECT_EQ(d.leser.GetContourPoints().first(), (QList<QPoint>{{0, 0}, {100, 0}, {0, 100}})) << "unchanged: nothing applied";
+    d.leser.ApplyConfiguration(true);
+    // Mirror x, then turn clockwise by 90°.
+    EXPECT_EQ(d.leser.GetContourPoints().first(), (QList<QPoint>{{0, 0}, {0, 100}, {100, 0}}));
+    EXPECT_EQ(d.leser.GetField(), (BPRFeld{-200, -100, 200, 100}));
+    EXPECT_EQ(d.leser.GetCollimator(), s("355"));
+
+    d.leser.MirrorX = false;
+    d.leser.Rotation = 0;
+    d.leser.JawRotation = 90;
+    d.leser.CollimatorOffset = 20;
+    d.leser.ApplyConfiguration(true);
+    EXPECT_EQ(d.leser.GetContourPoints().first(), (QList<QPoint>{{0, 0}, {100, 0}, {0, 100}})) << "the first one undone";
+    EXPECT_EQ(d.leser.GetField(), (BPRFeld{-200, 100, 200, -100}));
+    EXPECT_EQ(d.leser.GetCollimator(), s("20"));
+
+    d.leser.JawRotation = 0;
+    d.leser.CollimatorOffset = 0;
+    d.leser.ApplyConfiguration(true);
+    EXPECT_EQ(d.leser.GetField(), (BPRFeld{-100, -200, 100, 200}));
+    EXPECT_EQ(d.leser.GetCollimator(), s("0"));
+}
+
+TEST(BPRLeser, UnbekanntesFormatUndLeereDatei)
+{
+    TestDatenbank db(QString{});
+    BPRFileBasic unbekannt(Vorbereiten("irgendwas\n", s("x.txt")), db.zeilen(10));
+    EXPECT_EQ(unbekannt.FormatCode, BPRFormat::Keins);
+    EXPECT_FALSE(unbekannt.ReadBeam(1));
+    BPRFileBasic leer(Vorbereiten(QByteArray(), s("x.dat")), db.zeilen(5));
+    EXPECT_EQ(leer.FormatCode, BPRFormat::Keins);
+    EXPECT_EQ(leer.Meldungen(), QStringList{s("Zugriff auf Datei nicht möglich - Überprüfen Sie die Attribute (FileKonvert)")});
+}
+
+TEST(BPRDateiLaden, NurGewoehnlicheDateien)
+{
+    TestDatenbank db(QString{});
+    qv::test::TempProgramFolder ordner;
+    auto r = BPRDateiLaden(ordner.path(), db.dm);
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(r.error().contains(s("ist ein Ordner"))) << r.error().toStdString();
+    EXPECT_FALSE(BPRDateiLaden(ordner.file(s("fehlt.dat")), db.dm).ok());
+    r = BPRDateiLaden(s("/dev/null"), db.dm);
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(r.error().contains(s("keine gewöhnliche Datei")));
+    r = BPRDateiLaden(ordner.write(s("plan.DAT"), "KOPF\n"), db.dm);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->Vorbereitung.FormatCode, BPRFormat::Huestis) << "detected on the chosen file's name";
+}
