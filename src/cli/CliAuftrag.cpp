@@ -41,4 +41,9 @@ bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStri
     return true;
 }
 
+bool HilfeGewuenscht(const QStringList &args)
+{
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
 } // namespace qv::cli

@@ -23,4 +23,7 @@ std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldun
 /// False when an argument starts with "--" and is not one of the options.
 bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt);
 
+/// Whether the arguments ask for the usage (--help or -h).
+bool HilfeGewuenscht(const QStringList &args);
+
 } // namespace qv::cli

@@ -17,10 +17,12 @@ namespace qv::cli {
 
 namespace {
 
+constexpr const char *kAufruf = "Aufruf: quellvantar-cli drucken auftrag AUFTRAG.ORv AUS.pdf\n"
+                                "       quellvantar-cli drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf\n";
+
 int aufruf(Streams &io)
 {
-    io.err << "Aufruf: quellvantar-cli drucken auftrag AUFTRAG.ORv AUS.pdf\n"
-              "       quellvantar-cli drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf\n";
+    io.err << kAufruf;
     return 2;
 }
 
@@ -37,6 +39,10 @@ QString eMailAdresse()
 // drucken auftrag|kunde EIN AUS.pdf: the order or customer data sheet as a PDF file.
 int runDrucken(const QStringList &args, Streams &io)
 {
+    if (HilfeGewuenscht(args)) {
+        io.out << kAufruf;
+        return 0;
+    }
     QStringList dateien, optionen;
     if (!TrenneArgumente(args, {}, dateien, optionen) || dateien.size() != 3)
         return aufruf(io);

@@ -14,10 +14,15 @@ namespace qv::cli {
 // export-cif AUFTRAG.ORv AUS.cif [--ja]: the block file of an order.
 int runExportCif(const QStringList &args, Streams &io)
 {
+    const char *aufruf = "Aufruf: quellvantar-cli export-cif AUFTRAG.ORv AUS.cif [--ja]\n";
+    if (HilfeGewuenscht(args)) {
+        io.out << aufruf;
+        return 0;
+    }
     const QString ja = QStringLiteral("--ja");
     QStringList dateien, optionen;
     if (!TrenneArgumente(args, {ja}, dateien, optionen) || dateien.size() != 2) {
-        io.err << "Aufruf: quellvantar-cli export-cif AUFTRAG.ORv AUS.cif [--ja]\n";
+        io.err << aufruf;
         return 2;
     }
     LogOnlyMessages meldungen;

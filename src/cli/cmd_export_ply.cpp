@@ -13,9 +13,14 @@ namespace qv::cli {
 // export-ply AUFTRAG.ORv AUS.ply: the laser-cutter layer file of an order.
 int runExportPly(const QStringList &args, Streams &io)
 {
+    const char *aufruf = "Aufruf: quellvantar-cli export-ply AUFTRAG.ORv AUS.ply\n";
+    if (HilfeGewuenscht(args)) {
+        io.out << aufruf;
+        return 0;
+    }
     QStringList dateien, optionen;
     if (!TrenneArgumente(args, {}, dateien, optionen) || dateien.size() != 2) {
-        io.err << "Aufruf: quellvantar-cli export-ply AUFTRAG.ORv AUS.ply\n";
+        io.err << aufruf;
         return 2;
     }
     LogOnlyMessages meldungen;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
@@ -50,8 +51,11 @@ int main(int argc, char *argv[])
     // Printing lays out text, which needs the font database of a GUI application; without a
     // display it renders offscreen.
     const bool mitSchriften = argc > 1 && qstrcmp(argv[1], "drucken") == 0;
-    if (mitSchriften)
+    if (mitSchriften) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the command's own verdict, not Qt's notes about the session.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+    }
     const std::unique_ptr<QCoreApplication> app =
         mitSchriften ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);

@@ -180,4 +180,10 @@ TEST(ExportCli, LaserFile)
     EXPECT_EQ(fehler.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("k.ply"))));
     EXPECT_EQ(cli({QStringLiteral("export-ply"), ein}).exitCode, 2);
+
+    for (const QString &befehl : {QStringLiteral("export-ply"), QStringLiteral("export-cif")}) {
+        const CliRun hilfe = cli({befehl, QStringLiteral("--help")});
+        EXPECT_EQ(hilfe.exitCode, 0);
+        EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli " + befehl.toLatin1())) << hilfe.out.toStdString();
+    }
 }

@@ -133,6 +133,8 @@ TEST(PdfPrint, FailuresWriteNothing)
 
     EXPECT_EQ(drucken({QStringLiteral("alles"), ein, alt}).exitCode, 2);
     EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein}).exitCode, 2);
+    EXPECT_EQ(drucken({QStringLiteral("-h")}).exitCode, 0);
+    EXPECT_EQ(kaputt.err.count('\n'), 2) << "only the verdict on standard error: " << kaputt.err.toStdString();
 }
 
 TEST(PdfPrint, SamePageAtEveryResolution)
