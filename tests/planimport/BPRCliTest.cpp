@@ -197,8 +197,9 @@ TEST(BPRCli, DieSechsBeispieldateien)
     EXPECT_EQ(feld(beams[6], 0, "Blende").toArray(), (QJsonArray{-500, 600, -400, 500}));
 }
 
-// The block-file export is built by hand here from its documented line layout until the export
-// command exists; the contours come back exactly, the jaws as far as two decimals allow.
+// Block files built line by line from the export's layout, also at scales where neighbouring
+// pixels meet in one tenth (the second point is left out): the contours come back exactly, the
+// jaws as far as two decimals allow.
 TEST(BPRCli, BlockdateiKommtZurueckWieSieGeschriebenWurde)
 {
     Auftrag oben;
