@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocale>
 
 using namespace qv;
@@ -532,4 +534,32 @@ TEST(BPRDateiLaden, NurGewoehnlicheDateien)
     r = BPRDateiLaden(ordner.write(s("plan.DAT"), "KOPF\n"), db.dm);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->Vorbereitung.FormatCode, BPRFormat::Huestis) << "detected on the chosen file's name";
+}
+
+// The fuzz seeds are the shipped rows with the sample of each format: each reads to a valid beam.
+TEST(BPRLeser, FuzzSaatenSindLesbar)
+{
+    const QDir saaten(QStringLiteral(QV_BPR_CORPUS_DIR));
+    const QStringList namen = saaten.entryList(QDir::Files);
+    ASSERT_EQ(namen.size(), 6);
+    for (const QString &name : namen) {
+        QFile f(saaten.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const qsizetype trenner = bytes.indexOf("\n%%\n");
+        ASSERT_GT(trenner, 0);
+        BPRFormatZeilen zeilen;
+        for (const QByteArray &zeile : bytes.left(trenner).split('\n')) {
+            const QList<QByteArray> t = zeile.split('|');
+            if (t.size() == 7)
+                zeilen.insert(t[0].toInt(), T_Werte{QString::fromLatin1(t[1]), t[2].toInt(), t[3].toInt(), t[4].toInt(),
+                                                    QChar::fromLatin1(t[5].at(0)), QChar::fromLatin1(t[6].at(0))});
+        }
+        const int format = bytes.at(1) - '0';
+        static const char *const dateinamen[] = {"p.txt", "p.txt", "P.A1", "p.cif", "p.DAT", "p.txt"};
+        BPRFileBasic leser(Vorbereiten(bytes.mid(trenner + 4), s(dateinamen[format - 1])), zeilen);
+        EXPECT_EQ(leser.FormatCode, format) << name.toStdString();
+        leser.SetFBA(65);
+        EXPECT_TRUE(leser.ReadBeam(1)) << name.toStdString();
+    }
 }
