@@ -23,8 +23,12 @@ int runDicom(const QStringList &args, Streams &io)
         return 2;
     }
     const QString verzeichnis = args.first();
-    if (!QFileInfo(verzeichnis).isDir()) {
-        io.err << "Das Verzeichnis " << QDir::toNativeSeparators(verzeichnis) << " ist nicht vorhanden.\n";
+    const QFileInfo info(verzeichnis);
+    if (!info.isDir()) {
+        if (info.exists())
+            io.err << QDir::toNativeSeparators(verzeichnis) << " ist kein Verzeichnis.\n";
+        else
+            io.err << "Das Verzeichnis " << QDir::toNativeSeparators(verzeichnis) << " ist nicht vorhanden.\n";
         return 1;
     }
     const QString dcmdump = FindDcmdump(QCoreApplication::applicationDirPath());

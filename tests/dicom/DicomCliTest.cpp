@@ -186,6 +186,13 @@ TEST(DicomCli, PrintsTheOverviewAsJson)
     EXPECT_LT(text.indexOf("\"Verzeichnis\""), text.indexOf("\"Plaene\""));
 }
 
+TEST(DicomCli, TheDemonstrationFolderBesideTheProgramHoldsThreePlans)
+{
+    const CliRun r = cli({qv::test::buildDir() + QStringLiteral("/DemoDICOM")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(r.out).object().value(QStringLiteral("Plaene")).toArray().size(), 3);
+}
+
 TEST(DicomCli, FailsClearlyWithoutFolderOrDcmdump)
 {
     qv::test::TempProgramFolder folder;
@@ -205,6 +212,7 @@ TEST(DicomCli, FailsClearlyWithoutFolderOrDcmdump)
     const QString datei = folder.write(QStringLiteral("datei.dcm"), "x");
     r = cli({datei});
     EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(r.err.contains(u"ist kein Verzeichnis")) << r.err.toStdString();
 
     QProcessEnvironment withoutPath = QProcessEnvironment::systemEnvironment();
     withoutPath.insert(QStringLiteral("PATH"), folder.path());
