@@ -27,5 +27,6 @@ int runExportPly(const QStringList &args, Streams &io);
 int runDicom(const QStringList &args, Streams &io);
 int runDrucken(const QStringList &args, Streams &io);
 int runBpr(const QStringList &args, Streams &io);
+int runKundePlz(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

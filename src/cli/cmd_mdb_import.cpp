@@ -5,16 +5,17 @@
 #include "config/MdbImport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace qv::cli {
 
-// mdb-import EIN.mdb AUS.sqlite: copies the tables the program knows from an Access file.
-// A missing AUS.sqlite is created with all known tables first.
+// mdb-import EIN.mdb ZIEL: copies the tables the program knows from an Access file into a
+// database file or a PostgreSQL database (ZIEL is then a connection text).
 int runMdbImport(const QStringList &args, Streams &io)
 {
     if (args.size() != 2) {
-        io.err << "Aufruf: quellvantar-cli mdb-import EIN.mdb AUS.sqlite\n";
+        io.err << "Aufruf: quellvantar-cli mdb-import EIN.mdb ZIEL\n";
         return 2;
     }
     MdbDatei mdb;
@@ -39,8 +40,12 @@ int runMdbImport(const QStringList &args, Streams &io)
         return 1;
     }
 
-    if (!QFileInfo::exists(args[1])) {
-        const QString schema = datenbankSchema(QStringLiteral("BPRdb.sql")) + u'\n' + datenbankSchema(QStringLiteral("TesBS.sql"));
+    // A new database file gets all tables; a server database, which must exist, gets the
+    // imported tables it lacks. Everything is imported in one transaction.
+    const bool server = Datenbank::istServerVerbindung(args[1]);
+    const QString schema = datenbankSchema(QStringLiteral("BPRdb.sql")) + u'\n' + datenbankSchema(QStringLiteral("TesBS.sql"));
+    const bool neu = !server && !QFileInfo::exists(args[1]);
+    if (neu) {
         if (auto ok = Datenbank::erzeugen(args[1], schema); !ok) {
             io.err << ok.error() << '\n';
             return 1;
@@ -51,27 +56,21 @@ int runMdbImport(const QStringList &args, Streams &io)
         io.err << ok.error() << '\n';
         return 1;
     }
-    int fehler = 0;
     for (const QString &t : bekannteTabellen()) {
-        if (!zuKopieren.contains(t)) {
+        if (!zuKopieren.contains(t))
             io.err << "Hinweis: Die Tabelle " << t << " fehlt in der Access-Datei; sie bleibt unverändert.\n";
-            continue;
-        }
-        auto tabelle = mdb.lesen(t);
-        if (!tabelle) {
-            io.err << tabelle.error() << '\n';
-            ++fehler;
-            continue;
-        }
-        auto anzahl = kopiereTabelle(*tabelle, ziel, t);
-        if (!anzahl) {
-            io.err << anzahl.error() << '\n';
-            ++fehler;
-            continue;
-        }
-        io.out << "Tabelle " << t << ": " << *anzahl << " Zeilen übernommen\n";
     }
-    return fehler ? 1 : 0;
+    auto anzahlen = importiere(mdb, zuKopieren, ziel, schema);
+    if (!anzahlen) {
+        io.err << anzahlen.error() << '\n';
+        ziel.schliessen();
+        if (neu)
+            QFile::remove(args[1]);
+        return 1;
+    }
+    for (const auto &[tabelle, anzahl] : *anzahlen)
+        io.out << "Tabelle " << tabelle << ": " << anzahl << " Zeilen übernommen\n";
+    return 0;
 }
 
 } // namespace qv::cli

@@ -23,7 +23,7 @@ struct Command
 constexpr Command kCommands[] = {
     {"info", "info DATEI.ORv", qv::cli::runInfo},
     {"kunde", "kunde [DATEI]", qv::cli::runKunde},
-    {"mdb-import", "mdb-import EIN.mdb AUS.sqlite", qv::cli::runMdbImport},
+    {"mdb-import", "mdb-import EIN.mdb ZIEL", qv::cli::runMdbImport},
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
     {"kunde-schreiben", "kunde-schreiben EIN.json AUS.cfg", qv::cli::runKundeSchreiben},
     {"db-erzeugen", "db-erzeugen SCHEMA.sql [ZEILEN.sql ...] AUS.sqlite", qv::cli::runDbErzeugen},
@@ -32,6 +32,7 @@ constexpr Command kCommands[] = {
     {"dicom", "dicom VERZEICHNIS", qv::cli::runDicom},
     {"drucken", "drucken auftrag AUFTRAG.ORv AUS.pdf | drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf", qv::cli::runDrucken},
     {"bpr", "bpr DATEI [--bpr-konfig N] [--kunde Kunde.cfg]", qv::cli::runBpr},
+    {"kunde-plz", "kunde-plz PLZ [--datenbank ZIEL]", qv::cli::runKundePlz},
 };
 
 int usage(QTextStream &err)

@@ -1,78 +1,118 @@
 #include "config/TDatamodule_TesBs.h"
 
-#include "base/Logging.h"
+#include "config/DatabaseWorker.h"
+#include "config/Datenbank.h"
 
-#include <QCursor>
-#include <QGuiApplication>
+namespace qv {
 
 namespace {
 
-// The busy cursor while the lookup runs, when there is a screen to show it on.
-class BeschaeftigtCursor
-{
-public:
-    BeschaeftigtCursor() : m_aktiv(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
-    {
-        if (m_aktiv)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BeschaeftigtCursor()
-    {
-        if (m_aktiv)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BeschaeftigtCursor(const BeschaeftigtCursor &) = delete;
-    BeschaeftigtCursor &operator=(const BeschaeftigtCursor &) = delete;
+const QString kTabelle = QStringLiteral("Kunde");
 
-private:
-    bool m_aktiv;
-};
+// Opens the database and checks that it has the table Kunde.
+Result<void> oeffnen(Datenbank &db, const QString &ziel)
+{
+    if (auto ok = db.oeffnen(ziel); !ok)
+        return ok;
+    if (auto felder = db.felder(kTabelle); !felder) {
+        db.schliessen();
+        return Error{felder.error()};
+    }
+    return {};
+}
+
+KundenSuche suchen(Datenbank &db, const QString &plz)
+{
+    KundenSuche s;
+    auto zeile = db.suchen(kTabelle, {{QStringLiteral("Postleitzahl"), plz.trimmed()}});
+    if (!zeile) {
+        s.ausgang = KundenSuche::Ausgang::Datenbankfehler;
+        s.grund = zeile.error();
+    } else if (zeile->has_value()) {
+        s.ausgang = KundenSuche::Ausgang::Gefunden;
+        s.kurzbezeichnung = Datenbank::alsText(**zeile, QStringLiteral("KBez")).trimmed();
+    }
+    return s;
+}
 
 } // namespace
 
-TDatamodule_TesBs::TDatamodule_TesBs(QString datenbankPfad) : m_pfad(std::move(datenbankPfad)) {}
+QString keinKundeText(const QString &plz)
+{
+    return QStringLiteral("Keinen Kunden für die PLZ ") + plz + QStringLiteral(" gefunden.");
+}
 
-qv::Result<void> TDatamodule_TesBs::Oeffnen()
+QString KundenSuche::text(const QString &plz) const
+{
+    return gefunden() ? kurzbezeichnung : keinKundeText(plz);
+}
+
+TDatamodule_TesBs::TDatamodule_TesBs(QString datenbank, std::chrono::milliseconds zeitlimit)
+    : m_datenbank(std::move(datenbank)), m_zeitlimit(zeitlimit)
+{
+}
+
+TDatamodule_TesBs::~TDatamodule_TesBs() = default;
+
+DatabaseWorker &TDatamodule_TesBs::worker()
+{
+    if (!m_worker || m_worker->aufgegeben())
+        m_worker = std::make_unique<DatabaseWorker>();
+    return *m_worker;
+}
+
+QString TDatamodule_TesBs::zeitlimitText() const
+{
+    return QStringLiteral("Die Kundendatenbank \"%1\" hat nicht innerhalb von %2 s geantwortet.")
+        .arg(m_datenbank)
+        .arg(double(m_zeitlimit.count()) / 1000.0);
+}
+
+Result<void> TDatamodule_TesBs::Oeffnen()
 {
     m_offen = false;
-    auto ok = m_db.oeffnen(m_pfad);
+    const QString ziel = m_datenbank;
+    auto ok = worker().run<Result<void>>([ziel](Datenbank &db) { return oeffnen(db, ziel); }, m_zeitlimit);
     if (!ok)
-        return ok;
-    auto felder = m_db.felder(QStringLiteral("Kunde"));
-    if (!felder) {
-        m_db.schliessen();
-        return qv::Error{felder.error()};
-    }
-    m_offen = true;
-    return {};
+        return Error{zeitlimitText()};
+    m_offen = ok->ok();
+    return std::move(*ok);
 }
 
 void TDatamodule_TesBs::Schliessen()
 {
-    m_db.schliessen();
+    if (m_worker && !m_worker->aufgegeben())
+        m_worker->run<bool>(
+            [](Datenbank &db) {
+                db.schliessen();
+                return true;
+            },
+            m_zeitlimit);
     m_offen = false;
 }
 
-QString TDatamodule_TesBs::KundeZurPLZ(const QString &plz)
+KundenSuche TDatamodule_TesBs::KundeZurPLZ(const QString &plz)
 {
-    const QString nichtGefunden = QStringLiteral("Keinen Kunden für die PLZ ") + plz + QStringLiteral(" gefunden.");
-    BeschaeftigtCursor cursor;
-    bool selbstGeoeffnet = false;
-    if (!m_offen) {
-        auto ok = Oeffnen();
-        if (!ok) {
-            qCWarning(lcDatei) << ok.error();
-            return nichtGefunden;
-        }
-        selbstGeoeffnet = true;
+    const QString ziel = m_datenbank;
+    const bool offen = m_offen;
+    // One call for the whole lookup, opening and closing included, so the limit covers it all.
+    auto s = worker().run<KundenSuche>(
+        [ziel, plz, offen](Datenbank &db) {
+            if (!offen) {
+                if (auto ok = oeffnen(db, ziel); !ok)
+                    return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, ok.error()};
+            }
+            KundenSuche ergebnis = suchen(db, plz);
+            if (!offen)
+                db.schliessen();
+            return ergebnis;
+        },
+        m_zeitlimit);
+    if (!s) {
+        m_offen = false;
+        return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, zeitlimitText()};
     }
-    QString ergebnis = nichtGefunden;
-    auto zeile = m_db.suchen(QStringLiteral("Kunde"), {{QStringLiteral("Postleitzahl"), plz.trimmed()}});
-    if (!zeile)
-        qCWarning(lcDatei) << zeile.error();
-    else if (zeile->has_value())
-        ergebnis = qv::Datenbank::alsText(**zeile, QStringLiteral("KBez")).trimmed();
-    if (selbstGeoeffnet)
-        Schliessen();
-    return ergebnis;
+    return std::move(*s);
 }
+
+} // namespace qv
