@@ -326,7 +326,7 @@ Result<QStringList> Datenbank::tabellen() const
         m_engine == Engine::PostgreSQL
             ? QStringLiteral("SELECT c.relname::text FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
                              "WHERE c.relkind IN ('r', 'p') AND pg_catalog.pg_table_is_visible(c.oid) "
-                             "AND n.nspname NOT IN ('pg_catalog', 'information_schema') ORDER BY 1 COLLATE \"C\"")
+                             "AND n.nspname NOT IN ('pg_catalog', 'information_schema') ORDER BY c.relname::text COLLATE \"C\"")
             : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name");
     if (!q.exec(sql))
         return engineFehler(QStringLiteral("Die Tabellen können nicht gelesen werden"), q.lastError());
@@ -347,7 +347,7 @@ Result<QList<Datenbank::Feld>> Datenbank::felder(const QString &tabelle) const
         q.prepare(QStringLiteral(
             "SELECT a.attname::text, pg_catalog.format_type(a.atttypid, a.atttypmod), "
             "a.attidentity <> '' OR COALESCE(pg_catalog.pg_get_expr(d.adbin, d.adrelid) LIKE 'nextval(%', false), "
-            "COALESCE(pg_catalog.array_position(i.indkey::int2[], a.attnum), 0) "
+            "COALESCE((SELECT k.n FROM unnest(i.indkey) WITH ORDINALITY AS k(nr, n) WHERE k.nr = a.attnum), 0) "
             "FROM pg_catalog.pg_attribute a "
             "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
             "LEFT JOIN pg_catalog.pg_index i ON i.indrelid = a.attrelid AND i.indisprimary "

@@ -19,8 +19,10 @@ QString zitiert(const QString &name)
 }
 
 // The rows of one table, inside the caller's transaction.
+// q lives on with the caller until the transaction has ended: a statement the server has
+// prepared cannot be freed inside a failed transaction.
 Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, const QString &zielTabelle,
-                          const ImportFortschritt &fortschritt)
+                          const ImportFortschritt &fortschritt, QSqlQuery &q)
 {
     auto felder = ziel.felder(zielTabelle);
     if (!felder)
@@ -44,7 +46,6 @@ Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, cons
                          .arg(quelle.name, zielTabelle)};
 
     const bool server = ziel.engine() == Datenbank::Engine::PostgreSQL;
-    QSqlQuery q(ziel.verbindung());
     auto fehler = [&](const QString &was) -> Result<int> { return Error{QStringLiteral("%1: %2").arg(was, q.lastError().text())}; };
     if (!q.exec(QStringLiteral("DELETE FROM %1").arg(zitiert(zielTabelle))))
         return fehler(QStringLiteral("Die Tabelle \"%1\" kann nicht geleert werden").arg(zielTabelle));
@@ -73,15 +74,13 @@ Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, cons
     // The server's key counter does not follow keys that were given; set it past the largest.
     if (server) {
         for (const QString &feld : autoWerte) {
-            QSqlQuery z(ziel.verbindung());
-            z.prepare(QStringLiteral("SELECT pg_catalog.setval(pg_catalog.pg_get_serial_sequence(?, ?), "
+            q.prepare(QStringLiteral("SELECT pg_catalog.setval(pg_catalog.pg_get_serial_sequence(?, ?), "
                                      "COALESCE((SELECT MAX(%1) FROM %2), 0) + 1, false)")
                           .arg(zitiert(feld), zitiert(zielTabelle)));
-            z.addBindValue(zitiert(zielTabelle));
-            z.addBindValue(feld);
-            if (!z.exec())
-                return Error{QStringLiteral("Der Schlüsselzähler der Tabelle \"%1\" kann nicht gesetzt werden: %2")
-                                 .arg(zielTabelle, z.lastError().text())};
+            q.addBindValue(zitiert(zielTabelle));
+            q.addBindValue(feld);
+            if (!q.exec())
+                return fehler(QStringLiteral("Der Schlüsselzähler der Tabelle \"%1\" kann nicht gesetzt werden").arg(zielTabelle));
         }
     }
     return anzahl;
@@ -108,7 +107,8 @@ Result<int> kopiereTabelle(const MdbDatei::Tabelle &quelle, Datenbank &ziel, con
     QSqlDatabase db = ziel.verbindung();
     if (!db.transaction())
         return Error{QStringLiteral("Import nicht möglich: %1").arg(db.lastError().text())};
-    auto anzahl = kopiereZeilen(quelle, ziel, zielTabelle, fortschritt);
+    QSqlQuery q(db);
+    auto anzahl = kopiereZeilen(quelle, ziel, zielTabelle, fortschritt, q);
     if (!anzahl) {
         db.rollback();
         return anzahl;
@@ -142,8 +142,9 @@ Result<QList<QPair<QString, int>>> importiere(const MdbDatei &quelle, const QStr
     if (auto angelegt = ziel.tabellenAnlegen(schemaSql, tabellen); !angelegt)
         return abbruch(angelegt.error());
     QList<QPair<QString, int>> anzahlen;
+    QSqlQuery q(db);
     for (qsizetype i = 0; i < tabellen.size(); ++i) {
-        auto anzahl = kopiereZeilen(gelesen[i], ziel, tabellen[i], {});
+        auto anzahl = kopiereZeilen(gelesen[i], ziel, tabellen[i], {}, q);
         if (!anzahl)
             return abbruch(anzahl.error());
         anzahlen.append({tabellen[i], *anzahl});

@@ -3,6 +3,8 @@
 #include "config/DatabaseWorker.h"
 #include "config/Datenbank.h"
 
+#include "base/Numbers.h"
+
 namespace qv {
 
 namespace {
@@ -64,8 +66,7 @@ DatabaseWorker &TDatamodule_TesBs::worker()
 QString TDatamodule_TesBs::zeitlimitText() const
 {
     return QStringLiteral("Die Kundendatenbank \"%1\" hat nicht innerhalb von %2 s geantwortet.")
-        .arg(m_datenbank)
-        .arg(double(m_zeitlimit.count()) / 1000.0);
+        .arg(m_datenbank, formatDecimal(double(m_zeitlimit.count()) / 1000.0));
 }
 
 Result<void> TDatamodule_TesBs::Oeffnen()

@@ -134,43 +134,23 @@ TEST(Datenbank, TabellenModellSchreibtSofortUndAchtetAufGroessen)
     EXPECT_FALSE(weg->has_value());
 }
 
-TEST(KundeZurPLZ, ErsterTrefferGetrimmtSonstDerNichtGefundenText)
+TEST(KundeZurPLZ, OhneDatenbankEinDatenbankfehlerMitGrund)
 {
     qv::test::TempProgramFolder ordner;
-    TDatamodule_TesBs modul(kundenDatenbank(ordner));
-    struct Fall
-    {
-        const char *plz;
-        const char *ergebnis;
-    } faelle[] = {
-        {" 79106 ", "KLIN1"},
-        {"80331", "Süd"},
-        {"7910", "X"},
-        {" 12345 ", "Keinen Kunden für die PLZ  12345  gefunden."},
-        {"", "Keinen Kunden für die PLZ  gefunden."},
-    };
-    for (const Fall &f : faelle) {
-        EXPECT_EQ(modul.KundeZurPLZ(QString::fromUtf8(f.plz)), QString::fromUtf8(f.ergebnis)) << f.plz;
-        EXPECT_FALSE(modul.Offen()) << "closed again by the lookup that opened it";
-    }
-    ASSERT_TRUE(modul.Oeffnen().ok());
-    EXPECT_EQ(modul.KundeZurPLZ(QStringLiteral("79106")), QStringLiteral("KLIN1"));
-    EXPECT_TRUE(modul.Offen()) << "a lookup does not close a module it did not open";
-    modul.Schliessen();
-    EXPECT_FALSE(modul.Offen());
-}
-
-TEST(KundeZurPLZ, OhneDatenbankDerNichtGefundenText)
-{
-    qv::test::TempProgramFolder ordner;
-    TDatamodule_TesBs fehlt(ordner.file(QStringLiteral("fehlt.sqlite")));
-    EXPECT_EQ(fehlt.KundeZurPLZ(QStringLiteral("79106")), QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden."));
+    qv::TDatamodule_TesBs fehlt(ordner.file(QStringLiteral("fehlt.sqlite")));
+    const qv::KundenSuche s = fehlt.KundeZurPLZ(QStringLiteral("79106"));
+    EXPECT_EQ(s.ausgang, qv::KundenSuche::Ausgang::Datenbankfehler);
+    EXPECT_TRUE(s.grund.contains(QStringLiteral("nicht gefunden"))) << s.grund.toStdString();
+    EXPECT_EQ(s.text(QStringLiteral("79106")), QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden."));
     EXPECT_FALSE(fehlt.Oeffnen().ok());
     EXPECT_FALSE(fehlt.Offen());
+    EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("fehlt.sqlite"))));
 
     // A database without the table Kunde.
-    TDatamodule_TesBs ohneTabelle(qv::test::buildDir() + QStringLiteral("/BPRdb.sqlite"));
-    EXPECT_EQ(ohneTabelle.KundeZurPLZ(QStringLiteral("79106")), QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden."));
+    qv::TDatamodule_TesBs ohneTabelle(qv::test::buildDir() + QStringLiteral("/BPRdb.sqlite"));
+    const qv::KundenSuche o = ohneTabelle.KundeZurPLZ(QStringLiteral("79106"));
+    EXPECT_EQ(o.ausgang, qv::KundenSuche::Ausgang::Datenbankfehler);
+    EXPECT_TRUE(o.grund.contains(QStringLiteral("Kunde"))) << o.grund.toStdString();
     EXPECT_FALSE(ohneTabelle.Offen());
 }
 
@@ -243,45 +223,6 @@ TEST_F(AccessDatei, UmlauteUndFehlendeTabelle)
 
     qv::MdbDatei keine;
     EXPECT_FALSE(keine.oeffnen(qv::test::buildDir() + QStringLiteral("/DemoKunde.cfg")).ok());
-}
-
-TEST_F(AccessDatei, ZeilenWerdenInDieDatenbankUebernommen)
-{
-    qv::MdbDatei mdb;
-    ASSERT_TRUE(mdb.oeffnen(extern_("jet4_unicode_compressed.mdb")).ok());
-    auto t = mdb.lesen(QStringLiteral("Table"));
-    ASSERT_TRUE(t.ok());
-
-    qv::test::TempProgramFolder ordner;
-    const QString pfad = ordner.file(QStringLiteral("ziel.sqlite"));
-    ASSERT_TRUE(Datenbank::erzeugen(pfad, QStringLiteral("CREATE TABLE Ziel (ID INTEGER PRIMARY KEY, \"Unicode\" VARCHAR(255), "
-                                                         "Nur_hier TEXT);\nINSERT INTO Ziel (ID) VALUES (99);"))
-                    .ok());
-    Datenbank db;
-    ASSERT_TRUE(db.oeffnen(pfad).ok());
-    auto n = qv::kopiereTabelle(*t, db, QStringLiteral("Ziel"));
-    ASSERT_TRUE(n.ok()) << n.error().toStdString();
-    EXPECT_EQ(*n, 8);
-    auto alt = db.suchen(QStringLiteral("Ziel"), {{QStringLiteral("ID"), 99}});
-    ASSERT_TRUE(alt.ok());
-    EXPECT_FALSE(alt->has_value()) << "the old rows are replaced";
-    auto finnisch = db.suchen(QStringLiteral("Ziel"), {{QStringLiteral("Unicode"), QStringLiteral("ääkkösiä")}});
-    ASSERT_TRUE(finnisch.ok() && finnisch->has_value());
-    EXPECT_EQ(Datenbank::alsText(**finnisch, QStringLiteral("ID")), QStringLiteral("2"));
-
-    // A target the rows do not fit is left as it was.
-    ASSERT_TRUE(Datenbank::erzeugen(ordner.file(QStringLiteral("eng.sqlite")),
-                                    QStringLiteral("CREATE TABLE Ziel (ID INTEGER, \"Unicode\" VARCHAR(5) CHECK (length(\"Unicode\") <= 5));\n"
-                                                   "INSERT INTO Ziel VALUES (1, 'alt');"))
-                    .ok());
-    Datenbank eng;
-    ASSERT_TRUE(eng.oeffnen(ordner.file(QStringLiteral("eng.sqlite"))).ok());
-    auto zuLang = qv::kopiereTabelle(*t, eng, QStringLiteral("Ziel"));
-    ASSERT_FALSE(zuLang.ok());
-    EXPECT_TRUE(zuLang.error().contains(QStringLiteral("Zeile 1"))) << zuLang.error().toStdString();
-    auto bleibt = eng.suchen(QStringLiteral("Ziel"), {{QStringLiteral("Unicode"), QStringLiteral("alt")}});
-    ASSERT_TRUE(bleibt.ok());
-    EXPECT_TRUE(bleibt->has_value());
 }
 
 } // namespace
