@@ -63,7 +63,7 @@ QImage screenshot(int w, int h)
 
 struct Setup
 {
-    std::unique_ptr<OrderDocument> doc;
+    std::unique_ptr<qv::TAuftrag> doc;
     QByteArray body;
     QByteArray file;
     QByteArray jpeg;
@@ -77,8 +77,8 @@ Setup &setupFor(int w, int h)
         return *slot;
     slot = std::make_unique<Setup>();
     Setup &s = *slot;
-    s.doc = std::make_unique<OrderDocument>();
-    OrderDocument &d = *s.doc;
+    s.doc = std::make_unique<qv::TAuftrag>();
+    qv::TAuftrag &d = *s.doc;
     d.Vorlage = screenshot(w, h);
     d.Kundendaten.LadeStandard();
     d.Auftragsdaten.Kunde = QStringLiteral("Klinik am See\r\nStrahlentherapie");

@@ -65,32 +65,33 @@ BENCHMARK(BM_Memcpy_Zielgroesse)->Unit(benchmark::kMillisecond)->UseRealTime();
 // eleven closed contours of 361 points, the field, the isocentre cross and the scale bar.
 void BM_Arbeitsflaeche_Frame_4K_in_1600x900(benchmark::State &state)
 {
-    qv::Arbeitsflaeche a;
-    a.Vorlage = QImage(3840, 2160, QImage::Format_RGB32);
-    for (int y = 0; y < a.Vorlage.height(); ++y) {
-        auto *z = reinterpret_cast<QRgb *>(a.Vorlage.scanLine(y));
-        for (int x = 0; x < a.Vorlage.width(); ++x)
+    qv::TAuftrag auftrag;
+    qv::Arbeitsflaeche a(auftrag);
+    auftrag.Vorlage = QImage(3840, 2160, QImage::Format_RGB32);
+    for (int y = 0; y < auftrag.Vorlage.height(); ++y) {
+        auto *z = reinterpret_cast<QRgb *>(auftrag.Vorlage.scanLine(y));
+        for (int x = 0; x < auftrag.Vorlage.width(); ++x)
             z[x] = qRgb(x & 255, y & 255, (x ^ y) & 255);
     }
     a.IsozentrumSetzen({0, 0});
-    a.Massstab.MassstabAbstandSetzen(200);
+    auftrag.Massstab.MassstabAbstandSetzen(200);
     a.MassstabPunktSetzen(1, {-600, -900});
     a.MassstabPunktSetzen(2, {600, -900});
-    a.FeldEcke1 = {-1500, 800};
-    a.FeldEcke2 = {1500, -800};
+    auftrag.FeldEcke1 = {-1500, 800};
+    auftrag.FeldEcke2 = {1500, -800};
     for (int k = 0; k < 11; ++k) {
-        a.Konturen.NeueKontur();
+        auftrag.Konturen.NeueKontur();
         const double cx = -1500 + (k % 4) * 1000, cy = -600 + (k / 4) * 600;
         for (int i = 0; i < 360; ++i) {
             const double w = i * std::numbers::pi / 180;
-            a.Konturen.AktuelleKontur().PunktHinzufuegen(
+            auftrag.Konturen.AktuelleKontur().PunktHinzufuegen(
                 QPoint(int(std::lround(cx + 250 * std::cos(w))), int(std::lround(cy + 250 * std::sin(w)))), false);
         }
-        a.Konturen.AktuelleKontur().Schliessen();
+        auftrag.Konturen.AktuelleKontur().Schliessen();
     }
     const QSize box(1600, 900);
     const qv::Abbildung abb = a.abbildung(box);
-    const QImage cache = qv::VorlageSkaliert(a.Vorlage, box, 0, false);
+    const QImage cache = qv::VorlageSkaliert(auftrag.Vorlage, box, 0, false);
     QImage frame(box, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter p(&frame);
@@ -98,7 +99,7 @@ void BM_Arbeitsflaeche_Frame_4K_in_1600x900(benchmark::State &state)
         p.end();
         benchmark::DoNotOptimize(frame.constBits());
     }
-    state.counters["punkte_je_kontur"] = a.Konturen.Kontur(1).Anzahl();
+    state.counters["punkte_je_kontur"] = auftrag.Konturen.Kontur(1).Anzahl();
 }
 BENCHMARK(BM_Arbeitsflaeche_Frame_4K_in_1600x900)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -27,16 +27,22 @@ QString Application::pfadImProgrammOrdner(const QString &dateiName) const
 
 void Application::IniDateienOeffnen()
 {
-    m_kundenDatenIni = std::make_unique<IniFile>(m_kundenDatenPfad);
-    m_configIni = std::make_unique<IniFile>(m_configPfad);
-    m_einstellungenIni = std::make_unique<IniFile>(m_einstellungenPfad);
+    // Created once: windows keep references to them for the whole run.
+    if (!m_einstellungenIni) {
+        m_kundenDatenIni = std::make_unique<IniFile>(m_kundenDatenPfad);
+        m_configIni = std::make_unique<IniFile>(m_configPfad);
+        m_einstellungenIni = std::make_unique<IniFile>(m_einstellungenPfad);
+    } else {
+        m_kundenDatenIni->reload();
+        m_configIni->reload();
+        m_einstellungenIni->reload();
+    }
+    m_iniOffen = true;
 }
 
 void Application::IniDateienSchliessen()
 {
-    m_kundenDatenIni.reset();
-    m_configIni.reset();
-    m_einstellungenIni.reset();
+    m_iniOffen = false;
 }
 
 IniFile &Application::KundenDatenIni()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/IniFile.h"
+#include "order/TAuftrag.h"
 
 #include <QString>
 
@@ -13,8 +14,9 @@ class FileChooser;
 class Messages;
 
 /// The objects that live for the whole run: the files beside the executable, the three
-/// settings objects and the seams to the person and the machine. main() creates one; a test
-/// creates one in a temporary program folder.
+/// settings objects, the current order (with its customer data) and the seams to the person
+/// and the machine. main() creates one; a test creates one in a temporary program folder.
+/// Windows receive references to what they need; everything here outlives them.
 class Application
 {
 public:
@@ -34,9 +36,11 @@ public:
     /// Opens the three settings objects (the full paths are known from construction). A missing file reads as
     /// empty; nothing is checked here.
     void IniDateienOeffnen();
-    /// Frees the three settings objects (their values are on disk already).
+    /// Ends the use of the settings objects: their values are on disk already. The objects
+    /// stay until the application ends, so a window that writes its place while it closes
+    /// still reaches them; opening again reads the files anew.
     void IniDateienSchliessen();
-    bool iniDateienOffen() const { return m_einstellungenIni != nullptr; }
+    bool iniDateienOffen() const { return m_iniOffen; }
 
     /// The folder of the executable.
     const QString &programmOrdner() const { return m_programmOrdner; }
@@ -49,7 +53,7 @@ public:
     const QString &ConfigPfad() const { return m_configPfad; }
     const QString &EinstellungenPfad() const { return m_einstellungenPfad; }
 
-    /// The settings objects; only between IniDateienOeffnen and IniDateienSchliessen.
+    /// The settings objects, once IniDateienOeffnen has run.
     IniFile &KundenDatenIni();
     IniFile &ConfigIni();
     IniFile &EinstellungenIni();
@@ -58,10 +62,10 @@ public:
     FileChooser &fileChooser() { return m_fileChooser; }
     Clock &clock() { return m_clock; }
 
-    // --- Customer data ------------------------------------------------------------------
-    // KundenDatenGlobal (TKundenDaten, config/) is owned here for the whole run once the
-    // customer data model is in place: created and loaded by the main window's FormCreate,
-    // reached by every window through this object.
+    /// The order being built or shown, one for the whole run: a new order resets it, opening
+    /// a file replaces its value. Its customer data are the ones every window edits.
+    TAuftrag &Auftrag() { return m_auftrag; }
+    const TAuftrag &Auftrag() const { return m_auftrag; }
 
 private:
     QString m_programmOrdner;
@@ -74,6 +78,9 @@ private:
     std::unique_ptr<IniFile> m_kundenDatenIni;
     std::unique_ptr<IniFile> m_configIni;
     std::unique_ptr<IniFile> m_einstellungenIni;
+    bool m_iniOffen = false;
+
+    TAuftrag m_auftrag;
 
     Messages &m_messages;
     FileChooser &m_fileChooser;

@@ -65,18 +65,20 @@ TMainForm::TMainForm(Application &app, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
-    // FormDestroy: the windows that write settings go first, then the settings objects.
-    if (m_hilfe) {
-        m_hilfe->programmEndet();
-        delete m_hilfe;
-        m_hilfe = nullptr;
-    }
-    delete m_steuerung;
-    m_steuerung = nullptr;
-    // the workspace widgets refer to the document, which goes before the window's children
-    delete m_splitter;
-    m_splitter = nullptr;
+    // FormDestroy. The settings objects live as long as the application, so the windows that
+    // write their place on closing still reach them after this.
+    m_hilfe->programmEndet();
     m_app.IniDateienSchliessen();
+}
+
+TAuftrag &TMainForm::auftrag()
+{
+    return m_app.Auftrag();
+}
+
+const TAuftrag &TMainForm::auftrag() const
+{
+    return m_app.Auftrag();
 }
 
 void TMainForm::FormCreate()
@@ -96,12 +98,12 @@ void TMainForm::FormCreate()
 
     m_kundenModus = m_app.EinstellungenIni().readBool(kInit, QStringLiteral("KundenMode"), true);
     m_menue->setHaken(Befehl::Kundenmodus, m_kundenModus);
-    m_ausDatei = false;
-    m_geaendert = false;
+    auftrag().AusDatei = false;
+    auftrag().Geaendert = false;
     m_startAbbruch = false;
     m_dok->IsoEingabe = false;
-    m_dok->Isozentrum = QPoint(0, 0);
-    const Result<void> geladen = m_kunde->Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
+    auftrag().Isozentrum = QPoint(0, 0);
+    const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
     if (!geladen)
         m_app.messages().error(geladen.error());
     m_steuerung->FFAAnzeigen();
@@ -110,13 +112,15 @@ void TMainForm::FormCreate()
 
 void TMainForm::FensterAufbauen()
 {
-    m_kunde = std::make_unique<TKundenDaten>();
-    m_dok = std::make_unique<Arbeitsflaeche>();
+    // The window starts on an empty order; the insertion-direction window with "Rechts".
+    auftrag() = TAuftrag();
+    auftrag().Einschubrichtung = TEinschubrichtung::Rechts;
+    m_dok = std::make_unique<Arbeitsflaeche>(auftrag());
     m_menue = new THauptMenue(this);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("Splitter"));
-    m_steuerung = new ArbeitsflaecheSteuerung(*m_dok, *m_kunde, m_app.EinstellungenIni(), m_app.messages(),
+    m_steuerung = new ArbeitsflaecheSteuerung(*m_dok, auftrag().Kundendaten, m_app.EinstellungenIni(), m_app.messages(),
                                               m_app.fileChooser(), nullptr, *this, this);
     ArbeitsflaecheWidget *pMain = m_steuerung->widget();
     pMain->setObjectName(QStringLiteral("P_Main"));
@@ -294,7 +298,7 @@ void TMainForm::FormShow()
         }
     }
     m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
-    EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), m_einschubrichtung));
+    EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
     neu1Click();
 }
 
@@ -332,7 +336,7 @@ void TMainForm::KundenEinstellungenDialog()
 void TMainForm::EinschubrichtungSetzen(int code)
 {
     // The insertion-direction window holds the direction once it exists.
-    m_einschubrichtung = code;
+    auftrag().Einschubrichtung = TEinschubrichtung(code);
 }
 
 int TMainForm::StartAssistent(int modus)
@@ -351,7 +355,7 @@ void TMainForm::AuftragsartDialog()
     // Until the order-type window exists, choosing the order type takes a photon order so that
     // the workflow can go on.
     nochNichtVerfuegbar(QStringLiteral("Auftragsart-Dialog (Photonenauftrag angenommen)"));
-    m_dok->Auftragsart = TAuftragsart::Photonen;
+    auftrag().Auftragsart = TAuftragsart::Photonen;
     m_dok->AblaufStatus |= ablauf::Auftragsart;
     SetGeaendert();
     AblaufAktualisieren();
@@ -405,7 +409,7 @@ QImage TMainForm::Linealbild() const
 
 void TMainForm::SetGeaendert()
 {
-    m_geaendert = true;
+    auftrag().Geaendert = true;
     // Unless the order was opened from a file, the order-data window refreshes its values
     // that depend on the order here once it exists.
 }
@@ -413,8 +417,8 @@ void TMainForm::SetGeaendert()
 void TMainForm::neu1Click()
 {
     // A fresh copy of the customer data for every new order.
-    *m_kunde = TKundenDaten();
-    const Result<void> geladen = m_kunde->Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
+    auftrag().Kundendaten = TKundenDaten();
+    const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
     if (!geladen)
         m_app.messages().error(geladen.error());
 
@@ -422,7 +426,7 @@ void TMainForm::neu1Click()
         const int modus = StartAssistent(m_modus);
         ModusSetzen(modus == 5 ? 0 : modus);
         if (m_demoModus) {
-            const Result<void> demo = m_kunde->LadeDemo(KundenDateien::imOrdner(m_app.programmOrdner()));
+            const Result<void> demo = auftrag().Kundendaten.LadeDemo(KundenDateien::imOrdner(m_app.programmOrdner()));
             if (!demo)
                 m_app.messages().error(demo.error());
         }
@@ -435,7 +439,7 @@ bool TMainForm::ModusSetzen(int modus)
 {
     if (modus < ModusBildVorlage || modus > ModusKompensator)
         return false;
-    if (m_geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
+    if (auftrag().Geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
         if (m_modus != ModusKompensator)
             m_panel->seiteZeigen(m_modus);
         AblaufAktualisieren();
@@ -443,7 +447,7 @@ bool TMainForm::ModusSetzen(int modus)
         return false;
     }
 
-    m_geaendert = false;
+    auftrag().Geaendert = false;
     m_modus = modus;
     m_dok->Modus = modus;
     NeuerAuftrag();
@@ -454,10 +458,10 @@ bool TMainForm::ModusSetzen(int modus)
     auto lineal = [this] {
         m_steuerung->VorlageSetzen(Linealbild());
         m_steuerung->P_MainResize();
-        m_dok->Massstab.MassstabAbstandSetzen(200);
+        auftrag().Massstab.MassstabAbstandSetzen(200);
         m_dok->MassstabPunktSetzen(1, QPoint(-300, 0));
         m_dok->MassstabPunktSetzen(2, QPoint(300, 0));
-        m_dok->Isozentrum = QPoint(0, 0);
+        auftrag().Isozentrum = QPoint(0, 0);
     };
     switch (modus) {
     case ModusBildVorlage:
@@ -475,13 +479,13 @@ bool TMainForm::ModusSetzen(int modus)
         m_formwerkzeug = 0;
         break;
     case ModusBPR:
-        m_bprGeladen = false;
+        auftrag().BPRGeladen = false;
         m_panel->gemeinsameGruppenVerschieben(modus);
         m_panel->seiteZeigen(modus);
         lineal();
         break;
     case ModusDICOM:
-        m_dicomGeladen = false;
+        auftrag().DICOMGeladen = false;
         m_panel->gemeinsameGruppenVerschieben(modus);
         m_panel->seiteZeigen(modus);
         lineal();
@@ -515,8 +519,8 @@ void TMainForm::PCModusChange(int index)
 bool TMainForm::NeuerAuftrag()
 {
     BearbeitungErlauben(true);
-    m_ausDatei = false;
-    if (m_geaendert
+    auftrag().AusDatei = false;
+    if (auftrag().Geaendert
         && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
         return false;
 
@@ -530,7 +534,7 @@ bool TMainForm::NeuerAuftrag()
     m_steuerung->NeuerAuftrag();
     m_menue->setHaken(Befehl::Invertiert, m_dok->Invertiert);
 
-    m_dok->Vorlage = QImage();
+    auftrag().Vorlage = QImage();
     m_einschubrichtungGewaehlt = false;
     m_auftragsdatenKomplett = false;
     m_verschiebenOderDrehen = false;
@@ -541,23 +545,23 @@ bool TMainForm::NeuerAuftrag()
     }
 
     m_dok->MassstabEingabe = false;
-    m_dok->Massstab.PunkteZuruecksetzen();
+    auftrag().Massstab.PunkteZuruecksetzen();
     m_dok->IsoEingabe = false;
-    m_dok->IsozentrumGesetzt = false;
+    auftrag().IsozentrumGesetzt = false;
     m_dok->FeldEingabe = false;
-    m_dok->FeldEcke1 = KeinPunkt;
-    m_dok->FeldEcke2 = KeinPunkt;
-    m_dok->Auftragsart = TAuftragsart::NichtGewaehlt;
+    auftrag().FeldEcke1 = KeinPunkt;
+    auftrag().FeldEcke2 = KeinPunkt;
+    auftrag().Auftragsart = TAuftragsart::NichtGewaehlt;
     m_formwerkzeug = 0;
     m_formPunkt1 = m_formPunkt2 = KeinPunkt;
     m_letzteMausPos = KeinPunkt;
     m_gummiband = {};
     konturKnopfTexte(QStringLiteral("Konturen"));
 
-    m_dok->Konturen = TKonturen();
+    auftrag().Konturen = TKonturen();
 
     setWindowTitle(QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
-    m_geaendert = false;
+    auftrag().Geaendert = false;
     MenuesAnpassen();
     m_steuerung->neuZeichnen();
     return true;
@@ -576,22 +580,22 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.modus = m_modus;
     z.status = m_dok->AblaufStatus;
     z.vorlageVorhanden = m_dok->hatVorlage();
-    z.isozentrumGesetzt = m_dok->IsozentrumGesetzt;
+    z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
     z.massstabGesetzt = m_dok->MassstabGesetzt();
     z.konturEingabeLaeuft = KonturEingabeLaeuft();
     z.massstabEingabe = m_dok->MassstabEingabe;
-    z.auftragsart = m_dok->Auftragsart;
+    z.auftragsart = auftrag().Auftragsart;
     z.einschubrichtungGewaehlt = m_einschubrichtungGewaehlt;
-    if (const TBeschl *b = m_kunde->AktuellerBeschl())
+    if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;
     z.auftragsdatenKomplett = m_auftragsdatenKomplett;
     z.rahmenPasst = true;
-    z.demoKunde = m_kunde->Demo;
-    z.geaendert = m_geaendert;
-    z.ausDatei = m_ausDatei;
-    z.bprGeladen = m_bprGeladen;
-    z.dicomGeladen = m_dicomGeladen;
-    z.konturenVorhanden = m_dok->Konturen.Anzahl() > 0;
+    z.demoKunde = auftrag().Kundendaten.Demo;
+    z.geaendert = auftrag().Geaendert;
+    z.ausDatei = auftrag().AusDatei;
+    z.bprGeladen = auftrag().BPRGeladen;
+    z.dicomGeladen = auftrag().DICOMGeladen;
+    z.konturenVorhanden = auftrag().Konturen.Anzahl() > 0;
     z.kundenModus = m_kundenModus;
     return z;
 }
@@ -657,7 +661,7 @@ void TMainForm::BeendenClick()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     // FormClose: any answer but Yes keeps the window and the order.
-    if (m_geaendert && m_app.messages().question(BeendenMitAenderungenFrage()) != Messages::Answer::Yes) {
+    if (auftrag().Geaendert && m_app.messages().question(BeendenMitAenderungenFrage()) != Messages::Answer::Yes) {
         event->ignore();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/Befehl.h"
 #include "app/Eingabe.h"
+#include "order/TAuftrag.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
 
 #include <QMainWindow>
@@ -11,7 +12,6 @@
 
 class QLabel;
 class QSplitter;
-class TKundenDaten;
 class TConfigForm;
 
 namespace qv {
@@ -27,7 +27,8 @@ struct AblaufZustand;
 
 /// The main window: the workspace on the left, the work-mode pages on the right, the menus.
 /// Constructing it runs FormCreate; the first show runs FormShow; closing asks before unsaved
-/// changes are lost; destroying it closes the settings objects.
+/// changes are lost; destroying it closes the settings objects. The order it shows and edits
+/// belongs to the application.
 class TMainForm : public QMainWindow, public qv::ArbeitsflaecheHost
 {
     Q_OBJECT
@@ -42,11 +43,11 @@ public:
     bool DemoModus() const { return m_demoModus; }
     /// Start-up has been abandoned; the program ends instead of showing its work.
     bool StartAbbruch() const { return m_startAbbruch; }
-    bool Geaendert() const { return m_geaendert; }
-    bool AusDatei() const { return m_ausDatei; }
+    bool Geaendert() const { return auftrag().Geaendert; }
+    bool AusDatei() const { return auftrag().AusDatei; }
     int Modus() const { return m_modus; }
     /// The insertion direction offered for a new order (1..4).
-    int Einschubrichtung() const { return m_einschubrichtung; }
+    int Einschubrichtung() const { return int(auftrag().Einschubrichtung); }
 
     /// Marks the order as changed.
     void SetGeaendert() override;
@@ -80,11 +81,12 @@ public:
 
     // Parts of the window, for the windows of later steps and for tests.
     qv::Arbeitsflaeche &dokument() { return *m_dok; }
+    qv::TAuftrag &auftrag();
+    const qv::TAuftrag &auftrag() const;
     qv::ArbeitsflaecheSteuerung &steuerung() { return *m_steuerung; }
     qv::TAblaufPanel &ablaufPanel() { return *m_panel; }
     qv::THauptMenue &menue() { return *m_menue; }
     qv::THelpForm &hilfe() { return *m_hilfe; }
-    TKundenDaten &kundenDaten() { return *m_kunde; }
     /// Text of status-bar panel i (0..3).
     QString statusText(int i) const;
     QPoint LetzteMausPos() const { return m_letzteMausPos; }
@@ -170,14 +172,9 @@ private:
     bool m_kundenModus = true;
     bool m_demoModus = false;
     bool m_startAbbruch = false;
-    bool m_geaendert = false;
-    bool m_ausDatei = false;
     int m_modus = 0;
-    int m_einschubrichtung = 2;
     bool m_einschubrichtungGewaehlt = false;
     bool m_auftragsdatenKomplett = false;
-    bool m_bprGeladen = false;
-    bool m_dicomGeladen = false;
     bool m_formShowDone = false;
 
     // input state
@@ -190,7 +187,6 @@ private:
     bool m_verschiebenOderDrehen = false;
     qv::Gummiband m_gummiband;
 
-    std::unique_ptr<TKundenDaten> m_kunde;
     std::unique_ptr<qv::Arbeitsflaeche> m_dok;
     qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;
     qv::THauptMenue *m_menue = nullptr;

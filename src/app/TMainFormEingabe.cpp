@@ -68,13 +68,13 @@ void TMainForm::IsozentrumEingeben()
     m_dok->AblaufStatus = ablauf::Bild | ablauf::Isozentrum | ablauf::Auftragsart;
     AblaufAktualisieren();
 
-    m_dok->Massstab.PunkteZuruecksetzen();
-    m_dok->FeldEcke1 = KeinPunkt;
-    m_dok->FeldEcke2 = KeinPunkt;
-    m_dok->Konturen = TKonturen();
+    auftrag().Massstab.PunkteZuruecksetzen();
+    auftrag().FeldEcke1 = KeinPunkt;
+    auftrag().FeldEcke2 = KeinPunkt;
+    auftrag().Konturen = TKonturen();
     SetGeaendert();
     BedienungFreigeben(false);
-    m_dok->IsozentrumGesetzt = false;
+    auftrag().IsozentrumGesetzt = false;
     m_dok->IsoEingabe = true;
     m_steuerung->setZeiger(Qt::CrossCursor);
     m_einschubrichtungGewaehlt = false;
@@ -92,7 +92,7 @@ void TMainForm::MassstabEingeben()
     if (m_steuerung->scaleForm().Zeigen(0) == QDialog::Accepted) {
         BedienungFreigeben(false);
         m_dok->MassstabEingabe = true;
-        m_dok->Massstab.PunkteZuruecksetzen();
+        auftrag().Massstab.PunkteZuruecksetzen();
         m_steuerung->setZeiger(Qt::CrossCursor);
         SetGeaendert();
         m_steuerung->FFAAnzeigen();
@@ -113,17 +113,17 @@ void TMainForm::FeldEingeben()
     m_panel->knopfGedrueckt(Befehl::FeldEingabe, true);
     m_hilfe->Kontexthilfe(texte::feldHilfeText(), texte::feldHilfeTitel());
     m_dok->FeldEingabe = true;
-    m_dok->FeldEcke1 = KeinPunkt;
-    m_dok->FeldEcke2 = KeinPunkt;
+    auftrag().FeldEcke1 = KeinPunkt;
+    auftrag().FeldEcke2 = KeinPunkt;
     BedienungFreigeben(false);
     m_steuerung->setZeiger(Qt::CrossCursor);
-    m_geaendert = true;
+    auftrag().Geaendert = true;
     m_steuerung->neuZeichnen();
 }
 
 void TMainForm::KonturEingabe()
 {
-    TKonturen &k = m_dok->Konturen;
+    TKonturen &k = auftrag().Konturen;
     if (KonturEingabeLaeuft()) {
         bool geschlossen = k.AlleGeschlossen();
         if (!geschlossen
@@ -132,7 +132,7 @@ void TMainForm::KonturEingabe()
             geschlossen = k.AktuelleKontur().IstGeschlossen();
         }
         if (geschlossen) {
-            konturKnopfTexte(istElektronenAuftrag(m_dok->Auftragsart) ? QStringLiteral("Aperturen")
+            konturKnopfTexte(istElektronenAuftrag(auftrag().Auftragsart) ? QStringLiteral("Aperturen")
                                                                        : QStringLiteral("Konturen"));
             m_panel->konturListeAufklappen(false);
             m_panel->knopfGedrueckt(Befehl::KonturEingabe, false);
@@ -163,7 +163,7 @@ void TMainForm::KonturEingabe()
 
 void TMainForm::KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten)
 {
-    TKonturen &k = m_dok->Konturen;
+    TKonturen &k = auftrag().Konturen;
     const QPoint roh = m_steuerung->abbildung().geraetZuArbeit(geraet);
     const QPoint p = zwangAnwenden(roh, gesetzt(k.LetzterPunktAktuell()), shift(tasten), strg(tasten));
     if (!m_mausGedrueckt)
@@ -183,7 +183,7 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
     if (taste == Qt::LeftButton)
         m_mausGedrueckt = true;
 
-    TKonturen &k = m_dok->Konturen;
+    TKonturen &k = auftrag().Konturen;
     MausZustand z;
     z.vorlage = m_dok->hatVorlage();
     z.isoEingabe = m_dok->IsoEingabe;
@@ -202,9 +202,9 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
     case MausZweig::NurNeuzeichnen:
         break;
     case MausZweig::Isozentrum:
-        m_dok->Isozentrum = abb.geraetZuSeite(geraet);
+        auftrag().Isozentrum = abb.geraetZuSeite(geraet);
         m_dok->IsoEingabe = false;
-        m_dok->IsozentrumGesetzt = true;
+        auftrag().IsozentrumGesetzt = true;
         m_steuerung->setZeiger(Qt::ArrowCursor);
         m_hilfe->ModusHilfe(m_modus);
         BedienungFreigeben(true);
@@ -226,8 +226,8 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
         m_gummiband = {};
         break;
     case MausZweig::Massstab: {
-        const ZweiPunktKlick klick = massstabKlick(gesetzt(m_dok->Massstab.MassstabPunkt1),
-                                                   gesetzt(m_dok->Massstab.MassstabPunkt2),
+        const ZweiPunktKlick klick = massstabKlick(gesetzt(auftrag().Massstab.MassstabPunkt1),
+                                                   gesetzt(auftrag().Massstab.MassstabPunkt2),
                                                    abb.geraetZuArbeit(geraet), shift(tasten), strg(tasten));
         if (klick.punkt == 1) {
             m_dok->MassstabPunktSetzen(1, klick.wert);
@@ -244,12 +244,12 @@ void TMainForm::PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Q
         break;
     }
     case MausZweig::Feld: {
-        const ZweiPunktKlick klick = feldKlick(gesetzt(m_dok->FeldEcke1), gesetzt(m_dok->FeldEcke2),
+        const ZweiPunktKlick klick = feldKlick(gesetzt(auftrag().FeldEcke1), gesetzt(auftrag().FeldEcke2),
                                                abb.geraetZuArbeit(geraet));
         if (klick.punkt == 1) {
-            m_dok->FeldEcke1 = klick.wert;
+            auftrag().FeldEcke1 = klick.wert;
         } else if (klick.punkt == 2) {
-            m_dok->FeldEcke2 = klick.wert;
+            auftrag().FeldEcke2 = klick.wert;
             m_dok->FeldEingabe = false;
             m_dok->AblaufStatus |= ablauf::Feld;
             m_steuerung->setZeiger(Qt::ArrowCursor);
@@ -293,7 +293,7 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
     const bool kontur = m_modus == ModusBildVorlage && KonturEingabeLaeuft();
     bool geaendert = false;
     if (kontur) {
-        const TKonturen &k = m_dok->Konturen;
+        const TKonturen &k = auftrag().Konturen;
         const int vorher = k.Anzahl() * (TKontur::MaxPunkte + 1) + k.AktuelleKontur().Anzahl();
         KonturPunkt(geraet, modifier);
         geaendert = k.Anzahl() * (TKontur::MaxPunkte + 1) + k.AktuelleKontur().Anzahl() != vorher;
@@ -304,11 +304,11 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
     GummibandZustand gz;
     gz.isoEingabe = m_dok->IsoEingabe;
     gz.konturEingabe = kontur;
-    gz.letzterKonturPunkt = gesetzt(m_dok->Konturen.LetzterPunktAktuell());
+    gz.letzterKonturPunkt = gesetzt(auftrag().Konturen.LetzterPunktAktuell());
     gz.feldEingabe = m_dok->FeldEingabe;
-    gz.feldEcke1 = gesetzt(m_dok->FeldEcke1);
+    gz.feldEcke1 = gesetzt(auftrag().FeldEcke1);
     gz.massstabEingabe = m_dok->MassstabEingabe;
-    gz.massstabPunkt1 = gesetzt(m_dok->Massstab.MassstabPunkt1);
+    gz.massstabPunkt1 = gesetzt(auftrag().Massstab.MassstabPunkt1);
     gz.formwerkzeug = m_modus == ModusOhneVorlage && m_formwerkzeug != 0;
     gz.formPunkt1 = gesetzt(m_formPunkt1);
     const Gummiband g = m_dok->hatVorlage() ? gummiband(gz, p, shift(modifier), strg(modifier)) : Gummiband{};
@@ -317,7 +317,7 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
     m_letzteMausPos = g.wartet ? g.punkt : KeinPunkt;
 
     if (m_verschiebenOderDrehen && m_mausGedrueckt) {
-        if (m_dok->Konturen.MarkierteVerschieben(p - m_ziehPos))
+        if (auftrag().Konturen.MarkierteVerschieben(p - m_ziehPos))
             geaendert = true;
         m_ziehPos = p;
     }
@@ -370,7 +370,7 @@ void TMainForm::gummibandZeichnen(QPainter &p, const Abbildung &abb)
 
 void TMainForm::konturListeAktualisieren()
 {
-    const TKonturen &k = m_dok->Konturen;
+    const TKonturen &k = auftrag().Konturen;
     const TKontur &aktuell = k.AktuelleKontur();
     m_panel->konturListeZeigen(k.Anzahl(), k.Aktuell(), aktuell.Anzahl(), aktuell.RedoAnzahl());
 }
@@ -378,15 +378,15 @@ void TMainForm::konturListeAktualisieren()
 void TMainForm::P_KClick(int n)
 {
     // refused with its message while the current contour is open
-    KonturMelden(m_app.messages(), m_dok->Konturen.Auswaehlen(n));
+    KonturMelden(m_app.messages(), auftrag().Konturen.Auswaehlen(n));
     m_steuerung->neuZeichnen();
 }
 
 void TMainForm::ButtonXClick(int n)
 {
     // select first; the deletion is asked for whether or not the selection was refused
-    KonturMelden(m_app.messages(), m_dok->Konturen.Auswaehlen(n));
-    if (KonturLoeschen(m_dok->Konturen, n, true, m_app.messages()) == KonturErgebnis::Angenommen) {
+    KonturMelden(m_app.messages(), auftrag().Konturen.Auswaehlen(n));
+    if (KonturLoeschen(auftrag().Konturen, n, true, m_app.messages()) == KonturErgebnis::Angenommen) {
         SetGeaendert();
         AblaufAktualisieren();
     }
@@ -395,7 +395,7 @@ void TMainForm::ButtonXClick(int n)
 
 void TMainForm::BTN_KonturRueckClick()
 {
-    m_dok->Konturen.AktuelleKontur().Rueckgaengig();
+    auftrag().Konturen.AktuelleKontur().Rueckgaengig();
     m_letzteMausPos = KeinPunkt;
     m_gummiband = {};
     m_steuerung->neuZeichnen();
@@ -403,7 +403,7 @@ void TMainForm::BTN_KonturRueckClick()
 
 void TMainForm::BTN_KonturVorClick()
 {
-    m_dok->Konturen.AktuelleKontur().Wiederherstellen();
+    auftrag().Konturen.AktuelleKontur().Wiederherstellen();
     m_letzteMausPos = KeinPunkt;
     m_gummiband = {};
     m_steuerung->neuZeichnen();

@@ -1,21 +1,17 @@
 #include "cli/CliAuftrag.h"
 
-#include "base/Messages.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace qv::cli {
 
-std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldungen, Streams &io)
+std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Streams &io)
 {
-    // Standard error carries only the verdict on the file, not the texts a window would show.
-    QLoggingCategory::setFilterRules(QStringLiteral("quellvantar.meldung=false"));
     auto auftrag = std::make_unique<OrderDocument>();
-    const OrderLoadResult result = AuftragLaden(pfad, *auftrag, meldungen);
+    const OrderLoadResult result = AuftragsdateiLesen(pfad, *auftrag);
     if (result.status == OrderLoadResult::Geladen)
         return auftrag;
     QString grund = result.grund;

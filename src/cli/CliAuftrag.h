@@ -9,15 +9,11 @@
 
 struct OrderDocument;
 
-namespace qv {
-class Messages;
-}
-
 namespace qv::cli {
 
 /// Loads an order file for a command. On failure writes "Die Datei … konnte nicht geladen werden" and the reason
 /// to io.err and returns nullptr.
-std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Messages &meldungen, Streams &io);
+std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Streams &io);
 
 /// Splits arguments into file arguments and the given options (which may stand anywhere).
 /// False when an argument starts with "--" and is not one of the options.

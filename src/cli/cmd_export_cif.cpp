@@ -1,7 +1,6 @@
 #include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 
-#include "base/LogOnlyMessages.h"
 #include "export/ExportBlockDatei.h"
 #include "export/ExportQuelle.h"
 #include "order/OrderDocument.h"
@@ -25,13 +24,12 @@ int runExportCif(const QStringList &args, Streams &io)
         io.err << aufruf;
         return 2;
     }
-    LogOnlyMessages meldungen;
-    const std::unique_ptr<OrderDocument> auftrag = LadeAuftrag(dateien[0], meldungen, io);
+    const std::unique_ptr<OrderDocument> auftrag = LadeAuftrag(dateien[0], io);
     if (!auftrag)
         return 1;
     // The first line names the file as written, without resolving symbolic links.
     const QString ziel = QDir::cleanPath(QFileInfo(dateien[1]).absoluteFilePath());
-    const BlockDateiErgebnis e = ExportBlockDatei(ExportQuelleAusAuftrag(*auftrag), ziel, optionen.contains(ja));
+    const BlockDateiErgebnis e = ExportBlockDatei(ExportQuelleAusAuftrag(auftrag->Auftrag), ziel, optionen.contains(ja));
     switch (e.status) {
     case BlockDateiErgebnis::Status::Fertig:
         return 0;

@@ -1,7 +1,6 @@
 #include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 
-#include "base/LogOnlyMessages.h"
 #include "export/ExportLAPDatei.h"
 #include "export/ExportQuelle.h"
 #include "order/OrderDocument.h"
@@ -23,11 +22,10 @@ int runExportPly(const QStringList &args, Streams &io)
         io.err << aufruf;
         return 2;
     }
-    LogOnlyMessages meldungen;
-    const std::unique_ptr<OrderDocument> auftrag = LadeAuftrag(dateien[0], meldungen, io);
+    const std::unique_ptr<OrderDocument> auftrag = LadeAuftrag(dateien[0], io);
     if (!auftrag)
         return 1;
-    if (const Result<void> r = ExportLAPDatei(ExportQuelleAusAuftrag(*auftrag), dateien[1]); !r) {
+    if (const Result<void> r = ExportLAPDatei(ExportQuelleAusAuftrag(auftrag->Auftrag), dateien[1]); !r) {
         io.err << "LAP-Datei Speichern nach " << QDir::toNativeSeparators(dateien[1]) << " ist fehlgeschlagen\n"
                << r.error() << '\n';
         return 1;

@@ -1,6 +1,5 @@
 #include "cli/CliCommand.h"
 
-#include "base/Messages.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "order/OrderJson.h"
@@ -8,23 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QLoggingCategory>
 
 namespace qv::cli {
-
-namespace {
-
-// No one to ask on the command line: questions are declined.
-class LogOnlyMessages final : public Messages
-{
-protected:
-    Answer present(Kind, const QString &, Buttons buttons) override
-    {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-    }
-};
-
-} // namespace
 
 // info DATEI.ORv: the whole order as one JSON object.
 int runInfo(const QStringList &args, Streams &io)
@@ -34,11 +18,8 @@ int runInfo(const QStringList &args, Streams &io)
         return 2;
     }
     const QString pfad = args.first();
-    // Standard error carries only the verdict on the file, not the texts a window would show.
-    QLoggingCategory::setFilterRules(QStringLiteral("quellvantar.meldung=false"));
-    LogOnlyMessages messages;
     OrderDocument doc;
-    const OrderLoadResult result = AuftragLaden(pfad, doc, messages);
+    const OrderLoadResult result = AuftragsdateiLesen(pfad, doc);
     if (result.status != OrderLoadResult::Geladen) {
         QString grund = result.grund;
         if (result.status == OrderLoadResult::NichtGefunden)

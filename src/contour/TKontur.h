@@ -34,8 +34,10 @@ public:
 
     explicit TKontur(int nummer);
 
-    TKontur(const TKontur &) = delete;
-    TKontur &operator=(const TKontur &) = delete;
+    /// A faithful copy (undone points, selection, backup and angle included); Kopie() is the
+    /// copy that renumbering makes.
+    TKontur(const TKontur &) = default;
+    TKontur &operator=(const TKontur &) = default;
 
     /// A stand-in for "no contour" (an empty slot of the set): it counts as closed, has no
     /// points and ignores every change.

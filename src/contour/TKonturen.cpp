@@ -10,6 +10,24 @@ namespace qv {
 
 TKonturen::TKonturen() : m_keine(TKontur::KeineKontur()) {}
 
+TKonturen::TKonturen(const TKonturen &other)
+    : m_anzahl(other.m_anzahl)
+    , m_aktuell(other.m_aktuell)
+    , m_punkteZeigen(other.m_punkteZeigen)
+    , m_minPunktAbstand(other.m_minPunktAbstand)
+    , m_keine(TKontur::KeineKontur())
+{
+    for (int k = 1; k <= m_anzahl; ++k)
+        m_kontur[k - 1] = std::make_unique<TKontur>(*other.m_kontur[k - 1]);
+}
+
+TKonturen &TKonturen::operator=(const TKonturen &other)
+{
+    if (this != &other)
+        *this = TKonturen(other);
+    return *this;
+}
+
 TKonturen::~TKonturen() = default;
 
 TKontur &TKonturen::Kontur(int k)

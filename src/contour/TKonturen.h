@@ -26,6 +26,9 @@ public:
     static constexpr int MaxKonturen = 11;
 
     TKonturen();
+    /// A faithful copy of every contour, so an order can be copied as a whole.
+    TKonturen(const TKonturen &other);
+    TKonturen &operator=(const TKonturen &other);
     TKonturen(TKonturen &&) noexcept = default;
     TKonturen &operator=(TKonturen &&) noexcept = default;
     ~TKonturen();

@@ -1,6 +1,6 @@
 #include "export/ExportQuelle.h"
 
-#include "order/OrderDocument.h"
+#include "order/TAuftrag.h"
 
 namespace qv {
 
@@ -20,7 +20,7 @@ int DrehwinkelZuCode(int einschubrichtung)
     }
 }
 
-ExportQuelle ExportQuelleAusAuftrag(const OrderDocument &auftrag)
+ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag)
 {
     ExportQuelle q;
     for (int k = 1; k <= auftrag.Konturen.Anzahl(); ++k) {
@@ -35,8 +35,8 @@ ExportQuelle ExportQuelleAusAuftrag(const OrderDocument &auftrag)
         q.FBA = beschl->FBA;
         q.EFBA = beschl->EFBA;
     }
-    q.Auftragsart = auftrag.Auftragsart;
-    q.Drehwinkel = DrehwinkelZuCode(auftrag.Einschubrichtung);
+    q.Auftragsart = int(auftrag.Auftragsart);
+    q.Drehwinkel = DrehwinkelZuCode(int(auftrag.Einschubrichtung));
     q.Gantrywinkel = auftrag.Auftragsdaten.Gantrywinkel;
     q.Kollimatorwinkel = auftrag.Auftragsdaten.Kollimatorwinkel;
     q.PatientenID = auftrag.Auftragsdaten.PatientenID;

@@ -4,9 +4,9 @@
 #include <QPoint>
 #include <QString>
 
-struct OrderDocument;
-
 namespace qv {
+
+class TAuftrag;
 
 /// What the production exports read from an opened order, gathered in one place so the
 /// exports do not depend on how the order is held.
@@ -39,7 +39,7 @@ struct ExportQuelle
 /// (no direction chosen) → 0.
 int DrehwinkelZuCode(int einschubrichtung);
 
-/// The export input of an order as read from its file.
-ExportQuelle ExportQuelleAusAuftrag(const OrderDocument &auftrag);
+/// The export input of an order (as opened from its file).
+ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag);
 
 } // namespace qv

@@ -3,11 +3,9 @@
 #include "base/AtomicFile.h"
 #include "base/ByteReader.h"
 #include "base/Logging.h"
-#include "base/Messages.h"
 #include "base/UtilsUnit.h"
 #include "base/Zlib.h"
 #include "base/image/ImageIO.h"
-#include "workspace/TMassstab.h"
 #include "order/OrderDocument.h"
 
 #include <QDir>
@@ -74,35 +72,23 @@ qv::Error damaged(const qv::ByteReader &r)
 
 } // namespace
 
-double OrderDocument::PixelProMM() const
-{
-    if (!qv::istGesetzt(MassstabPunkt1) || !qv::istGesetzt(MassstabPunkt2))
-        return 0.0;
-    // Distance first, then point 1, then point 2: the order in which opening restores the scale.
-    qv::TMassstab massstab;
-    massstab.MassstabAbstandSetzen(MassstabAbstand);
-    massstab.PunktSetzen(1, MassstabPunkt1);
-    massstab.PunktSetzen(2, MassstabPunkt2);
-    return massstab.PixelProMM;
-}
-
-qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &programmVersion)
+qv::Result<QByteArray> encodeOrderBody(const qv::TAuftrag &doc, const QString &programmVersion)
 {
     qv::ByteWriter w;
     w.int32(AuftragsdateiVersion);
     w.shortString(programmVersion, kProgrammVersionKapazitaet);
     writePoint(w, doc.Isozentrum);
     doc.Konturen.InStreamSchreiben(w);
-    writePoint(w, doc.MassstabPunkt1);
-    writePoint(w, doc.MassstabPunkt2);
-    w.int32(doc.MassstabAbstand);
+    writePoint(w, doc.Massstab.MassstabPunkt1);
+    writePoint(w, doc.Massstab.MassstabPunkt2);
+    w.int32(doc.Massstab.MassstabAbstand);
     writePoint(w, doc.FeldEcke1);
     writePoint(w, doc.FeldEcke2);
-    w.byte(doc.Einschubrichtung);
+    w.byte(quint8(doc.Einschubrichtung));
     w.bytes(doc.Auftragsdaten.toBytes());
     doc.Kundendaten.Speichern(w);
-    w.byte(doc.Auftragsart);
-    const bool hatBild = !doc.Vorlage.isNull();
+    w.byte(quint8(doc.Auftragsart));
+    const bool hatBild = doc.hatVorlage();
     w.boolean(hatBild);
     if (hatBild) {
         const bool unveraendert = !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel
@@ -115,22 +101,23 @@ qv::Result<QByteArray> encodeOrderBody(const OrderDocument &doc, const QString &
     return w.take();
 }
 
-qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
+qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &dokument)
 {
     qv::ByteReader r(body);
-    doc.Gelesen = {};
-    doc.Hinweise.clear();
+    dokument.Gelesen = {};
+    dokument.Hinweise.clear();
+    qv::TAuftrag &doc = dokument.Auftrag;
     const qint32 version = r.int32("Version");
     if (!r.ok())
         return damaged(r);
-    doc.Version = version;
+    dokument.Version = version;
     if (version >= 2) {
         const QString programmVersion = r.shortString(kProgrammVersionKapazitaet, "ProgrammVersion");
         if (!r.ok())
             return damaged(r);
-        doc.GeladeneVersion = programmVersion;
+        dokument.GeladeneVersion = programmVersion;
     } else {
-        doc.GeladeneVersion = vorV110();
+        dokument.GeladeneVersion = vorV110();
     }
     if (version < 1)
         return {};
@@ -155,7 +142,7 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
             return qv::Error{image.error()};
         doc.Vorlage = std::move(image).value();
         doc.VorlageJpeg.clear();
-        doc.Gelesen.Vorlage = true;
+        dokument.Gelesen.Vorlage = true;
     }
     if (!r.ok())
         return damaged(r);
@@ -164,25 +151,27 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
     if (!r.ok())
         return damaged(r);
     doc.Isozentrum = iso;
-    doc.Gelesen.Isozentrum = true;
+    doc.IsozentrumGesetzt = true;
+    dokument.Gelesen.Isozentrum = true;
 
     qv::TKonturen konturen;
     auto konturenGelesen = konturen.AusStreamLesen(r);
     if (!konturenGelesen || !r.ok())
         return damaged(r);
-    doc.Hinweise += *konturenGelesen;
+    dokument.Hinweise += *konturenGelesen;
     doc.Konturen = std::move(konturen);
-    doc.Gelesen.Konturen = true;
+    dokument.Gelesen.Konturen = true;
 
     const QPoint p1 = readPoint(r, "MassstabPunkt1");
     const QPoint p2 = readPoint(r, "MassstabPunkt2");
     const qint32 abstand = r.int32("MassstabAbstand");
     if (!r.ok())
         return damaged(r);
-    doc.MassstabAbstand = abstand;
-    doc.MassstabPunkt1 = p1;
-    doc.MassstabPunkt2 = p2;
-    doc.Gelesen.Massstab = true;
+    // Distance first, then point 1, then point 2: so the scale factor is computed anew.
+    doc.Massstab.MassstabAbstandSetzen(abstand);
+    doc.MassstabPunktSetzen(1, p1);
+    doc.MassstabPunktSetzen(2, p2);
+    dokument.Gelesen.Massstab = true;
 
     const QPoint f1 = readPoint(r, "FeldEcke1");
     const QPoint f2 = readPoint(r, "FeldEcke2");
@@ -190,13 +179,16 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
         return damaged(r);
     doc.FeldEcke1 = f1;
     doc.FeldEcke2 = f2;
-    doc.Gelesen.Feld = true;
+    dokument.Gelesen.Feld = true;
 
     const quint8 richtung = r.byte("Einschubrichtung");
     if (!r.ok())
         return damaged(r);
-    doc.Einschubrichtung = richtung;
-    doc.Gelesen.Einschubrichtung = true;
+    dokument.EinschubrichtungsCode = richtung;
+    // Any other code leaves the direction the order had.
+    if (qv::istBekannteEinschubrichtung(qv::TEinschubrichtung(richtung)))
+        doc.Einschubrichtung = qv::TEinschubrichtung(richtung);
+    dokument.Gelesen.Einschubrichtung = true;
 
     if (version >= 2) {
         const QByteArrayView rec = r.view(TAuftragsdatenRec::kGroesse, "Auftragsdaten");
@@ -209,7 +201,7 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
             return damaged(r);
         doc.Auftragsdaten = TAuftragsdatenRec::fromBytesV1(rec);
     }
-    doc.Gelesen.Auftragsdaten = true;
+    dokument.Gelesen.Auftragsdaten = true;
 
     if (version >= 6) {
         TKundenDaten kunde;
@@ -227,14 +219,15 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
             return qv::Error{QStringLiteral("Die Kundendaten der Auftragsdatei sind unlesbar")};
         doc.Kundendaten = std::move(kunde);
     }
-    doc.Gelesen.Kundendaten = true;
+    dokument.Gelesen.Kundendaten = true;
 
     if (version >= 3) {
         const quint8 art = r.byte("Auftragsart");
         if (!r.ok())
             return damaged(r);
-        doc.Auftragsart = art;
-        doc.Gelesen.Auftragsart = true;
+        // Kept as the file holds it, also a byte the program does not know.
+        doc.Auftragsart = qv::TAuftragsart(art);
+        dokument.Gelesen.Auftragsart = true;
     }
 
     if (version >= 5) {
@@ -250,13 +243,13 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &doc)
             doc.Vorlage = std::move(image).value();
             doc.VorlageJpeg = jpeg.toByteArray();
             doc.VorlageJpegSchluessel = doc.Vorlage.cacheKey();
-            doc.Gelesen.Vorlage = true;
+            dokument.Gelesen.Vorlage = true;
         }
     }
     return {};
 }
 
-qv::Result<QByteArray> encodeOrderFile(const OrderDocument &doc, const QString &programmVersion)
+qv::Result<QByteArray> encodeOrderFile(const qv::TAuftrag &doc, const QString &programmVersion)
 {
     auto body = encodeOrderBody(doc, programmVersion);
     if (!body)
@@ -275,41 +268,23 @@ qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc)
     return decodeOrderBody(*body, doc);
 }
 
-bool AuftragSpeichern(const QString &fileName, const OrderDocument &doc, qv::Messages &messages)
+qv::Result<void> AuftragsdateiSchreiben(const QString &fileName, const qv::TAuftrag &auftrag)
 {
-    const QString nichtGespeichert = QStringLiteral("Daten wurden nicht gespeichert");
-    if (QFileInfo::exists(fileName)) {
-        const auto answer = messages.warningQuestion(QStringLiteral("Wollen Sie die Datei\r%1\rwirklich überschreiben?")
-                                                         .arg(QDir::toNativeSeparators(fileName)));
-        if (answer != qv::Messages::Answer::Yes) {
-            messages.information(nichtGespeichert);
-            return false;
-        }
-    }
-    // The old file is replaced only once the new one is complete, never deleted beforehand.
-    auto file = encodeOrderFile(doc, VersionsText());
-    qv::Result<void> written = file ? qv::writeFileAtomically(fileName, *file) : qv::Result<void>(qv::Error{file.error()});
-    if (!written) {
-        qCWarning(lcDatei).noquote() << written.error();
-        messages.information(nichtGespeichert);
-        return false;
-    }
-    return true;
+    auto file = encodeOrderFile(auftrag, VersionsText());
+    if (!file)
+        return qv::Error{file.error()};
+    return qv::writeFileAtomically(fileName, *file);
 }
 
-OrderLoadResult AuftragLaden(const QString &fileName, OrderDocument &doc, qv::Messages &messages)
+OrderLoadResult AuftragsdateiLesen(const QString &fileName, OrderDocument &doc)
 {
-    if (!QFileInfo(fileName).isFile()) {
-        messages.information(QStringLiteral("Datei \r%1\rnicht gefunden.").arg(QDir::toNativeSeparators(fileName)));
-        return {OrderLoadResult::NichtGefunden, {}};
-    }
+    if (!QFileInfo(fileName).isFile())
+        return {OrderLoadResult::NichtGefunden, {}, {}};
     auto bytes = qv::readWholeFile(fileName, kMaxOrderBodySize);
     if (!bytes)
-        return {OrderLoadResult::Fehler, bytes.error()};
+        return {OrderLoadResult::Fehler, bytes.error(), {}};
     auto read = decodeOrderFile(*bytes, doc);
-    for (const QString &hinweis : std::as_const(doc.Hinweise))
-        messages.information(hinweis);
     if (!read)
-        return {OrderLoadResult::Fehler, read.error()};
-    return {};
+        return {OrderLoadResult::Fehler, read.error(), doc.GeladeneVersion};
+    return {OrderLoadResult::Geladen, {}, doc.GeladeneVersion};
 }

@@ -32,26 +32,28 @@ QJsonArray konturen(const qv::TKonturen &set)
 
 QJsonObject AuftragAlsJson(const OrderDocument &doc)
 {
+    const qv::TAuftrag &a = doc.Auftrag;
     QJsonObject o;
     o.insert(QStringLiteral("Version"), doc.Version);
     o.insert(QStringLiteral("GeladeneVersion"), doc.GeladeneVersion);
     if (doc.Version <= 0)
         return o;
-    o.insert(QStringLiteral("Isozentrum"), punkt(doc.Isozentrum));
-    o.insert(QStringLiteral("Konturen"), konturen(doc.Konturen));
-    o.insert(QStringLiteral("MassstabPunkt1"), punkt(doc.MassstabPunkt1));
-    o.insert(QStringLiteral("MassstabPunkt2"), punkt(doc.MassstabPunkt2));
-    o.insert(QStringLiteral("MassstabAbstand"), doc.MassstabAbstand);
-    o.insert(QStringLiteral("PixelProMM"), doc.PixelProMM());
-    o.insert(QStringLiteral("FeldEcke1"), punkt(doc.FeldEcke1));
-    o.insert(QStringLiteral("FeldEcke2"), punkt(doc.FeldEcke2));
-    o.insert(QStringLiteral("Einschubrichtung"), int(doc.Einschubrichtung));
-    o.insert(QStringLiteral("Auftragsdaten"), doc.Auftragsdaten.toJson());
-    o.insert(QStringLiteral("Kundendaten"), KundenDatenAlsJson(doc.Kundendaten));
-    o.insert(QStringLiteral("Auftragsart"), doc.Version >= 3 ? QJsonValue(int(doc.Auftragsart)) : QJsonValue());
-    o.insert(QStringLiteral("Bild"), doc.Vorlage.isNull()
+    o.insert(QStringLiteral("Isozentrum"), punkt(a.Isozentrum));
+    o.insert(QStringLiteral("Konturen"), konturen(a.Konturen));
+    o.insert(QStringLiteral("MassstabPunkt1"), punkt(a.Massstab.MassstabPunkt1));
+    o.insert(QStringLiteral("MassstabPunkt2"), punkt(a.Massstab.MassstabPunkt2));
+    o.insert(QStringLiteral("MassstabAbstand"), a.Massstab.MassstabAbstand);
+    o.insert(QStringLiteral("PixelProMM"), a.PixelProMM());
+    o.insert(QStringLiteral("FeldEcke1"), punkt(a.FeldEcke1));
+    o.insert(QStringLiteral("FeldEcke2"), punkt(a.FeldEcke2));
+    // The byte as the file holds it, also a code the program does not know.
+    o.insert(QStringLiteral("Einschubrichtung"), int(doc.EinschubrichtungsCode));
+    o.insert(QStringLiteral("Auftragsdaten"), a.Auftragsdaten.toJson());
+    o.insert(QStringLiteral("Kundendaten"), KundenDatenAlsJson(a.Kundendaten));
+    o.insert(QStringLiteral("Auftragsart"), doc.Version >= 3 ? QJsonValue(int(a.Auftragsart)) : QJsonValue());
+    o.insert(QStringLiteral("Bild"), a.Vorlage.isNull()
                                          ? QJsonValue()
-                                         : QJsonValue(QJsonObject{{QStringLiteral("Breite"), doc.Vorlage.width()},
-                                                                  {QStringLiteral("Hoehe"), doc.Vorlage.height()}}));
+                                         : QJsonValue(QJsonObject{{QStringLiteral("Breite"), a.Vorlage.width()},
+                                                                  {QStringLiteral("Hoehe"), a.Vorlage.height()}}));
     return o;
 }

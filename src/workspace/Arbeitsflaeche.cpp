@@ -1,6 +1,5 @@
 #include "workspace/Arbeitsflaeche.h"
 
-#include "base/Messages.h"
 #include "base/Numbers.h"
 #include "config/TKundenDaten.h"
 
@@ -25,15 +24,14 @@ bool &Anzeige::operator[](Ebene e)
 
 void Arbeitsflaeche::IsozentrumSetzen(const QPoint &seite)
 {
-    Isozentrum = seite;
-    IsozentrumGesetzt = true;
+    m_auftrag->Isozentrum = seite;
+    m_auftrag->IsozentrumGesetzt = true;
     AblaufStatus = ablauf::Bild | ablauf::Isozentrum;
 }
 
 void Arbeitsflaeche::MassstabPunktSetzen(int index, const QPoint &p)
 {
-    Massstab.PunktSetzen(index, p);
-    Konturen.setMinPunktAbstand(Massstab.MinPunktAbstand);
+    m_auftrag->MassstabPunktSetzen(index, p);
 }
 
 void Arbeitsflaeche::AnzeigeZuruecksetzen()
@@ -45,29 +43,25 @@ void Arbeitsflaeche::AnzeigeZuruecksetzen()
 void Arbeitsflaeche::UeberlagerungenLoeschen()
 {
     IsoEingabe = false;
-    IsozentrumGesetzt = false;
-    Massstab.PunkteZuruecksetzen();
-    FeldEcke1 = KeinPunkt;
-    FeldEcke2 = KeinPunkt;
-    Konturen = TKonturen();
-    Konturen.setMinPunktAbstand(Massstab.MinPunktAbstand);
+    m_auftrag->UeberlagerungenLoeschen();
 }
 
 Abbildung Arbeitsflaeche::abbildung(const QSize &geraet) const
 {
-    return Abbildung(Vorlage.size(), geraet.isEmpty() ? Vorlage.size() : geraet, Isozentrum);
+    const QSize bild = m_auftrag->Vorlage.size();
+    return Abbildung(bild, geraet.isEmpty() ? bild : geraet, m_auftrag->Isozentrum);
 }
 
 QString MassstabText(const Arbeitsflaeche &a)
 {
     if (a.Modus != ModusBildVorlage || !a.MassstabGesetzt() || !a.anzeige.Scale)
         return QStringLiteral("xx cm");
-    return formatDecimal(a.Massstab.MassstabAbstand / 10.0) + QStringLiteral(" cm");
+    return formatDecimal(a.auftrag().Massstab.MassstabAbstand / 10.0) + QStringLiteral(" cm");
 }
 
 void IsozentrumZeichnen(QPainter &p, const Arbeitsflaeche &a)
 {
-    if (!a.IsozentrumGesetzt)
+    if (!a.auftrag().IsozentrumGesetzt)
         return;
     p.save();
     p.setPen(QPen(QColor(0, 128, 0), 1));
@@ -115,12 +109,12 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
 {
     p.save();
     p.setTransform(abb.arbeitZuGeraetTransform(), true);
-    if (istGesetzt(a.FeldEcke1) && istGesetzt(a.FeldEcke2) && !a.FeldEingabe && a.anzeige.Feld)
-        FeldZeichnen(p, a.FeldEcke1, a.FeldEcke2);
+    if (istGesetzt(a.auftrag().FeldEcke1) && istGesetzt(a.auftrag().FeldEcke2) && !a.FeldEingabe && a.anzeige.Feld)
+        FeldZeichnen(p, a.auftrag().FeldEcke1, a.auftrag().FeldEcke2);
     if (a.anzeige.Konturen) {
-        a.Konturen.setPunkteZeigen(false);
+        a.auftrag().Konturen.setPunkteZeigen(false);
         p.save();
-        a.Konturen.Zeichnen(p);
+        a.auftrag().Konturen.Zeichnen(p);
         p.restore();
     }
     if (a.anzeige.Iso)
@@ -128,7 +122,7 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
     if (a.Modus == ModusBildVorlage && a.MassstabGesetzt() && a.anzeige.Scale) {
         p.save();
         p.setPen(QPen(QColor(255, 0, 0), 2));
-        MassstabZeichnen(a.Massstab.MassstabPunkt1, a.Massstab.MassstabPunkt2, p, 15);
+        MassstabZeichnen(a.auftrag().Massstab.MassstabPunkt1, a.auftrag().Massstab.MassstabPunkt2, p, 15);
         p.restore();
     }
     p.restore();
@@ -157,20 +151,20 @@ QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bo
     return bild;
 }
 
-QImage AuftragsBild(Arbeitsflaeche &a, bool MitVorlage, Messages &messages)
+Result<QImage> AuftragsBild(Arbeitsflaeche &a, bool MitVorlage)
 {
     if (!a.hatVorlage()) {
         if (MitVorlage)
-            messages.information(QStringLiteral("Kein Aufnahmebild vorhanden..."));
-        return {};
+            return Error{QStringLiteral("Kein Aufnahmebild vorhanden...")};
+        return QImage();
     }
-    QImage bild(a.Vorlage.size(), QImage::Format_RGB32);
+    QImage bild(a.auftrag().Vorlage.size(), QImage::Format_RGB32);
     if (bild.isNull())
-        return {};
+        return QImage();
     if (MitVorlage) {
-        bild = a.Vorlage.convertToFormat(QImage::Format_RGB32);
+        bild = a.auftrag().Vorlage.convertToFormat(QImage::Format_RGB32);
         if (bild.isNull())
-            return {};
+            return QImage();
     } else {
         bild.fill(Qt::white);
     }
@@ -179,11 +173,11 @@ QImage AuftragsBild(Arbeitsflaeche &a, bool MitVorlage, Messages &messages)
 
     QPainter p(&bild);
     p.setTransform(a.abbildung().arbeitZuGeraetTransform());
-    a.Konturen.setPunkteZeigen(false);
+    a.auftrag().Konturen.setPunkteZeigen(false);
     p.save();
-    a.Konturen.Zeichnen(p);
+    a.auftrag().Konturen.Zeichnen(p);
     p.restore();
-    FeldZeichnen(p, a.FeldEcke1, a.FeldEcke2);
+    FeldZeichnen(p, a.auftrag().FeldEcke1, a.auftrag().FeldEcke2);
     IsozentrumZeichnen(p, a);
     p.end();
     return bild;
@@ -219,12 +213,12 @@ StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const 
         t.panel1 = keinFeld;
         return t;
     }
-    const double ppmm = a.Massstab.PixelProMM;
+    const double ppmm = a.auftrag().Massstab.PixelProMM;
     const QPoint arbeit = abb.geraetZuArbeit(geraet);
     const QPoint M = PixelZuMM(arbeit, ppmm);
     const TBeschl *beschl = kunde.AktuellerBeschl();
 
-    if (istPhotonenAuftrag(a.Auftragsart)) {
+    if (istPhotonenAuftrag(a.auftrag().Auftragsart)) {
         t.panel0 = QStringLiteral(" FBA [") + (beschl ? beschl->FBA : QString()) + QStringLiteral(" cm] : (")
                    + paar(kunde.BildZuBlockebene(M)) + QStringLiteral(") cm");
     } else {
@@ -235,12 +229,12 @@ StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const 
     t.panel1 = QStringLiteral(" FIA [100 cm] : (") + paar(kunde.BildZuIsoebene(M)) + QStringLiteral(") cm");
     t.panel2 = QStringLiteral(" FFA [") + formatDecimal(kunde.FFA) + QStringLiteral(" cm] : (") + paar(M)
                + QStringLiteral(") cm");
-    if (istGesetzt(a.FeldEcke2))
-        t.panel3 = feldText(a.FeldEcke1, a.FeldEcke2, ppmm);
-    else if (!istGesetzt(a.FeldEcke1))
+    if (istGesetzt(a.auftrag().FeldEcke2))
+        t.panel3 = feldText(a.auftrag().FeldEcke1, a.auftrag().FeldEcke2, ppmm);
+    else if (!istGesetzt(a.auftrag().FeldEcke1))
         t.panel3 = keinFeld;
     else
-        t.panel3 = feldText(a.FeldEcke1, arbeit, ppmm);
+        t.panel3 = feldText(a.auftrag().FeldEcke1, arbeit, ppmm);
     return t;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "contour/TKonturen.h"
-#include "order/TAuftragsart.h"
+#include "base/Result.h"
+#include "order/TAuftrag.h"
 #include "workspace/AblaufStatus.h"
 #include "workspace/Arbeitsmodus.h"
 #include "workspace/Koordinaten.h"
-#include "workspace/TMassstab.h"
 
 #include <QImage>
 #include <QPoint>
@@ -18,8 +17,6 @@ class QPainter;
 class TKundenDaten;
 
 namespace qv {
-
-class Messages;
 
 /// The five layers the person can switch off with the light bulbs.
 enum class Ebene { Bild, Iso, Scale, Konturen, Feld };
@@ -36,32 +33,29 @@ struct Anzeige
     bool operator[](Ebene e) const { return const_cast<Anzeige &>(*this)[e]; }
 };
 
-/// The order as the workspace shows it: template image, isocentre, field, contours, scale.
-/// Points are stored in workspace coordinates (image pixels, origin at the isocentre, y up).
+/// The workspace's view of the order it shows (and edits): inversion, layers, work mode,
+/// workflow status, and which input runs. The order itself belongs to the application.
 class Arbeitsflaeche
 {
 public:
-    QImage Vorlage;                     // null: no template yet
-    QPoint Isozentrum{0, 0};            // page coordinates; (0, 0) = image centre
-    bool IsozentrumGesetzt = false;
-    QPoint FeldEcke1 = KeinPunkt;
-    QPoint FeldEcke2 = KeinPunkt;
-    TKonturen Konturen;
-    TMassstab Massstab;
+    explicit Arbeitsflaeche(TAuftrag &auftrag) : m_auftrag(&auftrag) {}
+
+    TAuftrag &auftrag() { return *m_auftrag; }
+    const TAuftrag &auftrag() const { return *m_auftrag; }
+
     bool Invertiert = false;
     bool IsoEingabe = false;
     bool MassstabEingabe = false;
     bool FeldEingabe = false;
     std::uint16_t AblaufStatus = 0;
     int Modus = ModusBildVorlage;
-    TAuftragsart Auftragsart = TAuftragsart::NichtGewaehlt;
     Anzeige anzeige;
 
-    bool hatVorlage() const { return !Vorlage.isNull(); }
+    bool hatVorlage() const { return m_auftrag->hatVorlage(); }
     /// Both scale points set.
-    bool MassstabGesetzt() const { return Massstab.MassstabGesetzt(); }
+    bool MassstabGesetzt() const { return m_auftrag->MassstabGesetzt(); }
 
-    void VorlageSetzen(const QImage &bild) { Vorlage = bild; }
+    void VorlageSetzen(const QImage &bild) { m_auftrag->Vorlage = bild; }
     /// The isocentre of an opened order: image and isocentre done.
     void IsozentrumSetzen(const QPoint &seite);
     /// Sets a scale point; the second one also hands the minimum point distance to the contours.
@@ -73,6 +67,9 @@ public:
 
     /// The mapping for a paint box of the given size (or the image itself when empty).
     Abbildung abbildung(const QSize &geraet = {}) const;
+
+private:
+    TAuftrag *m_auftrag;
 };
 
 /// One frame of the workspace in the paint box: the template already scaled to the box (see
@@ -98,9 +95,10 @@ void MassstabZeichnen(const QPoint &p1, const QPoint &p2, QPainter &p, int t);
 QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bool invertiert);
 
 /// The order rendered at image size (one pixel per image pixel): the template or a white
-/// image, inverted when asked, with contours, field and isocentre cross. A message and a null
-/// image when a template is wanted but there is none.
-QImage AuftragsBild(Arbeitsflaeche &a, bool MitVorlage, Messages &messages);
+/// image, inverted when asked, with contours, field and isocentre cross. The error "Kein
+/// Aufnahmebild vorhanden..." when a template is wanted but there is none; without a template
+/// and without wanting one, a null image.
+Result<QImage> AuftragsBild(Arbeitsflaeche &a, bool MitVorlage);
 
 /// The four texts of the status bar; panels 2 and 3 are left as they are when empty.
 struct StatusTexte

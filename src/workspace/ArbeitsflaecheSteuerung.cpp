@@ -48,7 +48,7 @@ ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten
       m_vorschauDialog(vorschauDialog), m_host(host)
 {
     m_widget = new ArbeitsflaecheWidget(a, fenster);
-    m_scaleForm = new TScaleForm(a.Massstab, kunde, einstellungen, messages, fenster);
+    m_scaleForm = new TScaleForm(a.auftrag().Massstab, kunde, einstellungen, messages, fenster);
     m_drehForm = new TBilddrehungForm(messages, fenster);
 
     connect(m_drehForm, &TBilddrehungForm::vorlageGedreht, this, [this](const QImage &bild) {
@@ -96,7 +96,7 @@ bool ArbeitsflaecheSteuerung::BildLaden()
             VorlageSetzen(*bild);
             m_host.SetGeaendert();
             m_host.BildBirneZeigen();
-            m_drehForm->AusgangsbildSetzen(m_a.Vorlage);
+            m_drehForm->AusgangsbildSetzen(m_a.auftrag().Vorlage);
             P_MainResize();
             geladen = true;
         } else {
@@ -153,7 +153,12 @@ void ArbeitsflaecheSteuerung::VorlageSetzen(const QImage &bild)
 
 QImage ArbeitsflaecheSteuerung::AuftragsBild(bool MitVorlage)
 {
-    return qv::AuftragsBild(m_a, MitVorlage, m_messages);
+    Result<QImage> bild = qv::AuftragsBild(m_a, MitVorlage);
+    if (!bild) {
+        m_messages.information(bild.error());
+        return {};
+    }
+    return std::move(bild).value();
 }
 
 void ArbeitsflaecheSteuerung::StatusAnzeigen(const QPoint &geraet)

@@ -15,10 +15,10 @@ TPaintBox::TPaintBox(Arbeitsflaeche &a, QWidget *parent) : QWidget(parent), m_a(
 const QImage &TPaintBox::skaliert()
 {
     const bool invertiert = m_a.Invertiert && m_a.Modus == ModusBildVorlage;
-    if (m_cache.isNull() || m_cacheSchluessel != m_a.Vorlage.cacheKey() || m_cacheGroesse != size()
+    if (m_cache.isNull() || m_cacheSchluessel != m_a.auftrag().Vorlage.cacheKey() || m_cacheGroesse != size()
         || m_cacheModus != (m_a.Modus == ModusBildVorlage ? 0 : 1) || m_cacheInvertiert != invertiert) {
-        m_cache = VorlageSkaliert(m_a.Vorlage, size(), m_a.Modus, m_a.Invertiert);
-        m_cacheSchluessel = m_a.Vorlage.cacheKey();
+        m_cache = VorlageSkaliert(m_a.auftrag().Vorlage, size(), m_a.Modus, m_a.Invertiert);
+        m_cacheSchluessel = m_a.auftrag().Vorlage.cacheKey();
         m_cacheGroesse = size();
         m_cacheModus = m_a.Modus == ModusBildVorlage ? 0 : 1;
         m_cacheInvertiert = invertiert;
@@ -35,8 +35,8 @@ void TPaintBox::paintEvent(QPaintEvent *)
     const Abbildung abb = abbildung();
     ArbeitsflaecheZeichnen(p, m_a, abb, m_a.anzeige.Bild ? skaliert() : QImage());
     // The insertion-direction preview has its own paint box; the electron frame comes last.
-    if (rahmenZeichnen && (m_a.AblaufStatus & ablauf::Auftragsart) && istElektronenAuftrag(m_a.Auftragsart)
-        && m_a.Massstab.PixelProMM != 0)
+    if (rahmenZeichnen && (m_a.AblaufStatus & ablauf::Auftragsart) && istElektronenAuftrag(m_a.auftrag().Auftragsart)
+        && m_a.auftrag().Massstab.PixelProMM != 0)
         rahmenZeichnen(p, abb);
     if (eingabeZeichnen)
         eingabeZeichnen(p, abb);
@@ -102,7 +102,7 @@ void ArbeitsflaecheWidget::P_MainResize()
 {
     if (!m_a.hatVorlage())
         return;
-    const QRect box = PaintBoxEinpassen(size(), m_a.Vorlage.size());
+    const QRect box = PaintBoxEinpassen(size(), m_a.auftrag().Vorlage.size());
     if (!box.isEmpty())
         m_box->setGeometry(box);
     m_box->update();

@@ -20,7 +20,7 @@ QImage Drehen90(const QImage &bild);
 
 } // namespace qv
 
-#include "workspace/TMassstab.h"
+#include "workspace/FeldPruefung.h"
 
 namespace qv {
 

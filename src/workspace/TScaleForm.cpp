@@ -4,7 +4,8 @@
 #include "base/Messages.h"
 #include "base/Numbers.h"
 #include "config/TKundenDaten.h"
-#include "workspace/TMassstab.h"
+#include "order/TMassstab.h"
+#include "workspace/FeldPruefung.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

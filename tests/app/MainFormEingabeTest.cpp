@@ -59,6 +59,7 @@ struct Umgebung
 
     TAblaufPanel &p() { return form->ablaufPanel(); }
     Arbeitsflaeche &dok() { return form->dokument(); }
+    TAuftrag &auftrag() { return app->Auftrag(); }
     TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
     // the contour list of mode 0 and its parts, found by name
     TKonturListe *liste() { return form->findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe")); }
@@ -137,7 +138,7 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
 {
     Umgebung u;
     u.bildBisMassstab();
-    QVERIFY(u.dok().IsozentrumGesetzt);
+    QVERIFY(u.auftrag().IsozentrumGesetzt);
     QVERIFY(u.dok().MassstabGesetzt());
     QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabe));
 
@@ -151,7 +152,7 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     const QPoint ecken[] = {{-60, -60}, {60, -60}, {60, 60}, {-60, 60}};
     for (const QPoint &e : ecken)
         u.klick(e);
-    const TKontur &k = u.dok().Konturen.Kontur(1);
+    const TKontur &k = u.auftrag().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 4);
     QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(60, -60))));
     u.klick(QPoint(0, 0), Qt::RightButton);
@@ -193,9 +194,9 @@ void MainFormEingabeTest::crossingPointRefused()
         u.klick(e);
     u.klick(QPoint(45, -45)); // back across the first edge
     QCOMPARE(u.messages.lastText(), kKreuzung);
-    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 4);
+    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 4);
     u.klick(QPoint(-45, 45));
-    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 5);
+    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 5);
 }
 
 void MainFormEingabeTest::undoTwiceThenAddPoint()
@@ -208,13 +209,13 @@ void MainFormEingabeTest::undoTwiceThenAddPoint()
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("3"));
     u.rueck()->click();
     u.rueck()->click();
-    QCOMPARE(u.dok().Konturen.Kontur(1).Anzahl(), 1);
+    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 1);
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("1"));
     QCOMPARE(u.vor()->text(), QStringLiteral("2"));
     QVERIFY(!istGesetzt(u.form->LetzteMausPos()));
 
     u.klick(QPoint(-60, 60));
-    const TKontur &k = u.dok().Konturen.Kontur(1);
+    const TKontur &k = u.auftrag().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 2);
     QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(-60, 60))));
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("2"));
@@ -225,12 +226,12 @@ void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
 {
     Umgebung u;
     u.bildBisMassstab();
-    const int minAbstand = u.dok().Konturen.MinPunktAbstand();
+    const int minAbstand = u.auftrag().Konturen.MinPunktAbstand();
     QVERIFY(minAbstand > 0);
     u.p().knopfKlicken(Befehl::KonturEingabe);
     u.maus(QEvent::MouseButtonPress, QPoint(-100, 0), Qt::LeftButton, Qt::LeftButton);
     int ereignisse = 1;
-    int vorher = u.dok().Konturen.Kontur(1).Anzahl();
+    int vorher = u.auftrag().Konturen.Kontur(1).Anzahl();
     QCOMPARE(vorher, 1);
     // device pixels: each move is one pixel of the paint box
     const QPoint start = u.geraet(QPoint(-100, 0));
@@ -239,17 +240,17 @@ void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
         QMouseEvent e(QEvent::MouseMove, d, u.box()->mapToGlobal(d), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(u.box(), &e);
         ++ereignisse;
-        const int jetzt = u.dok().Konturen.Kontur(1).Anzahl();
+        const int jetzt = u.auftrag().Konturen.Kontur(1).Anzahl();
         QVERIFY(jetzt - vorher <= 1);
         vorher = jetzt;
     }
     u.maus(QEvent::MouseButtonRelease, u.arbeit(QPoint(start.x() + 100, start.y())), Qt::LeftButton, Qt::NoButton);
-    const TKontur &k = u.dok().Konturen.Kontur(1);
+    const TKontur &k = u.auftrag().Konturen.Kontur(1);
     QVERIFY(k.Anzahl() > 5);
     QVERIFY(k.Anzahl() <= ereignisse);
     for (int i = 1; i < k.Anzahl(); ++i)
         QVERIFY2(Abstand(k.Punkt(i - 1), k.Punkt(i)) > minAbstand, "points closer than the minimum distance");
-    QCOMPARE(u.dok().Konturen.Anzahl(), 1);
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
 }
 
 void MainFormEingabeTest::twelfthContourRefused()
@@ -263,12 +264,12 @@ void MainFormEingabeTest::twelfthContourRefused()
             u.klick(e);
         u.klick(QPoint(x, 0), Qt::RightButton);
     }
-    QCOMPARE(u.dok().Konturen.Anzahl(), 11);
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
     QVERIFY(u.messages.shown().isEmpty());
     u.klick(QPoint(0, -80));
     QCOMPARE(u.messages.lastText(), QStringLiteral("Es ist nur die Eingabe von 11 Konturen möglich.\rSie können "
                                                    "andere Konturen löschen, um eine neue einzugeben."));
-    QCOMPARE(u.dok().Konturen.Anzahl(), 11);
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
     QTRY_VERIFY(u.zeileSichtbar(11));
     QVERIFY(u.zeile(11)->aktuell());
     QVERIFY(!u.zeile(10)->aktuell());
@@ -293,12 +294,12 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
     u.klick(QPoint(-100, 20));
     // rubber band from point 1, held horizontal by Shift
     u.maus(QEvent::MouseMove, QPoint(80, 57), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
-    QCOMPARE(u.form->LetzteMausPos().y(), u.dok().Massstab.MassstabPunkt1.y());
+    QCOMPARE(u.form->LetzteMausPos().y(), u.auftrag().Massstab.MassstabPunkt1.y());
     u.klick(QPoint(120, 63), Qt::LeftButton, Qt::ShiftModifier);
     QVERIFY(!u.dok().MassstabEingabe);
-    QCOMPARE(u.dok().Massstab.MassstabPunkt2.y(), u.dok().Massstab.MassstabPunkt1.y());
-    QVERIFY(u.dok().Massstab.MassstabPunkt2.x() > 100);
-    QVERIFY(u.dok().Massstab.PixelProMM > 0);
+    QCOMPARE(u.auftrag().Massstab.MassstabPunkt2.y(), u.auftrag().Massstab.MassstabPunkt1.y());
+    QVERIFY(u.auftrag().Massstab.MassstabPunkt2.x() > 100);
+    QVERIFY(u.auftrag().Massstab.PixelProMM > 0);
     QCOMPARE(u.box()->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(u.p().lampe(Lampe::Massstab), LampenFarbe::Gruen);
 }
@@ -312,9 +313,9 @@ void MainFormEingabeTest::rightClickRules()
     u.p().knopfKlicken(Befehl::IsozentrumEingeben);
     const QPoint seite = u.box()->abbildung().geraetZuSeite(QPointF(u.geraet(QPoint(30, 40))));
     u.klick(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
-    QVERIFY(u.dok().IsozentrumGesetzt);
+    QVERIFY(u.auftrag().IsozentrumGesetzt);
     QVERIFY(!u.dok().IsoEingabe);
-    QCOMPARE(u.dok().Isozentrum, seite);
+    QCOMPARE(u.auftrag().Isozentrum, seite);
 
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
@@ -334,7 +335,7 @@ void MainFormEingabeTest::rightClickRules()
     QCOMPARE(u.messages.lastText(), QStringLiteral("Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 "
                                                    "Punkte hat. Bitte geben Sie zunächst weitere Punkte ein."));
     QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
-    QVERIFY(!u.dok().Konturen.Kontur(1).IstGeschlossen());
+    QVERIFY(!u.auftrag().Konturen.Kontur(1).IstGeschlossen());
 
     // ending by the button with an open contour asks; No goes on, Yes closes and ends
     u.klick(QPoint(40, 40));
@@ -343,7 +344,7 @@ void MainFormEingabeTest::rightClickRules()
     QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
     u.messages.expectAnswer(Messages::Answer::Yes);
     u.p().knopfKlicken(Befehl::KonturEingabe);
-    QVERIFY(u.dok().Konturen.Kontur(1).IstGeschlossen());
+    QVERIFY(u.auftrag().Konturen.Kontur(1).IstGeschlossen());
     QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
 }
 
@@ -363,7 +364,7 @@ void MainFormEingabeTest::isocentreQuestion()
     QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Informationen vom Feld, Konturen und Maßstab gehen "
                                                    "verloren!\rWollen Sie das Isozentrum wirklich neu eingeben?"));
     QVERIFY(!u.p().istGedrueckt(Befehl::IsozentrumEingeben));
-    QVERIFY(istGesetzt(u.dok().FeldEcke2));
+    QVERIFY(istGesetzt(u.auftrag().FeldEcke2));
     QVERIFY(u.dok().MassstabGesetzt());
     QVERIFY(!u.dok().IsoEingabe);
 }
@@ -387,7 +388,7 @@ void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
     QCOMPARE(u.messages.shown().at(0).text,
              QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
     QCOMPARE(u.messages.shown().at(1).text, QStringLiteral("Wollen Sie die Kontur Nr. 2 wirklich löschen?"));
-    QCOMPARE(u.dok().Konturen.Anzahl(), 2);
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
 }
 
 void MainFormEingabeTest::enablingFollowsTheWorkflow()
@@ -461,10 +462,10 @@ void MainFormEingabeTest::modeChangeQuestionAndRefusal()
     u.p().setCurrentIndex(3);
     QCOMPARE(u.form->Modus(), 3);
     QVERIFY(!u.form->Geaendert());
-    QCOMPARE(u.dok().Vorlage.size(), QSize(1200, 1200));
-    QCOMPARE(u.dok().Massstab.PixelProMM, 3.0);
-    QCOMPARE(u.dok().Konturen.MinPunktAbstand(), 2);
-    QVERIFY(!u.dok().IsozentrumGesetzt);
+    QCOMPARE(u.auftrag().Vorlage.size(), QSize(1200, 1200));
+    QCOMPARE(u.auftrag().Massstab.PixelProMM, 3.0);
+    QCOMPARE(u.auftrag().Konturen.MinPunktAbstand(), 2);
+    QVERIFY(!u.auftrag().IsozentrumGesetzt);
     QVERIFY(u.p().gemeinsameGruppenAuf(ModusDICOM));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - DICOM-Modus"));
     QCOMPARE(IniFile(u.folder.file(QStringLiteral("QuellvantarIni.ini")))

@@ -2,6 +2,7 @@
 #include "order/OrderFile.h"
 #include "order/OrderJson.h"
 
+#include "app/Auftragsdatei.h"
 #include "base/UtilsUnit.h"
 #include "base/image/ImageIO.h"
 #include "image/BmpFixture.h"
@@ -56,27 +57,28 @@ TEST(OrderFile, ReadsEveryVersionFromTheDocumentedLayout)
         SCOPED_TRACE(testing::Message() << "version " << version);
         const FixtureOrder o = fixtureWithImage(version);
         Reader r;
-        r.doc.Auftragsart = 0; // stands for the order kind before reading
+        r.doc.Auftrag.Auftragsart = qv::TAuftragsart::Elektronen; // stands for the order kind before reading
         auto ok = r.read(orderBody(version, o));
         ASSERT_TRUE(ok.ok()) << ok.error().toStdString();
         const OrderDocument &d = r.doc;
 
         EXPECT_EQ(d.Version, version);
         EXPECT_EQ(d.GeladeneVersion, version == 1 ? u"< V1_10" : u"V1.45");
-        EXPECT_EQ(d.Isozentrum, QPoint(12, -34));
-        ASSERT_EQ(d.Konturen.Anzahl(), 2);
-        const qv::TKontur &square = d.Konturen.Kontur(1);
+        EXPECT_EQ(d.Auftrag.Isozentrum, QPoint(12, -34));
+        ASSERT_EQ(d.Auftrag.Konturen.Anzahl(), 2);
+        const qv::TKontur &square = d.Auftrag.Konturen.Kontur(1);
         EXPECT_TRUE(square.IstGeschlossen());
         EXPECT_EQ(square.Letzter(), 4);
         EXPECT_EQ(square.Punkte()[4], QPoint(0, 0));
-        EXPECT_FALSE(d.Konturen.Kontur(2).IstGeschlossen()); // two points cannot close
-        EXPECT_EQ(d.MassstabPunkt1, QPoint(-300, 0));
-        EXPECT_EQ(d.MassstabAbstand, 200);
-        EXPECT_DOUBLE_EQ(d.PixelProMM(), 3.0);
-        EXPECT_EQ(d.FeldEcke2, QPoint(70, 80));
-        EXPECT_EQ(d.Einschubrichtung, 3);
+        EXPECT_FALSE(d.Auftrag.Konturen.Kontur(2).IstGeschlossen()); // two points cannot close
+        EXPECT_EQ(d.Auftrag.Massstab.MassstabPunkt1, QPoint(-300, 0));
+        EXPECT_EQ(d.Auftrag.Massstab.MassstabAbstand, 200);
+        EXPECT_DOUBLE_EQ(d.Auftrag.Massstab.PixelProMM, 3.0);
+        EXPECT_EQ(d.Auftrag.FeldEcke2, QPoint(70, 80));
+        EXPECT_EQ(d.Auftrag.Einschubrichtung, qv::TEinschubrichtung::Oben);
+        EXPECT_EQ(d.EinschubrichtungsCode, 3);
 
-        const TAuftragsdatenRec &a = d.Auftragsdaten;
+        const TAuftragsdatenRec &a = d.Auftrag.Auftragsdaten;
         EXPECT_TRUE(a.Gueltig);
         EXPECT_EQ(a.Kunde, u"Klinik am See\r\nStrahlentherapie");
         EXPECT_DOUBLE_EQ(a.Datum, 45123.75);
@@ -88,7 +90,7 @@ TEST(OrderFile, ReadsEveryVersionFromTheDocumentedLayout)
         EXPECT_EQ(a.PatientenID, u"PAT-0815");
         EXPECT_EQ(a.Transport, u"Kurier");
 
-        const TKundenDaten &k = d.Kundendaten;
+        const TKundenDaten &k = d.Auftrag.Kundendaten;
         EXPECT_TRUE(k.AusAuftrag);
         if (version == 6) {
             EXPECT_DOUBLE_EQ(k.FFA, 80.0);
@@ -101,10 +103,10 @@ TEST(OrderFile, ReadsEveryVersionFromTheDocumentedLayout)
             EXPECT_EQ(k.VertragsAdresse.Institut, u"Vertrag Institut");
         }
 
-        EXPECT_EQ(d.Auftragsart, version >= 3 ? 1 : 0);
+        EXPECT_EQ(int(d.Auftrag.Auftragsart), version >= 3 ? 1 : 0);
         EXPECT_EQ(d.Gelesen.Auftragsart, version >= 3);
-        ASSERT_FALSE(d.Vorlage.isNull());
-        EXPECT_EQ(d.Vorlage.size(), QSize(40, 30));
+        ASSERT_FALSE(d.Auftrag.Vorlage.isNull());
+        EXPECT_EQ(d.Auftrag.Vorlage.size(), QSize(40, 30));
         EXPECT_TRUE(d.Hinweise.join(u'|').contains(u"mind.3 Punkte")); // contour 2 stays open
     }
 }
@@ -115,16 +117,16 @@ TEST(OrderFile, EdgeCasesOfTheLayout)
     for (int version : {4, 6}) {
         Reader r;
         ASSERT_TRUE(r.read(orderBody(version, FixtureOrder{})).ok());
-        EXPECT_TRUE(r.doc.Vorlage.isNull());
+        EXPECT_TRUE(r.doc.Auftrag.Vorlage.isNull());
         EXPECT_FALSE(r.doc.Gelesen.Vorlage);
     }
     // Version 0 and below: only the first four bytes count, whatever follows.
     for (qint32 version : {0, -3}) {
         Reader r;
-        r.doc.Isozentrum = QPoint(1, 2);
+        r.doc.Auftrag.Isozentrum = QPoint(1, 2);
         ASSERT_TRUE(r.read(Bytes().i32(version).raw("garbage that is never read").data()).ok());
         EXPECT_EQ(r.doc.GeladeneVersion, u"< V1_10");
-        EXPECT_EQ(r.doc.Isozentrum, QPoint(1, 2));
+        EXPECT_EQ(r.doc.Auftrag.Isozentrum, QPoint(1, 2));
         EXPECT_FALSE(r.doc.Gelesen.Isozentrum);
         const QJsonObject json = AuftragAlsJson(r.doc);
         EXPECT_EQ(json.keys(), (QStringList{QStringLiteral("GeladeneVersion"), QStringLiteral("Version")}));
@@ -140,7 +142,7 @@ TEST(OrderFile, EdgeCasesOfTheLayout)
 
 TEST(OrderFile, WritesTheCurrentVersionField)
 {
-    OrderDocument doc;
+    qv::TAuftrag doc;
     doc.Kundendaten.LadeStandard();
     // A closed square: count, N = 4 and four points (the closing point is not stored).
     doc.Konturen.NeueKontur();
@@ -166,8 +168,8 @@ TEST(OrderFile, WritesTheCurrentVersionField)
     Reader r;
     ASSERT_TRUE(r.read(*body).ok());
     EXPECT_FALSE(r.doc.Gelesen.Vorlage);
-    EXPECT_EQ(r.doc.FeldEcke1.x(), 999999);
-    EXPECT_EQ(r.doc.Auftragsdaten.Kunde, QString(200, u'ä'));
+    EXPECT_EQ(r.doc.Auftrag.FeldEcke1.x(), 999999);
+    EXPECT_EQ(r.doc.Auftrag.Auftragsdaten.Kunde, QString(200, u'ä'));
 }
 
 TEST(OrderFile, RoundTripGivesIdenticalBodies)
@@ -177,11 +179,11 @@ TEST(OrderFile, RoundTripGivesIdenticalBodies)
     o.contours[1].append(QPoint(-20, 90));
     Reader first;
     ASSERT_TRUE(first.read(orderBody(6, o)).ok());
-    auto body1 = encodeOrderBody(first.doc, QStringLiteral("V2.20"));
+    auto body1 = encodeOrderBody(first.doc.Auftrag, QStringLiteral("V2.20"));
     ASSERT_TRUE(body1.ok());
     Reader second;
     ASSERT_TRUE(second.read(*body1).ok());
-    auto body2 = encodeOrderBody(second.doc, QStringLiteral("V2.20"));
+    auto body2 = encodeOrderBody(second.doc.Auftrag, QStringLiteral("V2.20"));
     ASSERT_TRUE(body2.ok());
     EXPECT_EQ(*body1, *body2);
     EXPECT_EQ(AuftragAlsJson(first.doc).value(u"Konturen"), AuftragAlsJson(second.doc).value(u"Konturen"));
@@ -189,15 +191,15 @@ TEST(OrderFile, RoundTripGivesIdenticalBodies)
     // An old file, saved again, keeps its converted content; a changed image is encoded anew.
     Reader old;
     ASSERT_TRUE(old.read(orderBody(4, fixtureWithImage(4))).ok());
-    old.doc.Vorlage.setPixel(0, 0, qRgb(1, 2, 3));
-    auto body3 = encodeOrderBody(old.doc, QStringLiteral("V2.20"));
+    old.doc.Auftrag.Vorlage.setPixel(0, 0, qRgb(1, 2, 3));
+    auto body3 = encodeOrderBody(old.doc.Auftrag, QStringLiteral("V2.20"));
     ASSERT_TRUE(body3.ok());
     Reader again;
     ASSERT_TRUE(again.read(*body3).ok());
-    EXPECT_EQ(again.doc.Auftragsdaten, old.doc.Auftragsdaten);
-    EXPECT_EQ(again.doc.Kundendaten, old.doc.Kundendaten);
-    EXPECT_EQ(again.doc.Auftragsart, 1);
-    EXPECT_EQ(again.doc.Vorlage.size(), QSize(40, 30));
+    EXPECT_EQ(again.doc.Auftrag.Auftragsdaten, old.doc.Auftrag.Auftragsdaten);
+    EXPECT_EQ(again.doc.Auftrag.Kundendaten, old.doc.Auftrag.Kundendaten);
+    EXPECT_EQ(again.doc.Auftrag.Auftragsart, qv::TAuftragsart::Photonen);
+    EXPECT_EQ(again.doc.Auftrag.Vorlage.size(), QSize(40, 30));
 }
 
 TEST(OrderFile, StoredJpegIsKeptOnlyWhenItIsAPlainBaselineStream)
@@ -230,7 +232,7 @@ TEST(OrderFile, StoredJpegIsKeptOnlyWhenItIsAPlainBaselineStream)
         o.image = c.stored;
         Reader r;
         ASSERT_TRUE(r.read(orderBody(6, o)).ok());
-        auto body = encodeOrderBody(r.doc, QStringLiteral("V2.20"));
+        auto body = encodeOrderBody(r.doc.Auftrag, QStringLiteral("V2.20"));
         ASSERT_TRUE(body.ok());
         // With the image flag true the JPEG runs to the end of the body.
         const QByteArray written = body->right(c.keptAsIs ? c.stored.size() : body->size() - body->indexOf("\x01\xFF\xD8\xFF") - 1);
@@ -244,7 +246,7 @@ TEST(OrderFile, StoredJpegIsKeptOnlyWhenItIsAPlainBaselineStream)
         EXPECT_FALSE(written.contains("\xFF\xC2"));
         Reader again;
         ASSERT_TRUE(again.read(*body).ok());
-        EXPECT_EQ(again.doc.Vorlage.size(), QSize(40, 30));
+        EXPECT_EQ(again.doc.Auftrag.Vorlage.size(), QSize(40, 30));
     }
 }
 
@@ -270,8 +272,8 @@ TEST(OrderFile, TruncationIsAnErrorAtEveryOffset)
     ASSERT_FALSE(r.read(body.left(body.size() - 3)).ok());
     EXPECT_TRUE(r.doc.Gelesen.Auftragsdaten);
     EXPECT_FALSE(r.doc.Gelesen.Kundendaten);
-    EXPECT_EQ(r.doc.Auftragsdaten.PatientenID, u"PAT-0815");
-    EXPECT_EQ(r.doc.Konturen.Anzahl(), 2);
+    EXPECT_EQ(r.doc.Auftrag.Auftragsdaten.PatientenID, u"PAT-0815");
+    EXPECT_EQ(r.doc.Auftrag.Konturen.Anzahl(), 2);
 }
 
 TEST(OrderFile, BadCountsAndForeignBytesAreErrors)
@@ -312,7 +314,7 @@ TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Auftrag.ORv"));
     ScriptedMessages messages;
-    OrderDocument doc;
+    qv::TAuftrag doc;
     doc.Kundendaten.LadeStandard();
     doc.Vorlage = smallPicture(600, 400);
     ASSERT_TRUE(AuftragSpeichern(path, doc, messages));
@@ -353,12 +355,12 @@ TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
     // Confirmed overwrite replaces the file; opening it gives the new content.
     messages.expectAnswer(Messages::Answer::Yes);
     EXPECT_TRUE(AuftragSpeichern(path, doc, messages));
-    OrderDocument back;
+    qv::TAuftrag back;
     const OrderLoadResult loaded = AuftragLaden(path, back, messages);
     ASSERT_EQ(loaded.status, OrderLoadResult::Geladen) << loaded.grund.toStdString();
     EXPECT_EQ(back.Isozentrum, QPoint(5, 5));
     EXPECT_EQ(back.Vorlage.size(), QSize(1200, 900));
-    EXPECT_EQ(back.GeladeneVersion, VersionsText());
+    EXPECT_EQ(loaded.GeladeneVersion, VersionsText());
 
     // A missing file: its message, nothing else.
     messages.clear();

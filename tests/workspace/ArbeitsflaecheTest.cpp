@@ -1,7 +1,6 @@
 #include "workspace/Arbeitsflaeche.h"
 
 #include "config/TKundenDaten.h"
-#include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +12,21 @@ namespace {
 
 struct Fixture
 {
-    test::ScriptedMessages messages;
-    Arbeitsflaeche a;
+    TAuftrag auftrag;
+    Arbeitsflaeche a{auftrag};
     TKundenDaten kunde;
 
     Fixture()
     {
         kunde.LadeStandard();
         kunde.AktuelleAbteilung()->Beschl[0].FBA = QStringLiteral("60");
-        a.Vorlage = QImage(200, 100, QImage::Format_RGB32);
-        a.Vorlage.fill(Qt::white);
-        a.Auftragsart = TAuftragsart::Photonen;
+        auftrag.Vorlage = QImage(200, 100, QImage::Format_RGB32);
+        auftrag.Vorlage.fill(Qt::white);
+        auftrag.Auftragsart = TAuftragsart::Photonen;
     }
     void massstab3PixelProMM()
     {
-        a.Massstab.MassstabAbstandSetzen(100);
+        auftrag.Massstab.MassstabAbstandSetzen(100);
         a.MassstabPunktSetzen(1, {0, 0});
         a.MassstabPunktSetzen(2, {300, 0});
     }
@@ -55,7 +54,7 @@ TEST(StatusAnzeigen, CentimetresInTheThreePlanes)
 
     // Electron order: cut-out plane at the EFBA (95: 9.5 mm rounds to 10).
     f.kunde.FFA = 100;
-    f.a.Auftragsart = TAuftragsart::Elektronen;
+    f.auftrag.Auftragsart = TAuftragsart::Elektronen;
     t = f.status({30, -15});
     EXPECT_EQ(t.panel0, u" EFBA [95 cm] : (1 | -0,5) cm");
     EXPECT_EQ(t.panel2, u" FFA [100 cm] : (1 | -0,5) cm");
@@ -65,9 +64,9 @@ TEST(StatusAnzeigen, FieldSizeWhileDraggingAndWhenSet)
 {
     Fixture f;
     f.massstab3PixelProMM();
-    f.a.FeldEcke1 = {-30, 30};
+    f.auftrag.FeldEcke1 = {-30, 30};
     EXPECT_EQ(f.status({30, 0}).panel3, u"Feldgröße (in 100) (2 cm * 1 cm)");
-    f.a.FeldEcke2 = {60, -45};
+    f.auftrag.FeldEcke2 = {60, -45};
     EXPECT_EQ(f.status({30, 0}).panel3, u"Feldgröße (in 100) (3 cm * 2,5 cm)");
 }
 
@@ -107,7 +106,7 @@ TEST(MassstabText, ShownOnlyInModeZeroWithScaleAndLayerOn)
 {
     Fixture f;
     EXPECT_EQ(MassstabText(f.a), u"xx cm");
-    f.a.Massstab.MassstabAbstandSetzen(125);
+    f.auftrag.Massstab.MassstabAbstandSetzen(125);
     f.a.MassstabPunktSetzen(1, {0, 0});
     f.a.MassstabPunktSetzen(2, {300, 0});
     EXPECT_EQ(MassstabText(f.a), u"12,5 cm");
@@ -123,7 +122,7 @@ TEST(AuftragsBild, IsocentreCrossAtImagePixelOfThePagePoint)
     Fixture f;
     f.a.IsozentrumSetzen({10, -20});
     EXPECT_EQ(f.a.AblaufStatus, 3);
-    const QImage b = AuftragsBild(f.a, true, f.messages);
+    const QImage b = AuftragsBild(f.a, true).value();
     ASSERT_EQ(b.size(), QSize(200, 100));
     const QRgb gruen = qRgb(0, 128, 0);
     // Contour point (0, 0) of the workspace is image pixel (W div 2 + 10, H div 2 + 20).
@@ -136,16 +135,20 @@ TEST(AuftragsBild, IsocentreCrossAtImagePixelOfThePagePoint)
 TEST(AuftragsBild, WithoutTemplateMessageOrBlankImage)
 {
     Fixture f;
-    f.a.Vorlage = QImage();
-    EXPECT_TRUE(AuftragsBild(f.a, true, f.messages).isNull());
-    EXPECT_EQ(f.messages.lastText(), u"Kein Aufnahmebild vorhanden...");
+    f.auftrag.Vorlage = QImage();
+    const Result<QImage> ohne = AuftragsBild(f.a, true);
+    ASSERT_FALSE(ohne);
+    EXPECT_EQ(ohne.error(), u"Kein Aufnahmebild vorhanden...");
+    const Result<QImage> ohneGewollt = AuftragsBild(f.a, false);
+    ASSERT_TRUE(ohneGewollt);
+    EXPECT_TRUE(ohneGewollt->isNull());
 
     Fixture g;
-    g.a.Vorlage.fill(Qt::black);
+    g.auftrag.Vorlage.fill(Qt::black);
     g.a.Invertiert = true;
-    const QImage b = AuftragsBild(g.a, false, g.messages); // blank image, then inverted
+    const QImage b = AuftragsBild(g.a, false).value(); // blank image, then inverted
     EXPECT_EQ(b.pixel(5, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(AuftragsBild(g.a, true, g.messages).pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(AuftragsBild(g.a, true)->pixel(5, 5), qRgb(255, 255, 255));
 }
 
 TEST(FeldZeichnen, DrawnTwiceLeavesNoTrace)
@@ -200,14 +203,14 @@ TEST(VorlageSkaliert, InvertedOnlyInModeZero)
 TEST(Arbeitsflaeche, SecondScalePointHandsMinimumDistanceToContours)
 {
     Fixture f;
-    f.a.Massstab.MassstabAbstandSetzen(50);
+    f.auftrag.Massstab.MassstabAbstandSetzen(50);
     f.a.MassstabPunktSetzen(1, {0, 0});
     f.a.MassstabPunktSetzen(2, {150, 0});
-    EXPECT_EQ(f.a.Konturen.MinPunktAbstand(), 2);
+    EXPECT_EQ(f.auftrag.Konturen.MinPunktAbstand(), 2);
     f.a.UeberlagerungenLoeschen();
     EXPECT_FALSE(f.a.MassstabGesetzt());
-    EXPECT_EQ(f.a.Konturen.Anzahl(), 0);
-    EXPECT_FALSE(istGesetzt(f.a.FeldEcke1));
+    EXPECT_EQ(f.auftrag.Konturen.Anzahl(), 0);
+    EXPECT_FALSE(istGesetzt(f.auftrag.FeldEcke1));
     f.a.Modus = 1;
     f.a.AnzeigeZuruecksetzen();
     EXPECT_FALSE(f.a.anzeige.Scale);

@@ -1,5 +1,6 @@
 #include "workspace/Koordinaten.h"
-#include "workspace/TMassstab.h"
+#include "order/TMassstab.h"
+#include "workspace/FeldPruefung.h"
 
 #include <gtest/gtest.h>
 

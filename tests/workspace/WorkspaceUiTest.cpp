@@ -67,8 +67,9 @@ struct Umgebung
     test::ScriptedMessages messages;
     test::FakeFileChooser datei;
     test::FakeFileChooser vorschau;
-    TKundenDaten kunde;
-    Arbeitsflaeche a;
+    TAuftrag auftrag;
+    TKundenDaten &kunde = auftrag.Kundendaten;
+    Arbeitsflaeche a{auftrag};
     Host host;
     ArbeitsflaecheSteuerung s{a, kunde, ini, messages, datei, &vorschau, host};
     Umgebung() { kunde.LadeStandard(); }
@@ -85,7 +86,7 @@ private slots:
     {
         Umgebung u;
         TScaleForm &f = u.s.scaleForm();
-        u.a.Massstab.MassstabAbstand = 50;
+        u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
             QCOMPARE(f.E_Abstand->text(), QStringLiteral("10,0")); // ScaleAbstand default
             f.E_FFA->setText(QStringLiteral("100.5"));
@@ -99,7 +100,7 @@ private slots:
         });
         QCOMPARE(f.Zeigen(0), int(QDialog::Accepted));
         QCOMPARE(u.kunde.FFA, 100.5);
-        QCOMPARE(u.a.Massstab.MassstabAbstand, 10);
+        QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 10);
         QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("ScaleAbstand")), QStringLiteral("1,0"));
     }
 
@@ -107,15 +108,15 @@ private slots:
     {
         Umgebung u;
         TScaleForm &f = u.s.scaleForm();
-        u.a.Massstab.MassstabAbstand = 50;
+        u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
             f.E_Abstand->setText(QStringLiteral("0,5"));
             QTest::mouseClick(f.btn_OK, Qt::LeftButton);
-            QCOMPARE(u.a.Massstab.MassstabAbstand, 5);
+            QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 5);
             QTest::mouseClick(f.btn_Abbruch, Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(0), int(QDialog::Rejected));
-        QCOMPARE(u.a.Massstab.MassstabAbstand, 50);
+        QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 50);
     }
 
     void generationFormAsksOnlyTheFFA()
@@ -198,8 +199,8 @@ private slots:
 
         u.vorschau.expectPath(png);
         QVERIFY(u.s.BildLaden());
-        QCOMPARE(u.a.Vorlage.size(), QSize(30, 20));
-        QCOMPARE(u.a.Vorlage.format(), QImage::Format_Indexed8); // the palette is kept
+        QCOMPARE(u.auftrag.Vorlage.size(), QSize(30, 20));
+        QCOMPARE(u.auftrag.Vorlage.format(), QImage::Format_Indexed8); // the palette is kept
         QCOMPARE(u.vorschau.calls().size(), 1);
         QCOMPARE(u.vorschau.calls()[0].title, QStringLiteral("Bild öffnen"));
         QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("OpenPathBild")), u.ordner.path());
@@ -212,7 +213,7 @@ private slots:
             u.datei.expectPath(pfad);
             QVERIFY(u.s.BildLaden());
         }
-        QCOMPARE(u.a.Vorlage.size(), QSize(64, 48));
+        QCOMPARE(u.auftrag.Vorlage.size(), QSize(64, 48));
         QCOMPARE(u.datei.calls().size(), 2);
         QCOMPARE(u.datei.calls()[0].start, u.ordner.path());
 
@@ -236,16 +237,16 @@ private slots:
     void bildDrehenAsksAndClearsTheOverlays()
     {
         Umgebung u;
-        u.a.Vorlage = muster(100, 50);
-        u.s.bilddrehungForm().AusgangsbildSetzen(u.a.Vorlage);
+        u.auftrag.Vorlage = muster(100, 50);
+        u.s.bilddrehungForm().AusgangsbildSetzen(u.auftrag.Vorlage);
         u.a.AblaufStatus = 0x21 | 0x02 | 0x04;
-        u.a.IsozentrumGesetzt = true;
-        u.a.FeldEcke1 = {1, 1};
-        u.a.FeldEcke2 = {5, 5};
+        u.auftrag.IsozentrumGesetzt = true;
+        u.auftrag.FeldEcke1 = {1, 1};
+        u.auftrag.FeldEcke2 = {5, 5};
 
         u.messages.expectAnswer(Messages::Answer::No);
         u.s.BildDrehen();
-        QCOMPARE(u.a.FeldEcke2, QPoint(5, 5));
+        QCOMPARE(u.auftrag.FeldEcke2, QPoint(5, 5));
         QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x27));
 
         u.messages.expectAnswer(Messages::Answer::Yes);
@@ -257,13 +258,13 @@ private slots:
         u.s.BildDrehen();
         QCOMPARE(u.messages.shown().size(), 2);
         QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x21));
-        QVERIFY(!u.a.IsozentrumGesetzt);
-        QVERIFY(!istGesetzt(u.a.FeldEcke1));
+        QVERIFY(!u.auftrag.IsozentrumGesetzt);
+        QVERIFY(!istGesetzt(u.auftrag.FeldEcke1));
         QVERIFY(u.host.aufrufe.contains(QStringLiteral("einschub")));
-        QCOMPARE(u.a.Vorlage.size(), QSize(49, 99));
+        QCOMPARE(u.auftrag.Vorlage.size(), QSize(49, 99));
 
         // Only image and order type done: no question.
-        u.s.bilddrehungForm().AusgangsbildSetzen(u.a.Vorlage);
+        u.s.bilddrehungForm().AusgangsbildSetzen(u.auftrag.Vorlage);
         imDialog([&](QDialog *) { QTest::mouseClick(u.s.bilddrehungForm().BitBtn1, Qt::LeftButton); });
         u.s.BildDrehen();
         QCOMPARE(u.messages.shown().size(), 2);
@@ -292,7 +293,7 @@ private slots:
             if (t.panel3)
                 labels[3].setText(*t.panel3);
         });
-        u.a.Massstab.MassstabAbstandSetzen(100);
+        u.auftrag.Massstab.MassstabAbstandSetzen(100);
         u.a.MassstabPunktSetzen(1, {0, 0});
         u.a.MassstabPunktSetzen(2, {300, 0});
         // 30 image pixels right of the centre, at 0.8 device pixels per image pixel.
