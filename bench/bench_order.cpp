@@ -132,7 +132,7 @@ void Open(benchmark::State &state)
         auto ok = decodeOrderFile(s.file, doc);
         if (!ok)
             state.SkipWithError("decode failed");
-        benchmark::DoNotOptimize(doc.Vorlage);
+        benchmark::DoNotOptimize(doc.Auftrag.Vorlage);
     }
 }
 
