@@ -2,7 +2,6 @@
 #include "cli/CliCommand.h"
 
 #include "base/IniFile.h"
-#include "base/LogOnlyMessages.h"
 #include "config/TKonfiguration.h"
 #include "config/TKundenDaten.h"
 #include "order/OrderDocument.h"
@@ -52,13 +51,12 @@ int runDrucken(const QStringList &args, Streams &io)
     const QString ein = dateien[1];
     const QString aus = dateien[2];
 
-    LogOnlyMessages meldungen;
     std::unique_ptr<OrderDocument> auftrag;
     TKundenDaten kundenDatei;
     TAuftragsdatenRec keineAuftragsdaten;
     const bool istAuftrag = blatt == u"auftrag" || ein.right(4).toUpper() == u".ORV";
     if (istAuftrag) {
-        auftrag = LadeAuftrag(ein, meldungen, io);
+        auftrag = LadeAuftrag(ein, io);
         if (!auftrag)
             return 1;
     } else if (const Result<void> r = kundenDatei.LadeDatei(ein); !r) {
@@ -66,8 +64,9 @@ int runDrucken(const QStringList &args, Streams &io)
         return 1;
     }
 
-    DruckDaten daten{auftrag ? auftrag->Auftragsdaten : keineAuftragsdaten, auftrag ? auftrag->Kundendaten : kundenDatei};
-    daten.Auftragsart = auftrag ? auftrag->Auftragsart : 1;
+    DruckDaten daten{auftrag ? auftrag->Auftrag.Auftragsdaten : keineAuftragsdaten,
+                     auftrag ? auftrag->Auftrag.Kundendaten : kundenDatei};
+    daten.Auftragsart = auftrag ? int(auftrag->Auftrag.Auftragsart) : 1;
     daten.EMailAdresse = eMailAdresse();
     // Customer data converted from an order file before version 6 have no pick-up address.
     daten.MitAbholadresse = !auftrag || auftrag->Version >= 6;
