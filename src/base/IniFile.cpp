@@ -5,7 +5,6 @@
 #include "base/Logging.h"
 #include "base/Numbers.h"
 
-#include <QFile>
 
 namespace qv {
 
@@ -22,10 +21,17 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
 void IniFile::reload()
 {
     m_lines.clear();
-    QFile file(m_path);
-    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    m_unreadable.clear();
+    if (m_path.isEmpty() || pathKind(m_path) == PathKind::Missing)
         return;
-    parse(file.read(kMaxIniSize));
+    auto bytes = readWholeFile(m_path, kMaxIniSize);
+    if (!bytes) {
+        // Reads as empty; but writing it back would lose what could not be read.
+        m_unreadable = bytes.error();
+        qCWarning(lcDatei).noquote() << m_unreadable;
+        return;
+    }
+    parse(*bytes);
 }
 
 void IniFile::parse(const QByteArray &bytes)
@@ -215,6 +221,12 @@ bool IniFile::flush()
     if (m_batchDepth > 0) {
         m_batchDirty = true;
         return true;
+    }
+    if (!m_unreadable.isEmpty()) {
+        qCWarning(lcDatei).noquote() << QStringLiteral("Die Einstellungen werden nicht gespeichert, weil die Datei nicht "
+                                                       "vollständig gelesen werden konnte: %1")
+                                            .arg(m_unreadable);
+        return false;
     }
     const auto r = writeFileAtomically(m_path, serialize());
     if (!r.ok()) {

@@ -19,6 +19,9 @@ public:
     const QString &path() const { return m_path; }
     /// Re-reads the file from disk (a missing or unreadable file reads as empty).
     void reload();
+    /// Why the file could not be read whole (too large, not a regular file, no permission);
+    /// empty when it was read or is missing. Such a file is never written back.
+    const QString &unreadable() const { return m_unreadable; }
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue = {}) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 defaultValue) const;
@@ -62,6 +65,7 @@ private:
     bool flush();
 
     QString m_path;
+    QString m_unreadable;
     QList<Line> m_lines;
     int m_batchDepth = 0;
     bool m_batchDirty = false;

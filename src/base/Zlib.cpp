@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 
 namespace qv {
 
@@ -13,12 +14,27 @@ QByteArray deflateZlib(QByteArrayView data, int level)
     if (deflateInit(&zs, level) != Z_OK)
         return {};
     QByteArray out;
-    out.resize(qsizetype(deflateBound(&zs, uLong(data.size()))));
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
-    zs.avail_in = uInt(data.size());
-    zs.next_out = reinterpret_cast<Bytef *>(out.data());
-    zs.avail_out = uInt(out.size());
-    const int rc = deflate(&zs, Z_FINISH);
+    try {
+        out.resize(qsizetype(deflateBound(&zs, uLong(data.size()))));
+    } catch (const std::bad_alloc &) {
+        deflateEnd(&zs);
+        return {};
+    }
+    // zlib counts in 32 bits: larger data goes in in pieces.
+    const auto *in = reinterpret_cast<const Bytef *>(data.data());
+    qsizetype inLeft = data.size();
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        if (zs.avail_in == 0 && inLeft > 0) {
+            zs.next_in = const_cast<Bytef *>(in);
+            zs.avail_in = uInt(std::min<qsizetype>(inLeft, UINT_MAX));
+            in += zs.avail_in;
+            inLeft -= zs.avail_in;
+        }
+        zs.next_out = reinterpret_cast<Bytef *>(out.data()) + zs.total_out;
+        zs.avail_out = uInt(std::min<qsizetype>(out.size() - qsizetype(zs.total_out), UINT_MAX));
+        rc = deflate(&zs, inLeft > 0 ? Z_NO_FLUSH : Z_FINISH);
+    }
     const auto written = qsizetype(zs.total_out);
     deflateEnd(&zs);
     if (rc != Z_STREAM_END)
@@ -40,7 +56,18 @@ Result<QByteArray> inflateZlib(QByteArrayView data, qsizetype maxOutput)
     QByteArray out;
     // Start from a guess and grow geometrically, never beyond the limit.
     qsizetype capacity = std::min<qsizetype>(std::max<qsizetype>(data.size() * 4, 4096), maxOutput + 1);
-    out.resize(capacity);
+    const auto grow = [&out, &zs](qsizetype size) {
+        try {
+            out.resize(size);
+            return true;
+        } catch (const std::bad_alloc &) {
+            inflateEnd(&zs);
+            return false;
+        }
+    };
+    const Error outOfMemory{QStringLiteral("Zum Entpacken ist nicht genug Arbeitsspeicher frei.")};
+    if (!grow(capacity))
+        return outOfMemory;
     int rc = Z_OK;
     while (true) {
         zs.next_out = reinterpret_cast<Bytef *>(out.data() + zs.total_out);
@@ -49,9 +76,9 @@ Result<QByteArray> inflateZlib(QByteArrayView data, qsizetype maxOutput)
         if (rc == Z_STREAM_END)
             break;
         if (rc != Z_OK && rc != Z_BUF_ERROR) {
-            const QString reason = zs.msg ? QString::fromLatin1(zs.msg) : QStringLiteral("Fehler %1").arg(rc);
+            // zlib's own text is English and means nothing to the person; the verdict is enough.
             inflateEnd(&zs);
-            return Error{QStringLiteral("Die Daten sind nicht korrekt komprimiert (%1)").arg(reason)};
+            return Error{QStringLiteral("Die komprimierten Daten sind beschädigt")};
         }
         if (qsizetype(zs.total_out) > maxOutput) {
             inflateEnd(&zs);
@@ -62,7 +89,8 @@ Result<QByteArray> inflateZlib(QByteArrayView data, qsizetype maxOutput)
                 inflateEnd(&zs);
                 return Error{QStringLiteral("Die entpackten Daten überschreiten die Grenze von %1 Bytes").arg(maxOutput)};
             }
-            out.resize(std::min<qsizetype>(out.size() * 2, maxOutput + 1));
+            if (!grow(std::min<qsizetype>(out.size() * 2, maxOutput + 1)))
+                return outOfMemory;
             continue;
         }
         if (zs.avail_in == 0) {

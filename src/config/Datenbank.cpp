@@ -1,5 +1,8 @@
 #include "config/Datenbank.h"
 
+#include "base/AtomicFile.h"
+#include "base/FileNames.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -12,6 +15,8 @@
 #include <libpq-fe.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 namespace qv {
 
@@ -210,23 +215,28 @@ Result<void> Datenbank::erzeugen(const QString &ziel, const QString &schemaSql)
 {
     const bool server = istServerVerbindung(ziel);
     const QString name = server ? ziel : QDir::toNativeSeparators(ziel);
+    // A file is built beside under a name of its own and renamed over the old one only when
+    // complete: a failed schema never costs the old database.
+    const QString neueDatei =
+        server ? QString() : QStringLiteral("%1.%2.neu").arg(ziel, QUuid::createUuid().toString(QUuid::Id128).left(12));
     Datenbank db;
     if (server) {
         if (auto ok = db.oeffnen(ziel); !ok)
             return ok;
     } else {
-        if (QFileInfo::exists(ziel) && !QFile::remove(ziel))
-            return Error{QStringLiteral("Die Datei \"%1\" kann nicht ersetzt werden.").arg(name)};
+        const PathKind art = pathKind(ziel);
+        if (art == PathKind::Folder || art == PathKind::Other)
+            return Error{QStringLiteral("\"%1\" ist keine normale Datei und wird nicht ersetzt.").arg(name)};
         QSqlDatabase neu = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), db.m_name);
-        neu.setDatabaseName(ziel);
+        neu.setDatabaseName(neueDatei);
         if (!neu.open()) {
             const QSqlError e = neu.lastError();
             neu = QSqlDatabase();
             db.schliessen();
-            QFile::remove(ziel);
+            QFile::remove(neueDatei);
             return engineFehler(QStringLiteral("Die Datenbank \"%1\" kann nicht angelegt werden").arg(name), e);
         }
-        db.m_datei = ziel;
+        db.m_datei = neueDatei;
         db.m_engine = Engine::SQLite;
     }
     Result<void> ergebnis;
@@ -253,8 +263,12 @@ Result<void> Datenbank::erzeugen(const QString &ziel, const QString &schemaSql)
         }
     }
     db.schliessen();
-    if (!ergebnis.ok() && !server)
-        QFile::remove(ziel);
+    if (server)
+        return ergebnis;
+    if (ergebnis.ok() && ::rename(encodeFileName(neueDatei).constData(), encodeFileName(ziel).constData()) != 0)
+        ergebnis = Error{QStringLiteral("Die Datenbank \"%1\" kann nicht gespeichert werden. %2").arg(name, systemErrorText(errno))};
+    if (!ergebnis.ok())
+        QFile::remove(neueDatei);
     return ergebnis;
 }
 

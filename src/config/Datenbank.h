@@ -59,7 +59,8 @@ public:
     /// Creates a new database file from SQL text (statements end with ";" at the end of a
     /// line, "--" starts a comment line). For a server database, which must exist, the
     /// tables are created in it; a table that exists already is an error. Either everything
-    /// is created or nothing.
+    /// is created or nothing. A file is built beside and renamed over an existing one only when
+    /// complete; a folder or device is refused.
     static Result<void> erzeugen(const QString &ziel, const QString &schemaSql);
     /// Runs the CREATE TABLE statements of the schema whose tables are missing (only those named
     /// in nurDiese, when given) and the INSERT statements into the tables it creates. Runs in

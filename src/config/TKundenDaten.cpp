@@ -496,7 +496,10 @@ Result<void> TKundenDaten::SpeichereDatei(const QString &kundePfad) const
     }
     ByteWriter w;
     Speichern(w);
-    auto ok = qv::writeFileAtomically(kundePfad, qv::deflateZlib(w.data(), 1));
+    // A failed deflate gives no bytes: never replace the file with an empty one.
+    const QByteArray datei = qv::deflateZlib(w.data(), 1);
+    auto ok = datei.isEmpty() ? qv::Result<void>(qv::Error{QStringLiteral("Die Kundendaten konnten nicht komprimiert werden.")})
+                              : qv::writeFileAtomically(kundePfad, datei);
     if (!ok) {
         qCWarning(lcDatei) << ok.error();
         return Error{fehlerText};

@@ -278,7 +278,8 @@ qv::Result<void> AuftragsdateiSchreiben(const QString &fileName, const qv::TAuft
 
 OrderLoadResult AuftragsdateiLesen(const QString &fileName, OrderDocument &doc)
 {
-    if (!QFileInfo(fileName).isFile())
+    // Anything that exists goes on to the reader, which says why a folder or FIFO is refused.
+    if (qv::pathKind(fileName) == qv::PathKind::Missing)
         return {OrderLoadResult::NichtGefunden, {}, {}};
     auto bytes = qv::readWholeFile(fileName, kMaxOrderBodySize);
     if (!bytes)

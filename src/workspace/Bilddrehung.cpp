@@ -126,6 +126,8 @@ QImage Gedreht(const QImage &quelleIn, double winkelGrad)
     // Only whole 3-byte pixels are moved, so either byte order works as it is.
     const bool vierundzwanzig = quelleIn.format() == QImage::Format_RGB888 || quelleIn.format() == QImage::Format_BGR888;
     const QImage quelle = vierundzwanzig ? quelleIn : quelleIn.convertToFormat(QImage::Format_RGB888);
+    if (quelle.isNull())
+        return {}; // no memory for the converted copy
     const int W = quelle.width();
     const int H = quelle.height();
     const Ecken ecken = eckenBerechnen(W, H, winkelGrad);

@@ -1,13 +1,10 @@
 #include "workspace/BmpSchreiber.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include "base/AtomicFile.h"
+
 #include <QtEndian>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -107,11 +104,9 @@ Result<void> writeBmp24(const QImage &bildIn, const QString &path)
     const Aufbau a = aufbau(bild);
     if (bild.isNull() || a.gesamt == 0)
         return Error{QStringLiteral("Das Bild ist zu groß für eine BMP-Datei.")};
-    const QString ziel = QFileInfo(path).absoluteFilePath();
-    QTemporaryFile tmp(ziel + QStringLiteral(".XXXXXX"));
-    if (!tmp.open())
-        return Error{QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
-                         .arg(QDir::toNativeSeparators(path), tmp.errorString())};
+    AtomicWriter datei(path, false);
+    if (auto ok = datei.open(); !ok)
+        return ok;
 
     // The file is built piece by piece, never as a whole in memory.
     const qint64 zeilenJeStueck = std::max<qint64>(1, kStueckGroesse / a.zeile);
@@ -119,26 +114,16 @@ Result<void> writeBmp24(const QImage &bildIn, const QString &path)
     auto *p = reinterpret_cast<uchar *>(stueck.data());
     kopfSchreiben(p, a);
     qint64 belegt = kKopfGroesse;
-    bool vollstaendig = true;
-    for (qint64 n = 0; n < a.hoehe && vollstaendig; ++n) {
+    for (qint64 n = 0; n < a.hoehe; ++n) {
         zeileSchreiben(bild, a, n, p + belegt);
         belegt += a.zeile;
         if (n + 1 == a.hoehe || belegt + a.zeile > stueck.size()) {
-            vollstaendig = tmp.write(stueck.constData(), belegt) == belegt;
+            if (auto ok = datei.write(QByteArrayView(stueck.constData(), belegt)); !ok)
+                return ok;
             belegt = 0;
         }
     }
-    if (!vollstaendig || !tmp.flush())
-        return Error{QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden: %2")
-                         .arg(QDir::toNativeSeparators(path), tmp.errorString())};
-    tmp.close();
-    // rename() replaces an existing file in one step.
-    if (std::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(ziel).constData()) != 0)
-        return Error{QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.").arg(QDir::toNativeSeparators(path))};
-    tmp.setAutoRemove(false);
-    QFile::setPermissions(ziel, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                    | QFileDevice::ReadOther);
-    return {};
+    return datei.commit();
 }
 
 } // namespace qv

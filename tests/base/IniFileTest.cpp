@@ -3,6 +3,7 @@
 #include "support/TempProgramFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -111,4 +112,24 @@ TEST(IniFile, BatchWritesOnce)
         EXPECT_TRUE(batch.finish());
     }
     EXPECT_EQ(IniFile(ini.path()).readString(QStringLiteral("liste"), QStringLiteral("49")), u"Eintrag 49");
+}
+
+TEST(IniFile, FileNotReadWholeIsNeverWrittenBack)
+{
+    test::TempProgramFolder dir;
+    // Beyond the reading limit of 64 MiB: writing what was read would cut the file.
+    QByteArray huge = "[Init]\r\nA=1\r\n";
+    huge.append(QByteArray(64 * 1024 * 1024, ';'));
+    huge.append("\r\n[Ende]\r\nB=2\r\n");
+    const QString path = dir.write(QStringLiteral("gross.ini"), huge);
+    {
+        IniFile ini(path);
+        EXPECT_FALSE(ini.unreadable().isEmpty());
+        EXPECT_FALSE(ini.writeString(QStringLiteral("Init"), QStringLiteral("A"), QStringLiteral("2")));
+    }
+    EXPECT_EQ(QFileInfo(path).size(), huge.size());
+
+    IniFile folder(dir.path()); // not a regular file at all
+    EXPECT_TRUE(folder.unreadable().contains(u"keine normale Datei"));
+    EXPECT_FALSE(folder.writeString(QStringLiteral("Init"), QStringLiteral("A"), QStringLiteral("1")));
 }

@@ -292,6 +292,35 @@ TEST(JpegCodec, RefusesTruncatedHugeAndForeignData)
     EXPECT_TRUE(img.error().contains(u"zu groß")) << img.error().toStdString();
 }
 
+TEST(JpegCodec, RefusesDataThatEndEarlyButLoadsOtherWarnings)
+{
+    // Noise does not compress, so the scan data make up most of the file.
+    QImage noise(400, 300, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb((x * 97 + y * 31) % 256, (x * y) % 251, (x * 13 ^ y * 7) % 256));
+    const QByteArray jpeg = encodeJpeg(noise);
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    QByteArray patched = jpeg.left(jpeg.indexOf("\xFF\xDA") + 300) + "\xFF\xD9";
+    patched[sof + 5] = char(0x27); // 10 000 × 10 000 with 300 bytes of data
+    patched[sof + 6] = char(0x10);
+    patched[sof + 7] = char(0x27);
+    patched[sof + 8] = char(0x10);
+    const QByteArray cut = jpeg.left(jpeg.size() * 2 / 3) + "\xFF\xD9"; // ends with a proper end marker
+    for (const QByteArray &bad : {cut, patched}) {
+        const auto r = decodeJpeg(bad);
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.error().contains(u"vorzeitig")) << r.error().toStdString();
+    }
+    // Stray bytes before the end marker are only a warning: the picture is whole.
+    QByteArray stray = jpeg;
+    stray.insert(stray.size() - 2, "\x00\x00");
+    const auto r = decodeJpeg(stray);
+    ASSERT_TRUE(r.ok()) << r.error().toStdString();
+    EXPECT_EQ(r->size(), QSize(400, 300));
+}
+
 TEST(ReadTemplateImage, TypeComesFromTheLastThreeCharacters)
 {
     QTemporaryDir dir;

@@ -1,10 +1,12 @@
 #include "base/image/ImageIO.h"
 
 #include "base/AtomicFile.h"
+#include "base/FileNames.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#include <new>
+#include <unistd.h>
 
 namespace qv {
 
@@ -13,9 +15,12 @@ namespace {
 // A BMP of the largest allowed size is about 400 MB; nothing larger can be a valid template.
 constexpr qint64 kMaxImageFileSize = 4 * kMaxImagePixels + 64 * 1024;
 
-} // namespace
+Error outOfMemory(const QString &path)
+{
+    return Error{QStringLiteral("%1: Für das Bild ist nicht genug Arbeitsspeicher frei.").arg(fileNameForDisplay(path))};
+}
 
-Result<QImage> readTemplateImage(const QString &path)
+Result<QImage> readTemplateImageUnguarded(const QString &path)
 {
     // The type is told by the last three characters only, so ".jpeg" is not a JPEG here.
     const QString type = path.right(3).toUpper();
@@ -27,36 +32,63 @@ Result<QImage> readTemplateImage(const QString &path)
     else if (type == u"PNG")
         kind = Png;
     else
-        return Error{QStringLiteral("Unbekannter Bildtyp \"%1\" (erwartet: JPG, BMP oder PNG)").arg(type)};
+        return Error{QStringLiteral("%1: Unbekannter Bildtyp \"%2\" (erwartet: JPG, BMP oder PNG)").arg(fileNameForDisplay(path), type)};
 
     auto bytes = readWholeFile(path, kMaxImageFileSize);
     if (!bytes)
         return Error{bytes.error()};
     Result<QImage> image = kind == Jpg ? decodeJpeg(*bytes) : kind == Bmp ? decodeBmp(*bytes) : decodePng(*bytes);
     if (!image)
-        return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), image.error())};
+        return Error{QStringLiteral("%1: %2").arg(fileNameForDisplay(path), image.error())};
     return image;
 }
 
-Result<QImage> readTemplateImage24(const QString &path)
+Result<QImage> readTemplateImage24Unguarded(const QString &path)
 {
     Result<QImage> image = Error{};
-    QFile file(path);
+    QFile file;
+    const bool bmp = path.right(3).toUpper() == u"BMP";
+    Result<int> fd = bmp ? openFileForReading(path) : Result<int>(Error{});
     // Unbuffered: rows go from the file straight into the image, not through a second buffer.
-    if (path.right(3).toUpper() == u"BMP" && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
-        && !file.isSequential() && file.size() <= kMaxImageFileSize) {
+    if (fd && file.open(*fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
+        && file.size() <= kMaxImageFileSize) {
         image = readBmp(file);
         if (!image)
-            return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), image.error())};
+            return Error{QStringLiteral("%1: %2").arg(fileNameForDisplay(path), image.error())};
     } else {
+        if (fd && !file.isOpen())
+            ::close(*fd);
         // Every other case, and the messages for files that cannot be read at all.
-        image = readTemplateImage(path);
+        image = readTemplateImageUnguarded(path);
         if (!image)
             return image;
     }
     if (image->format() == QImage::Format_BGR888 || image->format() == QImage::Format_RGB888)
         return image;
-    return image->convertToFormat(QImage::Format_RGB888);
+    QImage converted = image->convertToFormat(QImage::Format_RGB888);
+    if (converted.isNull())
+        return outOfMemory(path);
+    return converted;
+}
+
+} // namespace
+
+Result<QImage> readTemplateImage(const QString &path)
+{
+    try {
+        return readTemplateImageUnguarded(path);
+    } catch (const std::bad_alloc &) {
+        return outOfMemory(path);
+    }
+}
+
+Result<QImage> readTemplateImage24(const QString &path)
+{
+    try {
+        return readTemplateImage24Unguarded(path);
+    } catch (const std::bad_alloc &) {
+        return outOfMemory(path);
+    }
 }
 
 bool imageSizeAllowed(qint64 width, qint64 height)

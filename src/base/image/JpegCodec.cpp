@@ -36,7 +36,7 @@ Result<QImage> decodeJpeg(QByteArrayView bytes)
     const auto size = static_cast<unsigned long>(bytes.size());
     int width = 0, height = 0, subsamp = 0, colorspace = 0;
     if (tjDecompressHeader3(handle.get(), src, size, &width, &height, &subsamp, &colorspace) != 0)
-        return Error{QStringLiteral("Kein lesbares JPEG-Bild: %1").arg(tjErrorText(handle.get()))};
+        return Error{QStringLiteral("Keine lesbare JPEG-Datei.")};
     // Refuse before the pixel buffer is allocated.
     if (!imageSizeAllowed(width, height))
         return Error{imageTooLargeText(width, height)};
@@ -51,9 +51,12 @@ Result<QImage> decodeJpeg(QByteArrayView bytes)
         const QString reason = tjErrorText(handle.get());
         // Most warnings (stray bytes before a marker) still give the whole picture; a file that
         // ends early does not.
-        const bool fatal = tjGetErrorCode(handle.get()) == TJERR_FATAL || reason.contains(u"Premature end");
-        if (fatal)
-            return Error{QStringLiteral("Das JPEG-Bild ist fehlerhaft: %1").arg(reason)};
+        // The decoder's texts are English and vary in case ("Premature end of JPEG file",
+        // "premature end of data segment").
+        if (reason.contains(QStringLiteral("premature end"), Qt::CaseInsensitive))
+            return Error{QStringLiteral("Das JPEG-Bild ist beschädigt: Die Bilddaten enden vorzeitig.")};
+        if (tjGetErrorCode(handle.get()) == TJERR_FATAL)
+            return Error{QStringLiteral("Das JPEG-Bild ist beschädigt.")};
     }
     return image;
 }

@@ -22,11 +22,12 @@ struct PngState
     std::vector<png_bytep> rows;
 };
 
-void pngError(png_structp png, png_const_charp message)
+void pngError(png_structp png, png_const_charp)
 {
+    // libpng's own texts are English; the person is told that the file is damaged.
     auto *state = static_cast<PngState *>(png_get_error_ptr(png));
     if (state->error.isEmpty())
-        state->error = QString::fromLatin1(message);
+        state->error = QStringLiteral("Die PNG-Datei ist beschädigt.");
     png_longjmp(png, 1);
 }
 
@@ -35,8 +36,11 @@ void pngWarning(png_structp, png_const_charp) {}
 void pngRead(png_structp png, png_bytep out, size_t length)
 {
     auto *state = static_cast<PngState *>(png_get_io_ptr(png));
-    if (length > size_t(state->data.size() - state->pos))
-        png_error(png, "Die PNG-Datei ist unvollständig");
+    if (length > size_t(state->data.size() - state->pos)) {
+        if (state->error.isEmpty())
+            state->error = QStringLiteral("Die PNG-Datei ist unvollständig.");
+        png_error(png, "truncated");
+    }
     std::memcpy(out, state->data.data() + state->pos, length);
     state->pos += qsizetype(length);
 }
@@ -129,7 +133,7 @@ Result<QImage> decodePng(QByteArrayView bytes)
     const bool ok = decodeInto(png, info, state);
     png_destroy_read_struct(&png, &info, nullptr);
     if (!ok)
-        return Error{QStringLiteral("Die PNG-Datei ist fehlerhaft: %1").arg(state.error)};
+        return Error{state.error};
     return std::move(state.image);
 }
 
