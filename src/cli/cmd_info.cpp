@@ -1,11 +1,10 @@
 #include "cli/CliCommand.h"
 
+#include "base/FileNames.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "order/OrderJson.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
 
 namespace qv::cli {
@@ -23,9 +22,8 @@ int runInfo(const QStringList &args, Streams &io)
     if (result.status != OrderLoadResult::Geladen) {
         QString grund = result.grund;
         if (result.status == OrderLoadResult::NichtGefunden)
-            grund = QFileInfo(pfad).isDir() ? QStringLiteral("Der Pfad ist ein Ordner, keine Datei.")
-                                            : QStringLiteral("Die Datei existiert nicht.");
-        io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
+            grund = QStringLiteral("Die Datei existiert nicht.");
+        io.err << "Die Datei " << fileNameForDisplay(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
         return 1;
     }
     io.out << QString::fromUtf8(QJsonDocument(AuftragAlsJson(doc)).toJson(QJsonDocument::Indented));

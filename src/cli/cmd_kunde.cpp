@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "base/FileNames.h"
 #include "config/KundenDatenJson.h"
 #include "config/TKundenDaten.h"
 
@@ -21,7 +22,7 @@ int runKunde(const QStringList &args, Streams &io)
     TKundenDaten kunde;
     auto ok = kunde.LadeDatei(pfad);
     if (!ok) {
-        io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n"
+        io.err << "Die Datei " << qv::fileNameForDisplay(pfad) << " konnte nicht geladen werden\n"
                << ok.error() << '\n';
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/ByteReader.h"
+#include "base/FileNames.h"
 #include "base/Zlib.h"
 #include "config/KundenDatenJson.h"
 #include "config/TKundenDaten.h"
@@ -27,17 +28,24 @@ int runKundeSchreiben(const QStringList &args, Streams &io)
     QJsonParseError fehler;
     const QJsonDocument doc = QJsonDocument::fromJson(*text, &fehler);
     if (!doc.isObject()) {
-        io.err << "Die Datei " << args[0] << " ist kein JSON-Objekt: " << fehler.errorString() << '\n';
+        io.err << "Die Datei \"" << fileNameForDisplay(args[0]) << "\" ist kein JSON-Objekt"
+               << (fehler.error == QJsonParseError::NoError ? QString() : QStringLiteral(" (Fehler an Stelle %1)").arg(fehler.offset))
+               << ".\n";
         return 1;
     }
-    auto kunde = KundenDatenAusJson(doc.object());
+    auto kunde = KundenDatenAusJson(doc.object(), KundenJsonPruefung::WasDasProgrammAnnimmt);
     if (!kunde) {
         io.err << kunde.error() << '\n';
         return 1;
     }
     ByteWriter w;
     kunde->Speichern(w);
-    if (auto ok = writeFileAtomically(args[1], deflateZlib(w.data(), 1)); !ok) {
+    const QByteArray datei = deflateZlib(w.data(), 1);
+    if (datei.isEmpty()) {
+        io.err << "Die Kundendaten konnten nicht komprimiert werden.\n";
+        return 1;
+    }
+    if (auto ok = writeFileAtomically(args[1], datei); !ok) {
         io.err << ok.error() << '\n';
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "base/FileNames.h"
 #include "base/UtilsUnit.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -26,7 +28,7 @@ constexpr Command kCommands[] = {
     {"mdb-import", "mdb-import EIN.mdb ZIEL", qv::cli::runMdbImport},
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},
     {"kunde-schreiben", "kunde-schreiben EIN.json AUS.cfg", qv::cli::runKundeSchreiben},
-    {"db-erzeugen", "db-erzeugen SCHEMA.sql [ZEILEN.sql ...] AUS.sqlite", qv::cli::runDbErzeugen},
+    {"db-erzeugen", "db-erzeugen [--ersetzen] SCHEMA.sql [ZEILEN.sql ...] AUS.sqlite", qv::cli::runDbErzeugen},
     {"export-cif", "export-cif AUFTRAG.ORv AUS.cif [--ja]", qv::cli::runExportCif},
     {"export-ply", "export-ply AUFTRAG.ORv AUS.ply", qv::cli::runExportPly},
     {"dicom", "dicom VERZEICHNIS", qv::cli::runDicom},
@@ -35,14 +37,14 @@ constexpr Command kCommands[] = {
     {"kunde-plz", "kunde-plz PLZ [--datenbank ZIEL]", qv::cli::runKundePlz},
 };
 
-int usage(QTextStream &err)
+void usage(QTextStream &to)
 {
-    err << "Aufruf: quellvantar-cli --version\n";
+    to << "Aufruf: quellvantar-cli --version\n"
+       << "       quellvantar-cli --help\n";
     for (const Command &c : kCommands) {
         if (c.name)
-            err << "       quellvantar-cli " << c.usage << '\n';
+            to << "       quellvantar-cli " << c.usage << '\n';
     }
-    return 2;
 }
 
 } // namespace
@@ -64,19 +66,40 @@ int main(int argc, char *argv[])
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty())
-        return usage(err);
+    // File names reach the file system byte for byte, whatever the locale: straight from argv.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << qv::decodeFileName(QByteArray(argv[i]));
+    if (args.isEmpty()) {
+        usage(err);
+        return 2;
+    }
     const QString name = args.takeFirst();
     if (name == u"--version" || name == u"-v") {
         out << "quellvantar-cli " << VersionsText() << '\n';
         return 0;
     }
+    if (name == u"--help" || name == u"-h") {
+        usage(out);
+        return 0;
+    }
     qv::cli::Streams io{out, err};
     for (const Command &c : kCommands) {
-        if (c.name && name == QLatin1String(c.name))
-            return c.run(args, io);
+        if (c.name && name == QLatin1String(c.name)) {
+            if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+                out << "Aufruf: quellvantar-cli " << c.usage << '\n';
+                return 0;
+            }
+            try {
+                return c.run(args, io);
+            } catch (const std::bad_alloc &) {
+                // Whatever a reader or decoder did not catch itself: a message, never an abort.
+                err << "Nicht genug Arbeitsspeicher frei.\n";
+                return 1;
+            }
+        }
     }
-    err << "Unbekannter Befehl: " << name << '\n';
-    return usage(err);
+    err << "Unbekannter Befehl: " << qv::fileNameForDisplay(name) << '\n';
+    usage(err);
+    return 2;
 }

@@ -2,8 +2,13 @@
 
 #include "config/TKundenDaten.h"
 
+#include "base/Cp1252.h"
+#include "base/Numbers.h"
+
 #include <QJsonArray>
 #include <QStringList>
+
+#include <cmath>
 
 namespace {
 
@@ -70,21 +75,46 @@ namespace {
 // Collects the first problem; reading goes on with defaults so the code stays linear.
 struct Leser
 {
+    bool programmBereiche = true;
     QString fehler;
 
-    void problem(const QString &pfad, const char *erwartet)
+    void melden(const QString &text)
     {
         if (fehler.isEmpty())
-            fehler = QStringLiteral("JSON-Schlüssel \"%1\": %2 erwartet").arg(pfad, QString::fromUtf8(erwartet));
+            fehler = text;
     }
-    QString text(const QJsonObject &o, const QString &pfad, const QString &key)
+    void problem(const QString &pfad, const char *erwartet)
+    {
+        melden(QStringLiteral("JSON-Schlüssel \"%1\": %2 erwartet").arg(pfad, QString::fromUtf8(erwartet)));
+    }
+    // A whole number within [von, bis]; the key is named when it is not.
+    void bereich(const QString &pfad, double wert, double von, double bis)
+    {
+        if (programmBereiche && !(wert >= von && wert <= bis))
+            melden(QStringLiteral("JSON-Schlüssel \"%1\": %2 liegt nicht zwischen %3 und %4")
+                       .arg(pfad, qv::formatDecimal(wert), qv::formatDecimal(von), qv::formatDecimal(bis)));
+    }
+    // The file holds at most `kapazitaet` characters of Windows-1252: a longer text would be
+    // cut and a character outside the code page stored as '?', so both are refused.
+    QString text(const QJsonObject &o, const QString &pfad, const QString &key, int kapazitaet = 50)
     {
         const QJsonValue v = o.value(key);
         if (v.isUndefined())
             return {};
-        if (!v.isString())
+        if (!v.isString()) {
             problem(pfad + key, "Text");
-        return v.toString();
+            return {};
+        }
+        const QString t = v.toString();
+        if (t.size() > kapazitaet)
+            melden(QStringLiteral("JSON-Schlüssel \"%1\": Text mit höchstens %2 Zeichen erwartet, %3 Zeichen angegeben")
+                       .arg(pfad + key)
+                       .arg(kapazitaet)
+                       .arg(t.size()));
+        else if (qv::fromCp1252(qv::toCp1252(t)) != t)
+            melden(QStringLiteral("JSON-Schlüssel \"%1\": Der Text enthält Zeichen, die die Kundendatei nicht speichern kann")
+                       .arg(pfad + key));
+        return t;
     }
     double zahl(const QJsonObject &o, const QString &pfad, const QString &key, double standard)
     {
@@ -98,9 +128,18 @@ struct Leser
     qint32 ganz(const QJsonObject &o, const QString &pfad, const QString &key, qint32 standard)
     {
         const double d = zahl(o, pfad, key, standard);
-        if (d != double(qint32(d)))
-            problem(pfad + key, "ganze Zahl");
+        // Checked before the conversion: a value outside 32 bits cannot be converted at all.
+        if (!(d >= -2147483648.0 && d <= 2147483647.0) || d != std::trunc(d)) {
+            problem(pfad + key, "ganze Zahl (32 Bit)");
+            return standard;
+        }
         return qint32(d);
+    }
+    QJsonObject element(const QJsonArray &liste, qsizetype i, const QString &pfad)
+    {
+        if (!liste[i].isObject())
+            problem(pfad, "Objekt");
+        return liste[i].toObject();
     }
     QJsonObject objekt(const QJsonObject &o, const QString &pfad, const QString &key)
     {
@@ -123,13 +162,14 @@ struct Leser
     }
     TAdresse adresse(const QJsonObject &o, const QString &p)
     {
-        return {text(o, p, QStringLiteral("AnP")),     text(o, p, QStringLiteral("Institut")), text(o, p, QStringLiteral("Abteilung")),
-                text(o, p, QStringLiteral("Strasse")), text(o, p, QStringLiteral("PLZ")),      text(o, p, QStringLiteral("Ort"))};
+        return {text(o, p, QStringLiteral("AnP"), 200),     text(o, p, QStringLiteral("Institut")), text(o, p, QStringLiteral("Abteilung")),
+                text(o, p, QStringLiteral("Strasse")), text(o, p, QStringLiteral("PLZ"), 5),      text(o, p, QStringLiteral("Ort"))};
     }
     TBeschl beschl(const QJsonObject &o, const QString &p)
     {
         return {text(o, p, QStringLiteral("Beschleuniger")), text(o, p, QStringLiteral("KBez")), text(o, p, QStringLiteral("Typ")),
-                text(o, p, QStringLiteral("FBA")),           text(o, p, QStringLiteral("EFBA")), text(o, p, QStringLiteral("Gusshoehe"))};
+                text(o, p, QStringLiteral("FBA"), 10),       text(o, p, QStringLiteral("EFBA"), 10),
+                text(o, p, QStringLiteral("Gusshoehe"), 10)};
     }
     TAbteilung abteilung(const QJsonObject &o, const QString &p)
     {
@@ -143,31 +183,39 @@ struct Leser
         a.AktBeschl = ganz(o, p, QStringLiteral("AktBeschl"), 0);
         const QJsonArray anps = liste(o, p, QStringLiteral("AnP"));
         for (qsizetype i = 0; i < anps.size(); ++i)
-            a.AnP.append(anp(anps[i].toObject(), p + QStringLiteral("AnP[%1].").arg(i)));
+            a.AnP.append(anp(element(anps, i, p + QStringLiteral("AnP[%1]").arg(i)), p + QStringLiteral("AnP[%1].").arg(i)));
         const QJsonArray bs = liste(o, p, QStringLiteral("Beschl"));
         for (qsizetype i = 0; i < bs.size(); ++i)
-            a.Beschl.append(beschl(bs[i].toObject(), p + QStringLiteral("Beschl[%1].").arg(i)));
+            a.Beschl.append(beschl(element(bs, i, p + QStringLiteral("Beschl[%1]").arg(i)), p + QStringLiteral("Beschl[%1].").arg(i)));
         a.Lieferanschrift = adresse(objekt(o, p, QStringLiteral("Lieferanschrift")), p + QStringLiteral("Lieferanschrift."));
         a.Rechnungsanschrift = adresse(objekt(o, p, QStringLiteral("Rechnungsanschrift")), p + QStringLiteral("Rechnungsanschrift."));
         a.Abholadresse = adresse(objekt(o, p, QStringLiteral("Abholadresse")), p + QStringLiteral("Abholadresse."));
+        // The program keeps at least one contact and one accelerator and points at one of them.
+        bereich(p + QStringLiteral("AktAnP"), a.AktAnP, 0, double(a.AnP.size()) - 1);
+        bereich(p + QStringLiteral("AktBeschl"), a.AktBeschl, 0, double(a.Beschl.size()) - 1);
         return a;
     }
 };
 
 } // namespace
 
-qv::Result<TKundenDaten> KundenDatenAusJson(const QJsonObject &json)
+qv::Result<TKundenDaten> KundenDatenAusJson(const QJsonObject &json, KundenJsonPruefung pruefung)
 {
     Leser l;
+    l.programmBereiche = pruefung == KundenJsonPruefung::WasDasProgrammAnnimmt;
     TKundenDaten k;
     k.Version = l.ganz(json, {}, QStringLiteral("Version"), 1);
     k.FFA = l.zahl(json, {}, QStringLiteral("FFA"), 100.0);
     k.AktAbteilung = l.ganz(json, {}, QStringLiteral("AktAbteilung"), 0);
     k.Vertragspartner = l.anp(l.objekt(json, {}, QStringLiteral("Vertragspartner")), QStringLiteral("Vertragspartner."));
     k.VertragsAdresse = l.adresse(l.objekt(json, {}, QStringLiteral("VertragsAdresse")), QStringLiteral("VertragsAdresse."));
+    // The range the scale dialog accepts.
+    l.bereich(QStringLiteral("FFA"), k.FFA, 20, 200);
     const QJsonArray abts = l.liste(json, {}, QStringLiteral("Abteilungen"));
     for (qsizetype i = 0; i < abts.size(); ++i)
-        k.Abteilungen.append(l.abteilung(abts[i].toObject(), QStringLiteral("Abteilungen[%1].").arg(i)));
+        k.Abteilungen.append(l.abteilung(l.element(abts, i, QStringLiteral("Abteilungen[%1]").arg(i)),
+                                         QStringLiteral("Abteilungen[%1].").arg(i)));
+    l.bereich(QStringLiteral("AktAbteilung"), k.AktAbteilung, 0, double(k.Abteilungen.size()) - 1);
     if (!l.fehler.isEmpty())
         return qv::Error{l.fehler};
     return k;

@@ -1,0 +1,333 @@
+// The command-line tool from outside: arguments, exit codes, what is (not) written.
+#include "base/AtomicFile.h"
+#include "base/FileNames.h"
+#include "base/image/ImageIO.h"
+
+#include "order/OrderFixture.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonArray>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
+
+using namespace qv;
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+const QString cliPath = test::buildDir() + QStringLiteral("/quellvantar-cli");
+
+CliRun start(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "still running after 20 s: " << args.join(u' ').toStdString();
+        return {};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 128 + p.exitCode(),
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+CliRun cli(const QStringList &args)
+{
+    return start(cliPath, args);
+}
+
+// Through the shell, for what QProcess cannot pass: limits and names that are not UTF-8.
+CliRun shell(const QString &script, const QStringList &args = {})
+{
+    return start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, cliPath} + args);
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QImage pattern(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
+    return image;
+}
+
+QString demoJson()
+{
+    const CliRun r = cli({QStringLiteral("kunde"), test::buildDir() + QStringLiteral("/DemoKunde.cfg")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    return r.out;
+}
+
+bool isFifo(const QString &path)
+{
+    struct stat st{};
+    return ::lstat(encodeFileName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+} // namespace
+
+TEST(Cli, HelpGoesToStandardOutputWrongArgumentsToStandardError)
+{
+    for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const CliRun r = cli({help});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_TRUE(r.out.startsWith(u"Aufruf: quellvantar-cli")) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(u"db-erzeugen [--ersetzen]"));
+        EXPECT_TRUE(r.err.isEmpty());
+    }
+    const CliRun one = cli({QStringLiteral("info"), QStringLiteral("--help")});
+    EXPECT_EQ(one.code, 0);
+    EXPECT_EQ(one.out, u"Aufruf: quellvantar-cli info DATEI.ORv\n");
+    for (const QStringList &wrong : {QStringList{}, QStringList{QStringLiteral("gibtsnicht")}}) {
+        const CliRun r = cli(wrong);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(u"Aufruf: quellvantar-cli")) << r.err.toStdString();
+    }
+}
+
+TEST(Cli, FifosAreRefusedAsInputAndAsTarget)
+{
+    test::TempProgramFolder dir;
+    const QString fifo = dir.file(QStringLiteral("f.png"));
+    ASSERT_EQ(::mkfifo(encodeFileName(fifo).constData(), 0600), 0);
+    const QString image = dir.write(QStringLiteral("bild.png"), png(pattern(8, 6)));
+    const QString json = dir.write(QStringLiteral("k.json"), demoJson().toUtf8());
+    // Opening a FIFO for reading waits for a writer: each of these hung before.
+    const QList<QStringList> inputs = {
+        {QStringLiteral("kunde"), fifo},
+        {QStringLiteral("kunde-schreiben"), fifo, dir.file(QStringLiteral("aus.cfg"))},
+        {QStringLiteral("info"), fifo},
+        {QStringLiteral("bild-drehen"), fifo, dir.file(QStringLiteral("aus.png")), QStringLiteral("10")},
+        // Renaming over a FIFO would replace it with a regular file.
+        {QStringLiteral("bild-drehen"), image, fifo, QStringLiteral("10")},
+        {QStringLiteral("kunde-schreiben"), json, fifo},
+    };
+    for (const QStringList &args : inputs) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains(u"keine normale Datei")) << r.err.toStdString();
+        EXPECT_TRUE(isFifo(fifo));
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("aus.cfg"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("aus.png"))));
+}
+
+TEST(Cli, SmallFilesReadUnderATightMemoryLimit)
+{
+    test::TempProgramFolder dir;
+    const QString order = dir.write(QStringLiteral("a.ORv"), test::compressed(test::orderBody(6, test::FixtureOrder{})));
+    const QString image = dir.write(QStringLiteral("bild.png"), png(pattern(200, 150)));
+    // 512 MiB of address space: more than enough for these files, less than a reading limit
+    // reserved up front.
+    const QString limited = QStringLiteral("ulimit -v 524288 && exec \"$0\" \"$@\"");
+    for (const QStringList &args : {QStringList{QStringLiteral("info"), order},
+                                    QStringList{QStringLiteral("kunde"), test::buildDir() + QStringLiteral("/DemoKunde.cfg")},
+                                    QStringList{QStringLiteral("bild-drehen"), image, dir.file(QStringLiteral("aus.png")), QStringLiteral("30")}}) {
+        SCOPED_TRACE(args.first().toStdString());
+        const CliRun r = shell(limited, args);
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    }
+}
+
+TEST(Cli, FileNamesThatAreNotUtf8ReachTheFileSystem)
+{
+    test::TempProgramFolder dir;
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/latin1_\xe4\xf6";
+    const QString order = decodeFileName(latin1 + ".ORv");
+    ASSERT_TRUE(writeFileAtomically(order, test::compressed(test::orderBody(6, test::FixtureOrder{}))).ok());
+    const QString customer = decodeFileName(latin1 + ".cfg");
+    ASSERT_TRUE(writeFileAtomically(customer, *readWholeFile(test::buildDir() + QStringLiteral("/DemoKunde.cfg"), 1 << 20)).ok());
+    // The name is put together by the shell from octal escapes, byte for byte.
+    const QString name = QStringLiteral("\"$1/latin1_$(printf '\\344\\366')$2\"");
+    for (const QString &command : {QStringLiteral("info"), QStringLiteral("kunde")}) {
+        const QString suffix = command == u"info" ? QStringLiteral(".ORv") : QStringLiteral(".cfg");
+        const CliRun r = shell(QStringLiteral("exec \"$0\" %1 %2").arg(command, name), {dir.path(), suffix});
+        EXPECT_EQ(r.code, 0) << command.toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(QJsonDocument::fromJson(r.out.toUtf8()).isObject());
+    }
+}
+
+TEST(Cli, FullDiskIsSaidInGermanAndLeavesNothing)
+{
+    test::TempProgramFolder dir;
+    const QString json = dir.write(QStringLiteral("k.json"), demoJson().toUtf8());
+    const QString mount = dir.file(QStringLiteral("klein"));
+    ASSERT_TRUE(QDir().mkdir(mount));
+    // A tiny file system of our own, filled up (needs user namespaces).
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=16k none \"$1\" || exit 77; "
+        "dd if=/dev/zero of=\"$1/voll\" bs=1k count=64 2>/dev/null; "
+        "\"$0\" kunde-schreiben \"$2\" \"$1/Kunde.cfg\"; rc=$?; ls \"$1\"; exit $rc");
+    const CliRun r = start(QStringLiteral("unshare"),
+                        {QStringLiteral("-rm"), QStringLiteral("/bin/sh"), QStringLiteral("-c"), script, cliPath, mount, json});
+    if (r.code == 77 || (r.code != 1 && r.err.contains(u"unshare")))
+        GTEST_SKIP() << "no private mount possible here: " << r.err.toStdString();
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(u"Der Datenträger ist voll.")) << r.err.toStdString();
+    EXPECT_EQ(r.out, u"voll\n") << "neither Kunde.cfg nor a temporary file";
+}
+
+TEST(Cli, DbErzeugenReplacesAnExistingDatabaseOnlyWhenTold)
+{
+    test::TempProgramFolder dir;
+    const QString schema = dir.write(QStringLiteral("s.sql"), "CREATE TABLE T (A INTEGER);\n");
+    const QString broken = dir.write(QStringLiteral("kaputt.sql"), "CREATE TABLE T (A INTEGER);\nKEIN SQL;\n");
+    const QString db = dir.file(QStringLiteral("db.sqlite"));
+    ASSERT_EQ(cli({QStringLiteral("db-erzeugen"), schema, db}).code, 0);
+    const QByteArray first = dir.read(QStringLiteral("db.sqlite"));
+    ASSERT_FALSE(first.isEmpty());
+
+    const CliRun refused = cli({QStringLiteral("db-erzeugen"), schema, db});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains(u"--ersetzen")) << refused.err.toStdString();
+    // A schema that fails leaves the old database as it was, even when replacing was asked for.
+    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), broken, db}).code, 1);
+    EXPECT_EQ(dir.read(QStringLiteral("db.sqlite")), first);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "nothing left beside it";
+    // The option may stand before or after the files.
+    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), schema, db, QStringLiteral("--ersetzen")}).code, 0);
+    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), schema}).code, 2);
+}
+
+TEST(Cli, ShippedDatabaseIsReplacedOnlyWhileNobodyEditedIt)
+{
+    test::TempProgramFolder dir;
+    const QString neu = dir.write(QStringLiteral("neu.sqlite"), "Schema 1");
+    const QString ziel = dir.file(QStringLiteral("BPRdb.sqlite"));
+    const QString zuletzt = dir.file(QStringLiteral("zuletzt.sqlite"));
+    const auto deliver = [&] {
+        return start(QStringLiteral(QV_CMAKE_COMMAND),
+                     {QStringLiteral("-DNEU=") + neu, QStringLiteral("-DZIEL=") + ziel, QStringLiteral("-DZULETZT=") + zuletzt,
+                      QStringLiteral("-P"), QStringLiteral(QV_SOURCE_DIR "/data/DatenbankAusliefern.cmake")});
+    };
+    ASSERT_EQ(deliver().code, 0);
+    EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 1"); // missing: made
+
+    dir.write(QStringLiteral("neu.sqlite"), "Schema 2");
+    ASSERT_EQ(deliver().code, 0);
+    EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 2"); // untouched: follows the schema
+
+    dir.write(QStringLiteral("BPRdb.sqlite"), "Schema 2 mit Zeilen");
+    dir.write(QStringLiteral("neu.sqlite"), "Schema 3");
+    const CliRun edited = deliver();
+    EXPECT_EQ(edited.code, 0);
+    EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 2 mit Zeilen"); // edited: stays
+    EXPECT_TRUE(edited.err.contains(u"verändert")) << edited.err.toStdString();
+}
+
+TEST(Cli, KundeSchreibenRefusesWhatItWouldCutOrTheProgramWouldNotAccept)
+{
+    test::TempProgramFolder dir;
+    const QJsonObject demo = QJsonDocument::fromJson(demoJson().toUtf8()).object();
+    const auto with = [&](const std::function<void(QJsonObject &)> &change) {
+        QJsonObject o = demo;
+        change(o);
+        return o;
+    };
+    const auto inDepartment = [](QJsonObject &o, const QString &key, const QJsonValue &v) {
+        QJsonArray abts = o[QStringLiteral("Abteilungen")].toArray();
+        QJsonObject abt = abts[0].toObject();
+        abt[key] = v;
+        abts[0] = abt;
+        o[QStringLiteral("Abteilungen")] = abts;
+    };
+    const struct
+    {
+        const char *key;
+        QJsonObject json;
+    } cases[] = {
+        {"Vertragspartner.Name", with([](QJsonObject &o) {
+             QJsonObject p = o[QStringLiteral("Vertragspartner")].toObject();
+             p[QStringLiteral("Name")] = QString(1'000'000, u'x');
+             o[QStringLiteral("Vertragspartner")] = p;
+         })},
+        {"VertragsAdresse.PLZ", with([](QJsonObject &o) {
+             QJsonObject a = o[QStringLiteral("VertragsAdresse")].toObject();
+             a[QStringLiteral("PLZ")] = QStringLiteral("123456");
+             o[QStringLiteral("VertragsAdresse")] = a;
+         })},
+        {"FFA", with([](QJsonObject &o) { o[QStringLiteral("FFA")] = -5; })},
+        {"FFA", with([](QJsonObject &o) { o[QStringLiteral("FFA")] = 1e308; })},
+        {"AktAbteilung", with([](QJsonObject &o) { o[QStringLiteral("AktAbteilung")] = 99; })},
+        {"AktAbteilung", with([](QJsonObject &o) { o[QStringLiteral("AktAbteilung")] = -1; })},
+        {"AktAbteilung", with([](QJsonObject &o) { o[QStringLiteral("AktAbteilung")] = 1e10; })}, // beyond 32 bits
+        {"Abteilungen[0].AktBeschl", with([&](QJsonObject &o) { inDepartment(o, QStringLiteral("AktBeschl"), 55); })},
+        {"Abteilungen[0].AktAnP", with([&](QJsonObject &o) { inDepartment(o, QStringLiteral("AktAnP"), -7); })},
+        {"AktAbteilung", QJsonObject{}}, // no department at all
+    };
+    const QString out = dir.file(QStringLiteral("Kunde.cfg"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        const QString json = dir.write(QStringLiteral("k.json"), QJsonDocument(c.json).toJson());
+        const CliRun r = cli({QStringLiteral("kunde-schreiben"), json, out});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("\"%1\"").arg(QLatin1String(c.key)))) << r.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out));
+    }
+    // The limits themselves are fine.
+    const QString json = dir.write(QStringLiteral("k.json"), QJsonDocument(with([](QJsonObject &o) {
+                                                                  o[QStringLiteral("FFA")] = 200;
+                                                              })).toJson());
+    EXPECT_EQ(cli({QStringLiteral("kunde-schreiben"), json, out}).code, 0);
+}
+
+TEST(Cli, BildDrehenRefusesWhatItCouldNotReadAgainAndWritesJpegForJpg)
+{
+    test::TempProgramFolder dir;
+    // 15 000 × 1 turned by 45° is about 10 607 × 10 607 pixels: beyond the reading limit.
+    const QString line = dir.write(QStringLiteral("linie.png"), png(QImage(15000, 1, QImage::Format_RGB32)));
+    const CliRun big = cli({QStringLiteral("bild-drehen"), line, dir.file(QStringLiteral("aus.png")), QStringLiteral("45")});
+    EXPECT_EQ(big.code, 1);
+    EXPECT_TRUE(big.err.contains(u"zu groß")) << big.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("aus.png"))));
+
+    const QString image = dir.write(QStringLiteral("bild.png"), png(pattern(40, 30)));
+    for (const QString &name : {QStringLiteral("aus.jpg"), QStringLiteral("aus.JPEG")}) {
+        SCOPED_TRACE(name.toStdString());
+        const CliRun r = cli({QStringLiteral("bild-drehen"), image, dir.file(name), QStringLiteral("90")});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QByteArray bytes = dir.read(name);
+        EXPECT_TRUE(bytes.startsWith("\xff\xd8\xff"));
+        const auto back = decodeJpeg(bytes);
+        ASSERT_TRUE(back.ok());
+        EXPECT_EQ(r.out, QStringLiteral("%1 x %2\n").arg(back->width()).arg(back->height()));
+    }
+
+    // A JPEG that ends early is refused, whatever the decoder's letter case.
+    QByteArray jpeg = encodeJpeg(pattern(400, 300));
+    jpeg = jpeg.left(jpeg.size() * 2 / 3) + "\xff\xd9";
+    const QString cut = dir.write(QStringLiteral("kaputt.jpg"), jpeg);
+    const CliRun damaged = cli({QStringLiteral("bild-drehen"), cut, dir.file(QStringLiteral("k.png")), QStringLiteral("0")});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_TRUE(damaged.err.contains(u"beschädigt")) << damaged.err.toStdString();
+    EXPECT_EQ(damaged.err.count(QStringLiteral("kaputt.jpg")), 1) << "the file is named once";
+}
