@@ -6,12 +6,15 @@
 #include "base/LogOnlyMessages.h"
 #include "base/QtFileChooser.h"
 #include "base/QtMessages.h"
+#include "base/Translations.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -34,6 +37,28 @@ bool headlessPlatform()
     return p == u"offscreen" || p == u"minimal";
 }
 
+constexpr const char *kAufruf = "Aufruf: quellvantar [--help|-h]\n"
+                                "Startet Quellvantar; die Programmdaten liegen im Ordner des Programms.\n";
+
+enum class Argumente { Starten, Hilfe, Falsch };
+
+// Looked at before anything else, so "--help" works without a display. Options of Qt itself
+// (-platform, -style …) are left to QApplication, which takes them out of the list.
+Argumente argumentePruefen(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return Argumente::Hilfe;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-')
+            return Argumente::Falsch;
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "-style") == 0)
+            ++i; // the value of Qt's option
+    }
+    return Argumente::Starten;
+}
+
 QString executableName(const char *argv0)
 {
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
@@ -46,9 +71,28 @@ QString executableName(const char *argv0)
 
 int main(int argc, char *argv[])
 {
+    switch (argumentePruefen(argc, argv)) {
+    case Argumente::Hilfe:
+        std::fputs(kAufruf, stdout);
+        return 0;
+    case Argumente::Falsch:
+        std::fputs(kAufruf, stderr);
+        return 2;
+    case Argumente::Starten:
+        break;
+    }
+
     // The lock file records the application name, and a lock whose recorded name does not
     // match the running process counts as stale; set it before anything locks.
     QCoreApplication::setApplicationName(executableName(argv[0]));
+
+    // Without a runtime folder Qt warns at every start and picks one of its own; the per-user
+    // folder the lock lives in serves Qt just as well, and the lock stays one per user.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString folder = qv::SingleInstanceLock::defaultFolder();
+        if (!folder.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    }
 
     // Only one copy per user; the second one says so and ends at once.
     qv::SingleInstanceLock lock;
@@ -59,6 +103,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         QApplication app(argc, argv);
+        qv::installGermanQtTranslations(app);
         std::unique_ptr<qv::Messages> messages;
         if (headlessPlatform())
             messages = std::make_unique<qv::LogOnlyMessages>();
@@ -77,6 +122,12 @@ int main(int argc, char *argv[])
 
     // No application display name: the window system would append it to every caption.
     QApplication app(argc, argv);
+    // Whatever QApplication did not take for itself is not ours either.
+    if (QCoreApplication::arguments().size() > 1) {
+        std::fprintf(stderr, "Unbekanntes Argument: %s\n%s", qPrintable(QCoreApplication::arguments().at(1)), kAufruf);
+        return 2;
+    }
+    qv::installGermanQtTranslations(app);
 
     std::unique_ptr<qv::Messages> messages;
     if (headlessPlatform())

@@ -2,6 +2,7 @@
 
 #include "base/FileChooser.h"
 #include "base/IniFile.h"
+#include "base/Logging.h"
 #include "base/Messages.h"
 #include "base/image/ImageIO.h"
 #include "config/TKundenDaten.h"
@@ -102,7 +103,9 @@ bool ArbeitsflaecheSteuerung::BildLaden()
         } else {
             // The order keeps its unsaved-changes flag: contours traced before must not be
             // lost silently when the program is closed.
-            m_messages.information(QStringLiteral("Das Bild konnte nicht einlgelesen werden."));
+            // Why (too large, damaged, unknown type) goes to the log and below the message.
+            qCWarning(lcDatei).noquote() << bild.error();
+            m_messages.information(QStringLiteral("Das Bild konnte nicht einlgelesen werden.") + u'\r' + bild.error());
             VorlageSetzen(QImage());
         }
     }

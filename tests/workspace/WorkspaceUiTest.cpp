@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -222,7 +223,9 @@ private slots:
             u.messages.clear();
             u.datei.expectPath(pfad);
             QVERIFY(!u.s.BildLaden());
-            QCOMPARE(u.messages.lastText(), QStringLiteral("Das Bild konnte nicht einlgelesen werden."));
+            // The reason follows on its own line, naming the file once.
+            QVERIFY(u.messages.lastText().startsWith(QStringLiteral("Das Bild konnte nicht einlgelesen werden.\r")));
+            QCOMPARE(u.messages.lastText().count(QFileInfo(pfad).fileName()), 1);
             QVERIFY(!u.a.hatVorlage());
             QVERIFY(!u.host.aufrufe.contains(QStringLiteral("geaendert")));
             QVERIFY(u.host.aufrufe.contains(QStringLiteral("ablauf")));
