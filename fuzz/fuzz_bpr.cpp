@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     int format = 1;
     if (zeilenText.startsWith('!') && zeilenText.size() > 1)
-        format = 1 + (quint8(zeilenText[1]) - '1' + 6) % 6;
+        format = 1 + (quint8(zeilenText[1]) + 5) % 6; // '1' gives 1
     static const char *const namen[] = {"plan.txt", "plan.txt", "PLAN.A1", "plan.cif", "plan.DAT", "plan.txt"};
     qv::BPRVorbereitung v = qv::Vorbereiten(datei, QString::fromLatin1(namen[format - 1]));
     if (!v.Zeilen.isEmpty() && v.FormatCode == qv::BPRFormat::Keins)
