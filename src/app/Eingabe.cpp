@@ -1,5 +1,9 @@
 #include "app/Eingabe.h"
 
+#include "workspace/Arbeitsflaeche.h"
+
+#include <QPainter>
+
 namespace qv {
 
 QPoint zwangAnwenden(QPoint p, std::optional<QPoint> bezug, bool shift, bool ctrl)
@@ -80,6 +84,36 @@ Gummiband gummiband(const GummibandZustand &z, QPoint p, bool shift, bool ctrl)
         g.formVon = z.formPunkt1;
     g.fadenkreuz = !ohneKreuz;
     return g;
+}
+
+void GummibandZeichnen(QPainter &p, const Gummiband &g, const Abbildung &abb)
+{
+    if (!g.wartet || !istGesetzt(g.punkt))
+        return;
+    p.save();
+    p.setTransform(abb.arbeitZuGeraetTransform());
+    QPen stift(QColor(47, 63, 255));
+    stift.setCosmetic(true);
+    stift.setWidth(1);
+    p.setPen(stift);
+    p.setBrush(Qt::NoBrush);
+    if (g.konturLinieVon)
+        p.drawLine(*g.konturLinieVon, g.punkt);
+    if (g.feldVon)
+        FeldZeichnen(p, *g.feldVon, g.punkt);
+    if (g.massstabVon) {
+        p.setPen(stift);
+        MassstabZeichnen(*g.massstabVon, g.punkt, p, 15);
+    }
+    if (g.fadenkreuz) {
+        // across the whole paint box, in device pixels
+        const QPointF d = abb.arbeitZuGeraet(QPointF(g.punkt));
+        p.resetTransform();
+        p.setPen(QPen(QColor(47, 63, 255), 1));
+        p.drawLine(QPointF(d.x(), 0), QPointF(d.x(), p.device()->height()));
+        p.drawLine(QPointF(0, d.y()), QPointF(p.device()->width(), d.y()));
+    }
+    p.restore();
 }
 
 } // namespace qv

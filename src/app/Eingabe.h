@@ -1,8 +1,12 @@
 #pragma once
 
+#include "workspace/Koordinaten.h"
+
 #include <QPoint>
 
 #include <optional>
+
+class QPainter;
 
 namespace qv {
 
@@ -76,5 +80,9 @@ struct Gummiband
 };
 
 Gummiband gummiband(const GummibandZustand &z, QPoint p, bool shift, bool ctrl);
+
+/// Draws the rubber band over the workspace (last, in pen (47, 63, 255)); nothing when no
+/// input waits. Reads the figures and changes nothing.
+void GummibandZeichnen(QPainter &p, const Gummiband &g, const Abbildung &abb);
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "app/Ablauf.h"
 #include "app/AblaufAnwenden.h"
 #include "app/AblaufPanel.h"
+#include "app/Eingabesteuerung.h"
 #include "app/Application.h"
 #include "app/HauptMenue.h"
 #include "app/Menues.h"
@@ -47,10 +48,6 @@ const QString kInit = QStringLiteral("Init");
 TMainForm::TMainForm(Application &app, QWidget *parent)
     : QMainWindow(parent)
     , m_app(app)
-    , m_letzteMausPos(KeinPunkt)
-    , m_ziehPos(KeinPunkt)
-    , m_formPunkt1(KeinPunkt)
-    , m_formPunkt2(KeinPunkt)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quellvantar"));
@@ -101,7 +98,6 @@ void TMainForm::FormCreate()
     auftrag().AusDatei = false;
     auftrag().Geaendert = false;
     m_startAbbruch = false;
-    m_dok->IsoEingabe = false;
     auftrag().Isozentrum = QPoint(0, 0);
     const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
     if (!geladen)
@@ -116,6 +112,7 @@ void TMainForm::FensterAufbauen()
     auftrag() = TAuftrag();
     auftrag().Einschubrichtung = TEinschubrichtung::Rechts;
     m_dok = std::make_unique<Arbeitsflaeche>(auftrag());
+    m_eingabe = std::make_unique<Eingabesteuerung>(*m_dok);
     m_menue = new THauptMenue(this);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -179,7 +176,8 @@ void TMainForm::Verbinden()
     connect(w, &ArbeitsflaecheWidget::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
     connect(w, &ArbeitsflaecheWidget::mausBewegt, this, &TMainForm::PaintBoxMouseMove);
     connect(w, &ArbeitsflaecheWidget::mausLosgelassen, this, &TMainForm::PaintBoxMouseUp);
-    w->setEingabeZeichnen([this](QPainter &painter, const Abbildung &abb) { gummibandZeichnen(painter, abb); });
+    w->setEingabeZeichnen(
+        [this](QPainter &painter, const Abbildung &abb) { GummibandZeichnen(painter, m_eingabe->gummiband(), abb); });
 }
 
 void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
@@ -476,7 +474,7 @@ bool TMainForm::ModusSetzen(int modus)
         m_panel->gemeinsameGruppenVerschieben(modus);
         m_panel->seiteZeigen(modus);
         lineal();
-        m_formwerkzeug = 0;
+        m_eingabe->setFormwerkzeug(0);
         break;
     case ModusBPR:
         auftrag().BPRGeladen = false;
@@ -537,25 +535,19 @@ bool TMainForm::NeuerAuftrag()
     auftrag().Vorlage = QImage();
     m_einschubrichtungGewaehlt = false;
     m_auftragsdatenKomplett = false;
-    m_verschiebenOderDrehen = false;
 
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
         m_panel->setBirneAn(e, m_dok->anzeige[e]);
         m_panel->birneZeigen(e, false);
     }
 
-    m_dok->MassstabEingabe = false;
     auftrag().Massstab.PunkteZuruecksetzen();
-    m_dok->IsoEingabe = false;
     auftrag().IsozentrumGesetzt = false;
-    m_dok->FeldEingabe = false;
     auftrag().FeldEcke1 = KeinPunkt;
     auftrag().FeldEcke2 = KeinPunkt;
     auftrag().Auftragsart = TAuftragsart::NichtGewaehlt;
-    m_formwerkzeug = 0;
-    m_formPunkt1 = m_formPunkt2 = KeinPunkt;
-    m_letzteMausPos = KeinPunkt;
-    m_gummiband = {};
+    // nothing runs, no rubber band, no shape tool; the move or rotate mode is off
+    m_eingabe->neuerAuftrag();
     konturKnopfTexte(QStringLiteral("Konturen"));
 
     auftrag().Konturen = TKonturen();
@@ -583,7 +575,7 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
     z.massstabGesetzt = m_dok->MassstabGesetzt();
     z.konturEingabeLaeuft = KonturEingabeLaeuft();
-    z.massstabEingabe = m_dok->MassstabEingabe;
+    z.massstabEingabe = m_eingabe->laeuft(Eingabeart::Massstab);
     z.auftragsart = auftrag().Auftragsart;
     z.einschubrichtungGewaehlt = m_einschubrichtungGewaehlt;
     if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())

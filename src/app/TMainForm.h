@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Befehl.h"
-#include "app/Eingabe.h"
 #include "order/TAuftrag.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
 
@@ -18,6 +17,8 @@ namespace qv {
 class Abbildung;
 class Application;
 class Arbeitsflaeche;
+class Eingabesteuerung;
+struct EingabeAntwort;
 class TAblaufPanel;
 class THauptMenue;
 class THelpForm;
@@ -72,7 +73,6 @@ public:
     void MassstabEingeben();
     void FeldEingeben();
     void KonturEingabe();
-    void KonturPunkt(const QPoint &geraet, Qt::KeyboardModifiers tasten);
     void PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Qt::KeyboardModifiers tasten);
     void PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten, Qt::KeyboardModifiers modifier);
     void PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste);
@@ -89,7 +89,7 @@ public:
     qv::THelpForm &hilfe() { return *m_hilfe; }
     /// Text of status-bar panel i (0..3).
     QString statusText(int i) const;
-    QPoint LetzteMausPos() const { return m_letzteMausPos; }
+    const qv::Eingabesteuerung &eingabe() const { return *m_eingabe; }
 
 signals:
     /// Start-up was abandoned; the owner of the event loop ends the program.
@@ -128,7 +128,8 @@ private:
     void konturKnopfTexte(const QString &text);
     QString konturKnopfText() const;
     void konturListeAktualisieren();
-    void gummibandZeichnen(QPainter &p, const qv::Abbildung &abb);
+    /// Shows what the input controller says after a start, a mouse event or an end.
+    void EingabeAnwenden(const qv::EingabeAntwort &a);
     void AuftragsartDialog();
     void hilfeAnzeigenClick();
     QString website() const;
@@ -177,17 +178,9 @@ private:
     bool m_auftragsdatenKomplett = false;
     bool m_formShowDone = false;
 
-    // input state
-    bool m_mausGedrueckt = false;
-    QPoint m_letzteMausPos;
-    QPoint m_ziehPos;
-    int m_formwerkzeug = 0;
-    QPoint m_formPunkt1;
-    QPoint m_formPunkt2;
-    bool m_verschiebenOderDrehen = false;
-    qv::Gummiband m_gummiband;
 
     std::unique_ptr<qv::Arbeitsflaeche> m_dok;
+    std::unique_ptr<qv::Eingabesteuerung> m_eingabe;
     qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;
     qv::THauptMenue *m_menue = nullptr;
     qv::TAblaufPanel *m_panel = nullptr;

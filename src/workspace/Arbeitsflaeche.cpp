@@ -42,7 +42,6 @@ void Arbeitsflaeche::AnzeigeZuruecksetzen()
 
 void Arbeitsflaeche::UeberlagerungenLoeschen()
 {
-    IsoEingabe = false;
     m_auftrag->UeberlagerungenLoeschen();
 }
 
@@ -109,7 +108,7 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
 {
     p.save();
     p.setTransform(abb.arbeitZuGeraetTransform(), true);
-    if (istGesetzt(a.auftrag().FeldEcke1) && istGesetzt(a.auftrag().FeldEcke2) && !a.FeldEingabe && a.anzeige.Feld)
+    if (istGesetzt(a.auftrag().FeldEcke1) && istGesetzt(a.auftrag().FeldEcke2) && a.anzeige.Feld)
         FeldZeichnen(p, a.auftrag().FeldEcke1, a.auftrag().FeldEcke2);
     if (a.anzeige.Konturen) {
         a.auftrag().Konturen.setPunkteZeigen(false);

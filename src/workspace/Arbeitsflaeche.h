@@ -44,9 +44,6 @@ public:
     const TAuftrag &auftrag() const { return *m_auftrag; }
 
     bool Invertiert = false;
-    bool IsoEingabe = false;
-    bool MassstabEingabe = false;
-    bool FeldEingabe = false;
     std::uint16_t AblaufStatus = 0;
     int Modus = ModusBildVorlage;
     Anzeige anzeige;

@@ -1,4 +1,5 @@
 #include "app/AblaufPanel.h"
+#include "app/Eingabesteuerung.h"
 #include "app/Application.h"
 #include "app/HauptMenue.h"
 #include "app/KonturListe.h"
@@ -212,7 +213,7 @@ void MainFormEingabeTest::undoTwiceThenAddPoint()
     QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 1);
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("1"));
     QCOMPARE(u.vor()->text(), QStringLiteral("2"));
-    QVERIFY(!istGesetzt(u.form->LetzteMausPos()));
+    QVERIFY(!istGesetzt(u.form->eingabe().LetzteMausPos()));
 
     u.klick(QPoint(-60, 60));
     const TKontur &k = u.auftrag().Konturen.Kontur(1);
@@ -289,14 +290,14 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
         d->btn_OK->click();
     });
     u.p().knopfKlicken(Befehl::MassstabEingeben);
-    QVERIFY(u.dok().MassstabEingabe);
+    QVERIFY(u.form->eingabe().laeuft(Eingabeart::Massstab));
     QCOMPARE(u.box()->cursor().shape(), Qt::CrossCursor);
     u.klick(QPoint(-100, 20));
     // rubber band from point 1, held horizontal by Shift
     u.maus(QEvent::MouseMove, QPoint(80, 57), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
-    QCOMPARE(u.form->LetzteMausPos().y(), u.auftrag().Massstab.MassstabPunkt1.y());
+    QCOMPARE(u.form->eingabe().LetzteMausPos().y(), u.auftrag().Massstab.MassstabPunkt1.y());
     u.klick(QPoint(120, 63), Qt::LeftButton, Qt::ShiftModifier);
-    QVERIFY(!u.dok().MassstabEingabe);
+    QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Massstab));
     QCOMPARE(u.auftrag().Massstab.MassstabPunkt2.y(), u.auftrag().Massstab.MassstabPunkt1.y());
     QVERIFY(u.auftrag().Massstab.MassstabPunkt2.x() > 100);
     QVERIFY(u.auftrag().Massstab.PixelProMM > 0);
@@ -314,7 +315,7 @@ void MainFormEingabeTest::rightClickRules()
     const QPoint seite = u.box()->abbildung().geraetZuSeite(QPointF(u.geraet(QPoint(30, 40))));
     u.klick(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
     QVERIFY(u.auftrag().IsozentrumGesetzt);
-    QVERIFY(!u.dok().IsoEingabe);
+    QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
     QCOMPARE(u.auftrag().Isozentrum, seite);
 
     QTimer::singleShot(0, [] {
@@ -366,7 +367,7 @@ void MainFormEingabeTest::isocentreQuestion()
     QVERIFY(!u.p().istGedrueckt(Befehl::IsozentrumEingeben));
     QVERIFY(istGesetzt(u.auftrag().FeldEcke2));
     QVERIFY(u.dok().MassstabGesetzt());
-    QVERIFY(!u.dok().IsoEingabe);
+    QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
 }
 
 void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
