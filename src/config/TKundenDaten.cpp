@@ -653,6 +653,20 @@ std::optional<QPoint> TKundenDaten::BildZuBlendenebene(QPoint p)
     return umrechnen(p, double(qv::roundHalfEven(*efba)), FFA);
 }
 
+std::optional<QPoint> TKundenDaten::BildZuBlendenebeneAnzeige(QPoint p) const
+{
+    const TBeschl *b = AktuellerBeschl();
+    if (!b)
+        return std::nullopt;
+    const double efba = qv::parseDecimal(b->EFBA).value_or(95.0);
+    return umrechnen(p, double(qv::roundHalfEven(efba)), FFA);
+}
+
+QString TKundenDaten::EFBAAnzeige(const TBeschl &b)
+{
+    return qv::parseDecimal(b.EFBA) ? b.EFBA : QStringLiteral("95");
+}
+
 QString TKundenDaten::SavePath(const qv::IniFile &einstellungen)
 {
     // The old default was the root of the system drive; the home folder is its sensible

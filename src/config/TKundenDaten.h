@@ -187,6 +187,10 @@ public:
     std::optional<QPoint> BildZuBlockebene(QPoint p) const;
     /// ... in the cut-out plane (EFBA); an EFBA that is no number becomes "95".
     std::optional<QPoint> BildZuBlendenebene(QPoint p);
+    /// The same for showing it, changing nothing: an EFBA that is no number counts as 95.
+    std::optional<QPoint> BildZuBlendenebeneAnzeige(QPoint p) const;
+    /// The EFBA text as the cut-out plane uses it ("95" for a text that is no number).
+    static QString EFBAAnzeige(const TBeschl &b);
 
     /// Save folder for orders (Init/SavePath), with a trailing separator.
     static QString SavePath(const qv::IniFile &einstellungen);

@@ -58,6 +58,20 @@ QString MassstabText(const Arbeitsflaeche &a)
     return formatDecimal(a.auftrag().Massstab.MassstabAbstand / 10.0) + QStringLiteral(" cm");
 }
 
+namespace {
+
+/// The workspace and the order picture show the outlines without their point marks; the
+/// contour set is only read.
+void KonturenOhnePunkteZeichnen(QPainter &p, const TKonturen &k)
+{
+    p.save();
+    for (int n = 1; n <= k.Anzahl(); ++n)
+        k.Kontur(n).Zeichnen(p, false);
+    p.restore();
+}
+
+} // namespace
+
 void IsozentrumZeichnen(QPainter &p, const Arbeitsflaeche &a)
 {
     if (!a.auftrag().IsozentrumGesetzt)
@@ -104,17 +118,14 @@ void MassstabZeichnen(const QPoint &p1, const QPoint &p2, QPainter &p, int t)
     p.drawLine(p2 - tick, p2 + tick);
 }
 
-void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
+void UeberlagerungZeichnen(QPainter &p, const Arbeitsflaeche &a, const Abbildung &abb)
 {
     p.save();
     p.setTransform(abb.arbeitZuGeraetTransform(), true);
     if (istGesetzt(a.auftrag().FeldEcke1) && istGesetzt(a.auftrag().FeldEcke2) && a.anzeige.Feld)
         FeldZeichnen(p, a.auftrag().FeldEcke1, a.auftrag().FeldEcke2);
     if (a.anzeige.Konturen) {
-        a.auftrag().Konturen.setPunkteZeigen(false);
-        p.save();
-        a.auftrag().Konturen.Zeichnen(p);
-        p.restore();
+        KonturenOhnePunkteZeichnen(p, a.auftrag().Konturen);
     }
     if (a.anzeige.Iso)
         IsozentrumZeichnen(p, a);
@@ -127,7 +138,7 @@ void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb)
     p.restore();
 }
 
-void ArbeitsflaecheZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert)
+void ArbeitsflaecheZeichnen(QPainter &p, const Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert)
 {
     if (!a.hatVorlage())
         return;
@@ -150,7 +161,7 @@ QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bo
     return bild;
 }
 
-Result<QImage> AuftragsBild(Arbeitsflaeche &a, bool MitVorlage)
+Result<QImage> AuftragsBild(const Arbeitsflaeche &a, bool MitVorlage)
 {
     if (!a.hatVorlage()) {
         if (MitVorlage)
@@ -172,10 +183,7 @@ Result<QImage> AuftragsBild(Arbeitsflaeche &a, bool MitVorlage)
 
     QPainter p(&bild);
     p.setTransform(a.abbildung().arbeitZuGeraetTransform());
-    a.auftrag().Konturen.setPunkteZeigen(false);
-    p.save();
-    a.auftrag().Konturen.Zeichnen(p);
-    p.restore();
+    KonturenOhnePunkteZeichnen(p, a.auftrag().Konturen);
     FeldZeichnen(p, a.auftrag().FeldEcke1, a.auftrag().FeldEcke2);
     IsozentrumZeichnen(p, a);
     p.end();
@@ -203,7 +211,8 @@ QString feldText(const QPoint &e1, const QPoint &e2, double ppmm)
 
 } // namespace
 
-StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const Abbildung &abb, TKundenDaten &kunde)
+StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const Abbildung &abb,
+                          const TKundenDaten &kunde)
 {
     StatusTexte t;
     const QString keinFeld = QStringLiteral("kein Bestrahlungsfeld angegeben");
@@ -221,8 +230,10 @@ StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const 
         t.panel0 = QStringLiteral(" FBA [") + (beschl ? beschl->FBA : QString()) + QStringLiteral(" cm] : (")
                    + paar(kunde.BildZuBlockebene(M)) + QStringLiteral(") cm");
     } else {
-        const std::optional<QPoint> blende = kunde.BildZuBlendenebene(M); // may set EFBA to "95"
-        t.panel0 = QStringLiteral(" EFBA [") + (beschl ? beschl->EFBA : QString()) + QStringLiteral(" cm] : (")
+        // shown as the cut-out plane uses it; the customer's text stays as it is
+        const std::optional<QPoint> blende = kunde.BildZuBlendenebeneAnzeige(M);
+        t.panel0 = QStringLiteral(" EFBA [") + (beschl ? TKundenDaten::EFBAAnzeige(*beschl) : QString())
+                   + QStringLiteral(" cm] : (")
                    + paar(blende) + QStringLiteral(") cm");
     }
     t.panel1 = QStringLiteral(" FIA [100 cm] : (") + paar(kunde.BildZuIsoebene(M)) + QStringLiteral(") cm");

@@ -71,14 +71,14 @@ private:
 
 /// One frame of the workspace in the paint box: the template already scaled to the box (see
 /// VorlageSkaliert; null when the image layer is off), then the overlays.
-void ArbeitsflaecheZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert);
+void ArbeitsflaecheZeichnen(QPainter &p, const Arbeitsflaeche &a, const Abbildung &abb, const QImage &skaliert);
 
 /// Text of the scale label beside the workspace.
 QString MassstabText(const Arbeitsflaeche &a);
 
 /// The layers over the template image, in their order: field, contours, isocentre cross,
 /// scale bar. The painter is in device coordinates; the mapping is put on it here.
-void UeberlagerungZeichnen(QPainter &p, Arbeitsflaeche &a, const Abbildung &abb);
+void UeberlagerungZeichnen(QPainter &p, const Arbeitsflaeche &a, const Abbildung &abb);
 
 // Drawing helpers; the painter carries the workspace mapping.
 void IsozentrumZeichnen(QPainter &p, const Arbeitsflaeche &a);
@@ -95,7 +95,7 @@ QImage VorlageSkaliert(const QImage &vorlage, const QSize &geraet, int modus, bo
 /// image, inverted when asked, with contours, field and isocentre cross. The error "Kein
 /// Aufnahmebild vorhanden..." when a template is wanted but there is none; without a template
 /// and without wanting one, a null image.
-Result<QImage> AuftragsBild(Arbeitsflaeche &a, bool MitVorlage);
+Result<QImage> AuftragsBild(const Arbeitsflaeche &a, bool MitVorlage);
 
 /// The four texts of the status bar; panels 2 and 3 are left as they are when empty.
 struct StatusTexte
@@ -107,7 +107,8 @@ struct StatusTexte
 };
 
 /// Status bar for a device point of the paint box (KeinPunkt when the order is reset).
-StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const Abbildung &abb, TKundenDaten &kunde);
+StatusTexte StatusAnzeigen(const QPoint &geraet, const Arbeitsflaeche &a, const Abbildung &abb,
+                          const TKundenDaten &kunde);
 
 /// The FFA as the FFA panel shows it; `hervorgehoben` when Round(FFA) is not 100.
 struct FFAAnzeige

@@ -121,6 +121,7 @@ class MainFormEingabeTest : public QObject
 private slots:
     void traceSquareCloseAndEnd();
     void crossingPointRefused();
+    void messageOnAPressEndsThePress();
     void undoTwiceThenAddPoint();
     void dragAddsAtMostOnePointPerEvent();
     void twelfthContourRefused();
@@ -198,6 +199,38 @@ void MainFormEingabeTest::crossingPointRefused()
     QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 4);
     u.klick(QPoint(-45, 45));
     QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 5);
+}
+
+void MainFormEingabeTest::messageOnAPressEndsThePress()
+{
+    // The message box takes the release: moving on with the button still down in the
+    // workspace's eyes must neither trace nor repeat the message.
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
+        u.klick(e);
+    u.maus(QEvent::MouseButtonPress, QPoint(45, -45), Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= 10; ++i)
+        u.maus(QEvent::MouseMove, QPoint(45 - 8 * i, -45 + 8 * i), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(u.messages.texts(), QStringList{kKreuzung});
+    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 4);
+
+    // the same after the eleventh contour
+    u.klick(QPoint(-45, 45));
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    for (int n = 1; n < 11; ++n) {
+        const int x = -150 + n * 25;
+        for (const QPoint &e : {QPoint(x, 100), QPoint(x + 15, 100), QPoint(x, 120)})
+            u.klick(e);
+        u.klick(QPoint(x, 100), Qt::RightButton);
+    }
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
+    u.maus(QEvent::MouseButtonPress, QPoint(0, -80), Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= 10; ++i)
+        u.maus(QEvent::MouseMove, QPoint(-5 * i, -80), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(u.messages.texts().size(), 2);
+    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
 }
 
 void MainFormEingabeTest::undoTwiceThenAddPoint()

@@ -60,6 +60,18 @@ TEST(StatusAnzeigen, CentimetresInTheThreePlanes)
     EXPECT_EQ(t.panel2, u" FFA [100 cm] : (1 | -0,5) cm");
 }
 
+TEST(StatusAnzeigen, ShowsAnUnreadableEfbaAs95AndLeavesTheCustomerDataAlone)
+{
+    Fixture f;
+    f.massstab3PixelProMM();
+    f.auftrag.Auftragsart = TAuftragsart::Elektronen;
+    TBeschl *b = f.kunde.AktuelleAbteilung() ? f.kunde.AktuelleAbteilung()->AktuellerBeschl() : nullptr;
+    ASSERT_TRUE(b);
+    b->EFBA = QStringLiteral("x");
+    EXPECT_EQ(f.status({30, -15}).panel0, u" EFBA [95 cm] : (1 | -0,5) cm");
+    EXPECT_EQ(b->EFBA, u"x");
+}
+
 TEST(StatusAnzeigen, FieldSizeWhileDraggingAndWhenSet)
 {
     Fixture f;

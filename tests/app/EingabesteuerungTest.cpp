@@ -1,0 +1,239 @@
+#include "app/Eingabesteuerung.h"
+
+#include "app/Texte.h"
+#include "contour/U_Geraden_Strecken.h"
+#include "order/TAuftrag.h"
+#include "workspace/Arbeitsflaeche.h"
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+
+namespace {
+
+// A 600 x 450 template with the isocentre at its centre and 3 pixels per millimetre, so the
+// minimum point distance is 2 pixels. The mapping has one device pixel per image pixel.
+struct Fixture
+{
+    TAuftrag auftrag;
+    Arbeitsflaeche a{auftrag};
+    Eingabesteuerung e{a};
+
+    Fixture()
+    {
+        auftrag.Vorlage = QImage(600, 450, QImage::Format_RGB32);
+        auftrag.Vorlage.fill(Qt::white);
+        auftrag.IsozentrumGesetzt = true;
+        a.AblaufStatus = ablauf::Bild | ablauf::Isozentrum | ablauf::Massstab | ablauf::Auftragsart;
+        auftrag.Auftragsart = TAuftragsart::Photonen;
+        auftrag.Massstab.MassstabAbstandSetzen(100);
+        a.MassstabPunktSetzen(1, {-150, 0});
+        a.MassstabPunktSetzen(2, {150, 0});
+    }
+    Abbildung abb() const { return a.abbildung(); }
+    QPoint geraet(QPoint arbeit) const { return abb().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
+
+    EingabeAntwort druecken(QPoint arbeit, MausTaste taste = MausTaste::Links)
+    {
+        return e.MausGedrueckt(abb(), geraet(arbeit), taste, false, false);
+    }
+    EingabeAntwort bewegen(QPoint arbeit) { return e.MausBewegt(abb(), geraet(arbeit), false, false); }
+    EingabeAntwort klick(QPoint arbeit, MausTaste taste = MausTaste::Links)
+    {
+        EingabeAntwort antwort = druecken(arbeit, taste);
+        e.MausLosgelassen();
+        return antwort;
+    }
+    const TKontur &kontur(int n) const { return auftrag.Konturen.Kontur(n); }
+};
+
+} // namespace
+
+TEST(Eingabesteuerung, WholeContourInputWithARefusedCrossing)
+{
+    Fixture f;
+    const EingabeAntwort start = f.e.KonturStarten();
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Kontur));
+    EXPECT_TRUE(f.e.konturEingabeLaeuft());
+    EXPECT_EQ(start.konturKnopfText, texte::eingabeBeenden());
+    EXPECT_EQ(start.bedienung, false);
+    EXPECT_EQ(start.zeiger, Qt::CrossCursor);
+    EXPECT_EQ(start.konturListeOffen, true);
+    EXPECT_EQ(start.hilfe, EingabeAntwort::Hilfe::Kontext);
+    EXPECT_EQ(start.hilfeTitel, texte::konturHilfeTitel());
+    EXPECT_TRUE(start.ablaufAktualisieren);
+    EXPECT_TRUE(f.a.AblaufStatus & ablauf::Kontur);
+
+    for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)}) {
+        const EingabeAntwort antwort = f.klick(p);
+        EXPECT_TRUE(antwort.meldungen.isEmpty());
+        EXPECT_TRUE(antwort.neuZeichnen);
+    }
+    ASSERT_EQ(f.auftrag.Konturen.Anzahl(), 1);
+    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
+    EXPECT_EQ(f.kontur(1).Punkt(2), QPoint(90, 90));
+
+    // back across the first edge: refused with its message, and the press is over
+    const EingabeAntwort kreuzung = f.druecken(QPoint(45, -45));
+    EXPECT_EQ(kreuzung.meldungen, QList<KonturErgebnis>{KonturErgebnis::Ueberschneidung});
+    EXPECT_FALSE(f.e.mausGedrueckt());
+    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
+    f.e.MausLosgelassen();
+
+    // the rubber band runs from the last point to the mouse
+    const EingabeAntwort band = f.bewegen(QPoint(-20, 50));
+    EXPECT_TRUE(band.gummibandNeuZeichnen);
+    EXPECT_EQ(f.e.gummiband().konturLinieVon, QPoint(0, 90));
+    EXPECT_EQ(f.e.LetzteMausPos(), QPoint(-20, 50));
+
+    EXPECT_TRUE(f.klick(QPoint(-45, 45)).meldungen.isEmpty());
+    EXPECT_EQ(f.kontur(1).Anzahl(), 5);
+
+    // a right click closes, the next one ends the input
+    const EingabeAntwort schliessen = f.klick(QPoint(0, 0), MausTaste::Rechts);
+    EXPECT_TRUE(f.kontur(1).IstGeschlossen());
+    EXPECT_TRUE(schliessen.meldungen.isEmpty());
+    EXPECT_FALSE(istGesetzt(f.e.LetzteMausPos()));
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Kontur));
+
+    const EingabeAntwort ende = f.klick(QPoint(0, 0), MausTaste::Rechts);
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
+    EXPECT_EQ(ende.konturKnopfText, QStringLiteral("Konturen"));
+    EXPECT_EQ(ende.bedienung, true);
+    EXPECT_EQ(ende.konturListeOffen, false);
+    EXPECT_EQ(ende.zeiger, Qt::ArrowCursor);
+    EXPECT_EQ(ende.hilfe, EingabeAntwort::Hilfe::Modus);
+    ASSERT_TRUE(ende.knopfGedrueckt);
+    EXPECT_EQ(*ende.knopfGedrueckt, std::make_pair(Eingabeart::Kontur, false));
+    EXPECT_TRUE(ende.geaendert);
+    EXPECT_TRUE(ende.rahmenPruefen);
+    EXPECT_TRUE(ende.ablaufAktualisieren);
+    EXPECT_EQ(f.auftrag.Konturen.Anzahl(), 1);
+    EXPECT_EQ(f.kontur(1).Anzahl(), 6);
+}
+
+TEST(Eingabesteuerung, ElectronOrderEndsWithApertures)
+{
+    Fixture f;
+    f.auftrag.Auftragsart = TAuftragsart::Elektronen;
+    f.e.KonturStarten();
+    // no contour at all: a right click ends at once
+    EXPECT_EQ(f.klick(QPoint(0, 0), MausTaste::Rechts).konturKnopfText, QStringLiteral("Aperturen"));
+    EXPECT_FALSE(f.e.konturEingabeLaeuft());
+}
+
+TEST(Eingabesteuerung, EndingWithAnOpenContourWaitsUntilItIsClosed)
+{
+    Fixture f;
+    f.e.KonturStarten();
+    for (const QPoint p : {QPoint(0, 0), QPoint(40, 0)})
+        f.klick(p);
+    // two points cannot be closed: the message, and the input goes on
+    const EingabeAntwort zuWenig = f.e.KonturSchliessen();
+    EXPECT_EQ(zuWenig.meldungen, QList<KonturErgebnis>{KonturErgebnis::ZuWenigePunkte});
+    const EingabeAntwort offen = f.e.KonturBeenden();
+    EXPECT_TRUE(f.e.konturEingabeLaeuft());
+    EXPECT_FALSE(offen.bedienung);
+    EXPECT_TRUE(offen.ablaufAktualisieren);
+
+    f.klick(QPoint(40, 40));
+    EXPECT_TRUE(f.e.KonturSchliessen().meldungen.isEmpty());
+    EXPECT_EQ(f.e.KonturBeenden().bedienung, true);
+    EXPECT_FALSE(f.e.konturEingabeLaeuft());
+}
+
+// A message shown on a press takes the release: the press must end with it, or moving the
+// mouse afterwards would go on tracing (and say the message again at every move).
+TEST(Eingabesteuerung, AMessageOnAPressEndsThePress)
+{
+    struct Fall
+    {
+        const char *name;
+        int konturen; // closed triangles traced before
+        bool offenesViereck;
+        QPoint druck;
+        KonturErgebnis meldung;
+    };
+    const Fall faelle[] = {
+        {"crossing point", 0, true, QPoint(45, -45), KonturErgebnis::Ueberschneidung},
+        {"twelfth contour", 11, false, QPoint(0, -80), KonturErgebnis::KonturenGrenzeErreicht},
+    };
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Fixture f;
+        f.e.KonturStarten();
+        for (int n = 0; n < fall.konturen; ++n) {
+            const int x = -150 + n * 25;
+            for (const QPoint p : {QPoint(x, 0), QPoint(x + 15, 0), QPoint(x, 20)})
+                f.klick(p);
+            f.klick(QPoint(x, 0), MausTaste::Rechts);
+        }
+        if (fall.offenesViereck)
+            for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
+                f.klick(p);
+        const int konturen = f.auftrag.Konturen.Anzahl();
+        const int punkte = f.auftrag.Konturen.AktuelleKontur().Anzahl();
+
+        EXPECT_EQ(f.druecken(fall.druck).meldungen, QList<KonturErgebnis>{fall.meldung});
+        EXPECT_FALSE(f.e.mausGedrueckt());
+        // the release went to the message box; the mouse moves on over the workspace
+        for (int i = 1; i <= 10; ++i) {
+            const EingabeAntwort zug = f.bewegen(fall.druck + QPoint(-10 * i, 10 * i));
+            EXPECT_TRUE(zug.meldungen.isEmpty());
+        }
+        EXPECT_EQ(f.auftrag.Konturen.Anzahl(), konturen);
+        EXPECT_EQ(f.auftrag.Konturen.AktuelleKontur().Anzahl(), punkte);
+    }
+}
+
+TEST(Eingabesteuerung, DragTracesWhileTheButtonIsDown)
+{
+    Fixture f;
+    f.e.KonturStarten();
+    f.druecken(QPoint(-100, 0));
+    for (int x = -99; x <= 0; ++x)
+        f.bewegen(QPoint(x, 0));
+    const int gezogen = f.kontur(1).Anzahl();
+    EXPECT_GT(gezogen, 5);
+    for (int i = 1; i < gezogen; ++i)
+        EXPECT_GT(Abstand(f.kontur(1).Punkt(i - 1), f.kontur(1).Punkt(i)), f.auftrag.Konturen.MinPunktAbstand());
+    f.e.MausLosgelassen();
+    f.bewegen(QPoint(0, 60));
+    EXPECT_EQ(f.kontur(1).Anzahl(), gezogen) << "moving without the button adds nothing";
+}
+
+TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
+{
+    Fixture f;
+    // scale: the second click, held horizontal by Shift, ends the input
+    f.e.MassstabStarten();
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Massstab));
+    f.klick(QPoint(-100, 20));
+    const EingabeAntwort zweiter = f.e.MausGedrueckt(f.abb(), f.geraet(QPoint(120, 63)), MausTaste::Rechts, true, false);
+    EXPECT_EQ(f.auftrag.Massstab.MassstabPunkt2, QPoint(120, 20));
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
+    EXPECT_EQ(zweiter.bedienung, true);
+    EXPECT_EQ(*zweiter.knopfGedrueckt, std::make_pair(Eingabeart::Massstab, false));
+
+    // field: the workflow waits for the second corner
+    f.e.FeldStarten();
+    f.druecken(QPoint(-50, -50));
+    EXPECT_FALSE(f.e.MausLosgelassen().ablaufAktualisieren);
+    f.druecken(QPoint(50, 50));
+    EXPECT_TRUE(f.e.MausLosgelassen().ablaufAktualisieren);
+    EXPECT_TRUE(f.a.AblaufStatus & ablauf::Feld);
+    EXPECT_EQ(f.auftrag.FeldEcke2, QPoint(50, 50));
+
+    // isocentre: starting clears scale, field and contours; any button sets it
+    const EingabeAntwort start = f.e.IsozentrumStarten();
+    EXPECT_TRUE(start.einschubrichtungZuruecksetzen);
+    EXPECT_FALSE(f.a.MassstabGesetzt());
+    EXPECT_FALSE(istGesetzt(f.auftrag.FeldEcke1));
+    EXPECT_FALSE(f.auftrag.IsozentrumGesetzt);
+    const QPoint seite = f.abb().geraetZuSeite(QPointF(f.geraet(QPoint(30, 40))));
+    const EingabeAntwort gesetzt = f.klick(QPoint(30, 40), MausTaste::Rechts);
+    EXPECT_TRUE(f.auftrag.IsozentrumGesetzt);
+    EXPECT_EQ(f.auftrag.Isozentrum, seite);
+    EXPECT_EQ(gesetzt.bedienung, true);
+    EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
+}
