@@ -9,6 +9,7 @@
 #include "base/Translations.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -144,5 +146,12 @@ int main(int argc, char *argv[])
     QObject::connect(&mainForm, &TMainForm::StartAbgebrochen, &app, [] { QCoreApplication::exit(1); },
                      Qt::QueuedConnection);
     mainForm.show();
+    // The settings live in the program folder: an installed, read-only one keeps none of them.
+    // Said once here rather than at every setting that cannot be saved.
+    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    if (::access(QFile::encodeName(programmOrdner).constData(), W_OK) != 0)
+        messages->information(QStringLiteral("Der Programmordner \"%1\" ist schreibgeschützt.\r"
+                                             "Einstellungen werden in dieser Sitzung nicht gespeichert.")
+                                  .arg(QDir::toNativeSeparators(programmOrdner)));
     return app.exec();
 }

@@ -222,18 +222,22 @@ bool IniFile::flush()
         m_batchDirty = true;
         return true;
     }
-    if (!m_unreadable.isEmpty()) {
-        qCWarning(lcDatei).noquote() << QStringLiteral("Die Einstellungen werden nicht gespeichert, weil die Datei nicht "
-                                                       "vollständig gelesen werden konnte: %1")
-                                            .arg(m_unreadable);
-        return false;
+    Result<void> r;
+    if (!m_unreadable.isEmpty())
+        r = Error{QStringLiteral("Die Einstellungen werden nicht gespeichert, weil die Datei nicht vollständig gelesen "
+                                 "werden konnte: %1")
+                      .arg(m_unreadable)};
+    else
+        r = writeFileAtomically(m_path, serialize());
+    if (r.ok()) {
+        m_writeFailureLogged = false;
+        return true;
     }
-    const auto r = writeFileAtomically(m_path, serialize());
-    if (!r.ok()) {
+    // A read-only folder fails every write the same way: said once, not at every setting.
+    if (!m_writeFailureLogged)
         qCWarning(lcDatei).noquote() << r.error();
-        return false;
-    }
-    return true;
+    m_writeFailureLogged = true;
+    return false;
 }
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)

@@ -34,7 +34,8 @@ public:
     QStringList keys(const QString &section) const;
     QStringList sections() const;
 
-    /// Each write returns false (and logs why) when the file could not be written;
+    /// Each write returns false (and logs why, once until a write succeeds again) when the
+    /// file could not be written;
     /// the value is then still changed in memory. Line breaks in a value become blanks.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, qint32 value);
@@ -66,6 +67,7 @@ private:
 
     QString m_path;
     QString m_unreadable;
+    bool m_writeFailureLogged = false;
     QList<Line> m_lines;
     int m_batchDepth = 0;
     bool m_batchDirty = false;

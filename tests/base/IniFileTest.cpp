@@ -82,11 +82,28 @@ TEST(IniFile, DamagedInputLoadsWhatItCan)
     EXPECT_EQ(ini.readInteger(QStringLiteral("Init"), QStringLiteral("B"), 0), 2);
 }
 
-TEST(IniFile, UnwritableFolderFailsClearlyAndKeepsValueInMemory)
+namespace {
+QStringList g_warnings;
+void collectWarning(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+}
+} // namespace
+
+TEST(IniFile, UnwritableFolderFailsClearlyOnceAndKeepsValueInMemory)
 {
     IniFile ini(QStringLiteral("/proc/quellvantar-gibt-es-nicht/x.ini"));
-    EXPECT_FALSE(ini.writeString(QStringLiteral("Init"), QStringLiteral("A"), QStringLiteral("b")));
+    g_warnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(collectWarning);
+    for (const char *key : {"A", "B", "C"})
+        EXPECT_FALSE(ini.writeString(QStringLiteral("Init"), QString::fromLatin1(key), QStringLiteral("b")));
+    qInstallMessageHandler(before);
     EXPECT_EQ(ini.readString(QStringLiteral("Init"), QStringLiteral("A")), u"b");
+    ASSERT_EQ(g_warnings.size(), 1) << "one folder, one reason: said once";
+    EXPECT_TRUE(g_warnings[0].contains(u"Der Datenträger") || g_warnings[0].contains(u"nicht gefunden")
+                || g_warnings[0].contains(u"Berechtigung"))
+        << g_warnings[0].toStdString();
 }
 
 TEST(IniFile, ValueWithLineBreaksStaysOnItsLine)

@@ -269,8 +269,8 @@ Result<QImage> decodeBmp(QByteArrayView bytes)
 Result<QImage> readBmp(QIODevice &device)
 {
     // read() gives -1 on a failure and fewer bytes at the end of the data.
-    const auto readFailed = [&device](qint64 got) {
-        return got < 0 ? bmpError(QStringLiteral("die Datei konnte nicht gelesen werden (%1)").arg(device.errorString()))
+    const auto readFailed = [](qint64 got) {
+        return got < 0 ? bmpError(QStringLiteral("die Datei konnte nicht gelesen werden"))
                        : bmpError(QStringLiteral("die Pixeldaten sind unvollständig"));
     };
     const qint64 fileSize = device.size();
