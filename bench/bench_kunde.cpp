@@ -100,9 +100,9 @@ void Export(benchmark::State &state)
     state.SetLabel(engineName(int(state.range(0))));
 }
 
-BENCHMARK(Suche)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Verbindung)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Export)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Suche)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(Verbindung)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(Export)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

@@ -16,3 +16,5 @@ CREATE TABLE "Kunde" (
   "FrachtbriefKunde" BOOLEAN,
   "Versandart" INTEGER
 );
+-- Every export looks a customer up by postcode.
+CREATE INDEX "Kunde_Postleitzahl" ON "Kunde" ("Postleitzahl");

@@ -279,8 +279,10 @@ Result<QStringList> Datenbank::tabellenAnlegen(const QString &schemaSql, const Q
         return Error{vorhanden.error()};
     static const QRegularExpression anlegen(QStringLiteral("^\\s*CREATE\\s+TABLE\\s+(\"[^\"]+\"|\\w+)"),
                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression einfuegen(QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\"[^\"]+\"|\\w+)"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    // Rows and indexes belong to the table they name.
+    static const QRegularExpression einfuegen(
+        QStringLiteral("^\\s*(?:INSERT\\s+INTO|CREATE\\s+(?:UNIQUE\\s+)?INDEX\\s+(?:\"[^\"]+\"|\\w+)\\s+ON)\\s+(\"[^\"]+\"|\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
     auto tabellenName = [](const QRegularExpressionMatch &m) {
         QString n = m.captured(1);
         if (n.startsWith(u'"'))
@@ -426,12 +428,27 @@ Result<QStringList> Datenbank::schluesselFelder(const QString &tabelle) const
     return namen;
 }
 
-Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
-                                                    const QString &filter) const
+Result<void> Datenbank::pruefen(const QString &tabelle, const QStringList &felder) const
 {
     if (!offen())
         return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
-    auto schluessel = schluesselFelder(tabelle);
+    QStringList spalten;
+    for (const QString &f : felder)
+        spalten << zitiert(f);
+    QSqlQuery q(verbindung());
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(spalten.join(QStringLiteral(", ")), zitiert(tabelle))))
+        return engineFehler(QStringLiteral("Die Tabelle \"%1\" mit den Feldern %2 gibt es in der Datenbank \"%3\" nicht")
+                                .arg(tabelle, felder.join(QStringLiteral(", ")), QDir::toNativeSeparators(m_datei)),
+                            q.lastError());
+    return {};
+}
+
+Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
+                                                    const QString &filter, const QStringList &ordnungsFelder) const
+{
+    if (!offen())
+        return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+    auto schluessel = ordnungsFelder.isEmpty() ? schluesselFelder(tabelle) : Result<QStringList>(ordnungsFelder);
     if (!schluessel)
         return Error{schluessel.error()};
     QStringList bedingungen;

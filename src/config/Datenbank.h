@@ -75,10 +75,14 @@ public:
     Result<QStringList> tabellen() const;
     Result<QList<Feld>> felder(const QString &tabelle) const;
 
-    /// The first row in table order (the order of the primary key) whose fields equal the given values exactly,
-    /// optionally within a filter expression; nullopt when there is none.
+    /// The first row in table order whose fields equal the given values exactly, optionally
+    /// within a filter expression; nullopt when there is none. Table order is the order of the
+    /// primary key, read from the table unless the caller names the key fields in ordnung.
     Result<std::optional<QSqlRecord>> suchen(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
-                                             const QString &filter = {}) const;
+                                             const QString &filter = {}, const QStringList &ordnung = {}) const;
+    /// Checks that the table exists with these fields (an error naming it otherwise); cheaper
+    /// than reading all fields.
+    Result<void> pruefen(const QString &tabelle, const QStringList &felder) const;
     /// A field of a found row as text (empty for NULL).
     static QString alsText(const QSqlRecord &zeile, const QString &feld);
 

@@ -10,15 +10,18 @@ namespace qv {
 namespace {
 
 const QString kTabelle = QStringLiteral("Kunde");
+// The key of Kunde: table order, which decides between customers with the same postcode.
+const QString kSchluessel = QStringLiteral("Kun_ID");
 
 // Opens the database and checks that it has the table Kunde.
 Result<void> oeffnen(Datenbank &db, const QString &ziel)
 {
     if (auto ok = db.oeffnen(ziel); !ok)
         return ok;
-    if (auto felder = db.felder(kTabelle); !felder) {
+    // Only what the lookup needs, so opening stays cheap on a server.
+    if (auto ok = db.pruefen(kTabelle, {kSchluessel, QStringLiteral("KBez"), QStringLiteral("Postleitzahl")}); !ok) {
         db.schliessen();
-        return Error{felder.error()};
+        return ok;
     }
     return {};
 }
@@ -26,7 +29,7 @@ Result<void> oeffnen(Datenbank &db, const QString &ziel)
 KundenSuche suchen(Datenbank &db, const QString &plz)
 {
     KundenSuche s;
-    auto zeile = db.suchen(kTabelle, {{QStringLiteral("Postleitzahl"), plz.trimmed()}});
+    auto zeile = db.suchen(kTabelle, {{QStringLiteral("Postleitzahl"), plz.trimmed()}}, {}, {kSchluessel});
     if (!zeile) {
         s.ausgang = KundenSuche::Ausgang::Datenbankfehler;
         s.grund = zeile.error();
