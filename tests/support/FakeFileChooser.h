@@ -7,7 +7,9 @@
 
 namespace qv::test {
 
-/// File chooser double: returns prepared paths (empty = cancelled), records each call.
+/// File chooser double: returns prepared paths, records each call. A cancel is scripted too
+/// (expectCancel); a chooser opened with nothing prepared, and paths still prepared when the
+/// double is destroyed, fail the running test.
 class FakeFileChooser final : public FileChooser
 {
 public:
@@ -19,28 +21,22 @@ public:
         QString filter;
     };
 
+    FakeFileChooser() = default;
+    FakeFileChooser(const FakeFileChooser &) = delete;
+    FakeFileChooser &operator=(const FakeFileChooser &) = delete;
+    ~FakeFileChooser() override;
+
     void expectPath(const QString &path) { m_paths.append(path); }
+    /// The person closes the next chooser without choosing.
+    void expectCancel() { m_paths.append(QString()); }
     const QList<Call> &calls() const { return m_calls; }
 
-    QString openFile(const QString &title, const QString &start, const QString &filter) override
-    {
-        return next({QStringLiteral("open"), title, start, filter});
-    }
-    QString saveFile(const QString &title, const QString &start, const QString &filter) override
-    {
-        return next({QStringLiteral("save"), title, start, filter});
-    }
-    QString folder(const QString &title, const QString &start) override
-    {
-        return next({QStringLiteral("folder"), title, start, {}});
-    }
+    QString openFile(const QString &title, const QString &start, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &start, const QString &filter) override;
+    QString folder(const QString &title, const QString &start) override;
 
 private:
-    QString next(Call call)
-    {
-        m_calls.append(std::move(call));
-        return m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-    }
+    QString next(Call call);
 
     QList<QString> m_paths;
     QList<Call> m_calls;

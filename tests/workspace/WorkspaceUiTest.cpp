@@ -233,6 +233,7 @@ private slots:
 
         // Cancelled: nothing happens, no message.
         u.messages.clear();
+        u.datei.expectCancel();
         QVERIFY(!u.s.BildLaden());
         QVERIFY(u.messages.shown().isEmpty());
     }
