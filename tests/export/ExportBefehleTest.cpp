@@ -117,6 +117,7 @@ TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
 
     Werkbank abgebrochen;
     abgebrochen.meldungen.expectAnswer(Answer::No);
+    abgebrochen.dateiWahl.expectCancel();
     const BlockExportAusgang nichts = BlockExportBefehl(abgebrochen.auftrag, abgebrochen.umgebung);
     EXPECT_TRUE(nichts.gespeichertNach.isEmpty());
     EXPECT_EQ(nichts.auftragsdatei, abgebrochen.auftrag.auftragsdatei);
@@ -131,6 +132,7 @@ TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
     ASSERT_TRUE(sperre.open(QIODevice::WriteOnly)); // a file where the archive folder should be
     sperre.close();
     w.meldungen.expectAnswer(Answer::Yes);
+    w.dateiWahl.expectCancel();
     const BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
     EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei speichern nach ") + w.archiv(1) + QStringLiteral(" ist fehlgeschlagen"));
     EXPECT_EQ(w.dateiWahl.calls().size(), 1);
@@ -144,6 +146,7 @@ TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
         Werkbank v;
         v.kbez = kbez;
         v.auftrag.quelle.PatientenID = id;
+        v.dateiWahl.expectCancel();
         BlockExportBefehl(v.auftrag, v.umgebung);
         ASSERT_EQ(v.meldungen.shown().size(), 1);
         EXPECT_TRUE(v.meldungen.shown()[0].text.endsWith(u"Bitte speichern Sie die Datei manuell."));
@@ -209,5 +212,6 @@ TEST(LAPExportBefehl, SaveDialogAndFolder)
     EXPECT_EQ(meldungen.lastText(), QStringLiteral("LAP-Datei Speichern nach ") + dir.filePath(QStringLiteral("fehlt/x.PLY")) +
                                         QStringLiteral(" ist fehlgeschlagen"));
     EXPECT_EQ(dateiWahl.calls()[1].start, dir.path());
+    dateiWahl.expectCancel();
     EXPECT_TRUE(LAPExportBefehl(q, meldungen, dateiWahl, einstellungen).isEmpty()); // cancelled
 }
