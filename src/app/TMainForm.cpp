@@ -12,6 +12,7 @@
 #include "base/Messages.h"
 #include "base/UtilsUnit.h"
 #include "config/TConfigForm.h"
+#include "config/TKonfigForm.h"
 #include "config/TKundenDaten.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
@@ -229,10 +230,10 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Export: break;
     case Befehl::Einschubrichtung: nochNichtVerfuegbar(QStringLiteral("Einschubrichtung")); break;
     case Befehl::Auftragsdaten: nochNichtVerfuegbar(QStringLiteral("Auftragsdaten")); break;
-    case Befehl::KundenDaten: nochNichtVerfuegbar(QStringLiteral("KundenDaten")); break;
+    case Befehl::KundenDaten: Kundeneinstellungen1Click(); break;
     case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
     case Befehl::Drehen: nochNichtVerfuegbar(QStringLiteral("drehen")); break;
-    case Befehl::Kundeneinstellungen: nochNichtVerfuegbar(QStringLiteral("Kundeneinstellungen")); break;
+    case Befehl::Kundeneinstellungen: Kundeneinstellungen1Click(); break;
     case Befehl::DruckenAuftragsdaten: nochNichtVerfuegbar(QStringLiteral("Drucken Auftragsdaten")); break;
     case Befehl::DruckenKundendaten: nochNichtVerfuegbar(QStringLiteral("Drucken Kundendaten")); break;
     case Befehl::DruckenAlles: nochNichtVerfuegbar(QStringLiteral("Drucken Alles")); break;
@@ -321,14 +322,29 @@ void TMainForm::ErsterStartDialog()
 
 bool TMainForm::KundenDatenVollstaendig() const
 {
-    // The check of the customer data asks for the customer settings dialog, which comes
-    // with its own step; until then the program goes on with the data as they are.
+    // The start-up check goes with the first-start dialog: until the test folders of the main
+    // window carry a complete Kunde.cfg, the program goes on with the data as they are.
     return true;
 }
 
 void TMainForm::KundenEinstellungenDialog()
 {
-    // The customer settings dialog; it sets m_startAbbruch when it closes without complete data.
+    if (!TKonfigForm::Ausfuehren(m_app, this))
+        m_startAbbruch = true;
+    m_steuerung->FFAAnzeigen();
+}
+
+void TMainForm::Kundeneinstellungen1Click()
+{
+    // The data of an opened order are only shown; otherwise the current work is settled first.
+    if (!auftrag().Kundendaten.AusAuftrag && !ModusSetzen(m_modus))
+        return;
+    KundenEinstellungenDialog();
+    if (m_startAbbruch) {
+        AnwendungBeenden();
+        return;
+    }
+    AblaufAktualisieren();
 }
 
 void TMainForm::EinschubrichtungSetzen(int code)

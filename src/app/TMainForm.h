@@ -157,6 +157,7 @@ private:
     bool KundenDatenVollstaendig() const;
     /// Customer settings dialog after the incomplete-data message.
     void KundenEinstellungenDialog();
+    void Kundeneinstellungen1Click();
     /// Sets the insertion direction offered for a new order.
     void EinschubrichtungSetzen(int code);
     /// The start assistant; returns a mode or 5.

@@ -1,0 +1,261 @@
+#include "config/TKonfigForm.h"
+
+#include "base/IniFile.h"
+#include "support/FakeFileChooser.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempProgramFolder.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using qv::Messages;
+
+namespace {
+
+TKundenDaten vollstaendig()
+{
+    TKundenDaten k;
+    k.LadeStandard();
+    TAbteilung &abt = k.Abteilungen[0];
+    abt.Beschl[0].KBez = QStringLiteral("Linac");
+    abt.Beschl[0].Typ = QStringLiteral("1");
+    abt.Beschl[0].FBA = QStringLiteral("60");
+    abt.AnP[0].Name = QStringLiteral("Muster, Max");
+    abt.AnP[0].Telefon = QStringLiteral("1");
+    abt.AnP[0].EMail = QStringLiteral("x@y.de");
+    for (TAdresse *ad : {&k.VertragsAdresse, &abt.Lieferanschrift, &abt.Rechnungsanschrift, &abt.Abholadresse}) {
+        ad->Institut = QStringLiteral("I");
+        ad->Strasse = QStringLiteral("S");
+        ad->PLZ = QStringLiteral("12345");
+        ad->Ort = QStringLiteral("O");
+    }
+    return k;
+}
+
+} // namespace
+
+class TKonfigFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Umgebung
+    {
+        qv::test::TempProgramFolder ordner;
+        KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
+        qv::IniFile ini{ordner.file(QStringLiteral("QuellvantarIni.ini"))};
+        qv::test::ScriptedMessages meldungen;
+        qv::test::FakeFileChooser dateiauswahl;
+        TKundenDaten daten;
+
+        explicit Umgebung(bool mitDatei = true)
+        {
+            if (mitDatei) {
+                qv::test::ScriptedMessages m;
+                if (!vollstaendig().Speichern(dateien.kunde, m))
+                    qFatal("Kunde.cfg not written");
+            }
+            if (!daten.Laden(dateien).ok())
+                qFatal("Kunde.cfg not read");
+        }
+        std::unique_ptr<TKonfigForm> form()
+        {
+            TKonfigForm::Umgebung u{dateien, &ini, {QStringLiteral("Elekta"), QStringLiteral("Siemens"), QStringLiteral("Varian")},
+                                    {QStringLiteral("am nächsten Werktag"), QStringLiteral("vor 9 Uhr")}, &meldungen,
+                                    &dateiauswahl};
+            auto f = std::make_unique<TKonfigForm>(daten, u);
+            f->show();
+            return f;
+        }
+    };
+
+    template <typename T>
+    static T *kind(TKonfigForm &f, const char *name)
+    {
+        T *w = f.findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no child %s", name);
+        return w;
+    }
+    static void tippe(TKonfigForm &f, const char *name, const QString &text)
+    {
+        QLineEdit *e = kind<QLineEdit>(f, name);
+        e->setFocus();
+        e->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, text);
+    }
+    static void klick(TKonfigForm &f, const char *name) { QTest::mouseClick(kind<QPushButton>(f, name), Qt::LeftButton); }
+
+private slots:
+    void kontaktUndBeschleunigerWerdenGespeichertUndGeladen()
+    {
+        Umgebung u;
+        auto f = u.form();
+        tippe(*f, "E_AnPTelefon", QStringLiteral("0721 123"));
+        klick(*f, "P_SelectBeschleuniger");
+        // Switching the page wrote the contact back.
+        QCOMPARE(u.daten.Abteilungen[0].AnP[0].Telefon, QStringLiteral("0721 123"));
+        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("60,0"));
+        tippe(*f, "E_BesKBez", QStringLiteral("Synergy"));
+        tippe(*f, "E_FBA", QStringLiteral("62.5"));
+        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("62,5"));
+        klick(*f, "btnSave");
+        QCOMPARE(f->result(), int(QDialog::Accepted));
+        QVERIFY(u.meldungen.shown().isEmpty());
+
+        TKundenDaten neu;
+        QVERIFY(neu.LadeDatei(u.dateien.kunde).ok());
+        QCOMPARE(neu.Abteilungen[0].AnP[0].Telefon, QStringLiteral("0721 123"));
+        QCOMPARE(neu.Abteilungen[0].Beschl[0].KBez, QStringLiteral("Synergy"));
+        QCOMPARE(neu.Abteilungen[0].Beschl[0].FBA, QStringLiteral("62,5"));
+    }
+
+    void fokuswechselSchreibtDieGruppeZurueck()
+    {
+        Umgebung u;
+        auto f = u.form();
+        QApplication::setActiveWindow(f.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        tippe(*f, "E_VertragOrt", QStringLiteral("Bonn"));
+        QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("O"));
+        kind<QLineEdit>(*f, "E_AnPName")->setFocus();
+        QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("Bonn"));
+        QVERIFY(f->geaendert());
+    }
+
+    void unvollstaendigOderSchreibfehlerLassenDenDialogOffen()
+    {
+        Umgebung u;
+        auto f = u.form();
+        tippe(*f, "E_AnPEMail", QString());
+        klick(*f, "btnSave");
+        QVERIFY(f->isVisible());
+        QVERIFY(u.meldungen.lastText().contains(QStringLiteral("ersten Ansprechpartners")));
+
+        tippe(*f, "E_AnPEMail", QStringLiteral("neu@klinik.de"));
+        // Kunde.cfg cannot be written: the message, and the edits stay in the open dialog.
+        QVERIFY(QFile::remove(u.dateien.kunde));
+        QVERIFY(QDir().mkdir(u.dateien.kunde));
+        u.meldungen.clear();
+        klick(*f, "btnSave");
+        QVERIFY(f->isVisible());
+        QCOMPARE(u.meldungen.shown().size(), 1);
+        QCOMPARE(u.daten.Abteilungen[0].AnP[0].EMail, QStringLiteral("neu@klinik.de"));
+    }
+
+    void abbrechenMitNeinUndJa()
+    {
+        Umgebung u;
+        auto f = u.form();
+        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        u.meldungen.expectAnswer(Messages::Answer::No);
+        klick(*f, "btnCancel");
+        QVERIFY(f->isVisible());
+        QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Neu, Nora"));
+
+        u.meldungen.expectAnswer(Messages::Answer::Yes);
+        klick(*f, "btnCancel");
+        QVERIFY(!f->isVisible());
+        QVERIFY(!f->beendenAngefordert());
+        QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Muster, Max"));
+        QCOMPARE(kind<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Muster, Max"));
+    }
+
+    void abbrechenBeiUnvollstaendigenDaten()
+    {
+        // A first start: the defaults are incomplete. Yes restores them; "No" to quitting keeps
+        // the dialog open with the restored data, and a later cancel asks again.
+        Umgebung u(false);
+        auto f = u.form();
+        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        u.meldungen.expectAnswer(Messages::Answer::Yes);
+        u.meldungen.expectAnswer(Messages::Answer::No);
+        klick(*f, "btnCancel");
+        QVERIFY(f->isVisible());
+        QCOMPARE(kind<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Mustermann, Max"));
+        QVERIFY(!f->geaendert());
+
+        u.meldungen.expectAnswer(Messages::Answer::Yes);
+        klick(*f, "btnCancel");
+        QVERIFY(!f->isVisible());
+        QVERIFY(f->beendenAngefordert());
+        QVERIFY(!QFile::exists(u.dateien.kunde));
+    }
+
+    void lesemodusFuerDatenEinesAuftrags()
+    {
+        Umgebung u;
+        u.daten.AusAuftrag = true;
+        const TKundenDaten vorher = u.daten;
+        auto f = u.form();
+        QVERIFY(!kind<QPushButton>(*f, "btnSave")->isEnabled());
+        QVERIFY(kind<QPushButton>(*f, "P_SelectProgramm")->isHidden());
+        QVERIFY(kind<QPushButton>(*f, "BTN_AnPNeu")->isHidden());
+        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        f->flush();
+        klick(*f, "btnCancel");
+        QVERIFY(!f->isVisible());
+        QVERIFY(u.daten == vorher);
+        QVERIFY(u.meldungen.shown().isEmpty());
+    }
+
+    void anzeigeregelnUndOrdnerwahl()
+    {
+        Umgebung u;
+        TAbteilung &abt = u.daten.Abteilungen[0];
+        abt.Beschl[0].FBA = QStringLiteral("100");
+        abt.Lieferanschrift.AnP = QStringLiteral("Frau Alt, Umbenannt");
+        u.daten.Vertragspartner.Titel = QStringLiteral("Dr. med.");
+        auto f = u.form();
+        QCOMPARE(kind<QComboBox>(*f, "CB_VertragTitel")->currentText(), QString());
+        klick(*f, "P_SelectAdressen");
+        QCOMPARE(kind<QComboBox>(*f, "CB_AnP")->currentText(), QStringLiteral("Frau Alt, Umbenannt"));
+        tippe(*f, "E_Ort", QStringLiteral("Bonn"));
+        klick(*f, "P_SelectBeschleuniger");
+        QCOMPARE(abt.Lieferanschrift.AnP, QStringLiteral("Frau Alt, Umbenannt"));
+        QCOMPARE(abt.Lieferanschrift.Ort, QStringLiteral("Bonn"));
+        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("100"));
+        tippe(*f, "E_BesTyp", QStringLiteral("2"));
+        f->flush();
+        QCOMPARE(abt.Beschl[0].FBA, QStringLiteral("100"));
+
+        klick(*f, "P_SelectProgramm");
+        u.dateiauswahl.expectPath(QStringLiteral("/daten/auftraege"));
+        klick(*f, "Button4");
+        QCOMPARE(u.dateiauswahl.calls().value(0).kind, QStringLiteral("folder"));
+        QCOMPARE(kind<QLineEdit>(*f, "E_Verzeichnis")->text(), QStringLiteral("/daten/auftraege/"));
+        QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("SavePath")), QStringLiteral("/daten/auftraege/"));
+
+        tippe(*f, "E_FFA", QStringLiteral("250"));
+        f->flush();
+        QCOMPARE(u.meldungen.lastText(), QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen."));
+        QCOMPARE(u.daten.FFA, 100.0);
+        tippe(*f, "E_FFA", QStringLiteral("80.5"));
+        f->flush();
+        QCOMPARE(u.daten.FFA, 80.5);
+        QCOMPARE(kind<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
+    }
+
+    void zehnAbteilungen()
+    {
+        Umgebung u;
+        auto f = u.form();
+        for (int i = 1; i < 10; ++i)
+            klick(*f, "BTN_AbteilungNeu");
+        QCOMPARE(u.daten.Abteilungen.size(), 10);
+        QCOMPARE(kind<QComboBox>(*f, "CB_Abteilung")->count(), 10);
+        klick(*f, "BTN_AbteilungNeu");
+        QCOMPARE(u.daten.Abteilungen.size(), 10);
+        QCOMPARE(u.meldungen.lastText(),
+                 QStringLiteral("Quellvantar unterstützt in dieser Version nicht mehr als zehn Abteilungen."));
+    }
+};
+
+QTEST_MAIN(TKonfigFormTest)
+#include "TKonfigFormTest.moc"
