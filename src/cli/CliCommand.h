@@ -28,5 +28,6 @@ int runDicom(const QStringList &args, Streams &io);
 int runDrucken(const QStringList &args, Streams &io);
 int runBpr(const QStringList &args, Streams &io);
 int runKundePlz(const QStringList &args, Streams &io);
+int runRahmen(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

@@ -35,6 +35,7 @@ constexpr Command kCommands[] = {
     {"drucken", "drucken auftrag AUFTRAG.ORv AUS.pdf | drucken kunde (Kunde.cfg | AUFTRAG.ORv) AUS.pdf", qv::cli::runDrucken},
     {"bpr", "bpr DATEI [--bpr-konfig N] [--kunde Kunde.cfg]", qv::cli::runBpr},
     {"kunde-plz", "kunde-plz PLZ [--datenbank ZIEL]", qv::cli::runKundePlz},
+    {"rahmen", "rahmen [--konfiguration CFG] AUFTRAG.ORv", qv::cli::runRahmen},
 };
 
 void usage(QTextStream &to)
