@@ -1,6 +1,7 @@
 #include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 
+#include "base/AtomicFile.h"
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
 #include "order/Auftragsart.h"
@@ -8,8 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,23 +24,14 @@ constexpr qint64 kMaxKonfigGroesse = 16 * 1024 * 1024;
 
 bool konfigurationLesen(const QString &pfad, TKonfiguration &konfig, Streams &io)
 {
-    const QFileInfo info(pfad);
-    QString grund;
-    QFile datei(pfad);
-    if (!info.exists())
-        grund = QStringLiteral("Die Datei existiert nicht.");
-    else if (!info.isFile())
-        grund = QStringLiteral("Der Pfad ist keine gewöhnliche Datei.");
-    else if (info.size() > kMaxKonfigGroesse)
-        grund = QStringLiteral("Die Datei ist zu groß für eine Konfigurationsdatei.");
-    else if (!datei.open(QIODevice::ReadOnly))
-        grund = datei.errorString();
-    if (!grund.isEmpty()) {
-        io.err << "Die Konfigurationsdatei " << QDir::toNativeSeparators(pfad) << " konnte nicht gelesen werden\n" << grund << '\n';
+    const Result<QByteArray> inhalt = readWholeFile(pfad, kMaxKonfigGroesse);
+    if (!inhalt) {
+        io.err << "Die Konfigurationsdatei " << QDir::toNativeSeparators(pfad) << " konnte nicht gelesen werden\n"
+               << inhalt.error() << '\n';
         return false;
     }
     IniFile ini{QString()};
-    ini.parse(datei.read(kMaxKonfigGroesse));
+    ini.parse(*inhalt);
     konfig.Laden(ini);
     return true;
 }
