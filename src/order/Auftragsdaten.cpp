@@ -150,6 +150,9 @@ void Vorbelegen(TAuftragsdatenFelder &f, TAuftrag &auftrag, const TKonfiguration
     f.KurzKommentar.clear();
     f.Kollimatorwinkel = QStringLiteral("0");
     f.Gantrywinkel = QStringLiteral("0");
+    // The coding is chosen with the order type and kept in the record.
+    f.MitCodierung = auftrag.Auftragsdaten.MitCodierung;
+    f.Codierung = auftrag.Auftragsdaten.Codierung;
 
     ModusWechsel(f, auftrag, konfig, einstellungen);
     DatenAnzeigen(f, auftrag, kundenModus, jetzt);

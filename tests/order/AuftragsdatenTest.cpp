@@ -204,6 +204,10 @@ TEST(Auftragsdaten, ResetCodingAndKind)
     CodierungSetzen(u.felder, u.auftrag, true, u"K7"_s);
     EXPECT_TRUE(u.felder.MitCodierung);
     EXPECT_EQ(u.auftrag.Auftragsdaten.Codierung, u"K7"_s);
+    u.felder = {};
+    u.vorbelegen(); // the coding chosen with the order type shows also for a record not yet valid
+    EXPECT_TRUE(u.felder.MitCodierung);
+    EXPECT_EQ(u.felder.Codierung, u"K7"_s);
 
     u.auftrag.Auftragsart = TAuftragsart::Elektronen;
     AuftragsartSetzen(u.felder, u.auftrag, u.konfig, u.einstellungen);
