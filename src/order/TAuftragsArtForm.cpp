@@ -1,0 +1,538 @@
+#include "order/TAuftragsArtForm.h"
+
+#include "base/IniFile.h"
+#include "base/Messages.h"
+#include "config/TKonfiguration.h"
+#include "order/TAuftrag.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+
+const QString kAbschnitt = QStringLiteral("Beschleuniger");
+const QString kCRLF = QStringLiteral("\r\n");
+
+// The memo of each origin page, for photon and for electron orders.
+QString memoText(int seite, bool elektronen)
+{
+    switch (seite) {
+    case 0:
+        return elektronen ? QStringLiteral("Zarn hat einen Bestand an Elektronen-Rahmen,  auf den Sie leihweise zugreifen können.") + kCRLF + kCRLF +
+                                QStringLiteral("In diesen Rahmen kommt Ihre Apertur.") + kCRLF
+                          : QStringLiteral("Zarn hat einen Bestand an Tragplatten,  auf den Sie leihweise zugreifen können.") + kCRLF + kCRLF +
+                                QStringLiteral("Auf diese Tragplatte wird ihr Auftrag montiert.") + kCRLF;
+    case 1:
+        return elektronen ? QStringLiteral("Sie haben einen Bestand (Pool) an Rahmen, den wir für Sie lagern.") + kCRLF + kCRLF +
+                                QStringLiteral("In einen dieser Rahmen kommt ihre Apertur (evtl. Rücksprache nötig, um Bestandsmenge zu klären).")
+                          : QStringLiteral("Sie haben einen Bestand (Pool) an Tragplatten, den wir für Sie lagern.") + kCRLF + kCRLF +
+                                QStringLiteral("Auf eine dieser Tragplatten wird ihr Auftrag montiert (evtl. Rücksprache nötig, um "
+                                               "Bestandsmenge zu klären).");
+    case 2:
+        return elektronen ? QStringLiteral("Zarn hat einen Bestand an Elektronen-Rahmen,  aus dem Sie mit diesem Auftrag einen erwerben.") + kCRLF +
+                                kCRLF + QStringLiteral("In diesen Rahmen kommt Ihre Apertur.") + kCRLF
+                          : QStringLiteral("Zarn hat einen Bestand an Tragplatten,  aus dem Sie mit diesem Auftrag eine erwerben.") + kCRLF + kCRLF +
+                                QStringLiteral("Auf diese Tragplatte wird ihr Auftrag montiert.") + kCRLF;
+    default:
+        return elektronen ? QStringLiteral("Sie liefern uns per Post einen Rahmen, in den wir Ihre Apertur einbauen.") + kCRLF + kCRLF +
+                                QStringLiteral("Es ist hier genau darauf zu achten, daß der Auftrag auch in den Rahmen paßt, den Sie uns liefern.")
+                          : QStringLiteral("Sie liefern uns per Post eine Tragplatte, auf die wir Ihnen den Auftrag montieren.") + kCRLF +
+                                QStringLiteral("Nach Rücksprache können wir Ihre Tragplatte auch ") + kCRLF +
+                                QStringLiteral("mit einem Codierstecker versehen.") + kCRLF +
+                                QStringLiteral("Die Lieferung verzögert sich dadurch entsprechend.");
+    }
+}
+
+void listeSetzen(QListWidget *liste, const QStringList &eintraege, int index)
+{
+    const QSignalBlocker b(liste);
+    liste->clear();
+    liste->addItems(eintraege);
+    liste->setCurrentRow(index >= 0 && index < eintraege.size() ? index : -1);
+}
+
+} // namespace
+
+TAuftragsArtForm::TAuftragsArtForm(TAuftrag &auftrag, IniFile &configIni, IniFile &einstellungen, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_auftrag(auftrag), m_configIni(configIni), m_einstellungen(einstellungen), m_messages(messages)
+{
+    setObjectName(QStringLiteral("AuftragsArtForm"));
+    setWindowTitle(QStringLiteral("Auftrags-Art wählen"));
+    FensterAufbauen();
+}
+
+void TAuftragsArtForm::FensterAufbauen()
+{
+    auto *haupt = new QHBoxLayout(this);
+    auto *links = new QVBoxLayout;
+    haupt->addLayout(links, 3);
+
+    TC_Auftragsart = new QTabBar(this);
+    TC_Auftragsart->addTab(QStringLiteral("Photonen (Blöcke)"));
+    TC_Auftragsart->addTab(QStringLiteral("Elektronen (Blenden)"));
+    links->addWidget(TC_Auftragsart);
+
+    P_Herkunft = new QLabel(this);
+    P_Herkunft->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    links->addWidget(P_Herkunft);
+
+    PC_Herkunft = new QTabBar(this);
+    for (int seite = 0; seite < 4; ++seite)
+        PC_Herkunft->addTab(u' ' + HerkunftDerSeite(seite) + u' ');
+    links->addWidget(PC_Herkunft);
+
+    auto *seite = new QHBoxLayout;
+    links->addLayout(seite, 1);
+    RG_Tragplatten = new QGroupBox(this);
+    LB_Tragplatten = new QListWidget(RG_Tragplatten);
+    (new QVBoxLayout(RG_Tragplatten))->addWidget(LB_Tragplatten);
+    RG_Blenden = new QGroupBox(this);
+    LB_Blenden = new QListWidget(RG_Blenden);
+    (new QVBoxLayout(RG_Blenden))->addWidget(LB_Blenden);
+    seite->addWidget(RG_Tragplatten, 1);
+    seite->addWidget(RG_Blenden, 1);
+
+    auto *memos = new QVBoxLayout;
+    seite->addLayout(memos, 1);
+    M_Memo = new QLabel(this);
+    M_Memo->setWordWrap(true);
+    M_Memo->setStyleSheet(QStringLiteral("background: #ffffe1; color: #404040; padding: 4px;"));
+    M_Memo->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    memos->addWidget(M_Memo, 1);
+    M_Vorablieferung2 = new QLabel(QStringLiteral("Sie haben eine Codierung mit uns abgesprochen.") + kCRLF +
+                                       QStringLiteral("Wir versehen Ihre Tragplatte mit folgender Codierung : "),
+                                   this);
+    M_Vorablieferung2->setWordWrap(true);
+    M_Vorablieferung2->setStyleSheet(M_Memo->styleSheet());
+    memos->addWidget(M_Vorablieferung2);
+    RG_Codierung = new QGroupBox(this);
+    auto *codierungLayout = new QVBoxLayout(RG_Codierung);
+    m_codierung = new QButtonGroup(this);
+    const QStringList codierungen{QStringLiteral("Codierung egal, bzw. ohne"), QStringLiteral("mit der Codierung")};
+    for (int i = 0; i < 2; ++i) {
+        auto *r = new QRadioButton(codierungen[i], RG_Codierung);
+        m_codierung->addButton(r, i);
+        codierungLayout->addWidget(r);
+    }
+    m_codierung->button(0)->setChecked(true);
+    E_Codierung = new QLineEdit(RG_Codierung);
+    E_Codierung->setMaxLength(50);
+    codierungLayout->addWidget(E_Codierung);
+    memos->addWidget(RG_Codierung);
+
+    GB_RahmenPasst = new QGroupBox(QStringLiteral("Der Auftrag (die Apertur)"), this);
+    auto *passt = new QHBoxLayout(GB_RahmenPasst);
+    auto *passtMemo = new QLabel(QStringLiteral("Durch Drehen bzw. Verschieben können Sie die Lage der Apertur, die bei dieser "
+                                                "Zentrahlstrahllage nicht in diesen Rahmen paßt, anpassen."),
+                                 GB_RahmenPasst);
+    passtMemo->setWordWrap(true);
+    L_RahmenPasst = new QLabel(GB_RahmenPasst);
+    L_RahmenPasst->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    BTN_Bestfit = new QPushButton(QStringLiteral("Bestfit"), GB_RahmenPasst);
+    passt->addWidget(L_RahmenPasst);
+    passt->addWidget(passtMemo, 1);
+    passt->addWidget(BTN_Bestfit);
+    links->addWidget(GB_RahmenPasst);
+
+    auto *rechts = new QVBoxLayout;
+    haupt->addLayout(rechts, 2);
+    const auto liste = [&](const QString &titel, QListWidget *&lb) {
+        rechts->addWidget(new QLabel(titel, this));
+        lb = new QListWidget(this);
+        rechts->addWidget(lb, 1);
+    };
+    liste(QStringLiteral("Abteilung"), LB_Abteilung);
+    liste(QStringLiteral("Beschleuniger"), LB_Beschleuniger);
+    liste(QStringLiteral("Ansprechpartner"), LB_Ansprechpartner);
+    auto *knoepfe = new QHBoxLayout;
+    BTN_OK = new QPushButton(QStringLiteral("OK"), this);
+    BTN_Abbruch = new QPushButton(QStringLiteral("Abbrechen"), this);
+    knoepfe->addStretch();
+    knoepfe->addWidget(BTN_OK);
+    knoepfe->addWidget(BTN_Abbruch);
+    rechts->addLayout(knoepfe);
+    resize(900, 520);
+
+    connect(TC_Auftragsart, &QTabBar::currentChanged, this, [this](int i) {
+        if (!m_aktualisieren)
+            ReiterWaehlen(i);
+    });
+    connect(PC_Herkunft, &QTabBar::currentChanged, this, [this](int i) {
+        if (!m_aktualisieren)
+            SeiteWaehlen(i);
+    });
+    connect(LB_Blenden, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!m_aktualisieren && i >= 0)
+            RahmenWaehlen(i);
+    });
+    connect(LB_Tragplatten, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!m_aktualisieren && i >= 0)
+            TragplatteWaehlen(i);
+    });
+    connect(LB_Abteilung, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!m_aktualisieren && i >= 0)
+            AbteilungWaehlen(i);
+    });
+    connect(LB_Beschleuniger, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!m_aktualisieren && i >= 0)
+            BeschleunigerWaehlen(i);
+    });
+    connect(LB_Ansprechpartner, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!m_aktualisieren && i >= 0)
+            AnPWaehlen(i);
+    });
+    connect(m_codierung, &QButtonGroup::idClicked, this, [this](int id) { CodierungWaehlen(id == 1, E_Codierung->text()); });
+    connect(E_Codierung, &QLineEdit::editingFinished, this,
+            [this] { CodierungWaehlen(m_codierung->checkedId() == 1, E_Codierung->text()); });
+    connect(BTN_Bestfit, &QPushButton::clicked, this, &TAuftragsArtForm::BTN_BestfitClick);
+    connect(BTN_OK, &QPushButton::clicked, this, &TAuftragsArtForm::BTN_OKClick);
+    connect(BTN_Abbruch, &QPushButton::clicked, this, &TAuftragsArtForm::BTN_AbbruchClick);
+}
+
+TAuftragsart TAuftragsArtForm::GetAuftragsart() const
+{
+    return m_auftrag.Auftragsart;
+}
+
+void TAuftragsArtForm::SetAuftragsart(TAuftragsart art)
+{
+    m_auftrag.Auftragsart = art;
+}
+
+QString TAuftragsArtForm::GewaehlterRahmen() const
+{
+    return m_rahmen.Rahmen.value(m_rahmenIndex);
+}
+
+QString TAuftragsArtForm::GewaehlteTragplatte() const
+{
+    return m_tragplatten.value(m_tragplattenIndex);
+}
+
+void TAuftragsArtForm::ListenFuellen()
+{
+    TKonfiguration konfig;
+    konfig.Laden(m_configIni);
+    m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
+    for (const QString &meldung : m_rahmen.Meldungen)
+        m_messages.information(meldung);
+    m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : 0;
+    m_tragplatten = TragplattenListe(konfig, m_hersteller);
+    m_tragplattenIndex = m_tragplatten.isEmpty() ? -1 : 0;
+    Anzeigen();
+}
+
+void TAuftragsArtForm::HerstellerSetzen(const QString &herstellerText)
+{
+    m_hersteller = qv::Hersteller(herstellerText);
+    ListenFuellen();
+}
+
+void TAuftragsArtForm::KundenlistenFuellen()
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    const TAbteilung *abteilung = k.AktuelleAbteilung();
+    m_aktualisieren = true;
+    QStringList beschl, anp;
+    if (abteilung) {
+        for (const TBeschl &b : abteilung->Beschl)
+            beschl << (b.Beschleuniger + u' ' + b.KBez + u' ' + b.Typ).trimmed();
+        for (const TAnP &a : abteilung->AnP)
+            anp << a.AnzeigeName();
+    }
+    listeSetzen(LB_Beschleuniger, beschl, abteilung ? abteilung->AktBeschl : -1);
+    listeSetzen(LB_Ansprechpartner, anp, abteilung ? abteilung->AktAnP : -1);
+    m_aktualisieren = false;
+    const TBeschl *b = k.AktuellerBeschl();
+    HerstellerSetzen(b ? b->Beschleuniger : QString());
+}
+
+void TAuftragsArtForm::Merken()
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    m_sicherung.Auftragsart = m_auftrag.Auftragsart;
+    m_sicherung.RahmenIndex = std::max(0, ListenIndex(m_rahmen.Rahmen, m_einstellungen.readString(kAbschnitt, QStringLiteral("Elektronenblende"))));
+    m_sicherung.TragplattenIndex = std::max(0, ListenIndex(m_tragplatten, m_einstellungen.readString(kAbschnitt, QStringLiteral("Tragplatte"))));
+    m_sicherung.AktAbteilung = k.AktAbteilung;
+    m_sicherung.AktAnPBeschl.clear();
+    for (const TAbteilung &a : k.Abteilungen)
+        m_sicherung.AktAnPBeschl.append({a.AktAnP, a.AktBeschl});
+    m_sicherung.MitCodierung = m_auftrag.Auftragsdaten.MitCodierung;
+    m_sicherung.Codierung = m_auftrag.Auftragsdaten.Codierung;
+    m_sicherung.ElektronenblendeGesetzt = m_einstellungen.valueExists(kAbschnitt, QStringLiteral("Elektronenblende"));
+    m_sicherung.Elektronenblende = m_einstellungen.readString(kAbschnitt, QStringLiteral("Elektronenblende"));
+}
+
+void TAuftragsArtForm::Initialisieren()
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    const TBeschl *b = k.AktuellerBeschl();
+    m_hersteller = qv::Hersteller(b ? b->Beschleuniger : QString());
+    ListenFuellen();
+    Merken();
+    if (const TAbteilung *a = k.AktuelleAbteilung()) {
+        const int seite = HerkunftSeite(a->Herkunft);
+        if (seite >= 0)
+            m_seite = seite;
+    }
+    HerstellerSetzen(b ? b->Beschleuniger : QString());
+    const TAuftragsart art = LetzteAuftragsart(
+        m_einstellungen.readString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag));
+    m_auftrag.Auftragsart = art;
+    ReiterAnwenden();
+    HerkunftAnwenden();
+}
+
+int TAuftragsArtForm::Zeigen()
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    m_aktualisieren = true;
+    QStringList abteilungen;
+    for (const TAbteilung &a : k.Abteilungen)
+        abteilungen << a.Name;
+    listeSetzen(LB_Abteilung, abteilungen, k.AktAbteilung);
+    m_aktualisieren = false;
+    KundenlistenFuellen();
+    Merken();
+    const TBeschl *b = k.AktuellerBeschl();
+    HerstellerSetzen(b ? b->Beschleuniger : QString());
+    const TAuftragsart art = LetzteAuftragsart(
+        m_einstellungen.readString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag));
+    m_auftrag.Auftragsart = art;
+    ReiterAnwenden();
+    HerkunftAnwenden();
+    BTN_OK->setFocus();
+    return exec();
+}
+
+void TAuftragsArtForm::ReiterWaehlen(int reiter)
+{
+    m_auftrag.Auftragsart = reiter == 1 ? TAuftragsart::Elektronen : TAuftragsart::Photonen;
+    ReiterAnwenden();
+    HerkunftAnwenden();
+}
+
+void TAuftragsArtForm::ReiterAnwenden()
+{
+    if (istElektronenAuftrag(m_auftrag.Auftragsart)) {
+        RahmenSuchen();
+    } else {
+        const int i = ListenIndex(m_tragplatten, m_einstellungen.readString(kAbschnitt, QStringLiteral("Tragplatte")));
+        m_tragplattenIndex = i >= 0 ? i : (m_tragplatten.isEmpty() ? -1 : 0);
+    }
+    Anzeigen();
+    emit neuZeichnen();
+}
+
+void TAuftragsArtForm::SeiteWaehlen(int seite)
+{
+    m_seite = std::clamp(seite, 0, 3);
+    HerkunftAnwenden();
+}
+
+void TAuftragsArtForm::HerkunftAnwenden()
+{
+    Anzeigen();
+}
+
+void TAuftragsArtForm::RahmenWaehlen(int index)
+{
+    if (index < 0 || index >= m_rahmen.Rahmen.size())
+        return;
+    m_rahmenIndex = index;
+    Anzeigen();
+    emit neuZeichnen();
+}
+
+void TAuftragsArtForm::TragplatteWaehlen(int index)
+{
+    if (index >= 0 && index < m_tragplatten.size())
+        m_tragplattenIndex = index;
+}
+
+void TAuftragsArtForm::AbteilungWaehlen(int index)
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    if (index < 0 || index >= k.Abteilungen.size())
+        return;
+    k.AktAbteilung = index;
+    KundenlistenFuellen();
+    ReiterAnwenden();
+}
+
+void TAuftragsArtForm::BeschleunigerWaehlen(int index)
+{
+    TAbteilung *a = m_auftrag.Kundendaten.AktuelleAbteilung();
+    if (!a || index < 0 || index >= a->Beschl.size())
+        return;
+    a->AktBeschl = index;
+    HerstellerSetzen(a->Beschl[index].Beschleuniger);
+    ReiterAnwenden();
+}
+
+void TAuftragsArtForm::AnPWaehlen(int index)
+{
+    TAbteilung *a = m_auftrag.Kundendaten.AktuelleAbteilung();
+    if (a && index >= 0 && index < a->AnP.size())
+        a->AktAnP = index;
+}
+
+void TAuftragsArtForm::CodierungWaehlen(bool mitCodierung, const QString &codierung)
+{
+    m_auftrag.Auftragsdaten.MitCodierung = mitCodierung;
+    if (mitCodierung)
+        m_auftrag.Auftragsdaten.Codierung = codierung;
+    Anzeigen();
+}
+
+void TAuftragsArtForm::RahmenSetzen(const QString &rahmen)
+{
+    const int i = ListenIndex(m_rahmen.Rahmen, rahmen);
+    m_rahmenIndex = i >= 0 ? i : (m_rahmen.Rahmen.isEmpty() ? -1 : 0);
+    if (IstSiemensRahmen(rahmen))
+        m_auftrag.Auftragsdaten.Herkunft = HerkunftTexte()[2];
+    Anzeigen();
+}
+
+bool TAuftragsArtForm::RahmenPasst() const
+{
+    const std::optional<QPoint> groesse =
+        m_rahmenIndex >= 0 && m_rahmenIndex < m_rahmen.BlendenGroessen.size() ? std::optional<QPoint>(m_rahmen.BlendenGroessen[m_rahmenIndex])
+                                                                               : std::nullopt;
+    return qv::RahmenPasst(m_auftrag, groesse);
+}
+
+int TAuftragsArtForm::RahmenSuchen()
+{
+    m_bestFitIndex = qv::RahmenSuchen(m_auftrag, m_rahmen.BlendenGroessen);
+    if (m_bestFitIndex >= 0) {
+        m_rahmenIndex = m_bestFitIndex;
+        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), GewaehlterRahmen());
+    } else {
+        m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : 0;
+    }
+    Anzeigen();
+    if (m_bestFitIndex >= 0)
+        emit neuZeichnen();
+    return m_bestFitIndex;
+}
+
+QString TAuftragsArtForm::RahmenPasstText() const
+{
+    return L_RahmenPasst->text();
+}
+
+void TAuftragsArtForm::PasstAnzeigen(bool passt)
+{
+    L_RahmenPasst->setText(PasstText(passt));
+    L_RahmenPasst->setStyleSheet(passt ? QStringLiteral("font-weight: bold; color: green;")
+                                       : QStringLiteral("font-weight: bold; color: red;"));
+}
+
+// The widgets follow the dialog's state; nothing here decides anything.
+void TAuftragsArtForm::Anzeigen()
+{
+    const bool elektronen = istElektronenAuftrag(m_auftrag.Auftragsart);
+    m_aktualisieren = true;
+    TC_Auftragsart->setCurrentIndex(elektronen ? 1 : 0);
+    PC_Herkunft->setCurrentIndex(m_seite);
+    P_Herkunft->setText(elektronen ? QStringLiteral("Herkunft des Rahmens") : QStringLiteral("Herkunft der Tragplatte"));
+    RG_Blenden->setTitle(m_hersteller + QStringLiteral(" Elektronen-Blenden"));
+    RG_Tragplatten->setTitle(m_hersteller + QStringLiteral(" Tragplatten"));
+    listeSetzen(LB_Blenden, m_rahmen.Rahmen, m_rahmenIndex);
+    listeSetzen(LB_Tragplatten, m_tragplatten, m_tragplattenIndex);
+    RG_Blenden->setVisible(elektronen);
+    // A customer's own tray is never chosen from a list.
+    RG_Tragplatten->setVisible(!elektronen && (m_seite == 0 || m_seite == 2));
+    M_Memo->setText(memoText(m_seite, elektronen));
+    const bool vorab = m_seite == 3 && !elektronen;
+    M_Vorablieferung2->setVisible(vorab);
+    RG_Codierung->setVisible(vorab);
+    const bool mit = m_auftrag.Auftragsdaten.MitCodierung;
+    m_codierung->button(mit ? 1 : 0)->setChecked(true);
+    E_Codierung->setVisible(vorab && mit);
+    if (E_Codierung->text() != m_auftrag.Auftragsdaten.Codierung && mit)
+        E_Codierung->setText(m_auftrag.Auftragsdaten.Codierung);
+    GB_RahmenPasst->setVisible(elektronen);
+    if (elektronen)
+        PasstAnzeigen(RahmenPasst());
+    m_aktualisieren = false;
+}
+
+void TAuftragsArtForm::BTN_BestfitClick()
+{
+    RahmenSuchen();
+}
+
+void TAuftragsArtForm::BTN_OKClick()
+{
+    const QString herkunft = HerkunftDerSeite(m_seite);
+    m_einstellungen.writeString(kAbschnitt, QStringLiteral("AktHerkunft"), herkunft);
+    m_auftrag.Auftragsdaten.Herkunft = herkunft;
+    m_auftrag.Auftragsdaten.Gueltig = false;
+    if (istPhotonenAuftrag(m_auftrag.Auftragsart)) {
+        m_einstellungen.writeString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag);
+        if (m_seite == 1 || m_seite == 3) {
+            m_einstellungen.writeString(kAbschnitt, QStringLiteral("Tragplatte"), QStringLiteral("eigene Tragplatte"));
+            const bool mit = m_auftrag.Auftragsdaten.MitCodierung;
+            m_auftrag.Auftragsdaten.MitCodierung = mit;
+            m_auftrag.Auftragsdaten.Codierung = mit ? E_Codierung->text() : QString();
+        } else {
+            m_auftrag.Auftragsdaten.MitCodierung = false;
+            m_auftrag.Auftragsdaten.Codierung.clear();
+            m_einstellungen.writeString(kAbschnitt, QStringLiteral("Tragplatte"), GewaehlteTragplatte());
+        }
+    } else {
+        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), GewaehlterRahmen());
+        m_einstellungen.writeString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kRahmenAuftrag);
+        m_auftrag.Auftragsdaten.MitCodierung = false;
+        m_auftrag.Auftragsdaten.Codierung.clear();
+    }
+    // The demo customer and the customer data of an opened order are never written.
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    if (m_kundenModus && !k.Demo && !k.AusAuftrag && !m_kundePfad.isEmpty())
+        k.Speichern(m_kundePfad, m_messages);
+    accept();
+}
+
+void TAuftragsArtForm::BTN_AbbruchClick()
+{
+    TKundenDaten &k = m_auftrag.Kundendaten;
+    m_auftrag.Auftragsart = m_sicherung.Auftragsart;
+    k.AktAbteilung = m_sicherung.AktAbteilung;
+    for (qsizetype i = 0; i < k.Abteilungen.size() && i < m_sicherung.AktAnPBeschl.size(); ++i) {
+        k.Abteilungen[i].AktAnP = m_sicherung.AktAnPBeschl[i].first;
+        k.Abteilungen[i].AktBeschl = m_sicherung.AktAnPBeschl[i].second;
+    }
+    m_auftrag.Auftragsdaten.MitCodierung = m_sicherung.MitCodierung;
+    m_auftrag.Auftragsdaten.Codierung = m_sicherung.Codierung;
+    if (m_sicherung.ElektronenblendeGesetzt)
+        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), m_sicherung.Elektronenblende);
+    else
+        m_einstellungen.deleteKey(kAbschnitt, QStringLiteral("Elektronenblende"));
+    // The lists belong to the restored accelerator again.
+    const TBeschl *b = k.AktuellerBeschl();
+    m_hersteller = qv::Hersteller(b ? b->Beschleuniger : QString());
+    TKonfiguration konfig;
+    konfig.Laden(m_configIni);
+    m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
+    m_tragplatten = TragplattenListe(konfig, m_hersteller);
+    m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : std::min<int>(m_sicherung.RahmenIndex, int(m_rahmen.Rahmen.size()) - 1);
+    m_tragplattenIndex = m_tragplatten.isEmpty() ? -1 : std::min<int>(m_sicherung.TragplattenIndex, int(m_tragplatten.size()) - 1);
+    Anzeigen();
+    emit neuZeichnen();
+    reject();
+}
+
+} // namespace qv

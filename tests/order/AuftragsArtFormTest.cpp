@@ -1,0 +1,171 @@
+#include "base/IniFile.h"
+#include "order/TAuftrag.h"
+#include "order/TAuftragsArtForm.h"
+
+#include "support/ScriptedMessages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Two accelerators of different makers; at FFA 50 the 926 frame holds 23 mm only.
+const QByteArray kKonfig = "[ElektronenBlenden]\r\nCount=4\r\n0=Varian_T6\r\n1=Varian_T20\r\n2=Elekta_10\r\n3=Elekta_20\r\n"
+                           "[ElektronenBlenden_Groesse]\r\n0=926,926\r\n1=2000,2000\r\n2=1000,1000\r\n3=2000,2000\r\n"
+                           "[Tragplatten]\r\nCount=3\r\n0=Varian_298\r\n1=Keine Tragplatte\r\n2=Elekta_320\r\n";
+
+TAuftrag auftrag()
+{
+    TAuftrag a;
+    TKundenDaten &k = a.Kundendaten;
+    k.FFA = 50;
+    k.NeueAbteilung();
+    TAbteilung &abt = k.Abteilungen[0];
+    abt.Beschl = {TBeschl{u"Varian Medical"_s, u"C"_s, u"Clinac"_s, u"65"_s, u"95"_s, u"8,0 cm"_s},
+                  TBeschl{u"Elekta"_s, u"S"_s, u"Synergy"_s, u"70"_s, u"100"_s, u"8,0 cm"_s}};
+    abt.AktBeschl = 0;
+    abt.AnP = {TAnP{u"Herr"_s, {}, u"Eins"_s, {}, {}, {}}, TAnP{u"Frau"_s, {}, u"Zwei"_s, {}, {}, {}}};
+    abt.AktAnP = 0;
+    k.AktAbteilung = 0;
+    k.Demo = true; // OK never writes the customer file here
+    // An aperture 46 mm to the right at 1 pixel per millimetre.
+    a.Massstab.MassstabPunkt1 = {0, 0};
+    a.Massstab.MassstabPunkt2 = {10, 0};
+    a.Massstab.PixelProMM = 1;
+    a.Konturen.NeueKontur();
+    a.Konturen.PunktHinzufuegen({0, 0});
+    a.Konturen.PunktHinzufuegen({46, 0});
+    a.Konturen.PunktHinzufuegen({0, 10});
+    a.Konturen.AktuelleKontur().Schliessen();
+    return a;
+}
+
+// Presses a button of the modal dialog once it is shown.
+void danach(std::function<void(TAuftragsArtForm &)> tun, TAuftragsArtForm &form)
+{
+    QTimer::singleShot(0, &form, [&form, tun] { tun(form); });
+}
+
+} // namespace
+
+class AuftragsArtFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QFile f(m_dir->filePath(u"k.cfg"_s));
+        f.open(QIODevice::WriteOnly);
+        f.write(kKonfig);
+        f.close();
+        m_config = std::make_unique<IniFile>(f.fileName());
+        m_ini = std::make_unique<IniFile>(m_dir->filePath(u"e.ini"_s));
+    }
+
+    void electronTabRunsTheProjectedBestFitAndOkStoresTheChoice()
+    {
+        TAuftrag a = auftrag();
+        ScriptedMessages msgs;
+        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        danach([](TAuftragsArtForm &f) {
+            QCOMPARE(f.Hersteller(), u"Varian"_s);
+            QCOMPARE(f.Rahmenliste(), (QStringList{u"Varian_T6"_s, u"Varian_T20"_s}));
+            f.SeiteWaehlen(2);
+            f.ReiterWaehlen(1);
+            // At FFA 50 the T6 frame is too small for 46 mm: the best fit takes T20 and agrees.
+            QCOMPARE(f.BestFitIndex(), 1);
+            QCOMPARE(f.GewaehlterRahmen(), u"Varian_T20"_s);
+            QVERIFY(f.RahmenPasst());
+            QCOMPARE(f.RahmenPasstText(), u"paßt"_s);
+            f.RahmenWaehlen(0);
+            QVERIFY(!f.RahmenPasst());
+            QCOMPARE(f.RahmenPasstText(), u"paßt nicht"_s);
+            f.BTN_BestfitClick();
+            f.BTN_OKClick();
+        }, form);
+        QCOMPARE(form.Zeigen(), int(QDialog::Accepted));
+        QCOMPARE(a.Auftragsart, TAuftragsart::Elektronen);
+        QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"Elektronenblende"_s), u"Varian_T20"_s);
+        QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"LetzteAuftragsArt"_s), u"RahmenAuftrag"_s);
+        QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"AktHerkunft"_s), u"Kauf von Zarn e.K."_s);
+        QCOMPARE(a.Auftragsdaten.Herkunft, u"Kauf von Zarn e.K."_s);
+        QVERIFY(!a.Auftragsdaten.Gueltig);
+        QVERIFY(msgs.texts().isEmpty());
+    }
+
+    void cancelRestoresEverythingTheDialogChanged()
+    {
+        TAuftrag a = auftrag();
+        a.Auftragsart = TAuftragsart::Photonen;
+        m_ini->writeString(u"Beschleuniger"_s, u"Elektronenblende"_s, u"Varian_T6"_s);
+        ScriptedMessages msgs;
+        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        danach([](TAuftragsArtForm &f) {
+            f.BeschleunigerWaehlen(1);
+            f.AnPWaehlen(1);
+            QCOMPARE(f.Hersteller(), u"Elekta"_s);
+            f.ReiterWaehlen(1); // the best fit writes the remembered frame
+            QCOMPARE(f.GewaehlterRahmen(), u"Elekta_20"_s);
+            f.SeiteWaehlen(3);
+            f.ReiterWaehlen(0);
+            f.CodierungWaehlen(true, u"K9"_s);
+            f.BTN_AbbruchClick();
+        }, form);
+        QCOMPARE(form.Zeigen(), int(QDialog::Rejected));
+        QCOMPARE(a.Auftragsart, TAuftragsart::Photonen);
+        QCOMPARE(a.Kundendaten.Abteilungen[0].AktBeschl, 0);
+        QCOMPARE(a.Kundendaten.Abteilungen[0].AktAnP, 0);
+        QVERIFY(!a.Auftragsdaten.MitCodierung);
+        QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"Elektronenblende"_s), u"Varian_T6"_s);
+        QCOMPARE(form.Hersteller(), u"Varian"_s);
+        QCOMPARE(form.GewaehlterRahmen(), u"Varian_T6"_s);
+    }
+
+    void noFrameForTheMakerNeverFits()
+    {
+        TAuftrag a = auftrag();
+        a.Kundendaten.Abteilungen[0].Beschl[0].Beschleuniger = u"GE Logiq"_s;
+        a.Kundendaten.Abteilungen[0].AktBeschl = 5; // out of range, as an order file may say
+        ScriptedMessages msgs;
+        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        form.Initialisieren();
+        QCOMPARE(form.Hersteller(), QString());
+        form.HerstellerSetzen(u"GE Logiq"_s);
+        form.ReiterWaehlen(1);
+        QVERIFY(form.Rahmenliste().isEmpty());
+        QCOMPARE(form.BestFitIndex(), -1);
+        QVERIFY(!form.RahmenPasst());
+        QCOMPARE(form.GewaehlterRahmen(), QString());
+    }
+
+    void siemensFrameFromAFileIsFromTheCustomersStock()
+    {
+        TAuftrag a = auftrag();
+        ScriptedMessages msgs;
+        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        form.HerstellerSetzen(QString());
+        form.RahmenSetzen(u"Siemens_alt"_s);
+        QCOMPARE(a.Auftragsdaten.Herkunft, u"aus meinem Bestand bei Zarn e.K."_s);
+        QCOMPARE(form.GewaehlterRahmen(), u"Varian_T6"_s); // not listed: the first frame
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<IniFile> m_config;
+    std::unique_ptr<IniFile> m_ini;
+};
+
+QTEST_MAIN(AuftragsArtFormTest)
+#include "AuftragsArtFormTest.moc"

@@ -1,0 +1,111 @@
+#include "base/IniFile.h"
+#include "order/TAuftrag.h"
+#include "order/TAuftragsdatenForm.h"
+
+#include "support/FixedClock.h"
+#include "support/ScriptedMessages.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime kJetzt(QDate(2026, 5, 6), QTime(7, 8, 9));
+
+TAuftrag auftrag(const QString &fba = u"65"_s)
+{
+    TAuftrag a;
+    a.Auftragsart = TAuftragsart::Photonen;
+    TKundenDaten &k = a.Kundendaten;
+    k.NeueAbteilung();
+    TAbteilung &abt = k.Abteilungen[0];
+    abt.Beschl = {TBeschl{u"Varian Medical"_s, u"C"_s, u"Clinac"_s, fba, u"95"_s, u"8,0 cm"_s}};
+    abt.AktBeschl = 0;
+    abt.AnP = {TAnP{u"Herr"_s, {}, u"Eins"_s, {}, {}, {}}};
+    k.AktAbteilung = 0;
+    return a;
+}
+
+} // namespace
+
+class AuftragsdatenFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void okStoresTheRecordOnlyWithAPatientId()
+    {
+        QTemporaryDir dir;
+        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        TAuftrag a = auftrag();
+        ScriptedMessages msgs;
+        test::FixedClock uhr(kJetzt);
+        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        int geaendert = 0;
+        connect(&form, &TAuftragsdatenForm::geaendert, this, [&geaendert] { ++geaendert; });
+        QTimer::singleShot(0, &form, [&form, &msgs] {
+            form.BTN_OKClick(); // no patient ID: stays open
+            QCOMPARE(msgs.texts(), QStringList{u"Bitte geben Sie eine PatientenID ein."_s});
+            QVERIFY(form.isVisible());
+            // Setters write what typing and the leave-field check would refuse.
+            form.GantrySetzen(180);
+            form.PatIDSetzen(u"P-7"_s);
+            form.BTN_OKClick();
+        });
+        QCOMPARE(form.Zeigen(), int(QDialog::Accepted));
+        QCOMPARE(geaendert, 2);
+        QVERIFY(form.Vollstaendig());
+        QCOMPARE(a.Auftragsdaten.PatientenID, u"P-7"_s);
+        QCOMPARE(a.Auftragsdaten.Gantrywinkel, u"180,00"_s);
+        QCOMPARE(a.Auftragsdaten.FBA, u"65"_s);
+        QCOMPARE(a.Auftragszeitpunkt, kJetzt);
+    }
+
+    void cancelKeepsTheRecord()
+    {
+        QTemporaryDir dir;
+        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        TAuftrag a = auftrag();
+        a.Auftragsdaten.Gueltig = true;
+        a.Auftragsdaten.PatientenID = u"alt"_s;
+        ScriptedMessages msgs;
+        test::FixedClock uhr(kJetzt);
+        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        QTimer::singleShot(0, &form, [&form] {
+            QCOMPARE(form.PatID(), u"alt"_s);
+            form.PatIDSetzen(u"neu"_s);
+            form.reject();
+        });
+        QCOMPARE(form.Zeigen(), int(QDialog::Rejected));
+        QCOMPARE(a.Auftragsdaten.PatientenID, u"alt"_s);
+    }
+
+    void fbaOutOfRangeDisablesOkAndAnglesAreChecked()
+    {
+        QTemporaryDir dir;
+        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        TAuftrag a = auftrag(u"90"_s);
+        ScriptedMessages msgs;
+        test::FixedClock uhr(kJetzt);
+        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        form.Vorbelegen();
+        QVERIFY(!form.Felder().OKAktiv);
+        form.FBASetzen(650);
+        QCOMPARE(form.Felder().FBA, u"65"_s);
+        QVERIFY(form.Felder().OKAktiv);
+
+        form.FeldEingeben(u"E_Kollimatorwinkel"_s, u"360"_s);
+        QVERIFY(msgs.texts().isEmpty());
+        form.FeldEingeben(u"E_Gantrywinkel"_s, u"12,5"_s);
+        QCOMPARE(msgs.texts(), QStringList{u"Eingabe einer ganzen Zahl erforderlich.\rDer Gantrywinkel muß zwischen 0 und 360° liegen."_s});
+    }
+};
+
+QTEST_MAIN(AuftragsdatenFormTest)
+#include "AuftragsdatenFormTest.moc"
