@@ -132,7 +132,7 @@ TKonfigForm::TKonfigForm(TKundenDaten &daten, const Umgebung &umgebung, QWidget 
 
     connect(qApp, &QApplication::focusChanged, this, &TKonfigForm::fokusGewechselt);
     alleAnzeigen();
-    m_vertragKnopf->setChecked(true);
+    programmZeigen(false);
     seiteZeigen(0);
 }
 

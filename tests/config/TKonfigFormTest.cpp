@@ -97,6 +97,10 @@ private slots:
     {
         Umgebung u;
         auto f = u.form();
+        // At opening the contract partner and the contacts page are shown.
+        QVERIFY(kind<QWidget>(*f, "P_Kunde")->isVisible());
+        QVERIFY(kind<QWidget>(*f, "P_AnP")->isVisible());
+        QVERIFY(!kind<QWidget>(*f, "P_Programm")->isVisible());
         tippe(*f, "E_AnPTelefon", QStringLiteral("0721 123"));
         klick(*f, "P_SelectBeschleuniger");
         // Switching the page wrote the contact back.
