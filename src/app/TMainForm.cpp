@@ -17,6 +17,7 @@
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/LinealBild.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 
@@ -404,23 +405,6 @@ QString TMainForm::website() const
     return m_app.ConfigIni().readString(kInit, QStringLiteral("Website"));
 }
 
-QImage TMainForm::Linealbild() const
-{
-    // 1200 x 1200 pixels at 3 pixels per millimetre: a 40 x 40 cm picture with a centimetre grid.
-    QImage bild(1200, 1200, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    for (int i = 0; i <= 1200; i += 30) {
-        p.setPen(i % 150 == 0 ? QColor(170, 170, 170) : QColor(225, 225, 225));
-        p.drawLine(i, 0, i, 1199);
-        p.drawLine(0, i, 1199, i);
-    }
-    p.setPen(QPen(Qt::black, 2));
-    p.drawLine(600, 0, 600, 1199);
-    p.drawLine(0, 600, 1199, 600);
-    return bild;
-}
-
 void TMainForm::SetGeaendert()
 {
     auftrag().Geaendert = true;
@@ -470,7 +454,7 @@ bool TMainForm::ModusSetzen(int modus)
     m_hilfe->ModusHilfe(modus);
 
     auto lineal = [this] {
-        m_steuerung->VorlageSetzen(Linealbild());
+        m_steuerung->VorlageSetzen(LinealBild());
         m_steuerung->P_MainResize();
         auftrag().Massstab.MassstabAbstandSetzen(200);
         m_dok->MassstabPunktSetzen(1, QPoint(-300, 0));

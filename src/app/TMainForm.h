@@ -165,7 +165,6 @@ private:
     /// The order-type window's reset for a new order (order kind not chosen).
     void AuftragsArtInitialisieren();
     /// The ruler image of modes 1 to 3 until the generated shapes bring their own.
-    QImage Linealbild() const;
     /// The frame check of the order-type window after the contour input.
     void RahmenPruefen();
 
