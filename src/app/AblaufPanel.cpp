@@ -543,6 +543,13 @@ int TAblaufPanel::konturZeilenHoehe() const
     return P_Konturen->height();
 }
 
+void TAblaufPanel::formenEinsetzen(QWidget *formen)
+{
+    auto *l = new QVBoxLayout(P_Formen);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(formen);
+}
+
 void TAblaufPanel::geosAufklappen(bool auf)
 {
     P_Formen->setVisible(auf);

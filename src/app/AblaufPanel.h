@@ -76,6 +76,8 @@ public:
     int konturZeilenHoehe() const;
     /// Folds the drawing area of the page without template.
     void geosAufklappen(bool auf);
+    /// Places the shape tools into the unfolding part of the mode-1 contour row.
+    void formenEinsetzen(QWidget *formen);
     /// anzahl contours exist, aktuell is the current one, punkte the points of the current
     /// contour, wiederherstellbar the points redo can bring back (both lists).
     void konturListeZeigen(int anzahl, int aktuell, int punkte, int wiederherstellbar);

@@ -1,5 +1,6 @@
 #include "app/Eingabe.h"
 
+#include "contour/Formen.h"
 #include "workspace/Arbeitsflaeche.h"
 
 #include <QPainter>
@@ -105,6 +106,8 @@ void GummibandZeichnen(QPainter &p, const Gummiband &g, const Abbildung &abb)
         p.setPen(stift);
         MassstabZeichnen(*g.massstabVon, g.punkt, p, 15);
     }
+    if (g.formVon)
+        FormVorschau(p, g.formwerkzeug, *g.formVon, g.punkt);
     if (g.fadenkreuz) {
         // across the whole paint box, in device pixels
         const QPointF d = abb.arbeitZuGeraet(QPointF(g.punkt));

@@ -76,6 +76,7 @@ struct Gummiband
     std::optional<QPoint> feldVon;        // field figure from corner 1 to punkt
     std::optional<QPoint> massstabVon;    // scale bar from point 1 to punkt
     std::optional<QPoint> formVon;        // shape preview from FormPunkt1 to punkt
+    int formwerkzeug = 0;                 // the shape of that preview
     bool fadenkreuz = false;              // crosshair through punkt
 };
 

@@ -1,6 +1,7 @@
 #include "app/Eingabesteuerung.h"
 
 #include "app/Texte.h"
+#include "contour/Formen.h"
 #include "order/TAuftrag.h"
 #include "workspace/Arbeitsflaeche.h"
 
@@ -276,7 +277,8 @@ EingabeAntwort Eingabesteuerung::MausBewegt(const Abbildung &abb, QPoint geraet,
     gz.massstabPunkt1 = gesetzt(m_a.auftrag().Massstab.MassstabPunkt1);
     gz.formwerkzeug = m_a.Modus == ModusOhneVorlage && m_formwerkzeug != 0;
     gz.formPunkt1 = gesetzt(m_formPunkt1);
-    const Gummiband g = m_a.hatVorlage() ? qv::gummiband(gz, p, shift, strg) : Gummiband{};
+    Gummiband g = m_a.hatVorlage() ? qv::gummiband(gz, p, shift, strg) : Gummiband{};
+    g.formwerkzeug = m_formwerkzeug;
     a.gummibandNeuZeichnen = g.wartet || m_gummiband.wartet;
     m_gummiband = g;
     m_letzteMausPos = g.wartet ? g.punkt : KeinPunkt;
@@ -296,6 +298,104 @@ EingabeAntwort Eingabesteuerung::MausLosgelassen()
     a.neuZeichnen = true;
     // the field input keeps the workflow as it is until its second corner
     a.ablaufAktualisieren = m_art != Eingabeart::Feld;
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::FormenStarten(FormenStart start)
+{
+    EingabeAntwort a;
+    if (start == FormenStart::Abgebrochen) {
+        a.konturKnopfText = konturenText();
+        a.knopfGedrueckt = std::make_pair(Eingabeart::Form, false);
+    } else {
+        if (start == FormenStart::NeuesFFA)
+            a.geaendert = true;
+        m_art = Eingabeart::Form;
+        a.konturKnopfText = texte::eingabeBeenden();
+        a.knopfGedrueckt = std::make_pair(Eingabeart::Form, true);
+        a.formenOffen = true;
+        a.bedienung = false;
+        const EingabeAntwort w = FormwerkzeugSetzen(FormRechteck);
+        a.formwerkzeugZeigen = w.formwerkzeugZeigen;
+    }
+    a.ffaAnzeigen = true;
+    a.neuZeichnen = true;
+    a.ablaufAktualisieren = true;
+    return a;
+}
+
+QString Eingabesteuerung::konturenText() const
+{
+    return istElektronenAuftrag(m_a.auftrag().Auftragsart) ? QStringLiteral("Aperturen") : QStringLiteral("Konturen");
+}
+
+EingabeAntwort Eingabesteuerung::FormenBeenden()
+{
+    EingabeAntwort a;
+    m_art = Eingabeart::Keine;
+    m_formwerkzeug = FormKeine;
+    m_formPunkt1 = m_formPunkt2 = KeinPunkt;
+    gummibandWeg();
+    a.formwerkzeugZeigen = FormKeine;
+    a.knopfGedrueckt = std::make_pair(Eingabeart::Form, false);
+    a.formenOffen = false;
+    a.konturKnopfText = konturenText();
+    a.bedienung = true;
+    a.neuZeichnen = true;
+    a.ablaufAktualisieren = true;
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::FormwerkzeugSetzen(int werkzeug)
+{
+    EingabeAntwort a;
+    m_formwerkzeug = (werkzeug >= FormRechteck && werkzeug <= FormEllipse) ? werkzeug : FormKeine;
+    m_formPunkt1 = m_formPunkt2 = KeinPunkt;
+    gummibandWeg();
+    a.formwerkzeugZeigen = m_formwerkzeug;
+    a.ablaufAktualisieren = true;
+    a.neuZeichnen = true;
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::FormwerkzeugKlick(int werkzeug)
+{
+    return FormwerkzeugSetzen(werkzeug == m_formwerkzeug ? FormKeine : werkzeug);
+}
+
+EingabeAntwort Eingabesteuerung::FormAusGroesse(int werkzeug, double x, double y)
+{
+    const auto punkte = FormPunkteAusGroesse(werkzeug, x, y);
+    if (!punkte) {
+        EingabeAntwort a;
+        a.formMeldung = FormMeldung(FormErgebnis::ZuGross);
+        return a;
+    }
+    m_formwerkzeug = werkzeug;
+    m_formPunkt1 = punkte->first;
+    m_formPunkt2 = punkte->second;
+    return FormErzeugen();
+}
+
+EingabeAntwort Eingabesteuerung::FormErzeugen()
+{
+    const FormErgebnis e = qv::FormErzeugen(m_a.auftrag().Konturen, m_formwerkzeug, m_formPunkt1, m_formPunkt2);
+    if (e != FormErgebnis::Angenommen) {
+        EingabeAntwort a;
+        a.formMeldung = FormMeldung(e);
+        // the message box takes the release of the button
+        m_mausGedrueckt = false;
+        m_formPunkt1 = m_formPunkt2 = KeinPunkt;
+        gummibandWeg();
+        // generation goes on: the user interface stays locked
+        a.bedienung = false;
+        a.neuZeichnen = true;
+        return a;
+    }
+    m_a.AblaufStatus |= ablauf::Kontur;
+    EingabeAntwort a = FormenBeenden();
+    a.geaendert = true;
+    a.rahmenPruefen = true;
     return a;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Eingabe.h"
+#include "contour/FormenEingabe.h"
 #include "contour/KonturErgebnis.h"
 #include "workspace/Koordinaten.h"
 
@@ -51,6 +52,12 @@ struct EingabeAntwort
     bool rahmenPruefen = false;
     /// A mode-1 shape has both points and is generated.
     bool formFertig = false;
+    /// A refused shape: the text to show (see FormMeldung).
+    QString formMeldung;
+    /// Mode 1: the shape tools unfold (true) or fold to one row (false).
+    std::optional<bool> formenOffen;
+    /// Mode 1: the shape tool to show chosen (0 none).
+    std::optional<int> formwerkzeugZeigen;
     bool ablaufAktualisieren = false;
     /// The document changed: repaint, and the contour list and the labels follow.
     bool neuZeichnen = false;
@@ -78,6 +85,8 @@ public:
     QPoint LetzteMausPos() const { return m_letzteMausPos; }
     const Gummiband &gummiband() const { return m_gummiband; }
     int Formwerkzeug() const { return m_formwerkzeug; }
+    QPoint FormPunkt1() const { return m_formPunkt1; }
+    QPoint FormPunkt2() const { return m_formPunkt2; }
 
     /// A new order: nothing runs, no rubber band, no shape tool.
     void neuerAuftrag();
@@ -103,6 +112,22 @@ public:
     EingabeAntwort MausBewegt(const Abbildung &abb, QPoint geraet, bool shift, bool strg);
     EingabeAntwort MausLosgelassen();
 
+    /// Mode 1: what the question at the start of shape generation decided (the contours are
+    /// deleted already for a new FFA). Generation starts with the rectangle, or the button
+    /// returns to its normal look.
+    EingabeAntwort FormenStarten(FormenStart start);
+    /// Ends shape generation: the tools fold, the user interface is unlocked.
+    EingabeAntwort FormenBeenden();
+    /// Chooses a shape tool (0 none); both points are unset again.
+    EingabeAntwort FormwerkzeugSetzen(int werkzeug);
+    /// A tool bar button: its tool, or none when that tool is chosen already.
+    EingabeAntwort FormwerkzeugKlick(int werkzeug);
+    /// Typed sizes in centimetres, centred on the isocentre; generates at once.
+    EingabeAntwort FormAusGroesse(int werkzeug, double x, double y);
+    /// Generates the shape of the chosen tool from both points. A refused shape leaves the
+    /// contours as they were and the generation running; a generated one ends it.
+    EingabeAntwort FormErzeugen();
+
     /// Undo and redo of the contour list.
     EingabeAntwort Rueckgaengig();
     EingabeAntwort Wiederherstellen();
@@ -113,6 +138,8 @@ private:
     void melden(EingabeAntwort &a, KonturErgebnis e);
     void gummibandWeg();
     void eingabeEnde(EingabeAntwort &a, Eingabeart art);
+    /// "Konturen" or "Aperturen", after the order type.
+    QString konturenText() const;
 
     Arbeitsflaeche &m_a;
     Eingabeart m_art = Eingabeart::Keine;

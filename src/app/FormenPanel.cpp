@@ -1,6 +1,7 @@
 #include "app/FormenPanel.h"
 
 #include "base/Messages.h"
+#include "base/Numbers.h"
 #include "contour/FormenEingabe.h"
 
 #include <QAction>
@@ -135,6 +136,25 @@ std::optional<std::pair<double, double>> FormenPanel::groesse(int werkzeug) cons
     if (!x || !y)
         return std::nullopt;
     return std::pair{*x, *y};
+}
+
+void FormenPanel::groesseZeigen(int werkzeug, std::pair<double, double> cm)
+{
+    switch (werkzeug) {
+    case 1:
+        setText(Feld::RechteckX, formatDecimal(cm.first));
+        setText(Feld::RechteckY, formatDecimal(cm.second));
+        break;
+    case 2:
+        setText(Feld::KreisRadius, formatDecimal(cm.first));
+        break;
+    case 3:
+        setText(Feld::EllipseX, formatDecimal(cm.first));
+        setText(Feld::EllipseY, formatDecimal(cm.second));
+        break;
+    default:
+        break;
+    }
 }
 
 void FormenPanel::verlassen(QLineEdit *edit)

@@ -34,6 +34,8 @@ public:
     std::optional<std::pair<double, double>> groesse(int werkzeug) const;
     QString text(Feld feld) const;
     void setText(Feld feld, const QString &text);
+    /// The live size of a dragged shape, in the edits of its page.
+    void groesseZeigen(int werkzeug, std::pair<double, double> cm);
 
 signals:
     /// A tool bar button or a page of the page control was chosen.

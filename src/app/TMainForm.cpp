@@ -3,6 +3,7 @@
 #include "app/Ablauf.h"
 #include "app/AblaufAnwenden.h"
 #include "app/AblaufPanel.h"
+#include "app/FormenPanel.h"
 #include "app/Eingabesteuerung.h"
 #include "app/Application.h"
 #include "app/HauptMenue.h"
@@ -125,6 +126,8 @@ void TMainForm::FensterAufbauen()
     pMain->setObjectName(QStringLiteral("P_Main"));
     m_splitter->addWidget(pMain);
     m_panel = new TAblaufPanel(m_splitter);
+    m_formen = new FormenPanel(m_app.messages());
+    m_panel->formenEinsetzen(m_formen);
     m_splitter->addWidget(m_panel);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
@@ -173,6 +176,13 @@ void TMainForm::Verbinden()
     connect(m_panel, &TAblaufPanel::konturRueckgaengig, this, &TMainForm::BTN_KonturRueckClick);
     connect(m_panel, &TAblaufPanel::konturWiederherstellen, this, &TMainForm::BTN_KonturVorClick);
 
+    // the shape tools of mode 1
+    connect(m_formen, &FormenPanel::werkzeugGeklickt, this,
+            [this](int t) { EingabeAnwenden(m_eingabe->FormwerkzeugKlick(t)); });
+    connect(m_formen, &FormenPanel::seiteGewaehlt, this,
+            [this](int t) { EingabeAnwenden(m_eingabe->FormwerkzeugSetzen(t)); });
+    connect(m_formen, &FormenPanel::generieren, this, &TMainForm::FormGenerieren);
+
     // the workspace's mouse
     ArbeitsflaecheWidget *w = m_steuerung->widget();
     connect(w, &ArbeitsflaecheWidget::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
@@ -203,7 +213,7 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::IsozentrumEingeben: IsozentrumEingeben(); break;
     case Befehl::MassstabEingeben: MassstabEingeben(); break;
     case Befehl::KonturEingabe: KonturEingabe(); break;
-    case Befehl::KonturEingabeOhneVorlage: nochNichtVerfuegbar(QStringLiteral("Formen generieren")); break;
+    case Befehl::KonturEingabeOhneVorlage: FormenEingabe(); break;
     case Befehl::FeldEingabe: FeldEingeben(); break;
     case Befehl::Invertiert: m_steuerung->InvertedClick(checked); break;
     case Befehl::ModusBildVorlage:

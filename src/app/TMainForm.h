@@ -19,6 +19,7 @@ class Application;
 class Arbeitsflaeche;
 class Eingabesteuerung;
 struct EingabeAntwort;
+class FormenPanel;
 class TAblaufPanel;
 class THauptMenue;
 class THelpForm;
@@ -87,6 +88,7 @@ public:
     qv::TAblaufPanel &ablaufPanel() { return *m_panel; }
     qv::THauptMenue &menue() { return *m_menue; }
     qv::THelpForm &hilfe() { return *m_hilfe; }
+    qv::FormenPanel &formenPanel() { return *m_formen; }
     /// Text of status-bar panel i (0..3).
     QString statusText(int i) const;
     const qv::Eingabesteuerung &eingabe() const { return *m_eingabe; }
@@ -164,9 +166,12 @@ private:
     int StartAssistent(int modus);
     /// The order-type window's reset for a new order (order kind not chosen).
     void AuftragsArtInitialisieren();
-    /// The ruler image of modes 1 to 3 until the generated shapes bring their own.
     /// The frame check of the order-type window after the contour input.
     void RahmenPruefen();
+    /// The contour button of mode 1: starts or ends shape generation.
+    void FormenEingabe();
+    /// A "generieren" button: the typed sizes of that shape.
+    void FormGenerieren(int werkzeug);
 
     qv::Application &m_app;
 
@@ -184,6 +189,7 @@ private:
     qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;
     qv::THauptMenue *m_menue = nullptr;
     qv::TAblaufPanel *m_panel = nullptr;
+    qv::FormenPanel *m_formen = nullptr;
     qv::THelpForm *m_hilfe = nullptr;
     TConfigForm *m_configForm = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -4,11 +4,14 @@
 
 #include "app/Ablauf.h"
 #include "app/AblaufPanel.h"
+#include "app/FormenPanel.h"
 #include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/KonturMeldungen.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
+#include "contour/Formen.h"
+#include "contour/FormenEingabe.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/TScaleForm.h"
@@ -71,14 +74,45 @@ void TMainForm::EingabeAnwenden(const EingabeAntwort &a)
         m_steuerung->FFAAnzeigen();
     if (a.rahmenPruefen)
         RahmenPruefen();
-    if (a.formFertig)
-        nochNichtVerfuegbar(QStringLiteral("Form generieren"));
+    if (a.formenOffen)
+        m_panel->geosAufklappen(*a.formenOffen);
+    if (a.formwerkzeugZeigen)
+        m_formen->werkzeugZeigen(*a.formwerkzeugZeigen);
+    if (!a.formMeldung.isEmpty())
+        m_app.messages().warning(a.formMeldung);
     if (a.ablaufAktualisieren)
         AblaufAktualisieren();
     if (a.neuZeichnen)
         m_steuerung->neuZeichnen();
     else if (a.gummibandNeuZeichnen)
         m_steuerung->eingabeNeuZeichnen();
+    // the second point of a dragged shape: the shape is generated after the click is shown
+    if (a.formFertig)
+        EingabeAnwenden(m_eingabe->FormErzeugen());
+}
+
+void TMainForm::FormenEingabe()
+{
+    if (m_eingabe->laeuft(Eingabeart::Form)) {
+        EingabeAnwenden(m_eingabe->FormenBeenden());
+        return;
+    }
+    konturKnopfTexte(texte::eingabeBeenden());
+    m_panel->knopfGedrueckt(Befehl::KonturEingabeOhneVorlage, true);
+    const FormenStart start = FormenEingabeBeginnen(auftrag().Konturen, m_app.messages(), [this] {
+        return m_steuerung->scaleForm().Zeigen(1) == QDialog::Accepted;
+    });
+    EingabeAnwenden(m_eingabe->FormenStarten(start));
+}
+
+void TMainForm::FormGenerieren(int werkzeug)
+{
+    const auto groesse = m_formen->groesse(werkzeug);
+    if (!groesse) {
+        m_app.messages().information(QStringLiteral("Bitte geben Sie eine Zahl ein."));
+        return;
+    }
+    EingabeAnwenden(m_eingabe->FormAusGroesse(werkzeug, groesse->first, groesse->second));
 }
 
 void TMainForm::konturKnopfTexte(const QString &text)
@@ -165,6 +199,11 @@ void TMainForm::PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten,
     m_steuerung->StatusAnzeigen(geraet);
     EingabeAnwenden(m_eingabe->MausBewegt(m_steuerung->abbildung(), geraet, modifier.testFlag(Qt::ShiftModifier),
                                           modifier.testFlag(Qt::ControlModifier)));
+    // the live size of a dragged shape
+    const Gummiband &g = m_eingabe->gummiband();
+    if (g.wartet && g.formVon)
+        m_formen->groesseZeigen(g.formwerkzeug,
+                                FormVorschauGroesse(g.formwerkzeug, *g.formVon, g.punkt, auftrag().PixelProMM()));
 }
 
 void TMainForm::PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste)

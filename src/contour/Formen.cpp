@@ -3,6 +3,9 @@
 #include "base/Numbers.h"
 #include "contour/TKonturen.h"
 #include "contour/U_Geraden_Strecken.h"
+#include "workspace/Koordinaten.h"
+
+#include <QPainter>
 
 #include <cmath>
 #include <numbers>
@@ -134,6 +137,43 @@ FormErgebnis FormErzeugen(TKonturen &konturen, int werkzeug, const QPoint &p1, c
         k.PunktHinzufuegen(p, false);
     k.Schliessen();
     return FormErgebnis::Angenommen;
+}
+
+std::pair<double, double> FormVorschauGroesse(int werkzeug, const QPoint &p1, const QPoint &p, double pixelProMM)
+{
+    if (werkzeug == FormKreis) {
+        const int r = gerundet(Abstand(p1, p));
+        return {PixelZuMM(QPoint(r, 0), pixelProMM).x() / 10.0, 0.0};
+    }
+    const QPoint a = PixelZuMM(p1, pixelProMM);
+    const QPoint b = PixelZuMM(p, pixelProMM);
+    return {std::abs(qint64(b.x()) - a.x()) / 10.0, std::abs(qint64(b.y()) - a.y()) / 10.0};
+}
+
+void FormVorschau(QPainter &painter, int werkzeug, const QPoint &p1, const QPoint &p)
+{
+    painter.save();
+    QPen stift(QColor(47, 63, 255));
+    stift.setCosmetic(true);
+    painter.setPen(stift);
+    painter.setBrush(QColor(166, 202, 240));
+    const QRect box = QRect(p1, p).normalized();
+    switch (werkzeug) {
+    case FormRechteck:
+        painter.drawRect(box);
+        break;
+    case FormKreis: {
+        const int r = gerundet(Abstand(p1, p));
+        painter.drawEllipse(QPoint(p1), r, r);
+        break;
+    }
+    case FormEllipse:
+        painter.drawEllipse(box);
+        break;
+    default:
+        break;
+    }
+    painter.restore();
 }
 
 } // namespace qv

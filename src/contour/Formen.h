@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace qv {
 
 class TKonturen;
@@ -52,5 +54,14 @@ FormPunkteErgebnis FormPunkte(int werkzeug, const QPoint &p1, const QPoint &p2);
 
 /// Adds the shape as a new closed contour; on any refusal the set stays as it was.
 FormErgebnis FormErzeugen(TKonturen &konturen, int werkzeug, const QPoint &p1, const QPoint &p2);
+
+/// The live sizes while a shape is dragged from p1 to p, in centimetres as shown in the size
+/// edits: length and width of the box for a rectangle or an ellipse, the radius (and 0) for a
+/// circle.
+std::pair<double, double> FormVorschauGroesse(int werkzeug, const QPoint &p1, const QPoint &p, double pixelProMM);
+
+/// The preview of a dragged shape in workspace coordinates (the painter maps them): the filled
+/// rectangle, the circle around p1 through p, or the ellipse inscribed in the box p1..p.
+void FormVorschau(QPainter &painter, int werkzeug, const QPoint &p1, const QPoint &p);
 
 } // namespace qv
