@@ -290,13 +290,13 @@ void TMainForm::FormShow()
         AnwendungBeenden();
         return;
     }
-    if (ErsterStart()) {
+    if (ErsterStartPlatzhalter()) {
         ErsterStartDialog();
         if (m_startAbbruch)
             AnwendungBeenden();
         return;
     }
-    if (!KundenDatenVollstaendig()) {
+    if (!KundenDatenVollstaendigPlatzhalter()) {
         m_app.messages().information(
             QStringLiteral("Mit der neuen Version von Quellvantar haben sich die Kundendaten\rerweitert. "
                            "Sie können nun direkt Ihre Konfiguration anpassen.\rQuellvantar benötigt eine "
@@ -318,7 +318,7 @@ void TMainForm::AnwendungBeenden()
     emit StartAbgebrochen();
 }
 
-bool TMainForm::ErsterStart() const
+bool TMainForm::ErsterStartPlatzhalter() const
 {
     // The first-start dialog comes with the assistants; until then a first start goes on
     // with the built-in customer defaults.
@@ -331,7 +331,7 @@ void TMainForm::ErsterStartDialog()
     // configure (customer settings dialog, no new order) or cancel (m_startAbbruch).
 }
 
-bool TMainForm::KundenDatenVollstaendig() const
+bool TMainForm::KundenDatenVollstaendigPlatzhalter() const
 {
     // The start-up check goes with the first-start dialog: until the test folders of the main
     // window carry a complete Kunde.cfg, the program goes on with the data as they are.

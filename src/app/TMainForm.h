@@ -151,12 +151,13 @@ private:
     // Places for the steps that come with later windows and data.
     /// An action of a later step: says in the log that it is not there yet.
     void nochNichtVerfuegbar(const QString &was);
-    /// The customer data report a first start: the first-start dialog decides (demo,
-    /// configure, cancel). False until the customer data model reports it.
-    bool ErsterStart() const;
+    /// Stand-in, always false: a first start (the first-start dialog decides between demo,
+    /// configure and cancel) is not reported until the first-start dialog exists.
+    bool ErsterStartPlatzhalter() const;
     void ErsterStartDialog();
-    /// Completeness check of the customer data (without its own message).
-    bool KundenDatenVollstaendig() const;
+    /// Stand-in, always true: the completeness check of the customer data runs here once the
+    /// customer settings dialog exists to complete them.
+    bool KundenDatenVollstaendigPlatzhalter() const;
     /// Customer settings dialog after the incomplete-data message.
     void KundenEinstellungenDialog();
     void Kundeneinstellungen1Click();

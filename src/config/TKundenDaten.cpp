@@ -4,7 +4,6 @@
 #include "base/ByteReader.h"
 #include "base/IniFile.h"
 #include "base/Logging.h"
-#include "base/Messages.h"
 #include "base/Numbers.h"
 #include "base/Zlib.h"
 
@@ -507,14 +506,6 @@ Result<void> TKundenDaten::SpeichereDatei(const QString &kundePfad) const
     return {};
 }
 
-bool TKundenDaten::Speichern(const QString &kundePfad, qv::Messages &meldungen) const
-{
-    auto ok = SpeichereDatei(kundePfad);
-    if (!ok)
-        meldungen.error(ok.error());
-    return ok.ok();
-}
-
 QString TKundenDaten::PruefText() const
 {
     static const TAbteilung leer;
@@ -542,19 +533,16 @@ QString TKundenDaten::PruefText() const
     return teile.join(u'\r');
 }
 
-bool TKundenDaten::Pruefen(qv::Messages *meldungen) const
+QString TKundenDaten::PruefMeldung() const
 {
     const QString text = PruefText();
     if (text.isEmpty())
-        return true;
-    if (meldungen) {
-        const TAbteilung *abt = AktuelleAbteilung();
-        meldungen->warning(QStringLiteral("Es fehlen einige Angaben in Ihrer Konfiguration.\r"
-                                          "Bitte ergänzen Sie die folgenden Angaben* der Abteilung \"")
-                           + (abt ? abt->Name : QString()) + QStringLiteral("\" : \r") + text
-                           + QStringLiteral("\r\r(*Es sind Angaben in allen hellblau hinterlegten Feldern erforderlich.)"));
-    }
-    return false;
+        return {};
+    const TAbteilung *abt = AktuelleAbteilung();
+    return QStringLiteral("Es fehlen einige Angaben in Ihrer Konfiguration.\r"
+                          "Bitte ergänzen Sie die folgenden Angaben* der Abteilung \"")
+           + (abt ? abt->Name : QString()) + QStringLiteral("\" : \r") + text
+           + QStringLiteral("\r\r(*Es sind Angaben in allen hellblau hinterlegten Feldern erforderlich.)");
 }
 
 void TKundenDaten::NeueAbteilung()

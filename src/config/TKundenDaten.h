@@ -13,7 +13,6 @@ namespace qv {
 class ByteReader;
 class ByteWriter;
 class IniFile;
-class Messages;
 } // namespace qv
 
 struct TAuftragsdatenRec;
@@ -156,13 +155,14 @@ public:
     /// Writes Kunde.cfg (level-1 zlib, atomically). Refused while Demo or AusAuftrag is set.
     /// A Kunde.cfg that is there but cannot be read is kept as a copy before it is replaced.
     qv::Result<void> SpeichereDatei(const QString &kundePfad) const;
-    /// As SpeichereDatei; shows the failure message. Returns whether the file was written.
-    bool Speichern(const QString &kundePfad, qv::Messages &meldungen) const;
 
     /// The completeness check; empty text when the data are complete.
     QString PruefText() const;
-    /// The completeness check; shows the collected text when asked to.
-    bool Pruefen(qv::Messages *meldungen = nullptr) const;
+    /// The completeness check: true when nothing is missing.
+    bool Vollstaendig() const { return PruefText().isEmpty(); }
+    /// The message of the completeness check (what is missing, for which department);
+    /// empty when the data are complete.
+    QString PruefMeldung() const;
 
     void NeueAbteilung();
     void LoescheAbteilung(int index);

@@ -7,6 +7,8 @@
 #include "base/Clock.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
+#include "order/OrderDocument.h"
+#include "order/OrderFile.h"
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
@@ -120,6 +122,7 @@ class MainFormEingabeTest : public QObject
 
 private slots:
     void traceSquareCloseAndEnd();
+    void tracedOrderSurvivesTheCodec();
     void crossingPointRefused();
     void messageOnAPressEndsThePress();
     void undoTwiceThenAddPoint();
@@ -185,6 +188,40 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     QVERIFY(!u.dok().anzeige.Konturen);
     QVERIFY(!u.p().birneAn(Ebene::Konturen));
     QVERIFY(u.messages.shown().isEmpty());
+}
+
+// What the window edits is the order the codec writes: traced, encoded, decoded, the same.
+void MainFormEingabeTest::tracedOrderSurvivesTheCodec()
+{
+    Umgebung u;
+    u.bildBisMassstab();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    for (const QPoint &e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
+        u.klick(e);
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    u.klick(QPoint(0, 0), Qt::RightButton);
+    const TAuftrag &auftrag = u.form->auftrag();
+    QCOMPARE(&auftrag, &u.app->Auftrag());
+    QVERIFY(auftrag.Konturen.Kontur(1).IstGeschlossen());
+
+    const auto datei = encodeOrderFile(auftrag, QStringLiteral("V2.20"));
+    QVERIFY(datei);
+    OrderDocument gelesen;
+    const auto ok = decodeOrderFile(*datei, gelesen);
+    QVERIFY2(ok, qPrintable(ok.error()));
+    const TAuftrag &zurueck = gelesen.Auftrag;
+    QCOMPARE(zurueck.Konturen.Anzahl(), 1);
+    QCOMPARE(zurueck.Konturen.Kontur(1).Punkte(), auftrag.Konturen.Kontur(1).Punkte());
+    QVERIFY(zurueck.Konturen.Kontur(1).IstGeschlossen());
+    QCOMPARE(zurueck.Isozentrum, auftrag.Isozentrum);
+    QVERIFY(zurueck.IsozentrumGesetzt);
+    QCOMPARE(zurueck.Massstab.MassstabPunkt1, auftrag.Massstab.MassstabPunkt1);
+    QCOMPARE(zurueck.Massstab.MassstabPunkt2, auftrag.Massstab.MassstabPunkt2);
+    QCOMPARE(zurueck.Massstab.MassstabAbstand, 100);
+    QCOMPARE(zurueck.PixelProMM(), 3.0);
+    QCOMPARE(zurueck.Auftragsart, auftrag.Auftragsart);
+    QCOMPARE(zurueck.Vorlage.size(), auftrag.Vorlage.size());
+    QCOMPARE(gelesen.Hinweise, QStringList());
 }
 
 void MainFormEingabeTest::crossingPointRefused()

@@ -1,5 +1,6 @@
 #include "config/TKundenDaten.h"
 
+#include "app/KundenDatenMeldungen.h"
 #include "base/ByteReader.h"
 #include "base/Cp1252.h"
 #include "base/IniFile.h"
@@ -251,7 +252,7 @@ TEST(KundenDaten, SpeichernUndLadenUeberKundeCfg)
     TKundenDaten k = vollstaendig();
     k.FFA = 85.5;
     qv::test::ScriptedMessages meldungen;
-    ASSERT_TRUE(k.Speichern(dateien.kunde, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(k, dateien.kunde, meldungen));
     EXPECT_TRUE(meldungen.shown().isEmpty());
 
     const QByteArray datei = ordner.read(QStringLiteral("Kunde.cfg"));
@@ -270,7 +271,7 @@ TEST(KundenDaten, SpeichernWirdBeiDemoUndAuftragsdatenVerweigert)
         TKundenDaten k = vollstaendig();
         (fall == 0 ? k.Demo : k.AusAuftrag) = true;
         qv::test::ScriptedMessages meldungen;
-        EXPECT_FALSE(k.Speichern(pfad, meldungen));
+        EXPECT_FALSE(qv::KundenDatenSpeichern(k, pfad, meldungen));
         EXPECT_FALSE(QFile::exists(pfad));
     }
 }
@@ -280,7 +281,7 @@ TEST(KundenDaten, FehlerBeimSchreibenMeldetDenPfad)
     qv::test::TempProgramFolder ordner;
     const QString pfad = ordner.file(QStringLiteral("fehlt/Kunde.cfg"));
     qv::test::ScriptedMessages meldungen;
-    EXPECT_FALSE(vollstaendig().Speichern(pfad, meldungen));
+    EXPECT_FALSE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
     EXPECT_EQ(meldungen.lastText(),
               QStringLiteral("Daten wurden nicht gespeichert.\rBitte Überprüfen Sie den Pfad ") + QDir::toNativeSeparators(pfad));
 }
@@ -292,14 +293,14 @@ TEST(KundenDaten, BeschaedigteKundeCfgWirdVorDemUeberschreibenGesichert)
     const QString pfad = ordner.write(QStringLiteral("Kunde.cfg"), kaputt);
     ordner.write(QStringLiteral("Kunde.cfg.beschaedigt"), "eine ältere Sicherung");
     qv::test::ScriptedMessages meldungen;
-    ASSERT_TRUE(vollstaendig().Speichern(pfad, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
     EXPECT_EQ(ordner.read(QStringLiteral("Kunde.cfg.beschaedigt")), QByteArray("eine ältere Sicherung"));
     EXPECT_EQ(ordner.read(QStringLiteral("Kunde.cfg.beschaedigt-2")), kaputt);
     TKundenDaten neu;
     EXPECT_TRUE(neu.LadeDatei(pfad).ok());
 
     // A readable file is simply replaced, without another copy.
-    ASSERT_TRUE(vollstaendig().Speichern(pfad, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("Kunde.cfg.beschaedigt-3"))));
 }
 
@@ -360,7 +361,7 @@ TEST(KundenDaten, MigrationAusAlterIniMitFehlendenAbschnitten)
     // Once Kunde.cfg exists the old file is ignored.
     qv::test::ScriptedMessages meldungen;
     TKundenDaten neu = vollstaendig();
-    ASSERT_TRUE(neu.Speichern(ordner.file(QStringLiteral("Kunde.cfg")), meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(neu, ordner.file(QStringLiteral("Kunde.cfg")), meldungen));
     ASSERT_TRUE(k.Laden(KundenDateien::imOrdner(ordner.path())).ok());
     EXPECT_EQ(k.Abteilungen[0].Name, QStringLiteral("Radioonkologie"));
 }
@@ -375,21 +376,21 @@ TEST(KundenDaten, PruefenFbaGrenzenUndMeldung)
     for (const Fall &f : faelle) {
         TKundenDaten k = vollstaendig();
         k.Abteilungen[0].Beschl[0].FBA = QString::fromUtf8(f.fba);
-        EXPECT_EQ(k.Pruefen(), f.ok) << f.fba;
+        EXPECT_EQ(k.Vollstaendig(), f.ok) << f.fba;
     }
 
     TKundenDaten k = vollstaendig();
     k.Abteilungen[0].Beschl[0].KBez = QStringLiteral("  ");
     k.Abteilungen[0].Abholadresse.PLZ.clear();
     qv::test::ScriptedMessages meldungen;
-    EXPECT_FALSE(k.Pruefen(&meldungen));
+    EXPECT_FALSE(qv::KundenDatenPruefen(k, meldungen));
     EXPECT_EQ(meldungen.lastText(),
               QStringLiteral("Es fehlen einige Angaben in Ihrer Konfiguration.\r"
                              "Bitte ergänzen Sie die folgenden Angaben* der Abteilung \"Radioonkologie\" : \r"
                              "- die Angaben des Beschleunigers sind nicht komplett.\r"
                              "- die Angaben der Abholadresse sind nicht komplett.\r\r"
                              "(*Es sind Angaben in allen hellblau hinterlegten Feldern erforderlich.)"));
-    EXPECT_TRUE(vollstaendig().Pruefen(&meldungen));
+    EXPECT_TRUE(qv::KundenDatenPruefen(vollstaendig(), meldungen));
 }
 
 TEST(KundenDaten, EbenenUmrechnungRundetHalbZurGeraden)
