@@ -1,6 +1,7 @@
 #include "config/TKonfigForm.h"
 
 #include "app/Application.h"
+#include "app/KundenDatenMeldungen.h"
 #include "base/FileChooser.h"
 #include "base/IniFile.h"
 #include "base/Messages.h"
@@ -900,10 +901,10 @@ void TKonfigForm::speichernClick()
     flush();
     if (m_einstellungen.lesemodus())
         return;
-    if (!m_daten.Pruefen(m_umgebung.meldungen))
+    if (!qv::KundenDatenPruefen(m_daten, *m_umgebung.meldungen))
         return;
     // A failed write keeps the dialog open with the message, so no edit is lost.
-    if (m_daten.Speichern(m_umgebung.dateien.kunde, *m_umgebung.meldungen))
+    if (qv::KundenDatenSpeichern(m_daten, m_umgebung.dateien.kunde, *m_umgebung.meldungen))
         accept();
 }
 
@@ -928,7 +929,7 @@ void TKonfigForm::reject()
             schliessen = false;
         }
     }
-    if (!m_daten.Pruefen()) {
+    if (!m_daten.Vollstaendig()) {
         const Messages::Answer a = m_umgebung.meldungen->show(
             Messages::Kind::Error,
             QStringLiteral("Quellvantar benötigt eine komplette Konfiguration.\rWollen Sie das Programm wirklich beenden?"),

@@ -1,3 +1,4 @@
+#include "app/KundenDatenMeldungen.h"
 #include "config/KundenEinstellungen.h"
 
 #include "support/ScriptedMessages.h"
@@ -92,7 +93,7 @@ TEST(KundenEinstellungen, PruefTextNenntJedesFehlendePflichtfeld)
     TKundenDaten k = vollstaendig();
     k.Abteilungen[0].AnP[0].EMail.clear();
     qv::test::ScriptedMessages meldungen;
-    EXPECT_FALSE(k.Pruefen(&meldungen));
+    EXPECT_FALSE(qv::KundenDatenPruefen(k, meldungen));
     ASSERT_EQ(meldungen.shown().size(), 1);
     EXPECT_TRUE(meldungen.shown()[0].text.contains(QStringLiteral("der Abteilung \"Radioonkologie\" : \r") + anp));
     EXPECT_TRUE(meldungen.shown()[0].text.endsWith(u"hellblau hinterlegten Feldern erforderlich.)"));
@@ -303,7 +304,7 @@ TEST(KundenEinstellungen, AbbrechenStelltDieGeladenenDatenWiederHer)
     qv::test::TempProgramFolder ordner;
     const KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
     qv::test::ScriptedMessages meldungen;
-    ASSERT_TRUE(vollstaendig().Speichern(dateien.kunde, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), dateien.kunde, meldungen));
     TKundenDaten k;
     ASSERT_TRUE(k.Laden(dateien).ok());
     const TKundenDaten geladen = k;

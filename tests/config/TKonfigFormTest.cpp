@@ -1,3 +1,4 @@
+#include "app/KundenDatenMeldungen.h"
 #include "config/TKonfigForm.h"
 
 #include "base/IniFile.h"
@@ -56,7 +57,7 @@ private:
         {
             if (mitDatei) {
                 qv::test::ScriptedMessages m;
-                if (!vollstaendig().Speichern(dateien.kunde, m))
+                if (!qv::KundenDatenSpeichern(vollstaendig(), dateien.kunde, m))
                     qFatal("Kunde.cfg not written");
             }
             if (!daten.Laden(dateien).ok())
