@@ -1,5 +1,7 @@
 #include "order/TAuftragsArtForm.h"
 
+#include "app/KundenDatenMeldungen.h"
+
 #include "base/IniFile.h"
 #include "base/Messages.h"
 #include "config/TKonfiguration.h"
@@ -502,7 +504,7 @@ void TAuftragsArtForm::BTN_OKClick()
     // The demo customer and the customer data of an opened order are never written.
     TKundenDaten &k = m_auftrag.Kundendaten;
     if (m_kundenModus && !k.Demo && !k.AusAuftrag && !m_kundePfad.isEmpty())
-        k.Speichern(m_kundePfad, m_messages);
+        qv::KundenDatenSpeichern(k, m_kundePfad, m_messages);
     accept();
 }
 
