@@ -17,6 +17,7 @@ using CommandFn = int (*)(const QStringList &args, Streams &io);
 
 // The subcommands, one file each (cmd_<name>.cpp).
 int runInfo(const QStringList &args, Streams &io);
+int runAuftragSchreiben(const QStringList &args, Streams &io);
 int runKunde(const QStringList &args, Streams &io);
 int runMdbImport(const QStringList &args, Streams &io);
 int runBildDrehen(const QStringList &args, Streams &io);

@@ -24,6 +24,7 @@ struct Command
 // Subcommands, one function each.
 constexpr Command kCommands[] = {
     {"info", "info DATEI.ORv", qv::cli::runInfo},
+    {"auftrag-schreiben", "auftrag-schreiben EIN.json BILD AUS.ORv", qv::cli::runAuftragSchreiben},
     {"kunde", "kunde [DATEI]", qv::cli::runKunde},
     {"mdb-import", "mdb-import EIN.mdb ZIEL", qv::cli::runMdbImport},
     {"bild-drehen", "bild-drehen EIN AUS WINKEL", qv::cli::runBildDrehen},

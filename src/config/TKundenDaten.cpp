@@ -657,9 +657,9 @@ QString TKundenDaten::EFBAAnzeige(const TBeschl &b)
 
 QString TKundenDaten::SavePath(const qv::IniFile &einstellungen)
 {
-    // The old default was the root of the system drive; the home folder is its sensible
-    // counterpart here.
-    return einstellungen.readString(QStringLiteral("Init"), QStringLiteral("SavePath"), QDir::homePath() + u'/');
+    // An installed program folder is not writable; the archive lies below the home folder.
+    return einstellungen.readString(QStringLiteral("Init"), QStringLiteral("SavePath"),
+                                    QDir::homePath() + QStringLiteral("/Quellvantar/Auftraege/"));
 }
 
 bool TKundenDaten::Help(const qv::IniFile &einstellungen)

@@ -192,7 +192,8 @@ public:
     /// The EFBA text as the cut-out plane uses it ("95" for a text that is no number).
     static QString EFBAAnzeige(const TBeschl &b);
 
-    /// Save folder for orders (Init/SavePath), with a trailing separator.
+    /// Archive base for the dated copies of saved orders (Init/SavePath); by default the home
+    /// folder + "/Quellvantar/Auftraege/".
     static QString SavePath(const qv::IniFile &einstellungen);
     static bool Help(const qv::IniFile &einstellungen);
     static bool SetHelp(qv::IniFile &einstellungen, bool an);
