@@ -1,0 +1,135 @@
+#include "app/MainWindowOrderFiles.h"
+
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/TMainForm.h"
+#include "config/TKonfiguration.h"
+#include "help/THelpForm.h"
+#include "order/TAuftragabgeschlossenForm.h"
+#include "workspace/AblaufStatus.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheSteuerung.h"
+#include "workspace/Arbeitsmodus.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace qv {
+
+MainWindowOrderFiles::MainWindowOrderFiles(TMainForm &fenster, Application &app)
+    : m_fenster(fenster)
+    , m_app(app)
+    , m_befehle(app.Auftrag(), *this, app.messages(), app.fileChooser(), app.EinstellungenIni(), app.clock())
+{
+}
+
+bool MainWindowOrderFiles::KundenModus() const
+{
+    return m_fenster.KundenModus();
+}
+
+int MainWindowOrderFiles::Modus() const
+{
+    return m_fenster.Modus();
+}
+
+void MainWindowOrderFiles::Kontexthilfe(const QString &text, const QString &titel)
+{
+    m_fenster.hilfe().Kontexthilfe(text, titel);
+}
+
+void MainWindowOrderFiles::ModusHilfe()
+{
+    m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
+}
+
+void MainWindowOrderFiles::Fenstertitel(const QString &titel)
+{
+    m_fenster.setWindowTitle(titel);
+}
+
+void MainWindowOrderFiles::Beschaeftigt(bool an)
+{
+    // Nested uses keep one override cursor.
+    if (an) {
+        if (m_beschaeftigt++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        // What is pending on screen is drawn before the wait.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    } else if (m_beschaeftigt > 0 && --m_beschaeftigt == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindowOrderFiles::SpeichernKnopfGedrueckt(bool gedrueckt)
+{
+    m_fenster.ablaufPanel().knopfGedrueckt(Befehl::Speichern, gedrueckt);
+    if (!gedrueckt)
+        m_fenster.ablaufPanel().knopfFreigeben(Befehl::Speichern, false);
+}
+
+void MainWindowOrderFiles::AblaufAktualisieren()
+{
+    m_fenster.AblaufAktualisieren();
+}
+
+void MainWindowOrderFiles::BearbeitungErlauben(bool erlaubt)
+{
+    m_fenster.BearbeitungErlauben(erlaubt);
+}
+
+bool MainWindowOrderFiles::AuftragsdatenVollstaendig()
+{
+    // Stand-in until the order-data window brings its completeness check: order data count as
+    // complete once they were taken over from that window.
+    return m_app.Auftrag().Auftragsdaten.Gueltig;
+}
+
+int MainWindowOrderFiles::AuftragAbgeschlossen(const QString &datei, const QString &lieferzeit)
+{
+    TKonfiguration konfiguration = TKonfiguration::Beispiel();
+    konfiguration.Laden(m_app.ConfigIni());
+    TAuftragabgeschlossenForm dialog(m_app.EinstellungenIni(), konfiguration.EMailAdresse, &m_fenster);
+    dialog.DateiSetzen(datei);
+    dialog.LieferzeitSetzen(lieferzeit);
+    // The dialog waits for the person: no busy cursor over it.
+    const bool warBeschaeftigt = QApplication::overrideCursor() != nullptr;
+    if (warBeschaeftigt)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int wahl = dialog.Ausfuehren();
+    if (warBeschaeftigt)
+        QApplication::restoreOverrideCursor();
+    return wahl;
+}
+
+void MainWindowOrderFiles::NeuerAuftragBefehl()
+{
+    m_fenster.neu1Click();
+}
+
+void MainWindowOrderFiles::ProgrammBeenden()
+{
+    // The order was just saved: no closing question, exit code 0.
+    m_app.Auftrag().Geaendert = false;
+    m_fenster.hilfe().programmEndet();
+    QCoreApplication::exit(0);
+}
+
+bool MainWindowOrderFiles::NeuerAuftragImBildModus()
+{
+    if (!m_fenster.NeuerAuftrag())
+        return false;
+    return m_fenster.ModusSetzen(ModusBildVorlage);
+}
+
+void MainWindowOrderFiles::AuftragUebernommen()
+{
+    // The order-data window refills itself from the customer data and the loaded record, and
+    // the order-type window loads the frame list of an electron order, once they exist.
+    m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
+    m_fenster.steuerung().FFAAnzeigen();
+    m_fenster.steuerung().P_MainResize();
+    m_fenster.steuerung().neuZeichnen();
+}
+
+} // namespace qv
