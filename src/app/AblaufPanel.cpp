@@ -2,6 +2,7 @@
 
 #include "app/Knopf.h"
 #include "app/KonturListe.h"
+#include "order/EinschubPfeilBox.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -176,6 +177,8 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         P_EinschubDraw->setObjectName(QStringLiteral("P_EinschubDraw"));
         P_EinschubDraw->setFrameShape(QFrame::StyledPanel);
         P_EinschubDraw->setFixedSize(150, 150);
+        m_einschubPfeil = new EinschubPfeilBox(P_EinschubDraw);
+        m_einschubPfeil->move(45, 45);
         P_EinschubDraw->hide();
         v->addWidget(P_EinschubDraw, 0, Qt::AlignHCenter);
     }
@@ -520,6 +523,16 @@ bool TAblaufPanel::bearbeitenSichtbar() const
 void TAblaufPanel::bearbeitenFreigeben(bool freigegeben)
 {
     P_Bearbeiten->setEnabled(freigegeben);
+}
+
+void TAblaufPanel::einschubPfeilSetzen(TEinschubrichtung richtung)
+{
+    m_einschubPfeil->RichtungSetzen(richtung);
+}
+
+TEinschubrichtung TAblaufPanel::einschubPfeil() const
+{
+    return m_einschubPfeil->richtung();
 }
 
 void TAblaufPanel::einschubVorschauZeigen(bool sichtbar)

@@ -2,6 +2,7 @@
 
 #include "app/Ablauf.h"
 #include "app/Befehl.h"
+#include "order/TEinschubrichtung.h"
 #include "workspace/Arbeitsflaeche.h"
 
 #include <QTabWidget>
@@ -14,6 +15,7 @@ class QVBoxLayout;
 
 namespace qv {
 
+class EinschubPfeilBox;
 class TGluehbirne;
 class TKnopfPanel;
 class TKonturListe;
@@ -68,6 +70,9 @@ public:
     bool bearbeitenSichtbar() const;
     void bearbeitenFreigeben(bool freigegeben);
     void einschubVorschauZeigen(bool sichtbar);
+    /// The arrow of the insertion direction.
+    void einschubPfeilSetzen(TEinschubrichtung richtung);
+    TEinschubrichtung einschubPfeil() const;
 
     // contour list
     /// Folds the contour list to one workflow row or unfolds it to 360 pixels.
@@ -129,6 +134,7 @@ private:
     QFrame *P_Bearbeiten_Einschub = nullptr;
     QFrame *P_Bearbeiten = nullptr;
     QFrame *P_EinschubDraw = nullptr;
+    EinschubPfeilBox *m_einschubPfeil = nullptr;
 
     // contour rows of modes 0 and 1
     QFrame *P_Konturen = nullptr;

@@ -7,6 +7,8 @@
 #include "app/Eingabesteuerung.h"
 #include "app/Application.h"
 #include "app/HauptMenue.h"
+#include "app/MainWindowDirection.h"
+#include "app/MainWindowOrderFiles.h"
 #include "app/Menues.h"
 #include "app/StartRegeln.h"
 #include "app/Texte.h"
@@ -146,6 +148,8 @@ void TMainForm::FensterAufbauen()
     m_hilfe = new THelpForm(m_app.EinstellungenIni(), hilfePos, this);
     m_hilfe->f1Einrichten(this);
 
+    m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
+    m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
     Verbinden();
 }
 
@@ -153,7 +157,9 @@ void TMainForm::Verbinden()
 {
     // buttons and menu items speak in commands
     connect(m_menue, &THauptMenue::befehl, this, &TMainForm::BefehlAusfuehren);
-    connect(m_panel, &TAblaufPanel::befehl, this, [this](Befehl b) { BefehlAusfuehren(b, false); });
+    // The workflow's "Datei speichern" is "Speichern unter...".
+    connect(m_panel, &TAblaufPanel::befehl, this,
+            [this](Befehl b) { BefehlAusfuehren(b == Befehl::Speichern ? Befehl::SpeichernUnter : b, false); });
     connect(m_panel, &TAblaufPanel::modusGewaehlt, this, &TMainForm::PCModusChange);
 
     // the workspace, its dialogs and the help window
@@ -232,14 +238,14 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Preisliste: m_app.messages().information(texte::preislisteMeldung(website())); break;
     case Befehl::HilfeAnzeigen: hilfeAnzeigenClick(); break;
     // the steps of later windows
-    case Befehl::Oeffnen: nochNichtVerfuegbar(QStringLiteral("Öffnen")); break;
-    case Befehl::Speichern: nochNichtVerfuegbar(QStringLiteral("Speichern")); break;
-    case Befehl::SpeichernUnter: nochNichtVerfuegbar(QStringLiteral("Speichern unter")); break;
+    case Befehl::Oeffnen: m_auftragsdateien->befehle().AuftragOeffnen(); break;
+    case Befehl::Speichern: m_auftragsdateien->befehle().AuftragArchivieren(); break;
+    case Befehl::SpeichernUnter: m_auftragsdateien->befehle().AuftragSpeichernUnter(); break;
     case Befehl::BPRExport: nochNichtVerfuegbar(QStringLiteral("Als BPRFormat speichern")); break;
     case Befehl::LAPExport: nochNichtVerfuegbar(QStringLiteral("Als LAP-Datei speichern")); break;
     case Befehl::Drucken: nochNichtVerfuegbar(QStringLiteral("Drucken")); break;
     case Befehl::Export: break;
-    case Befehl::Einschubrichtung: nochNichtVerfuegbar(QStringLiteral("Einschubrichtung")); break;
+    case Befehl::Einschubrichtung: m_einschub->EinschubrichtungDialog(); break;
     case Befehl::Auftragsdaten: nochNichtVerfuegbar(QStringLiteral("Auftragsdaten")); break;
     case Befehl::KundenDaten: Kundeneinstellungen1Click(); break;
     case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
@@ -309,7 +315,10 @@ void TMainForm::FormShow()
     }
     m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
     EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
-    neu1Click();
+    if (m_startDatei.isEmpty())
+        neu1Click();
+    else
+        m_auftragsdateien->befehle().AuftragOeffnenVonAussen(m_startDatei);
 }
 
 void TMainForm::AnwendungBeenden()
@@ -360,7 +369,7 @@ void TMainForm::Kundeneinstellungen1Click()
 
 void TMainForm::EinschubrichtungSetzen(int code)
 {
-    // The insertion-direction window holds the direction once it exists.
+    // The order holds the direction; the direction dialog starts from it.
     auftrag().Einschubrichtung = TEinschubrichtung(code);
 }
 
@@ -543,7 +552,7 @@ bool TMainForm::NeuerAuftrag()
     m_menue->setHaken(Befehl::Invertiert, m_dok->Invertiert);
 
     auftrag().Vorlage = QImage();
-    m_einschubrichtungGewaehlt = false;
+    auftrag().EinschubGesetzt = false;
     m_auftragsdatenKomplett = false;
 
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
@@ -574,6 +583,8 @@ void TMainForm::AblaufAktualisieren()
     const AblaufErgebnis e = ablaufBerechnen(ablaufZustand());
     m_dok->AblaufStatus = e.status;
     ablaufAnwenden(e, *m_panel, *m_menue);
+    if (m_einschub)
+        m_einschub->PfeilAktualisieren();
 }
 
 AblaufZustand TMainForm::ablaufZustand() const
@@ -587,7 +598,7 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.konturEingabeLaeuft = KonturEingabeLaeuft();
     z.massstabEingabe = m_eingabe->laeuft(Eingabeart::Massstab);
     z.auftragsart = auftrag().Auftragsart;
-    z.einschubrichtungGewaehlt = m_einschubrichtungGewaehlt;
+    z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
     if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;
     z.auftragsdatenKomplett = m_auftragsdatenKomplett;
@@ -652,7 +663,7 @@ void TMainForm::BildBirneZeigen()
 
 void TMainForm::EinschubrichtungZuruecksetzen()
 {
-    m_einschubrichtungGewaehlt = false;
+    auftrag().EinschubGesetzt = false;
 }
 
 void TMainForm::BeendenClick()

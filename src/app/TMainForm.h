@@ -16,6 +16,8 @@ class TConfigForm;
 namespace qv {
 class Abbildung;
 class Application;
+class MainWindowDirection;
+class MainWindowOrderFiles;
 class Arbeitsflaeche;
 class Eingabesteuerung;
 struct EingabeAntwort;
@@ -68,6 +70,9 @@ public:
 
     /// The steps of the first show; runs once (showEvent calls it, tests may call it directly).
     void FormShow();
+    /// An order file named on the command line: the first show opens it instead of the start
+    /// assistant.
+    void StartDateiSetzen(const QString &datei) { m_startDatei = datei; }
 
     // Interactive input on the workspace.
     void IsozentrumEingeben();
@@ -180,7 +185,6 @@ private:
     bool m_demoModus = false;
     bool m_startAbbruch = false;
     int m_modus = 0;
-    bool m_einschubrichtungGewaehlt = false;
     bool m_auftragsdatenKomplett = false;
     bool m_formShowDone = false;
 
@@ -195,4 +199,7 @@ private:
     TConfigForm *m_configForm = nullptr;
     QSplitter *m_splitter = nullptr;
     std::array<QLabel *, 4> m_status{};
+    std::unique_ptr<qv::MainWindowOrderFiles> m_auftragsdateien;
+    std::unique_ptr<qv::MainWindowDirection> m_einschub;
+    QString m_startDatei;
 };

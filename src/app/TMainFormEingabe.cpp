@@ -69,7 +69,7 @@ void TMainForm::EingabeAnwenden(const EingabeAntwort &a)
     if (a.bedienung)
         BedienungFreigeben(*a.bedienung);
     if (a.einschubrichtungZuruecksetzen)
-        m_einschubrichtungGewaehlt = false;
+        auftrag().EinschubGesetzt = false;
     if (a.ffaAnzeigen)
         m_steuerung->FFAAnzeigen();
     if (a.rahmenPruefen)

@@ -141,6 +141,9 @@ int main(int argc, char *argv[])
     qv::Application quellvantar(QCoreApplication::applicationDirPath(), *messages, fileChooser, clock);
 
     TMainForm mainForm(quellvantar);
+    // quellvantar AUFTRAG.ORv: the order file is opened after start-up.
+    if (const QStringList argumente = QCoreApplication::arguments(); argumente.size() > 1)
+        mainForm.StartDateiSetzen(argumente.at(1));
     if (mainForm.StartAbbruch())
         return 1; // nothing of the main window's work is done
     QObject::connect(&mainForm, &TMainForm::StartAbgebrochen, &app, [] { QCoreApplication::exit(1); },

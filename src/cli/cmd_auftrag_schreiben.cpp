@@ -5,7 +5,7 @@
 #include "base/UtilsUnit.h"
 #include "base/image/ImageIO.h"
 #include "order/AuftragAusJson.h"
-#include "order/OrderDocument.h"
+#include "order/TAuftrag.h"
 #include "order/OrderFile.h"
 
 #include <QDir>
@@ -55,7 +55,7 @@ int runAuftragSchreiben(const QStringList &args, Streams &io)
                << '\n';
         return 1;
     }
-    OrderDocument auftrag;
+    TAuftrag auftrag;
     if (const Result<void> r = AuftragAusJson(json.object(), auftrag); !r) {
         io.err << r.error() << '\n';
         return 1;

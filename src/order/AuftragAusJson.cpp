@@ -4,7 +4,7 @@
 #include "base/Cp1252.h"
 #include "config/TKundenDaten.h"
 #include "contour/TKontur.h"
-#include "order/OrderDocument.h"
+#include "order/TAuftrag.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -331,7 +331,7 @@ public:
 
 } // namespace
 
-Result<void> AuftragAusJson(const QJsonObject &json, OrderDocument &doc)
+Result<void> AuftragAusJson(const QJsonObject &json, TAuftrag &doc)
 {
     StrengerLeser l;
     const QString wurzel;
@@ -361,15 +361,16 @@ Result<void> AuftragAusJson(const QJsonObject &json, OrderDocument &doc)
 
     doc.Isozentrum = iso;
     doc.Konturen = std::move(konturen);
-    doc.MassstabPunkt1 = m1;
-    doc.MassstabPunkt2 = m2;
-    doc.MassstabAbstand = abstand;
+    // Distance first, then point 1 and point 2, so the scale follows from them as on reading.
+    doc.Massstab.MassstabAbstandSetzen(abstand);
+    doc.MassstabPunktSetzen(1, m1);
+    doc.MassstabPunktSetzen(2, m2);
     doc.FeldEcke1 = f1;
     doc.FeldEcke2 = f2;
-    doc.Einschubrichtung = richtung;
+    doc.Einschubrichtung = TEinschubrichtung(richtung);
     doc.Auftragsdaten = daten;
     doc.Kundendaten = std::move(kunde);
-    doc.Auftragsart = art;
+    doc.Auftragsart = TAuftragsart(art);
     return {};
 }
 

@@ -41,6 +41,8 @@ public:
     TKonturen Konturen;
     // 0 until a new order takes the direction of the installation
     TEinschubrichtung Einschubrichtung{};
+    /// The direction was confirmed for this order (in the direction dialog, or by opening it).
+    bool EinschubGesetzt = false;
     TAuftragsart Auftragsart = TAuftragsart::NichtGewaehlt;
     TAuftragsdatenRec Auftragsdaten;
     /// The order time; it names the saved files.
