@@ -13,6 +13,7 @@
 #include "workspace/Arbeitsmodus.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 namespace qv {
 

@@ -554,6 +554,7 @@ bool TMainForm::NeuerAuftrag()
     auftrag().Vorlage = QImage();
     auftrag().EinschubGesetzt = false;
     m_auftragsdatenKomplett = false;
+    auftrag().Auftragsdaten = TAuftragsdatenRec();
 
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
         m_panel->setBirneAn(e, m_dok->anzeige[e]);
@@ -601,7 +602,8 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
     if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;
-    z.auftragsdatenKomplett = m_auftragsdatenKomplett;
+    // Until the order-data window checks completeness: data taken over from it count as complete.
+    z.auftragsdatenKomplett = m_auftragsdatenKomplett || auftrag().Auftragsdaten.Gueltig;
     z.rahmenPasst = true;
     z.demoKunde = auftrag().Kundendaten.Demo;
     z.geaendert = auftrag().Geaendert;

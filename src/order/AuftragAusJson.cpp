@@ -9,6 +9,8 @@
 #include <QJsonArray>
 #include <QSet>
 
+#include <initializer_list>
+
 #include <cmath>
 #include <limits>
 

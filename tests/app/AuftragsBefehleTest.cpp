@@ -3,6 +3,7 @@
 #include "app/AuftragsFenster.h"
 #include "base/IniFile.h"
 #include "base/UtilsUnit.h"
+#include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "order/TAuftrag.h"
 #include "support/FakeFileChooser.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "base/IniFile.h"
 #include "support/TempProgramFolder.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +57,34 @@ private slots:
         QCOMPARE(IniFile(ini.path()).readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung")),
                  QStringLiteral("Unten"));
         QVERIFY(form.gezeigtesBild().isNull()); // the pictures are let go after use
+    }
+
+    // Every maker draws its tray and frame into the box, another maker text draws nothing.
+    // With QV_BILDER set, the dialogs are also written there as pictures to look at.
+    void drawingsOfTheMakers()
+    {
+        test::TempProgramFolder dir;
+        IniFile ini(dir.file(QStringLiteral("QuellvantarIni.ini")));
+        TEinschubrichtungsForm form(ini);
+        QImage bild(300, 200, QImage::Format_RGB32);
+        bild.fill(Qt::darkGray);
+        QPainter(&bild).fillRect(0, 0, 150, 60, Qt::red); // marks the top left corner
+        form.BilderVorbereiten(bild);
+        form.show();
+        auto zeichnung = [&] { return form.findChild<QWidget *>(QStringLiteral("PB_Vorlage"))->grab().toImage(); };
+        form.HerstellerSetzen(QStringLiteral("varian"));
+        const QImage leer = zeichnung();
+        const QString ablage = qEnvironmentVariable("QV_BILDER");
+        for (const char *h : {"Varian", "Elekta", "Siemens", "GE"}) {
+            for (TAuftragsart art : {TAuftragsart::Photonen, TAuftragsart::Elektronen}) {
+                form.HerstellerSetzen(QString::fromLatin1(h));
+                form.AuftragsartSetzen(art);
+                const QImage z = zeichnung();
+                QVERIFY2(z != leer, h);
+                if (!ablage.isEmpty())
+                    form.grab().save(QStringLiteral("%1/einschub-%2-%3.png").arg(ablage, QString::fromLatin1(h)).arg(int(art)));
+            }
+        }
     }
 
     void hintForBothKinds()
