@@ -39,8 +39,9 @@ bool headlessPlatform()
     return p == u"offscreen" || p == u"minimal";
 }
 
-constexpr const char *kAufruf = "Aufruf: quellvantar [--help|-h]\n"
-                                "Startet Quellvantar; die Programmdaten liegen im Ordner des Programms.\n";
+constexpr const char *kAufruf = "Aufruf: quellvantar [--help|-h] [AUFTRAG.ORv]\n"
+                                "Startet Quellvantar und öffnet die angegebene Auftragsdatei; die Programmdaten liegen im "
+                                "Ordner des Programms.\n";
 
 enum class Argumente { Starten, Hilfe, Falsch };
 
@@ -52,7 +53,11 @@ Argumente argumentePruefen(int argc, char *argv[])
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
             return Argumente::Hilfe;
     }
+    int dateien = 0;
     for (int i = 1; i < argc; ++i) {
+        // One order file may be named.
+        if (argv[i][0] != '-' && ++dateien <= 1)
+            continue;
         if (argv[i][0] != '-')
             return Argumente::Falsch;
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "-style") == 0)
@@ -125,9 +130,12 @@ int main(int argc, char *argv[])
     // No application display name: the window system would append it to every caption.
     QApplication app(argc, argv);
     // Whatever QApplication did not take for itself is not ours either.
-    if (QCoreApplication::arguments().size() > 1) {
-        std::fprintf(stderr, "Unbekanntes Argument: %s\n%s", qPrintable(QCoreApplication::arguments().at(1)), kAufruf);
-        return 2;
+    const QStringList argumente = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        if (argumente.at(i).startsWith(u'-')) {
+            std::fprintf(stderr, "Unbekanntes Argument: %s\n%s", qPrintable(argumente.at(i)), kAufruf);
+            return 2;
+        }
     }
     qv::installGermanQtTranslations(app);
 
@@ -142,7 +150,7 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(quellvantar);
     // quellvantar AUFTRAG.ORv: the order file is opened after start-up.
-    if (const QStringList argumente = QCoreApplication::arguments(); argumente.size() > 1)
+    if (argumente.size() > 1)
         mainForm.StartDateiSetzen(argumente.at(1));
     if (mainForm.StartAbbruch())
         return 1; // nothing of the main window's work is done

@@ -9,7 +9,6 @@
 #include "order/OrderFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -38,10 +37,6 @@ int runAuftragSchreiben(const QStringList &args, Streams &io)
     const QString &bildPfad = dateien[1];
     const QString &ausPfad = dateien[2];
 
-    if (!QFileInfo(jsonPfad).isFile()) {
-        io.err << "Die Datei " << QDir::toNativeSeparators(jsonPfad) << " ist keine lesbare Datei.\n";
-        return 1;
-    }
     const Result<QByteArray> text = readWholeFile(jsonPfad, kMaxJsonGroesse);
     if (!text) {
         io.err << text.error() << '\n';
@@ -61,10 +56,6 @@ int runAuftragSchreiben(const QStringList &args, Streams &io)
         return 1;
     }
 
-    if (!QFileInfo(bildPfad).isFile()) {
-        io.err << "Das Bild " << QDir::toNativeSeparators(bildPfad) << " ist keine lesbare Datei.\n";
-        return 1;
-    }
     Result<QImage> bild = readTemplateImage(bildPfad);
     if (!bild) {
         io.err << "Das Bild " << QDir::toNativeSeparators(bildPfad) << " kann nicht gelesen werden: " << bild.error()
@@ -73,19 +64,13 @@ int runAuftragSchreiben(const QStringList &args, Streams &io)
     }
     auftrag.Vorlage = std::move(*bild);
 
-    const QFileInfo aus(ausPfad);
-    if (aus.exists() && !aus.isFile()) {
-        io.err << "Das Ziel " << QDir::toNativeSeparators(ausPfad) << " ist keine Datei.\n";
-        return 1;
-    }
     const Result<QByteArray> datei = encodeOrderFile(auftrag, VersionsText());
     if (!datei) {
         io.err << datei.error() << '\n';
         return 1;
     }
-    // A symbolic link is replaced at its target.
-    const QString ziel = aus.isSymLink() ? aus.symLinkTarget() : ausPfad;
-    if (const Result<void> r = writeFileAtomically(ziel, *datei); !r) {
+    // A target that is not a regular file is refused; a symbolic link is replaced at its target.
+    if (const Result<void> r = writeFileAtomically(ausPfad, *datei); !r) {
         io.err << r.error() << '\n';
         return 1;
     }

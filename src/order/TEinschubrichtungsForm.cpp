@@ -110,6 +110,7 @@ TEinschubrichtungsForm::TEinschubrichtungsForm(IniFile &einstellungen, QWidget *
 
     m_hinweis = new QTextEdit(this);
     m_hinweis->setObjectName(QStringLiteral("M_EinschubHelp"));
+    m_hinweis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     aussen->addWidget(m_hinweis);
 
     auto *knoepfe = new QHBoxLayout;

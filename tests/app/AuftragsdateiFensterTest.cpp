@@ -5,6 +5,7 @@
 #include "app/Texte.h"
 #include "base/IniFile.h"
 #include "base/UtilsUnit.h"
+#include "order/OrderFile.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "order/TEinschubrichtungsForm.h"
 #include "support/FakeFileChooser.h"
@@ -43,7 +44,8 @@ const QDateTime kZeit(QDate(2026, 3, 7), QTime(9, 5, 4));
 // The main window in a program folder with a screenshot, an archive and a mail folder.
 struct Umgebung
 {
-    Umgebung() : clock(kZeit)
+    /// startDatei: writes an order file into the folder and names it on the command line.
+    explicit Umgebung(const std::function<QString(test::TempProgramFolder &)> &startDatei = {}) : clock(kZeit)
     {
         folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n");
         folder.write(QStringLiteral("QuellvantarIni.ini"),
@@ -55,6 +57,8 @@ struct Umgebung
         bild.save(bildPfad, "PNG");
         app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
         form = std::make_unique<TMainForm>(*app);
+        if (startDatei)
+            form->StartDateiSetzen(startDatei(folder));
         form->resize(1100, 800);
         form->show();
         form->FormShow();
@@ -197,6 +201,29 @@ private slots:
         QCOMPARE(u.auftrag().LetzteAuftragsdatei, datei);
         QVERIFY(!u.p().istFreigegeben(Befehl::KonturEingabe));
         QVERIFY(u.form->windowTitle().contains(QStringLiteral(" - Geladen von ") + datei));
+    }
+
+    void fileNamedAtStartIsOpened()
+    {
+        QString datei;
+        Umgebung u([&](test::TempProgramFolder &f) {
+            TAuftrag a;
+            a.Vorlage = QImage(80, 60, QImage::Format_RGB32);
+            a.Vorlage.fill(Qt::white);
+            a.IsozentrumGesetzt = true;
+            a.Einschubrichtung = TEinschubrichtung::Unten;
+            a.Auftragsdaten.PatientenID = QStringLiteral("VON-AUSSEN");
+            datei = f.file(QStringLiteral("von aussen.ORv"));
+            [&] { QVERIFY(AuftragsdateiSchreiben(datei, a).ok()); }();
+            return datei;
+        });
+        QVERIFY(u.auftrag().AusDatei);
+        QCOMPARE(u.auftrag().Auftragsdaten.PatientenID, QStringLiteral("VON-AUSSEN"));
+        QCOMPARE(u.auftrag().LetzteAuftragsdatei, datei);
+        QCOMPARE(u.p().einschubPfeil(), TEinschubrichtung::Unten);
+        QVERIFY(u.form->windowTitle().contains(QStringLiteral(" - Geladen von ") + datei));
+        QVERIFY(u.chooser.calls().isEmpty()); // no open dialog
+        QVERIFY(u.messages.shown().isEmpty());
     }
 
     void damagedFileAppliesNothing()
