@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Eingabe.h"
-#include "contour/FormenEingabe.h"
+#include "app/FormenEingabe.h"
 #include "contour/KonturErgebnis.h"
 #include "workspace/Koordinaten.h"
 

@@ -2,7 +2,7 @@
 
 #include "base/Messages.h"
 #include "base/Numbers.h"
-#include "contour/FormenEingabe.h"
+#include "app/FormenEingabe.h"
 
 #include <QAction>
 #include <QFormLayout>

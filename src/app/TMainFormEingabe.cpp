@@ -11,7 +11,7 @@
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "contour/Formen.h"
-#include "contour/FormenEingabe.h"
+#include "app/FormenEingabe.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/TScaleForm.h"

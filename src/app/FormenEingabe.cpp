@@ -1,4 +1,4 @@
-#include "contour/FormenEingabe.h"
+#include "app/FormenEingabe.h"
 
 #include "base/Messages.h"
 #include "base/Numbers.h"

@@ -1,5 +1,5 @@
 #include "contour/Formen.h"
-#include "contour/FormenEingabe.h"
+#include "app/FormenEingabe.h"
 #include "contour/TKonturen.h"
 #include "support/ScriptedMessages.h"
 
