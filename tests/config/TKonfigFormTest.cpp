@@ -2,6 +2,7 @@
 #include "config/TKonfigForm.h"
 
 #include "base/IniFile.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
@@ -17,25 +18,7 @@ using qv::Messages;
 
 namespace {
 
-TKundenDaten vollstaendig()
-{
-    TKundenDaten k;
-    k.LadeStandard();
-    TAbteilung &abt = k.Abteilungen[0];
-    abt.Beschl[0].KBez = QStringLiteral("Linac");
-    abt.Beschl[0].Typ = QStringLiteral("1");
-    abt.Beschl[0].FBA = QStringLiteral("60");
-    abt.AnP[0].Name = QStringLiteral("Muster, Max");
-    abt.AnP[0].Telefon = QStringLiteral("1");
-    abt.AnP[0].EMail = QStringLiteral("x@y.de");
-    for (TAdresse *ad : {&k.VertragsAdresse, &abt.Lieferanschrift, &abt.Rechnungsanschrift, &abt.Abholadresse}) {
-        ad->Institut = QStringLiteral("I");
-        ad->Strasse = QStringLiteral("S");
-        ad->PLZ = QStringLiteral("12345");
-        ad->Ort = QStringLiteral("O");
-    }
-    return k;
-}
+TKundenDaten vollstaendig() { return qv::test::completeCustomer(); }
 
 } // namespace
 
