@@ -1,42 +1,38 @@
+// The main window: building its parts, wiring them, the command dispatch, the status bar, the
+// help and closing. The other steps live beside it: TMainFormStart.cpp (start-up),
+// TMainFormAuftrag.cpp (new order, work mode, order type), TMainFormAblauf.cpp (workflow and
+// menus), TMainFormEingabe.cpp (input on the workspace).
 #include "app/TMainForm.h"
 
-#include "app/Ablauf.h"
-#include "app/AblaufAnwenden.h"
 #include "app/AblaufPanel.h"
-#include "app/FormenPanel.h"
-#include "app/Eingabesteuerung.h"
 #include "app/Application.h"
+#include "app/Eingabe.h"
+#include "app/Eingabesteuerung.h"
+#include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowOrderFiles.h"
-#include "app/Menues.h"
 #include "app/StartRegeln.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
-#include "base/UtilsUnit.h"
 #include "config/TConfigForm.h"
-#include "config/TKonfigForm.h"
 #include "config/TKundenDaten.h"
+#include "help/HilfeTexte.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
-#include "workspace/LinealBild.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QMenu>
-#include <QPainter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcHauptfenster, "quellvantar.hauptfenster")
 
@@ -278,128 +274,6 @@ void TMainForm::ansichtAktualisieren()
     konturListeAktualisieren();
 }
 
-void TMainForm::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_formShowDone)
-        // After the window is on screen, so dialogs opened by the first steps sit above it.
-        QTimer::singleShot(0, this, &TMainForm::FormShow);
-}
-
-void TMainForm::FormShow()
-{
-    if (m_formShowDone)
-        return;
-    m_formShowDone = true;
-
-    if (m_startAbbruch) {
-        AnwendungBeenden();
-        return;
-    }
-    if (ErsterStartPlatzhalter()) {
-        ErsterStartDialog();
-        if (m_startAbbruch)
-            AnwendungBeenden();
-        return;
-    }
-    if (!KundenDatenVollstaendigPlatzhalter()) {
-        m_app.messages().information(
-            QStringLiteral("Mit der neuen Version von Quellvantar haben sich die Kundendaten\rerweitert. "
-                           "Sie können nun direkt Ihre Konfiguration anpassen.\rQuellvantar benötigt eine "
-                           "komplette Konfiguration."));
-        KundenEinstellungenDialog();
-        if (m_startAbbruch) {
-            AnwendungBeenden();
-            return;
-        }
-    }
-    m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
-    EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
-    if (m_startDatei.isEmpty())
-        neu1Click();
-    else
-        m_auftragsdateien->befehle().AuftragOeffnenVonAussen(m_startDatei);
-}
-
-void TMainForm::AnwendungBeenden()
-{
-    // The owner of the event loop ends it after the current event.
-    emit StartAbgebrochen();
-}
-
-bool TMainForm::ErsterStartPlatzhalter() const
-{
-    // The first-start dialog comes with the assistants; until then a first start goes on
-    // with the built-in customer defaults.
-    return false;
-}
-
-void TMainForm::ErsterStartDialog()
-{
-    // The first-start dialog: demo customer (then a new order in mode 0, direction "Links"),
-    // configure (customer settings dialog, no new order) or cancel (m_startAbbruch).
-}
-
-bool TMainForm::KundenDatenVollstaendigPlatzhalter() const
-{
-    // The start-up check goes with the first-start dialog: until the test folders of the main
-    // window carry a complete Kunde.cfg, the program goes on with the data as they are.
-    return true;
-}
-
-void TMainForm::KundenEinstellungenDialog()
-{
-    if (!TKonfigForm::Ausfuehren(m_app, this))
-        m_startAbbruch = true;
-    m_steuerung->FFAAnzeigen();
-}
-
-void TMainForm::Kundeneinstellungen1Click()
-{
-    // The data of an opened order are only shown; otherwise the current work is settled first.
-    if (!auftrag().Kundendaten.AusAuftrag && !ModusSetzen(m_modus))
-        return;
-    KundenEinstellungenDialog();
-    if (m_startAbbruch) {
-        AnwendungBeenden();
-        return;
-    }
-    AblaufAktualisieren();
-}
-
-void TMainForm::EinschubrichtungSetzen(int code)
-{
-    // The order holds the direction; the direction dialog starts from it.
-    auftrag().Einschubrichtung = TEinschubrichtung(code);
-}
-
-int TMainForm::StartAssistent(int modus)
-{
-    nochNichtVerfuegbar(QStringLiteral("Start-Assistent"));
-    return modus;
-}
-
-void TMainForm::AuftragsArtInitialisieren()
-{
-    // The order-type window resets its choice for the new order here once it exists.
-}
-
-void TMainForm::AuftragsartDialog()
-{
-    // Until the order-type window exists, choosing the order type takes a photon order so that
-    // the workflow can go on.
-    nochNichtVerfuegbar(QStringLiteral("Auftragsart-Dialog (Photonenauftrag angenommen)"));
-    auftrag().Auftragsart = TAuftragsart::Photonen;
-    m_dok->AblaufStatus |= ablauf::Auftragsart;
-    SetGeaendert();
-    AblaufAktualisieren();
-}
-
-void TMainForm::RahmenPruefen()
-{
-    // The frame check of the order-type window runs here once it exists (electron orders only).
-}
-
 void TMainForm::nochNichtVerfuegbar(const QString &was)
 {
     qCInfo(lcHauptfenster).noquote() << was << u": noch nicht verfügbar";
@@ -422,219 +296,6 @@ QString TMainForm::website() const
     if (m_configForm)
         return m_configForm->GetWebsite();
     return m_app.ConfigIni().readString(kInit, QStringLiteral("Website"));
-}
-
-void TMainForm::SetGeaendert()
-{
-    auftrag().Geaendert = true;
-    // Unless the order was opened from a file, the order-data window refreshes its values
-    // that depend on the order here once it exists.
-}
-
-void TMainForm::neu1Click()
-{
-    // A fresh copy of the customer data for every new order.
-    auftrag().Kundendaten = TKundenDaten();
-    const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
-    if (!geladen)
-        m_app.messages().error(geladen.error());
-
-    if (m_kundenModus && m_app.EinstellungenIni().readBool(kInit, QStringLiteral("StartAssistent"), true)) {
-        const int modus = StartAssistent(m_modus);
-        ModusSetzen(modus == 5 ? 0 : modus);
-        if (m_demoModus) {
-            const Result<void> demo = auftrag().Kundendaten.LadeDemo(KundenDateien::imOrdner(m_app.programmOrdner()));
-            if (!demo)
-                m_app.messages().error(demo.error());
-        }
-    } else {
-        ModusSetzen(m_modus);
-    }
-}
-
-bool TMainForm::ModusSetzen(int modus)
-{
-    if (modus < ModusBildVorlage || modus > ModusKompensator)
-        return false;
-    if (auftrag().Geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
-        if (m_modus != ModusKompensator)
-            m_panel->seiteZeigen(m_modus);
-        AblaufAktualisieren();
-        AuftragsArtInitialisieren();
-        return false;
-    }
-
-    auftrag().Geaendert = false;
-    m_modus = modus;
-    m_dok->Modus = modus;
-    NeuerAuftrag();
-
-    m_menue->modusHaken(modus);
-    m_hilfe->ModusHilfe(modus);
-
-    auto lineal = [this] {
-        m_steuerung->VorlageSetzen(LinealBild());
-        m_steuerung->P_MainResize();
-        auftrag().Massstab.MassstabAbstandSetzen(200);
-        m_dok->MassstabPunktSetzen(1, QPoint(-300, 0));
-        m_dok->MassstabPunktSetzen(2, QPoint(300, 0));
-        auftrag().Isozentrum = QPoint(0, 0);
-    };
-    switch (modus) {
-    case ModusBildVorlage:
-        m_panel->knopfGedrueckt(Befehl::KonturEingabe, false);
-        m_panel->konturListeAufklappen(false);
-        m_panel->seiteZeigen(modus);
-        m_panel->gemeinsameGruppenVerschieben(modus);
-        break;
-    case ModusOhneVorlage:
-        m_panel->knopfGedrueckt(Befehl::KonturEingabeOhneVorlage, false);
-        m_panel->geosAufklappen(false);
-        m_panel->gemeinsameGruppenVerschieben(modus);
-        m_panel->seiteZeigen(modus);
-        lineal();
-        m_eingabe->setFormwerkzeug(0);
-        break;
-    case ModusBPR:
-        auftrag().BPRGeladen = false;
-        m_panel->gemeinsameGruppenVerschieben(modus);
-        m_panel->seiteZeigen(modus);
-        lineal();
-        break;
-    case ModusDICOM:
-        auftrag().DICOMGeladen = false;
-        m_panel->gemeinsameGruppenVerschieben(modus);
-        m_panel->seiteZeigen(modus);
-        lineal();
-        break;
-    default:
-        m_steuerung->P_MainResize();
-        break;
-    }
-    // the compensator mode shows a fixed picture instead of the workspace
-    m_steuerung->widget()->setBildSichtbar(modus != ModusKompensator);
-    m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"),
-                                          modus >= ModusOhneVorlage && modus <= ModusDICOM ? modus : ModusBildVorlage);
-    AblaufAktualisieren();
-    AuftragsArtInitialisieren();
-    return true;
-}
-
-void TMainForm::PCModusChange(int index)
-{
-    if (index == m_modus || index < ModusBildVorlage || index > ModusDICOM)
-        return;
-    if (m_modus == ModusBildVorlage && KonturEingabeLaeuft()) {
-        m_panel->seiteZeigen(ModusBildVorlage);
-        m_app.messages().information(texte::kontureingabeLaeuftNochMeldung());
-    } else {
-        ModusSetzen(index);
-    }
-    m_steuerung->neuZeichnen();
-}
-
-bool TMainForm::NeuerAuftrag()
-{
-    BearbeitungErlauben(true);
-    auftrag().AusDatei = false;
-    if (auftrag().Geaendert
-        && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
-        return false;
-
-    m_menue->setHaken(Befehl::HilfeAnzeigen, m_hilfe->hilfeAn());
-    m_steuerung->StatusAnzeigen(KeinPunkt);
-    m_steuerung->setZeiger(Qt::ArrowCursor);
-    m_steuerung->widget()->Zuruecksetzen();
-
-    m_dok->AblaufStatus = 0;
-    // inversion from the settings, all layers on (the scale bar only in mode 0)
-    m_steuerung->NeuerAuftrag();
-    m_menue->setHaken(Befehl::Invertiert, m_dok->Invertiert);
-
-    auftrag().Vorlage = QImage();
-    auftrag().EinschubGesetzt = false;
-    m_auftragsdatenKomplett = false;
-    auftrag().Auftragsdaten = TAuftragsdatenRec();
-
-    for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
-        m_panel->setBirneAn(e, m_dok->anzeige[e]);
-        m_panel->birneZeigen(e, false);
-    }
-
-    auftrag().Massstab.PunkteZuruecksetzen();
-    auftrag().IsozentrumGesetzt = false;
-    auftrag().FeldEcke1 = KeinPunkt;
-    auftrag().FeldEcke2 = KeinPunkt;
-    auftrag().Auftragsart = TAuftragsart::NichtGewaehlt;
-    // nothing runs, no rubber band, no shape tool; the move or rotate mode is off
-    m_eingabe->neuerAuftrag();
-    konturKnopfTexte(QStringLiteral("Konturen"));
-
-    auftrag().Konturen = TKonturen();
-
-    setWindowTitle(QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
-    auftrag().Geaendert = false;
-    MenuesAnpassen();
-    m_steuerung->neuZeichnen();
-    return true;
-}
-
-void TMainForm::AblaufAktualisieren()
-{
-    const AblaufErgebnis e = ablaufBerechnen(ablaufZustand());
-    m_dok->AblaufStatus = e.status;
-    ablaufAnwenden(e, *m_panel, *m_menue);
-    if (m_einschub)
-        m_einschub->PfeilAktualisieren();
-}
-
-AblaufZustand TMainForm::ablaufZustand() const
-{
-    AblaufZustand z;
-    z.modus = m_modus;
-    z.status = m_dok->AblaufStatus;
-    z.vorlageVorhanden = m_dok->hatVorlage();
-    z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
-    z.massstabGesetzt = m_dok->MassstabGesetzt();
-    z.konturEingabeLaeuft = KonturEingabeLaeuft();
-    z.massstabEingabe = m_eingabe->laeuft(Eingabeart::Massstab);
-    z.auftragsart = auftrag().Auftragsart;
-    z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
-    if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
-        z.beschleunigerHersteller = b->Beschleuniger;
-    // Until the order-data window checks completeness: data taken over from it count as complete.
-    z.auftragsdatenKomplett = m_auftragsdatenKomplett || auftrag().Auftragsdaten.Gueltig;
-    z.rahmenPasst = true;
-    z.demoKunde = auftrag().Kundendaten.Demo;
-    z.geaendert = auftrag().Geaendert;
-    z.ausDatei = auftrag().AusDatei;
-    z.bprGeladen = auftrag().BPRGeladen;
-    z.dicomGeladen = auftrag().DICOMGeladen;
-    z.konturenVorhanden = auftrag().Konturen.Anzahl() > 0;
-    z.kundenModus = m_kundenModus;
-    return z;
-}
-
-void TMainForm::BedienungFreigeben(bool freigegeben)
-{
-    bedienungAnwenden(freigegeben, *m_panel, *m_menue);
-}
-
-void TMainForm::BearbeitungErlauben(bool erlaubt)
-{
-    bearbeitungAnwenden(erlaubt, *m_panel, *m_menue);
-}
-
-void TMainForm::MenuesAnpassen()
-{
-    m_menue->sichtbarkeitAnwenden(menueSichtbarkeit(m_kundenModus, m_modus));
-}
-
-void TMainForm::Kundenmodus1Click()
-{
-    // The menu item flips its check mark itself; the setting is not saved.
-    m_kundenModus = m_menue->hatHaken(Befehl::Kundenmodus);
-    MenuesAnpassen();
 }
 
 void TMainForm::hilfeAnzeigenClick()

@@ -33,6 +33,13 @@ struct AblaufZustand;
 /// Constructing it runs FormCreate; the first show runs FormShow; closing asks before unsaved
 /// changes are lost; destroying it closes the settings objects. The order it shows and edits
 /// belongs to the application.
+///
+/// The definitions are split along the window's steps: TMainForm.cpp (building, wiring, command
+/// dispatch, closing), TMainFormStart.cpp (start-up), TMainFormAuftrag.cpp (new order, work mode,
+/// order type), TMainFormAblauf.cpp (workflow and menus), TMainFormEingabe.cpp (input on the
+/// workspace). A piece with its own state and dialogs is a MainWindow<Thing> class the window
+/// owns (MainWindowOrderFiles, MainWindowDirection): the window builds it in FensterAufbauen and
+/// hands it its commands in BefehlAusfuehren.
 class TMainForm : public QMainWindow, public qv::ArbeitsflaecheHost
 {
     Q_OBJECT

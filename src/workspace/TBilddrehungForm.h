@@ -25,12 +25,6 @@ public:
     /// Shows the dialog modally (a new run: the session angle starts at 0).
     int Zeigen();
 
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *BitBtn3 = nullptr; // left: counter-clockwise
-    QPushButton *BitBtn2 = nullptr; // right: clockwise
-    QPushButton *BitBtn4 = nullptr; // "Übernehmen"
-    QPushButton *BitBtn1 = nullptr; // cancel
-
 signals:
     /// The template to show now (the caller makes it the template and fits the workspace).
     void vorlageGedreht(const QImage &bild);
@@ -49,6 +43,11 @@ private:
     bool winkelLesen(double &winkel);
     void drehen(double winkel);
 
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *BitBtn3 = nullptr; // left: counter-clockwise
+    QPushButton *BitBtn2 = nullptr; // right: clockwise
+    QPushButton *BitBtn4 = nullptr; // "Übernehmen"
+    QPushButton *BitBtn1 = nullptr; // cancel
     Messages &m_messages;
     TBilddrehung m_drehung;
 };

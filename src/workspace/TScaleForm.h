@@ -31,14 +31,6 @@ public:
     int DialogForm() const { return m_dialogForm; }
     qint32 AlterAbstand() const { return m_alterAbstand; }
 
-    QLineEdit *E_FFA = nullptr;
-    QLineEdit *E_Abstand = nullptr;
-    QFrame *P_FFA = nullptr;
-    QFrame *P_Scale = nullptr;
-    QLabel *P_FFATitel = nullptr;
-    QPushButton *btn_OK = nullptr;
-    QPushButton *btn_Abbruch = nullptr;
-
 signals:
     /// F1: the help window toggles.
     void hilfeUmschalten();
@@ -58,6 +50,13 @@ private:
     TKundenDaten &m_kunde;
     IniFile &m_einstellungen;
     Messages &m_messages;
+    QLineEdit *E_FFA = nullptr;
+    QLineEdit *E_Abstand = nullptr;
+    QFrame *P_FFA = nullptr;
+    QFrame *P_Scale = nullptr;
+    QLabel *P_FFATitel = nullptr;
+    QPushButton *btn_OK = nullptr;
+    QPushButton *btn_Abbruch = nullptr;
     int m_dialogForm = 0;
     qint32 m_alterAbstand = 10;
     int m_knopfZeileHoehe = 0;

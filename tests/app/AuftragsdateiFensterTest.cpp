@@ -13,6 +13,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
+#include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
@@ -100,8 +101,8 @@ struct Umgebung
         p().knopfKlicken(Befehl::IsozentrumEingeben);
         klick(QPoint(0, 0));
         imDialog<TScaleForm>([](TScaleForm &d) {
-            d.E_Abstand->setText(QStringLiteral("10"));
-            d.btn_OK->click();
+            test::child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
+            test::child<QPushButton>(d, "btn_OK")->click();
         });
         p().knopfKlicken(Befehl::MassstabEingeben);
         klick(QPoint(-150, 0));

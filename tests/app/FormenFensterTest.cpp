@@ -8,6 +8,7 @@
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
+#include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
@@ -78,7 +79,7 @@ struct Umgebung
             auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
             QVERIFY(d);
             QCOMPARE(d->DialogForm(), 1);
-            (ok ? d->btn_OK : d->btn_Abbruch)->click();
+            (ok ? test::child<QPushButton>(d, "btn_OK") : test::child<QPushButton>(d, "btn_Abbruch"))->click();
         });
     }
     void generieren(const QString &knopf)

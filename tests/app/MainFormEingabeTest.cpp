@@ -12,6 +12,7 @@
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
+#include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
@@ -97,8 +98,8 @@ struct Umgebung
         QTimer::singleShot(0, [] {
             auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
             QVERIFY(d);
-            d->E_Abstand->setText(QStringLiteral("10"));
-            d->btn_OK->click();
+            test::child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
+            test::child<QPushButton>(d, "btn_OK")->click();
         });
         p().knopfKlicken(Befehl::MassstabEingeben);
         klick(QPoint(-150, 0));
@@ -357,7 +358,7 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
-        d->btn_OK->click();
+        test::child<QPushButton>(d, "btn_OK")->click();
     });
     u.p().knopfKlicken(Befehl::MassstabEingeben);
     QVERIFY(u.form->eingabe().laeuft(Eingabeart::Massstab));
@@ -391,7 +392,7 @@ void MainFormEingabeTest::rightClickRules()
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
-        d->btn_OK->click();
+        test::child<QPushButton>(d, "btn_OK")->click();
     });
     u.p().knopfKlicken(Befehl::MassstabEingeben);
     u.klick(QPoint(-100, 0), Qt::RightButton);
@@ -495,7 +496,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
-        d->btn_OK->click();
+        test::child<QPushButton>(d, "btn_OK")->click();
     });
     p.knopfKlicken(Befehl::MassstabEingeben);
     u.klick(QPoint(-100, 0));

@@ -10,6 +10,7 @@
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
+#include "support/WidgetChild.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -89,15 +90,15 @@ private slots:
         TScaleForm &f = u.s.scaleForm();
         u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
-            QCOMPARE(f.E_Abstand->text(), QStringLiteral("10,0")); // ScaleAbstand default
-            f.E_FFA->setText(QStringLiteral("100.5"));
-            f.E_Abstand->setText(QStringLiteral("0,9"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QCOMPARE(test::child<QLineEdit>(f, "E_Abstand")->text(), QStringLiteral("10,0")); // ScaleAbstand default
+            test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("100.5"));
+            test::child<QLineEdit>(f, "E_Abstand")->setText(QStringLiteral("0,9"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
             QVERIFY(f.isVisible());
             QCOMPARE(u.messages.lastText(), QStringLiteral("Die Punkte müssen mindestens 1cm auseinander liegen."));
-            QCOMPARE(f.E_FFA->text(), QStringLiteral("100,5"));
-            f.E_Abstand->setText(QStringLiteral("1.0"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QCOMPARE(test::child<QLineEdit>(f, "E_FFA")->text(), QStringLiteral("100,5"));
+            test::child<QLineEdit>(f, "E_Abstand")->setText(QStringLiteral("1.0"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(0), int(QDialog::Accepted));
         QCOMPARE(u.kunde.FFA, 100.5);
@@ -111,10 +112,10 @@ private slots:
         TScaleForm &f = u.s.scaleForm();
         u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
-            f.E_Abstand->setText(QStringLiteral("0,5"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            test::child<QLineEdit>(f, "E_Abstand")->setText(QStringLiteral("0,5"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
             QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 5);
-            QTest::mouseClick(f.btn_Abbruch, Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_Abbruch"), Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(0), int(QDialog::Rejected));
         QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 50);
@@ -125,15 +126,15 @@ private slots:
         Umgebung u;
         TScaleForm &f = u.s.scaleForm();
         imDialog([&](QDialog *) {
-            QVERIFY(!f.P_Scale->isVisible());
-            f.E_FFA->setText(QStringLiteral("19,9"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            QVERIFY(!test::child<QFrame>(f, "P_Scale")->isVisible());
+            test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("19,9"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
             QCOMPARE(u.messages.lastText(), QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen."));
-            f.E_FFA->setText(QStringLiteral("x"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
-            QCOMPARE(f.E_FFA->text(), QStringLiteral("100,0"));
-            f.E_FFA->setText(QStringLiteral("200"));
-            QTest::mouseClick(f.btn_OK, Qt::LeftButton);
+            test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("x"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
+            QCOMPARE(test::child<QLineEdit>(f, "E_FFA")->text(), QStringLiteral("100,0"));
+            test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("200"));
+            QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(1), int(QDialog::Accepted));
         QCOMPARE(u.kunde.FFA, 200.0);
@@ -149,24 +150,24 @@ private slots:
         connect(&f, &TBilddrehungForm::vorlageGedreht, &f, [&](const QImage &b) { gezeigt << b; });
 
         imDialog([&](QDialog *) {
-            QTest::mouseClick(f.BitBtn3, Qt::LeftButton); // 90 left
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn3"), Qt::LeftButton); // 90 left
             QCOMPARE(gezeigt.last().size(), QSize(49, 99));
-            QTest::mouseClick(f.BitBtn2, Qt::LeftButton); // and back
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn2"), Qt::LeftButton); // and back
             QCOMPARE(gezeigt.last(), bild.convertToFormat(QImage::Format_RGB888));
-            f.Edit1->setText(QStringLiteral("400"));
-            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            test::child<QLineEdit>(f, "Edit1")->setText(QStringLiteral("400"));
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn3"), Qt::LeftButton);
             QCOMPARE(messages.lastText(), QStringLiteral("Der Winkel muß zwischen 0 und 360 Grad liegen."));
-            f.Edit1->setText(QStringLiteral("-5"));
-            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            test::child<QLineEdit>(f, "Edit1")->setText(QStringLiteral("-5"));
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn3"), Qt::LeftButton);
             QCOMPARE(messages.lastText(), QStringLiteral("Der Winkel muß zwischen 0 und 360 Grad liegen."));
-            f.Edit1->setText(QStringLiteral("a"));
-            QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
+            test::child<QLineEdit>(f, "Edit1")->setText(QStringLiteral("a"));
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn3"), Qt::LeftButton);
             QCOMPARE(messages.lastText(), QStringLiteral("Bitte geben Sie eine Zahl ein."));
             QCOMPARE(gezeigt.size(), 2);
-            f.Edit1->setText(QStringLiteral("10"));
+            test::child<QLineEdit>(f, "Edit1")->setText(QStringLiteral("10"));
             for (int i = 0; i < 3; ++i)
-                QTest::mouseClick(f.BitBtn3, Qt::LeftButton);
-            QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+                QTest::mouseClick(test::child<QPushButton>(f, "BitBtn3"), Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn4"), Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(), int(QDialog::Accepted));
         QCOMPARE(gezeigt.last(), Gedreht(bild, 30));
@@ -174,11 +175,11 @@ private slots:
 
         // A second run: turn some more, then cancel back to the accepted 30 degrees.
         imDialog([&](QDialog *) {
-            f.Edit1->setText(QStringLiteral("12.5"));
-            QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
-            QCOMPARE(f.Edit1->text(), QStringLiteral("12,5"));
+            test::child<QLineEdit>(f, "Edit1")->setText(QStringLiteral("12.5"));
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn2"), Qt::LeftButton);
+            QCOMPARE(test::child<QLineEdit>(f, "Edit1")->text(), QStringLiteral("12,5"));
             QCOMPARE(gezeigt.last(), Gedreht(bild, 17.5));
-            QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(f, "BitBtn1"), Qt::LeftButton);
         });
         QCOMPARE(f.Zeigen(), int(QDialog::Rejected));
         QCOMPARE(gezeigt.last(), Gedreht(bild, 30));
@@ -256,8 +257,8 @@ private slots:
         u.messages.expectAnswer(Messages::Answer::Yes);
         imDialog([&](QDialog *d) {
             QCOMPARE(d, static_cast<QDialog *>(&u.s.bilddrehungForm()));
-            QTest::mouseClick(u.s.bilddrehungForm().BitBtn3, Qt::LeftButton);
-            QTest::mouseClick(u.s.bilddrehungForm().BitBtn4, Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn3"), Qt::LeftButton);
+            QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn4"), Qt::LeftButton);
         });
         u.s.BildDrehen();
         QCOMPARE(u.messages.shown().size(), 2);
@@ -269,7 +270,7 @@ private slots:
 
         // Only image and order type done: no question.
         u.s.bilddrehungForm().AusgangsbildSetzen(u.auftrag.Vorlage);
-        imDialog([&](QDialog *) { QTest::mouseClick(u.s.bilddrehungForm().BitBtn1, Qt::LeftButton); });
+        imDialog([&](QDialog *) { QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn1"), Qt::LeftButton); });
         u.s.BildDrehen();
         QCOMPARE(u.messages.shown().size(), 2);
     }

@@ -1,0 +1,70 @@
+// The workflow of the main window: status bits, lamps, enabling, the locks and the menus.
+#include "app/TMainForm.h"
+
+#include "app/Ablauf.h"
+#include "app/AblaufAnwenden.h"
+#include "app/Eingabesteuerung.h"
+#include "app/HauptMenue.h"
+#include "app/MainWindowDirection.h"
+#include "app/Menues.h"
+#include "workspace/Arbeitsflaeche.h"
+
+using namespace qv;
+
+void TMainForm::AblaufAktualisieren()
+{
+    const AblaufErgebnis e = ablaufBerechnen(ablaufZustand());
+    m_dok->AblaufStatus = e.status;
+    ablaufAnwenden(e, *m_panel, *m_menue);
+    if (m_einschub)
+        m_einschub->PfeilAktualisieren();
+}
+
+AblaufZustand TMainForm::ablaufZustand() const
+{
+    AblaufZustand z;
+    z.modus = m_modus;
+    z.status = m_dok->AblaufStatus;
+    z.vorlageVorhanden = m_dok->hatVorlage();
+    z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
+    z.massstabGesetzt = m_dok->MassstabGesetzt();
+    z.konturEingabeLaeuft = KonturEingabeLaeuft();
+    z.massstabEingabe = m_eingabe->laeuft(Eingabeart::Massstab);
+    z.auftragsart = auftrag().Auftragsart;
+    z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
+    if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
+        z.beschleunigerHersteller = b->Beschleuniger;
+    // Until the order-data window checks completeness: data taken over from it count as complete.
+    z.auftragsdatenKomplett = m_auftragsdatenKomplett || auftrag().Auftragsdaten.Gueltig;
+    z.rahmenPasst = true;
+    z.demoKunde = auftrag().Kundendaten.Demo;
+    z.geaendert = auftrag().Geaendert;
+    z.ausDatei = auftrag().AusDatei;
+    z.bprGeladen = auftrag().BPRGeladen;
+    z.dicomGeladen = auftrag().DICOMGeladen;
+    z.konturenVorhanden = auftrag().Konturen.Anzahl() > 0;
+    z.kundenModus = m_kundenModus;
+    return z;
+}
+
+void TMainForm::BedienungFreigeben(bool freigegeben)
+{
+    bedienungAnwenden(freigegeben, *m_panel, *m_menue);
+}
+
+void TMainForm::BearbeitungErlauben(bool erlaubt)
+{
+    bearbeitungAnwenden(erlaubt, *m_panel, *m_menue);
+}
+
+void TMainForm::MenuesAnpassen()
+{
+    m_menue->sichtbarkeitAnwenden(menueSichtbarkeit(m_kundenModus, m_modus));
+}
+
+void TMainForm::Kundenmodus1Click()
+{
+    // The menu item flips its check mark itself; the setting is not saved.
+    m_kundenModus = m_menue->hatHaken(Befehl::Kundenmodus);
+    MenuesAnpassen();
+}
