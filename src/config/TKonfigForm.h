@@ -62,7 +62,9 @@ public slots:
 private:
     enum Gruppe { Vertragspartner, AnP, Adresse, Beschl, Lieferart, AbteilungsName, FFA, GruppenAnzahl };
 
+    // Building the pages (TKonfigFormAufbau.cpp).
     void aufbauen();
+    void lesemodusKopf(const QString &text);
     QWidget *baueProgramm();
     QWidget *baueKunde();
     QWidget *baueAnP();
