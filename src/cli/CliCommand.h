@@ -30,5 +30,7 @@ int runDrucken(const QStringList &args, Streams &io);
 int runBpr(const QStringList &args, Streams &io);
 int runKundePlz(const QStringList &args, Streams &io);
 int runRahmen(const QStringList &args, Streams &io);
+int runDicomAuftrag(const QStringList &args, Streams &io);
+int runBprAuftrag(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
+#include "cli/CliImportAuftrag.h"
 
+#include "base/FileNames.h"
 #include "base/Numbers.h"
 #include "config/TKundenDaten.h"
 #include "planimport/BPRDatei.h"
@@ -111,7 +113,7 @@ int runBpr(const QStringList &args, Streams &io)
     if (!kundeDatei.isEmpty() || QFileInfo(kundePfad).isFile()) {
         TKundenDaten kunde;
         if (auto ok = kunde.LadeDatei(kundePfad); !ok) {
-            io.err << "Die Kundendatei " << QDir::toNativeSeparators(kundePfad) << " konnte nicht geladen werden: " << ok.error() << '\n';
+            io.err << "Die Kundendatei " << fileNameForDisplay(kundePfad) << " konnte nicht geladen werden: " << ok.error() << '\n';
             return 1;
         }
         if (const TBeschl *b = kunde.AktuellerBeschl())
@@ -119,23 +121,8 @@ int runBpr(const QStringList &args, Streams &io)
     }
 
     std::optional<TBPRKonfig> konfig;
-    if (konfigNr) {
-        const QString pfad = BPRKonfigDatei(programmOrdner);
-        TBPRKonfigurationen alle = BPRKonfigStandard(); // what a first start would create
-        if (QFileInfo::exists(pfad)) {
-            auto gelesen = BPRKonfigLesen(pfad);
-            if (!gelesen) {
-                io.err << gelesen.error() << '\n';
-                return 1;
-            }
-            alle = *gelesen;
-        }
-        konfig = alle[size_t(*konfigNr)];
-        if (konfig->Unbenutzt()) {
-            io.err << "Die BPR-Konfiguration " << *konfigNr << " ist nicht belegt (\"none\").\n";
-            return 1;
-        }
-    }
+    if (konfigNr && !BPRKonfigLaden(programmOrdner, *konfigNr, konfig, io))
+        return 1;
 
     TBPRDM dm;
     if (auto ok = dm.Open(TBPRDM::DateiImOrdner(programmOrdner)); !ok) {
@@ -148,7 +135,7 @@ int runBpr(const QStringList &args, Streams &io)
         return 1;
     }
     if (inhalt->Vorbereitung.FormatCode == BPRFormat::Keins) {
-        io.err << "Die Datei " << QDir::toNativeSeparators(inhalt->Pfad)
+        io.err << "Die Datei " << fileNameForDisplay(inhalt->Pfad)
                << " ist keine Datei eines bekannten Planungssystems und kann nicht eingelesen werden.\n";
         return 1;
     }
@@ -161,7 +148,7 @@ int runBpr(const QStringList &args, Streams &io)
     format.insert(QStringLiteral("Code"), inhalt->Vorbereitung.FormatCode);
     format.insert(QStringLiteral("Name"), inhalt->FormatName);
     QJsonObject json;
-    json.insert(QStringLiteral("Datei"), inhalt->Pfad);
+    json.insert(QStringLiteral("Datei"), fileNameForDisplay(inhalt->Pfad));
     json.insert(QStringLiteral("Format"), format);
     json.insert(QStringLiteral("Beams"), beams);
     io.out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));

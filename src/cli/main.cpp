@@ -37,6 +37,10 @@ constexpr Command kCommands[] = {
     {"bpr", "bpr DATEI [--bpr-konfig N] [--kunde Kunde.cfg]", qv::cli::runBpr},
     {"kunde-plz", "kunde-plz PLZ [--datenbank ZIEL]", qv::cli::runKundePlz},
     {"rahmen", "rahmen [--konfiguration CFG] AUFTRAG.ORv", qv::cli::runRahmen},
+    {"dicom-auftrag", "dicom-auftrag PLAN.dcm BEAMINDEX AUS.ORv [--art photonen|elektronen] [--kunde Kunde.cfg]",
+     qv::cli::runDicomAuftrag},
+    {"bpr-auftrag", "bpr-auftrag DATEI POSITION AUS.ORv [--bpr-konfig N] [--art photonen|elektronen] [--kunde Kunde.cfg]",
+     qv::cli::runBprAuftrag},
 };
 
 void usage(QTextStream &to)
@@ -55,7 +59,9 @@ int main(int argc, char *argv[])
 {
     // Printing lays out text, which needs the font database of a GUI application; without a
     // display it renders offscreen.
-    const bool mitSchriften = argc > 1 && qstrcmp(argv[1], "drucken") == 0;
+    // The imports draw the ruler image with its labels.
+    const bool mitSchriften = argc > 1 && (qstrcmp(argv[1], "drucken") == 0 || qstrcmp(argv[1], "dicom-auftrag") == 0
+                                           || qstrcmp(argv[1], "bpr-auftrag") == 0);
     if (mitSchriften) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Standard error carries the command's own verdict, not Qt's notes about the session.

@@ -1,6 +1,7 @@
 #include "planimport/BPRDatei.h"
 
 #include "base/AtomicFile.h"
+#include "base/FileNames.h"
 #include "base/Numbers.h"
 #include "planimport/BPRFileBasic.h"
 #include "planimport/BPRKatalog.h"
@@ -15,7 +16,7 @@ namespace qv {
 Result<BPRDateiInhalt> BPRDateiLaden(const QString &pfad, const TBPRDM &dm)
 {
     const QFileInfo info(pfad);
-    const QString name = QDir::toNativeSeparators(pfad);
+    const QString name = fileNameForDisplay(pfad);
     if (!info.exists())
         return Error{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(name)};
     if (!info.isFile())

@@ -1,0 +1,74 @@
+#include "cli/CliCommand.h"
+#include "cli/CliImportAuftrag.h"
+
+#include "base/FileNames.h"
+#include "base/Numbers.h"
+#include "planimport/BPRDatei.h"
+#include "planimport/BPRKatalog.h"
+#include "planimport/BPRUebernahme.h"
+#include "planimport/TBPRDM.h"
+#include "planimport/TBPRKonfig.h"
+
+#include <QCoreApplication>
+
+namespace qv::cli {
+
+namespace {
+const char *const kAufruf = "Aufruf: quellvantar-cli bpr-auftrag DATEI POSITION AUS.ORv [--bpr-konfig N] "
+                            "[--art photonen|elektronen] [--kunde Kunde.cfg]\n";
+} // namespace
+
+// bpr-auftrag DATEI POSITION AUS.ORv: the order the planning-system import makes of the beam
+// at a position of the file.
+int runBprAuftrag(const QStringList &args, Streams &io)
+{
+    ImportAufruf aufruf;
+    if (!ImportAufrufLesen(args, true, aufruf)) {
+        io.err << kAufruf;
+        return 2;
+    }
+    const std::optional<qint64> position = parseInteger(aufruf.Nummer);
+    if (!position) {
+        io.err << kAufruf;
+        return 2;
+    }
+    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    std::optional<TBPRKonfig> konfig;
+    if (aufruf.BPRKonfig && !BPRKonfigLaden(programmOrdner, *aufruf.BPRKonfig, konfig, io))
+        return 1;
+
+    NeuerImportAuftrag neu;
+    if (!NeuenImportAuftragAnlegen(aufruf, neu, io))
+        return 1;
+
+    TBPRDM dm;
+    if (auto ok = dm.Open(TBPRDM::DateiImOrdner(programmOrdner)); !ok) {
+        io.err << QString(ok.error()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return 1;
+    }
+    auto inhalt = BPRDateiLaden(aufruf.Datei, dm);
+    if (!inhalt) {
+        io.err << inhalt.error() << '\n';
+        return 1;
+    }
+    if (inhalt->Vorbereitung.FormatCode == BPRFormat::Keins) {
+        io.err << "Die Datei " << fileNameForDisplay(inhalt->Pfad)
+               << " ist keine Datei eines bekannten Planungssystems und kann nicht eingelesen werden.\n";
+        return 1;
+    }
+    const int anzahl = BPRBeamAnzahl(*inhalt);
+    if (*position < 1 || *position > anzahl) {
+        io.err << "Die Datei enthält keinen Beam an Position " << *position << " (Bereich: 1.." << anzahl << ").\n";
+        return 1;
+    }
+    // The FBA of the customer's current accelerator stands in for files that do not give one.
+    double defaultFBA = 0;
+    if (const TBeschl *b = neu.Auftrag.Kundendaten.AktuellerBeschl())
+        defaultFBA = parseDecimal(b->FBA).value_or(0);
+    const BPRBeam beam = BPRBeamLesen(*inhalt, int(*position), defaultFBA, konfig ? &*konfig : nullptr);
+
+    const ImportKontext kontext{neu.Konfiguration, neu.Einstellungen, true, neu.Auftrag.Auftragszeitpunkt};
+    return ImportAuftragSchreiben(BPRBeamUebernehmen(neu.Auftrag, beam, kontext), neu, aufruf.Aus, io);
+}
+
+} // namespace qv::cli

@@ -1,0 +1,173 @@
+#include "DumpBuilder.h"
+#include "config/TKundenDaten.h"
+#include "support/CompleteCustomer.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+using qv::test::buildDicom;
+using qv::test::planHeader;
+
+struct CliRun
+{
+    int rc = -1;
+    QByteArray out;
+    QString err;
+};
+
+CliRun cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject info(const QString &auftrag)
+{
+    const CliRun r = cli({QStringLiteral("info"), auftrag});
+    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    return QJsonDocument::fromJson(r.out).object();
+}
+
+// One photon beam with a shielding block at a tray distance of 95 cm (outside 30..90) and a
+// second beam without blocks.
+const QByteArray kPlan = planHeader("Muster^Max", "PAT-7") +
+    "(300a,00b0) SQ (Sequence with undefined length)\n"
+    "  (fffe,e000) na (Item with undefined length)\n"
+    "    (300a,00c0) IS [1]\n"
+    "    (300a,00c2) LO [Lunge li]\n"
+    "    (300a,00c3) ST [ap]\n"
+    "    (300a,00f0) IS [1]\n"
+    "    (300a,00f4) SQ (Sequence with undefined length)\n"
+    "      (fffe,e000) na (Item with undefined length)\n"
+    "        (300a,00f6) DS [950]\n"
+    "        (300a,00f8) CS [SHIELDING]\n"
+    "        (300a,00fe) LO [Lunge]\n"
+    "        (300a,0100) DS [75]\n"
+    "        (300a,0104) IS [3]\n"
+    "        (300a,0106) DS [0\\0\\100\\0\\100\\50]\n"
+    "      (fffe,e00d) na (ItemDelimitationItem)\n"
+    "    (fffe,e0dd) na (SequenceDelimitationItem)\n"
+    "    (300a,0111) SQ (Sequence with undefined length)\n"
+    "      (fffe,e000) na (Item with undefined length)\n"
+    "        (300a,0112) IS [0]\n"
+    "        (300a,011a) SQ (Sequence with undefined length)\n"
+    "          (fffe,e000) na (Item with undefined length)\n"
+    "            (300a,00b8) CS [ASYMX]\n"
+    "            (300a,011c) DS [-50\\60]\n"
+    "          (fffe,e00d) na (ItemDelimitationItem)\n"
+    "          (fffe,e000) na (Item with undefined length)\n"
+    "            (300a,00b8) CS [ASYMY]\n"
+    "            (300a,011c) DS [-40\\70]\n"
+    "          (fffe,e00d) na (ItemDelimitationItem)\n"
+    "        (fffe,e0dd) na (SequenceDelimitationItem)\n"
+    "        (300a,011e) DS [10.5]\n"
+    "        (300a,0120) DS [270]\n"
+    "      (fffe,e00d) na (ItemDelimitationItem)\n"
+    "    (fffe,e0dd) na (SequenceDelimitationItem)\n"
+    "  (fffe,e00d) na (ItemDelimitationItem)\n"
+    "  (fffe,e000) na (Item with undefined length)\n"
+    "    (300a,00c0) IS [2]\n"
+    "    (300a,00c2) LO [ohne]\n"
+    "    (300a,00f4) SQ (Sequence with undefined length)\n"
+    "    (fffe,e0dd) na (SequenceDelimitationItem)\n"
+    "  (fffe,e00d) na (ItemDelimitationItem)\n"
+    "(fffe,e0dd) na (SequenceDelimitationItem)\n";
+
+class DicomAuftragCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(qv::test::completeCustomer().SpeichereDatei(kunde));
+        ASSERT_TRUE(buildDicom(kPlan, plan));
+    }
+    qv::test::TempProgramFolder folder;
+    const QString kunde = folder.file(QStringLiteral("Kunde.cfg"));
+    const QString plan = folder.file(QStringLiteral("plan \"a\"; $(x).dcm"));
+    const QString aus = folder.file(QStringLiteral("aus.ORv"));
+};
+
+TEST_F(DicomAuftragCli, WritesTheBeamAsAnOrderOnTheRuler)
+{
+    const CliRun r = cli({QStringLiteral("dicom-auftrag"), plan, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"Der FBA aus dem Plan liegt nicht zwischen 30 und 90 cm")) << r.err.toStdString();
+
+    const QJsonObject o = info(aus);
+    EXPECT_EQ(o[QStringLiteral("Version")].toInt(), 6);
+    EXPECT_EQ(o[QStringLiteral("Auftragsart")].toInt(), 1);
+    EXPECT_EQ(o[QStringLiteral("PixelProMM")].toDouble(), 3.0);
+    EXPECT_EQ(o[QStringLiteral("Einschubrichtung")].toInt(), 2);
+    const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
+    ASSERT_EQ(konturen.size(), 1);
+    EXPECT_TRUE(konturen[0][QStringLiteral("Geschlossen")].toBool());
+    EXPECT_EQ(konturen[0][QStringLiteral("Punkte")].toArray(),
+              (QJsonArray{QJsonArray{0, 0}, QJsonArray{300, 0}, QJsonArray{300, 150}, QJsonArray{0, 0}}));
+    EXPECT_EQ(o[QStringLiteral("FeldEcke1")].toArray(), (QJsonArray{-150, 210}));
+    EXPECT_EQ(o[QStringLiteral("FeldEcke2")].toArray(), (QJsonArray{180, -120}));
+    const QJsonObject daten = o[QStringLiteral("Auftragsdaten")].toObject();
+    EXPECT_EQ(daten[QStringLiteral("PatientenID")].toString(), QStringLiteral("PAT-7"));
+    EXPECT_EQ(daten[QStringLiteral("Zielvolumen")].toString(), QStringLiteral("Lunge li"));
+    EXPECT_EQ(daten[QStringLiteral("KurzKommentar")].toString(), QStringLiteral("ap"));
+    EXPECT_EQ(daten[QStringLiteral("Gantrywinkel")].toString(), QStringLiteral("10,50"));
+    EXPECT_EQ(daten[QStringLiteral("Kollimatorwinkel")].toString(), QStringLiteral("270,00"));
+    EXPECT_EQ(daten[QStringLiteral("FBA")].toString(), QStringLiteral("60")) << "the customer's FBA stays";
+    EXPECT_EQ(daten[QStringLiteral("Gusshoehe")].toString(), QStringLiteral("7,5 cm"));
+}
+
+TEST_F(DicomAuftragCli, TheRealElectronPlansBecomeElectronOrders)
+{
+    const QString nase = qv::test::dicomData(QStringLiteral("rtplan_electron_aperture_nose.dcm"));
+    const CliRun r = cli({QStringLiteral("dicom-auftrag"), QStringLiteral("--art"), QStringLiteral("elektronen"), nase,
+                          QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const QJsonObject o = info(aus);
+    EXPECT_EQ(o[QStringLiteral("Auftragsart")].toInt(), 0);
+    const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
+    ASSERT_EQ(konturen.size(), 1);
+    EXPECT_TRUE(konturen[0][QStringLiteral("Geschlossen")].toBool());
+    EXPECT_GE(konturen[0][QStringLiteral("Punkte")].toArray().size(), 136);
+    // The plan's 950 mm tray distance belongs to the applicator: the accelerator's FBA stays.
+    const QJsonArray abteilungen = o[QStringLiteral("Kundendaten")][QStringLiteral("Abteilungen")].toArray();
+    EXPECT_EQ(abteilungen[0][QStringLiteral("Beschl")][0][QStringLiteral("FBA")].toString(), QStringLiteral("60"));
+}
+
+TEST_F(DicomAuftragCli, RefusalsLeaveTheTargetAsItWas)
+{
+    folder.write(QStringLiteral("aus.ORv"), "alt");
+    const struct
+    {
+        QStringList args;
+        int rc;
+        const char *meldung;
+    } faelle[] = {
+        {{plan, QStringLiteral("0")}, 2, "Aufruf:"},
+        {{plan, QStringLiteral("x"), aus}, 2, "Aufruf:"},
+        {{plan, QStringLiteral("0"), aus, QStringLiteral("--art"), QStringLiteral("gamma")}, 2, "Aufruf:"},
+        {{plan, QStringLiteral("0"), aus, QStringLiteral("--kunde"), folder.file(QStringLiteral("fehlt.cfg"))}, 1, "Kundendatei"},
+        {{plan, QStringLiteral("1"), aus, QStringLiteral("--kunde"), kunde}, 1, "Index: 0"}, // a beam without blocks
+        {{plan, QStringLiteral("2"), aus, QStringLiteral("--kunde"), kunde}, 1, "Index: 2"},
+        {{qv::test::dicomData(QStringLiteral("ct_image_small.dcm")), QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde}, 1, "kein RT-Plan"},
+        {{folder.path(), QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde}, 1, "keine gewöhnliche Datei"},
+    };
+    for (const auto &f : faelle) {
+        const CliRun r = cli(QStringList{QStringLiteral("dicom-auftrag")} + f.args);
+        EXPECT_EQ(r.rc, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
+        EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
+    }
+}
+
+} // namespace

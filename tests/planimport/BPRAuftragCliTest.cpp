@@ -1,0 +1,124 @@
+#include "base/Numbers.h"
+#include "support/CompleteCustomer.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+using namespace qv;
+
+namespace {
+
+struct Lauf
+{
+    int rc = -1;
+    QByteArray out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+Lauf cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString beispiel(const char *name)
+{
+    return qv::test::buildDir() + QStringLiteral("/DemoBPR/") + QString::fromUtf8(name);
+}
+
+// What the order holds for a contour of "bpr": each point at 3 pixels per millimetre, closed.
+QJsonArray inPixeln(const QJsonArray &kontur)
+{
+    QJsonArray punkte;
+    for (const QJsonValue &p : kontur) {
+        const QJsonArray xy = p.toArray();
+        punkte.append(QJsonArray{qint64(roundHalfEven(3.0 * xy[0].toInt() / 10)), qint64(roundHalfEven(3.0 * xy[1].toInt() / 10))});
+    }
+    punkte.append(punkte.first());
+    return punkte;
+}
+
+class BPRAuftragCli : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(qv::test::completeCustomer().SpeichereDatei(kunde)); }
+    qv::test::TempProgramFolder folder;
+    const QString kunde = folder.file(QStringLiteral("Kunde.cfg"));
+    const QString aus = folder.file(QStringLiteral("aus.ORv"));
+};
+
+TEST_F(BPRAuftragCli, JedeBeispieldateiWirdZumAuftragWieBprSieLiest)
+{
+    for (const char *name : {"HEK_Demo.hek", "Huestis_Demo.DAT", "Multidata_Demo.cif", "Parcientific_Demo.A1",
+                             "Plato_Demo.pla", "Target_Demo.txt"}) {
+        SCOPED_TRACE(name);
+        const Lauf gelesen = cli({QStringLiteral("bpr"), beispiel(name), QStringLiteral("--kunde"), kunde});
+        ASSERT_EQ(gelesen.rc, 0) << gelesen.err.toStdString();
+        const QJsonArray beams = gelesen.json()[QStringLiteral("Beams")].toArray();
+        bool einGueltiger = false;
+        for (const QJsonValue &b : beams) {
+            const QJsonObject beam = b.toObject();
+            const QString position = QString::number(beam[QStringLiteral("Position")].toInt());
+            const Lauf r = cli({QStringLiteral("bpr-auftrag"), beispiel(name), position, aus, QStringLiteral("--kunde"), kunde});
+            if (!beam[QStringLiteral("Gueltig")].toBool()) {
+                EXPECT_EQ(r.rc, 1) << position.toStdString();
+                continue;
+            }
+            einGueltiger = true;
+            ASSERT_EQ(r.rc, 0) << position.toStdString() << r.err.toStdString();
+            const Lauf info = cli({QStringLiteral("info"), aus});
+            ASSERT_EQ(info.rc, 0);
+            const QJsonObject o = info.json();
+            const QJsonArray erwartet = beam[QStringLiteral("Konturen")].toArray();
+            const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
+            ASSERT_EQ(konturen.size(), erwartet.size());
+            for (qsizetype k = 0; k < konturen.size(); ++k) {
+                EXPECT_TRUE(konturen[k][QStringLiteral("Geschlossen")].toBool());
+                EXPECT_EQ(konturen[k][QStringLiteral("Punkte")].toArray(), inPixeln(erwartet[k].toArray())) << k;
+            }
+            const QJsonObject daten = o[QStringLiteral("Auftragsdaten")].toObject();
+            EXPECT_EQ(daten[QStringLiteral("PatientenID")].toString(), beam[QStringLiteral("PatientenID")].toString());
+            EXPECT_EQ(daten[QStringLiteral("Zielvolumen")].toString(), beam[QStringLiteral("Zielvolumen")].toString());
+            EXPECT_EQ(o[QStringLiteral("Auftragsart")].toInt(), 1);
+        }
+        EXPECT_TRUE(einGueltiger);
+    }
+}
+
+TEST_F(BPRAuftragCli, FehlerLassenDasZielUnveraendert)
+{
+    folder.write(QStringLiteral("aus.ORv"), "alt");
+    const QString plato = beispiel("Plato_Demo.pla");
+    const struct
+    {
+        QStringList args;
+        int rc;
+        const char *meldung;
+    } faelle[] = {
+        {{plato, QStringLiteral("1")}, 2, "Aufruf:"},
+        {{plato, QStringLiteral("1"), aus, QStringLiteral("--bpr-konfig"), QStringLiteral("9")}, 2, "Aufruf:"},
+        {{plato, QStringLiteral("1"), aus, QStringLiteral("--art"), QStringLiteral("x")}, 2, "Aufruf:"},
+        {{plato, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde}, 1, "Position 0"},
+        {{plato, QStringLiteral("1"), aus, QStringLiteral("--kunde"), folder.file(QStringLiteral("fehlt"))}, 1, "Kundendatei"},
+        {{folder.write(QStringLiteral("x.unbekannt"), "1 2 3\n"), QStringLiteral("1"), aus, QStringLiteral("--kunde"), kunde},
+         1, "keine Datei eines bekannten Planungssystems"},
+    };
+    for (const auto &f : faelle) {
+        const Lauf r = cli(QStringList{QStringLiteral("bpr-auftrag")} + f.args);
+        EXPECT_EQ(r.rc, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
+        EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
+    }
+}
+
+} // namespace
