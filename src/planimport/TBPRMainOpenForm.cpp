@@ -489,11 +489,13 @@ int TBPRMainOpenForm::KonfigAuswahl() const
 
 QString TBPRMainOpenForm::Feld(const QString &name) const
 {
-    if (const auto *e = findChild<QLineEdit *>(name))
-        return e->text();
-    if (name == u"L_FileName")
-        return L_FileName->text();
-    return {};
+    const auto *e = findChild<QLineEdit *>(name);
+    return e ? e->text() : QString();
+}
+
+QString TBPRMainOpenForm::L_FileNameText() const
+{
+    return L_FileName->text();
 }
 
 bool TBPRMainOpenForm::OeffnenAktiv() const

@@ -61,6 +61,7 @@ public:
     QStringList Konfigurationen() const;
     int KonfigAuswahl() const;
     QString Feld(const QString &name) const;
+    QString L_FileNameText() const;
     bool OeffnenAktiv() const;
     bool LeerBildSichtbar() const;
     bool DatenbankKnopfSichtbar() const;
