@@ -136,8 +136,10 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         auto *v = new QVBoxLayout(P_SharedControls);
         v->setContentsMargins(0, 0, 0, 0);
         v->setSpacing(2);
-        v->addWidget(zeile(P_SharedControls, &P_Feld, &Image_Feld, &P_FeldBtn, QStringLiteral("Feld"),
-                           QStringLiteral("P_FeldBtn"), QStringLiteral("P_Feld"), QStringLiteral("Image_Feld")));
+        P_FeldBack = zeile(P_SharedControls, &P_Feld, &Image_Feld, &P_FeldBtn, QStringLiteral("Feld"),
+                           QStringLiteral("P_FeldBtn"), QStringLiteral("P_Feld"), QStringLiteral("Image_Feld"));
+        P_FeldBack->setObjectName(QStringLiteral("P_FeldBack"));
+        v->addWidget(P_FeldBack);
         v->addWidget(zeile(P_SharedControls, &P_Einschubrichtung, nullptr, &P_EinschubrichtungBtn,
                            QStringLiteral("Einschubrichtung"), QStringLiteral("P_EinschubrichtungBtn"),
                            QStringLiteral("P_Einschubrichtung")));
@@ -508,6 +510,16 @@ bool TAblaufPanel::birneAn(Ebene e) const
 void TAblaufPanel::birneKlicken(Ebene e)
 {
     birne(e)->klicken();
+}
+
+void TAblaufPanel::feldZeigen(bool sichtbar)
+{
+    P_FeldBack->setVisible(sichtbar);
+}
+
+bool TAblaufPanel::feldSichtbar() const
+{
+    return !P_FeldBack->isHidden();
 }
 
 void TAblaufPanel::bearbeitenZeigen(bool sichtbar)

@@ -65,6 +65,9 @@ public:
     bool birneAn(Ebene ebene) const;
     /// Clicks the bulb as a person would.
     void birneKlicken(Ebene ebene);
+    /// The field step's row; only photon orders have a field.
+    void feldZeigen(bool sichtbar);
+    bool feldSichtbar() const;
     /// The group "Konturen/Aperturen" with "verschieben" and "drehen".
     void bearbeitenZeigen(bool sichtbar);
     bool bearbeitenSichtbar() const;
@@ -131,6 +134,7 @@ private:
     // shared groups
     QFrame *P_AuftragsartBack = nullptr;
     QFrame *P_SharedControls = nullptr;
+    QFrame *P_FeldBack = nullptr;
     QFrame *P_Bearbeiten_Einschub = nullptr;
     QFrame *P_Bearbeiten = nullptr;
     QFrame *P_EinschubDraw = nullptr;

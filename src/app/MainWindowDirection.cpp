@@ -2,6 +2,7 @@
 
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
+#include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
 #include "base/Messages.h"
 #include "order/TEinschubrichtungsForm.h"
@@ -32,7 +33,7 @@ void MainWindowDirection::EinschubrichtungDialog()
     m_form->AuftragsartSetzen(auftrag.Auftragsart);
     const TBeschl *beschl = auftrag.Kundendaten.AktuellerBeschl();
     m_form->HerstellerSetzen(beschl ? beschl->Beschleuniger : QString());
-    // The order-data window follows the order kind here once it exists.
+    m_fenster.auftragsart().AuftragsartUebernehmen();
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::Einschubrichtung, true);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -2,9 +2,11 @@
 
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
+#include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
 #include "config/TKonfiguration.h"
 #include "help/THelpForm.h"
+#include "order/Auftragsdaten.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "workspace/AblaufStatus.h"
 #include "workspace/Arbeitsflaeche.h"
@@ -80,9 +82,8 @@ void MainWindowOrderFiles::BearbeitungErlauben(bool erlaubt)
 
 bool MainWindowOrderFiles::AuftragsdatenVollstaendig()
 {
-    // Stand-in until the order-data window brings its completeness check: order data count as
-    // complete once they were taken over from that window.
-    return m_app.Auftrag().Auftragsdaten.Gueltig;
+    // The dialog is not shown while saving, so the check is silent; the caller says what is missing.
+    return Vollstaendig(m_app.Auftrag());
 }
 
 int MainWindowOrderFiles::AuftragAbgeschlossen(const QString &datei, const QString &lieferzeit)
@@ -124,9 +125,8 @@ bool MainWindowOrderFiles::NeuerAuftragImBildModus()
 
 void MainWindowOrderFiles::AuftragUebernommen()
 {
-    // The order-data window refills itself from the customer data and the loaded record, and
-    // the order-type window loads the frame list of an electron order, once they exist.
     m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
+    m_fenster.auftragsart().AuftragUebernommen();
     m_fenster.steuerung().FFAAnzeigen();
     m_fenster.steuerung().P_MainResize();
     m_fenster.steuerung().neuZeichnen();

@@ -12,11 +12,13 @@
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowOrderFiles.h"
+#include "app/MainWindowOrderType.h"
 #include "app/StartRegeln.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "config/TConfigForm.h"
 #include "config/TKundenDaten.h"
+#include "order/RahmenZeichnen.h"
 #include "help/HilfeTexte.h"
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
@@ -146,6 +148,7 @@ void TMainForm::FensterAufbauen()
 
     m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
+    m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
     Verbinden();
 }
 
@@ -190,6 +193,11 @@ void TMainForm::Verbinden()
     connect(w, &ArbeitsflaecheWidget::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
     connect(w, &ArbeitsflaecheWidget::mausBewegt, this, &TMainForm::PaintBoxMouseMove);
     connect(w, &ArbeitsflaecheWidget::mausLosgelassen, this, &TMainForm::PaintBoxMouseUp);
+    // painting only reads: the frame around an electron aperture, the rubber band
+    w->setRahmenZeichnen([this](QPainter &painter, const Abbildung &abb) {
+        if (const auto rahmen = m_auftragsart->Ueberlagerung())
+            RahmenZeichnen(painter, abb, *rahmen);
+    });
     w->setEingabeZeichnen(
         [this](QPainter &painter, const Abbildung &abb) { GummibandZeichnen(painter, m_eingabe->gummiband(), abb); });
 }
@@ -199,7 +207,7 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     switch (b) {
     case Befehl::Neu: neu1Click(); break;
     case Befehl::Beenden: BeendenClick(); break;
-    case Befehl::Auftragsart: AuftragsartDialog(); break;
+    case Befehl::Auftragsart: m_auftragsart->AuftragsartDialog(); break;
     case Befehl::BildEinlesen: m_steuerung->BildLaden(); break;
     case Befehl::BildDrehen: m_steuerung->BildDrehen(); break;
     case Befehl::BPREinlesen:
@@ -242,7 +250,7 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Drucken: nochNichtVerfuegbar(QStringLiteral("Drucken")); break;
     case Befehl::Export: break;
     case Befehl::Einschubrichtung: m_einschub->EinschubrichtungDialog(); break;
-    case Befehl::Auftragsdaten: nochNichtVerfuegbar(QStringLiteral("Auftragsdaten")); break;
+    case Befehl::Auftragsdaten: m_auftragsart->AuftragsdatenDialog(); break;
     case Befehl::KundenDaten: Kundeneinstellungen1Click(); break;
     case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
     case Befehl::Drehen: nochNichtVerfuegbar(QStringLiteral("drehen")); break;

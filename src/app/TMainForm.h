@@ -18,6 +18,7 @@ class Abbildung;
 class Application;
 class MainWindowDirection;
 class MainWindowOrderFiles;
+class MainWindowOrderType;
 class Arbeitsflaeche;
 class Eingabesteuerung;
 struct EingabeAntwort;
@@ -38,8 +39,8 @@ struct AblaufZustand;
 /// dispatch, closing), TMainFormStart.cpp (start-up), TMainFormAuftrag.cpp (new order, work mode,
 /// order type), TMainFormAblauf.cpp (workflow and menus), TMainFormEingabe.cpp (input on the
 /// workspace). A piece with its own state and dialogs is a MainWindow<Thing> class the window
-/// owns (MainWindowOrderFiles, MainWindowDirection): the window builds it in FensterAufbauen and
-/// hands it its commands in BefehlAusfuehren.
+/// owns (MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType): the window builds it
+/// in FensterAufbauen and hands it its commands in BefehlAusfuehren.
 class TMainForm : public QMainWindow, public qv::ArbeitsflaecheHost
 {
     Q_OBJECT
@@ -104,6 +105,8 @@ public:
     /// Text of status-bar panel i (0..3).
     QString statusText(int i) const;
     const qv::Eingabesteuerung &eingabe() const { return *m_eingabe; }
+    /// The order-type and order-data dialogs and what the window does with them.
+    qv::MainWindowOrderType &auftragsart() { return *m_auftragsart; }
 
 signals:
     /// Start-up was abandoned; the owner of the event loop ends the program.
@@ -144,7 +147,6 @@ private:
     void konturListeAktualisieren();
     /// Shows what the input controller says after a start, a mouse event or an end.
     void EingabeAnwenden(const qv::EingabeAntwort &a);
-    void AuftragsartDialog();
     void hilfeAnzeigenClick();
     QString website() const;
 
@@ -177,9 +179,7 @@ private:
     void EinschubrichtungSetzen(int code);
     /// The start assistant; returns a mode or 5.
     int StartAssistent(int modus);
-    /// The order-type window's reset for a new order (order kind not chosen).
-    void AuftragsArtInitialisieren();
-    /// The frame check of the order-type window after the contour input.
+    /// The frame check after contour input and shapes.
     void RahmenPruefen();
     /// The contour button of mode 1: starts or ends shape generation.
     void FormenEingabe();
@@ -192,7 +192,6 @@ private:
     bool m_demoModus = false;
     bool m_startAbbruch = false;
     int m_modus = 0;
-    bool m_auftragsdatenKomplett = false;
     bool m_formShowDone = false;
 
 
@@ -208,5 +207,6 @@ private:
     std::array<QLabel *, 4> m_status{};
     std::unique_ptr<qv::MainWindowOrderFiles> m_auftragsdateien;
     std::unique_ptr<qv::MainWindowDirection> m_einschub;
+    std::unique_ptr<qv::MainWindowOrderType> m_auftragsart;
     QString m_startDatei;
 };

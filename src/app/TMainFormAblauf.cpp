@@ -6,7 +6,9 @@
 #include "app/Eingabesteuerung.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
+#include "app/MainWindowOrderType.h"
 #include "app/Menues.h"
+#include "order/Auftragsdaten.h"
 #include "workspace/Arbeitsflaeche.h"
 
 using namespace qv;
@@ -34,9 +36,9 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
     if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())
         z.beschleunigerHersteller = b->Beschleuniger;
-    // Until the order-data window checks completeness: data taken over from it count as complete.
-    z.auftragsdatenKomplett = m_auftragsdatenKomplett || auftrag().Auftragsdaten.Gueltig;
-    z.rahmenPasst = true;
+    // silent checks: a repaint never shows a message
+    z.auftragsdatenKomplett = Vollstaendig(auftrag());
+    z.rahmenPasst = m_auftragsart->RahmenPasst();
     z.demoKunde = auftrag().Kundendaten.Demo;
     z.geaendert = auftrag().Geaendert;
     z.ausDatei = auftrag().AusDatei;

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/HauptMenue.h"
+#include "app/MainWindowOrderType.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "base/UtilsUnit.h"
@@ -22,8 +23,9 @@ const QString kInit = QStringLiteral("Init");
 void TMainForm::SetGeaendert()
 {
     auftrag().Geaendert = true;
-    // Unless the order was opened from a file, the order-data window refreshes its values
-    // that depend on the order here once it exists.
+    // The order data's date and the order time follow the last change of an order being made.
+    if (!auftrag().AusDatei)
+        m_auftragsart->DatumNeu();
 }
 
 void TMainForm::neu1Click()
@@ -55,7 +57,7 @@ bool TMainForm::ModusSetzen(int modus)
         if (m_modus != ModusKompensator)
             m_panel->seiteZeigen(m_modus);
         AblaufAktualisieren();
-        AuftragsArtInitialisieren();
+        m_auftragsart->Initialisieren();
         return false;
     }
 
@@ -111,7 +113,7 @@ bool TMainForm::ModusSetzen(int modus)
     m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"),
                                           modus >= ModusOhneVorlage && modus <= ModusDICOM ? modus : ModusBildVorlage);
     AblaufAktualisieren();
-    AuftragsArtInitialisieren();
+    m_auftragsart->Initialisieren();
     return true;
 }
 
@@ -148,8 +150,8 @@ bool TMainForm::NeuerAuftrag()
 
     auftrag().Vorlage = QImage();
     auftrag().EinschubGesetzt = false;
-    m_auftragsdatenKomplett = false;
     auftrag().Auftragsdaten = TAuftragsdatenRec();
+    m_auftragsart->Zuruecksetzen();
 
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
         m_panel->setBirneAn(e, m_dok->anzeige[e]);
@@ -174,23 +176,7 @@ bool TMainForm::NeuerAuftrag()
     return true;
 }
 
-void TMainForm::AuftragsArtInitialisieren()
-{
-    // The order-type window resets its choice for the new order here once it exists.
-}
-
-void TMainForm::AuftragsartDialog()
-{
-    // Until the order-type window exists, choosing the order type takes a photon order so that
-    // the workflow can go on.
-    nochNichtVerfuegbar(QStringLiteral("Auftragsart-Dialog (Photonenauftrag angenommen)"));
-    auftrag().Auftragsart = TAuftragsart::Photonen;
-    m_dok->AblaufStatus |= ablauf::Auftragsart;
-    SetGeaendert();
-    AblaufAktualisieren();
-}
-
 void TMainForm::RahmenPruefen()
 {
-    // The frame check of the order-type window runs here once it exists (electron orders only).
+    m_auftragsart->RahmenPruefen();
 }

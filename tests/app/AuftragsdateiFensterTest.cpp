@@ -6,9 +6,11 @@
 #include "base/IniFile.h"
 #include "base/UtilsUnit.h"
 #include "order/OrderFile.h"
+#include "order/TAuftragsArtForm.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "order/TEinschubrichtungsForm.h"
 #include "support/FakeFileChooser.h"
+#include "support/ModalDialog.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
@@ -95,6 +97,7 @@ struct Umgebung
     // Traces a mode-0 photon order up to the order data.
     void auftragZeichnen()
     {
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
         p().knopfKlicken(Befehl::Auftragsart);
         chooser.expectPath(bildPfad);
         p().knopfKlicken(Befehl::BildEinlesen);

@@ -5,7 +5,9 @@
 #include "app/TMainForm.h"
 #include "base/Clock.h"
 #include "contour/Formen.h"
+#include "order/TAuftragsArtForm.h"
 #include "support/FakeFileChooser.h"
+#include "support/ModalDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
 #include "support/WidgetChild.h"
@@ -45,6 +47,7 @@ struct Umgebung
         form->show();
         form->FormShow();
         form->ModusSetzen(ModusOhneVorlage);
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
         form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
     }
     ~Umgebung()

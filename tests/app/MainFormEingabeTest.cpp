@@ -8,8 +8,10 @@
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "order/OrderDocument.h"
+#include "order/TAuftragsArtForm.h"
 #include "order/OrderFile.h"
 #include "support/FakeFileChooser.h"
+#include "support/ModalDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
 #include "support/WidgetChild.h"
@@ -90,6 +92,7 @@ struct Umgebung
     // order type, image, isocentre at the image centre and a scale of 3 pixels per millimetre
     void bildBisMassstab()
     {
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
         p().knopfKlicken(Befehl::Auftragsart);
         chooser.expectPath(bildPfad);
         p().knopfKlicken(Befehl::BildEinlesen);
@@ -350,6 +353,7 @@ void MainFormEingabeTest::twelfthContourRefused()
 void MainFormEingabeTest::shiftConstrainsTheScale()
 {
     Umgebung u;
+    test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
     u.p().knopfKlicken(Befehl::Auftragsart);
     u.chooser.expectPath(u.bildPfad);
     u.p().knopfKlicken(Befehl::BildEinlesen);
@@ -379,6 +383,7 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
 void MainFormEingabeTest::rightClickRules()
 {
     Umgebung u;
+    test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
     u.p().knopfKlicken(Befehl::Auftragsart);
     u.chooser.expectPath(u.bildPfad);
     u.p().knopfKlicken(Befehl::BildEinlesen);
@@ -470,6 +475,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     THauptMenue &m = u.form->menue();
     QVERIFY(p.istFreigegeben(Befehl::Auftragsart));
     QVERIFY(!p.istFreigegeben(Befehl::BildEinlesen));
+    test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
     p.knopfKlicken(Befehl::Auftragsart);
     QVERIFY(p.istFreigegeben(Befehl::BildEinlesen));
     QVERIFY(!p.istFreigegeben(Befehl::BildDrehen));

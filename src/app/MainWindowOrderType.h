@@ -1,0 +1,59 @@
+#pragma once
+
+#include "order/Auftragsart.h"
+
+#include <optional>
+
+class TMainForm;
+
+namespace qv {
+
+class Application;
+class TAuftragsArtForm;
+class TAuftragsdatenForm;
+
+/// "Auftragsart" and "Auftragsdaten" on the main window: the two dialogs, the frame check after
+/// contour changes, the frame drawn around the aperture and the order data's date that follows
+/// every change. The dialogs live as long as the window and keep their state between openings.
+class MainWindowOrderType
+{
+public:
+    MainWindowOrderType(TMainForm &fenster, Application &app);
+    ~MainWindowOrderType();
+
+    /// The order-type dialog from the menu or the workflow button.
+    void AuftragsartDialog();
+    /// The order-data dialog from the menu or the workflow button.
+    void AuftragsdatenDialog();
+    /// Re-initialisation of the order type after every mode change and new order: the last
+    /// kind, the department's origin, the lists of the current accelerator.
+    void Initialisieren();
+    /// After contour input, shapes and imports: an electron aperture that does not fit its
+    /// frame offers the best fit.
+    void RahmenPruefen();
+    /// The fit check of the chosen frame (always true but for electron orders). Asks only.
+    bool RahmenPasst() const;
+    /// The frame to draw around the aperture, nullopt when none is drawn. Asks only.
+    std::optional<TRahmenUeberlagerung> Ueberlagerung() const;
+
+    /// The order changed (not one opened from a file): date and order time follow.
+    void DatumNeu();
+    /// New order: the order data are not valid and the patient ID is empty.
+    void Zuruecksetzen();
+    /// An order was read from a file: the order data refill from it, and an electron order's
+    /// frame is selected in the frame list of its maker.
+    void AuftragUebernommen();
+    /// The insertion-direction dialog follows the order kind: so does the order data's mode.
+    void AuftragsartUebernehmen();
+
+    TAuftragsArtForm &auftragsartForm() { return *m_art; }
+    TAuftragsdatenForm &auftragsdatenForm() { return *m_daten; }
+
+private:
+    TMainForm &m_fenster;
+    Application &m_app;
+    TAuftragsArtForm *m_art;     // a child of the main window
+    TAuftragsdatenForm *m_daten; // a child of the main window
+};
+
+} // namespace qv
