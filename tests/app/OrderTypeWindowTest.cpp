@@ -1,0 +1,259 @@
+// The order type and the order data on the main window: the frame around an electron
+// aperture, the question when it does not fit, the save step it blocks, and the order-data
+// lamp that follows the completeness of the order data.
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/MainWindowOrderType.h"
+#include "app/TMainForm.h"
+#include "base/Clock.h"
+#include "order/Auftragsdaten.h"
+#include "order/TAuftragsArtForm.h"
+#include "order/TAuftragsdatenForm.h"
+#include "workspace/AblaufStatus.h"
+#include "support/FakeFileChooser.h"
+#include "support/ModalDialog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempProgramFolder.h"
+#include "support/WidgetChild.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/TScaleForm.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace qv;
+using qv::test::ScriptedMessages;
+
+namespace {
+
+// Two frames of the customer's maker: 30 mm and 100 mm wide at FFA 100.
+const QByteArray kKonfig = "[Init]\r\nWebsite=www.zarn.example\r\n"
+                           "[ElektronenBlenden]\r\nCount=2\r\n0=Varian_klein\r\n1=Varian_gross\r\n"
+                           "[ElektronenBlenden_Groesse]\r\n0=300,300\r\n1=1000,1000\r\n";
+
+const QString kPasstNichtFrage = QStringLiteral(
+    "Der gewählte Rahmen passt nicht.\r\rIn speziellen Fällen von Standard-Blenden kann auch dieser\rRahmen "
+    "verwendet werden. Halten Sie hierfür bitte Rücksprache mit\runserer Produktion.\rSoll automatisch der "
+    "nächste passende Rahmen gewählt werden?");
+
+// The main window of a customer who last ordered an electron aperture.
+struct Umgebung
+{
+    Umgebung()
+    {
+        folder.write(QStringLiteral("QuellvantarConfig.cfg"), kKonfig);
+        folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
+                                                           "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n");
+        QImage bild(600, 450, QImage::Format_RGB32);
+        bild.fill(Qt::lightGray);
+        bildPfad = folder.file(QStringLiteral("screenshot.png"));
+        bild.save(bildPfad, "PNG");
+        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
+        form = std::make_unique<TMainForm>(*app);
+        form->resize(1100, 800);
+        form->show();
+        form->FormShow();
+    }
+    ~Umgebung()
+    {
+        form.reset();
+        app.reset();
+    }
+
+    TAblaufPanel &p() { return form->ablaufPanel(); }
+    TAuftrag &auftrag() { return app->Auftrag(); }
+    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
+    void klick(QPoint arbeit, Qt::MouseButton taste = Qt::LeftButton)
+    {
+        const QPointF d = box()->abbildung().arbeitZuGeraet(QPointF(arbeit));
+        QMouseEvent druck(QEvent::MouseButtonPress, d, box()->mapToGlobal(d), taste, taste, Qt::NoModifier);
+        QApplication::sendEvent(box(), &druck);
+        QMouseEvent los(QEvent::MouseButtonRelease, d, box()->mapToGlobal(d), taste, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box(), &los);
+    }
+
+    // The order type confirmed as proposed, image, isocentre and 3 units per millimetre.
+    void bisMassstab()
+    {
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
+        p().knopfKlicken(Befehl::Auftragsart);
+        chooser.expectPath(bildPfad);
+        p().knopfKlicken(Befehl::BildEinlesen);
+        p().knopfKlicken(Befehl::IsozentrumEingeben);
+        klick(QPoint(0, 0));
+        test::whenModal<TScaleForm>([](TScaleForm &d) {
+            test::child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
+            test::child<QPushButton>(d, "btn_OK")->click();
+        });
+        p().knopfKlicken(Befehl::MassstabEingeben);
+        klick(QPoint(-150, 0));
+        klick(QPoint(150, 0));
+    }
+
+    // A closed square aperture reaching 20 mm from the isocentre; ending the input runs the
+    // frame check, which may ask.
+    void aperturZeichnen()
+    {
+        p().knopfKlicken(Befehl::KonturEingabe);
+        for (const QPoint e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
+            klick(e);
+        klick(QPoint(0, 0), Qt::RightButton);
+        klick(QPoint(0, 0), Qt::RightButton);
+    }
+
+    // The order data with a patient ID, confirmed in their dialog.
+    void auftragsdatenEingeben()
+    {
+        test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
+            d.PatIDSetzen(QStringLiteral("PAT-7"));
+            d.BTN_OKClick();
+        });
+        form->auftragsart().AuftragsdatenDialog();
+    }
+
+    // Pure red pixels of the workspace: the warning below the frame label (the scale bar, also
+    // red, is switched off first).
+    int rotePunkte()
+    {
+        const QImage bild = box()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += bild.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    }
+
+    test::TempProgramFolder folder;
+    ScriptedMessages messages;
+    test::FakeFileChooser chooser;
+    SystemClock clock;
+    QString bildPfad;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
+class OrderTypeWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aFrameTooSmallIsDrawnAsNotFittingAndBlocksSaving_data()
+    {
+        QTest::addColumn<bool>("bestFit");
+        QTest::newRow("kept") << false;
+        QTest::newRow("best fit") << true;
+    }
+
+    void aFrameTooSmallIsDrawnAsNotFittingAndBlocksSaving()
+    {
+        QFETCH(bool, bestFit);
+        Umgebung u;
+        u.bisMassstab();
+        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Elektronen);
+        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
+        QVERIFY2(!u.p().feldSichtbar(), "an electron order has no field step");
+        // Without an aperture the first frame fits and is chosen.
+        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
+
+        u.messages.expectAnswer(bestFit ? Messages::Answer::Yes : Messages::Answer::No);
+        u.aperturZeichnen();
+        QCOMPARE(u.messages.shown().size(), 1);
+        QCOMPARE(u.messages.lastText(), kPasstNichtFrage);
+        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
+        u.auftragsdatenEingeben();
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+
+        const auto rahmen = u.form->auftragsart().Ueberlagerung();
+        QVERIFY(rahmen);
+        QCOMPARE(rahmen->Beschriftung, bestFit ? QStringLiteral("Varian_gross (Max 100 x 100 mm)")
+                                               : QStringLiteral("Varian_klein (Max 30 x 30 mm)"));
+        QCOMPARE(rahmen->Passt, bestFit);
+        QCOMPARE(u.form->auftragsart().RahmenPasst(), bestFit);
+        QCOMPARE(u.p().istFreigegeben(Befehl::Speichern), bestFit);
+
+        u.p().birneKlicken(Ebene::Scale);
+        const int rot = u.rotePunkte();
+        if (bestFit)
+            QCOMPARE(rot, 0);
+        else
+            QVERIFY2(rot > 300, qPrintable(QString::number(rot)));
+        QCOMPARE(u.messages.shown().size(), 1);
+    }
+
+    void aPhotonOrderNeverAsksAndHasNoFrame()
+    {
+        Umgebung u;
+        u.app->EinstellungenIni().writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
+                                              QStringLiteral("TragplattenAuftrag"));
+        u.bisMassstab();
+        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Photonen);
+        QVERIFY(u.p().feldSichtbar());
+        u.aperturZeichnen();
+        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
+        QVERIFY(u.messages.shown().isEmpty());
+        QVERIFY(!u.form->auftragsart().Ueberlagerung());
+        QVERIFY(u.form->auftragsart().RahmenPasst());
+    }
+
+    void theOrderDataLampFollowsCompleteness()
+    {
+        Umgebung u;
+        u.bisMassstab();
+        u.messages.expectAnswer(Messages::Answer::No);
+        u.aperturZeichnen();
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+
+        // OK without a patient ID keeps the dialog open and the lamp red.
+        test::whenModal<TAuftragsdatenForm>([&u](TAuftragsdatenForm &d) {
+            d.BTN_OKClick();
+            QVERIFY(d.isVisible());
+            QCOMPARE(u.messages.lastText(), QStringLiteral("Bitte geben Sie eine PatientenID ein."));
+            d.reject();
+        });
+        u.form->auftragsart().AuftragsdatenDialog();
+        QVERIFY(u.auftrag().Auftragsdaten.Gueltig);
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+
+        u.auftragsdatenEingeben();
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QVERIFY(u.form->dokument().AblaufStatus & ablauf::Auftragsdaten);
+
+        // Confirming the order type again asks for the order data again.
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
+        u.p().knopfKlicken(Befehl::Auftragsart);
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+
+        u.auftragsdatenEingeben();
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        // A new order starts without order data.
+        u.messages.expectAnswer(Messages::Answer::Yes);
+        QVERIFY(u.form->ModusSetzen(ModusBildVorlage));
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+        QVERIFY(!Vollstaendig(u.auftrag()));
+    }
+
+    void changesRenewTheOrderDateUnlessTheOrderCameFromAFile()
+    {
+        Umgebung u;
+        u.bisMassstab();
+        u.auftrag().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+        u.form->SetGeaendert();
+        QVERIFY(u.auftrag().Auftragszeitpunkt.date().year() > 2001);
+
+        u.auftrag().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+        u.auftrag().AusDatei = true;
+        u.form->SetGeaendert();
+        QCOMPARE(u.auftrag().Auftragszeitpunkt, QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
+    }
+};
+
+QTEST_MAIN(OrderTypeWindowTest)
+#include "OrderTypeWindowTest.moc"
