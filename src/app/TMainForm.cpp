@@ -13,6 +13,7 @@
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
+#include "app/MainWindowStart.h"
 #include "app/StartRegeln.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
@@ -83,7 +84,6 @@ const TAuftrag &TMainForm::auftrag() const
 
 void TMainForm::FormCreate()
 {
-    m_demoModus = false;
     // Widgets that show numbers (spin boxes) use the comma as well; our own number helpers
     // never depend on the locale.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -149,6 +149,7 @@ void TMainForm::FensterAufbauen()
     m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
     m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
+    m_start = std::make_unique<MainWindowStart>(*this, m_app);
     Verbinden();
 }
 

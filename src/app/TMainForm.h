@@ -19,6 +19,7 @@ class Application;
 class MainWindowDirection;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
+class MainWindowStart;
 class Arbeitsflaeche;
 class Eingabesteuerung;
 struct EingabeAntwort;
@@ -52,7 +53,7 @@ public:
     /// Customer mode (true) or the maker's internal mode (false).
     bool KundenModus() const { return m_kundenModus; }
     /// The demo customer was chosen at first start.
-    bool DemoModus() const { return m_demoModus; }
+    bool DemoModus() const;
     /// Start-up has been abandoned; the program ends instead of showing its work.
     bool StartAbbruch() const { return m_startAbbruch; }
     bool Geaendert() const { return auftrag().Geaendert; }
@@ -165,20 +166,11 @@ private:
     // Places for the steps that come with later windows and data.
     /// An action of a later step: says in the log that it is not there yet.
     void nochNichtVerfuegbar(const QString &was);
-    /// Stand-in, always false: a first start (the first-start dialog decides between demo,
-    /// configure and cancel) is not reported until the first-start dialog exists.
-    bool ErsterStartPlatzhalter() const;
-    void ErsterStartDialog();
-    /// Stand-in, always true: the completeness check of the customer data runs here once the
-    /// customer settings dialog exists to complete them.
-    bool KundenDatenVollstaendigPlatzhalter() const;
-    /// Customer settings dialog after the incomplete-data message.
+    /// The customer settings dialog; an end requested there sets StartAbbruch.
     void KundenEinstellungenDialog();
     void Kundeneinstellungen1Click();
     /// Sets the insertion direction offered for a new order.
     void EinschubrichtungSetzen(int code);
-    /// The start assistant; returns a mode or 5.
-    int StartAssistent(int modus);
     /// The frame check after contour input and shapes.
     void RahmenPruefen();
     /// The contour button of mode 1: starts or ends shape generation.
@@ -189,7 +181,6 @@ private:
     qv::Application &m_app;
 
     bool m_kundenModus = true;
-    bool m_demoModus = false;
     bool m_startAbbruch = false;
     int m_modus = 0;
     bool m_formShowDone = false;
@@ -208,5 +199,6 @@ private:
     std::unique_ptr<qv::MainWindowOrderFiles> m_auftragsdateien;
     std::unique_ptr<qv::MainWindowDirection> m_einschub;
     std::unique_ptr<qv::MainWindowOrderType> m_auftragsart;
+    std::unique_ptr<qv::MainWindowStart> m_start;
     QString m_startDatei;
 };

@@ -6,6 +6,7 @@
 #include "app/Eingabesteuerung.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowOrderType.h"
+#include "app/MainWindowStart.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "base/UtilsUnit.h"
@@ -30,23 +31,8 @@ void TMainForm::SetGeaendert()
 
 void TMainForm::neu1Click()
 {
-    // A fresh copy of the customer data for every new order.
-    auftrag().Kundendaten = TKundenDaten();
-    const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
-    if (!geladen)
-        m_app.messages().error(geladen.error());
-
-    if (m_kundenModus && m_app.EinstellungenIni().readBool(kInit, QStringLiteral("StartAssistent"), true)) {
-        const int modus = StartAssistent(m_modus);
-        ModusSetzen(modus == 5 ? 0 : modus);
-        if (m_demoModus) {
-            const Result<void> demo = auftrag().Kundendaten.LadeDemo(KundenDateien::imOrdner(m_app.programmOrdner()));
-            if (!demo)
-                m_app.messages().error(demo.error());
-        }
-    } else {
-        ModusSetzen(m_modus);
-    }
+    // Fresh customer data, the start assistant, the mode (MainWindowStart).
+    m_start->ablauf().NeuerAuftrag(m_kundenModus, m_modus);
 }
 
 bool TMainForm::ModusSetzen(int modus)

@@ -1,13 +1,12 @@
-// Start-up of the main window: the steps of the first show, the first-start and customer-data
-// stand-ins, the customer settings dialog and the start assistant.
+// Start-up of the main window: the steps of the first show (first start or the completeness
+// check of the customer data, last mode and direction, the first order) and the customer
+// settings dialog.
 #include "app/TMainForm.h"
 
 #include "app/Application.h"
 #include "app/MainWindowOrderFiles.h"
+#include "app/MainWindowStart.h"
 #include "app/StartRegeln.h"
-#include "base/Messages.h"
-#include "config/TKonfigForm.h"
-#include "workspace/ArbeitsflaecheSteuerung.h"
 
 #include <QTimer>
 
@@ -31,25 +30,28 @@ void TMainForm::FormShow()
         AnwendungBeenden();
         return;
     }
-    if (ErsterStartPlatzhalter()) {
-        ErsterStartDialog();
-        if (m_startAbbruch)
-            AnwendungBeenden();
+    switch (m_start->ablauf().Starten()) {
+    case StartAblauf::Start::Abbruch:
+        m_startAbbruch = true;
+        AnwendungBeenden();
         return;
-    }
-    if (!KundenDatenVollstaendigPlatzhalter()) {
-        m_app.messages().information(
-            QStringLiteral("Mit der neuen Version von Quellvantar haben sich die Kundendaten\rerweitert. "
-                           "Sie können nun direkt Ihre Konfiguration anpassen.\rQuellvantar benötigt eine "
-                           "komplette Konfiguration."));
-        KundenEinstellungenDialog();
-        if (m_startAbbruch) {
-            AnwendungBeenden();
+    case StartAblauf::Start::Konfiguriert:
+        // Configured at first start: the main window waits for "Neu..." (an order file named
+        // at start is still opened).
+        if (m_startDatei.isEmpty()) {
+            AblaufAktualisieren();
             return;
         }
+        break;
+    case StartAblauf::Start::Demo:
+        m_modus = ModusBildVorlage;
+        EinschubrichtungSetzen(EinschubLinks);
+        break;
+    case StartAblauf::Start::Normal:
+        m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
+        EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
+        break;
     }
-    m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
-    EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
     if (m_startDatei.isEmpty())
         neu1Click();
     else
@@ -62,31 +64,15 @@ void TMainForm::AnwendungBeenden()
     emit StartAbgebrochen();
 }
 
-bool TMainForm::ErsterStartPlatzhalter() const
+bool TMainForm::DemoModus() const
 {
-    // The first-start dialog comes with the assistants; until then a first start goes on
-    // with the built-in customer defaults.
-    return false;
-}
-
-void TMainForm::ErsterStartDialog()
-{
-    // The first-start dialog: demo customer (then a new order in mode 0, direction "Links"),
-    // configure (customer settings dialog, no new order) or cancel (m_startAbbruch).
-}
-
-bool TMainForm::KundenDatenVollstaendigPlatzhalter() const
-{
-    // The start-up check goes with the first-start dialog: until the test folders of the main
-    // window carry a complete Kunde.cfg, the program goes on with the data as they are.
-    return true;
+    return m_start->ablauf().DemoModus();
 }
 
 void TMainForm::KundenEinstellungenDialog()
 {
-    if (!TKonfigForm::Ausfuehren(m_app, this))
+    if (!m_start->KundenEinstellungenZeigen())
         m_startAbbruch = true;
-    m_steuerung->FFAAnzeigen();
 }
 
 void TMainForm::Kundeneinstellungen1Click()
@@ -106,10 +92,4 @@ void TMainForm::EinschubrichtungSetzen(int code)
 {
     // The order holds the direction; the direction dialog starts from it.
     auftrag().Einschubrichtung = TEinschubrichtung(code);
-}
-
-int TMainForm::StartAssistent(int modus)
-{
-    nochNichtVerfuegbar(QStringLiteral("Start-Assistent"));
-    return modus;
 }

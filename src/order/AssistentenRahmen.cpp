@@ -4,14 +4,16 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace qv {
 
 QColor AssistentenRahmen::kopfFarbe()
 {
-    return QColor(137, 151, 208);
+    return QColor(137, 152, 208);
 }
 
 AssistentenRahmen::AssistentenRahmen(const QString &titel, const QString &untertitel, QWidget *parent)
@@ -77,6 +79,45 @@ AssistentenRahmen::AssistentenRahmen(const QString &titel, const QString &untert
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     aussen->addWidget(knoepfe);
+}
+
+QRadioButton *AssistentenRahmen::auswahl(const char *name, const QString &text, const QStringList &erklaerung)
+{
+    auto *knopf = new QRadioButton(text, this);
+    knopf->setObjectName(QString::fromLatin1(name));
+    QFont fett = knopf->font();
+    fett.setBold(true);
+    knopf->setFont(fett);
+    m_inhalt->addWidget(knopf);
+
+    auto *memo = new QLabel(erklaerung.join(u'\n'), this);
+    memo->setObjectName(QStringLiteral("M_") + knopf->objectName());
+    memo->setContentsMargins(24, 0, 0, 10);
+    memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->installEventFilter(this);
+    m_erklaerungen.insert(memo, knopf);
+    m_inhalt->addWidget(memo);
+    return knopf;
+}
+
+QLabel *AssistentenRahmen::erklaerung(const QRadioButton *knopf) const
+{
+    for (auto it = m_erklaerungen.cbegin(); it != m_erklaerungen.cend(); ++it)
+        if (it.value() == knopf)
+            return static_cast<QLabel *>(it.key());
+    return nullptr;
+}
+
+bool AssistentenRahmen::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() == QEvent::MouseButtonPress) {
+        if (QRadioButton *knopf = m_erklaerungen.value(objekt)) {
+            knopf->setChecked(true);
+            knopf->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 } // namespace qv

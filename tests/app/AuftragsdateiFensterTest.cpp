@@ -9,6 +9,7 @@
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "order/TEinschubrichtungsForm.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ModalDialog.h"
 #include "support/FixedClock.h"
@@ -51,6 +52,8 @@ struct Umgebung
     explicit Umgebung(const std::function<QString(test::TempProgramFolder &)> &startDatei = {}) : clock(kZeit)
     {
         folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n");
+        if (!test::writeCompleteCustomer(folder.path()))
+            qFatal("Kunde.cfg not written");
         folder.write(QStringLiteral("QuellvantarIni.ini"),
                      "[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" + folder.file(QStringLiteral("archiv/")).toUtf8() +
                          "\r\nSavePath_Individuell=" + folder.path().toUtf8() + "\r\n");

@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "contour/Formen.h"
 #include "order/TAuftragsArtForm.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ModalDialog.h"
 #include "support/ScriptedMessages.h"
@@ -41,6 +42,8 @@ struct Umgebung
     {
         folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
         folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n");
+        if (!test::writeCompleteCustomer(folder.path()))
+            qFatal("Kunde.cfg not written");
         app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
         form = std::make_unique<TMainForm>(*app);
         form->resize(1100, 800);

@@ -10,6 +10,7 @@
 #include "order/OrderDocument.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/OrderFile.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ModalDialog.h"
 #include "support/ScriptedMessages.h"
@@ -47,6 +48,8 @@ struct Umgebung
     {
         folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
         folder.write(QStringLiteral("QuellvantarIni.ini"), einstellungen);
+        if (!test::writeCompleteCustomer(folder.path()))
+            qFatal("Kunde.cfg not written");
         QImage bild(600, 450, QImage::Format_RGB32);
         bild.fill(Qt::lightGray);
         bildPfad = folder.file(QStringLiteral("screenshot.png"));

@@ -10,6 +10,7 @@
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenForm.h"
 #include "workspace/AblaufStatus.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ModalDialog.h"
 #include "support/ScriptedMessages.h"
@@ -50,6 +51,8 @@ struct Umgebung
         folder.write(QStringLiteral("QuellvantarConfig.cfg"), kKonfig);
         folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
                                                            "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n");
+        if (!test::writeCompleteCustomer(folder.path()))
+            qFatal("Kunde.cfg not written");
         QImage bild(600, 450, QImage::Format_RGB32);
         bild.fill(Qt::lightGray);
         bildPfad = folder.file(QStringLiteral("screenshot.png"));

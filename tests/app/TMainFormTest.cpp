@@ -1,9 +1,11 @@
 #include "app/Application.h"
+#include "app/StartAblauf.h"
 #include "app/StartRegeln.h"
 #include "app/TMainForm.h"
 #include "app/HauptMenue.h"
 #include "base/Clock.h"
 #include "base/UtilsUnit.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"
@@ -11,11 +13,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using qv::Messages;
@@ -26,13 +31,26 @@ class TMainFormTest : public QObject
     Q_OBJECT
 
 private:
-    // A program folder with a configuration file and the given user settings.
+    enum class Kunde { Vollstaendig, Unvollstaendig, Keiner };
+
+    // A program folder with a configuration file, the given user settings and customer data
+    // (complete ones unless asked otherwise) and a demonstration customer.
     struct Umgebung
     {
-        explicit Umgebung(const QByteArray &einstellungen, bool mitConfig = true)
+        explicit Umgebung(const QByteArray &einstellungen, bool mitConfig = true, Kunde kunde = Kunde::Vollstaendig)
         {
             if (mitConfig)
                 folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nFileversion=2\r\n");
+            const KundenDateien dateien = KundenDateien::imOrdner(folder.path());
+            TKundenDaten k = qv::test::completeCustomer();
+            if (kunde == Kunde::Unvollstaendig)
+                k.VertragsAdresse.Ort.clear();
+            if (kunde != Kunde::Keiner && !k.SpeichereDatei(dateien.kunde).ok())
+                qFatal("Kunde.cfg not written");
+            TKundenDaten demo = qv::test::completeCustomer();
+            demo.Vertragspartner.Name = QStringLiteral("Demo");
+            if (!demo.SpeichereDatei(dateien.demoKunde).ok())
+                qFatal("DemoKunde.cfg not written");
             if (!einstellungen.isEmpty())
                 folder.write(QStringLiteral("QuellvantarIni.ini"), einstellungen);
             app = std::make_unique<qv::Application>(folder.path(), messages, chooser, clock);
@@ -44,12 +62,42 @@ private:
         std::unique_ptr<qv::Application> app;
     };
 
+    // Answers each modal dialog with this object name while it lives: `tun` runs on it, then
+    // the button is clicked. Counts the dialogs answered.
+    class Beantworter
+    {
+    public:
+        Beantworter(const char *dialog, const char *knopf, std::function<void(QDialog &)> tun = {})
+        {
+            QObject::connect(&m_timer, &QTimer::timeout, [=, this] {
+                auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (!d || d->objectName() != QLatin1String(dialog) || d == m_letzter)
+                    return;
+                m_letzter = d;
+                ++anzahl;
+                if (tun)
+                    tun(*d);
+                if (auto *k = d->findChild<QPushButton *>(QLatin1String(knopf)))
+                    k->click();
+            });
+            m_timer.start(10);
+        }
+        int anzahl = 0;
+
+    private:
+        QTimer m_timer;
+        QDialog *m_letzter = nullptr;
+    };
+
 private slots:
     void startReadsModeAndDirection_data();
     void startReadsModeAndDirection();
     void closeWithUnsavedChangesAsks();
     void missingConfigurationStopsStartUp();
     void internalConfigMenuOpensTheEditor();
+    void firstStartWithDemoData();
+    void firstStartConfigureOrCancel();
+    void incompleteCustomerDataAtStart();
 };
 
 void TMainFormTest::startReadsModeAndDirection_data()
@@ -71,6 +119,14 @@ void TMainFormTest::startReadsModeAndDirection()
     QFETCH(int, einschub);
     QFETCH(bool, kundenModus);
     Umgebung u(ini);
+    // In customer mode the start assistant opens on the stored mode; "Weiter" keeps it.
+    int assistentModus = -1;
+    Beantworter assistent("StartAssistentForm", "btn_Weiter", [&](QDialog &d) {
+        const char *knoepfe[] = {"rb_BildVorlage", "rb_ohneVorlage", "rb_BPR", "rb_DICOM"};
+        for (int m = 0; m < 4; ++m)
+            if (d.findChild<QRadioButton *>(QLatin1String(knoepfe[m]))->isChecked())
+                assistentModus = m;
+    });
     TMainForm form(*u.app);
     QVERIFY(!form.StartAbbruch());
     QCOMPARE(form.windowTitle(), QStringLiteral("Quellvantar"));
@@ -80,6 +136,9 @@ void TMainFormTest::startReadsModeAndDirection()
     QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("PCModus"))->currentIndex(), modus);
     QCOMPARE(form.Einschubrichtung(), einschub);
     QCOMPARE(form.KundenModus(), kundenModus);
+    QCOMPARE(assistent.anzahl, kundenModus ? 1 : 0);
+    if (kundenModus)
+        QCOMPARE(assistentModus, modus);
     QVERIFY(!form.Geaendert());
     QVERIFY(u.messages.shown().isEmpty());
     // The mode of the new order is written back; the direction setting stays as it was.
@@ -92,7 +151,7 @@ void TMainFormTest::startReadsModeAndDirection()
 
 void TMainFormTest::closeWithUnsavedChangesAsks()
 {
-    Umgebung u({});
+    Umgebung u("[Init]\r\nStartAssistent=0\r\n");
     TMainForm form(*u.app);
     form.show();
     form.FormShow();
@@ -158,4 +217,91 @@ void TMainFormTest::internalConfigMenuOpensTheEditor()
     form.menue().ausloesen(qv::Befehl::ConfigIntern);
     QCOMPARE(gezeigt, QStringLiteral("www.example.org"));
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TMainFormTest::firstStartWithDemoData()
+{
+    Umgebung u("[Init]\r\nModusIndex=2\r\nEinschubrichtung=Oben\r\n", true, Kunde::Keiner);
+    Beantworter erster("FirstStartForm", "btn_Weiter");
+    Beantworter assistent("StartAssistentForm", "btn_Weiter");
+    TMainForm form(*u.app);
+    form.show();
+    QTRY_COMPARE(form.windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
+    QCOMPARE(erster.anzahl, 1);
+    QCOMPARE(assistent.anzahl, 1);
+    // The image mode and "Links", whatever the settings say.
+    QVERIFY(form.DemoModus());
+    QCOMPARE(form.Modus(), 0);
+    QCOMPARE(form.Einschubrichtung(), 1);
+    QCOMPARE(form.auftrag().Kundendaten.Vertragspartner.Name, QStringLiteral("Demo"));
+
+    // Every new order keeps the demonstration customer, with the assistant on and off, so
+    // saving stays disabled.
+    for (const bool assistentAn : {true, false}) {
+        u.app->EinstellungenIni().writeBool(QStringLiteral("Init"), QStringLiteral("StartAssistent"), assistentAn);
+        form.neu1Click();
+        QVERIFY(form.auftrag().Kundendaten.Demo);
+        QCOMPARE(form.auftrag().Kundendaten.Vertragspartner.Name, QStringLiteral("Demo"));
+    }
+    QCOMPARE(assistent.anzahl, 2);
+    QVERIFY(!QFile::exists(u.app->KundePfad()));
+    QVERIFY(u.messages.shown().isEmpty());
+}
+
+void TMainFormTest::firstStartConfigureOrCancel()
+{
+    {
+        // Cancel ends the program.
+        Umgebung u({}, true, Kunde::Keiner);
+        Beantworter erster("FirstStartForm", "btn_Abbrechen");
+        TMainForm form(*u.app);
+        QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
+        form.show();
+        QTRY_COMPARE(ende.count(), 1);
+        QVERIFY(form.StartAbbruch());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quellvantar"));
+    }
+    {
+        // Configure: the settings dialog; the data completed there are saved, and the main
+        // window waits for "Neu..." without a new order.
+        Umgebung u({}, true, Kunde::Keiner);
+        Beantworter erster("FirstStartForm", "btn_Weiter", [](QDialog &d) {
+            d.findChild<QRadioButton *>(QStringLiteral("rb_FirstKonfig"))->setChecked(true);
+        });
+        TMainForm form(*u.app);
+        Beantworter konfig("TKonfigForm", "btnSave", [&](QDialog &) { form.auftrag().Kundendaten = qv::test::completeCustomer(); });
+        Beantworter assistent("StartAssistentForm", "btn_Weiter");
+        QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
+        form.show();
+        QTRY_COMPARE(konfig.anzahl, 1);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(ende.count(), 0);
+        QVERIFY(!form.DemoModus());
+        QCOMPARE(assistent.anzahl, 0);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quellvantar"));
+        TKundenDaten gespeichert;
+        QVERIFY(gespeichert.LadeDatei(u.app->KundePfad()).ok());
+        QVERIFY(gespeichert == qv::test::completeCustomer());
+        QVERIFY(u.messages.shown().isEmpty());
+    }
+}
+
+void TMainFormTest::incompleteCustomerDataAtStart()
+{
+    // The message, then the settings dialog; leaving it incomplete and confirming the end
+    // ends the program before any order is begun.
+    Umgebung u({}, true, Kunde::Unvollstaendig);
+    Beantworter konfig("TKonfigForm", "btnCancel");
+    Beantworter assistent("StartAssistentForm", "btn_Weiter");
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    TMainForm form(*u.app);
+    QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
+    form.show();
+    QTRY_COMPARE(ende.count(), 1);
+    QCOMPARE(konfig.anzahl, 1);
+    QCOMPARE(assistent.anzahl, 0);
+    QCOMPARE(u.messages.texts(),
+             (QStringList{qv::StartAblauf::UnvollstaendigMeldung(),
+                          QStringLiteral("Quellvantar benötigt eine komplette Konfiguration.\rWollen Sie das Programm wirklich beenden?")}));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Quellvantar"));
 }

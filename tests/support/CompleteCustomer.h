@@ -27,4 +27,11 @@ inline TKundenDaten completeCustomer()
     return k;
 }
 
+/// Writes the complete customer data as Kunde.cfg into a program folder, so that a starting
+/// main window neither greets a first start nor asks for missing customer data.
+inline bool writeCompleteCustomer(const QString &programFolder)
+{
+    return completeCustomer().SpeichereDatei(KundenDateien::imOrdner(programFolder).kunde).ok();
+}
+
 } // namespace qv::test
