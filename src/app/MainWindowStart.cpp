@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/TMainForm.h"
 #include "config/TKonfigForm.h"
+#include "help/THelpForm.h"
 #include "order/TFirstStartForm.h"
 #include "order/TStartAssistentForm.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
@@ -25,7 +26,7 @@ ErsterStartWahl MainWindowStart::ErsterStartFragen()
 
 bool MainWindowStart::KundenEinstellungenZeigen()
 {
-    const bool weiter = TKonfigForm::Ausfuehren(m_app, &m_fenster);
+    const bool weiter = TKonfigForm::Ausfuehren(m_app, &m_fenster, [this] { m_fenster.hilfe().ZeigenBei(QPoint(100, 100)); });
     m_fenster.steuerung().FFAAnzeigen();
     return weiter;
 }

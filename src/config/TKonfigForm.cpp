@@ -76,9 +76,10 @@ TKonfigForm::TKonfigForm(TKundenDaten &daten, const Umgebung &umgebung, QWidget 
 
 TKonfigForm::~TKonfigForm() = default;
 
-bool TKonfigForm::Ausfuehren(qv::Application &app, QWidget *parent)
+bool TKonfigForm::Ausfuehren(qv::Application &app, QWidget *parent, std::function<void()> hilfe)
 {
     Umgebung u;
+    u.hilfe = std::move(hilfe);
     u.dateien = KundenDateien::imOrdner(app.programmOrdner());
     u.einstellungen = &app.EinstellungenIni();
     const QStringList beschleuniger = qv::leseKonfigListe(app.ConfigIni(), QStringLiteral("Beschleuniger"));

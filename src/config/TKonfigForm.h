@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -41,6 +43,7 @@ public:
         QStringList transport;     // delivery choices
         qv::Messages *meldungen = nullptr;
         qv::FileChooser *dateiauswahl = nullptr;
+        std::function<void()> hilfe; // F1: shows the help window
     };
 
     TKonfigForm(TKundenDaten &daten, const Umgebung &umgebung, QWidget *parent = nullptr);
@@ -48,7 +51,7 @@ public:
 
     /// Shows the dialog modally on the program's customer data. False when the person chose
     /// to end the program because the data are incomplete.
-    static bool Ausfuehren(qv::Application &app, QWidget *parent);
+    static bool Ausfuehren(qv::Application &app, QWidget *parent, std::function<void()> hilfe = {});
 
     /// The dialog was left with incomplete data and the person confirmed quitting the program.
     bool beendenAngefordert() const { return m_beenden; }

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -175,6 +176,12 @@ void TKonfigForm::aufbauen()
         m_einstellungen.LoescheAbteilung();
         abteilungenAnzeigen();
         seiteZeigen(0);
+    });
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("AC_Help"));
+    connect(f1, &QShortcut::activated, this, [this] {
+        if (m_umgebung.hilfe)
+            m_umgebung.hilfe();
     });
     resize(900, 640);
 }

@@ -253,6 +253,14 @@ bool THelpForm::Umschalten()
     return isVisible();
 }
 
+void THelpForm::ZeigenBei(QPoint position)
+{
+    if (!isVisible())
+        Umschalten();
+    move(position);
+    raise();
+}
+
 void THelpForm::f1Einrichten(QWidget *fenster)
 {
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), fenster);

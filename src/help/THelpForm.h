@@ -28,6 +28,8 @@ public:
     void ModusHilfe(int modus);
     /// F1 and "Hilfe anzeigen": switches the help on or off; returns whether it is visible now.
     bool Umschalten();
+    /// Shows the help (switching it on if needed) at a screen position.
+    void ZeigenBei(QPoint position);
     /// Gives a memo of another window the pale hint style and the text.
     static void HinweisMemo(QTextEdit *memo, const QString &text);
     static void hinweisStil(QTextEdit *memo);

@@ -5,6 +5,7 @@
 #include "app/HauptMenue.h"
 #include "base/Clock.h"
 #include "base/UtilsUnit.h"
+#include "help/THelpForm.h"
 #include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
@@ -98,6 +99,7 @@ private slots:
     void firstStartWithDemoData();
     void firstStartConfigureOrCancel();
     void incompleteCustomerDataAtStart();
+    void customerSettingsShowHelpOnF1();
 };
 
 void TMainFormTest::startReadsModeAndDirection_data()
@@ -304,4 +306,27 @@ void TMainFormTest::incompleteCustomerDataAtStart()
              (QStringList{qv::StartAblauf::UnvollstaendigMeldung(),
                           QStringLiteral("Quellvantar benötigt eine komplette Konfiguration.\rWollen Sie das Programm wirklich beenden?")}));
     QCOMPARE(form.windowTitle(), QStringLiteral("Quellvantar"));
+}
+
+void TMainFormTest::customerSettingsShowHelpOnF1()
+{
+    Umgebung u("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n");
+    TMainForm form(*u.app);
+    form.show();
+    form.FormShow();
+    QVERIFY(!form.hilfe().isVisible());
+    QPoint hilfePos;
+    bool sichtbar = false;
+    Beantworter konfig("TKonfigForm", "btnCancel", [&](QDialog &d) {
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        sichtbar = form.hilfe().isVisible();
+        hilfePos = form.hilfe().pos();
+    });
+    form.menue().ausloesen(qv::Befehl::Kundeneinstellungen);
+    QCOMPARE(konfig.anzahl, 1);
+    QVERIFY(sichtbar);
+    QCOMPARE(hilfePos, QPoint(100, 100));
+    QVERIFY(u.messages.shown().isEmpty());
 }

@@ -50,7 +50,7 @@ private:
         {
             TKonfigForm::Umgebung u{dateien, &ini, {QStringLiteral("Elekta"), QStringLiteral("Siemens"), QStringLiteral("Varian")},
                                     {QStringLiteral("am nächsten Werktag"), QStringLiteral("vor 9 Uhr")}, &meldungen,
-                                    &dateiauswahl};
+                                    &dateiauswahl, {}};
             auto f = std::make_unique<TKonfigForm>(daten, u);
             f->show();
             return f;
