@@ -305,6 +305,10 @@ QWidget *TKonfigForm::baueKunde()
     nh->setContentsMargins(4, 2, 4, 2);
     nh->addWidget(new QLabel(QStringLiteral("  Abteilung: "), nameLeiste));
     m_abteilungsName = feld(nameLeiste, "E_AbteilungsName", 50);
+    // The name reads as part of the bar until it is clicked to be edited.
+    m_abteilungsName->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: none; font-weight: bold; }"
+                                                   "QLineEdit:focus { background: white; border: 1px solid #606060; }")
+                                        .arg(farbe(kGewaehlt)));
     connect(m_abteilungsName, &QLineEdit::textEdited, this, [this] { geaendertMarkieren(AbteilungsName); });
     nh->addWidget(m_abteilungsName, 1);
     v->addWidget(nameLeiste);
