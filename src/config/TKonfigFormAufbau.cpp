@@ -3,6 +3,7 @@
 #include "base/IniFile.h"
 #include "base/Messages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -467,6 +468,7 @@ QWidget *TKonfigForm::baueBeschleuniger()
     m_typ = feld(details, "E_BesTyp", 50, true);
     m_fba = feld(details, "E_FBA", 5, true);
     m_fba->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*[,.]?[0-9]*")), m_fba));
+    connect(m_fba, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
     m_efba = auswahl(details, "CB_EFBA", KundenEinstellungen::EfbaListe);
     m_gusshoehe = auswahl(details, "CB_Gusshoehe", KundenEinstellungen::GusshoeheListe());
     f->addRow(QStringLiteral("Hersteller"), m_hersteller);
