@@ -40,8 +40,10 @@ OrderLoadResult AuftragLaden(const QString &fileName, TAuftrag &auftrag, Message
     }
     for (const QString &hinweis : std::as_const(gelesen.Hinweise))
         messages.information(hinweis);
-    if (result.status == OrderLoadResult::Geladen)
+    if (result.status == OrderLoadResult::Geladen) {
+        gelesen.Auftrag.Dateiversion = gelesen.Version;
         auftrag = std::move(gelesen.Auftrag);
+    }
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
+#include "app/MainWindowExport.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
@@ -150,6 +151,7 @@ void TMainForm::FensterAufbauen()
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
     m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
     m_start = std::make_unique<MainWindowStart>(*this, m_app);
+    m_exporte = std::make_unique<MainWindowExport>(*this, m_app, [this] { return m_kundenModus; });
     Verbinden();
 }
 
@@ -246,9 +248,9 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Oeffnen: m_auftragsdateien->befehle().AuftragOeffnen(); break;
     case Befehl::Speichern: m_auftragsdateien->befehle().AuftragArchivieren(); break;
     case Befehl::SpeichernUnter: m_auftragsdateien->befehle().AuftragSpeichernUnter(); break;
-    case Befehl::BPRExport: nochNichtVerfuegbar(QStringLiteral("Als BPRFormat speichern")); break;
-    case Befehl::LAPExport: nochNichtVerfuegbar(QStringLiteral("Als LAP-Datei speichern")); break;
-    case Befehl::Drucken: nochNichtVerfuegbar(QStringLiteral("Drucken")); break;
+    case Befehl::BPRExport: m_exporte->BlockExport(); break;
+    case Befehl::LAPExport: m_exporte->LAPExport(); break;
+    case Befehl::Drucken: m_exporte->Drucken(DruckAuswahl::Auftragsdaten); break;
     case Befehl::Export: break;
     case Befehl::Einschubrichtung: m_einschub->EinschubrichtungDialog(); break;
     case Befehl::Auftragsdaten: m_auftragsart->AuftragsdatenDialog(); break;
@@ -256,9 +258,9 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
     case Befehl::Drehen: nochNichtVerfuegbar(QStringLiteral("drehen")); break;
     case Befehl::Kundeneinstellungen: Kundeneinstellungen1Click(); break;
-    case Befehl::DruckenAuftragsdaten: nochNichtVerfuegbar(QStringLiteral("Drucken Auftragsdaten")); break;
-    case Befehl::DruckenKundendaten: nochNichtVerfuegbar(QStringLiteral("Drucken Kundendaten")); break;
-    case Befehl::DruckenAlles: nochNichtVerfuegbar(QStringLiteral("Drucken Alles")); break;
+    case Befehl::DruckenAuftragsdaten: m_exporte->Drucken(DruckAuswahl::Auftragsdaten); break;
+    case Befehl::DruckenKundendaten: m_exporte->Drucken(DruckAuswahl::Kundendaten); break;
+    case Befehl::DruckenAlles: m_exporte->Drucken(DruckAuswahl::Alles); break;
     }
 }
 

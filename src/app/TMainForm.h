@@ -20,6 +20,7 @@ class MainWindowDirection;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
 class MainWindowStart;
+class MainWindowExport;
 class Arbeitsflaeche;
 class Eingabesteuerung;
 struct EingabeAntwort;
@@ -108,6 +109,8 @@ public:
     const qv::Eingabesteuerung &eingabe() const { return *m_eingabe; }
     /// The order-type and order-data dialogs and what the window does with them.
     qv::MainWindowOrderType &auftragsart() { return *m_auftragsart; }
+    /// The maker's exports and the printouts of the menus.
+    qv::MainWindowExport &exporte() { return *m_exporte; }
 
 signals:
     /// Start-up was abandoned; the owner of the event loop ends the program.
@@ -200,5 +203,6 @@ private:
     std::unique_ptr<qv::MainWindowDirection> m_einschub;
     std::unique_ptr<qv::MainWindowOrderType> m_auftragsart;
     std::unique_ptr<qv::MainWindowStart> m_start;
+    std::unique_ptr<qv::MainWindowExport> m_exporte;
     QString m_startDatei;
 };

@@ -53,6 +53,8 @@ public:
 
     bool Geaendert = false;
     bool AusDatei = false;
+    /// Version of the order file this order was read from (meaningful while AusDatei).
+    qint32 Dateiversion = 0;
     QString LetzteAuftragsdatei;
     bool BPRGeladen = false;
     bool DICOMGeladen = false;
