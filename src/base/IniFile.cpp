@@ -242,6 +242,15 @@ bool IniFile::flush()
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    // A setting written again with the value it already has leaves the file alone: the
+    // commands store their folders at every use, and each write is a synchronised rename.
+    const qsizetype i = findKey(section, key);
+    if (i >= 0 && m_unreadable.isEmpty()) {
+        QString zeile = value;
+        zeile.replace(u'\r', u' ').replace(u'\n', u' ');
+        if (m_lines[i].text == m_lines[i].key + u'=' + zeile)
+            return true;
+    }
     setValue(section, key, value);
     return flush();
 }
