@@ -11,6 +11,7 @@
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
+#include "app/Fensterplatzierer.h"
 #include "app/MainWindowExport.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
@@ -146,6 +147,7 @@ void TMainForm::FensterAufbauen()
     const QPoint hilfePos = hilfeStandardPosition(pos(), width() - kPanelBreite, 265);
     m_hilfe = new THelpForm(m_app.EinstellungenIni(), hilfePos, this);
     m_hilfe->f1Einrichten(this);
+    new Fensterplatzierer(*this, *pMain->findChild<QWidget *>(QStringLiteral("PaintBox")), *m_panel);
 
     m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);

@@ -1,0 +1,86 @@
+#include "app/Fensterplatzierer.h"
+
+#include "base/FensterPlatz.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace qv {
+
+namespace {
+
+// Windows whose content the person compares with the image.
+constexpr std::array<const char *, 5> kNebenDemBild{"THelpForm", "TBilddrehungForm", "TScaleForm", "TVerschiebeForm",
+                                                    "TDrehenForm"};
+
+bool nebenDemBild(const QWidget &fenster)
+{
+    const char *name = fenster.metaObject()->className();
+    return std::any_of(kNebenDemBild.begin(), kNebenDemBild.end(), [name](const char *n) { return std::strcmp(name, n) == 0; });
+}
+
+QRect globalesRechteck(const QWidget *w)
+{
+    if (!w || !w->isVisible())
+        return {};
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+} // namespace
+
+Fensterplatzierer::Fensterplatzierer(QWidget &hauptfenster, QWidget &bild, QWidget &knoepfe)
+    : QObject(&hauptfenster), m_hauptfenster(hauptfenster), m_bild(&bild), m_knoepfe(&knoepfe)
+{
+    qApp->installEventFilter(this);
+}
+
+void Fensterplatzierer::Platzieren(QWidget &fenster) const
+{
+    QScreen *schirm = m_hauptfenster.screen() ? m_hauptfenster.screen() : fenster.screen();
+    if (!schirm)
+        return;
+    QList<QRect> frei;
+    if (nebenDemBild(fenster)) {
+        frei << globalesRechteck(m_bild);
+        if (std::strcmp(fenster.metaObject()->className(), "THelpForm") == 0)
+            frei << globalesRechteck(m_knoepfe);
+    }
+    const QRect rahmen = fenster.frameGeometry();
+    const QPoint platz = FensterPlatz(schirm->availableGeometry(), rahmen.size(), rahmen.topLeft(), frei);
+    if (platz != rahmen.topLeft())
+        fenster.move(platz);
+}
+
+bool Fensterplatzierer::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const QEvent::Type art = ereignis->type();
+    if (art != QEvent::Show && art != QEvent::Resize && art != QEvent::Move)
+        return false;
+    auto *w = qobject_cast<QWidget *>(objekt);
+    if (!w)
+        return false;
+    if (w == m_bild || w == &m_hauptfenster) {
+        // The image moved or changed its size: the windows beside it follow.
+        if (art == QEvent::Show && w == &m_hauptfenster)
+            return false;
+        const QList<QWidget *> fenster = QApplication::topLevelWidgets();
+        for (QWidget *f : fenster) {
+            if (f != &m_hauptfenster && f->isVisible() && nebenDemBild(*f))
+                Platzieren(*f);
+        }
+        return false;
+    }
+    // A window of its own (not the main window, not a menu or tooltip) opening or changing size.
+    if (art != QEvent::Move && w->isWindow() && !(w->windowFlags() & Qt::Popup) && w->windowType() != Qt::ToolTip &&
+        w->isVisible())
+        Platzieren(*w);
+    return false;
+}
+
+} // namespace qv
