@@ -19,9 +19,17 @@ namespace {
 constexpr std::array<const char *, 5> kNebenDemBild{"THelpForm", "TBilddrehungForm", "TScaleForm", "TVerschiebeForm",
                                                     "TDrehenForm"};
 
-bool nebenDemBild(const QWidget &fenster)
+// The class name without its namespace.
+const char *klassenName(const QWidget &fenster)
 {
     const char *name = fenster.metaObject()->className();
+    const char *kurz = std::strrchr(name, ':');
+    return kurz ? kurz + 1 : name;
+}
+
+bool nebenDemBild(const QWidget &fenster)
+{
+    const char *name = klassenName(fenster);
     return std::any_of(kNebenDemBild.begin(), kNebenDemBild.end(), [name](const char *n) { return std::strcmp(name, n) == 0; });
 }
 
@@ -47,9 +55,12 @@ void Fensterplatzierer::Platzieren(QWidget &fenster) const
         return;
     QList<QRect> frei;
     if (nebenDemBild(fenster)) {
-        frei << globalesRechteck(m_bild);
-        if (std::strcmp(fenster.metaObject()->className(), "THelpForm") == 0)
+        // The help window stays beside the person's work: the workflow buttons are never
+        // covered for it, the image as little as the screen allows. A dialog is modal, so
+        // only the image counts.
+        if (std::strcmp(klassenName(fenster), "THelpForm") == 0)
             frei << globalesRechteck(m_knoepfe);
+        frei << globalesRechteck(m_bild);
     }
     const QRect rahmen = fenster.frameGeometry();
     const QPoint platz = FensterPlatz(schirm->availableGeometry(), rahmen.size(), rahmen.topLeft(), frei);

@@ -10,8 +10,8 @@ namespace qv {
 /// Keeps the program's windows on the screen and the image free where the screen allows:
 /// every window and dialog that opens is moved onto the screen of the main window; the help
 /// window and the dialogs whose values the person checks against the image (scale, rotation,
-/// moving and turning contours) are moved off the image, the help window also off the
-/// workflow buttons, and follow when the image moves. Message boxes stay centred on their
+/// moving and turning contours) are moved off the image where the screen allows (the help
+/// window never onto the workflow buttons), and follow when the image moves. Message boxes stay centred on their
 /// parent as Qt places them, only kept on the screen.
 class Fensterplatzierer final : public QObject
 {
