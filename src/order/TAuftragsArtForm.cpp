@@ -92,6 +92,9 @@ void TAuftragsArtForm::FensterAufbauen()
     PC_Herkunft = new QTabBar(this);
     for (int seite = 0; seite < 4; ++seite)
         PC_Herkunft->addTab(u' ' + HerkunftDerSeite(seite) + u' ');
+    // all four origins readable side by side
+    PC_Herkunft->setUsesScrollButtons(false);
+    PC_Herkunft->setExpanding(false);
     links->addWidget(PC_Herkunft);
 
     auto *seite = new QHBoxLayout;
@@ -152,6 +155,8 @@ void TAuftragsArtForm::FensterAufbauen()
     const auto liste = [&](const QString &titel, QListWidget *&lb) {
         rechts->addWidget(new QLabel(titel, this));
         lb = new QListWidget(this);
+        // wide enough for a maker, a designation and a type
+        lb->setMinimumWidth(230);
         rechts->addWidget(lb, 1);
     };
     liste(QStringLiteral("Abteilung"), LB_Abteilung);
@@ -164,7 +169,7 @@ void TAuftragsArtForm::FensterAufbauen()
     knoepfe->addWidget(BTN_OK);
     knoepfe->addWidget(BTN_Abbruch);
     rechts->addLayout(knoepfe);
-    resize(900, 520);
+    resize(1000, 520);
 
     connect(TC_Auftragsart, &QTabBar::currentChanged, this, [this](int i) {
         if (!m_aktualisieren)

@@ -88,7 +88,8 @@ void TAuftragsdatenForm::FensterAufbauen()
     CB_EFBA->addItems(EFBATexte());
     fba->addWidget(L_FBA);
     fba->addWidget(E_FBA);
-    fba->addWidget(new QLabel(QStringLiteral("cm"), this));
+    L_FBAEinheit = new QLabel(QStringLiteral("cm"), this);
+    fba->addWidget(L_FBAEinheit);
     fba->addWidget(L_EFBA);
     fba->addWidget(CB_EFBA);
     fba->addStretch();
@@ -224,6 +225,7 @@ void TAuftragsdatenForm::FelderZeigen()
     CB_Modus->setCurrentIndex(f.Elektronen ? 1 : 0);
     L_FBA->setVisible(!f.Elektronen);
     E_FBA->setVisible(!f.Elektronen);
+    L_FBAEinheit->setVisible(!f.Elektronen);
     L_EFBA->setVisible(f.Elektronen);
     CB_EFBA->setVisible(f.Elektronen);
     L_Modus->setText(f.TragplatteRahmenBeschriftung());

@@ -90,6 +90,7 @@ private:
     QLineEdit *E_Beschleuniger = nullptr;
     QComboBox *CB_Bearbeiter = nullptr;
     QLabel *L_FBA = nullptr;
+    QLabel *L_FBAEinheit = nullptr; // "cm" after the FBA
     QLineEdit *E_FBA = nullptr;
     QLabel *L_EFBA = nullptr;
     QComboBox *CB_EFBA = nullptr;
