@@ -1,7 +1,9 @@
 #include "app/AblaufPanel.h"
 
-#include "app/Knopf.h"
+#include "app/Gluehbirne.h"
+#include "app/KnopfPanel.h"
 #include "app/KonturListe.h"
+#include "app/Lampe.h"
 #include "order/EinschubPfeilBox.h"
 
 #include <QApplication>

@@ -2,10 +2,9 @@
 
 #include <memory>
 
-class TMainForm;
-
 namespace qv {
 
+class TMainForm;
 class Application;
 class TEinschubrichtungsForm;
 

@@ -3,10 +3,9 @@
 #include "app/AuftragsBefehle.h"
 #include "app/AuftragsFenster.h"
 
-class TMainForm;
-
 namespace qv {
 
+class TMainForm;
 class Application;
 
 /// Connects the save and open commands to the main window and its order windows.

@@ -4,10 +4,9 @@
 
 #include <optional>
 
-class TMainForm;
-
 namespace qv {
 
+class TMainForm;
 class Application;
 class TAuftragsArtForm;
 class TAuftragsdatenForm;

@@ -2,10 +2,9 @@
 
 #include "app/StartAblauf.h"
 
-class TMainForm;
-
 namespace qv {
 
+class TMainForm;
 class Application;
 
 /// The start-up and "Neu..." of the main window: the first-start dialog, the customer settings

@@ -41,7 +41,7 @@
 
 Q_LOGGING_CATEGORY(lcHauptfenster, "quellvantar.hauptfenster")
 
-using namespace qv;
+namespace qv {
 
 namespace {
 // The layout is designed for 1024 x 768 at 96 dpi; Qt scales it on denser screens.
@@ -357,3 +357,5 @@ void TMainForm::closeEvent(QCloseEvent *event)
     m_hilfe->programmEndet();
     event->accept();
 }
+
+} // namespace qv

@@ -14,6 +14,7 @@ class QSplitter;
 class TConfigForm;
 
 namespace qv {
+
 class Abbildung;
 class Application;
 class MainWindowDirection;
@@ -30,7 +31,6 @@ class THauptMenue;
 class THelpForm;
 class TKnopfPanel;
 struct AblaufZustand;
-} // namespace qv
 
 /// The main window: the workspace on the left, the work-mode pages on the right, the menus.
 /// Constructing it runs FormCreate; the first show runs FormShow; closing asks before unsaved
@@ -43,7 +43,7 @@ struct AblaufZustand;
 /// workspace). A piece with its own state and dialogs is a MainWindow<Thing> class the window
 /// owns (MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType): the window builds it
 /// in FensterAufbauen and hands it its commands in BefehlAusfuehren.
-class TMainForm : public QMainWindow, public qv::ArbeitsflaecheHost
+class TMainForm : public QMainWindow, public ArbeitsflaecheHost
 {
     Q_OBJECT
 
@@ -206,3 +206,5 @@ private:
     std::unique_ptr<qv::MainWindowExport> m_exporte;
     QString m_startDatei;
 };
+
+} // namespace qv

@@ -11,7 +11,7 @@
 #include "order/Auftragsdaten.h"
 #include "workspace/Arbeitsflaeche.h"
 
-using namespace qv;
+namespace qv {
 
 void TMainForm::AblaufAktualisieren()
 {
@@ -70,3 +70,5 @@ void TMainForm::Kundenmodus1Click()
     m_kundenModus = m_menue->hatHaken(Befehl::Kundenmodus);
     MenuesAnpassen();
 }
+
+} // namespace qv

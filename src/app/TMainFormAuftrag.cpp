@@ -15,7 +15,7 @@
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/LinealBild.h"
 
-using namespace qv;
+namespace qv {
 
 namespace {
 const QString kInit = QStringLiteral("Init");
@@ -166,3 +166,5 @@ void TMainForm::RahmenPruefen()
 {
     m_auftragsart->RahmenPruefen();
 }
+
+} // namespace qv

@@ -18,7 +18,7 @@
 
 #include <QPainter>
 
-using namespace qv;
+namespace qv {
 
 namespace {
 
@@ -247,3 +247,5 @@ void TMainForm::BTN_KonturVorClick()
 {
     EingabeAnwenden(m_eingabe->Wiederherstellen());
 }
+
+} // namespace qv

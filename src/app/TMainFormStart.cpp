@@ -10,7 +10,7 @@
 
 #include <QTimer>
 
-using namespace qv;
+namespace qv {
 
 void TMainForm::showEvent(QShowEvent *event)
 {
@@ -93,3 +93,5 @@ void TMainForm::EinschubrichtungSetzen(int code)
     // The order holds the direction; the direction dialog starts from it.
     auftrag().Einschubrichtung = TEinschubrichtung(code);
 }
+
+} // namespace qv

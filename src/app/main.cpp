@@ -148,13 +148,13 @@ int main(int argc, char *argv[])
     qv::SystemClock clock;
     qv::Application quellvantar(QCoreApplication::applicationDirPath(), *messages, fileChooser, clock);
 
-    TMainForm mainForm(quellvantar);
+    qv::TMainForm mainForm(quellvantar);
     // quellvantar AUFTRAG.ORv: the order file is opened after start-up.
     if (argumente.size() > 1)
         mainForm.StartDateiSetzen(argumente.at(1));
     if (mainForm.StartAbbruch())
         return 1; // nothing of the main window's work is done
-    QObject::connect(&mainForm, &TMainForm::StartAbgebrochen, &app, [] { QCoreApplication::exit(1); },
+    QObject::connect(&mainForm, &qv::TMainForm::StartAbgebrochen, &app, [] { QCoreApplication::exit(1); },
                      Qt::QueuedConnection);
     mainForm.show();
     // The settings live in the program folder: an installed, read-only one keeps none of them.

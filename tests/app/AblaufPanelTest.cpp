@@ -1,5 +1,7 @@
 #include "app/AblaufPanel.h"
-#include "app/Knopf.h"
+#include "app/Gluehbirne.h"
+#include "app/KnopfPanel.h"
+#include "app/Lampe.h"
 #include "app/KonturListe.h"
 
 #include <QLabel>

@@ -25,6 +25,7 @@
 #include <memory>
 
 using qv::Messages;
+using qv::TMainForm;
 using qv::test::ScriptedMessages;
 
 class TMainFormTest : public QObject

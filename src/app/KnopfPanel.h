@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/Ablauf.h"
-
 #include <QFrame>
-#include <QLabel>
+
+class QLabel;
 
 namespace qv {
 
@@ -44,41 +43,5 @@ private:
 void KnopfGedrueckt(TKnopfPanel *panel, bool gedrueckt);
 /// The enabled look; enabling a pressed button keeps its pressed background.
 void KnopfFreigeben(TKnopfPanel *panel, bool freigegeben);
-
-/// The small status lamp left of a workflow button.
-class TLampe : public QFrame
-{
-    Q_OBJECT
-
-public:
-    explicit TLampe(QWidget *parent = nullptr);
-    void setFarbe(LampenFarbe farbe);
-    LampenFarbe farbe() const { return m_farbe; }
-
-private:
-    LampenFarbe m_farbe = LampenFarbe::Rot;
-};
-
-/// The light bulb that switches a layer of the workspace on and off.
-class TGluehbirne : public QLabel
-{
-    Q_OBJECT
-
-public:
-    explicit TGluehbirne(QWidget *parent = nullptr);
-    bool an() const { return m_an; }
-    /// Shows the bulb on or off without telling anyone.
-    void setAn(bool an);
-    void klicken();
-
-signals:
-    void umgeschaltet(bool an);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool m_an = true;
-};
 
 } // namespace qv

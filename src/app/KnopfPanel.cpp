@@ -1,6 +1,7 @@
-#include "app/Knopf.h"
+#include "app/KnopfPanel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,20 +11,6 @@ namespace {
 
 const QColor NormalFarbe(207, 218, 255);
 const QColor GedruecktFarbe(137, 152, 208);
-
-QPixmap birnenBild(bool an)
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(60, 60, 60));
-    p.setBrush(an ? QColor(255, 230, 60) : QColor(170, 170, 170));
-    p.drawEllipse(QRectF(3, 1, 10, 10));
-    p.setBrush(QColor(120, 120, 120));
-    p.drawRect(QRectF(5.5, 11, 5, 4));
-    return pm;
-}
 
 } // namespace
 
@@ -103,52 +90,6 @@ void KnopfGedrueckt(TKnopfPanel *panel, bool gedrueckt)
 void KnopfFreigeben(TKnopfPanel *panel, bool freigegeben)
 {
     panel->setFreigegeben(freigegeben);
-}
-
-TLampe::TLampe(QWidget *parent)
-    : QFrame(parent)
-{
-    setFixedSize(12, 22);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
-    setAutoFillBackground(true);
-    setFarbe(LampenFarbe::Rot);
-}
-
-void TLampe::setFarbe(LampenFarbe farbe)
-{
-    m_farbe = farbe;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, lampenRgb(farbe));
-    setPalette(pal);
-}
-
-TGluehbirne::TGluehbirne(QWidget *parent)
-    : QLabel(parent)
-{
-    setFixedSize(18, 22);
-    setAlignment(Qt::AlignCenter);
-    setCursor(Qt::PointingHandCursor);
-    setAn(true);
-}
-
-void TGluehbirne::setAn(bool an)
-{
-    m_an = an;
-    setPixmap(birnenBild(an));
-}
-
-void TGluehbirne::klicken()
-{
-    setAn(!m_an);
-    emit umgeschaltet(m_an);
-}
-
-void TGluehbirne::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        klicken();
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace qv
