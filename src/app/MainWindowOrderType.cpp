@@ -4,7 +4,6 @@
 #include "app/Application.h"
 #include "app/TMainForm.h"
 #include "base/Messages.h"
-#include "config/TKonfiguration.h"
 #include "help/THelpForm.h"
 #include "order/Auftragsdaten.h"
 #include "order/TAuftragsArtForm.h"
@@ -66,6 +65,7 @@ void MainWindowOrderType::AuftragsartDialog()
     m_fenster.hilfe().Kontexthilfe(auftragsartHilfe(), QStringLiteral("AuftragsArt"));
 
     m_art->setKundenModus(m_fenster.KundenModus());
+    KonfigurationMerken();
     if (m_art->Zeigen() == QDialog::Accepted) {
         m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
         m_fenster.SetGeaendert();
@@ -98,7 +98,14 @@ void MainWindowOrderType::AuftragsdatenDialog()
 
 void MainWindowOrderType::Initialisieren()
 {
+    KonfigurationMerken();
     m_art->Initialisieren();
+}
+
+void MainWindowOrderType::KonfigurationMerken()
+{
+    m_konfig = TKonfiguration();
+    m_konfig.Laden(m_app.ConfigIni());
 }
 
 void MainWindowOrderType::RahmenPruefen()
@@ -116,12 +123,9 @@ bool MainWindowOrderType::RahmenPasst() const
 
 std::optional<TRahmenUeberlagerung> MainWindowOrderType::Ueberlagerung() const
 {
-    // Read each time: the product configuration may have been edited since the last look.
-    TKonfiguration konfig;
-    konfig.Laden(m_app.ConfigIni());
     const bool gewaehlt = (m_fenster.dokument().AblaufStatus & ablauf::Auftragsart) != 0;
     std::optional<TRahmenUeberlagerung> u =
-        RahmenUeberlagerung(m_app.Auftrag(), konfig, m_art->GewaehlterRahmen(), m_fenster.Modus(), gewaehlt);
+        RahmenUeberlagerung(m_app.Auftrag(), m_konfig, m_art->GewaehlterRahmen(), m_fenster.Modus(), gewaehlt);
     // The overlay says what the fit check of the chosen frame says (the list's size of a frame).
     if (u)
         u->Passt = m_art->RahmenPasst();
@@ -144,6 +148,7 @@ void MainWindowOrderType::AuftragUebernommen()
     m_daten->setKundenModus(m_fenster.KundenModus());
     m_daten->Vorbelegen();
     if (istElektronenAuftrag(auftrag.Auftragsart)) {
+        KonfigurationMerken();
         const TBeschl *b = auftrag.Kundendaten.AktuellerBeschl();
         m_art->HerstellerSetzen(b ? b->Beschleuniger : QString());
         m_art->RahmenSetzen(auftrag.Auftragsdaten.TragplatteRahmen);

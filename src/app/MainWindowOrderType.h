@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/TKonfiguration.h"
 #include "order/Auftragsart.h"
 
 #include <optional>
@@ -49,10 +50,15 @@ public:
     TAuftragsdatenForm &auftragsdatenForm() { return *m_daten; }
 
 private:
+    /// The frame sizes the overlay shows come from the configuration the dialog's lists were
+    /// filled from, so the drawn frame and the fit check always agree.
+    void KonfigurationMerken();
+
     TMainForm &m_fenster;
     Application &m_app;
     TAuftragsArtForm *m_art;     // a child of the main window
     TAuftragsdatenForm *m_daten; // a child of the main window
+    TKonfiguration m_konfig;
 };
 
 } // namespace qv
