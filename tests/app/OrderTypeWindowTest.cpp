@@ -6,7 +6,9 @@
 #include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
 #include "base/Clock.h"
+#include "app/HauptMenue.h"
 #include "order/Auftragsdaten.h"
+#include "order/OrderFile.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenForm.h"
 #include "workspace/AblaufStatus.h"
@@ -241,6 +243,44 @@ private slots:
         QVERIFY(u.form->ModusSetzen(ModusBildVorlage));
         QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
         QVERIFY(!Vollstaendig(u.auftrag()));
+    }
+
+    void anOpenedElectronOrderKeepsItsFrameAndRefillsTheOrderData()
+    {
+        Umgebung u;
+        TAuftrag a;
+        a.Kundendaten.LadeStandard(); // accelerator maker "Varian"
+        a.Vorlage = QImage(600, 450, QImage::Format_RGB32);
+        a.Vorlage.fill(Qt::white);
+        a.Isozentrum = QPoint(300, 225);
+        a.IsozentrumGesetzt = true;
+        a.Massstab.MassstabAbstandSetzen(100);
+        a.Massstab.PunktSetzen(1, QPoint(0, 0));
+        a.Massstab.PunktSetzen(2, QPoint(300, 0)); // 3 pixels per millimetre
+        // 20 mm around the isocentre, in the contours' coordinates centred on it
+        a.Konturen.NeueKontur();
+        for (const QPoint e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
+            a.Konturen.PunktHinzufuegen(e);
+        a.Konturen.AktuelleKontur().Schliessen();
+        a.Auftragsart = TAuftragsart::Elektronen;
+        a.Auftragsdaten.Gueltig = true;
+        a.Auftragsdaten.PatientenID = QStringLiteral("PAT-OFFEN");
+        // not the frame a best fit of the reset order would choose
+        a.Auftragsdaten.TragplatteRahmen = QStringLiteral("Varian_gross");
+        const QString datei = u.folder.file(QStringLiteral("elektronen.ORv"));
+        QVERIFY(AuftragsdateiSchreiben(datei, a).ok());
+
+        u.chooser.expectPath(datei);
+        u.form->menue().ausloesen(Befehl::Oeffnen);
+        QVERIFY(u.auftrag().AusDatei);
+        QVERIFY(u.messages.shown().isEmpty());
+        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_gross"));
+        const auto rahmen = u.form->auftragsart().Ueberlagerung();
+        QVERIFY(rahmen);
+        QCOMPARE(rahmen->Beschriftung, QStringLiteral("Varian_gross (Max 100 x 100 mm)"));
+        QVERIFY(rahmen->Passt);
+        QCOMPARE(u.form->auftragsart().auftragsdatenForm().Felder().PatientenID, QStringLiteral("PAT-OFFEN"));
+        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
     }
 
     void changesRenewTheOrderDateUnlessTheOrderCameFromAFile()
