@@ -53,6 +53,16 @@ void Fensterplatzierer::Platzieren(QWidget &fenster) const
     QScreen *schirm = m_hauptfenster.screen() ? m_hauptfenster.screen() : fenster.screen();
     if (!schirm)
         return;
+    const QRect rahmen = fenster.frameGeometry();
+    QPoint vorschlag = rahmen.topLeft();
+    if (std::strcmp(klassenName(fenster), "QFileDialog") == 0 && fenster.parentWidget() == &m_hauptfenster) {
+        QRect hilfe;
+        for (QWidget *f : QApplication::topLevelWidgets()) {
+            if (f->isVisible() && std::strcmp(klassenName(*f), "THelpForm") == 0)
+                hilfe = f->frameGeometry();
+        }
+        vorschlag = DateiDialogPlatz(m_hauptfenster.frameGeometry(), hilfe, rahmen.size(), vorschlag);
+    }
     QList<QRect> frei;
     if (nebenDemBild(fenster)) {
         // The help window stays beside the person's work: the workflow buttons are never
@@ -62,8 +72,7 @@ void Fensterplatzierer::Platzieren(QWidget &fenster) const
             frei << globalesRechteck(m_knoepfe);
         frei << globalesRechteck(m_bild);
     }
-    const QRect rahmen = fenster.frameGeometry();
-    const QPoint platz = FensterPlatz(schirm->availableGeometry(), rahmen.size(), rahmen.topLeft(), frei);
+    const QPoint platz = FensterPlatz(schirm->availableGeometry(), rahmen.size(), vorschlag, frei);
     if (platz != rahmen.topLeft())
         fenster.move(platz);
 }

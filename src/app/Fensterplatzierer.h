@@ -11,8 +11,9 @@ namespace qv {
 /// every window and dialog that opens is moved onto the screen of the main window; the help
 /// window and the dialogs whose values the person checks against the image (scale, rotation,
 /// moving and turning contours) are moved off the image where the screen allows (the help
-/// window never onto the workflow buttons), and follow when the image moves. Message boxes stay centred on their
-/// parent as Qt places them, only kept on the screen.
+/// window never onto the workflow buttons), and follow when the image moves. The main
+/// window's open and save dialogs stand left of the help window. Message boxes stay centred
+/// on their parent as Qt places them, only kept on the screen.
 class Fensterplatzierer final : public QObject
 {
     Q_OBJECT

@@ -64,4 +64,11 @@ QPoint FensterPlatz(const QRect &bildschirm, const QSize &fenster, const QPoint 
     return platz;
 }
 
+QPoint DateiDialogPlatz(const QRect &hauptfenster, const QRect &hilfe, const QSize &dialog, const QPoint &vorschlag)
+{
+    if (hilfe.isEmpty())
+        return vorschlag;
+    return QPoint(std::max(hauptfenster.left(), hilfe.left() - dialog.width()), hauptfenster.top() + 40);
+}
+
 } // namespace qv

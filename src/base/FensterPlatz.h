@@ -16,4 +16,9 @@ namespace qv {
 QPoint FensterPlatz(const QRect &bildschirm, const QSize &fenster, const QPoint &vorschlag,
                     const QList<QRect> &freiHalten = {});
 
+/// The open and save dialogs of the main window: the right edge touching the help window's
+/// left edge, but not left of the main window; the top 40 pixels below the main window's top.
+/// Without a visible help window (hilfe empty) the dialog stays where it is (vorschlag).
+QPoint DateiDialogPlatz(const QRect &hauptfenster, const QRect &hilfe, const QSize &dialog, const QPoint &vorschlag);
+
 } // namespace qv

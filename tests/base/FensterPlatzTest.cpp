@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using qv::DateiDialogPlatz;
 using qv::FensterPlatz;
 
 namespace {
@@ -52,4 +53,15 @@ TEST(FensterPlatz, CoversAsLittleAsPossibleWhenNothingIsFree)
     // buttons); then the buttons as little as possible.
     EXPECT_EQ(QRect(p, hilfe).intersected(bild), QRect());
     EXPECT_EQ(p.y(), 768 - 420);
+}
+
+TEST(FensterPlatz, FileDialogsBesideTheHelpWindow)
+{
+    const QRect haupt(10, 20, 1000, 740);
+    const QSize dialog(600, 400);
+    EXPECT_EQ(DateiDialogPlatz(haupt, QRect(700, 60, 265, 400), dialog, QPoint(200, 200)), QPoint(100, 60));
+    // Never left of the main window.
+    EXPECT_EQ(DateiDialogPlatz(haupt, QRect(300, 60, 265, 400), dialog, QPoint(200, 200)), QPoint(10, 60));
+    // No help window: where Qt put it.
+    EXPECT_EQ(DateiDialogPlatz(haupt, QRect(), dialog, QPoint(200, 200)), QPoint(200, 200));
 }
