@@ -156,7 +156,7 @@ void WindowOpen(benchmark::State &state)
     wahl.datei = u.datei;
     qv::SystemClock uhr;
     qv::Application app(u.ordner.path(), meldungen, wahl, uhr);
-    TMainForm form(app);
+    qv::TMainForm form(app);
     form.resize(1280, 900);
     form.show();
     form.FormShow();
