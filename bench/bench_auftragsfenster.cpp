@@ -16,6 +16,8 @@
 #include "base/Messages.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/Arbeitsmodus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -181,9 +183,12 @@ void CodecOpen(benchmark::State &state)
         OrderDocument doc;
         if (AuftragsdateiLesen(u.datei, doc).status != OrderLoadResult::Geladen)
             state.SkipWithError("read failed");
+        // The frame as the workspace paints it: the template scaled once (smoothly, as in
+        // the image mode), then drawn.
+        const QImage skaliert = qv::VorlageSkaliert(doc.Auftrag.Vorlage, rahmen, qv::ModusBildVorlage, false);
         QPixmap bild(rahmen);
         QPainter p(&bild);
-        p.drawImage(QRect(QPoint(0, 0), rahmen), doc.Auftrag.Vorlage);
+        p.drawImage(0, 0, skaliert);
         p.end();
         benchmark::DoNotOptimize(bild);
     }
