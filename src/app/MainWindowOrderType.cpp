@@ -3,6 +3,7 @@
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
 #include "app/TMainForm.h"
+#include "base/IniFile.h"
 #include "base/Messages.h"
 #include "help/THelpForm.h"
 #include "order/Auftragsdaten.h"
@@ -100,6 +101,30 @@ void MainWindowOrderType::Initialisieren()
 {
     KonfigurationMerken();
     m_art->Initialisieren();
+}
+
+void MainWindowOrderType::InitialisierenBehalten()
+{
+    // Re-initialising alone would give the kept order the last confirmed kind and the frame a
+    // best fit finds: what is drawn, checked and saved would silently change.
+    // The remembered frame, which the order data propose, stays as well.
+    TAuftrag &auftrag = m_app.Auftrag();
+    IniFile &ini = m_app.EinstellungenIni();
+    const QString abschnitt = QStringLiteral("Beschleuniger");
+    const QString schluessel = QStringLiteral("Elektronenblende");
+    const TAuftragsart art = auftrag.Auftragsart;
+    const QString rahmen = m_art->GewaehlterRahmen();
+    const bool gemerkt = ini.valueExists(abschnitt, schluessel);
+    const QString gemerkterRahmen = ini.readString(abschnitt, schluessel);
+    Initialisieren();
+    auftrag.Auftragsart = art;
+    const int i = ListenIndex(m_art->Rahmenliste(), rahmen);
+    if (i >= 0)
+        m_art->RahmenWaehlen(i);
+    if (gemerkt)
+        ini.writeString(abschnitt, schluessel, gemerkterRahmen);
+    else
+        ini.deleteKey(abschnitt, schluessel);
 }
 
 void MainWindowOrderType::KonfigurationMerken()

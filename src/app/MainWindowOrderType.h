@@ -28,6 +28,9 @@ public:
     /// Re-initialisation of the order type after every mode change and new order: the last
     /// kind, the department's origin, the lists of the current accelerator.
     void Initialisieren();
+    /// The same when the person kept the order (a declined mode change): the order keeps its
+    /// kind and its frame.
+    void InitialisierenBehalten();
     /// After contour input, shapes and imports: an electron aperture that does not fit its
     /// frame offers the best fit.
     void RahmenPruefen();

@@ -43,7 +43,7 @@ bool TMainForm::ModusSetzen(int modus)
         if (m_modus != ModusKompensator)
             m_panel->seiteZeigen(m_modus);
         AblaufAktualisieren();
-        m_auftragsart->Initialisieren();
+        m_auftragsart->InitialisierenBehalten();
         return false;
     }
 

@@ -6,6 +6,7 @@
 #include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
 #include "base/Clock.h"
+#include "base/IniFile.h"
 #include "app/HauptMenue.h"
 #include "order/Auftragsdaten.h"
 #include "order/OrderFile.h"
@@ -281,6 +282,26 @@ private slots:
         QVERIFY(rahmen->Passt);
         QCOMPARE(u.form->auftragsart().auftragsdatenForm().Felder().PatientenID, QStringLiteral("PAT-OFFEN"));
         QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+    }
+
+    void aDeclinedModeChangeKeepsTheKindAndTheFrame()
+    {
+        Umgebung u;
+        u.bisMassstab();
+        u.messages.expectAnswer(Messages::Answer::No);
+        u.aperturZeichnen(); // keeps the frame that does not fit
+        IniFile &ini = u.app->EinstellungenIni();
+        ini.writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
+                        QStringLiteral("TragplattenAuftrag"));
+
+        u.messages.expectAnswer(Messages::Answer::No);
+        QVERIFY(!u.form->ModusSetzen(ModusOhneVorlage));
+        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Elektronen);
+        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
+        QCOMPARE(ini.readString(QStringLiteral("Beschleuniger"), QStringLiteral("Elektronenblende")),
+                 QStringLiteral("Varian_klein"));
+        QVERIFY(!u.form->auftragsart().Ueberlagerung()->Passt);
+        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
     }
 
     void changesRenewTheOrderDateUnlessTheOrderCameFromAFile()
