@@ -13,6 +13,7 @@
 #include "app/MainWindowDirection.h"
 #include "app/Fensterplatzierer.h"
 #include "app/MainWindowExport.h"
+#include "app/MainWindowImport.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
@@ -154,6 +155,7 @@ void TMainForm::FensterAufbauen()
     m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
     m_start = std::make_unique<MainWindowStart>(*this, m_app);
     m_exporte = std::make_unique<MainWindowExport>(*this, m_app, [this] { return m_kundenModus; });
+    m_import = std::make_unique<MainWindowImport>(*this, m_app);
     Verbinden();
 }
 
@@ -217,14 +219,14 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::BildDrehen: m_steuerung->BildDrehen(); break;
     case Befehl::BPREinlesen:
         if (ModusSetzen(ModusBPR))
-            nochNichtVerfuegbar(QStringLiteral("BPR Format einlesen"));
+            m_import->BPREinlesen();
         break;
     case Befehl::DicomEinlesen:
         if (ModusSetzen(ModusDICOM))
-            nochNichtVerfuegbar(QStringLiteral("DICOM einlesen"));
+            m_import->DicomEinlesen();
         break;
-    case Befehl::BPRImport: nochNichtVerfuegbar(QStringLiteral("BPR Format einlesen")); break;
-    case Befehl::DicomImport: nochNichtVerfuegbar(QStringLiteral("DICOM einlesen")); break;
+    case Befehl::BPRImport: m_import->BPREinlesen(); break;
+    case Befehl::DicomImport: m_import->DicomEinlesen(); break;
     case Befehl::IsozentrumEingeben: IsozentrumEingeben(); break;
     case Befehl::MassstabEingeben: MassstabEingeben(); break;
     case Befehl::KonturEingabe: KonturEingabe(); break;

@@ -18,6 +18,7 @@ namespace qv {
 class Abbildung;
 class Application;
 class MainWindowDirection;
+class MainWindowImport;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
 class MainWindowStart;
@@ -204,6 +205,9 @@ private:
     std::unique_ptr<qv::MainWindowOrderType> m_auftragsart;
     std::unique_ptr<qv::MainWindowStart> m_start;
     std::unique_ptr<qv::MainWindowExport> m_exporte;
+    std::unique_ptr<qv::MainWindowImport> m_import;
+    // The imports run the workflow steps that follow a transfer (the frame check among them).
+    friend class qv::MainWindowImport;
     QString m_startDatei;
 };
 

@@ -1,0 +1,138 @@
+#include "app/MainWindowImport.h"
+
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/TMainForm.h"
+#include "base/Clock.h"
+#include "base/IniFile.h"
+#include "base/Messages.h"
+#include "base/Numbers.h"
+#include "dicom/DcmdumpRunner.h"
+#include "dicom/ProcessProgram.h"
+#include "dicom/TOpenDICOMDialog.h"
+#include "help/THelpForm.h"
+#include "order/Auftragsart.h"
+#include "planimport/BPRUebernahme.h"
+#include "planimport/TBPRMainOpenForm.h"
+#include "workspace/Arbeitsflaeche.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace qv {
+
+namespace {
+
+const QString kInit = QStringLiteral("Init");
+const QString kBPRModul = QStringLiteral("BPRModul");
+const QString kBeschleuniger = QStringLiteral("Beschleuniger");
+
+QString mitTrenner(const QString &ordner)
+{
+    return ordner.endsWith(u'/') ? ordner : ordner + u'/';
+}
+
+} // namespace
+
+MainWindowImport::MainWindowImport(TMainForm &fenster, Application &app)
+    : m_fenster(fenster), m_app(app)
+{
+}
+
+TAuftrag &MainWindowImport::auftrag()
+{
+    return m_app.Auftrag();
+}
+
+ImportKontext MainWindowImport::Kontext()
+{
+    m_konfig = TKonfiguration();
+    m_konfig.Laden(m_app.ConfigIni());
+    const IniFile &ini = m_app.EinstellungenIni();
+    TAuftragsdatenEinstellungen e;
+    e.Tragplatte = ini.readString(kBeschleuniger, QStringLiteral("Tragplatte"));
+    e.Elektronenblende = ini.readString(kBeschleuniger, QStringLiteral("Elektronenblende"));
+    e.AktHerkunft = ini.readString(kBeschleuniger, QStringLiteral("AktHerkunft"), e.AktHerkunft);
+    return ImportKontext{m_konfig, e, m_fenster.KundenModus(), m_app.clock().now()};
+}
+
+void MainWindowImport::ImportUebernommen(bool feldGesetzt)
+{
+    if (feldGesetzt)
+        m_fenster.dokument().AblaufStatus |= ablauf::Feld;
+    m_fenster.SetGeaendert();
+    m_fenster.AblaufAktualisieren();
+    m_fenster.RahmenPruefen();
+    m_fenster.steuerung().neuZeichnen();
+}
+
+void MainWindowImport::DicomEinlesen()
+{
+    // The import works in the isocentre plane.
+    auftrag().Kundendaten.FFA = 100.0;
+    const QString dcmdump = FindDcmdump(m_app.programmOrdner());
+    if (dcmdump.isEmpty()) {
+        m_app.messages().error(DcmdumpFehltText());
+        return;
+    }
+    ProcessProgram programm;
+    DcmdumpRunner runner(programm, dcmdump);
+    IniFile &ini = m_app.EinstellungenIni();
+    TOpenDICOMDialog dialog(runner, m_app.messages(), m_app.fileChooser(), m_app.programmOrdner(), &m_fenster);
+    dialog.SetImportDir(ini.readString(kInit, QStringLiteral("DICOMPath"),
+                                       mitTrenner(QDir(m_app.programmOrdner()).filePath(QStringLiteral("DemoDICOM")))));
+    dialog.SetFileType(ini.readString(kInit, QStringLiteral("DICOMDateiTyp"), QStringLiteral("Alle (*.*)")));
+    dialog.SetTreeEnabled(true);
+    m_fenster.hilfe().Kontexthilfe(DicomHilfeText(), DicomHilfeTitel());
+
+    if (dialog.Execute())
+        DicomPlanUebernehmen(runner, dialog.GetFileName(), dialog.GetBeamIndex(), Kontext(), *this, m_app.messages());
+
+    // Also after Cancel: the folder and the file type are kept for the next import.
+    ini.writeString(kInit, QStringLiteral("DICOMPath"), mitTrenner(dialog.ImportDir()));
+    ini.writeString(kInit, QStringLiteral("DICOMDateiTyp"), dialog.GetFileType());
+    m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
+    m_fenster.steuerung().neuZeichnen();
+}
+
+void MainWindowImport::BPREinlesen()
+{
+    auftrag().Kundendaten.FFA = 100.0;
+    m_fenster.ablaufPanel().knopfGedrueckt(Befehl::BPRImport, true);
+    IniFile &ini = m_app.EinstellungenIni();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TBPRMainOpenForm dialog(m_app.programmOrdner(), m_app.messages(), m_app.fileChooser(), &m_fenster);
+    dialog.setHerstellerModus(!m_fenster.KundenModus());
+    dialog.SetLastOpenFile(ini.readString(kBPRModul, QStringLiteral("LastOpenFile")));
+    dialog.SetLastOpenPath(ini.readString(kBPRModul, QStringLiteral("LastOpenPath"), QDir::homePath()));
+    dialog.SetLastKonfigID(ini.readInteger(kBPRModul, QStringLiteral("LastKonfigID"), 0));
+    const TBeschl *beschl = auftrag().Kundendaten.AktuellerBeschl();
+    dialog.SetDefaultFBA(beschl ? parseDecimal(beschl->FBA).value_or(0) : 0);
+    QObject::connect(&dialog, &TBPRMainOpenForm::hilfeText, &m_fenster, [this](const QString &titel, const QString &text) {
+        if (titel.isEmpty())
+            m_fenster.hilfe().Umschalten();
+        else
+            m_fenster.hilfe().Kontexthilfe(text, titel);
+    });
+    QApplication::restoreOverrideCursor();
+
+    if (!dialog.DatabaseOpen()) {
+        m_app.messages().error(dialog.OeffnenFehler());
+    } else {
+        m_fenster.hilfe().Kontexthilfe(BPRImportHilfeText(), QStringLiteral("BPR Import"));
+        if (dialog.Execute()) {
+            if (const std::optional<BPRBeam> beam = dialog.GewaehlterBeam())
+                ImportErgebnisAnwenden(BPRBeamUebernehmen(auftrag(), *beam, Kontext()), *this, m_app.messages());
+        }
+    }
+
+    // In every case, also when the database could not be opened.
+    ini.writeString(kBPRModul, QStringLiteral("LastOpenFile"), dialog.LastOpenFile());
+    ini.writeString(kBPRModul, QStringLiteral("LastOpenPath"), dialog.LastOpenPath());
+    ini.writeInteger(kBPRModul, QStringLiteral("LastKonfigID"), dialog.LastKonfigID());
+    m_fenster.ablaufPanel().knopfGedrueckt(Befehl::BPRImport, false);
+    m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
+    m_fenster.steuerung().neuZeichnen();
+}
+
+} // namespace qv
