@@ -1,0 +1,167 @@
+#include "app/Ablauf.h"
+#include "app/AblaufPanel.h"
+#include "app/Application.h"
+#include "app/TMainForm.h"
+#include "base/IniFile.h"
+#include "dicom/TOpenDICOMDialog.h"
+#include "planimport/TBPRMainOpenForm.h"
+#include "support/FakeFileChooser.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+#include "workspace/Arbeitsflaeche.h"
+#include "workspace/Arbeitsmodus.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+using namespace qv;
+
+namespace {
+
+// The main window in a program folder with the format database, a DICOM folder holding one
+// real electron plan and a planning-system file.
+struct Umgebung
+{
+    Umgebung() : clock(QDateTime(QDate(2026, 12, 10), QTime(17, 30)))
+    {
+        QDir(folder.path()).mkdir(QStringLiteral("dicom"));
+        QFile::copy(QStringLiteral(QV_DICOM_DATA_DIR "/rtplan_electron_aperture_scalp.dcm"),
+                    folder.file(QStringLiteral("dicom/scalp.dcm")));
+        QFile::copy(test::buildDir() + QStringLiteral("/BPRdb.sqlite"), folder.file(QStringLiteral("BPRdb.sqlite")));
+        QFile::copy(test::buildDir() + QStringLiteral("/DemoBPR/Plato_Demo.pla"), folder.file(QStringLiteral("plato.pla")));
+        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n");
+        folder.write(QStringLiteral("QuellvantarIni.ini"),
+                     "[Init]\r\nStartAssistent=0\r\nHelp=0\r\nDICOMPath=" + folder.file(QStringLiteral("dicom")).toUtf8() +
+                         "\r\n[BPRModul]\r\nLastOpenFile=" + folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n");
+        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
+        form = std::make_unique<TMainForm>(*app);
+        form->resize(1100, 800);
+        form->show();
+        form->FormShow();
+    }
+    ~Umgebung()
+    {
+        form.reset();
+        app.reset();
+    }
+    // Acts in the modal dialog of that type once it is shown (the DICOM dialog reads its folder
+    // first, with events running).
+    template <typename Dialog>
+    static void imDialog(const std::function<void(Dialog &)> &tun)
+    {
+        auto *warten = new QTimer;
+        auto *versuche = new int(0);
+        QObject::connect(warten, &QTimer::timeout, [warten, versuche, tun] {
+            auto *d = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+            if (!d && ++*versuche < 1000)
+                return;
+            warten->stop();
+            warten->deleteLater();
+            delete versuche;
+            QVERIFY(d);
+            tun(*d);
+        });
+        warten->start(10);
+    }
+    QString einstellung(const char *abschnitt, const char *schluessel)
+    {
+        return IniFile(folder.file(QStringLiteral("QuellvantarIni.ini")))
+            .readString(QString::fromLatin1(abschnitt), QString::fromLatin1(schluessel));
+    }
+
+    test::TempProgramFolder folder;
+    test::ScriptedMessages messages;
+    test::FakeFileChooser chooser;
+    test::FixedClock clock;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
+class ImportFensterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dicomBeamKommtInDenAuftrag();
+    void dicomAbbrechenSchreibtDieEinstellungen();
+    void bprBeamKommtInDenAuftrag();
+};
+
+void ImportFensterTest::dicomBeamKommtInDenAuftrag()
+{
+    Umgebung u;
+    QVERIFY(u.form->ModusSetzen(ModusDICOM));
+    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+        auto *baum = d.findChild<QTreeWidget *>();
+        QVERIFY(baum);
+        QTreeWidgetItem *beam = baum->topLevelItem(0)->child(0)->child(0);
+        QVERIFY(beam);
+        d.NodeClicked(beam);
+        d.btnOkayClick();
+    });
+    u.form->ablaufPanel().knopfKlicken(Befehl::DicomImport);
+
+    const TAuftrag &a = u.app->Auftrag();
+    QCOMPARE(a.Konturen.Anzahl(), 1);
+    QVERIFY(a.Konturen.Kontur(1).IstGeschlossen());
+    QVERIFY(a.DICOMGeladen);
+    QVERIFY(a.Geaendert);
+    QCOMPARE(a.Kundendaten.FFA, 100.0);
+    QVERIFY(a.Auftragsdaten.Gueltig);
+    QCOMPARE(bool(u.form->dokument().AblaufStatus & ablauf::Feld), a.FeldEcke1 != KeinPunkt);
+    QCOMPARE(u.form->ablaufPanel().lampe(Lampe::DicomImport), LampenFarbe::Gruen);
+    QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
+    QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
+}
+
+void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
+{
+    Umgebung u;
+    QVERIFY(u.form->ModusSetzen(ModusDICOM));
+    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+        d.SetFileType(QStringLiteral("DICOM-Dateien (*.dcm)"));
+        d.reject();
+    });
+    u.form->ablaufPanel().knopfKlicken(Befehl::DicomImport);
+    QCOMPARE(u.app->Auftrag().Konturen.Anzahl(), 0);
+    QVERIFY(!u.app->Auftrag().DICOMGeladen);
+    QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("DICOM-Dateien (*.dcm)"));
+    QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
+}
+
+void ImportFensterTest::bprBeamKommtInDenAuftrag()
+{
+    Umgebung u;
+    QVERIFY(u.form->ModusSetzen(ModusBPR));
+    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    Umgebung::imDialog<TBPRMainOpenForm>([](TBPRMainOpenForm &d) {
+        QCOMPARE(d.Feld(QStringLiteral("E_Format")), QStringLiteral("Plato"));
+        d.BTN_OpenClick();
+    });
+    u.form->ablaufPanel().knopfKlicken(Befehl::BPRImport);
+
+    const TAuftrag &a = u.app->Auftrag();
+    QCOMPARE(a.Konturen.Anzahl(), 2);
+    QVERIFY(a.BPRGeladen);
+    QCOMPARE(a.Auftragsdaten.PatientenID, QStringLiteral("PL-0815"));
+    QVERIFY(u.form->dokument().AblaufStatus & ablauf::Feld);
+    QCOMPARE(u.einstellung("BPRModul", "LastOpenFile"), u.folder.file(QStringLiteral("plato.pla")));
+    QCOMPARE(u.einstellung("BPRModul", "LastKonfigID"), QStringLiteral("0"));
+    QVERIFY(QFileInfo::exists(u.folder.file(QStringLiteral("BPRKonfig.cfg"))));
+}
+
+QTEST_MAIN(ImportFensterTest)
+#include "ImportFensterTest.moc"
