@@ -72,6 +72,13 @@ struct Umgebung
         });
         warten->start(10);
     }
+    // The order type as its dialog leaves it for a photon order.
+    void photonenAuftrag()
+    {
+        app->Auftrag().Auftragsart = TAuftragsart::Photonen;
+        form->dokument().AblaufStatus |= ablauf::Auftragsart;
+        form->AblaufAktualisieren();
+    }
     QString einstellung(const char *abschnitt, const char *schluessel)
     {
         return IniFile(folder.file(QStringLiteral("QuellvantarIni.ini")))
@@ -102,7 +109,7 @@ void ImportFensterTest::dicomBeamKommtInDenAuftrag()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
-    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    u.photonenAuftrag();
     Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         auto *baum = d.findChild<QTreeWidget *>();
         QVERIFY(baum);
@@ -130,7 +137,7 @@ void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
-    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    u.photonenAuftrag();
     Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         d.SetFileType(QStringLiteral("DICOM-Dateien (*.dcm)"));
         d.reject();
@@ -146,7 +153,7 @@ void ImportFensterTest::bprBeamKommtInDenAuftrag()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusBPR));
-    u.form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
+    u.photonenAuftrag();
     Umgebung::imDialog<TBPRMainOpenForm>([](TBPRMainOpenForm &d) {
         QCOMPARE(d.Feld(QStringLiteral("E_Format")), QStringLiteral("Plato"));
         d.BTN_OpenClick();
