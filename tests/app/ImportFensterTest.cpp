@@ -5,6 +5,7 @@
 #include "base/IniFile.h"
 #include "dicom/TOpenDICOMDialog.h"
 #include "planimport/TBPRMainOpenForm.h"
+#include "support/CompleteCustomer.h"
 #include "support/FakeFileChooser.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedMessages.h"
@@ -42,6 +43,8 @@ struct Umgebung
         folder.write(QStringLiteral("QuellvantarIni.ini"),
                      "[Init]\r\nStartAssistent=0\r\nHelp=0\r\nDICOMPath=" + folder.file(QStringLiteral("dicom")).toUtf8() +
                          "\r\n[BPRModul]\r\nLastOpenFile=" + folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n");
+        if (!test::writeCompleteCustomer(folder.path()))
+            qFatal("Kunde.cfg not written");
         app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
         form = std::make_unique<TMainForm>(*app);
         form->resize(1100, 800);
