@@ -3,11 +3,10 @@
 #include "app/ImportBefehle.h"
 #include "config/TKonfiguration.h"
 
-class TMainForm;
-
 namespace qv {
 
 class Application;
+class TMainForm;
 
 /// The imports of the main window: "DICOM einlesen" (the DICOM dialog, then the chosen beam
 /// read once more and taken into the order) and "BPR einlesen" (the planning-system dialog,
