@@ -125,7 +125,9 @@ bool MainWindowOrderFiles::NeuerAuftragImBildModus()
 
 void MainWindowOrderFiles::AuftragUebernommen()
 {
-    m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
+    // An opened order counts as having its field and its contours entered: the lamps show it
+    // complete, whatever of it the maker then looks at.
+    m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart | ablauf::Feld | ablauf::Kontur;
     m_fenster.auftragsart().AuftragUebernommen();
     m_fenster.steuerung().FFAAnzeigen();
     m_fenster.steuerung().P_MainResize();

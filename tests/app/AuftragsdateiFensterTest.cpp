@@ -208,6 +208,9 @@ private slots:
         QCOMPARE(u.auftrag().LetzteAuftragsdatei, datei);
         QVERIFY(!u.p().istFreigegeben(Befehl::KonturEingabe));
         QVERIFY(u.form->windowTitle().contains(QStringLiteral(" - Geladen von ") + datei));
+        // Opening counts the field and the contours as entered.
+        QCOMPARE(u.p().lampe(Lampe::Feld), LampenFarbe::Gruen);
+        QCOMPARE(u.p().lampe(Lampe::Kontur), LampenFarbe::Gruen);
     }
 
     void fileNamedAtStartIsOpened()
