@@ -7,6 +7,7 @@
 #include "base/Messages.h"
 #include "help/THelpForm.h"
 #include "order/Auftragsdaten.h"
+#include "order/ImportUebernahme.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenForm.h"
 #include "workspace/AblaufStatus.h"
@@ -35,12 +36,6 @@ QString auftragsartHilfe()
                           "verschieben. Das ist über das entsprechende Menue oder Buttons möglich.");
 }
 
-QString rahmenPasstNichtFrage()
-{
-    return QStringLiteral("Der gewählte Rahmen passt nicht.\r\rIn speziellen Fällen von Standard-Blenden kann auch "
-                          "dieser\rRahmen verwendet werden. Halten Sie hierfür bitte Rücksprache mit\runserer "
-                          "Produktion.\rSoll automatisch der nächste passende Rahmen gewählt werden?");
-}
 
 } // namespace
 
@@ -137,7 +132,7 @@ void MainWindowOrderType::RahmenPruefen()
 {
     if (!istElektronenAuftrag(m_app.Auftrag().Auftragsart) || m_art->RahmenPasst())
         return;
-    if (m_app.messages().question(rahmenPasstNichtFrage()) == Messages::Answer::Yes)
+    if (m_app.messages().question(RahmenPasstNichtFrage()) == Messages::Answer::Yes)
         m_art->RahmenSuchen();
 }
 
