@@ -1,9 +1,44 @@
 #include "base/QtMessages.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace qv {
+
+namespace {
+
+// A window a message may sit on: shown, not minimised, and at least partly on a screen.
+bool sichtbarAufBildschirm(const QWidget *fenster)
+{
+    if (!fenster || !fenster->isVisible() || fenster->isMinimized())
+        return false;
+    const QRect rahmen = fenster->frameGeometry();
+    const QList<QScreen *> bildschirme = QGuiApplication::screens();
+    for (const QScreen *s : bildschirme) {
+        if (s->geometry().intersects(rahmen))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QWidget *QtMessages::elternFenster() const
+{
+    if (m_parent && sichtbarAufBildschirm(m_parent->window()))
+        return m_parent->window();
+    // without a window of its own a message belongs to the main window, whichever small
+    // window (help, a dialog) happens to be active
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    for (QWidget *w : fenster) {
+        if (qobject_cast<QMainWindow *>(w) && sichtbarAufBildschirm(w))
+            return w;
+    }
+    QWidget *aktiv = QApplication::activeWindow();
+    return sichtbarAufBildschirm(aktiv) ? aktiv : nullptr;
+}
 
 Messages::Answer QtMessages::present(Kind kind, const QString &text, Buttons buttons)
 {
@@ -21,8 +56,7 @@ Messages::Answer QtMessages::present(Kind kind, const QString &text, Buttons but
         std = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QString shown = text;
     shown.replace(u'\r', u'\n');
-    QWidget *parent = m_parent ? m_parent : QApplication::activeWindow();
-    QMessageBox box(icon, QStringLiteral("Quellvantar"), shown, std, parent);
+    QMessageBox box(icon, QStringLiteral("Quellvantar"), shown, std, elternFenster());
     box.setObjectName(QStringLiteral("meldung"));
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

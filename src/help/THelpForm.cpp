@@ -8,11 +8,17 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qv {
 
@@ -183,6 +189,7 @@ void THelpForm::Kontexthilfe(const QString &text, const QString &titel)
     gerahmt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     gerahmt.replace(u'\r', u'\n');
     m_memo->setPlainText(gerahmt);
+    unterenRandSetzen(-1);
     const QStringList zeilen = dokumentZeilen(m_memo);
     const QStringList gekuerzt = modusTextZeilenKuerzen(zeilen, text == modusHilfeText(0));
     if (gekuerzt.size() != zeilen.size())
@@ -213,10 +220,54 @@ void THelpForm::ModusHilfe(int modus)
         panelZeigen(m_dicom);
 }
 
+void THelpForm::unterenRandSetzen(int rand)
+{
+    QTextDocument *doc = m_memo->document();
+    QTextFrameFormat f = doc->rootFrame()->frameFormat();
+    f.setBottomMargin(rand < 0 ? doc->documentMargin() : qreal(rand));
+    doc->rootFrame()->setFrameFormat(f);
+}
+
+int THelpForm::textUnten() const
+{
+    QTextDocument *doc = m_memo->document();
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    layout->documentSize(); // lays the whole document out
+    for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous()) {
+        if (b.text().trimmed().isEmpty())
+            continue;
+        const int unten = int(std::ceil(layout->blockBoundingRect(b).bottom()));
+        return m_memo->viewport()->mapTo(this, QPoint(0, unten - m_memo->verticalScrollBar()->value())).y();
+    }
+    return 0;
+}
+
 void THelpForm::panelZeigen(QFrame *panel)
 {
     panel->adjustSize();
-    const QPoint p = linkPanelPosition(m_memo->size(), panel->size());
+    QPoint p = linkPanelPosition(m_memo->size(), panel->size());
+    // The panel sits inside the text area; a text whose last lines it would cover makes the
+    // window taller as far as the screen allows, and scrolls its end above the panel beyond that.
+    const int fehlt = textUnten() - p.y() + 2;
+    if (fehlt > 0) {
+        const QScreen *bildschirm = screen();
+        const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect();
+        const QPoint oben = isVisible() ? pos() : m_position;
+        const int rahmen = isVisible() ? frameGeometry().height() - height() : 0;
+        const int platz = frei.isValid() ? frei.bottom() + 1 - (oben.y() + rahmen + height()) : fehlt;
+        const int wachsen = std::clamp(platz, 0, fehlt);
+        int breite = width();
+        if (wachsen < fehlt) {
+            // the scroll bar takes its width beside the text, as in a text too long for the window
+            breite = std::max(breite, hilfeMemoGroesse(HilfeMemoMaxHoehe).breite);
+            m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        }
+        setFixedSize(breite, height() + wachsen);
+        m_memo->setGeometry(0, 0, breite, height());
+        p = linkPanelPosition(m_memo->size(), panel->size());
+        if (wachsen < fehlt)
+            unterenRandSetzen(m_memo->height() - p.y() + 2);
+    }
     panel->move(p);
     panel->show();
     panel->raise();

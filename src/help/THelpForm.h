@@ -59,6 +59,10 @@ protected:
 private:
     QFrame *linkPanel(const QString &name, const QString &titel, const QList<QPair<QString, HilfeLink>> &links);
     void panelZeigen(QFrame *panel);
+    /// Bottom of the text's last written line, in window coordinates (at the current scroll).
+    int textUnten() const;
+    /// Room below the text's end (rand < 0: the usual margin).
+    void unterenRandSetzen(int rand);
     void hilfeSetzen(bool an);
 
     IniFile &m_ini;

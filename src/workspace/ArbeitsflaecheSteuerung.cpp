@@ -45,12 +45,17 @@ ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten
                                                  Messages &messages, FileChooser &dateiDialog,
                                                  FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
                                                  QWidget *fenster)
-    : m_a(a), m_kunde(kunde), m_ini(einstellungen), m_messages(messages), m_dateiDialog(dateiDialog),
+    : QObject(fenster), m_a(a), m_kunde(kunde), m_ini(einstellungen), m_messages(messages), m_dateiDialog(dateiDialog),
       m_vorschauDialog(vorschauDialog), m_host(host)
 {
     m_widget = new ArbeitsflaecheWidget(a, fenster);
     m_scaleForm = new TScaleForm(a.auftrag().Massstab, kunde, einstellungen, messages, fenster);
     m_drehForm = new TBilddrehungForm(messages, fenster);
+    if (!fenster) {
+        m_eigenesWidget.reset(m_widget);
+        m_eigeneScaleForm.reset(m_scaleForm);
+        m_eigeneDrehForm.reset(m_drehForm);
+    }
 
     connect(m_drehForm, &TBilddrehungForm::vorlageGedreht, this, [this](const QImage &bild) {
         VorlageSetzen(bild);
@@ -60,16 +65,7 @@ ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten
             [this](const QPoint &geraet, Qt::MouseButtons, Qt::KeyboardModifiers) { StatusAnzeigen(geraet); });
 }
 
-ArbeitsflaecheSteuerung::~ArbeitsflaecheSteuerung()
-{
-    // Without a window to own them the widgets are ours.
-    if (!m_widget->parent())
-        delete m_widget;
-    if (!m_scaleForm->parent())
-        delete m_scaleForm;
-    if (!m_drehForm->parent())
-        delete m_drehForm;
-}
+ArbeitsflaecheSteuerung::~ArbeitsflaecheSteuerung() = default;
 
 QString ArbeitsflaecheSteuerung::bildFilter()
 {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPoint>
 
+#include <memory>
+
 class QWidget;
 class TKundenDaten;
 
@@ -102,6 +104,10 @@ private:
     ArbeitsflaecheWidget *m_widget;
     TScaleForm *m_scaleForm;
     TBilddrehungForm *m_drehForm;
+    // Without a window to own them the widgets are this object's.
+    std::unique_ptr<ArbeitsflaecheWidget> m_eigenesWidget;
+    std::unique_ptr<TScaleForm> m_eigeneScaleForm;
+    std::unique_ptr<TBilddrehungForm> m_eigeneDrehForm;
 };
 
 } // namespace qv

@@ -472,6 +472,44 @@ TEST_P(ServerVerbindung, DienstAusDerDienstdatei)
     EXPECT_EQ(s.kurzbezeichnung, QStringLiteral("DIENST")) << s.grund.toStdString();
 }
 
+// No password in the settings: libpq takes it from its own password file.
+TEST_P(ServerVerbindung, PasswortAusDerPasswortdatei)
+{
+    kundenSchema();
+    kunden({{1, "PASSWORT", "10115"}});
+    const QString rolle = QStringLiteral("qvpasswort");
+    verwalten(m_server, QStringLiteral("DROP ROLE IF EXISTS %1").arg(rolle));
+    ASSERT_NO_FATAL_FAILURE(verwalten(m_server, QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'ge:heim\\;\"x'").arg(rolle)));
+    ASSERT_NO_FATAL_FAILURE(verwalten(ziel(), QStringLiteral("GRANT SELECT ON \"Kunde\" TO %1").arg(rolle)));
+    const QUrl url(ziel());
+    const QString mitRolle = QStringLiteral("postgresql://%1@%2:%3/%4").arg(rolle, url.host()).arg(url.port()).arg(m_name);
+    // host:port:database:user:password, with ':' and the backslash escaped
+    const QString passwoerter = m_ordner.write(
+        QStringLiteral("pgpass"),
+        QStringLiteral("%1:%2:%3:%4:ge\\:heim\\\\;\"x\n").arg(url.host()).arg(url.port()).arg(m_name, rolle).toUtf8());
+    QFile::setPermissions(passwoerter, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    struct Fall
+    {
+        const char *name;
+        QString datei;
+        QString erwartet;
+    };
+    const Fall faelle[] = {
+        {"password from the file", passwoerter, QStringLiteral("PASSWORT")},
+        {"no password file: refused", m_ordner.file(QStringLiteral("fehlt")), QString()},
+    };
+    for (const Fall &f : faelle) {
+        qputenv("PGPASSFILE", QFile::encodeName(f.datei));
+        qv::TDatamodule_TesBs modul(mitRolle);
+        const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("10115"));
+        qunsetenv("PGPASSFILE");
+        EXPECT_EQ(s.kurzbezeichnung, f.erwartet) << f.name << ": " << s.grund.toStdString();
+    }
+    verwalten(ziel(), QStringLiteral("DROP OWNED BY %1").arg(rolle));
+    verwalten(m_server, QStringLiteral("DROP ROLE %1").arg(rolle));
+}
+
 TEST_P(ServerVerbindung, EinServerDerNichtAntwortetHaeltNichtAuf)
 {
     // A port that accepts connections and never answers.

@@ -3,11 +3,16 @@
 #include "base/IniFile.h"
 #include "support/TempProgramFolder.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <cmath>
 
 using namespace qv;
 
@@ -146,6 +151,49 @@ private slots:
         help.linkAnklicken(HilfeLink::Weitere);
         QCOMPARE(help.windowTitle(), QStringLiteral("Direkt Hilfe - DICOM weitere"));
         QVERIFY(help.dicomPanel()->isVisible());
+    }
+
+    // A guide's last lines stay readable above the link panel that sits inside the text area
+    // (scrolled to the end where the text does not fit).
+    void guidesEndAboveTheLinkPanel_data()
+    {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<int>("link");
+        for (HilfeLink l : {HilfeLink::Plato, HilfeLink::Xio, HilfeLink::Helax, HilfeLink::BildHome})
+            QTest::addRow("image guide %d", int(l)) << 0 << int(l);
+        for (HilfeLink l : {HilfeLink::Pinnacle, HilfeLink::Eclipse, HilfeLink::PrecisePlan, HilfeLink::Masterplan,
+                            HilfeLink::Weitere, HilfeLink::DicomHome})
+            QTest::addRow("DICOM guide %d", int(l)) << 3 << int(l);
+    }
+
+    void guidesEndAboveTheLinkPanel()
+    {
+        QFETCH(int, modus);
+        QFETCH(int, link);
+        test::TempProgramFolder dir;
+        IniFile ini(dir.file(QStringLiteral("QuellvantarIni.ini")));
+        THelpForm help(ini, QPoint(10, 10));
+        help.ModusHilfe(modus);
+        help.linkAnklicken(HilfeLink(link));
+        QFrame *panel = modus == 0 ? help.screenshotPanel() : help.dicomPanel();
+        QVERIFY(panel->isVisible());
+
+        QTextEdit *memo = help.memo();
+        QScrollBar *rollen = memo->verticalScrollBar();
+        rollen->setValue(rollen->maximum());
+        QTextDocument *doc = memo->document();
+        QTextBlock letzter = doc->lastBlock();
+        while (letzter.isValid() && letzter.text().trimmed().isEmpty())
+            letzter = letzter.previous();
+        QVERIFY(letzter.isValid());
+        const QRectF block = doc->documentLayout()->blockBoundingRect(letzter);
+        const int unten = memo->viewport()->mapTo(&help, QPoint(0, int(std::ceil(block.bottom())) - rollen->value())).y();
+        QVERIFY2(unten <= panel->y(),
+                 qPrintable(QStringLiteral("last line ends at %1, panel starts at %2 (window %3 high)")
+                                .arg(unten)
+                                .arg(panel->y())
+                                .arg(help.height())));
+        QVERIFY2(panel->geometry().bottom() < help.height(), "the panel itself stays inside the window");
     }
 
     void hintMemo()
