@@ -139,7 +139,7 @@ EingabeAntwort Eingabesteuerung::KonturStarten()
 EingabeAntwort Eingabesteuerung::KonturSchliessen()
 {
     EingabeAntwort a;
-    melden(a, m_a.auftrag().Konturen.AktuelleKontur().Schliessen());
+    melden(a, m_a.auftrag().Konturen.AktuelleKontur().Schliessen(true));
     gummibandWeg();
     a.neuZeichnen = true;
     return a;

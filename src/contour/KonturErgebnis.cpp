@@ -10,6 +10,9 @@ QString KonturMeldung(KonturErgebnis ergebnis)
     case KonturErgebnis::Ueberschneidung:
         return QStringLiteral("Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das ist nicht "
                               "zulässig.\rDer letzte Punkt wurde entfernt.");
+    case KonturErgebnis::SchliessenUeberschneidung:
+        return QStringLiteral("Das Schließen führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
+                              "Die Kontur bleibt offen.");
     case KonturErgebnis::PunktGrenzeErreicht:
         return QStringLiteral("Eine Kontur kann höchstens %1 Punkte haben.\rWeitere Punkte werden nicht übernommen.")
             .arg(TKontur::MaxPunkte - 1);

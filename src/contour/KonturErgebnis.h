@@ -11,6 +11,7 @@ enum class KonturErgebnis {
     Unveraendert,             ///< nothing to do (no contour, number outside the set, already closed)
     ZuNah,                    ///< traced point not farther from the last one than the minimum distance
     Ueberschneidung,          ///< traced point would make the outline cross itself
+    SchliessenUeberschneidung, ///< closing a traced outline would make it cross itself
     PunktGrenzeErreicht,      ///< the contour holds as many points as it can
     PunktGrenzeSchonGemeldet, ///< the same, during an import that was already told once
     ZuWenigePunkte,           ///< closing needs three points

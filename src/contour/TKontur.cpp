@@ -72,7 +72,8 @@ KonturErgebnis TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minP
         return KonturErgebnis::Unveraendert;
     if (Pruefen && m_letzter >= 0 && Abstand(m_punkte[m_letzter], p) <= minPunktAbstand)
         return KonturErgebnis::ZuNah;
-    if (Pruefen && m_letzter >= 3) {
+    // From the third point on there is an earlier segment the new one could cross.
+    if (Pruefen && m_letzter >= 2) {
         const TDPunkt a = AlsDPunkt(p);
         const TDPunkt b = AlsDPunkt(m_punkte[m_letzter]);
         // The segment that ends in the last point shares it with the new one: not tested.
@@ -95,13 +96,22 @@ KonturErgebnis TKontur::PunktHinzufuegen(const QPoint &p, bool Pruefen, int minP
     return KonturErgebnis::Angenommen;
 }
 
-KonturErgebnis TKontur::Schliessen()
+KonturErgebnis TKontur::Schliessen(bool Pruefen)
 {
     // A contour at the size limit already ends in its closing point.
     if (m_keine || Anzahl() >= MaxPunkte)
         return KonturErgebnis::Unveraendert;
     if (m_letzter < 2)
         return KonturErgebnis::ZuWenigePunkte;
+    if (Pruefen) {
+        const TDPunkt a = AlsDPunkt(m_punkte[m_letzter]);
+        const TDPunkt b = AlsDPunkt(m_punkte[0]);
+        // The first and the last segment share an end point with the closing one: not tested.
+        for (int i = m_letzter - 1; i >= 2; --i) {
+            if (StreckenSchnitt(a, b, AlsDPunkt(m_punkte[i]), AlsDPunkt(m_punkte[i - 1])))
+                return KonturErgebnis::SchliessenUeberschneidung;
+        }
+    }
     anhaengen(m_punkte[0]);
     ExtremaBerechnen();
     return KonturErgebnis::Angenommen;

@@ -66,7 +66,10 @@ public:
     KonturErgebnis PunktHinzufuegen(const QPoint &p, bool Pruefen, int minPunktAbstand = 0);
     /// Appends the first point again; ZuWenigePunkte below three points, Unveraendert for the
     /// stand-in and for a contour at the size limit (it already ends in its closing point).
-    KonturErgebnis Schliessen();
+    /// With Pruefen (a traced outline) a closing segment that would meet any segment but the
+    /// two sharing its end points is refused (SchliessenUeberschneidung) and the contour stays
+    /// open.
+    KonturErgebnis Schliessen(bool Pruefen = false);
     bool IstGeschlossen() const;
     int Anzahl() const { return m_keine ? 0 : m_letzter + 1; }
     int RedoAnzahl() const;

@@ -142,6 +142,23 @@ TEST(Eingabesteuerung, EndingWithAnOpenContourWaitsUntilItIsClosed)
     EXPECT_FALSE(f.e.konturEingabeLaeuft());
 }
 
+TEST(Eingabesteuerung, ARightClickThatWouldCrossLeavesTheContourOpen)
+{
+    Fixture f;
+    f.e.KonturStarten();
+    for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(0, 90), QPoint(90, 90)})
+        EXPECT_TRUE(f.klick(p).meldungen.isEmpty());
+    const EingabeAntwort schliessen = f.klick(QPoint(0, 0), MausTaste::Rechts);
+    EXPECT_EQ(schliessen.meldungen, QList<KonturErgebnis>{KonturErgebnis::SchliessenUeberschneidung});
+    EXPECT_FALSE(f.kontur(1).IstGeschlossen());
+    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
+    EXPECT_TRUE(f.e.konturEingabeLaeuft());
+    // undoing the last point gives a triangle that closes
+    f.e.Rueckgaengig();
+    EXPECT_TRUE(f.klick(QPoint(0, 0), MausTaste::Rechts).meldungen.isEmpty());
+    EXPECT_TRUE(f.kontur(1).IstGeschlossen());
+}
+
 // A message shown on a press takes the release: the press must end with it, or moving the
 // mouse afterwards would go on tracing (and say the message again at every move).
 TEST(Eingabesteuerung, AMessageOnAPressEndsThePress)

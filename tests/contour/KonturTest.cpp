@@ -70,7 +70,10 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         bool meldung;
     };
     const QList<Fall> faelle = {
-        {"crossing the first segment with 3 points is not tested", {{0, 0}, {100, 0}, {100, 100}}, 0, {50, -10}, true, false},
+        {"a fourth point crossing the first segment", {{0, 0}, {100, 0}, {100, 100}}, 0, {50, -10}, false, true},
+        {"a fourth point touching the start point", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 0}, false, true},
+        {"a fourth point clear of the first segment", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 100}, true, false},
+        {"a third point is not tested", {{0, 0}, {100, 0}}, 0, {50, 0}, true, false},
         {"landing on the start point", kQuadrat, 0, {0, 0}, false, true},
         {"landing on an earlier segment", kQuadrat, 0, {50, 0}, false, true},
         {"back along the last segment is not tested", kQuadrat, 0, {0, 50}, true, false},
@@ -90,6 +93,53 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
                   f.angenommen);
         EXPECT_EQ(k.Anzahl(), f.vorher.size() + (f.angenommen ? 1 : 0));
         EXPECT_EQ(msgs.texts(), f.meldung ? QStringList{kUeberschneidung} : QStringList{});
+    }
+}
+
+// A traced outline is closed with the check; generated, imported and read contours without it.
+TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
+{
+    const QString kSchliessen = QStringLiteral(
+        "Das Schließen führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
+        "Die Kontur bleibt offen.");
+    struct Fall
+    {
+        const char *name;
+        QList<QPoint> punkte;
+        bool geschlossen;
+    };
+    // The closing segment runs from the last point back to (0, 0).
+    const QList<Fall> faelle = {
+        {"square", kQuadrat, true},
+        {"triangle", {{0, 0}, {100, 0}, {50, 80}}, true},
+        {"bow tie: closing crosses the second segment", {{0, 0}, {100, 0}, {0, 100}, {100, 100}}, false},
+        {"spiral: closing crosses a middle segment",
+         {{0, 0}, {10, 0}, {10, 10}, {-20, 10}, {-20, -20}, {30, -20}, {30, 40}},
+         false},
+        {"closing runs through an earlier point",
+         {{0, 0}, {100, 0}, {100, 100}, {50, 100}, {50, 300}, {100, 200}},
+         false},
+        {"concave outline", {{0, 0}, {100, 0}, {100, 100}, {50, 30}, {0, 100}}, true},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        ScriptedMessages msgs;
+        TKontur k(1);
+        hinzufuegen(k, f.punkte, false);
+        const KonturErgebnis e = KonturMelden(msgs, k.Schliessen(true));
+        EXPECT_EQ(k.IstGeschlossen(), f.geschlossen);
+        if (f.geschlossen) {
+            EXPECT_EQ(e, KonturErgebnis::Angenommen);
+            EXPECT_EQ(k.Anzahl(), f.punkte.size() + 1);
+            EXPECT_TRUE(msgs.texts().isEmpty());
+        } else {
+            EXPECT_EQ(e, KonturErgebnis::SchliessenUeberschneidung);
+            EXPECT_EQ(gueltig(k), f.punkte);
+            EXPECT_EQ(msgs.texts(), QStringList{kSchliessen});
+            // The same outline closes without the check (a shape or an import).
+            EXPECT_EQ(k.Schliessen(), KonturErgebnis::Angenommen);
+            EXPECT_TRUE(k.IstGeschlossen());
+        }
     }
 }
 

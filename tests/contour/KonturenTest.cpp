@@ -263,10 +263,16 @@ TEST(Konturen, RandomClickSequencesNeverCrossThemselves)
             ASSERT_LE(k.Letzter(), k.Hoechster());
             ASSERT_FALSE(k.IstGeschlossen());
         }
+        // A closed outline must not cross either: its closing segment is tested too.
+        const bool geschlossen = k.Schliessen(true) == KonturErgebnis::Angenommen;
+        ASSERT_EQ(geschlossen, k.IstGeschlossen());
         const QList<QPoint> p = k.Punkte().mid(0, k.Anzahl());
-        for (int n = 4; n < p.size(); ++n) {
-            ASSERT_GT(Abstand(p[n - 1], p[n]), set.MinPunktAbstand());
-            for (int i = n - 2; i >= 1; --i) {
+        for (int n = 3; n < p.size(); ++n) {
+            if (!geschlossen || n < p.size() - 1) {
+                ASSERT_GT(Abstand(p[n - 1], p[n]), set.MinPunktAbstand());
+            }
+            // The closing segment shares its end point with the first segment.
+            for (int i = n - 2; i >= (geschlossen && n == p.size() - 1 ? 2 : 1); --i) {
                 ASSERT_FALSE(StreckenSchnitt(AlsDPunkt(p[n]), AlsDPunkt(p[n - 1]), AlsDPunkt(p[i]), AlsDPunkt(p[i - 1])))
                     << "run " << lauf << ": segment " << n << " meets segment " << i;
             }
