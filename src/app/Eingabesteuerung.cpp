@@ -1,5 +1,6 @@
 #include "app/Eingabesteuerung.h"
 
+#include "app/KonturmodusTexte.h"
 #include "app/Texte.h"
 #include "contour/Formen.h"
 #include "order/TAuftrag.h"
@@ -25,7 +26,7 @@ Eingabesteuerung::Eingabesteuerung(Arbeitsflaeche &a)
 
 Eingabeart Eingabesteuerung::laufend() const
 {
-    if (m_art == Eingabeart::Keine && m_auswahl)
+    if (m_art == Eingabeart::Keine && m_konturmodus != Konturmodus::Aus)
         return Eingabeart::Auswahl;
     return m_art;
 }
@@ -33,7 +34,8 @@ Eingabeart Eingabesteuerung::laufend() const
 void Eingabesteuerung::neuerAuftrag()
 {
     m_art = Eingabeart::Keine;
-    m_auswahl = false;
+    m_konturmodus = Konturmodus::Aus;
+    m_konturmodusStart.clear();
     m_formwerkzeug = 0;
     m_formPunkt1 = m_formPunkt2 = KeinPunkt;
     gummibandWeg();
@@ -42,11 +44,6 @@ void Eingabesteuerung::neuerAuftrag()
 void Eingabesteuerung::setFormwerkzeug(int werkzeug)
 {
     m_formwerkzeug = werkzeug;
-}
-
-void Eingabesteuerung::setAuswahl(bool an)
-{
-    m_auswahl = an;
 }
 
 void Eingabesteuerung::gummibandWeg()
@@ -193,7 +190,7 @@ EingabeAntwort Eingabesteuerung::MausGedrueckt(const Abbildung &abb, QPoint gera
     z.massstabEingabe = m_art == Eingabeart::Massstab;
     z.feldEingabe = m_art == Eingabeart::Feld;
     z.formwerkzeug = m_a.Modus == ModusOhneVorlage && m_formwerkzeug != 0;
-    z.verschiebenOderDrehen = m_auswahl;
+    z.verschiebenOderDrehen = m_art == Eingabeart::Keine && m_konturmodus != Konturmodus::Aus;
     const QPoint p = abb.geraetZuArbeit(geraet);
 
     switch (mausZweig(z, taste)) {
@@ -283,7 +280,8 @@ EingabeAntwort Eingabesteuerung::MausBewegt(const Abbildung &abb, QPoint geraet,
     m_gummiband = g;
     m_letzteMausPos = g.wartet ? g.punkt : KeinPunkt;
 
-    if (m_auswahl && m_mausGedrueckt) {
+    // dragging moves the selected contours in the move mode only
+    if (m_art == Eingabeart::Keine && m_konturmodus == Konturmodus::Verschieben && m_mausGedrueckt) {
         if (m_a.auftrag().Konturen.MarkierteVerschieben(p - m_ziehPos))
             a.neuZeichnen = true;
         m_ziehPos = p;
@@ -296,8 +294,9 @@ EingabeAntwort Eingabesteuerung::MausLosgelassen()
     EingabeAntwort a;
     m_mausGedrueckt = false;
     a.neuZeichnen = true;
-    // the field input keeps the workflow as it is until its second corner
-    a.ablaufAktualisieren = m_art != Eingabeart::Feld;
+    // the field input keeps the workflow as it is until its second corner; the move and rotate
+    // modes keep their lock until they end
+    a.ablaufAktualisieren = m_art != Eingabeart::Feld && laufend() != Eingabeart::Auswahl;
     return a;
 }
 
@@ -396,6 +395,81 @@ EingabeAntwort Eingabesteuerung::FormErzeugen()
     EingabeAntwort a = FormenBeenden();
     a.geaendert = true;
     a.rahmenPruefen = true;
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::KonturmodusStarten(Konturmodus modus)
+{
+    EingabeAntwort a;
+    if (modus == Konturmodus::Aus || modus == m_konturmodus)
+        return a;
+    if (m_konturmodus != Konturmodus::Aus)
+        a.geaendert = konturmodusEnde(true);
+    TKonturen &k = m_a.auftrag().Konturen;
+    m_konturmodus = modus;
+    m_ziehPos = KeinPunkt;
+    k.AlleMarkieren();
+    k.AlleUebernehmen();
+    m_konturmodusStart.clear();
+    for (int n = 1; n <= k.Anzahl(); ++n)
+        m_konturmodusStart.append(k.Kontur(n).Punkte());
+    a.konturmodus = modus;
+    a.bedienung = false;
+    a.hilfe = EingabeAntwort::Hilfe::Kontext;
+    const bool schieben = modus == Konturmodus::Verschieben;
+    a.hilfeTitel = schieben ? texte::verschiebenHilfeTitel() : texte::drehenHilfeTitel();
+    a.hilfeText = schieben ? texte::verschiebenHilfeText() : texte::drehenHilfeText();
+    a.neuZeichnen = true;
+    return a;
+}
+
+bool Eingabesteuerung::konturmodusEnde(bool uebernehmen)
+{
+    TKonturen &k = m_a.auftrag().Konturen;
+    if (!uebernehmen)
+        k.AlleVerwerfen();
+    k.AlleDemarkieren();
+    bool geaendert = k.Anzahl() != m_konturmodusStart.size();
+    for (int n = 1; n <= k.Anzahl() && !geaendert; ++n)
+        geaendert = k.Kontur(n).Punkte() != m_konturmodusStart[n - 1];
+    m_konturmodus = Konturmodus::Aus;
+    m_konturmodusStart.clear();
+    m_mausGedrueckt = false;
+    return geaendert;
+}
+
+EingabeAntwort Eingabesteuerung::KonturmodusBeenden(bool uebernehmen)
+{
+    EingabeAntwort a;
+    if (m_konturmodus == Konturmodus::Aus)
+        return a;
+    a.geaendert = konturmodusEnde(uebernehmen);
+    a.konturmodus = Konturmodus::Aus;
+    a.bedienung = true;
+    a.hilfe = EingabeAntwort::Hilfe::Modus;
+    // after the lock the workflow decides again what may be used (saving among it)
+    a.ablaufAktualisieren = true;
+    a.neuZeichnen = true;
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::KonturenSchieben(Schrittrichtung richtung, int mm)
+{
+    EingabeAntwort a;
+    if (m_konturmodus != Konturmodus::Verschieben)
+        return a;
+    const QPoint d = SchrittInPixel(richtung, mm, m_a.auftrag().PixelProMM());
+    a.neuZeichnen = m_a.auftrag().Konturen.MarkierteVerschieben(d);
+    return a;
+}
+
+EingabeAntwort Eingabesteuerung::KonturenDrehen(int grad, bool rechts)
+{
+    EingabeAntwort a;
+    if (m_konturmodus != Konturmodus::Drehen)
+        return a;
+    const double w = GradZuBogen(grad);
+    a.neuZeichnen = m_a.auftrag().Konturen.MarkierteDrehen(rechts ? w : -w);
     return a;
 }
 

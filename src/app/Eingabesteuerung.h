@@ -3,6 +3,7 @@
 #include "app/Eingabe.h"
 #include "app/FormenEingabe.h"
 #include "contour/KonturErgebnis.h"
+#include "contour/Verschiebung.h"
 #include "workspace/Koordinaten.h"
 
 #include <QList>
@@ -25,6 +26,10 @@ enum class Eingabeart {
     Form,       // contour input of the page without template
     Auswahl,    // selection clicks of the move and rotate modes
 };
+
+/// The move and rotate modes of the contours (the check marks of "verschieben" and "drehen");
+/// at most one is on.
+enum class Konturmodus { Aus, Verschieben, Drehen };
 
 /// What the window has to do after an input event. The controller has changed the document
 /// already; the window only shows it, in the order of the fields below.
@@ -58,6 +63,8 @@ struct EingabeAntwort
     std::optional<bool> formenOffen;
     /// Mode 1: the shape tool to show chosen (0 none).
     std::optional<int> formwerkzeugZeigen;
+    /// The move or rotate mode now on (its dialog shown, its menu item checked) or Aus.
+    std::optional<Konturmodus> konturmodus;
     bool ablaufAktualisieren = false;
     /// The document changed: repaint, and the contour list and the labels follow.
     bool neuZeichnen = false;
@@ -92,8 +99,8 @@ public:
     void neuerAuftrag();
     /// Mode 1: the shape tool (0 none, 1 rectangle, 2 circle, 3 ellipse).
     void setFormwerkzeug(int werkzeug);
-    /// The move or rotate mode takes selection clicks while nothing else runs.
-    void setAuswahl(bool an);
+    /// The move or rotate mode that is on.
+    Konturmodus konturmodus() const { return m_konturmodus; }
 
     /// The isocentre input, once the person agreed to lose field, contours and scale.
     EingabeAntwort IsozentrumStarten();
@@ -128,6 +135,22 @@ public:
     /// contours as they were and the generation running; a generated one ends it.
     EingabeAntwort FormErzeugen();
 
+    /// Switches the move or rotate mode on; a mode that is on already is ended first, keeping
+    /// its changes. Every contour is selected, and the points of every contour become the
+    /// state that cancelling returns to. The user interface is locked while a mode is on.
+    EingabeAntwort KonturmodusStarten(Konturmodus modus);
+    /// Ends the mode that is on. With uebernehmen the moved and turned points stay; otherwise
+    /// every contour, selected or not, returns to the state from when the mode began. The
+    /// selection is cleared, the lock released and the workflow updated; the order counts as
+    /// changed when some point is no longer where it was.
+    EingabeAntwort KonturmodusBeenden(bool uebernehmen);
+    /// An arrow button of the move mode: the selected contours by mm millimetres in the image
+    /// plane, through the scale (no scale: no movement).
+    EingabeAntwort KonturenSchieben(Schrittrichtung richtung, int mm);
+    /// A button of the rotate mode: the selected contours by grad whole degrees about the
+    /// isocentre, clockwise (rechts) or counter-clockwise.
+    EingabeAntwort KonturenDrehen(int grad, bool rechts);
+
     /// Undo and redo of the contour list.
     EingabeAntwort Rueckgaengig();
     EingabeAntwort Wiederherstellen();
@@ -140,10 +163,14 @@ private:
     void eingabeEnde(EingabeAntwort &a, Eingabeart art);
     /// "Konturen" or "Aperturen", after the order type.
     QString konturenText() const;
+    /// Ends the move or rotate mode; true when some point moved since it began.
+    bool konturmodusEnde(bool uebernehmen);
 
     Arbeitsflaeche &m_a;
     Eingabeart m_art = Eingabeart::Keine;
-    bool m_auswahl = false;
+    Konturmodus m_konturmodus = Konturmodus::Aus;
+    // Every contour's stored points when the move or rotate mode began.
+    QList<QList<QPoint>> m_konturmodusStart;
     bool m_mausGedrueckt = false;
     QPoint m_letzteMausPos;
     QPoint m_ziehPos;

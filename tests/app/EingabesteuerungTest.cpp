@@ -254,3 +254,133 @@ TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
     EXPECT_EQ(gesetzt.bedienung, true);
     EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
 }
+
+namespace {
+
+// Two closed squares beside each other: contour 1 left of the isocentre, contour 2 right of it.
+void zweiQuadrate(TKonturen &k)
+{
+    for (const int x : {-100, 40}) {
+        ASSERT_EQ(k.NeueKontur(), KonturErgebnis::Angenommen);
+        for (const QPoint p : {QPoint(x, 0), QPoint(x + 60, 0), QPoint(x + 60, 60), QPoint(x, 60)})
+            ASSERT_EQ(k.AktuelleKontur().PunktHinzufuegen(p, false), KonturErgebnis::Angenommen);
+        ASSERT_EQ(k.AktuelleKontur().Schliessen(), KonturErgebnis::Angenommen);
+    }
+}
+
+} // namespace
+
+TEST(Eingabesteuerung, MoveModeSelectsStepsDragsAndCancelRestoresEveryContour)
+{
+    Fixture f;
+    TKonturen &k = f.auftrag.Konturen;
+    zweiQuadrate(k);
+    const TKonturen vorher = k;
+
+    const EingabeAntwort start = f.e.KonturmodusStarten(Konturmodus::Verschieben);
+    EXPECT_EQ(f.e.konturmodus(), Konturmodus::Verschieben);
+    EXPECT_EQ(f.e.laufend(), Eingabeart::Auswahl);
+    EXPECT_EQ(start.konturmodus, Konturmodus::Verschieben);
+    EXPECT_EQ(start.bedienung, false);
+    EXPECT_EQ(start.hilfeTitel, QStringLiteral("Verschieben"));
+    EXPECT_TRUE(k.Kontur(1).Markiert() && k.Kontur(2).Markiert());
+
+    // 5 mm to the right at 3 pixels per millimetre; a release keeps the lock as it is
+    EXPECT_TRUE(f.e.KonturenSchieben(Schrittrichtung::Rechts, 5).neuZeichnen);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(-85, 0));
+    EXPECT_EQ(k.Kontur(2).Punkt(0), QPoint(55, 0));
+
+    // a click inside contour 2 deselects it; dragging moves only contour 1
+    f.druecken(QPoint(80, 30));
+    EXPECT_FALSE(k.Kontur(2).Markiert());
+    f.bewegen(QPoint(83, 20));
+    EXPECT_FALSE(f.e.MausLosgelassen().ablaufAktualisieren);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(-82, -10));
+    EXPECT_EQ(k.Kontur(2).Punkt(0), QPoint(55, 0));
+    EXPECT_TRUE(f.e.KonturenSchieben(Schrittrichtung::Oben, 1).neuZeichnen);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(-82, -7));
+
+    // a right click deselects all: the arrows change nothing
+    f.klick(QPoint(0, 0), MausTaste::Rechts);
+    EXPECT_FALSE(k.IrgendeineMarkiert());
+    EXPECT_FALSE(f.e.KonturenSchieben(Schrittrichtung::Links, 5).neuZeichnen);
+
+    // cancel: both contours back, the moved-then-deselected one too; nothing changed
+    const EingabeAntwort ende = f.e.KonturmodusBeenden(false);
+    EXPECT_EQ(ende.konturmodus, Konturmodus::Aus);
+    EXPECT_EQ(ende.bedienung, true);
+    EXPECT_TRUE(ende.ablaufAktualisieren);
+    EXPECT_EQ(ende.hilfe, EingabeAntwort::Hilfe::Modus);
+    EXPECT_FALSE(ende.geaendert);
+    EXPECT_EQ(f.e.laufend(), Eingabeart::Keine);
+    for (int n = 1; n <= 2; ++n) {
+        EXPECT_EQ(k.Kontur(n).Punkte(), vorher.Kontur(n).Punkte());
+        EXPECT_FALSE(k.Kontur(n).Markiert());
+    }
+}
+
+TEST(Eingabesteuerung, TakingOverAMoveMarksTheOrderChanged)
+{
+    struct Fall
+    {
+        const char *name;
+        int mm;
+        double pixelProMM;
+        bool geaendert;
+    };
+    const Fall faelle[] = {
+        {"moved", 10, 3.0, true},
+        {"a step of 0 mm", 0, 3.0, false},
+        {"no scale", 10, 0.0, false},
+    };
+    for (const Fall &fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Fixture f;
+        if (fall.pixelProMM == 0.0)
+            f.auftrag.Massstab.PunkteZuruecksetzen();
+        zweiQuadrate(f.auftrag.Konturen);
+        f.e.KonturmodusStarten(Konturmodus::Verschieben);
+        f.e.KonturenSchieben(Schrittrichtung::Rechts, fall.mm);
+        const EingabeAntwort ende = f.e.KonturmodusBeenden(true);
+        EXPECT_EQ(ende.geaendert, fall.geaendert);
+        EXPECT_EQ(f.kontur(1).Punkt(0), QPoint(-100 + int(fall.mm * fall.pixelProMM), 0));
+        EXPECT_FALSE(f.auftrag.Konturen.IrgendeineMarkiert());
+    }
+}
+
+TEST(Eingabesteuerung, RotateModeTurnsExactlyAndDoesNotDrag)
+{
+    Fixture f;
+    TKonturen &k = f.auftrag.Konturen;
+    ASSERT_EQ(k.NeueKontur(), KonturErgebnis::Angenommen);
+    for (const QPoint p : {QPoint(100, 0), QPoint(100, 50), QPoint(60, 80)})
+        k.AktuelleKontur().PunktHinzufuegen(p, false);
+    k.AktuelleKontur().Schliessen();
+
+    // moved first, then the rotate mode: the move mode ends and keeps its change
+    f.e.KonturmodusStarten(Konturmodus::Verschieben);
+    f.e.KonturenSchieben(Schrittrichtung::Rechts, 0);
+    const EingabeAntwort wechsel = f.e.KonturmodusStarten(Konturmodus::Drehen);
+    EXPECT_EQ(wechsel.konturmodus, Konturmodus::Drehen);
+    EXPECT_EQ(wechsel.hilfeTitel, QStringLiteral("Drehen"));
+    EXPECT_TRUE(k.Kontur(1).Markiert());
+
+    f.e.KonturenDrehen(90, true);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(0, -100));
+    EXPECT_EQ(k.Kontur(1).Punkt(3), QPoint(0, -100)) << "the closing point turns with the first";
+    f.e.KonturenDrehen(90, false);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(100, 0));
+    EXPECT_EQ(k.Kontur(1).Punkt(2), QPoint(60, 80));
+
+    // a drag selects by its press but moves nothing in the rotate mode
+    f.druecken(QPoint(0, 0));
+    f.bewegen(QPoint(30, 30));
+    f.e.MausLosgelassen();
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(100, 0));
+
+    f.e.KonturenDrehen(45, true);
+    f.e.KonturenDrehen(45, true);
+    EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(0, -100));
+    EXPECT_TRUE(f.e.KonturmodusBeenden(true).geaendert);
+    EXPECT_EQ(f.e.KonturmodusBeenden(true).konturmodus, std::nullopt) << "nothing left to end";
+}
