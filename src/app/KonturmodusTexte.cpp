@@ -24,12 +24,6 @@ QString verschiebenHilfeText()
         "   Beim Abbruch werden die Änderungen NUR an den selektierten Konturen/Aperturen    rückgängig gemacht.");
 }
 
-QString verschiebenHinweis()
-{
-    return QStringLiteral("Zum Verschieben die Kontur/Apertur mit Mausklick selektieren (Karomuster).\r\n"
-                          "Alternativ, ohne sie zu selektieren, direkt mit Maus verschieben (Drag & Drop).");
-}
-
 QString drehenHilfeTitel()
 {
     return QStringLiteral("Drehen");
@@ -45,11 +39,6 @@ QString drehenHilfeText()
                           "   das Isozentrum.\r\n"
                           "   CW  (im Uhrzeigersinn) oder\r\n"
                           "   CCW (gegen den Uhrzeigersinn");
-}
-
-QString drehenHinweis()
-{
-    return QStringLiteral("Zum Drehen die Kontur/Apertur mit Mausklick selektieren (Karomuster).");
 }
 
 } // namespace qv::texte
