@@ -67,6 +67,9 @@ THauptMenue::THauptMenue(QMainWindow *fenster)
     Bearbeiten1 = menue(QStringLiteral("Bearbeiten1"), QStringLiteral("Bearbeiten"));
     verschieben1 = item(Bearbeiten1, QStringLiteral("verschieben1"), QStringLiteral("verschieben"));
     drehen1 = item(Bearbeiten1, QStringLiteral("drehen1"), QStringLiteral("drehen"));
+    // the check mark shows the move or rotate mode that is on
+    verschieben1->setCheckable(true);
+    drehen1->setCheckable(true);
     Bearbeiten1->menuAction()->setVisible(false);
 
     Anzeige1 = menue(QStringLiteral("Anzeige1"), QStringLiteral("Ansicht"));

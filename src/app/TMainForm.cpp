@@ -14,6 +14,7 @@
 #include "app/Fensterplatzierer.h"
 #include "app/MainWindowExport.h"
 #include "app/MainWindowImport.h"
+#include "app/MainWindowMove.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
@@ -156,6 +157,8 @@ void TMainForm::FensterAufbauen()
     m_start = std::make_unique<MainWindowStart>(*this, m_app);
     m_exporte = std::make_unique<MainWindowExport>(*this, m_app, [this] { return m_kundenModus; });
     m_import = std::make_unique<MainWindowImport>(*this, m_app);
+    m_bewegen = std::make_unique<MainWindowMove>(*this, *m_eingabe, *m_hilfe,
+                                                 [this](const EingabeAntwort &a) { EingabeAnwenden(a); });
     Verbinden();
 }
 
@@ -259,8 +262,8 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Einschubrichtung: m_einschub->EinschubrichtungDialog(); break;
     case Befehl::Auftragsdaten: m_auftragsart->AuftragsdatenDialog(); break;
     case Befehl::KundenDaten: Kundeneinstellungen1Click(); break;
-    case Befehl::Verschieben: nochNichtVerfuegbar(QStringLiteral("verschieben")); break;
-    case Befehl::Drehen: nochNichtVerfuegbar(QStringLiteral("drehen")); break;
+    case Befehl::Verschieben: m_bewegen->VerschiebenUmschalten(); break;
+    case Befehl::Drehen: m_bewegen->DrehenUmschalten(); break;
     case Befehl::Kundeneinstellungen: Kundeneinstellungen1Click(); break;
     case Befehl::DruckenAuftragsdaten: m_exporte->Drucken(DruckAuswahl::Auftragsdaten); break;
     case Befehl::DruckenKundendaten: m_exporte->Drucken(DruckAuswahl::Kundendaten); break;

@@ -19,6 +19,7 @@ class Abbildung;
 class Application;
 class MainWindowDirection;
 class MainWindowImport;
+class MainWindowMove;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
 class MainWindowStart;
@@ -208,6 +209,7 @@ private:
     std::unique_ptr<qv::MainWindowImport> m_import;
     // The imports run the workflow steps that follow a transfer (the frame check among them).
     friend class qv::MainWindowImport;
+    std::unique_ptr<qv::MainWindowMove> m_bewegen;
     QString m_startDatei;
 };
 

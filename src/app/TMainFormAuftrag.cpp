@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/HauptMenue.h"
+#include "app/MainWindowMove.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
 #include "app/Texte.h"
@@ -151,6 +152,7 @@ bool TMainForm::NeuerAuftrag()
     auftrag().Auftragsart = TAuftragsart::NichtGewaehlt;
     // nothing runs, no rubber band, no shape tool; the move or rotate mode is off
     m_eingabe->neuerAuftrag();
+    m_bewegen->ModusZeigen(Konturmodus::Aus);
     konturKnopfTexte(QStringLiteral("Konturen"));
 
     auftrag().Konturen = TKonturen();

@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/KonturMeldungen.h"
+#include "app/MainWindowMove.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "contour/Formen.h"
@@ -64,6 +65,8 @@ void TMainForm::EingabeAnwenden(const EingabeAntwort &a)
         m_panel->konturListeAufklappen(*a.konturListeOffen);
     if (a.knopfGedrueckt)
         m_panel->knopfGedrueckt(knopfDerEingabe(a.knopfGedrueckt->first), a.knopfGedrueckt->second);
+    if (a.konturmodus)
+        m_bewegen->ModusZeigen(*a.konturmodus);
     if (a.geaendert)
         SetGeaendert();
     if (a.bedienung)

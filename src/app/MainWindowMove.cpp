@@ -1,0 +1,104 @@
+#include "app/MainWindowMove.h"
+
+#include "app/AblaufPanel.h"
+#include "app/HauptMenue.h"
+#include "app/TMainForm.h"
+#include "contour/TDrehenForm.h"
+#include "contour/TVerschiebeForm.h"
+#include "help/THelpForm.h"
+
+#include <QScreen>
+#include <QTabBar>
+
+#include <algorithm>
+
+namespace qv {
+
+MainWindowMove::MainWindowMove(TMainForm &fenster, Eingabesteuerung &eingabe, THelpForm &hilfe, Anwenden anwender)
+    : m_fenster(fenster)
+    , m_eingabe(eingabe)
+    , m_anwenden(std::move(anwender))
+    , m_verschieben(new TVerschiebeForm(&fenster))
+    , m_drehen(new TDrehenForm(&fenster))
+{
+    hilfe.f1Einrichten(m_verschieben);
+    hilfe.f1Einrichten(m_drehen);
+    QObject::connect(m_verschieben, &TVerschiebeForm::verschieben, &fenster,
+                     [this](Schrittrichtung r, int mm) { anwenden(m_eingabe.KonturenSchieben(r, mm)); });
+    QObject::connect(m_drehen, &TDrehenForm::drehen, &fenster,
+                     [this](int grad, bool rechts) { anwenden(m_eingabe.KonturenDrehen(grad, rechts)); });
+    const auto uebernehmen = [this] { anwenden(m_eingabe.KonturmodusBeenden(true)); };
+    const auto abbrechen = [this] { anwenden(m_eingabe.KonturmodusBeenden(false)); };
+    QObject::connect(m_verschieben, &TVerschiebeForm::uebernehmen, &fenster, uebernehmen);
+    QObject::connect(m_verschieben, &TVerschiebeForm::abbrechen, &fenster, abbrechen);
+    QObject::connect(m_drehen, &TDrehenForm::uebernehmen, &fenster, uebernehmen);
+    QObject::connect(m_drehen, &TDrehenForm::abbrechen, &fenster, abbrechen);
+}
+
+MainWindowMove::~MainWindowMove() = default;
+
+void MainWindowMove::anwenden(const EingabeAntwort &a)
+{
+    m_anwenden(a);
+    // whatever the answer said, the dialogs follow the controller (a cancel of a dialog whose
+    // mode has ended already only hides it)
+    ModusZeigen(m_eingabe.konturmodus());
+}
+
+void MainWindowMove::VerschiebenUmschalten()
+{
+    umschalten(Konturmodus::Verschieben, Befehl::Verschieben);
+}
+
+void MainWindowMove::DrehenUmschalten()
+{
+    umschalten(Konturmodus::Drehen, Befehl::Drehen);
+}
+
+void MainWindowMove::umschalten(Konturmodus modus, Befehl knopf)
+{
+    m_fenster.ablaufPanel().knopfGedrueckt(knopf, true);
+    if (m_eingabe.konturmodus() == modus)
+        anwenden(m_eingabe.KonturmodusBeenden(true));
+    else
+        anwenden(m_eingabe.KonturmodusStarten(modus));
+    m_fenster.ablaufPanel().knopfGedrueckt(knopf, false);
+}
+
+void MainWindowMove::ModusZeigen(Konturmodus modus)
+{
+    m_fenster.menue().setHaken(Befehl::Verschieben, modus == Konturmodus::Verschieben);
+    m_fenster.menue().setHaken(Befehl::Drehen, modus == Konturmodus::Drehen);
+    // another work mode would begin a new order under the open dialog
+    m_fenster.ablaufPanel().tabBar()->setEnabled(modus == Konturmodus::Aus);
+    const auto zeigen = [this](QWidget &dialog, bool an) {
+        if (an && !dialog.isVisible()) {
+            platzieren(dialog);
+            dialog.show();
+            dialog.raise();
+        } else if (!an && dialog.isVisible()) {
+            dialog.hide();
+        }
+    };
+    // the one going away first, so the two never stand on top of each other
+    zeigen(*m_verschieben, false);
+    zeigen(*m_drehen, false);
+    zeigen(*m_verschieben, modus == Konturmodus::Verschieben);
+    zeigen(*m_drehen, modus == Konturmodus::Drehen);
+}
+
+void MainWindowMove::platzieren(QWidget &dialog)
+{
+    dialog.adjustSize();
+    const QSize groesse = dialog.frameGeometry().size().expandedTo(dialog.sizeHint());
+    const TAblaufPanel &seiten = m_fenster.ablaufPanel();
+    QPoint pos = seiten.mapToGlobal(QPoint(0, 0)) + QPoint(8, 40);
+    if (const QScreen *schirm = m_fenster.screen()) {
+        const QRect frei = schirm->availableGeometry();
+        pos.setX(std::clamp(pos.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - groesse.width())));
+        pos.setY(std::clamp(pos.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - groesse.height())));
+    }
+    dialog.move(pos);
+}
+
+} // namespace qv
