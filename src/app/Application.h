@@ -1,6 +1,8 @@
 #pragma once
 
 #include "base/IniFile.h"
+#include "base/ProgramFolders.h"
+#include "base/Result.h"
 #include "order/TAuftrag.h"
 
 #include <QString>
@@ -13,15 +15,22 @@ class Clock;
 class FileChooser;
 class Messages;
 
-/// The objects that live for the whole run: the files beside the executable, the three
-/// settings objects, the current order (with its customer data) and the seams to the person
-/// and the machine. main() creates one; a test creates one in a temporary program folder.
+/// The objects that live for the whole run: the program's files, the three settings objects,
+/// the current order (with its customer data) and the seams to the person and the machine.
+/// main() creates one; a test creates one in a temporary program folder.
 /// Windows receive references to what they need; everything here outlives them.
+///
+/// Every file name the program uses is made here. What the program ships lies in the program
+/// folder; the person's files lie beside it in a writable portable folder, and in the user's
+/// configuration folder when the program is installed or its folder cannot be written
+/// (ProgramFolders decides).
 class Application
 {
 public:
-    /// programFolder is the folder of the executable; every file is looked up there only.
+    /// programFolder is the folder of the executable.
     Application(const QString &programFolder, Messages &messages, FileChooser &fileChooser, Clock &clock);
+    /// With the folders given (tests of the installed layout).
+    Application(const ProgramFolders &folders, Messages &messages, FileChooser &fileChooser, Clock &clock);
     ~Application();
 
     Application(const Application &) = delete;
@@ -32,9 +41,11 @@ public:
     static constexpr const char16_t *kDemoKundeDatei = u"DemoKunde.cfg";
     static constexpr const char16_t *kConfigDatei = u"QuellvantarConfig.cfg";
     static constexpr const char16_t *kEinstellungenDatei = u"QuellvantarIni.ini";
+    static constexpr const char16_t *kFormatDatenbankDatei = u"BPRdb.sqlite";
+    static constexpr const char16_t *kBPRKonfigDatei = u"BPRKonfig.cfg";
 
     /// Opens the three settings objects (the full paths are known from construction). A missing file reads as
-    /// empty; nothing is checked here.
+    /// empty; nothing is checked here. A separate folder for the person's files is made first.
     void IniDateienOeffnen();
     /// Ends the use of the settings objects: their values are on disk already. The objects
     /// stay until the application ends, so a window that writes its place while it closes
@@ -42,15 +53,35 @@ public:
     void IniDateienSchliessen();
     bool iniDateienOffen() const { return m_iniOffen; }
 
-    /// The folder of the executable.
-    const QString &programmOrdner() const { return m_programmOrdner; }
-    /// The full path of a file beside the executable.
+    const ProgramFolders &ordner() const { return m_ordner; }
+    /// The folder of what the program ships (the executable's folder unless installed): the
+    /// demonstration customer, the format database, the demonstration folders, the sample order.
+    const QString &programmOrdner() const { return m_ordner.shippedFolder(); }
+    /// The full path of a shipped file.
     QString pfadImProgrammOrdner(const QString &dateiName) const;
+    /// The folder of the person's settings and customer files.
+    const QString &benutzerOrdner() const { return m_ordner.personalFolder(); }
+    QString pfadImBenutzerOrdner(const QString &dateiName) const;
+    /// Why the person's settings cannot be saved in this run (their folder cannot be made or
+    /// written), as a message to show once; empty when they can.
+    QString EinstellungenNichtSpeicherbar() const;
+
+    /// Kunde.cfg and KundenDaten.cfg of the person, DemoKunde.cfg as shipped.
+    KundenDateien kundenDateien() const;
+    /// The format database in use: the person's copy once there is one, else the shipped one.
+    QString FormatDatenbankPfad() const;
+    /// The format database to change: the shipped one is first copied into the person's folder
+    /// (in a portable folder the two are the same file).
+    Result<QString> FormatDatenbankZumAendern() const;
+    /// The accelerator configurations of the planning-system import (the person's file).
+    QString BPRKonfigPfad() const;
 
     const QString &KundenDatenPfad() const { return m_kundenDatenPfad; }
     const QString &KundePfad() const { return m_kundePfad; }
     const QString &DemoKundePfad() const { return m_demoKundePfad; }
-    const QString &ConfigPfad() const { return m_configPfad; }
+    /// The product configuration in use: the person's copy once the maker changed it, else the
+    /// shipped file (also when neither exists, so a message names the shipped one).
+    const QString &ConfigPfad() const { return m_configIni ? m_configIni->path() : m_configPfad; }
     const QString &EinstellungenPfad() const { return m_einstellungenPfad; }
 
     /// The settings objects, once IniDateienOeffnen has run.
@@ -68,7 +99,7 @@ public:
     const TAuftrag &Auftrag() const { return m_auftrag; }
 
 private:
-    QString m_programmOrdner;
+    ProgramFolders m_ordner;
     QString m_kundenDatenPfad;
     QString m_kundePfad;
     QString m_demoKundePfad;

@@ -46,7 +46,7 @@ MainWindowOrderType::MainWindowOrderType(TMainForm &fenster, Application &app)
     , m_daten(new TAuftragsdatenForm(app.Auftrag(), app.ConfigIni(), app.EinstellungenIni(), app.messages(),
                                      app.clock(), &fenster))
 {
-    m_art->setKundePfad(KundenDateien::imOrdner(app.programmOrdner()).kunde);
+    m_art->setKundePfad(app.KundePfad());
     // A frame chosen or found in the dialog is drawn at once.
     QObject::connect(m_art, &TAuftragsArtForm::neuZeichnen, &fenster, [this] { m_fenster.steuerung().neuZeichnen(); });
     QObject::connect(m_daten, &TAuftragsdatenForm::geaendert, &fenster, [this] { m_fenster.SetGeaendert(); });

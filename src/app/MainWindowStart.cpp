@@ -12,7 +12,7 @@ namespace qv {
 
 MainWindowStart::MainWindowStart(TMainForm &fenster, Application &app)
     : m_fenster(fenster), m_app(app),
-      m_ablauf(*this, app.Auftrag().Kundendaten, KundenDateien::imOrdner(app.programmOrdner()), app.EinstellungenIni(),
+      m_ablauf(*this, app.Auftrag().Kundendaten, app.kundenDateien(), app.EinstellungenIni(),
                app.messages())
 {
 }

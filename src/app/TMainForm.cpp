@@ -106,7 +106,7 @@ void TMainForm::FormCreate()
     auftrag().Geaendert = false;
     m_startAbbruch = false;
     auftrag().Isozentrum = QPoint(0, 0);
-    const Result<void> geladen = auftrag().Kundendaten.Laden(KundenDateien::imOrdner(m_app.programmOrdner()));
+    const Result<void> geladen = auftrag().Kundendaten.Laden(m_app.kundenDateien());
     if (!geladen)
         m_app.messages().error(geladen.error());
     m_steuerung->FFAAnzeigen();

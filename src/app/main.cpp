@@ -4,6 +4,7 @@
 #include "app/TMainForm.h"
 #include "base/Clock.h"
 #include "base/LogOnlyMessages.h"
+#include "base/ProgramFolders.h"
 #include "base/QtFileChooser.h"
 #include "base/QtMessages.h"
 #include "base/Translations.h"
@@ -17,7 +18,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -40,8 +40,7 @@ bool headlessPlatform()
 }
 
 constexpr const char *kAufruf = "Aufruf: quellvantar [--help|-h] [AUFTRAG.ORv]\n"
-                                "Startet Quellvantar und öffnet die angegebene Auftragsdatei; die Programmdaten liegen im "
-                                "Ordner des Programms.\n";
+                                "Startet Quellvantar und öffnet die angegebene Auftragsdatei.\n";
 
 enum class Argumente { Starten, Hilfe, Falsch };
 
@@ -72,6 +71,12 @@ QString executableName(const char *argv0)
     if (self.isSymLink())
         return QFileInfo(self.symLinkTarget()).fileName();
     return QFileInfo(QString::fromLocal8Bit(argv0)).fileName();
+}
+
+// Qt's German texts as shipped with the program (an installed one brings its own copy).
+QString uebersetzungen(const qv::ProgramFolders &ordner)
+{
+    return QDir(ordner.shippedFolder()).filePath(QStringLiteral("translations"));
 }
 
 } // namespace
@@ -110,7 +115,8 @@ int main(int argc, char *argv[])
             return 1;
         }
         QApplication app(argc, argv);
-        qv::installGermanQtTranslations(app);
+        qv::installGermanQtTranslations(app, uebersetzungen(qv::ProgramFolders::forExecutableFolder(
+                                                 QCoreApplication::applicationDirPath())));
         std::unique_ptr<qv::Messages> messages;
         if (headlessPlatform())
             messages = std::make_unique<qv::LogOnlyMessages>();
@@ -137,7 +143,8 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
-    qv::installGermanQtTranslations(app);
+    const qv::ProgramFolders ordner = qv::ProgramFolders::forExecutableFolder(QCoreApplication::applicationDirPath());
+    qv::installGermanQtTranslations(app, uebersetzungen(ordner));
 
     std::unique_ptr<qv::Messages> messages;
     if (headlessPlatform())
@@ -146,7 +153,7 @@ int main(int argc, char *argv[])
         messages = std::make_unique<qv::QtMessages>();
     qv::QtFileChooser fileChooser;
     qv::SystemClock clock;
-    qv::Application quellvantar(QCoreApplication::applicationDirPath(), *messages, fileChooser, clock);
+    qv::Application quellvantar(ordner, *messages, fileChooser, clock);
 
     qv::TMainForm mainForm(quellvantar);
     // quellvantar AUFTRAG.ORv: the order file is opened after start-up.
@@ -157,12 +164,9 @@ int main(int argc, char *argv[])
     QObject::connect(&mainForm, &qv::TMainForm::StartAbgebrochen, &app, [] { QCoreApplication::exit(1); },
                      Qt::QueuedConnection);
     mainForm.show();
-    // The settings live in the program folder: an installed, read-only one keeps none of them.
-    // Said once here rather than at every setting that cannot be saved.
-    const QString programmOrdner = QCoreApplication::applicationDirPath();
-    if (::access(QFile::encodeName(programmOrdner).constData(), W_OK) != 0)
-        messages->information(QStringLiteral("Der Programmordner \"%1\" ist schreibgeschützt.\r"
-                                             "Einstellungen werden in dieser Sitzung nicht gespeichert.")
-                                  .arg(QDir::toNativeSeparators(programmOrdner)));
+    // A folder for the settings that cannot be written keeps none of them: said once here
+    // rather than at every setting that cannot be saved.
+    if (const QString grund = quellvantar.EinstellungenNichtSpeicherbar(); !grund.isEmpty())
+        messages->information(grund);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "base/Logging.h"
 #include "base/Numbers.h"
 
+#include <utility>
 
 namespace qv {
 
@@ -228,8 +229,10 @@ bool IniFile::flush()
                                  "werden konnte: %1")
                       .arg(m_unreadable)};
     else
-        r = writeFileAtomically(m_path, serialize());
+        r = writeFileAtomically(m_writePath.isEmpty() ? m_path : m_writePath, serialize());
     if (r.ok()) {
+        if (!m_writePath.isEmpty())
+            m_path = std::exchange(m_writePath, QString());
         m_writeFailureLogged = false;
         return true;
     }

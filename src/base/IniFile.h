@@ -17,6 +17,10 @@ public:
     explicit IniFile(QString path);
 
     const QString &path() const { return m_path; }
+    /// For a shipped file the person may change but not overwrite: reads keep coming from
+    /// path() until the first write, which goes to writePath; from then on writePath is the
+    /// file's path. The folder of writePath must exist.
+    void setWritePath(const QString &writePath) { m_writePath = writePath; }
     /// Re-reads the file from disk (a missing or unreadable file reads as empty).
     void reload();
     /// Why the file could not be read whole (too large, not a regular file, no permission);
@@ -66,6 +70,7 @@ private:
     bool flush();
 
     QString m_path;
+    QString m_writePath; // empty: writes go to m_path
     QString m_unreadable;
     bool m_writeFailureLogged = false;
     QList<Line> m_lines;

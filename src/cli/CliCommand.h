@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -11,6 +13,9 @@ struct Streams
     QTextStream &out;
     QTextStream &err;
 };
+
+/// The program's folders as the program itself finds them (shipped data, the person's files).
+ProgramFolders programFolders();
 
 /// One subcommand: its arguments (after the command name) in, exit code out.
 using CommandFn = int (*)(const QStringList &args, Streams &io);

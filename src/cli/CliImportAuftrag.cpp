@@ -75,9 +75,9 @@ bool ImportAufrufLesen(const QStringList &args, bool mitBPRKonfig, ImportAufruf 
 
 bool NeuenImportAuftragAnlegen(const ImportAufruf &aufruf, NeuerImportAuftrag &neu, Streams &io)
 {
-    const QDir programmOrdner(QCoreApplication::applicationDirPath());
+    const ProgramFolders ordner = programFolders();
 
-    const QString konfigPfad = programmOrdner.filePath(QStringLiteral("QuellvantarConfig.cfg"));
+    const QString konfigPfad = ordner.personalCopyOrShipped(QStringLiteral("QuellvantarConfig.cfg"));
     const Result<QByteArray> konfigText = readWholeFile(konfigPfad, kMaxKonfigGroesse);
     if (!konfigText) {
         io.err << "Die Konfigurationsdatei " << QDir::toNativeSeparators(konfigPfad) << " konnte nicht gelesen werden\n"
@@ -95,14 +95,14 @@ bool NeuenImportAuftragAnlegen(const ImportAufruf &aufruf, NeuerImportAuftrag &n
                    << '\n';
             return false;
         }
-    } else if (const Result<void> ok = a.Kundendaten.Laden(KundenDateien::imOrdner(programmOrdner.path())); !ok) {
+    } else if (const Result<void> ok = a.Kundendaten.Laden(KundenDateien::von(ordner)); !ok) {
         io.err << ok.error() << '\n';
         return false;
     }
     // The import modes work in the isocentre plane.
     a.Kundendaten.FFA = 100.0;
 
-    const IniFile einstellungen(programmOrdner.filePath(QStringLiteral("QuellvantarIni.ini")));
+    const IniFile einstellungen(ordner.personal(QStringLiteral("QuellvantarIni.ini")));
     neu.Einstellungen.Tragplatte = einstellungen.readString(QStringLiteral("Beschleuniger"), QStringLiteral("Tragplatte"));
     neu.Einstellungen.Elektronenblende =
         einstellungen.readString(QStringLiteral("Beschleuniger"), QStringLiteral("Elektronenblende"));
@@ -150,9 +150,8 @@ int ImportAuftragSchreiben(const ImportErgebnis &ergebnis, const NeuerImportAuft
     return 0;
 }
 
-bool BPRKonfigLaden(const QString &programmOrdner, int nummer, std::optional<TBPRKonfig> &konfig, Streams &io)
+bool BPRKonfigLaden(const QString &pfad, int nummer, std::optional<TBPRKonfig> &konfig, Streams &io)
 {
-    const QString pfad = BPRKonfigDatei(programmOrdner);
     TBPRKonfigurationen alle = BPRKonfigStandard(); // what a first start would create
     if (QFileInfo::exists(pfad)) {
         auto gelesen = BPRKonfigLesen(pfad);

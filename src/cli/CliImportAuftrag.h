@@ -49,8 +49,8 @@ bool NeuenImportAuftragAnlegen(const ImportAufruf &aufruf, NeuerImportAuftrag &n
 /// Returns the exit code.
 int ImportAuftragSchreiben(const ImportErgebnis &ergebnis, const NeuerImportAuftrag &neu, const QString &aus, Streams &io);
 
-/// Record `nummer` of the program folder's BPRKonfig.cfg (the first-start defaults when there
-/// is none). False after a message on io.err: the file cannot be read or the record is "none".
-bool BPRKonfigLaden(const QString &programmOrdner, int nummer, std::optional<TBPRKonfig> &konfig, Streams &io);
+/// Record `nummer` of the accelerator configurations in bprKonfigPfad (the first-start
+/// defaults when there is no such file). False after a message on io.err: the file cannot be read or the record is "none".
+bool BPRKonfigLaden(const QString &bprKonfigPfad, int nummer, std::optional<TBPRKonfig> &konfig, Streams &io);
 
 } // namespace qv::cli

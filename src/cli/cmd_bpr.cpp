@@ -105,11 +105,11 @@ int runBpr(const QStringList &args, Streams &io)
         return 2;
     }
 
-    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    const ProgramFolders ordner = programFolders();
 
     // The FBA of the customer's current accelerator stands in for files that do not give one.
     double defaultFBA = 0;
-    const QString kundePfad = kundeDatei.isEmpty() ? KundenDateien::imOrdner(programmOrdner).kunde : kundeDatei;
+    const QString kundePfad = kundeDatei.isEmpty() ? ordner.personal(QStringLiteral("Kunde.cfg")) : kundeDatei;
     if (!kundeDatei.isEmpty() || QFileInfo(kundePfad).isFile()) {
         TKundenDaten kunde;
         if (auto ok = kunde.LadeDatei(kundePfad); !ok) {
@@ -121,11 +121,11 @@ int runBpr(const QStringList &args, Streams &io)
     }
 
     std::optional<TBPRKonfig> konfig;
-    if (konfigNr && !BPRKonfigLaden(programmOrdner, *konfigNr, konfig, io))
+    if (konfigNr && !BPRKonfigLaden(ordner.personal(QStringLiteral("BPRKonfig.cfg")), *konfigNr, konfig, io))
         return 1;
 
     TBPRDM dm;
-    if (auto ok = dm.Open(TBPRDM::DateiImOrdner(programmOrdner)); !ok) {
+    if (auto ok = dm.Open(ordner.personalCopyOrShipped(QStringLiteral("BPRdb.sqlite"))); !ok) {
         io.err << QString(ok.error()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
         return 1;
     }

@@ -32,9 +32,9 @@ int runBprAuftrag(const QStringList &args, Streams &io)
         io.err << kAufruf;
         return 2;
     }
-    const QString programmOrdner = QCoreApplication::applicationDirPath();
+    const ProgramFolders ordner = programFolders();
     std::optional<TBPRKonfig> konfig;
-    if (aufruf.BPRKonfig && !BPRKonfigLaden(programmOrdner, *aufruf.BPRKonfig, konfig, io))
+    if (aufruf.BPRKonfig && !BPRKonfigLaden(ordner.personal(QStringLiteral("BPRKonfig.cfg")), *aufruf.BPRKonfig, konfig, io))
         return 1;
 
     NeuerImportAuftrag neu;
@@ -42,7 +42,7 @@ int runBprAuftrag(const QStringList &args, Streams &io)
         return 1;
 
     TBPRDM dm;
-    if (auto ok = dm.Open(TBPRDM::DateiImOrdner(programmOrdner)); !ok) {
+    if (auto ok = dm.Open(ordner.personalCopyOrShipped(QStringLiteral("BPRdb.sqlite"))); !ok) {
         io.err << QString(ok.error()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
         return 1;
     }

@@ -25,11 +25,11 @@ int aufruf(Streams &io)
     return 2;
 }
 
-// The order e-mail address from the product configuration beside the program.
+// The order e-mail address from the product configuration the program uses.
 QString eMailAdresse()
 {
     TKonfiguration konfiguration;
-    konfiguration.Laden(IniFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuellvantarConfig.cfg"))));
+    konfiguration.Laden(IniFile(programFolders().personalCopyOrShipped(QStringLiteral("QuellvantarConfig.cfg"))));
     return konfiguration.EMailAdresse;
 }
 

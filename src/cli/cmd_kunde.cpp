@@ -17,7 +17,7 @@ int runKunde(const QStringList &args, Streams &io)
         io.err << "Aufruf: quellvantar-cli kunde [DATEI]\n";
         return 2;
     }
-    const QString pfad = args.isEmpty() ? KundenDateien::imOrdner(QCoreApplication::applicationDirPath()).kunde
+    const QString pfad = args.isEmpty() ? programFolders().personal(QStringLiteral("Kunde.cfg"))
                                         : args.first();
     TKundenDaten kunde;
     auto ok = kunde.LadeDatei(pfad);

@@ -52,7 +52,7 @@ int runKundePlz(const QStringList &args, Streams &io)
         return 2;
     }
     if (!zielGesehen)
-        ziel = kundenDatenbankPfad(IniFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuellvantarIni.ini"))));
+        ziel = kundenDatenbankPfad(IniFile(programFolders().personal(QStringLiteral("QuellvantarIni.ini"))));
 
     TDatamodule_TesBs modul(ziel);
     const KundenSuche s = modul.KundeZurPLZ(plz);

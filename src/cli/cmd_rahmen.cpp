@@ -71,7 +71,7 @@ int runRahmen(const QStringList &args, Streams &io)
         return 2;
     }
     if (!konfigGesetzt)
-        konfigPfad = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuellvantarConfig.cfg"));
+        konfigPfad = programFolders().personalCopyOrShipped(QStringLiteral("QuellvantarConfig.cfg"));
 
     const std::unique_ptr<OrderDocument> doc = LadeAuftrag(datei, io);
     if (!doc)

@@ -55,6 +55,11 @@ void usage(QTextStream &to)
 
 } // namespace
 
+qv::ProgramFolders qv::cli::programFolders()
+{
+    return qv::ProgramFolders::forExecutableFolder(QCoreApplication::applicationDirPath());
+}
+
 int main(int argc, char *argv[])
 {
     // Printing lays out text, which needs the font database of a GUI application; without a

@@ -80,7 +80,7 @@ bool TKonfigForm::Ausfuehren(qv::Application &app, QWidget *parent, std::functio
 {
     Umgebung u;
     u.hilfe = std::move(hilfe);
-    u.dateien = KundenDateien::imOrdner(app.programmOrdner());
+    u.dateien = app.kundenDateien();
     u.einstellungen = &app.EinstellungenIni();
     const QStringList beschleuniger = qv::leseKonfigListe(app.ConfigIni(), QStringLiteral("Beschleuniger"));
     for (const QString &b : beschleuniger)

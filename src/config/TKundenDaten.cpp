@@ -5,6 +5,7 @@
 #include "base/IniFile.h"
 #include "base/Logging.h"
 #include "base/Numbers.h"
+#include "base/ProgramFolders.h"
 #include "base/Zlib.h"
 
 #include <QDir>
@@ -286,6 +287,12 @@ void TAbteilung::Speichern(ByteWriter &w) const
 }
 
 // ---------------------------------------------------------------------------------------------
+
+KundenDateien KundenDateien::von(const ProgramFolders &ordner)
+{
+    return {ordner.personal(QStringLiteral("Kunde.cfg")), ordner.personal(QStringLiteral("KundenDaten.cfg")),
+            ordner.shipped(QStringLiteral("DemoKunde.cfg"))};
+}
 
 KundenDateien KundenDateien::imOrdner(const QString &programmOrdner)
 {

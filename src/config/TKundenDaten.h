@@ -103,7 +103,9 @@ public:
     bool operator==(const TAbteilung &) const = default;
 };
 
-/// Where the customer files of an installation lie (all in the program folder).
+class ProgramFolders;
+
+/// Where the customer files of an installation lie.
 struct KundenDateien
 {
     QString kunde;       // Kunde.cfg: current binary format
@@ -111,6 +113,8 @@ struct KundenDateien
     QString demoKunde;   // DemoKunde.cfg: shipped demo customer
 
     static KundenDateien imOrdner(const QString &programmOrdner);
+    /// The person's files where the program keeps them, the demonstration customer as shipped.
+    static KundenDateien von(const ProgramFolders &ordner);
 };
 
 /// The customer data: contract partner and departments. Copyable, so a dialog can keep a backup.

@@ -97,9 +97,19 @@ QString BPRKonfigHilfeText()
         "Blende Dreh...\r\num den Winkel wird die Blende gedreht.");
 }
 
+BPRDateien BPRDateien::imOrdner(const QString &ordner)
+{
+    return {TBPRDM::DateiImOrdner(ordner), BPRKonfigDatei(ordner), {}};
+}
+
 TBPRMainOpenForm::TBPRMainOpenForm(QString programmOrdner, Messages &messages, FileChooser &chooser, QWidget *parent)
+    : TBPRMainOpenForm(BPRDateien::imOrdner(programmOrdner), messages, chooser, parent)
+{
+}
+
+TBPRMainOpenForm::TBPRMainOpenForm(BPRDateien dateien, Messages &messages, FileChooser &chooser, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
-    , m_programmOrdner(std::move(programmOrdner))
+    , m_dateien(std::move(dateien))
     , m_messages(messages)
     , m_chooser(chooser)
     , m_ordner(QDir::homePath())
@@ -207,7 +217,7 @@ TBPRMainOpenForm::TBPRMainOpenForm(QString programmOrdner, Messages &messages, F
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { emit hilfeText(QString(), QString()); });
 
-    if (auto ok = m_dm.Open(TBPRDM::DateiImOrdner(m_programmOrdner)); !ok)
+    if (auto ok = m_dm.Open(m_dateien.formatDatenbank); !ok)
         m_oeffnenFehler = ok.error();
     ClearDisplay();
 }
@@ -246,7 +256,7 @@ void TBPRMainOpenForm::Vorbereiten()
 
 bool TBPRMainOpenForm::LoadConfigurations()
 {
-    const QString pfad = BPRKonfigDatei(m_programmOrdner);
+    const QString pfad = m_dateien.bprKonfig;
     bool ok = true;
     if (QFileInfo::exists(pfad)) {
         auto gelesen = BPRKonfigLesen(pfad);
@@ -275,7 +285,7 @@ bool TBPRMainOpenForm::LoadConfigurations()
 
 bool TBPRMainOpenForm::SaveConfigurations()
 {
-    const QString pfad = BPRKonfigDatei(m_programmOrdner);
+    const QString pfad = m_dateien.bprKonfig;
     if (!writeFileAtomically(pfad, BPRKonfigBytes(m_konfig))) {
         m_messages.error(QStringLiteral("Das BPR-Konfigfile (%1) konnte nicht gesichert werden.").arg(fileNameForDisplay(pfad)));
         return false;
@@ -444,6 +454,23 @@ void TBPRMainOpenForm::BTN_DatenbankClick()
 {
     if (!m_dm.IstOffen())
         return;
+    // A shipped, read-only database is copied into the person's folder before the first edit;
+    // from then on that copy is read.
+    if (m_dateien.formatDatenbankZumAendern) {
+        const Result<QString> zumAendern = m_dateien.formatDatenbankZumAendern();
+        if (!zumAendern) {
+            m_messages.error(zumAendern.error());
+            return;
+        }
+        if (*zumAendern != m_dateien.formatDatenbank) {
+            if (auto ok = m_dm.Open(*zumAendern); !ok) {
+                m_messages.error(ok.error());
+                static_cast<void>(m_dm.Open(m_dateien.formatDatenbank)); // back to the one read
+                return;
+            }
+            m_dateien.formatDatenbank = *zumAendern;
+        }
+    }
     TBPRDatenbankForm form(m_dm.datenbank(), this);
     form.exec();
     // Rows may have changed: the shown file is read again with them.

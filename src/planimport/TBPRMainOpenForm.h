@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -19,6 +20,19 @@ namespace qv {
 class FileChooser;
 class Messages;
 
+/// The files the planning-system import reads and writes (the application object names them).
+struct BPRDateien
+{
+    QString formatDatenbank; // the format database read
+    QString bprKonfig;       // the accelerator configurations, made at first use
+    /// The format database to edit ("Datenbank"): made on first use when the one read is
+    /// shipped read-only; empty means the one read is edited.
+    std::function<Result<QString>()> formatDatenbankZumAendern;
+
+    /// Both files in one folder (a portable program folder, tests).
+    static BPRDateien imOrdner(const QString &ordner);
+};
+
 /// "Bestrahlungs-Planungs-Rechner (BPR) Datei öffnen": the files of a folder, the beams of the
 /// chosen file, the accelerator configuration applied to it, the values read and a preview.
 /// After "Öffnen" the chosen beam (read with the chosen configuration) is GewaehlterBeam().
@@ -29,6 +43,7 @@ class TBPRMainOpenForm : public QDialog
 public:
     /// Opens the format database of the program folder; see DatabaseOpen and OeffnenFehler.
     TBPRMainOpenForm(QString programmOrdner, Messages &messages, FileChooser &chooser, QWidget *parent = nullptr);
+    TBPRMainOpenForm(BPRDateien dateien, Messages &messages, FileChooser &chooser, QWidget *parent = nullptr);
 
     bool DatabaseOpen() const { return m_dm.IstOffen(); }
     /// The message when the database could not be opened (empty otherwise).
@@ -94,7 +109,7 @@ private:
     void OrdnerZeigen();
     const TBPRKonfig *GewaehlteKonfiguration() const;
 
-    QString m_programmOrdner;
+    BPRDateien m_dateien;
     Messages &m_messages;
     FileChooser &m_chooser;
     TBPRDM m_dm;
