@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QString>
+
 class QCoreApplication;
-class QString;
 
 namespace qv {
 

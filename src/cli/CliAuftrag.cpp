@@ -1,5 +1,6 @@
 #include "cli/CliAuftrag.h"
 
+#include "base/FileNames.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 
@@ -18,8 +19,22 @@ std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Streams &io)
     if (result.status == OrderLoadResult::NichtGefunden)
         grund = QFileInfo(pfad).isDir() ? QStringLiteral("Der Pfad ist ein Ordner, keine Datei.")
                                         : QStringLiteral("Die Datei existiert nicht.");
-    io.err << "Die Datei " << QDir::toNativeSeparators(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
+    LadeFehlerMelden(io, pfad, grund);
     return nullptr;
+}
+
+void LadeFehlerMelden(Streams &io, const QString &pfad, QString grund)
+{
+    const QString name = fileNameForDisplay(pfad);
+    const QString zitiert = u'"' + name + u'"';
+    // "Die Datei "x" wurde …", "Die Kundendatei "x" ist …", "Für die Datei "x" …", ""x" ist …"
+    for (const QString &vorne : {QStringLiteral("Die Datei "), QStringLiteral("Die Kundendatei "), QStringLiteral("Die PDF-Datei ")})
+        grund.replace(vorne + zitiert, QStringLiteral("Sie"));
+    for (const QString &mitten : {QStringLiteral("die Datei "), QStringLiteral("die Kundendatei ")})
+        grund.replace(mitten + zitiert, QStringLiteral("sie"));
+    if (grund.startsWith(zitiert + u' '))
+        grund = QStringLiteral("Sie") + grund.mid(zitiert.size());
+    io.err << "Die Datei " << name << " konnte nicht geladen werden\n" << grund << '\n';
 }
 
 bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt)

@@ -15,6 +15,10 @@ namespace qv::cli {
 /// to io.err and returns nullptr.
 std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Streams &io);
 
+/// Writes "Die Datei … konnte nicht geladen werden" and the reason to io.err. The file is named
+/// once: where the reason names the same file again, it says "Sie" instead.
+void LadeFehlerMelden(Streams &io, const QString &pfad, QString grund);
+
 /// Splits arguments into file arguments and the given options (which may stand anywhere).
 /// False when an argument starts with "--" and is not one of the options.
 bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt);

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "base/FileNames.h"
+#include "cli/CliAuftrag.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "order/OrderJson.h"
@@ -23,7 +24,7 @@ int runInfo(const QStringList &args, Streams &io)
         QString grund = result.grund;
         if (result.status == OrderLoadResult::NichtGefunden)
             grund = QStringLiteral("Die Datei existiert nicht.");
-        io.err << "Die Datei " << fileNameForDisplay(pfad) << " konnte nicht geladen werden\n" << grund << '\n';
+        LadeFehlerMelden(io, pfad, grund);
         return 1;
     }
     io.out << QString::fromUtf8(QJsonDocument(AuftragAlsJson(doc)).toJson(QJsonDocument::Indented));

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "base/FileNames.h"
+#include "cli/CliAuftrag.h"
 #include "config/KundenDatenJson.h"
 #include "config/TKundenDaten.h"
 
@@ -22,8 +23,7 @@ int runKunde(const QStringList &args, Streams &io)
     TKundenDaten kunde;
     auto ok = kunde.LadeDatei(pfad);
     if (!ok) {
-        io.err << "Die Datei " << qv::fileNameForDisplay(pfad) << " konnte nicht geladen werden\n"
-               << ok.error() << '\n';
+        LadeFehlerMelden(io, pfad, ok.error());
         return 1;
     }
     io.out << QString::fromUtf8(QJsonDocument(KundenDatenAlsJson(kunde)).toJson(QJsonDocument::Indented));

@@ -1,7 +1,9 @@
 #include "dicom/ProcessProgram.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace qv {
@@ -9,6 +11,18 @@ namespace qv {
 namespace {
 
 constexpr qsizetype kMaxErrorBytes = 64 * 1024;
+
+// Why a program did not start, in words the person can act on (Qt's own text is English).
+QString startFehler(const QString &program)
+{
+    const QString pfad = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(pfad);
+    if (pfad.isEmpty() || !info.exists())
+        return QStringLiteral("Das Programm wurde nicht gefunden.");
+    if (!info.isFile() || !info.isExecutable())
+        return QStringLiteral("Die Datei ist kein ausführbares Programm.");
+    return QStringLiteral("Das System hat den Start abgelehnt.");
+}
 
 } // namespace
 
@@ -64,7 +78,7 @@ ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arg
     }
     if (failedToStart) {
         result.status = ProgramOutput::Status::NotStarted;
-        result.message = process.errorString();
+        result.message = startFehler(program);
         return result;
     }
     takeOutput();

@@ -1,10 +1,14 @@
 #include "export/BlockExportZiel.h"
 
+#include "base/FileNames.h"
 #include "base/UtilsUnit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace qv {
 
@@ -56,10 +60,10 @@ Result<QString> AlsExportiertMarkieren(const QString &auftragsdatei)
     const QString neu = info.dir().filePath(QStringLiteral("_b_") + info.fileName());
     if (QFileInfo::exists(neu))
         return Error{QStringLiteral("Die Datei \"%1\" existiert bereits.").arg(QDir::toNativeSeparators(neu))};
-    QFile datei(auftragsdatei);
-    if (!datei.rename(neu))
+    // In the same folder a rename never copies; the system's reason is told in German.
+    if (::rename(QFile::encodeName(auftragsdatei).constData(), QFile::encodeName(neu).constData()) != 0)
         return Error{QStringLiteral("Die Datei \"%1\" konnte nicht umbenannt werden: %2")
-                         .arg(QDir::toNativeSeparators(auftragsdatei), datei.errorString())};
+                         .arg(QDir::toNativeSeparators(auftragsdatei), systemErrorText(errno))};
     return neu;
 }
 

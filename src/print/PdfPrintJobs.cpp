@@ -2,13 +2,14 @@
 
 #include "print/PainterCanvas.h"
 
+#include "base/AtomicFile.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace qv {
 
@@ -20,9 +21,13 @@ constexpr double kRandMM = 5.0;
 class PdfCanvas final : public PrintCanvas
 {
 public:
-    PdfCanvas(QString path, std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> writer,
-              std::unique_ptr<PainterCanvas> canvas)
-        : m_path(std::move(path)), m_file(std::move(file)), m_writer(std::move(writer)), m_canvas(std::move(canvas))
+    PdfCanvas(QString path, std::unique_ptr<AtomicWriter> file, std::unique_ptr<QBuffer> buffer,
+              std::unique_ptr<QPdfWriter> writer, std::unique_ptr<PainterCanvas> canvas)
+        : m_path(std::move(path))
+        , m_file(std::move(file))
+        , m_buffer(std::move(buffer))
+        , m_writer(std::move(writer))
+        , m_canvas(std::move(canvas))
     {
     }
 
@@ -36,15 +41,19 @@ public:
         const Result<void> beendet = m_canvas->finish();
         m_canvas.reset();
         m_writer.reset(); // flushes the trailer of the PDF
-        if (!beendet || !m_file->commit())
-            return Error{QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(m_path), m_file->errorString())};
-        return {};
+        if (!beendet)
+            return Error{QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.")
+                             .arg(QDir::toNativeSeparators(m_path))};
+        // The writer's messages name the file and say why in German.
+        if (auto ok = m_file->write(m_buffer->data()); !ok)
+            return ok;
+        return m_file->commit();
     }
 
 private:
     QString m_path;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<AtomicWriter> m_file;
+    std::unique_ptr<QBuffer> m_buffer; // the PDF is made in memory, then written in one go
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<PainterCanvas> m_canvas;
 };
@@ -55,15 +64,14 @@ PdfPrintJobs::PdfPrintJobs(QString pdfPath) : m_path(std::move(pdfPath)) {}
 
 Result<std::unique_ptr<PrintCanvas>> PdfPrintJobs::beginJob(const QString &title)
 {
-    const QFileInfo ziel(m_path);
-    if (ziel.exists() && !ziel.isFile())
-        return Error{QStringLiteral("\"%1\" ist keine Datei und wird nicht überschrieben.").arg(QDir::toNativeSeparators(m_path))};
-    auto file = std::make_unique<QSaveFile>(m_path);
-    file->setDirectWriteFallback(false);
-    if (!file->open(QIODevice::WriteOnly))
-        return Error{QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden: %2")
-                         .arg(QDir::toNativeSeparators(m_path), file->errorString())};
-    auto writer = std::make_unique<QPdfWriter>(file.get());
+    // Opened first, so a target that cannot be written (or is no regular file) is refused
+    // before anything is laid out.
+    auto file = std::make_unique<AtomicWriter>(m_path);
+    if (auto ok = file->open(); !ok)
+        return Error{ok.error()};
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->open(QIODevice::WriteOnly);
+    auto writer = std::make_unique<QPdfWriter>(buffer.get());
     writer->setTitle(title.trimmed());
     writer->setCreator(QStringLiteral("Quellvantar"));
     writer->setResolution(1200);
@@ -71,11 +79,10 @@ Result<std::unique_ptr<PrintCanvas>> PdfPrintJobs::beginJob(const QString &title
                                       QMarginsF(kRandMM, kRandMM, kRandMM, kRandMM), QPageLayout::Millimeter));
     Result<std::unique_ptr<PainterCanvas>> canvas = PainterCanvas::begin(*writer);
     if (!canvas) {
-        file->cancelWriting();
         return Error{QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(m_path))};
     }
     return std::unique_ptr<PrintCanvas>(
-        std::make_unique<PdfCanvas>(m_path, std::move(file), std::move(writer), std::move(*canvas)));
+        std::make_unique<PdfCanvas>(m_path, std::move(file), std::move(buffer), std::move(writer), std::move(*canvas)));
 }
 
 } // namespace qv

@@ -225,6 +225,7 @@ QImage Drehen90(const QImage &bild)
 } // namespace qv
 
 #include "base/Numbers.h"
+#include "base/image/ImageIO.h"
 
 namespace qv {
 
@@ -235,12 +236,22 @@ void TBilddrehung::AusgangsbildSetzen(const QImage &bild)
     Sitzungswinkel = 0;
 }
 
-QImage TBilddrehung::Drehen(double winkel)
+Result<QImage> TBilddrehung::Drehen(double winkel)
 {
     const double sitzung = Sitzungswinkel + winkel;
-    const QImage bild = Gedreht(Ausgangsbild, Gesamtwinkel + sitzung);
-    if (!bild.isNull())
-        Sitzungswinkel = sitzung;
+    // A turned picture that could not be read back (saved with the order, opened again) is
+    // refused before its memory is taken.
+    const QSize groesse = GedrehtGroesse(Ausgangsbild.size(), Gesamtwinkel + sitzung);
+    if (!imageSizeAllowed(groesse.width(), groesse.height()))
+        return Error{QStringLiteral("Das Bild wird nicht gedreht: gedreht wäre es zu groß (%1 × %2 Pixel, "
+                                    "höchstens %3 Megapixel).")
+                         .arg(groesse.width())
+                         .arg(groesse.height())
+                         .arg(kMaxImagePixels / 1'000'000)};
+    QImage bild = Gedreht(Ausgangsbild, Gesamtwinkel + sitzung);
+    if (bild.isNull())
+        return Error{QStringLiteral("Das Bild konnte nicht gedreht werden: zu wenig Speicher.")};
+    Sitzungswinkel = sitzung;
     return bild;
 }
 

@@ -20,6 +20,7 @@ QImage Drehen90(const QImage &bild);
 
 } // namespace qv
 
+#include "base/Result.h"
 #include "workspace/FeldPruefung.h"
 
 namespace qv {
@@ -35,8 +36,9 @@ public:
     void AusgangsbildSetzen(const QImage &bild);
     void SitzungBeginnen() { Sitzungswinkel = 0; }
     /// Adds to the session angle (positive = counter-clockwise) and returns the image turned by
-    /// the whole angle. A null result (out of memory) leaves the angle as it was.
-    QImage Drehen(double winkel);
+    /// the whole angle. A result larger than any image the program reads, or one that cannot
+    /// be allocated, is an error and leaves the angle as it was.
+    Result<QImage> Drehen(double winkel);
     void Uebernehmen();
     /// The image as accepted before this run.
     QImage Abbrechen();

@@ -71,13 +71,13 @@ bool TBilddrehungForm::winkelLesen(double &winkel)
 void TBilddrehungForm::drehen(double winkel)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage bild = m_drehung.Drehen(winkel);
+    const Result<QImage> bild = m_drehung.Drehen(winkel);
     QApplication::restoreOverrideCursor();
-    if (bild.isNull()) {
-        m_messages.information(QStringLiteral("Das Bild konnte nicht gedreht werden: zu wenig Speicher."));
+    if (!bild) {
+        m_messages.information(bild.error());
         return;
     }
-    emit vorlageGedreht(bild);
+    emit vorlageGedreht(*bild);
 }
 
 void TBilddrehungForm::BitBtn3Click()

@@ -98,10 +98,13 @@ TEST(KundeCli, BeschaedigteDateienGebenExitCodeEinsUndDieMeldung)
         const Lauf l = cli({QStringLiteral("kunde"), pfad});
         EXPECT_EQ(l.rc, 1) << name.toStdString();
         EXPECT_TRUE(l.err.startsWith(QStringLiteral("Die Datei %1 konnte nicht geladen werden\n").arg(pfad))) << l.err.toStdString();
+        EXPECT_EQ(l.err.count(name), 1) << l.err.toStdString(); // named once, in the first line
         EXPECT_TRUE(l.out.isEmpty());
     }
     const Lauf fehlt = cli({QStringLiteral("kunde"), ordner.file(QStringLiteral("gibtsnicht.cfg"))});
     EXPECT_EQ(fehlt.rc, 1);
+    EXPECT_EQ(fehlt.err, QStringLiteral("Die Datei %1 konnte nicht geladen werden\nSie wurde nicht gefunden.\n")
+                             .arg(ordner.file(QStringLiteral("gibtsnicht.cfg"))));
 }
 
 TEST(MdbImportCli, FremdeTabellenGebenEineKlareFehlermeldung)

@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -144,12 +145,12 @@ TEST(DcmdumpRunner, AProgramThatCannotStartIsAnError)
 {
     FakeProgram fake;
     ProgramOutput missing;
-    missing.message = QStringLiteral("No such file or directory");
+    missing.message = QStringLiteral("Das Programm wurde nicht gefunden.");
     fake.queue(missing);
     DcmdumpRunner runner(fake, QStringLiteral("/nirgends/dcmdump"));
     auto dumps = runner.DumpEach({QStringLiteral("/d/a")}, {});
     ASSERT_FALSE(dumps.ok());
-    EXPECT_EQ(dumps.error(), QStringLiteral("dcmdump konnte nicht gestartet werden (/nirgends/dcmdump): No such file or directory"));
+    EXPECT_EQ(dumps.error(), QStringLiteral("dcmdump konnte nicht gestartet werden (/nirgends/dcmdump): Das Programm wurde nicht gefunden."));
 }
 
 TEST(ProcessProgram, CapturesOutputApartAndEndsStalledRuns)
@@ -171,9 +172,26 @@ TEST(ProcessProgram, CapturesOutputApartAndEndsStalledRuns)
     const ProgramOutput flood = program.run(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec yes")}, limits);
     EXPECT_EQ(flood.status, ProgramOutput::Status::TooMuchOutput);
 
-    const ProgramOutput none = program.run(QStringLiteral("/nirgends/dcmdump"), {}, {});
-    EXPECT_EQ(none.status, ProgramOutput::Status::NotStarted);
-    EXPECT_FALSE(none.message.isEmpty());
+    // Why a program did not start is said in German (Qt's own text is English).
+    QTemporaryDir dir;
+    const QString nichtAusfuehrbar = dir.filePath(QStringLiteral("dcmdump"));
+    QFile f(nichtAusfuehrbar);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    const struct
+    {
+        QString program, message;
+    } faelle[] = {
+        {QStringLiteral("/nirgends/dcmdump"), QStringLiteral("Das Programm wurde nicht gefunden.")},
+        {QStringLiteral("kein-solches-programm-qv"), QStringLiteral("Das Programm wurde nicht gefunden.")},
+        {nichtAusfuehrbar, QStringLiteral("Die Datei ist kein ausführbares Programm.")},
+        {dir.path(), QStringLiteral("Die Datei ist kein ausführbares Programm.")},
+    };
+    for (const auto &fall : faelle) {
+        const ProgramOutput none = program.run(fall.program, {}, {});
+        EXPECT_EQ(none.status, ProgramOutput::Status::NotStarted) << fall.program.toStdString();
+        EXPECT_EQ(none.message, fall.message) << fall.program.toStdString();
+    }
 }
 
 TEST(FindDcmdump, PrefersTheProgramFolder)

@@ -64,7 +64,12 @@ TEST(BlockExportZiel, MarkingAsExported)
         EXPECT_TRUE(QFile::exists(pfad));
     }
     EXPECT_EQ(AlsExportiertMarkieren(QString()).value(), QString());
-    EXPECT_FALSE(AlsExportiertMarkieren(dir.filePath(QStringLiteral("fehlt.ORv"))).ok());
+    const QString fehlt = dir.filePath(QStringLiteral("fehlt.ORv"));
+    const Result<QString> nichtDa = AlsExportiertMarkieren(fehlt);
+    ASSERT_FALSE(nichtDa.ok());
+    EXPECT_EQ(nichtDa.error(), QStringLiteral("Die Datei \"%1\" konnte nicht umbenannt werden: Die Datei oder der Ordner "
+                                              "wurde nicht gefunden.")
+                                   .arg(fehlt));
     EXPECT_FALSE(IstAlsExportiertMarkiert(QStringLiteral("/a/_b_/x.ORv")));
     EXPECT_TRUE(IstAlsExportiertMarkiert(QStringLiteral("/a/x/_b_y.orv")));
 }

@@ -127,9 +127,13 @@ TEST(PdfPrint, FailuresWriteNothing)
 
     const CliRun ordner = drucken({QStringLiteral("auftrag"), ein, dir.filePath(QStringLiteral("fehlt/a.pdf"))});
     EXPECT_EQ(ordner.exitCode, 1);
-    EXPECT_TRUE(ordner.err.contains("PDF")) << ordner.err.toStdString();
+    // The reason in German, not the system's English text.
+    EXPECT_TRUE(ordner.err.contains("kann nicht geschrieben werden. Die Datei oder der Ordner wurde nicht gefunden."))
+        << ordner.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fehlt"))));
-    EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein, dir.path()}).exitCode, 1);
+    const CliRun aufOrdner = drucken({QStringLiteral("auftrag"), ein, dir.path()});
+    EXPECT_EQ(aufOrdner.exitCode, 1);
+    EXPECT_TRUE(aufOrdner.err.contains("ist keine normale Datei, sondern ein Ordner")) << aufOrdner.err.toStdString();
 
     EXPECT_EQ(drucken({QStringLiteral("alles"), ein, alt}).exitCode, 2);
     EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein}).exitCode, 2);

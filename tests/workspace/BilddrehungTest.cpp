@@ -1,4 +1,5 @@
 #include "workspace/Bilddrehung.h"
+#include "base/image/ImageIO.h"
 
 #include <gtest/gtest.h>
 
@@ -234,4 +235,25 @@ TEST(Drehen90, QuarterTurnClockwiseIn32Bit)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 2; ++x)
             EXPECT_EQ(d.pixel(x, y), q.pixel(y, 1 - x)) << x << "," << y;
+}
+
+TEST(TBilddrehung, RefusesATurnBeyondTheReadingLimitAndKeepsTheAngle)
+{
+    // A thin strip is small, but turned by 45 degrees its bounding box is about 200 megapixels.
+    TBilddrehung d;
+    d.AusgangsbildSetzen(zufallsBild(20000, 1, 3));
+    const Result<QImage> zuGross = d.Drehen(45);
+    ASSERT_FALSE(zuGross.ok());
+    const QSize g = GedrehtGroesse(QSize(20000, 1), 45);
+    ASSERT_GT(qint64(g.width()) * g.height(), kMaxImagePixels);
+    EXPECT_EQ(zuGross.error(), QStringLiteral("Das Bild wird nicht gedreht: gedreht wäre es zu groß (%1 × %2 Pixel, "
+                                              "höchstens 100 Megapixel).")
+                                   .arg(g.width())
+                                   .arg(g.height()));
+    EXPECT_EQ(d.Sitzungswinkel, 0);
+
+    const Result<QImage> erlaubt = d.Drehen(90);
+    ASSERT_TRUE(erlaubt.ok()) << erlaubt.error().toStdString();
+    EXPECT_EQ(erlaubt->size(), GedrehtGroesse(QSize(20000, 1), 90));
+    EXPECT_EQ(d.Sitzungswinkel, 90);
 }
