@@ -49,11 +49,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quellvantar")
 set(CPACK_PACKAGE_CONTACT "Quellvantar-Entwicklung <entwicklung@quellvantar.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "orders custom beam-shaping parts for radiotherapy")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "orders custom beam-shaping parts for radiotherapy
- A German-language desktop program with which a radiotherapy department
- traces, generates or imports the outlines of cast shielding blocks and
- electron cut-outs and saves them as one order file for the maker; in the
- maker's mode it exports received orders to the production formats.")
+# CPack puts the summary first and indents these lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A German-language desktop program with which a radiotherapy department
+traces, generates or imports the outlines of cast shielding blocks and
+electron cut-outs and saves them as one order file for the maker; in the
+maker's mode it exports received orders to the production formats.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -32,7 +32,7 @@ grep -qx 'Exec=quellvantar %f' "$prefix/share/applications/quellvantar.desktop" 
 xmllint --noout "$prefix/share/mime/packages/quellvantar.xml" "$prefix/share/icons/hicolor/scalable/apps/quellvantar.svg"
 mkdir -p "$tmp/mime/packages"
 cp "$prefix/share/mime/packages/quellvantar.xml" "$tmp/mime/packages/"
-update-mime-database "$tmp/mime" 2>"$tmp/mime.err" || fail "update-mime-database: $(cat "$tmp/mime.err")"
+XDG_DATA_HOME=$tmp XDG_DATA_DIRS=$tmp update-mime-database "$tmp/mime" 2>"$tmp/mime.err" || fail "update-mime-database: $(cat "$tmp/mime.err")"
 [ ! -s "$tmp/mime.err" ] || fail "update-mime-database meldet: $(cat "$tmp/mime.err")"
 # Without the "cs" flag the pattern matches .ORv, .orv and .ORV alike.
 grep -qx '50:application/x-quellvantar-auftrag:\*\.orv' "$tmp/mime/globs2" || fail "globs2: $(cat "$tmp/mime/globs2")"
