@@ -42,6 +42,18 @@ add_custom_target(qv_changelog ALL DEPENDS ${QV_CHANGELOG})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${QV_CHANGELOG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quellvantar)
 
+# Manual pages, compressed as Debian wants them.
+foreach(seite quellvantar quellvantar-cli)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/${seite}.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+    COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${seite}.1 > ${PROJECT_BINARY_DIR}/packaging/${seite}.1.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${seite}.1
+    VERBATIM)
+  list(APPEND QV_MAN_SEITEN ${PROJECT_BINARY_DIR}/packaging/${seite}.1.gz)
+endforeach()
+add_custom_target(qv_man_seiten ALL DEPENDS ${QV_MAN_SEITEN})
+install(FILES ${QV_MAN_SEITEN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 # cpack -G DEB in the build folder (./scripts/package does it).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quellvantar)

@@ -288,7 +288,7 @@ void TAbteilung::Speichern(ByteWriter &w) const
 
 // ---------------------------------------------------------------------------------------------
 
-KundenDateien KundenDateien::von(const ProgramFolders &ordner)
+KundenDateien KundenDateien::von(const qv::ProgramFolders &ordner)
 {
     return {ordner.personal(QStringLiteral("Kunde.cfg")), ordner.personal(QStringLiteral("KundenDaten.cfg")),
             ordner.shipped(QStringLiteral("DemoKunde.cfg"))};

@@ -103,7 +103,9 @@ public:
     bool operator==(const TAbteilung &) const = default;
 };
 
+namespace qv {
 class ProgramFolders;
+}
 
 /// Where the customer files of an installation lie.
 struct KundenDateien
@@ -114,7 +116,7 @@ struct KundenDateien
 
     static KundenDateien imOrdner(const QString &programmOrdner);
     /// The person's files where the program keeps them, the demonstration customer as shipped.
-    static KundenDateien von(const ProgramFolders &ordner);
+    static KundenDateien von(const qv::ProgramFolders &ordner);
 };
 
 /// The customer data: contract partner and departments. Copyable, so a dialog can keep a backup.
