@@ -55,20 +55,40 @@ grep -q '"PatientenID": "BEISPIEL-0001"' "$tmp/info.json" || fail "Beispielauftr
 if "$prefix/bin/quellvantar-cli" kunde >/dev/null 2>"$tmp/kunde.err"; then fail "kunde ohne Kunde.cfg"; fi
 grep -q "$cfg/Kunde.cfg" "$tmp/kunde.err" || fail "kunde sucht nicht im Konfigurationsordner: $(cat "$tmp/kunde.err")"
 
-# The program starts, finds its configuration and writes its settings into the configuration folder.
-"$prefix/bin/quellvantar" >"$tmp/gui.log" 2>&1 &
-gui_pid=$!
-for _ in $(seq 300); do
-  [ -f "$cfg/QuellvantarIni.ini" ] && break
+# starte: runs the installed program in the background; beende: ends it and checks its log.
+starte() {
+  "$prefix/bin/quellvantar" >"$tmp/gui.log" 2>&1 &
+  gui_pid=$!
+}
+beende() {
   kill -0 "$gui_pid" 2>/dev/null || fail "das Programm endete: $(cat "$tmp/gui.log")"
-  sleep 0.1
-done
-[ -f "$cfg/QuellvantarIni.ini" ] || fail "keine Einstellungen in $cfg: $(cat "$tmp/gui.log")"
-kill -0 "$gui_pid" 2>/dev/null || fail "das Programm endete: $(cat "$tmp/gui.log")"
-kill "$gui_pid"
-wait "$gui_pid" 2>/dev/null || true
-gui_pid=
-if grep -q -e 'nicht gefunden' -e 'schreibgeschützt' "$tmp/gui.log"; then fail "$(cat "$tmp/gui.log")"; fi
+  kill "$gui_pid"
+  wait "$gui_pid" 2>/dev/null || true
+  gui_pid=
+  if grep -q -e 'nicht gefunden' -e 'schreibgeschützt' "$tmp/gui.log"; then fail "$(cat "$tmp/gui.log")"; fi
+}
+warte_auf() {
+  for _ in $(seq 300); do
+    [ -e "$1" ] && return 0
+    kill -0 "$gui_pid" 2>/dev/null || fail "das Programm endete: $(cat "$tmp/gui.log")"
+    sleep 0.1
+  done
+  fail "$1 fehlt: $(cat "$tmp/gui.log")"
+}
+
+# With an empty home the program finds its configuration, makes the configuration folder and
+# waits in the first-start dialog.
+starte
+warte_auf "$cfg"
+sleep 1
+beende
+
+# With the person's customer data there, it starts into the main window and writes its settings
+# into the configuration folder.
+cp "$prefix/share/quellvantar/DemoKunde.cfg" "$cfg/Kunde.cfg"
+starte
+warte_auf "$cfg/QuellvantarIni.ini"
+beende
 changed=$(find "$prefix" -newer "$tmp/vorher")
 [ -z "$changed" ] || fail "im installierten Ordner geändert: $changed"
 echo "ok"
