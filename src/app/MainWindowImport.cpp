@@ -101,7 +101,13 @@ void MainWindowImport::BPREinlesen()
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::BPRImport, true);
     IniFile &ini = m_app.EinstellungenIni();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    TBPRMainOpenForm dialog(m_app.programmOrdner(), m_app.messages(), m_app.fileChooser(), &m_fenster);
+    // The files the application names: in an installed program the person's configurations and
+    // the maker's copy of the format database live in the configuration folder.
+    BPRDateien dateien;
+    dateien.formatDatenbank = m_app.FormatDatenbankPfad();
+    dateien.bprKonfig = m_app.BPRKonfigPfad();
+    dateien.formatDatenbankZumAendern = [this] { return m_app.FormatDatenbankZumAendern(); };
+    TBPRMainOpenForm dialog(std::move(dateien), m_app.messages(), m_app.fileChooser(), &m_fenster);
     dialog.setHerstellerModus(!m_fenster.KundenModus());
     dialog.SetLastOpenFile(ini.readString(kBPRModul, QStringLiteral("LastOpenFile")));
     dialog.SetLastOpenPath(ini.readString(kBPRModul, QStringLiteral("LastOpenPath"), QDir::homePath()));

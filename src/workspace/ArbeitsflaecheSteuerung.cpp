@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -78,7 +79,7 @@ bool ArbeitsflaecheSteuerung::BildLaden()
     m_host.Kontexthilfe(kBildLadenHilfe, QStringLiteral("Bild einlesen"));
 
     const bool vorschau = m_ini.readBool(kInit, QStringLiteral("Bildvorschau"), true);
-    const QString start = m_ini.readString(kInit, QStringLiteral("OpenPathBild"), QCoreApplication::applicationDirPath());
+    const QString start = m_ini.readString(kInit, QStringLiteral("OpenPathBild"), QDir::homePath());
     FileChooser &dialog = vorschau && m_vorschauDialog ? *m_vorschauDialog : m_dateiDialog;
     const QString pfad = dialog.openFile(vorschau ? QStringLiteral("Bild öffnen") : QStringLiteral("Öffnen"), start, bildFilter());
 
