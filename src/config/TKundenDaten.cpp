@@ -348,10 +348,10 @@ Result<void> TKundenDaten::LadeDatei(const QString &pfad)
         return Error{roh.error()};
     auto block = qv::inflateZlib(*roh, MaxBlockGroesse);
     if (!block)
-        return Error{QStringLiteral("Die Kundendatei \"%1\" ist beschädigt: %2").arg(name, block.error())};
+        return Error{QStringLiteral("Die Kundendatei \"%1\" kann nicht gelesen werden: %2").arg(name, block.error())};
     ByteReader r(*block);
     if (!Laden(r))
-        return Error{QStringLiteral("Die Kundendatei \"%1\" ist beschädigt: %2").arg(name, r.error())};
+        return Error{QStringLiteral("Die Kundendatei \"%1\" kann nicht gelesen werden: %2").arg(name, r.error())};
     return {};
 }
 

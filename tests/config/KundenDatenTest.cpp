@@ -304,6 +304,18 @@ TEST(KundenDaten, BeschaedigteKundeCfgWirdVorDemUeberschreibenGesichert)
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("Kunde.cfg.beschaedigt-3"))));
 }
 
+TEST(KundenDaten, BeschaedigteDateiSagtEsEinmal)
+{
+    qv::test::TempProgramFolder ordner;
+    // a zlib header followed by a block type that does not exist
+    const QString pfad = ordner.write(QStringLiteral("Kunde.cfg"), QByteArray("\x78\x9c\xff\xff\xff\xff\xff\xff", 8));
+    TKundenDaten k;
+    const qv::Result<void> r = k.LadeDatei(pfad);
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(r.error().startsWith(QStringLiteral("Die Kundendatei \"") + QDir::toNativeSeparators(pfad))) << r.error().toStdString();
+    EXPECT_EQ(r.error().count(QStringLiteral("beschädigt")), 1) << r.error().toStdString();
+}
+
 TEST(KundenDaten, OhneDateiErsterStartMitStandardwerten)
 {
     qv::test::TempProgramFolder ordner;
