@@ -179,26 +179,18 @@ void TAuftragsArtForm::FensterAufbauen()
         if (!m_aktualisieren)
             SeiteWaehlen(i);
     });
-    connect(LB_Blenden, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!m_aktualisieren && i >= 0)
-            RahmenWaehlen(i);
-    });
-    connect(LB_Tragplatten, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!m_aktualisieren && i >= 0)
-            TragplatteWaehlen(i);
-    });
-    connect(LB_Abteilung, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!m_aktualisieren && i >= 0)
-            AbteilungWaehlen(i);
-    });
-    connect(LB_Beschleuniger, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!m_aktualisieren && i >= 0)
-            BeschleunigerWaehlen(i);
-    });
-    connect(LB_Ansprechpartner, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!m_aktualisieren && i >= 0)
-            AnPWaehlen(i);
-    });
+    // a list's choice counts once the dialog has finished filling it and a row is chosen
+    const auto zeileVerbinden = [this](QListWidget *liste, void (TAuftragsArtForm::*waehlen)(int)) {
+        connect(liste, &QListWidget::currentRowChanged, this, [this, waehlen](int i) {
+            if (!m_aktualisieren && i >= 0)
+                (this->*waehlen)(i);
+        });
+    };
+    zeileVerbinden(LB_Blenden, &TAuftragsArtForm::RahmenWaehlen);
+    zeileVerbinden(LB_Tragplatten, &TAuftragsArtForm::TragplatteWaehlen);
+    zeileVerbinden(LB_Abteilung, &TAuftragsArtForm::AbteilungWaehlen);
+    zeileVerbinden(LB_Beschleuniger, &TAuftragsArtForm::BeschleunigerWaehlen);
+    zeileVerbinden(LB_Ansprechpartner, &TAuftragsArtForm::AnPWaehlen);
     connect(m_codierung, &QButtonGroup::idClicked, this, [this](int id) { CodierungWaehlen(id == 1, E_Codierung->text()); });
     connect(E_Codierung, &QLineEdit::editingFinished, this,
             [this] { CodierungWaehlen(m_codierung->checkedId() == 1, E_Codierung->text()); });
