@@ -6,7 +6,10 @@
 #include "app/Lampe.h"
 #include "order/EinschubPfeilBox.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -95,6 +98,7 @@ TAblaufPanel::Seite TAblaufPanel::seiteAnlegen(const QString &name, const QStrin
     s.seite = new QWidget(rollen);
     s.seite->setObjectName(name + QStringLiteral("_Inhalt"));
     rollen->setWidget(s.seite);
+    s.rollen = rollen;
     addTab(rollen, titel);
     return s;
 }
@@ -196,6 +200,8 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
     // mode 0: image template
     {
         Seite s = seiteAnlegen(QStringLiteral("TSBildModus"), QStringLiteral("Bild-Vorlage"));
+        m_bildSeite = s.rollen;
+        m_bildSeite->viewport()->installEventFilter(this);
         auto *v = new QVBoxLayout(s.seite);
         v->setContentsMargins(4, 4, 4, 4);
         v->setSpacing(3);
@@ -556,8 +562,37 @@ void TAblaufPanel::einschubVorschauZeigen(bool sichtbar)
 
 void TAblaufPanel::konturListeAufklappen(bool auf)
 {
+    m_konturListeAuf = auf;
     KonturListe->setVisible(auf);
-    P_Konturen->setFixedHeight(auf ? 360 : m_konturZeileHoehe);
+    konturListeHoeheAnpassen();
+}
+
+void TAblaufPanel::konturListeHoeheAnpassen()
+{
+    if (!m_konturListeAuf) {
+        P_Konturen->setFixedHeight(m_konturZeileHoehe);
+        return;
+    }
+    // The list unfolds to 360 pixels where the page's view has room for them. On a lower
+    // screen it takes only what is left, so "Feld" ... "Datei speichern" below it stay in view;
+    // its rows then scroll inside it.
+    constexpr int kVoll = 360;
+    constexpr int kMindestens = 150;
+    QWidget *inhalt = m_bildSeite->widget();
+    int uebrig = kVoll;
+    if (inhalt->layout() && m_bildSeite->viewport()->height() > 0) {
+        inhalt->layout()->invalidate();
+        const int ohneListe = inhalt->layout()->minimumSize().height() - P_Konturen->minimumHeight();
+        uebrig = m_bildSeite->viewport()->height() - ohneListe;
+    }
+    P_Konturen->setFixedHeight(std::clamp(uebrig, kMindestens, kVoll));
+}
+
+bool TAblaufPanel::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == m_bildSeite->viewport() && ereignis->type() == QEvent::Resize && m_konturListeAuf)
+        konturListeHoeheAnpassen();
+    return QTabWidget::eventFilter(objekt, ereignis);
 }
 
 bool TAblaufPanel::konturListeOffen() const

@@ -11,6 +11,7 @@
 
 class QFrame;
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace qv {
@@ -78,7 +79,8 @@ public:
     TEinschubrichtung einschubPfeil() const;
 
     // contour list
-    /// Folds the contour list to one workflow row or unfolds it to 360 pixels.
+    /// Folds the contour list to one workflow row or unfolds it to 360 pixels (less when the
+    /// page's view is too low for that and the rows below the list).
     void konturListeAufklappen(bool auf);
     bool konturListeOffen() const;
     int konturZeilenHoehe() const;
@@ -111,6 +113,7 @@ signals:
 private:
     struct Seite
     {
+        QScrollArea *rollen = nullptr;
         QWidget *seite = nullptr;
         QVBoxLayout *auftragsart = nullptr;
         QVBoxLayout *shared = nullptr;
@@ -123,7 +126,12 @@ private:
     TKnopfPanel *knopf(Befehl b) const;
     TGluehbirne *birne(Ebene e) const;
 
+    void konturListeHoeheAnpassen();
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
     Seite m_seiten[4];
+    QScrollArea *m_bildSeite = nullptr;
+    bool m_konturListeAuf = false;
     int m_konturZeileHoehe = 28;
 
     // page header of mode 0 and the FFA panel

@@ -7,10 +7,12 @@
 #include <array>
 
 class QPushButton;
+class QScrollArea;
 
 namespace qv {
 
-/// The group "Kontureingabe": rows for the contours 1..11 and the undo and redo buttons.
+/// The group "Kontureingabe": rows for the contours 1..11 (scrolling when the group is low) and
+/// the undo and redo buttons.
 class TKonturListe : public QGroupBox
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ signals:
 
 private:
     std::array<TKonturZeile *, 11> m_zeilen{};
+    QScrollArea *m_rollen = nullptr;
     QPushButton *m_rueck = nullptr;
     QPushButton *m_vor = nullptr;
     bool m_mitZeilen = true;

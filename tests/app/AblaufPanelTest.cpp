@@ -76,6 +76,7 @@ private slots:
     void contourListRows()
     {
         TAblaufPanel p;
+        p.resize(300, 1000); // room for the full height of the unfolded list
         p.show();
         p.konturListeAufklappen(true);
         QCOMPARE(p.konturZeilenHoehe(), 360);

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 
@@ -144,6 +145,7 @@ private slots:
     void internalModeMenus();
     void captionAndMessages();
     void viewLock();
+    void contourListLeavesTheWorkflowInView();
 };
 
 void MainFormEingabeTest::traceSquareCloseAndEnd()
@@ -620,6 +622,46 @@ void MainFormEingabeTest::viewLock()
     QVERIFY(p.istFreigegeben(Befehl::Auftragsart) && m.istFreigegeben(Befehl::Auftragsart));
     QVERIFY(!u.dok().hatVorlage());
     QVERIFY(!u.form->Geaendert());
+}
+
+// On a 1024 x 768 screen the unfolded contour list must not push the workflow rows below it out
+// of the page's view; with room enough it keeps its full height.
+void MainFormEingabeTest::contourListLeavesTheWorkflowInView()
+{
+    Umgebung u;
+    auto *seite = u.form->findChild<QScrollArea *>(QStringLiteral("TSBildModus"));
+    QVERIFY(seite);
+    const char *zeilen[] = {"P_FeldBtn", "P_EinschubrichtungBtn", "P_AuiftragsdatenBtn", "P_SaveBtn"};
+    auto imBlick = [&](const char *name) {
+        auto *w = u.form->findChild<QWidget *>(QLatin1String(name));
+        const QRect r(w->mapTo(seite->viewport(), QPoint(0, 0)), w->size());
+        return seite->viewport()->rect().contains(r);
+    };
+
+    u.form->resize(1024, 738);
+    u.bildBisMassstab();
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    QVERIFY(u.p().konturListeOffen());
+    for (int anzahl : {1, 11}) {
+        u.p().konturListeZeigen(anzahl, anzahl, 0, 0);
+        QApplication::processEvents();
+        for (const char *name : zeilen)
+            QVERIFY2(imBlick(name), qPrintable(QStringLiteral("%1 with %2 contours").arg(QLatin1String(name)).arg(anzahl)));
+        QVERIFY(u.p().konturZeilenHoehe() < 360);
+        // the current contour's row is scrolled into the list's view
+        auto *zeilen = u.liste()->findChild<QScrollArea *>(QStringLiteral("Konturzeilen"));
+        const QRect zeile(u.zeile(anzahl)->mapTo(zeilen->viewport(), QPoint(0, 0)), u.zeile(anzahl)->size());
+        QVERIFY(zeilen->viewport()->rect().contains(zeile));
+    }
+
+    // a taller window gives the list its 360 pixels back, and folding it keeps one row
+    u.form->resize(1024, 1200);
+    QApplication::processEvents();
+    QCOMPARE(u.p().konturZeilenHoehe(), 360);
+    u.p().knopfKlicken(Befehl::KonturEingabe);
+    QApplication::processEvents();
+    QVERIFY(!u.p().konturListeOffen());
+    QVERIFY(u.p().konturZeilenHoehe() < 40);
 }
 
 QTEST_MAIN(MainFormEingabeTest)
