@@ -1,19 +1,18 @@
 // The main window: building its parts, wiring them, the command dispatch, the status bar, the
 // help and closing. The other steps live beside it: TMainFormStart.cpp (start-up),
 // TMainFormAuftrag.cpp (new order, work mode, order type), TMainFormAblauf.cpp (workflow and
-// menus), TMainFormEingabe.cpp (input on the workspace).
+// menus).
 #include "app/TMainForm.h"
 
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
-#include "app/Eingabe.h"
-#include "app/Eingabesteuerung.h"
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/Fensterplatzierer.h"
 #include "app/MainWindowExport.h"
 #include "app/MainWindowImport.h"
+#include "app/MainWindowInput.h"
 #include "app/MainWindowMove.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
@@ -86,6 +85,11 @@ const TAuftrag &TMainForm::auftrag() const
     return m_app.Auftrag();
 }
 
+const Eingabesteuerung &TMainForm::eingabe() const
+{
+    return m_input->eingabe();
+}
+
 void TMainForm::FormCreate()
 {
     // Widgets that show numbers (spin boxes) use the comma as well; our own number helpers
@@ -119,7 +123,6 @@ void TMainForm::FensterAufbauen()
     auftrag() = TAuftrag();
     auftrag().Einschubrichtung = TEinschubrichtung::Rechts;
     m_dok = std::make_unique<Arbeitsflaeche>(auftrag());
-    m_eingabe = std::make_unique<Eingabesteuerung>(*m_dok);
     m_menue = new THauptMenue(this);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -151,14 +154,13 @@ void TMainForm::FensterAufbauen()
     m_hilfe->f1Einrichten(this);
     new Fensterplatzierer(*this, *pMain->findChild<QWidget *>(QStringLiteral("PaintBox")), *m_panel);
 
+    m_input = std::make_unique<MainWindowInput>(*this, m_app);
     m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
     m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
     m_start = std::make_unique<MainWindowStart>(*this, m_app);
     m_exporte = std::make_unique<MainWindowExport>(*this, m_app, [this] { return m_kundenModus; });
     m_import = std::make_unique<MainWindowImport>(*this, m_app);
-    m_bewegen = std::make_unique<MainWindowMove>(*this, *m_eingabe, *m_hilfe,
-                                                 [this](const EingabeAntwort &a) { EingabeAnwenden(a); });
     Verbinden();
 }
 
@@ -185,31 +187,12 @@ void TMainForm::Verbinden()
     connect(m_panel, &TAblaufPanel::birneUmgeschaltet, this,
             [this](Ebene e, bool) { m_panel->setBirneAn(e, m_steuerung->EbeneUmschalten(e)); });
 
-    // contour lists of modes 0 and 1
-    connect(m_panel, &TAblaufPanel::konturAuswaehlen, this, &TMainForm::P_KClick);
-    connect(m_panel, &TAblaufPanel::konturLoeschen, this, &TMainForm::ButtonXClick);
-    connect(m_panel, &TAblaufPanel::konturRueckgaengig, this, &TMainForm::BTN_KonturRueckClick);
-    connect(m_panel, &TAblaufPanel::konturWiederherstellen, this, &TMainForm::BTN_KonturVorClick);
-
-    // the shape tools of mode 1
-    connect(m_formen, &FormenPanel::werkzeugGeklickt, this,
-            [this](int t) { EingabeAnwenden(m_eingabe->FormwerkzeugKlick(t)); });
-    connect(m_formen, &FormenPanel::seiteGewaehlt, this,
-            [this](int t) { EingabeAnwenden(m_eingabe->FormwerkzeugSetzen(t)); });
-    connect(m_formen, &FormenPanel::generieren, this, &TMainForm::FormGenerieren);
-
-    // the workspace's mouse
-    ArbeitsflaecheWidget *w = m_steuerung->widget();
-    connect(w, &ArbeitsflaecheWidget::mausGedrueckt, this, &TMainForm::PaintBoxMouseDown);
-    connect(w, &ArbeitsflaecheWidget::mausBewegt, this, &TMainForm::PaintBoxMouseMove);
-    connect(w, &ArbeitsflaecheWidget::mausLosgelassen, this, &TMainForm::PaintBoxMouseUp);
-    // painting only reads: the frame around an electron aperture, the rubber band
-    w->setRahmenZeichnen([this](QPainter &painter, const Abbildung &abb) {
+    // painting only reads: the frame around an electron aperture (MainWindowInput wires the
+    // contour lists, the shape tools, the mouse and the rubber band)
+    m_steuerung->widget()->setRahmenZeichnen([this](QPainter &painter, const Abbildung &abb) {
         if (const auto rahmen = m_auftragsart->Ueberlagerung())
             RahmenZeichnen(painter, abb, *rahmen);
     });
-    w->setEingabeZeichnen(
-        [this](QPainter &painter, const Abbildung &abb) { GummibandZeichnen(painter, m_eingabe->gummiband(), abb); });
 }
 
 void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
@@ -230,11 +213,11 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
         break;
     case Befehl::BPRImport: m_import->BPREinlesen(); break;
     case Befehl::DicomImport: m_import->DicomEinlesen(); break;
-    case Befehl::IsozentrumEingeben: IsozentrumEingeben(); break;
-    case Befehl::MassstabEingeben: MassstabEingeben(); break;
-    case Befehl::KonturEingabe: KonturEingabe(); break;
-    case Befehl::KonturEingabeOhneVorlage: FormenEingabe(); break;
-    case Befehl::FeldEingabe: FeldEingeben(); break;
+    case Befehl::IsozentrumEingeben: m_input->IsozentrumEingeben(); break;
+    case Befehl::MassstabEingeben: m_input->MassstabEingeben(); break;
+    case Befehl::KonturEingabe: m_input->KonturEingabe(); break;
+    case Befehl::KonturEingabeOhneVorlage: m_input->FormenEingabe(); break;
+    case Befehl::FeldEingabe: m_input->FeldEingeben(); break;
     case Befehl::Invertiert: m_steuerung->InvertedClick(checked); break;
     case Befehl::ModusBildVorlage:
     case Befehl::ModusOhneVorlage:
@@ -262,8 +245,8 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Einschubrichtung: m_einschub->EinschubrichtungDialog(); break;
     case Befehl::Auftragsdaten: m_auftragsart->AuftragsdatenDialog(); break;
     case Befehl::KundenDaten: Kundeneinstellungen1Click(); break;
-    case Befehl::Verschieben: m_bewegen->VerschiebenUmschalten(); break;
-    case Befehl::Drehen: m_bewegen->DrehenUmschalten(); break;
+    case Befehl::Verschieben: m_input->bewegen().VerschiebenUmschalten(); break;
+    case Befehl::Drehen: m_input->bewegen().DrehenUmschalten(); break;
     case Befehl::Kundeneinstellungen: Kundeneinstellungen1Click(); break;
     case Befehl::DruckenAuftragsdaten: m_exporte->Drucken(DruckAuswahl::Auftragsdaten); break;
     case Befehl::DruckenKundendaten: m_exporte->Drucken(DruckAuswahl::Kundendaten); break;
@@ -289,7 +272,7 @@ QString TMainForm::statusText(int i) const
 void TMainForm::ansichtAktualisieren()
 {
     m_panel->setMassstabText(MassstabText(*m_dok));
-    konturListeAktualisieren();
+    m_input->konturListeAktualisieren();
 }
 
 void TMainForm::nochNichtVerfuegbar(const QString &was)

@@ -19,14 +19,13 @@ class Abbildung;
 class Application;
 class MainWindowDirection;
 class MainWindowImport;
-class MainWindowMove;
+class MainWindowInput;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
 class MainWindowStart;
 class MainWindowExport;
 class Arbeitsflaeche;
 class Eingabesteuerung;
-struct EingabeAntwort;
 class FormenPanel;
 class TAblaufPanel;
 class THauptMenue;
@@ -41,10 +40,10 @@ struct AblaufZustand;
 ///
 /// The definitions are split along the window's steps: TMainForm.cpp (building, wiring, command
 /// dispatch, closing), TMainFormStart.cpp (start-up), TMainFormAuftrag.cpp (new order, work mode,
-/// order type), TMainFormAblauf.cpp (workflow and menus), TMainFormEingabe.cpp (input on the
-/// workspace). A piece with its own state and dialogs is a MainWindow<Thing> class the window
-/// owns (MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType): the window builds it
-/// in FensterAufbauen and hands it its commands in BefehlAusfuehren.
+/// order type), TMainFormAblauf.cpp (workflow and menus). A piece with its own state and dialogs
+/// is a MainWindow<Thing> class the window owns (MainWindowInput for the input on the workspace,
+/// MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType, ...): the window builds it in
+/// FensterAufbauen and hands it its commands in BefehlAusfuehren.
 class TMainForm : public QMainWindow, public ArbeitsflaecheHost
 {
     Q_OBJECT
@@ -86,16 +85,6 @@ public:
     /// assistant.
     void StartDateiSetzen(const QString &datei) { m_startDatei = datei; }
 
-    // Interactive input on the workspace.
-    void IsozentrumEingeben();
-    void MassstabEingeben();
-    void FeldEingeben();
-    void KonturEingabe();
-    void PaintBoxMouseDown(const QPoint &geraet, Qt::MouseButton taste, Qt::KeyboardModifiers tasten);
-    void PaintBoxMouseMove(const QPoint &geraet, Qt::MouseButtons tasten, Qt::KeyboardModifiers modifier);
-    void PaintBoxMouseUp(const QPoint &geraet, Qt::MouseButton taste);
-    /// The contour input of mode 0 (or the shape input of mode 1) is running.
-    bool KonturEingabeLaeuft() const;
 
     // Parts of the window, for the windows of later steps and for tests.
     qv::Arbeitsflaeche &dokument() { return *m_dok; }
@@ -108,7 +97,7 @@ public:
     qv::FormenPanel &formenPanel() { return *m_formen; }
     /// Text of status-bar panel i (0..3).
     QString statusText(int i) const;
-    const qv::Eingabesteuerung &eingabe() const { return *m_eingabe; }
+    const qv::Eingabesteuerung &eingabe() const;
     /// The order-type and order-data dialogs and what the window does with them.
     qv::MainWindowOrderType &auftragsart() { return *m_auftragsart; }
     /// The maker's exports and the printouts of the menus.
@@ -148,11 +137,6 @@ private:
     void ansichtAktualisieren();
     void AnwendungBeenden();
     qv::AblaufZustand ablaufZustand() const;
-    void konturKnopfTexte(const QString &text);
-    QString konturKnopfText() const;
-    void konturListeAktualisieren();
-    /// Shows what the input controller says after a start, a mouse event or an end.
-    void EingabeAnwenden(const qv::EingabeAntwort &a);
     void hilfeAnzeigenClick();
     QString website() const;
 
@@ -162,11 +146,6 @@ public:
 
 private:
 
-    // The contour list beside the workspace.
-    void P_KClick(int n);
-    void ButtonXClick(int n);
-    void BTN_KonturRueckClick();
-    void BTN_KonturVorClick();
 
     // Places for the steps that come with later windows and data.
     /// An action of a later step: says in the log that it is not there yet.
@@ -178,10 +157,6 @@ private:
     void EinschubrichtungSetzen(int code);
     /// The frame check after contour input and shapes.
     void RahmenPruefen();
-    /// The contour button of mode 1: starts or ends shape generation.
-    void FormenEingabe();
-    /// A "generieren" button: the typed sizes of that shape.
-    void FormGenerieren(int werkzeug);
 
     qv::Application &m_app;
 
@@ -192,7 +167,6 @@ private:
 
 
     std::unique_ptr<qv::Arbeitsflaeche> m_dok;
-    std::unique_ptr<qv::Eingabesteuerung> m_eingabe;
     qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;
     qv::THauptMenue *m_menue = nullptr;
     qv::TAblaufPanel *m_panel = nullptr;
@@ -209,7 +183,7 @@ private:
     std::unique_ptr<qv::MainWindowImport> m_import;
     // The imports run the workflow steps that follow a transfer (the frame check among them).
     friend class qv::MainWindowImport;
-    std::unique_ptr<qv::MainWindowMove> m_bewegen;
+    std::unique_ptr<qv::MainWindowInput> m_input;
     QString m_startDatei;
 };
 

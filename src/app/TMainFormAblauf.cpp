@@ -3,7 +3,7 @@
 
 #include "app/Ablauf.h"
 #include "app/AblaufAnwenden.h"
-#include "app/Eingabesteuerung.h"
+#include "app/MainWindowInput.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowOrderType.h"
@@ -30,8 +30,8 @@ AblaufZustand TMainForm::ablaufZustand() const
     z.vorlageVorhanden = m_dok->hatVorlage();
     z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
     z.massstabGesetzt = m_dok->MassstabGesetzt();
-    z.konturEingabeLaeuft = KonturEingabeLaeuft();
-    z.massstabEingabe = m_eingabe->laeuft(Eingabeart::Massstab);
+    z.konturEingabeLaeuft = m_input->KonturEingabeLaeuft();
+    z.massstabEingabe = m_input->eingabe().laeuft(Eingabeart::Massstab);
     z.auftragsart = auftrag().Auftragsart;
     z.einschubrichtungGewaehlt = auftrag().EinschubGesetzt;
     if (const TBeschl *b = auftrag().Kundendaten.AktuellerBeschl())

@@ -3,9 +3,8 @@
 
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
-#include "app/Eingabesteuerung.h"
 #include "app/HauptMenue.h"
-#include "app/MainWindowMove.h"
+#include "app/MainWindowInput.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
 #include "app/Texte.h"
@@ -77,7 +76,7 @@ bool TMainForm::ModusSetzen(int modus)
         m_panel->gemeinsameGruppenVerschieben(modus);
         m_panel->seiteZeigen(modus);
         lineal();
-        m_eingabe->setFormwerkzeug(0);
+        m_input->FormwerkzeugZuruecksetzen();
         break;
     case ModusBPR:
         auftrag().BPRGeladen = false;
@@ -108,7 +107,7 @@ void TMainForm::PCModusChange(int index)
 {
     if (index == m_modus || index < ModusBildVorlage || index > ModusDICOM)
         return;
-    if (m_modus == ModusBildVorlage && KonturEingabeLaeuft()) {
+    if (m_modus == ModusBildVorlage && m_input->KonturEingabeLaeuft()) {
         m_panel->seiteZeigen(ModusBildVorlage);
         m_app.messages().information(texte::kontureingabeLaeuftNochMeldung());
     } else {
@@ -151,9 +150,7 @@ bool TMainForm::NeuerAuftrag()
     auftrag().FeldEcke2 = KeinPunkt;
     auftrag().Auftragsart = TAuftragsart::NichtGewaehlt;
     // nothing runs, no rubber band, no shape tool; the move or rotate mode is off
-    m_eingabe->neuerAuftrag();
-    m_bewegen->ModusZeigen(Konturmodus::Aus);
-    konturKnopfTexte(QStringLiteral("Konturen"));
+    m_input->NeuerAuftrag();
 
     auftrag().Konturen = TKonturen();
 
