@@ -1,7 +1,6 @@
 // The main window: building its parts, wiring them, the command dispatch, the status bar, the
-// help and closing. The other steps live beside it: TMainFormStart.cpp (start-up),
-// TMainFormAuftrag.cpp (new order, work mode, order type), TMainFormAblauf.cpp (workflow and
-// menus).
+// help and closing. The other steps live beside it: TMainFormStart.cpp (start-up) and
+// TMainFormAblauf.cpp (workflow and menus).
 #include "app/TMainForm.h"
 
 #include "app/AblaufPanel.h"
@@ -17,6 +16,7 @@
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowOrderType.h"
 #include "app/MainWindowStart.h"
+#include "app/MainWindowWorkMode.h"
 #include "app/StartRegeln.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
@@ -90,6 +90,45 @@ const Eingabesteuerung &TMainForm::eingabe() const
     return m_input->eingabe();
 }
 
+int TMainForm::Modus() const
+{
+    return m_arbeitsmodus->Modus();
+}
+
+bool TMainForm::ModusSetzen(int modus)
+{
+    return m_arbeitsmodus->ModusSetzen(modus);
+}
+
+bool TMainForm::NeuerAuftrag()
+{
+    return m_arbeitsmodus->NeuerAuftrag();
+}
+
+void TMainForm::PCModusChange(int index)
+{
+    m_arbeitsmodus->SeiteGewaehlt(index);
+}
+
+void TMainForm::neu1Click()
+{
+    // Fresh customer data, the start assistant, the mode (MainWindowStart).
+    m_start->ablauf().NeuerAuftrag(m_kundenModus, Modus());
+}
+
+void TMainForm::SetGeaendert()
+{
+    auftrag().Geaendert = true;
+    // The order data's date and the order time follow the last change of an order being made.
+    if (!auftrag().AusDatei)
+        m_auftragsart->DatumNeu();
+}
+
+void TMainForm::RahmenPruefen()
+{
+    m_auftragsart->RahmenPruefen();
+}
+
 void TMainForm::FormCreate()
 {
     // Widgets that show numbers (spin boxes) use the comma as well; our own number helpers
@@ -155,6 +194,7 @@ void TMainForm::FensterAufbauen()
     new Fensterplatzierer(*this, *pMain->findChild<QWidget *>(QStringLiteral("PaintBox")), *m_panel);
 
     m_input = std::make_unique<MainWindowInput>(*this, m_app);
+    m_arbeitsmodus = std::make_unique<MainWindowWorkMode>(*this, m_app);
     m_auftragsdateien = std::make_unique<MainWindowOrderFiles>(*this, m_app);
     m_einschub = std::make_unique<MainWindowDirection>(*this, m_app);
     m_auftragsart = std::make_unique<MainWindowOrderType>(*this, m_app);
@@ -226,7 +266,7 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::ModusKompensator: {
         const int modus = int(b) - int(Befehl::ModusBildVorlage);
         if (!ModusSetzen(modus))
-            m_menue->modusHaken(m_modus);
+            m_menue->modusHaken(Modus());
         break;
     }
     case Befehl::Kundenmodus: Kundenmodus1Click(); break;
@@ -312,7 +352,7 @@ void TMainForm::Kontexthilfe(const QString &text, const QString &titel)
 
 void TMainForm::ModusHilfe()
 {
-    m_hilfe->ModusHilfe(m_modus);
+    m_hilfe->ModusHilfe(Modus());
 }
 
 void TMainForm::KnopfGedrueckt(Knopf knopf, bool gedrueckt)

@@ -20,6 +20,7 @@ class Application;
 class MainWindowDirection;
 class MainWindowImport;
 class MainWindowInput;
+class MainWindowWorkMode;
 class MainWindowOrderFiles;
 class MainWindowOrderType;
 class MainWindowStart;
@@ -39,11 +40,11 @@ struct AblaufZustand;
 /// belongs to the application.
 ///
 /// The definitions are split along the window's steps: TMainForm.cpp (building, wiring, command
-/// dispatch, closing), TMainFormStart.cpp (start-up), TMainFormAuftrag.cpp (new order, work mode,
-/// order type), TMainFormAblauf.cpp (workflow and menus). A piece with its own state and dialogs
-/// is a MainWindow<Thing> class the window owns (MainWindowInput for the input on the workspace,
-/// MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType, ...): the window builds it in
-/// FensterAufbauen and hands it its commands in BefehlAusfuehren.
+/// dispatch, closing), TMainFormStart.cpp (start-up), TMainFormAblauf.cpp (workflow and menus).
+/// A piece with its own state and dialogs is a MainWindow<Thing> class the window owns
+/// (MainWindowInput for the input on the workspace, MainWindowWorkMode for the work mode and the
+/// new-order reset, MainWindowOrderFiles, MainWindowDirection, MainWindowOrderType, ...): the
+/// window builds it in FensterAufbauen and hands it its commands in BefehlAusfuehren.
 class TMainForm : public QMainWindow, public ArbeitsflaecheHost
 {
     Q_OBJECT
@@ -60,7 +61,7 @@ public:
     bool StartAbbruch() const { return m_startAbbruch; }
     bool Geaendert() const { return auftrag().Geaendert; }
     bool AusDatei() const { return auftrag().AusDatei; }
-    int Modus() const { return m_modus; }
+    int Modus() const;
     /// The insertion direction offered for a new order (1..4).
     int Einschubrichtung() const { return int(auftrag().Einschubrichtung); }
 
@@ -102,6 +103,8 @@ public:
     qv::MainWindowOrderType &auftragsart() { return *m_auftragsart; }
     /// The maker's exports and the printouts of the menus.
     qv::MainWindowExport &exporte() { return *m_exporte; }
+    /// The input on the workspace.
+    qv::MainWindowInput &eingabeFenster() { return *m_input; }
 
 signals:
     /// Start-up was abandoned; the owner of the event loop ends the program.
@@ -162,7 +165,6 @@ private:
 
     bool m_kundenModus = true;
     bool m_startAbbruch = false;
-    int m_modus = 0;
     bool m_formShowDone = false;
 
 
@@ -184,6 +186,7 @@ private:
     // The imports run the workflow steps that follow a transfer (the frame check among them).
     friend class qv::MainWindowImport;
     std::unique_ptr<qv::MainWindowInput> m_input;
+    std::unique_ptr<qv::MainWindowWorkMode> m_arbeitsmodus;
     QString m_startDatei;
 };
 

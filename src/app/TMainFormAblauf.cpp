@@ -25,7 +25,7 @@ void TMainForm::AblaufAktualisieren()
 AblaufZustand TMainForm::ablaufZustand() const
 {
     AblaufZustand z;
-    z.modus = m_modus;
+    z.modus = Modus();
     z.status = m_dok->AblaufStatus;
     z.vorlageVorhanden = m_dok->hatVorlage();
     z.isozentrumGesetzt = auftrag().IsozentrumGesetzt;
@@ -61,7 +61,7 @@ void TMainForm::BearbeitungErlauben(bool erlaubt)
 
 void TMainForm::MenuesAnpassen()
 {
-    m_menue->sichtbarkeitAnwenden(menueSichtbarkeit(m_kundenModus, m_modus));
+    m_menue->sichtbarkeitAnwenden(menueSichtbarkeit(m_kundenModus, Modus()));
 }
 
 void TMainForm::Kundenmodus1Click()

@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/MainWindowOrderFiles.h"
 #include "app/MainWindowStart.h"
+#include "app/MainWindowWorkMode.h"
 #include "app/StartRegeln.h"
 
 #include <QTimer>
@@ -44,11 +45,11 @@ void TMainForm::FormShow()
         }
         break;
     case StartAblauf::Start::Demo:
-        m_modus = ModusBildVorlage;
+        m_arbeitsmodus->ModusVorgeben(ModusBildVorlage);
         EinschubrichtungSetzen(EinschubLinks);
         break;
     case StartAblauf::Start::Normal:
-        m_modus = ModusIndexLesen(m_app.EinstellungenIni(), m_modus);
+        m_arbeitsmodus->ModusVorgeben(ModusIndexLesen(m_app.EinstellungenIni(), Modus()));
         EinschubrichtungSetzen(EinschubrichtungLesen(m_app.EinstellungenIni(), Einschubrichtung()));
         break;
     }
@@ -78,7 +79,7 @@ void TMainForm::KundenEinstellungenDialog()
 void TMainForm::Kundeneinstellungen1Click()
 {
     // The data of an opened order are only shown; otherwise the current work is settled first.
-    if (!auftrag().Kundendaten.AusAuftrag && !ModusSetzen(m_modus))
+    if (!auftrag().Kundendaten.AusAuftrag && !ModusSetzen(Modus()))
         return;
     KundenEinstellungenDialog();
     if (m_startAbbruch) {
