@@ -7,10 +7,7 @@
 #include "contour/TVerschiebeForm.h"
 #include "help/THelpForm.h"
 
-#include <QScreen>
 #include <QTabBar>
-
-#include <algorithm>
 
 namespace qv {
 
@@ -89,16 +86,9 @@ void MainWindowMove::ModusZeigen(Konturmodus modus)
 
 void MainWindowMove::platzieren(QWidget &dialog)
 {
+    // Where it starts; the window placer keeps it inside the screen and off the image.
     dialog.adjustSize();
-    const QSize groesse = dialog.frameGeometry().size().expandedTo(dialog.sizeHint());
-    const TAblaufPanel &seiten = m_fenster.ablaufPanel();
-    QPoint pos = seiten.mapToGlobal(QPoint(0, 0)) + QPoint(8, 40);
-    if (const QScreen *schirm = m_fenster.screen()) {
-        const QRect frei = schirm->availableGeometry();
-        pos.setX(std::clamp(pos.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - groesse.width())));
-        pos.setY(std::clamp(pos.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - groesse.height())));
-    }
-    dialog.move(pos);
+    dialog.move(m_fenster.ablaufPanel().mapToGlobal(QPoint(0, 0)) + QPoint(8, 40));
 }
 
 } // namespace qv

@@ -33,7 +33,8 @@ public:
 private:
     void umschalten(Konturmodus modus, Befehl knopf);
     void anwenden(const EingabeAntwort &a);
-    /// Beside the image (over the locked workflow pages), inside the screen.
+    /// Over the locked workflow pages (Fensterplatzierer then keeps it inside the screen and
+    /// beside the image).
     void platzieren(QWidget &dialog);
 
     TMainForm &m_fenster;

@@ -40,8 +40,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 
-Q_LOGGING_CATEGORY(lcHauptfenster, "quellvantar.hauptfenster")
-
 namespace qv {
 
 namespace {
@@ -313,11 +311,6 @@ void TMainForm::ansichtAktualisieren()
 {
     m_panel->setMassstabText(MassstabText(*m_dok));
     m_input->konturListeAktualisieren();
-}
-
-void TMainForm::nochNichtVerfuegbar(const QString &was)
-{
-    qCInfo(lcHauptfenster).noquote() << was << u": noch nicht verfügbar";
 }
 
 void TMainForm::QuellvantarConfigIntern1Click()

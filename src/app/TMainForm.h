@@ -150,9 +150,6 @@ public:
 private:
 
 
-    // Places for the steps that come with later windows and data.
-    /// An action of a later step: says in the log that it is not there yet.
-    void nochNichtVerfuegbar(const QString &was);
     /// The customer settings dialog; an end requested there sets StartAbbruch.
     void KundenEinstellungenDialog();
     void Kundeneinstellungen1Click();
