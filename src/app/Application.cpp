@@ -106,6 +106,13 @@ void Application::IniDateienOeffnen()
     if (m_configIni->path() != eigeneConfig)
         m_configIni->setWritePath(eigeneConfig);
     m_iniOffen = true;
+    KonfigurationLaden();
+}
+
+void Application::KonfigurationLaden()
+{
+    m_konfiguration = TKonfiguration::Beispiel();
+    m_konfiguration.Laden(*m_configIni);
 }
 
 void Application::IniDateienSchliessen()

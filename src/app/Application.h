@@ -2,6 +2,7 @@
 
 #include "base/IniFile.h"
 #include "base/ProgramFolders.h"
+#include "config/TKonfiguration.h"
 #include "base/Result.h"
 #include "order/TAuftrag.h"
 
@@ -89,6 +90,13 @@ public:
     IniFile &ConfigIni();
     IniFile &EinstellungenIni();
 
+    /// The product configuration in use, read when the settings objects are opened and again
+    /// after the editor saved it. E-mail and web site keep their sample values when the file
+    /// lacks them; the lists are the file's (empty without one).
+    const TKonfiguration &Konfiguration() const { return m_konfiguration; }
+    /// Reads the product configuration anew from its settings object.
+    void KonfigurationLaden();
+
     Messages &messages() { return m_messages; }
     FileChooser &fileChooser() { return m_fileChooser; }
     Clock &clock() { return m_clock; }
@@ -110,6 +118,7 @@ private:
     std::unique_ptr<IniFile> m_configIni;
     std::unique_ptr<IniFile> m_einstellungenIni;
     bool m_iniOffen = false;
+    TKonfiguration m_konfiguration;
 
     TAuftrag m_auftrag;
 

@@ -6,7 +6,6 @@
 #include "base/Messages.h"
 #include "config/ArchivEinstellungen.h"
 #include "config/TDatamodule_TesBs.h"
-#include "config/TKonfiguration.h"
 #include "export/ExportBefehle.h"
 #include "export/ExportQuelle.h"
 #include "order/TAuftrag.h"
@@ -81,12 +80,9 @@ void MainWindowExport::LAPExport()
 void MainWindowExport::Drucken(DruckAuswahl auswahl)
 {
     TAuftrag &auftrag = m_app.Auftrag();
-    TKonfiguration konfiguration = TKonfiguration::Beispiel();
-    konfiguration.Laden(m_app.ConfigIni());
-
     DruckDaten daten{auftrag.Auftragsdaten, auftrag.Kundendaten};
     daten.Auftragsart = int(auftrag.Auftragsart);
-    daten.EMailAdresse = konfiguration.EMailAdresse;
+    daten.EMailAdresse = m_app.Konfiguration().EMailAdresse;
     // Customer data converted from an order file before version 6 have no pick-up address.
     daten.MitAbholadresse = !(auftrag.AusDatei && auftrag.Kundendaten.AusAuftrag && auftrag.Dateiversion < 6);
     daten.Jetzt = m_app.clock().now();

@@ -46,14 +46,12 @@ TAuftrag &MainWindowImport::auftrag()
 
 ImportKontext MainWindowImport::Kontext()
 {
-    m_konfig = TKonfiguration();
-    m_konfig.Laden(m_app.ConfigIni());
     const IniFile &ini = m_app.EinstellungenIni();
     TAuftragsdatenEinstellungen e;
     e.Tragplatte = ini.readString(kBeschleuniger, QStringLiteral("Tragplatte"));
     e.Elektronenblende = ini.readString(kBeschleuniger, QStringLiteral("Elektronenblende"));
     e.AktHerkunft = ini.readString(kBeschleuniger, QStringLiteral("AktHerkunft"), e.AktHerkunft);
-    return ImportKontext{m_konfig, e, m_fenster.KundenModus(), m_app.clock().now()};
+    return ImportKontext{m_app.Konfiguration(), e, m_fenster.KundenModus(), m_app.clock().now()};
 }
 
 void MainWindowImport::ImportUebernommen(bool feldGesetzt)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ImportBefehle.h"
-#include "config/TKonfiguration.h"
 
 namespace qv {
 
@@ -29,7 +28,6 @@ private:
 
     TMainForm &m_fenster;
     Application &m_app;
-    TKonfiguration m_konfig;
 };
 
 } // namespace qv

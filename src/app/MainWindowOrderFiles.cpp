@@ -4,7 +4,6 @@
 #include "app/Application.h"
 #include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
-#include "config/TKonfiguration.h"
 #include "help/THelpForm.h"
 #include "order/Auftragsdaten.h"
 #include "order/TAuftragabgeschlossenForm.h"
@@ -88,9 +87,7 @@ bool MainWindowOrderFiles::AuftragsdatenVollstaendig()
 
 int MainWindowOrderFiles::AuftragAbgeschlossen(const QString &datei, const QString &lieferzeit)
 {
-    TKonfiguration konfiguration = TKonfiguration::Beispiel();
-    konfiguration.Laden(m_app.ConfigIni());
-    TAuftragabgeschlossenForm dialog(m_app.EinstellungenIni(), konfiguration.EMailAdresse, &m_fenster);
+    TAuftragabgeschlossenForm dialog(m_app.EinstellungenIni(), m_app.Konfiguration().EMailAdresse, &m_fenster);
     dialog.DateiSetzen(datei);
     dialog.LieferzeitSetzen(lieferzeit);
     // The dialog waits for the person: no busy cursor over it.

@@ -42,8 +42,9 @@ QString auftragsartHilfe()
 MainWindowOrderType::MainWindowOrderType(TMainForm &fenster, Application &app)
     : m_fenster(fenster)
     , m_app(app)
-    , m_art(new TAuftragsArtForm(app.Auftrag(), app.ConfigIni(), app.EinstellungenIni(), app.messages(), &fenster))
-    , m_daten(new TAuftragsdatenForm(app.Auftrag(), app.ConfigIni(), app.EinstellungenIni(), app.messages(),
+    , m_art(new TAuftragsArtForm(app.Auftrag(), app.Konfiguration(), app.EinstellungenIni(), app.messages(),
+                                 &fenster))
+    , m_daten(new TAuftragsdatenForm(app.Auftrag(), app.Konfiguration(), app.EinstellungenIni(), app.messages(),
                                      app.clock(), &fenster))
 {
     m_art->setKundePfad(app.KundePfad());
@@ -61,7 +62,6 @@ void MainWindowOrderType::AuftragsartDialog()
     m_fenster.hilfe().Kontexthilfe(auftragsartHilfe(), QStringLiteral("AuftragsArt"));
 
     m_art->setKundenModus(m_fenster.KundenModus());
-    KonfigurationMerken();
     if (m_art->Zeigen() == QDialog::Accepted) {
         m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
         m_fenster.SetGeaendert();
@@ -94,7 +94,6 @@ void MainWindowOrderType::AuftragsdatenDialog()
 
 void MainWindowOrderType::Initialisieren()
 {
-    KonfigurationMerken();
     m_art->Initialisieren();
 }
 
@@ -122,12 +121,6 @@ void MainWindowOrderType::InitialisierenBehalten()
         ini.deleteKey(abschnitt, schluessel);
 }
 
-void MainWindowOrderType::KonfigurationMerken()
-{
-    m_konfig = TKonfiguration();
-    m_konfig.Laden(m_app.ConfigIni());
-}
-
 void MainWindowOrderType::RahmenPruefen()
 {
     if (!istElektronenAuftrag(m_app.Auftrag().Auftragsart) || m_art->RahmenPasst())
@@ -145,7 +138,7 @@ std::optional<TRahmenUeberlagerung> MainWindowOrderType::Ueberlagerung() const
 {
     const bool gewaehlt = (m_fenster.dokument().AblaufStatus & ablauf::Auftragsart) != 0;
     std::optional<TRahmenUeberlagerung> u =
-        RahmenUeberlagerung(m_app.Auftrag(), m_konfig, m_art->GewaehlterRahmen(), m_fenster.Modus(), gewaehlt);
+        RahmenUeberlagerung(m_app.Auftrag(), m_app.Konfiguration(), m_art->GewaehlterRahmen(), m_fenster.Modus(), gewaehlt);
     // The overlay says what the fit check of the chosen frame says (the list's size of a frame).
     if (u)
         u->Passt = m_art->RahmenPasst();
@@ -168,8 +161,7 @@ void MainWindowOrderType::AuftragUebernommen()
     m_daten->setKundenModus(m_fenster.KundenModus());
     m_daten->Vorbelegen();
     if (istElektronenAuftrag(auftrag.Auftragsart)) {
-        KonfigurationMerken();
-        const TBeschl *b = auftrag.Kundendaten.AktuellerBeschl();
+            const TBeschl *b = auftrag.Kundendaten.AktuellerBeschl();
         m_art->HerstellerSetzen(b ? b->Beschleuniger : QString());
         m_art->RahmenSetzen(auftrag.Auftragsdaten.TragplatteRahmen);
     }

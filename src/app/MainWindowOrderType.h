@@ -1,6 +1,5 @@
 #pragma once
 
-#include "config/TKonfiguration.h"
 #include "order/Auftragsart.h"
 
 #include <optional>
@@ -53,15 +52,12 @@ public:
     TAuftragsdatenForm &auftragsdatenForm() { return *m_daten; }
 
 private:
-    /// The frame sizes the overlay shows come from the configuration the dialog's lists were
-    /// filled from, so the drawn frame and the fit check always agree.
-    void KonfigurationMerken();
-
+    // The overlay's frame sizes and the dialog's lists come from the application's one
+    // configuration, so the drawn frame and the fit check always agree.
     TMainForm &m_fenster;
     Application &m_app;
     TAuftragsArtForm *m_art;     // a child of the main window
     TAuftragsdatenForm *m_daten; // a child of the main window
-    TKonfiguration m_konfig;
 };
 
 } // namespace qv

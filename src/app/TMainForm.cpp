@@ -321,7 +321,9 @@ void TMainForm::QuellvantarConfigIntern1Click()
         m_configForm->setObjectName(QStringLiteral("ConfigForm"));
         connect(m_configForm, &TConfigForm::hilfeAngefordert, this, &TMainForm::hilfeAnzeigenClick);
     }
-    m_configForm->exec();
+    // "speichern" leaves the editor with Accepted: what it saved is the run's configuration now
+    if (m_configForm->exec() == QDialog::Accepted)
+        m_app.KonfigurationLaden();
 }
 
 QString TMainForm::website() const

@@ -66,8 +66,9 @@ void listeSetzen(QListWidget *liste, const QStringList &eintraege, int index)
 
 } // namespace
 
-TAuftragsArtForm::TAuftragsArtForm(TAuftrag &auftrag, IniFile &configIni, IniFile &einstellungen, Messages &messages, QWidget *parent)
-    : QDialog(parent), m_auftrag(auftrag), m_configIni(configIni), m_einstellungen(einstellungen), m_messages(messages)
+TAuftragsArtForm::TAuftragsArtForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen,
+                                   Messages &messages, QWidget *parent)
+    : QDialog(parent), m_auftrag(auftrag), m_konfiguration(konfiguration), m_einstellungen(einstellungen), m_messages(messages)
 {
     setObjectName(QStringLiteral("AuftragsArtForm"));
     setWindowTitle(QStringLiteral("Auftrags-Art wählen"));
@@ -221,8 +222,7 @@ QString TAuftragsArtForm::GewaehlteTragplatte() const
 
 void TAuftragsArtForm::ListenFuellen()
 {
-    TKonfiguration konfig;
-    konfig.Laden(m_configIni);
+    const TKonfiguration &konfig = m_konfiguration;
     m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
     for (const QString &meldung : m_rahmen.Meldungen)
         m_messages.information(meldung);
@@ -523,8 +523,7 @@ void TAuftragsArtForm::BTN_AbbruchClick()
     // The lists belong to the restored accelerator again.
     const TBeschl *b = k.AktuellerBeschl();
     m_hersteller = qv::Hersteller(b ? b->Beschleuniger : QString());
-    TKonfiguration konfig;
-    konfig.Laden(m_configIni);
+    const TKonfiguration &konfig = m_konfiguration;
     m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
     m_tragplatten = TragplattenListe(konfig, m_hersteller);
     m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : std::min<int>(m_sicherung.RahmenIndex, int(m_rahmen.Rahmen.size()) - 1);

@@ -15,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QTabBar;
 
+struct TKonfiguration;
+
 namespace qv {
 
 class IniFile;
@@ -29,8 +31,9 @@ class TAuftragsArtForm : public QDialog
     Q_OBJECT
 
 public:
-    /// configIni: the product configuration; einstellungen: the program settings.
-    TAuftragsArtForm(TAuftrag &auftrag, IniFile &configIni, IniFile &einstellungen, Messages &messages,
+    /// konfiguration: the product configuration (it outlives the dialog); einstellungen: the
+    /// program settings.
+    TAuftragsArtForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen, Messages &messages,
                      QWidget *parent = nullptr);
 
     /// Whether OK saves the customer data, and where.
@@ -92,7 +95,7 @@ private:
     void PasstAnzeigen(bool passt);
 
     TAuftrag &m_auftrag;
-    IniFile &m_configIni;
+    const TKonfiguration &m_konfiguration;
     IniFile &m_einstellungen;
     Messages &m_messages;
     bool m_kundenModus = true;

@@ -48,9 +48,10 @@ void tippGrenze(QLineEdit *e, int grenze)
 
 } // namespace
 
-TAuftragsdatenForm::TAuftragsdatenForm(TAuftrag &auftrag, IniFile &configIni, IniFile &einstellungen, Messages &messages,
+TAuftragsdatenForm::TAuftragsdatenForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen,
+                                       Messages &messages,
                                        Clock &clock, QWidget *parent)
-    : QDialog(parent), m_auftrag(auftrag), m_configIni(configIni), m_einstellungen(einstellungen), m_messages(messages),
+    : QDialog(parent), m_auftrag(auftrag), m_konfiguration(konfiguration), m_einstellungen(einstellungen), m_messages(messages),
       m_clock(clock)
 {
     setObjectName(QStringLiteral("AuftragsdatenForm"));
@@ -189,8 +190,7 @@ TAuftragsdatenEinstellungen TAuftragsdatenForm::Einstellungen() const
 
 void TAuftragsdatenForm::Vorbelegen()
 {
-    TKonfiguration konfig;
-    konfig.Laden(m_configIni);
+    const TKonfiguration &konfig = m_konfiguration;
     qv::Vorbelegen(m_felder, m_auftrag, konfig, Einstellungen(), m_kundenModus, m_clock.now());
     FelderZeigen();
 }
@@ -318,8 +318,7 @@ void TAuftragsdatenForm::CodierungSetzen(bool mitCodierung, const QString &codie
 
 void TAuftragsdatenForm::AuftragsartSetzen()
 {
-    TKonfiguration konfig;
-    konfig.Laden(m_configIni);
+    const TKonfiguration &konfig = m_konfiguration;
     qv::AuftragsartSetzen(m_felder, m_auftrag, konfig, Einstellungen());
     FelderZeigen();
 }

@@ -11,6 +11,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+struct TKonfiguration;
+
 namespace qv {
 
 class Clock;
@@ -26,7 +28,8 @@ class TAuftragsdatenForm : public QDialog
     Q_OBJECT
 
 public:
-    TAuftragsdatenForm(TAuftrag &auftrag, IniFile &configIni, IniFile &einstellungen, Messages &messages, Clock &clock,
+    TAuftragsdatenForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen, Messages &messages,
+                       Clock &clock,
                        QWidget *parent = nullptr);
 
     void setKundenModus(bool kundenModus) { m_kundenModus = kundenModus; }
@@ -76,7 +79,7 @@ private:
     TAuftragsdatenEinstellungen Einstellungen() const;
 
     TAuftrag &m_auftrag;
-    IniFile &m_configIni;
+    const TKonfiguration &m_konfiguration;
     IniFile &m_einstellungen;
     Messages &m_messages;
     Clock &m_clock;

@@ -215,11 +215,18 @@ void TMainFormTest::internalConfigMenuOpensTheEditor()
         QCOMPARE(editor->objectName(), QStringLiteral("ConfigForm"));
         if (auto *website = editor->findChild<QLineEdit *>(QStringLiteral("E_Website")))
             gezeigt = website->text();
-        editor->done(QDialog::Accepted);
+        // saving a changed address ends the editor
+        editor->findChild<QLineEdit *>(QStringLiteral("E_EMail"))->setText(QStringLiteral("neu@example.org"));
+        editor->findChild<QPushButton *>(QStringLiteral("BTN_Save"))->click();
     });
+    QCOMPARE(u.app->Konfiguration().EMailAdresse, QStringLiteral("auftrag@zarn-ek.example"));
     form.menue().ausloesen(qv::Befehl::ConfigIntern);
     QCOMPARE(gezeigt, QStringLiteral("www.example.org"));
     QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(u.messages.texts().last(), QStringLiteral("Konfig-Datei erfolgreich gespeichert."));
+    // what the editor saved is the configuration of the run from now on, without a restart
+    QCOMPARE(u.app->Konfiguration().EMailAdresse, QStringLiteral("neu@example.org"));
+    QCOMPARE(u.app->Konfiguration().Website, QStringLiteral("www.example.org"));
 }
 
 void TMainFormTest::firstStartWithDemoData()

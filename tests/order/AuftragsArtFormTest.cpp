@@ -1,4 +1,5 @@
 #include "base/IniFile.h"
+#include "config/TKonfiguration.h"
 #include "order/TAuftrag.h"
 #include "order/TAuftragsArtForm.h"
 
@@ -71,6 +72,8 @@ private slots:
         f.write(kKonfig);
         f.close();
         m_config = std::make_unique<IniFile>(f.fileName());
+        m_konfig = TKonfiguration();
+        m_konfig.Laden(*m_config);
         m_ini = std::make_unique<IniFile>(m_dir->filePath(u"e.ini"_s));
     }
 
@@ -78,7 +81,7 @@ private slots:
     {
         TAuftrag a = auftrag();
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         danach([](TAuftragsArtForm &f) {
             QCOMPARE(f.Hersteller(), u"Varian"_s);
             QCOMPARE(f.Rahmenliste(), (QStringList{u"Varian_T6"_s, u"Varian_T20"_s}));
@@ -111,7 +114,7 @@ private slots:
         a.Auftragsart = TAuftragsart::Photonen;
         m_ini->writeString(u"Beschleuniger"_s, u"Elektronenblende"_s, u"Varian_T6"_s);
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         danach([](TAuftragsArtForm &f) {
             f.BeschleunigerWaehlen(1);
             f.AnPWaehlen(1);
@@ -139,7 +142,7 @@ private slots:
         a.Kundendaten.Abteilungen[0].Beschl[0].Beschleuniger = u"GE Logiq"_s;
         a.Kundendaten.Abteilungen[0].AktBeschl = 5; // out of range, as an order file may say
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         form.Initialisieren();
         QCOMPARE(form.Hersteller(), QString());
         form.HerstellerSetzen(u"GE Logiq"_s);
@@ -154,7 +157,7 @@ private slots:
     {
         TAuftrag a = auftrag();
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, *m_config, *m_ini, msgs);
+        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         form.HerstellerSetzen(QString());
         form.RahmenSetzen(u"Siemens_alt"_s);
         QCOMPARE(a.Auftragsdaten.Herkunft, u"aus meinem Bestand bei Zarn e.K."_s);
@@ -164,6 +167,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<IniFile> m_config;
+    TKonfiguration m_konfig;
     std::unique_ptr<IniFile> m_ini;
 };
 

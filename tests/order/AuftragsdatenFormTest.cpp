@@ -1,4 +1,5 @@
 #include "base/IniFile.h"
+#include "config/TKonfiguration.h"
 #include "order/TAuftrag.h"
 #include "order/TAuftragsdatenForm.h"
 
@@ -42,11 +43,12 @@ private slots:
     void okStoresTheRecordOnlyWithAPatientId()
     {
         QTemporaryDir dir;
-        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        IniFile ini(dir.filePath(u"e.ini"_s));
+        const TKonfiguration konfig; // no product configuration file
         TAuftrag a = auftrag();
         ScriptedMessages msgs;
         test::FixedClock uhr(kJetzt);
-        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         int geaendert = 0;
         connect(&form, &TAuftragsdatenForm::geaendert, this, [&geaendert] { ++geaendert; });
         QTimer::singleShot(0, &form, [&form, &msgs] {
@@ -70,13 +72,14 @@ private slots:
     void cancelKeepsTheRecord()
     {
         QTemporaryDir dir;
-        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        IniFile ini(dir.filePath(u"e.ini"_s));
+        const TKonfiguration konfig; // no product configuration file
         TAuftrag a = auftrag();
         a.Auftragsdaten.Gueltig = true;
         a.Auftragsdaten.PatientenID = u"alt"_s;
         ScriptedMessages msgs;
         test::FixedClock uhr(kJetzt);
-        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         QTimer::singleShot(0, &form, [&form] {
             QCOMPARE(form.PatID(), u"alt"_s);
             form.PatIDSetzen(u"neu"_s);
@@ -89,11 +92,12 @@ private slots:
     void fbaOutOfRangeDisablesOkAndAnglesAreChecked()
     {
         QTemporaryDir dir;
-        IniFile config(dir.filePath(u"k.cfg"_s)), ini(dir.filePath(u"e.ini"_s));
+        IniFile ini(dir.filePath(u"e.ini"_s));
+        const TKonfiguration konfig; // no product configuration file
         TAuftrag a = auftrag(u"90"_s);
         ScriptedMessages msgs;
         test::FixedClock uhr(kJetzt);
-        TAuftragsdatenForm form(a, config, ini, msgs, uhr);
+        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         form.Vorbelegen();
         QVERIFY(!form.Felder().OKAktiv);
         form.FBASetzen(650);
