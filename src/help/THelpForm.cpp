@@ -168,7 +168,11 @@ void THelpForm::HinweisMemo(QTextEdit *memo, const QString &text)
         // lay out at the memo's own width before counting
         memo->document()->setTextWidth(memo->viewport()->width());
     }
-    memo->setFixedHeight(hinweisMemoHoehe(int(dokumentZeilen(memo).size())));
+    // 14 pixels a line as designed; where this screen's font needs more (margins, frame), the
+    // memo grows so that no line is cut off
+    const int zeilen = int(dokumentZeilen(memo).size());
+    const int textHoehe = int(std::ceil(memo->document()->size().height())) + 2 * memo->frameWidth();
+    memo->setFixedHeight(std::max(hinweisMemoHoehe(zeilen), textHoehe));
     memo->show();
 }
 
