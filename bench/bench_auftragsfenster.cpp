@@ -36,6 +36,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace qv;
+
 namespace {
 
 using qv::bench::screenshot;

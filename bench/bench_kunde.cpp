@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+using namespace qv;
+
 namespace {
 
 constexpr int kKunden = 10000;

@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+using namespace qv;
+
 namespace {
 
 using qv::bench::screenshot;

@@ -15,6 +15,8 @@
 #include <numbers>
 #include <memory>
 
+using namespace qv;
+
 namespace {
 
 QImage grossesBild()

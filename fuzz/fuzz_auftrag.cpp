@@ -9,6 +9,11 @@
 #include <cstddef>
 #include <cstdint>
 
+using qv::AuftragAlsJson;
+using qv::decodeOrderBody;
+using qv::decodeOrderFile;
+using qv::OrderDocument;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const bool quiet = [] {

@@ -6,6 +6,9 @@
 
 #include <cstdlib>
 
+using qv::KundenDatenAlsJson;
+using qv::TKundenDaten;
+
 namespace {
 
 void lesen(QByteArrayView daten)

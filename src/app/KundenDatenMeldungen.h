@@ -2,9 +2,8 @@
 
 #include <QString>
 
-class TKundenDaten;
-
 namespace qv {
+class TKundenDaten;
 
 class Messages;
 

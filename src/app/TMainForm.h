@@ -11,9 +11,9 @@
 
 class QLabel;
 class QSplitter;
-class TConfigForm;
 
 namespace qv {
+class TConfigForm;
 
 class Abbildung;
 class Application;
@@ -86,7 +86,6 @@ public:
     /// assistant.
     void StartDateiSetzen(const QString &datei) { m_startDatei = datei; }
 
-
     // Parts of the window, for the windows of later steps and for tests.
     qv::Arbeitsflaeche &dokument() { return *m_dok; }
     qv::TAuftrag &auftrag();
@@ -149,7 +148,6 @@ public:
 
 private:
 
-
     /// The customer settings dialog; an end requested there sets StartAbbruch.
     void KundenEinstellungenDialog();
     void Kundeneinstellungen1Click();
@@ -163,7 +161,6 @@ private:
     bool m_kundenModus = true;
     bool m_startAbbruch = false;
     bool m_formShowDone = false;
-
 
     std::unique_ptr<qv::Arbeitsflaeche> m_dok;
     qv::ArbeitsflaecheSteuerung *m_steuerung = nullptr;

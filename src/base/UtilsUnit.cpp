@@ -1,5 +1,7 @@
 #include "base/UtilsUnit.h"
 
+namespace qv {
+
 QString VersionsTextFor(int major, int minor, int release)
 {
     return QStringLiteral("V%1.%2%3").arg(major).arg(minor).arg(release).left(10);
@@ -36,3 +38,5 @@ bool ZifferOderRuecktaste(QChar c)
 {
     return c == QChar(8) || (c >= u'0' && c <= u'9');
 }
+
+} // namespace qv

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace qv {
+
 /// The program's version as "V%d.%d%d" (2.1.3 -> "V2.13"), at most 10 characters.
 QString VersionsText();
 QString VersionsTextFor(int major, int minor, int release);
@@ -17,3 +19,5 @@ QString ZeitStempel(const QDateTime &dateTime);
 QString ZweiStellig(int n);
 /// True for backspace and the digits 0..9: the key filter of the step and settings fields.
 bool ZifferOderRuecktaste(QChar c);
+
+} // namespace qv

@@ -7,7 +7,9 @@
 
 #include <memory>
 
+namespace qv {
 struct OrderDocument;
+}
 
 namespace qv::cli {
 

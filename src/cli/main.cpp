@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     }
     const QString name = args.takeFirst();
     if (name == u"--version" || name == u"-v") {
-        out << "quellvantar-cli " << VersionsText() << '\n';
+        out << "quellvantar-cli " << qv::VersionsText() << '\n';
         return 0;
     }
     if (name == u"--help" || name == u"-h") {

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+namespace qv {
+
 namespace {
 
 QJsonObject anpAlsJson(const TAnP &a)
@@ -220,3 +222,5 @@ qv::Result<TKundenDaten> KundenDatenAusJson(const QJsonObject &json, KundenJsonP
         return qv::Error{l.fehler};
     return k;
 }
+
+} // namespace qv

@@ -4,6 +4,8 @@
 
 #include <QJsonObject>
 
+namespace qv {
+
 class TKundenDaten;
 
 /// The customer data as one JSON object (texts as they are, FFA as a number), as printed by
@@ -25,3 +27,5 @@ enum class KundenJsonPruefung {
 /// is cut.
 qv::Result<TKundenDaten> KundenDatenAusJson(const QJsonObject &json,
                                             KundenJsonPruefung pruefung = KundenJsonPruefung::WasDieDateiFasst);
+
+} // namespace qv

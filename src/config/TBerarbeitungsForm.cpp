@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace qv {
+
 TBerarbeitungsForm::TBerarbeitungsForm(const Eingabe &eingabe, QWidget *parent)
     : QDialog(parent), m_eingabe(eingabe), L_Header(new QLabel(eingabe.Header, this)), GB_Edit(new QGroupBox(this)),
       L_Edit1(new QLabel(eingabe.LabelEdit1, GB_Edit)), Edit1(new QLineEdit(eingabe.Edit1, GB_Edit)),
@@ -80,3 +82,5 @@ TBerarbeitungsForm::Eingabe TBerarbeitungsForm::Ergebnis() const
         e.Memo.clear();
     return e;
 }
+
+} // namespace qv

@@ -8,6 +8,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace qv {
+
 /// The small entry dialog of the configuration editor: one or two fields, or a text.
 class TBerarbeitungsForm : public QDialog
 {
@@ -45,3 +47,5 @@ private:
     QGroupBox *GB_Memo;
     QPlainTextEdit *Memo1;
 };
+
+} // namespace qv

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace qv {
+
 namespace {
 
 QListWidget *neueListe(const char *name, QWidget *parent)
@@ -336,3 +338,5 @@ void TConfigForm::showEvent(QShowEvent *event)
     m_beimOeffnen = Daten();
     QDialog::showEvent(event);
 }
+
+} // namespace qv

@@ -15,9 +15,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace qv {
+
 class IniFile;
 class Messages;
-} // namespace qv
 
 /// The editor of the product configuration file (maker's internal use).
 class TConfigForm : public QDialog
@@ -96,3 +96,5 @@ private:
     QPushButton *BTN_Save;
     QPushButton *BTN_Open;
 };
+
+} // namespace qv

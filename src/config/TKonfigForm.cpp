@@ -17,8 +17,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-using qv::KundenEinstellungen;
-using qv::Messages;
+namespace qv {
 
 namespace {
 
@@ -425,3 +424,5 @@ void TKonfigForm::reject()
     if (schliessen)
         QDialog::reject();
 }
+
+} // namespace qv

@@ -19,11 +19,11 @@ class QTabBar;
 class QWidget;
 
 namespace qv {
+
 class Application;
 class FileChooser;
 class IniFile;
 class Messages;
-} // namespace qv
 
 /// "Konfiguration": the customer settings dialog. Edits the given customer data in place as the
 /// person leaves each group of fields; "Speichern" checks them and writes Kunde.cfg, "Abbrechen"
@@ -140,3 +140,5 @@ private:
     QLineEdit *m_verzeichnis = nullptr;
     QCheckBox *m_help = nullptr, *m_startassistent = nullptr, *m_bildvorschau = nullptr;
 };
+
+} // namespace qv

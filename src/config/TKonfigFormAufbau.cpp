@@ -19,10 +19,10 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+namespace qv {
+
 // Building the dialog: the navigation column, the program options and the customer pages with
 // their connections. What the fields show and write back is in TKonfigForm.cpp.
-
-using qv::KundenEinstellungen;
 
 namespace {
 
@@ -554,3 +554,5 @@ QWidget *TKonfigForm::baueLieferart()
         });
     return p;
 }
+
+} // namespace qv

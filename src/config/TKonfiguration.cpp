@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+namespace qv {
+
 namespace {
 
 // A Count beyond this is a damaged file, not a list anybody keeps by hand.
@@ -20,8 +22,6 @@ QString einzeilig(QString wert)
 }
 
 } // namespace
-
-namespace qv {
 
 QStringList leseKonfigListe(const IniFile &ini, const QString &abschnitt)
 {
@@ -41,8 +41,6 @@ QStringList leseParallelListe(const IniFile &ini, const QString &abschnitt, qsiz
         liste << ini.readString(abschnitt, QString::number(i));
     return liste;
 }
-
-} // namespace qv
 
 TKonfiguration TKonfiguration::Beispiel()
 {
@@ -142,3 +140,5 @@ QString TKonfiguration::AnzeigePrefix(qsizetype index)
 {
     return QStringLiteral("%1=> ").arg(index + 1, 2, 10, QLatin1Char('0'));
 }
+
+} // namespace qv

@@ -18,8 +18,6 @@ QStringList leseKonfigListe(const IniFile &ini, const QString &abschnitt);
 /// Reads a parallel list (no Count of its own) for a main list of the given length.
 QStringList leseParallelListe(const IniFile &ini, const QString &abschnitt, qsizetype anzahl);
 
-} // namespace qv
-
 /// The whole product configuration as the editor holds it, read from and written to
 /// QuellvantarConfig.cfg.
 struct TKonfiguration
@@ -53,3 +51,5 @@ struct TKonfiguration
 
     bool operator==(const TKonfiguration &) const = default;
 };
+
+} // namespace qv

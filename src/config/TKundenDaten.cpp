@@ -16,10 +16,7 @@
 #include <cmath>
 #include <limits>
 
-using qv::ByteReader;
-using qv::ByteWriter;
-using qv::Error;
-using qv::Result;
+namespace qv {
 
 namespace {
 
@@ -678,3 +675,5 @@ bool TKundenDaten::SetHelp(qv::IniFile &einstellungen, bool an)
 {
     return einstellungen.writeBool(QStringLiteral("Init"), QStringLiteral("Help"), an);
 }
+
+} // namespace qv

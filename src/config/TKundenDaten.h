@@ -10,10 +10,10 @@
 #include <optional>
 
 namespace qv {
+
 class ByteReader;
 class ByteWriter;
 class IniFile;
-} // namespace qv
 
 struct TAuftragsdatenRec;
 
@@ -103,9 +103,7 @@ public:
     bool operator==(const TAbteilung &) const = default;
 };
 
-namespace qv {
 class ProgramFolders;
-}
 
 /// Where the customer files of an installation lie.
 struct KundenDateien
@@ -206,3 +204,5 @@ public:
 
     bool operator==(const TKundenDaten &) const = default;
 };
+
+} // namespace qv

@@ -9,10 +9,9 @@
 
 #include <optional>
 
+namespace qv {
 struct TKonfiguration;
 class TKundenDaten;
-
-namespace qv {
 
 class TAuftrag;
 

@@ -8,9 +8,8 @@
 
 #include <optional>
 
-struct TKonfiguration;
-
 namespace qv {
+struct TKonfiguration;
 
 class TAuftrag;
 

@@ -3,6 +3,8 @@
 #include "base/ByteReader.h"
 #include "order/TAuftragsdatenRec.h"
 
+namespace qv {
+
 namespace {
 
 // The old customer record: five contacts, then four to six addresses.
@@ -79,3 +81,5 @@ bool TKundenDaten::AusAltemAuftrag(QByteArrayView altRecord, const TAuftragsdate
     FFA = 100.0;
     return true;
 }
+
+} // namespace qv

@@ -8,9 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-struct TKonfiguration;
-
 namespace qv {
+struct TKonfiguration;
 
 /// What the order data of an imported beam start from: the product configuration, the
 /// order-data settings, the program mode and the time of the import.

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace qv {
+
 /// The version the writer produces.
 constexpr qint32 AuftragsdateiVersion = 6;
 
@@ -43,3 +45,5 @@ struct OrderDocument
     /// What the read had to say without failing (a contour too short to close), in order.
     QStringList Hinweise;
 };
+
+} // namespace qv

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace qv {
 
 namespace {
 
@@ -289,3 +290,5 @@ OrderLoadResult AuftragsdateiLesen(const QString &fileName, OrderDocument &doc)
         return {OrderLoadResult::Fehler, read.error(), doc.GeladeneVersion};
     return {OrderLoadResult::Geladen, {}, doc.GeladeneVersion};
 }
+
+} // namespace qv

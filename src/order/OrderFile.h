@@ -6,11 +6,11 @@
 #include <QByteArrayView>
 #include <QString>
 
+namespace qv {
+
 struct OrderDocument;
 
-namespace qv {
 class TAuftrag;
-}
 
 /// Inflated bodies larger than this are refused (a screenshot order is a few megabytes).
 constexpr qsizetype kMaxOrderBodySize = 256 * 1024 * 1024;
@@ -44,3 +44,5 @@ struct OrderLoadResult
 /// Reads fileName into doc (see decodeOrderBody). NichtGefunden when fileName is no file;
 /// Fehler with the reason when it cannot be read completely.
 OrderLoadResult AuftragsdateiLesen(const QString &fileName, OrderDocument &doc);
+
+} // namespace qv

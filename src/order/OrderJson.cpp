@@ -5,6 +5,8 @@
 
 #include <QJsonArray>
 
+namespace qv {
+
 namespace {
 
 QJsonArray punkt(QPoint p)
@@ -57,3 +59,5 @@ QJsonObject AuftragAlsJson(const OrderDocument &doc)
                                                                   {QStringLiteral("Hoehe"), a.Vorlage.height()}}));
     return o;
 }
+
+} // namespace qv

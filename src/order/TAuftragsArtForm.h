@@ -15,9 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QTabBar;
 
-struct TKonfiguration;
-
 namespace qv {
+struct TKonfiguration;
 
 class IniFile;
 class Messages;

@@ -11,9 +11,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-struct TKonfiguration;
-
 namespace qv {
+struct TKonfiguration;
 
 class Clock;
 class IniFile;

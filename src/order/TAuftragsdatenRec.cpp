@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace qv {
+
 namespace {
 
 // One text field: its offset and capacity in the current and in the version-1 record.
@@ -99,3 +101,5 @@ QJsonObject TAuftragsdatenRec::toJson() const
         o.insert(QString::fromLatin1(f.name), this->*f.member);
     return o;
 }
+
+} // namespace qv

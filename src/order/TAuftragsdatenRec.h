@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QString>
 
+namespace qv {
+
 /// The order data of one order, as stored in the order file (952 bytes; version-1 files
 /// carry a 904-byte record without `Legierung`). Texts are held as read; storing cuts each
 /// to its capacity.
@@ -48,3 +50,5 @@ struct TAuftragsdatenRec
 
     bool operator==(const TAuftragsdatenRec &) const = default;
 };
+
+} // namespace qv

@@ -6,10 +6,10 @@
 #include <QDateTime>
 #include <QString>
 
+namespace qv {
+
 class TKundenDaten;
 struct TAuftragsdatenRec;
-
-namespace qv {
 
 /// Titles of the two sheets (also the names of their print jobs).
 inline const QString kAuftragsdatenTitel = QStringLiteral(" AuftragsDaten ");

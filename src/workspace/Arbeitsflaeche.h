@@ -14,9 +14,9 @@
 #include <optional>
 
 class QPainter;
-class TKundenDaten;
 
 namespace qv {
+class TKundenDaten;
 
 /// The five layers the person can switch off with the light bulbs.
 enum class Ebene { Bild, Iso, Scale, Konturen, Feld };

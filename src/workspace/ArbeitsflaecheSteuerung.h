@@ -8,9 +8,9 @@
 #include <memory>
 
 class QWidget;
-class TKundenDaten;
 
 namespace qv {
+class TKundenDaten;
 
 class ArbeitsflaecheWidget;
 class FileChooser;
@@ -55,7 +55,6 @@ public:
     TScaleForm &scaleForm() const { return *m_scaleForm; }
     TBilddrehungForm &bilddrehungForm() const { return *m_drehForm; }
     Arbeitsflaeche &dokument() const { return m_a; }
-
 
     /// "Bild einlesen": true when an image was loaded.
     bool BildLaden();

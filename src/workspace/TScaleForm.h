@@ -6,9 +6,9 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TKundenDaten;
 
 namespace qv {
+class TKundenDaten;
 
 class IniFile;
 class Messages;

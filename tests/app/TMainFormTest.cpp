@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 
+using namespace qv;
 using qv::Messages;
 using qv::TMainForm;
 using qv::test::ScriptedMessages;

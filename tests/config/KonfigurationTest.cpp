@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace qv;
 namespace {
 
 qv::IniFile iniAus(const qv::test::TempProgramFolder &ordner, const QString &text)

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 
+using namespace qv;
 namespace {
 
 struct Lauf

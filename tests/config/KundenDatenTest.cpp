@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 
+using namespace qv;
 namespace {
 
 // Builds bytes at documented offsets, so the test also shows the layout.

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+using namespace qv;
 using qv::KundenEinstellungen;
 
 namespace {

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace qv;
 using qv::Messages;
 using qv::test::ScriptedMessages;
 

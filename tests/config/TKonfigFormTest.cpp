@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace qv;
 using qv::Messages;
 
 namespace {

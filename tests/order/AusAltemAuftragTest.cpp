@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace qv;
 using namespace qv::test;
 
 namespace {

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace qv;
 using namespace qv::test;
 using qv::Messages;
 using namespace Qt::StringLiterals;
