@@ -1,3 +1,5 @@
+// The customer data and their departments (TAbteilung): defaults, the customer block of the
+// files and orders, and the old INI format.
 #include "config/TKundenDaten.h"
 
 #include "base/AtomicFile.h"
@@ -159,11 +161,6 @@ QString freierSicherungsName(const QString &pfad)
 
 // ---------------------------------------------------------------------------------------------
 
-QString TAnP::AnzeigeName() const
-{
-    return (Geschlecht + u' ' + Titel + u' ' + Name).trimmed();
-}
-
 void TAbteilung::NeuerAnP()
 {
     AnP.append(neuerAnP());
@@ -284,19 +281,6 @@ void TAbteilung::Speichern(ByteWriter &w) const
 }
 
 // ---------------------------------------------------------------------------------------------
-
-KundenDateien KundenDateien::von(const qv::ProgramFolders &ordner)
-{
-    return {ordner.personal(QStringLiteral("Kunde.cfg")), ordner.personal(QStringLiteral("KundenDaten.cfg")),
-            ordner.shipped(QStringLiteral("DemoKunde.cfg"))};
-}
-
-KundenDateien KundenDateien::imOrdner(const QString &programmOrdner)
-{
-    const QDir d(programmOrdner);
-    return {d.filePath(QStringLiteral("Kunde.cfg")), d.filePath(QStringLiteral("KundenDaten.cfg")),
-            d.filePath(QStringLiteral("DemoKunde.cfg"))};
-}
 
 bool TKundenDaten::Laden(ByteReader &r)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "base/Result.h"
+#include "config/KundenDateien.h"
+#include "config/TAbteilung.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -16,106 +18,6 @@ class ByteWriter;
 class IniFile;
 
 struct TAuftragsdatenRec;
-
-/// Contact person, 306 bytes in the customer block.
-struct TAnP
-{
-    static constexpr int Groesse = 306;
-
-    QString Geschlecht; // s[50] "Herr" / "Frau"
-    QString Titel;      // s[50]
-    QString Name;       // s[50] "Name, Vorname"
-    QString Telefon;    // s[50]
-    QString Fax;        // s[50]
-    QString EMail;      // s[50]
-
-    /// Salutation, title and name, blanks around the whole removed.
-    QString AnzeigeName() const;
-
-    bool operator==(const TAnP &) const = default;
-};
-
-/// Address, 411 bytes in the customer block.
-struct TAdresse
-{
-    static constexpr int Groesse = 411;
-
-    QString AnP;       // s[200] addressee line
-    QString Institut;  // s[50]
-    QString Abteilung; // s[50]
-    QString Strasse;   // s[50]
-    QString PLZ;       // s[5]
-    QString Ort;       // s[50]
-
-    bool operator==(const TAdresse &) const = default;
-};
-
-/// Accelerator, 186 bytes in the customer block.
-struct TBeschl
-{
-    static constexpr int Groesse = 186;
-
-    QString Beschleuniger; // s[50] maker
-    QString KBez;          // s[50]
-    QString Typ;           // s[50]
-    QString FBA;           // s[10] cm, decimal comma
-    QString EFBA;          // s[10] "95" or "100"
-    QString Gusshoehe;     // s[10] e.g. "8,0 cm"
-
-    bool operator==(const TBeschl &) const = default;
-};
-
-/// One department of the customer with its contacts, accelerators and addresses.
-class TAbteilung
-{
-public:
-    /// Bytes of a department block without its contacts and accelerators.
-    static constexpr int GrundGroesse = 1457;
-
-    qint32 Version = 1;
-    QString Name; // s[50]
-    QList<TAnP> AnP;
-    QList<TBeschl> Beschl;
-    QString Transport; // s[50]
-    QString Herkunft;  // s[50]
-    QString Legierung; // s[50]
-    qint32 AktAnP = 0;
-    qint32 AktBeschl = 0;
-    TAdresse Lieferanschrift;
-    TAdresse Rechnungsanschrift;
-    TAdresse Abholadresse;
-
-    void NeuerAnP();
-    void LoescheAnP(int index);
-    void NeuerBeschl();
-    void LoescheBeschl(int index);
-
-    /// The contact / accelerator at the current index, nullptr when the index is not valid.
-    TAnP *AktuellerAnP();
-    const TAnP *AktuellerAnP() const;
-    TBeschl *AktuellerBeschl();
-    const TBeschl *AktuellerBeschl() const;
-
-    /// Reads one department block; false (reader failed with a German message) on damaged bytes.
-    bool Laden(qv::ByteReader &r);
-    void Speichern(qv::ByteWriter &w) const;
-
-    bool operator==(const TAbteilung &) const = default;
-};
-
-class ProgramFolders;
-
-/// Where the customer files of an installation lie.
-struct KundenDateien
-{
-    QString kunde;       // Kunde.cfg: current binary format
-    QString kundenDaten; // KundenDaten.cfg: old INI format, only read
-    QString demoKunde;   // DemoKunde.cfg: shipped demo customer
-
-    static KundenDateien imOrdner(const QString &programmOrdner);
-    /// The person's files where the program keeps them, the demonstration customer as shipped.
-    static KundenDateien von(const qv::ProgramFolders &ordner);
-};
 
 /// The customer data: contract partner and departments. Copyable, so a dialog can keep a backup.
 class TKundenDaten

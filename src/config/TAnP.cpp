@@ -1,0 +1,10 @@
+#include "config/TAnP.h"
+
+namespace qv {
+
+QString TAnP::AnzeigeName() const
+{
+    return (Geschlecht + u' ' + Titel + u' ' + Name).trimmed();
+}
+
+} // namespace qv
