@@ -4,7 +4,7 @@
 #include "base/Numbers.h"
 #include "base/image/ImageIO.h"
 #include "workspace/Bilddrehung.h"
-#include "workspace/BmpSchreiber.h"
+#include "base/image/BmpEncoder.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,5 +1,6 @@
 #include "workspace/Bilddrehung.h"
-#include "workspace/BmpSchreiber.h"
+#include "base/image/BmpEncoder.h"
+#include "base/image/ImageIO.h"
 
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
@@ -39,7 +40,7 @@ Lauf cli(const QStringList &args)
 
 } // namespace
 
-TEST(BmpSchreiber, BottomUpRowsPaddedToFourBytes)
+TEST(BmpEncoder, BottomUpRowsPaddedToFourBytes)
 {
     QImage b(3, 2, QImage::Format_RGB888);
     b.setPixel(0, 0, qRgb(1, 2, 3));
@@ -58,9 +59,13 @@ TEST(BmpSchreiber, BottomUpRowsPaddedToFourBytes)
     EXPECT_EQ(bmp.mid(54 + 12, 3), QByteArray("\x03\x02\x01", 3));
     EXPECT_EQ(bmp.mid(54 + 9, 3), QByteArray(3, '\0'));
     EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB888), b);
+    // and back through the program's own reader
+    const Result<QImage> gelesen = decodeBmp(bmp);
+    ASSERT_TRUE(gelesen.ok());
+    EXPECT_EQ(gelesen.value().convertToFormat(QImage::Format_RGB888), b);
 }
 
-TEST(BmpSchreiber, FileWrittenInPiecesHoldsTheEncodedBytesInEitherByteOrder)
+TEST(BmpEncoder, FileWrittenInPiecesHoldsTheEncodedBytesInEitherByteOrder)
 {
     // 1001 x 700: rows need padding, and the file spans several pieces.
     const QImage b = muster(1001, 700);

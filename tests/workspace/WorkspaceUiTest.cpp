@@ -3,7 +3,7 @@
 #include "config/TKundenDaten.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
 #include "workspace/ArbeitsflaecheWidget.h"
-#include "workspace/BmpSchreiber.h"
+#include "base/image/BmpEncoder.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 

@@ -1,5 +1,6 @@
 #include "base/image/ImageIO.h"
 #include "base/image/ImageMemory.h"
+#include "base/image/LittleEndian.h"
 
 #include <QIODevice>
 
@@ -13,8 +14,8 @@ namespace {
 
 constexpr qsizetype kFileHeaderSize = 14;
 
-quint16 u16(const uchar *p) { return quint16(p[0] | p[1] << 8); }
-quint32 u32(const uchar *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
+quint16 u16(const uchar *p) { return leseU16(p); }
+quint32 u32(const uchar *p) { return leseU32(p); }
 
 // Extracts one channel of a bit-field pixel and scales it to 0..255.
 struct Channel

@@ -1,8 +1,7 @@
-#include "workspace/BmpSchreiber.h"
+#include "base/image/BmpEncoder.h"
 
 #include "base/AtomicFile.h"
-
-#include <QtEndian>
+#include "base/image/LittleEndian.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +16,8 @@ constexpr qint64 kKopfGroesse = 54;
 // 50 MB image in memory.
 constexpr qint64 kStueckGroesse = 1024 * 1024;
 
-void u16(uchar *p, quint16 v) { qToLittleEndian(v, p); }
-void u32(uchar *p, quint32 v) { qToLittleEndian(v, p); }
+void u16(uchar *p, quint16 v) { schreibeU16(p, v); }
+void u32(uchar *p, quint32 v) { schreibeU32(p, v); }
 
 // Sizes of the file; gesamt is 0 when the image is too large for the format's 32-bit fields.
 struct Aufbau
