@@ -2,6 +2,7 @@
 // closed contours must write back exactly the bytes it was read from.
 
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "contour/TKonturen.h"
 
 #include <QLoggingCategory>

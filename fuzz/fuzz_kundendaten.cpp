@@ -1,5 +1,6 @@
 // Customer block reader: raw blocks (as embedded in order files) and zlib customer files.
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Zlib.h"
 #include "config/KundenDatenJson.h"
 #include "config/TKundenDaten.h"

@@ -2,7 +2,7 @@
 #include "app/SingleInstanceLock.h"
 #include "app/StartRegeln.h"
 #include "app/TMainForm.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "base/LogOnlyMessages.h"
 #include "base/ProgramFolders.h"
 #include "base/QtFileChooser.h"

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "base/AtomicFile.h"
-#include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/FileNames.h"
 #include "base/Zlib.h"
 #include "config/KundenDatenJson.h"

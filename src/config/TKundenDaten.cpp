@@ -4,6 +4,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/IniFile.h"
 #include "base/Logging.h"
 #include "base/Numbers.h"

@@ -1,6 +1,7 @@
 #include "contour/TKontur.h"
 
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Numbers.h"
 
 #include <QBrush>

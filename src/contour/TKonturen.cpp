@@ -1,6 +1,7 @@
 #include "contour/TKonturen.h"
 
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 
 #include <QPainter>
 

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Logging.h"
 #include "base/UtilsUnit.h"
 #include "base/Zlib.h"

@@ -1,6 +1,7 @@
 #include "order/TAuftragsdatenRec.h"
 
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Cp1252.h"
 
 #include <cstring>

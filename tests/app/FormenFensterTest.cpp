@@ -3,7 +3,7 @@
 #include "app/Eingabesteuerung.h"
 #include "app/FormenPanel.h"
 #include "app/TMainForm.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "contour/Formen.h"
 #include "order/TAuftragsArtForm.h"
 #include "support/CompleteCustomer.h"

@@ -4,7 +4,7 @@
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/TMainForm.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "contour/TDrehenForm.h"
 #include "contour/TVerschiebeForm.h"
 #include "order/TAuftragabgeschlossenForm.h"

@@ -4,7 +4,7 @@
 #include "app/HauptMenue.h"
 #include "app/KonturListe.h"
 #include "app/TMainForm.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "order/OrderDocument.h"

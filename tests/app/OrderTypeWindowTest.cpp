@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "base/IniFile.h"
 #include "app/HauptMenue.h"
 #include "order/Auftragsdaten.h"

@@ -1,7 +1,7 @@
 // Where the program's files lie: beside the executable in a writable portable folder, in the
 // user's configuration folder for an installed program or a read-only portable folder.
 #include "app/Application.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "base/ProgramFolders.h"
 
 #include "support/FakeFileChooser.h"

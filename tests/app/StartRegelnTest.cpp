@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/StartRegeln.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "support/FakeFileChooser.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempProgramFolder.h"

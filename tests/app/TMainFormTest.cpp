@@ -3,7 +3,7 @@
 #include "app/StartRegeln.h"
 #include "app/TMainForm.h"
 #include "app/HauptMenue.h"
-#include "base/Clock.h"
+#include "base/SystemClock.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "support/CompleteCustomer.h"

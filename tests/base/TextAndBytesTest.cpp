@@ -1,4 +1,5 @@
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Cp1252.h"
 #include "base/DelphiDateTime.h"
 #include "base/Extended80.h"

@@ -2,7 +2,7 @@
 #include "config/TKundenDaten.h"
 
 #include "base/AtomicFile.h"
-#include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Zlib.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"

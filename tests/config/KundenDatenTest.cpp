@@ -2,6 +2,7 @@
 
 #include "app/KundenDatenMeldungen.h"
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "base/Cp1252.h"
 #include "base/IniFile.h"
 #include "base/Zlib.h"

@@ -1,4 +1,5 @@
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "contour/TKonturen.h"
 #include "PunktAusgabe.h"
 
