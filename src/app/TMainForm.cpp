@@ -35,7 +35,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>

@@ -14,9 +14,6 @@ namespace {
 
 constexpr qsizetype kFileHeaderSize = 14;
 
-quint16 u16(const uchar *p) { return leseU16(p); }
-quint32 u32(const uchar *p) { return leseU32(p); }
-
 // Extracts one channel of a bit-field pixel and scales it to 0..255.
 struct Channel
 {
@@ -55,7 +52,7 @@ qint64 bmpFileSize(QByteArrayView bytes)
 {
     if (bytes.size() < kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
         return 0;
-    return u32(reinterpret_cast<const uchar *>(bytes.data()) + 2);
+    return leseU32(reinterpret_cast<const uchar *>(bytes.data()) + 2);
 }
 
 namespace {
@@ -89,8 +86,8 @@ Result<BmpLayout> parseBmpHeader(QByteArrayView head, qint64 fileSize)
     const qint64 size = head.size();
     if (size < kFileHeaderSize + 12 || d[0] != 'B' || d[1] != 'M')
         return Error{QStringLiteral("Keine BMP-Datei")};
-    const quint32 pixelOffset = u32(d + 10);
-    const quint32 headerSize = u32(d + 14);
+    const quint32 pixelOffset = leseU32(d + 10);
+    const quint32 headerSize = leseU32(d + 14);
     if (headerSize != 12 && (headerSize < 40 || headerSize > 1024))
         return bmpError(QStringLiteral("unbekannter Kopf der Länge %1").arg(headerSize));
     if (kFileHeaderSize + qint64(headerSize) > size)
@@ -102,17 +99,17 @@ Result<BmpLayout> parseBmpHeader(QByteArrayView head, qint64 fileSize)
     quint32 compression = 0, colorsUsed = 0;
     const bool core = headerSize == 12; // the old OS/2 header: 16-bit sizes, 3-byte colours
     if (core) {
-        l.width = u16(h + 4);
-        l.height = qint16(u16(h + 6));
-        planes = u16(h + 8);
-        l.bpp = u16(h + 10);
+        l.width = leseU16(h + 4);
+        l.height = qint16(leseU16(h + 6));
+        planes = leseU16(h + 8);
+        l.bpp = leseU16(h + 10);
     } else {
-        l.width = qint32(u32(h + 4));
-        l.height = qint32(u32(h + 8));
-        planes = u16(h + 12);
-        l.bpp = u16(h + 14);
-        compression = u32(h + 16);
-        colorsUsed = u32(h + 32);
+        l.width = qint32(leseU32(h + 4));
+        l.height = qint32(leseU32(h + 8));
+        planes = leseU16(h + 12);
+        l.bpp = leseU16(h + 14);
+        compression = leseU32(h + 16);
+        colorsUsed = leseU32(h + 32);
     }
     const int bpp = l.bpp;
     l.topDown = l.height < 0;
@@ -138,7 +135,7 @@ Result<BmpLayout> parseBmpHeader(QByteArrayView head, qint64 fileSize)
         if (maskPos + 12 > size)
             return bmpError(QStringLiteral("die Farbmasken fehlen"));
         for (int i = 0; i < 3; ++i)
-            l.masks[i] = u32(d + maskPos + 4 * i);
+            l.masks[i] = leseU32(d + maskPos + 4 * i);
         if (headerSize < 52)
             tablePos += compression == BiAlphaBitfields ? 16 : 12;
     } else if (bpp == 16) {
@@ -220,7 +217,7 @@ public:
             break;
         case 16:
             for (qint64 x = 0; x < width; ++x) {
-                const quint32 p = u16(row + 2 * x);
+                const quint32 p = leseU16(row + 2 * x);
                 out32[x] = qRgb(m_red.value(p), m_green.value(p), m_blue.value(p));
             }
             break;
@@ -234,7 +231,7 @@ public:
                     out32[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
             } else {
                 for (qint64 x = 0; x < width; ++x) {
-                    const quint32 p = u32(row + 4 * x);
+                    const quint32 p = leseU32(row + 4 * x);
                     out32[x] = qRgb(m_red.value(p), m_green.value(p), m_blue.value(p));
                 }
             }

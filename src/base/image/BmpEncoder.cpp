@@ -16,9 +16,6 @@ constexpr qint64 kKopfGroesse = 54;
 // 50 MB image in memory.
 constexpr qint64 kStueckGroesse = 1024 * 1024;
 
-void u16(uchar *p, quint16 v) { schreibeU16(p, v); }
-void u32(uchar *p, quint32 v) { schreibeU32(p, v); }
-
 // Sizes of the file; gesamt is 0 when the image is too large for the format's 32-bit fields.
 struct Aufbau
 {
@@ -50,16 +47,16 @@ void kopfSchreiben(uchar *p, const Aufbau &a)
     std::memset(p, 0, kKopfGroesse);
     p[0] = 'B';
     p[1] = 'M';
-    u32(p + 2, quint32(a.gesamt));
-    u32(p + 10, kKopfGroesse);
-    u32(p + 14, 40);
-    u32(p + 18, quint32(a.breite));
-    u32(p + 22, quint32(a.hoehe)); // positive height: rows from the bottom up
-    u16(p + 26, 1);
-    u16(p + 28, 24);
-    u32(p + 34, quint32(a.zeile * a.hoehe));
-    u32(p + 38, 2835); // 72 dpi
-    u32(p + 42, 2835);
+    schreibeU32(p + 2, quint32(a.gesamt));
+    schreibeU32(p + 10, kKopfGroesse);
+    schreibeU32(p + 14, 40);
+    schreibeU32(p + 18, quint32(a.breite));
+    schreibeU32(p + 22, quint32(a.hoehe)); // positive height: rows from the bottom up
+    schreibeU16(p + 26, 1);
+    schreibeU16(p + 28, 24);
+    schreibeU32(p + 34, quint32(a.zeile * a.hoehe));
+    schreibeU32(p + 38, 2835); // 72 dpi
+    schreibeU32(p + 42, 2835);
 }
 
 // The n-th row of the file (counted from the bottom of the image): blue, green, red, then zero
