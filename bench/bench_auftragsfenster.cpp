@@ -19,6 +19,7 @@
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
 #include "workspace/Arbeitsmodus.h"
 
 #include "support/Screenshot.h"

@@ -1,6 +1,7 @@
 // Rotation of a large screenshot against copying the same number of bytes, and painting one
 // workspace frame with a 4K template.
 #include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
 #include "workspace/Bilddrehung.h"
 
 #include <benchmark/benchmark.h>

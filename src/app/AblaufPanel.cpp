@@ -5,6 +5,7 @@
 #include "app/KonturListe.h"
 #include "app/Lampe.h"
 #include "order/EinschubPfeilBox.h"
+#include "workspace/FFAAnzeige.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 #include "app/Befehl.h"
 #include "order/TEinschubrichtung.h"
 #include "workspace/Arbeitsflaeche.h"
+#include "workspace/FFAAnzeige.h"
 
 #include <QTabWidget>
 

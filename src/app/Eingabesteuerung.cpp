@@ -2,6 +2,7 @@
 
 #include "app/KonturmodusTexte.h"
 #include "app/Texte.h"
+#include "app/ZweiPunktKlick.h"
 #include "contour/Formen.h"
 #include "order/TAuftrag.h"
 #include "workspace/Arbeitsflaeche.h"

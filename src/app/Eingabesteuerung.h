@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Eingabe.h"
 #include "app/FormenEingabe.h"
+#include "app/Gummiband.h"
+#include "app/MausZweig.h"
 #include "contour/KonturErgebnis.h"
 #include "contour/Verschiebung.h"
 #include "workspace/Koordinaten.h"

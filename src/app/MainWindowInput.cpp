@@ -3,8 +3,8 @@
 #include "app/Ablauf.h"
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
-#include "app/Eingabe.h"
 #include "app/FormenEingabe.h"
+#include "app/Gummiband.h"
 #include "app/FormenPanel.h"
 #include "app/KonturMeldungen.h"
 #include "app/MainWindowMove.h"
@@ -17,6 +17,7 @@
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
 #include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/StatusTexte.h"
 #include "workspace/TScaleForm.h"
 
 #include <QPainter>

@@ -15,6 +15,7 @@
 #include "workspace/ArbeitsflaecheSteuerung.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/LinealBild.h"
+#include "workspace/StatusTexte.h"
 
 namespace qv {
 

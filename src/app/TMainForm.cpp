@@ -27,6 +27,8 @@
 #include "help/THelpForm.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
+#include "workspace/StatusTexte.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 

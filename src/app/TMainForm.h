@@ -3,6 +3,7 @@
 #include "app/Befehl.h"
 #include "order/TAuftrag.h"
 #include "workspace/ArbeitsflaecheSteuerung.h"
+#include "workspace/StatusTexte.h"
 
 #include <QMainWindow>
 

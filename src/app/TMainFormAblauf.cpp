@@ -3,12 +3,12 @@
 
 #include "app/Ablauf.h"
 #include "app/AblaufAnwenden.h"
-#include "app/MainWindowInput.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
+#include "app/MainWindowInput.h"
 #include "app/MainWindowOrderType.h"
 #include "app/Menues.h"
-#include "order/Auftragsdaten.h"
+#include "order/TAuftragsdatenFelder.h"
 #include "workspace/Arbeitsflaeche.h"
 
 namespace qv {

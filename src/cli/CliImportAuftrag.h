@@ -2,8 +2,8 @@
 
 #include "cli/CliCommand.h"
 #include "config/TKonfiguration.h"
-#include "order/Auftragsdaten.h"
 #include "order/TAuftrag.h"
+#include "order/TAuftragsdatenFelder.h"
 
 #include <QString>
 #include <QStringList>

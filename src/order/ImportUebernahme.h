@@ -1,7 +1,7 @@
 #pragma once
 
-#include "order/Auftragsdaten.h"
 #include "order/TAuftrag.h"
+#include "order/TAuftragsdatenFelder.h"
 
 #include <QDateTime>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "order/Auftragsdaten.h"
+#include "order/TAuftragsdatenFelder.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintCanvas.h"
+#include "print/PrintJobs.h"
 
 namespace qv {
 

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <memory>
-
 namespace qv {
 
 /// Font of a printed text; the sheets use one fixed-pitch family throughout.
@@ -35,18 +33,6 @@ public:
     virtual int pageHeight() const = 0;
     /// Ends the job; an error when the output could not be completed.
     virtual Result<void> finish() = 0;
-};
-
-/// Where print jobs go: a printer chosen through the platform's dialog, a PDF file, or a
-/// recorder in tests.
-class PrintJobs
-{
-public:
-    virtual ~PrintJobs() = default;
-    /// Lets the person choose the printer; false when cancelled.
-    virtual bool choosePrinter() = 0;
-    /// Starts a job in portrait orientation; an error when the printer or file cannot be opened.
-    virtual Result<std::unique_ptr<PrintCanvas>> beginJob(const QString &title) = 0;
 };
 
 } // namespace qv

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
-#include "print/PrintCanvas.h"
+#include "print/PrintJobs.h"
 
 #include <QDateTime>
 #include <QString>

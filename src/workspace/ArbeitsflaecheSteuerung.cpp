@@ -7,6 +7,7 @@
 #include "base/image/ImageIO.h"
 #include "config/TKundenDaten.h"
 #include "workspace/ArbeitsflaecheWidget.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "workspace/Arbeitsflaeche.h"
+#include "workspace/FFAAnzeige.h"
+#include "workspace/StatusTexte.h"
 
 #include <QObject>
 #include <QPoint>

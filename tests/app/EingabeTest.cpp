@@ -1,4 +1,6 @@
-#include "app/Eingabe.h"
+#include "app/Gummiband.h"
+#include "app/MausZweig.h"
+#include "app/ZweiPunktKlick.h"
 
 #include <gtest/gtest.h>
 

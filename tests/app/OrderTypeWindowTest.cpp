@@ -8,7 +8,7 @@
 #include "base/SystemClock.h"
 #include "base/IniFile.h"
 #include "app/HauptMenue.h"
-#include "order/Auftragsdaten.h"
+#include "order/TAuftragsdatenFelder.h"
 #include "order/OrderFile.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenForm.h"

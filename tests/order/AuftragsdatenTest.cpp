@@ -1,8 +1,8 @@
 #include "base/DelphiDateTime.h"
 #include "config/TKonfiguration.h"
 #include "config/TKundenDaten.h"
-#include "order/Auftragsdaten.h"
 #include "order/TAuftrag.h"
+#include "order/TAuftragsdatenFelder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
 #include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
+#include "workspace/FFAAnzeige.h"
+#include "workspace/StatusTexte.h"
 
 #include "config/TKundenDaten.h"
 

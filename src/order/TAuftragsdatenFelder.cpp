@@ -1,4 +1,4 @@
-#include "order/Auftragsdaten.h"
+#include "order/TAuftragsdatenFelder.h"
 
 #include "base/DelphiDateTime.h"
 #include "base/Numbers.h"

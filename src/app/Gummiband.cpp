@@ -1,65 +1,12 @@
-#include "app/Eingabe.h"
+#include "app/Gummiband.h"
 
+#include "app/ZweiPunktKlick.h"
 #include "contour/Formen.h"
-#include "workspace/Arbeitsflaeche.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
 
 #include <QPainter>
 
 namespace qv {
-
-QPoint zwangAnwenden(QPoint p, std::optional<QPoint> bezug, bool shift, bool ctrl)
-{
-    if (!bezug)
-        return p;
-    if (shift)
-        p.setY(bezug->y());
-    if (ctrl)
-        p.setX(bezug->x());
-    return p;
-}
-
-MausZweig mausZweig(const MausZustand &z, MausTaste taste)
-{
-    if (!z.vorlage)
-        return MausZweig::NurNeuzeichnen;
-    if (z.isoEingabe)
-        return MausZweig::Isozentrum;
-    if (z.konturEingabeLaeuft) {
-        if (taste == MausTaste::Links)
-            return MausZweig::KonturPunkt;
-        if (taste == MausTaste::Rechts)
-            return z.aktuelleKonturOffen ? MausZweig::KonturSchliessen : MausZweig::KonturEingabeBeenden;
-        return MausZweig::NurNeuzeichnen;
-    }
-    if (z.massstabEingabe)
-        return MausZweig::Massstab;
-    if (z.feldEingabe)
-        return MausZweig::Feld;
-    if (z.formwerkzeug)
-        return MausZweig::Form;
-    if (z.verschiebenOderDrehen)
-        return MausZweig::Auswahl;
-    return MausZweig::NurNeuzeichnen;
-}
-
-ZweiPunktKlick massstabKlick(std::optional<QPoint> punkt1, std::optional<QPoint> punkt2, QPoint p,
-                             bool shift, bool ctrl)
-{
-    if (!punkt1)
-        return {1, p};
-    if (!punkt2)
-        return {2, zwangAnwenden(p, punkt1, shift, ctrl)};
-    return {0, p};
-}
-
-ZweiPunktKlick feldKlick(std::optional<QPoint> ecke1, std::optional<QPoint> ecke2, QPoint p)
-{
-    if (!ecke1)
-        return {1, p};
-    if (!ecke2)
-        return {2, p};
-    return {0, p};
-}
 
 Gummiband gummiband(const GummibandZustand &z, QPoint p, bool shift, bool ctrl)
 {
