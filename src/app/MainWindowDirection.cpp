@@ -6,7 +6,7 @@
 #include "app/TMainForm.h"
 #include "base/Messages.h"
 #include "order/TEinschubrichtungsForm.h"
-#include "workspace/ArbeitsflaecheSteuerung.h"
+#include "workspace/ArbeitsflaecheZeichnen.h"
 
 #include <QApplication>
 
@@ -37,7 +37,10 @@ void MainWindowDirection::EinschubrichtungDialog()
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::Einschubrichtung, true);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool bild = m_form->BilderVorbereiten(m_fenster.steuerung().AuftragsBild(true));
+    Result<QImage> auftragsBild = AuftragsBild(m_fenster.dokument(), true);
+    if (!auftragsBild)
+        m_app.messages().information(auftragsBild.error());
+    const bool bild = m_form->BilderVorbereiten(auftragsBild ? *auftragsBild : QImage());
     QApplication::restoreOverrideCursor();
     if (!bild) {
         m_app.messages().information(QStringLiteral("Es existiert noch kein AufnahmeBild.\rOhne kann die "

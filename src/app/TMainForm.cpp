@@ -5,10 +5,11 @@
 
 #include "app/AblaufPanel.h"
 #include "app/Application.h"
+#include "app/BildBefehle.h"
+#include "app/Fensterplatzierer.h"
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
-#include "app/Fensterplatzierer.h"
 #include "app/MainWindowExport.h"
 #include "app/MainWindowImport.h"
 #include "app/MainWindowInput.h"
@@ -22,9 +23,9 @@
 #include "base/Messages.h"
 #include "config/TConfigForm.h"
 #include "config/TKundenDaten.h"
-#include "order/RahmenZeichnen.h"
 #include "help/HilfeTexte.h"
 #include "help/THelpForm.h"
+#include "order/RahmenZeichnen.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/ArbeitsflaecheZeichnen.h"
@@ -240,8 +241,8 @@ void TMainForm::BefehlAusfuehren(Befehl b, bool checked)
     case Befehl::Neu: neu1Click(); break;
     case Befehl::Beenden: BeendenClick(); break;
     case Befehl::Auftragsart: m_auftragsart->AuftragsartDialog(); break;
-    case Befehl::BildEinlesen: m_steuerung->BildLaden(); break;
-    case Befehl::BildDrehen: m_steuerung->BildDrehen(); break;
+    case Befehl::BildEinlesen: BildEinlesen(*m_steuerung, m_app.messages()); break;
+    case Befehl::BildDrehen: BildDrehen(*m_steuerung, m_app.messages()); break;
     case Befehl::BPREinlesen:
         if (ModusSetzen(ModusBPR))
             m_import->BPREinlesen();

@@ -3,11 +3,9 @@
 #include "base/FileChooser.h"
 #include "base/IniFile.h"
 #include "base/Logging.h"
-#include "base/Messages.h"
 #include "base/image/ImageIO.h"
 #include "config/TKundenDaten.h"
 #include "workspace/ArbeitsflaecheWidget.h"
-#include "workspace/ArbeitsflaecheZeichnen.h"
 #include "workspace/TBilddrehungForm.h"
 #include "workspace/TScaleForm.h"
 
@@ -44,15 +42,15 @@ const QString kBildDrehenHilfe = QStringLiteral(
 } // namespace
 
 ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen,
-                                                 Messages &messages, FileChooser &dateiDialog,
+                                                 Messages &dialogMeldungen, FileChooser &dateiDialog,
                                                  FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
                                                  QWidget *fenster)
-    : QObject(fenster), m_a(a), m_kunde(kunde), m_ini(einstellungen), m_messages(messages), m_dateiDialog(dateiDialog),
+    : QObject(fenster), m_a(a), m_kunde(kunde), m_ini(einstellungen), m_dateiDialog(dateiDialog),
       m_vorschauDialog(vorschauDialog), m_host(host)
 {
     m_widget = new ArbeitsflaecheWidget(a, fenster);
-    m_scaleForm = new TScaleForm(a.auftrag().Massstab, kunde, einstellungen, messages, fenster);
-    m_drehForm = new TBilddrehungForm(messages, fenster);
+    m_scaleForm = new TScaleForm(a.auftrag().Massstab, kunde, einstellungen, dialogMeldungen, fenster);
+    m_drehForm = new TBilddrehungForm(dialogMeldungen, fenster);
     if (!fenster) {
         m_eigenesWidget.reset(m_widget);
         m_eigeneScaleForm.reset(m_scaleForm);
@@ -74,7 +72,7 @@ QString ArbeitsflaecheSteuerung::bildFilter()
     return QStringLiteral("Bilder (Jpg, Bitmap oder PNG) (*.jpg *.bmp *.png *.JPG *.BMP *.PNG)");
 }
 
-bool ArbeitsflaecheSteuerung::BildLaden()
+BildEinlesenErgebnis ArbeitsflaecheSteuerung::BildLaden()
 {
     m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::Bild, true);
     m_host.Kontexthilfe(kBildLadenHilfe, QStringLiteral("Bild einlesen"));
@@ -84,7 +82,7 @@ bool ArbeitsflaecheSteuerung::BildLaden()
     FileChooser &dialog = vorschau && m_vorschauDialog ? *m_vorschauDialog : m_dateiDialog;
     const QString pfad = dialog.openFile(vorschau ? QStringLiteral("Bild öffnen") : QStringLiteral("Öffnen"), start, bildFilter());
 
-    bool geladen = false;
+    BildEinlesenErgebnis ergebnis;
     if (!pfad.isEmpty()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_ini.writeString(kInit, QStringLiteral("OpenPathBild"), QFileInfo(pfad).absolutePath());
@@ -97,13 +95,13 @@ bool ArbeitsflaecheSteuerung::BildLaden()
             m_host.BildBirneZeigen();
             m_drehForm->AusgangsbildSetzen(m_a.auftrag().Vorlage);
             P_MainResize();
-            geladen = true;
+            ergebnis.geladen = true;
         } else {
             // The order keeps its unsaved-changes flag: contours traced before must not be
             // lost silently when the program is closed.
-            // Why (too large, damaged, unknown type) goes to the log and below the message.
+            // Why (too large, damaged, unknown type) goes to the log and to the caller.
             qCWarning(lcDatei).noquote() << bild.error();
-            m_messages.information(QStringLiteral("Das Bild konnte nicht einlgelesen werden.") + u'\r' + bild.error());
+            ergebnis.fehler = bild.error();
             VorlageSetzen(QImage());
         }
     }
@@ -111,19 +109,18 @@ bool ArbeitsflaecheSteuerung::BildLaden()
     m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::Bild, false);
     m_host.AblaufAktualisieren();
     neuZeichnen();
-    return geladen;
+    return ergebnis;
 }
 
-void ArbeitsflaecheSteuerung::BildDrehen()
+void ArbeitsflaecheSteuerung::BildDrehen(const std::function<bool()> &ueberlagerungenVerwerfen)
 {
     m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::BildDrehen, true);
     const auto ende = [this] { m_host.KnopfGedrueckt(ArbeitsflaecheHost::Knopf::BildDrehen, false); };
     if (!m_a.hatVorlage())
         return ende();
+    // Anything beyond image, order type and direction is an overlay the rotation loses.
     if ((m_a.AblaufStatus & ~std::uint16_t(ablauf::Bild | ablauf::Einschubrichtung)) != ablauf::Auftragsart
-        && m_messages.warningQuestion(QStringLiteral("Alle Informationen vom Isozentrum, Feld, Konturen und Maßstab "
-                                                     "gehen verloren!\rWollen Sie das Bild wirklich drehen?"))
-               != Messages::Answer::Yes)
+        && !ueberlagerungenVerwerfen())
         return ende();
     m_host.Kontexthilfe(kBildDrehenHilfe, QStringLiteral("Drehen des Bildes"));
 
@@ -150,16 +147,6 @@ void ArbeitsflaecheSteuerung::VorlageSetzen(const QImage &bild)
 {
     m_a.VorlageSetzen(bild);
     neuZeichnen();
-}
-
-QImage ArbeitsflaecheSteuerung::AuftragsBild(bool MitVorlage)
-{
-    Result<QImage> bild = qv::AuftragsBild(m_a, MitVorlage);
-    if (!bild) {
-        m_messages.information(bild.error());
-        return {};
-    }
-    return std::move(bild).value();
 }
 
 void ArbeitsflaecheSteuerung::StatusAnzeigen(const QPoint &geraet)

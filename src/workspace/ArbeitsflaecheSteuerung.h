@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -40,15 +41,25 @@ public:
     virtual void EinschubrichtungZuruecksetzen() {}
 };
 
+/// What "Bild einlesen" came to.
+struct BildEinlesenErgebnis
+{
+    bool geladen = false;
+    /// Why the chosen file was refused; empty when it was loaded or nothing was chosen.
+    QString fehler;
+};
+
 /// The workspace operations of the main window: loading and turning the template, fitting,
 /// the display switches, inverted display, the status bar and the FFA panel. The main
-/// window calls these by their names and wires its buttons, menus and bulbs to them.
+/// window calls these by their names and wires its buttons, menus and bulbs to them. What
+/// is to be said or asked is left to the caller (see app/BildBefehle.h); the messages passed
+/// in serve the scale and rotation dialogs this object owns.
 class ArbeitsflaecheSteuerung : public QObject
 {
     Q_OBJECT
 
 public:
-    ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen, Messages &messages,
+    ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen, Messages &dialogMeldungen,
                             FileChooser &dateiDialog, FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
                             QWidget *fenster = nullptr);
     ~ArbeitsflaecheSteuerung() override;
@@ -58,14 +69,15 @@ public:
     TBilddrehungForm &bilddrehungForm() const { return *m_drehForm; }
     Arbeitsflaeche &dokument() const { return m_a; }
 
-    /// "Bild einlesen": true when an image was loaded.
-    bool BildLaden();
-    /// "Bild drehen": asks when overlays would be lost, clears them and runs the dialog.
-    void BildDrehen();
+    /// "Bild einlesen": the person chooses a template, which is loaded. A refused file leaves
+    /// the workspace without a template (contours and the rest stay).
+    BildEinlesenErgebnis BildLaden();
+    /// "Bild drehen": where isocentre, field, contours or scale would be lost,
+    /// `ueberlagerungenVerwerfen` decides first; then they are cleared and the dialog runs.
+    void BildDrehen(const std::function<bool()> &ueberlagerungenVerwerfen);
     bool MassstabGesetzt() const { return m_a.MassstabGesetzt(); }
     void IsozentrumSetzen(const QPoint &seite);
     void VorlageSetzen(const QImage &bild);
-    QImage AuftragsBild(bool MitVorlage);
     /// The status bar for a device point of the paint box (KeinPunkt when the order is reset).
     void StatusAnzeigen(const QPoint &geraet);
     /// The FFA panel after the FFA may have changed.
@@ -98,7 +110,6 @@ private:
     Arbeitsflaeche &m_a;
     TKundenDaten &m_kunde;
     IniFile &m_ini;
-    Messages &m_messages;
     FileChooser &m_dateiDialog;
     FileChooser *m_vorschauDialog;
     ArbeitsflaecheHost &m_host;

@@ -1,3 +1,4 @@
+#include "app/BildBefehle.h"
 #include "base/IniFile.h"
 #include "base/image/ImageIO.h"
 #include "config/TKundenDaten.h"
@@ -200,7 +201,7 @@ private slots:
         const QString jpeg = u.ordner.write(QStringLiteral("foto.jpeg"), encodeJpeg(muster(8, 8).convertToFormat(QImage::Format_RGB32)));
 
         u.vorschau.expectPath(png);
-        QVERIFY(u.s.BildLaden());
+        QVERIFY(BildEinlesen(u.s, u.messages));
         QCOMPARE(u.auftrag.Vorlage.size(), QSize(30, 20));
         QCOMPARE(u.auftrag.Vorlage.format(), QImage::Format_Indexed8); // the palette is kept
         QCOMPARE(u.vorschau.calls().size(), 1);
@@ -213,7 +214,7 @@ private slots:
         u.ini.writeBool(QStringLiteral("Init"), QStringLiteral("Bildvorschau"), false);
         for (const QString &pfad : {bmp, jpg}) {
             u.datei.expectPath(pfad);
-            QVERIFY(u.s.BildLaden());
+            QVERIFY(BildEinlesen(u.s, u.messages));
         }
         QCOMPARE(u.auftrag.Vorlage.size(), QSize(64, 48));
         QCOMPARE(u.datei.calls().size(), 2);
@@ -223,7 +224,7 @@ private slots:
             u.host.aufrufe.clear();
             u.messages.clear();
             u.datei.expectPath(pfad);
-            QVERIFY(!u.s.BildLaden());
+            QVERIFY(!BildEinlesen(u.s, u.messages));
             // The reason follows on its own line, naming the file once.
             QVERIFY(u.messages.lastText().startsWith(QStringLiteral("Das Bild konnte nicht einlgelesen werden.\r")));
             QCOMPARE(u.messages.lastText().count(QFileInfo(pfad).fileName()), 1);
@@ -235,7 +236,7 @@ private slots:
         // Cancelled: nothing happens, no message.
         u.messages.clear();
         u.datei.expectCancel();
-        QVERIFY(!u.s.BildLaden());
+        QVERIFY(!BildEinlesen(u.s, u.messages));
         QVERIFY(u.messages.shown().isEmpty());
     }
 
@@ -250,7 +251,7 @@ private slots:
         u.auftrag.FeldEcke2 = {5, 5};
 
         u.messages.expectAnswer(Messages::Answer::No);
-        u.s.BildDrehen();
+        BildDrehen(u.s, u.messages);
         QCOMPARE(u.auftrag.FeldEcke2, QPoint(5, 5));
         QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x27));
 
@@ -260,7 +261,7 @@ private slots:
             QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn3"), Qt::LeftButton);
             QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn4"), Qt::LeftButton);
         });
-        u.s.BildDrehen();
+        BildDrehen(u.s, u.messages);
         QCOMPARE(u.messages.shown().size(), 2);
         QCOMPARE(u.a.AblaufStatus, std::uint16_t(0x21));
         QVERIFY(!u.auftrag.IsozentrumGesetzt);
@@ -271,7 +272,7 @@ private slots:
         // Only image and order type done: no question.
         u.s.bilddrehungForm().AusgangsbildSetzen(u.auftrag.Vorlage);
         imDialog([&](QDialog *) { QTest::mouseClick(test::child<QPushButton>(u.s.bilddrehungForm(), "BitBtn1"), Qt::LeftButton); });
-        u.s.BildDrehen();
+        BildDrehen(u.s, u.messages);
         QCOMPARE(u.messages.shown().size(), 2);
     }
 
