@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliImportAuftrag.h"
+#include "cli/CliPlanDateien.h"
 
 #include "base/FileNames.h"
 #include "base/Numbers.h"
@@ -9,7 +10,6 @@
 #include "planimport/TBPRDM.h"
 #include "planimport/TBPRKonfig.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -125,20 +125,9 @@ int runBpr(const QStringList &args, Streams &io)
         return 1;
 
     TBPRDM dm;
-    if (auto ok = dm.Open(ordner.personalCopyOrShipped(QStringLiteral("BPRdb.sqlite"))); !ok) {
-        io.err << QString(ok.error()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    const std::optional<BPRDateiInhalt> inhalt = BPRDateiLesen(datei, ordner, dm, io);
+    if (!inhalt)
         return 1;
-    }
-    auto inhalt = BPRDateiLaden(datei, dm);
-    if (!inhalt) {
-        io.err << inhalt.error() << '\n';
-        return 1;
-    }
-    if (inhalt->Vorbereitung.FormatCode == BPRFormat::Keins) {
-        io.err << "Die Datei " << fileNameForDisplay(inhalt->Pfad)
-               << " ist keine Datei eines bekannten Planungssystems und kann nicht eingelesen werden.\n";
-        return 1;
-    }
 
     QJsonArray beams;
     const int anzahl = BPRBeamAnzahl(*inhalt);

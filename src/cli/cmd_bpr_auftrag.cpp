@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliImportAuftrag.h"
+#include "cli/CliPlanDateien.h"
 
-#include "base/FileNames.h"
 #include "base/Numbers.h"
 #include "planimport/BPRDatei.h"
 #include "planimport/BPRKatalog.h"
@@ -9,7 +9,6 @@
 #include "planimport/TBPRDM.h"
 #include "planimport/TBPRKonfig.h"
 
-#include <QCoreApplication>
 
 namespace qv::cli {
 
@@ -42,20 +41,9 @@ int runBprAuftrag(const QStringList &args, Streams &io)
         return 1;
 
     TBPRDM dm;
-    if (auto ok = dm.Open(ordner.personalCopyOrShipped(QStringLiteral("BPRdb.sqlite"))); !ok) {
-        io.err << QString(ok.error()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    const std::optional<BPRDateiInhalt> inhalt = BPRDateiLesen(aufruf.Datei, ordner, dm, io);
+    if (!inhalt)
         return 1;
-    }
-    auto inhalt = BPRDateiLaden(aufruf.Datei, dm);
-    if (!inhalt) {
-        io.err << inhalt.error() << '\n';
-        return 1;
-    }
-    if (inhalt->Vorbereitung.FormatCode == BPRFormat::Keins) {
-        io.err << "Die Datei " << fileNameForDisplay(inhalt->Pfad)
-               << " ist keine Datei eines bekannten Planungssystems und kann nicht eingelesen werden.\n";
-        return 1;
-    }
     const int anzahl = BPRBeamAnzahl(*inhalt);
     if (*position < 1 || *position > anzahl) {
         io.err << "Die Datei enthält keinen Beam an Position " << *position << " (Bereich: 1.." << anzahl << ").\n";

@@ -1,11 +1,11 @@
 #include "cli/CliCommand.h"
+#include "cli/CliPlanDateien.h"
 
 #include "dicom/DcmdumpRunner.h"
 #include "dicom/DicomUebersicht.h"
 #include "dicom/DicomUebersichtJson.h"
 #include "dicom/ProcessProgram.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,12 +31,9 @@ int runDicom(const QStringList &args, Streams &io)
             io.err << "Das Verzeichnis " << QDir::toNativeSeparators(verzeichnis) << " ist nicht vorhanden.\n";
         return 1;
     }
-    const QString dcmdump = FindDcmdump(QCoreApplication::applicationDirPath());
-    if (dcmdump.isEmpty()) {
-        io.err << "Das Programm \"dcmdump\" wurde weder im Quellvantar-Verzeichnis noch im Suchpfad gefunden.\n"
-                  "Ohne dieses Programm ist das Einlesen von DICOM-Dateien nicht möglich (Debian-Paket dcmtk).\n";
+    const QString dcmdump = DcmdumpSuchen(io);
+    if (dcmdump.isEmpty())
         return 1;
-    }
     ProcessProgram programm;
     DcmdumpRunner runner(programm, dcmdump);
     auto uebersicht = ErstelleDicomUebersicht(runner, verzeichnis, QStringLiteral("*.*"));

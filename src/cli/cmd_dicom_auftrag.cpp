@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliImportAuftrag.h"
+#include "cli/CliPlanDateien.h"
 
 #include "base/FileNames.h"
 #include "base/Numbers.h"
@@ -8,7 +9,6 @@
 #include "dicom/DicomUebersicht.h"
 #include "dicom/ProcessProgram.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -41,12 +41,9 @@ int runDicomAuftrag(const QStringList &args, Streams &io)
         io.err << fileNameForDisplay(aufruf.Datei) << " ist keine gewöhnliche Datei.\n";
         return 1;
     }
-    const QString dcmdump = FindDcmdump(QCoreApplication::applicationDirPath());
-    if (dcmdump.isEmpty()) {
-        io.err << "Das Programm \"dcmdump\" wurde weder im Quellvantar-Verzeichnis noch im Suchpfad gefunden.\n"
-                  "Ohne dieses Programm ist das Einlesen von DICOM-Dateien nicht möglich (Debian-Paket dcmtk).\n";
+    const QString dcmdump = DcmdumpSuchen(io);
+    if (dcmdump.isEmpty())
         return 1;
-    }
 
     NeuerImportAuftrag neu;
     if (!NeuenImportAuftragAnlegen(aufruf, neu, io))
