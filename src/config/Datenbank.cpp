@@ -22,13 +22,6 @@ namespace qv {
 
 namespace {
 
-QString zitiert(const QString &name)
-{
-    QString n = name;
-    n.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + n + u'"';
-}
-
 Error engineFehler(const QString &was, const QSqlError &e)
 {
     return Error{QStringLiteral("%1: %2").arg(was, e.text())};
@@ -368,7 +361,7 @@ Result<QList<Datenbank::Feld>> Datenbank::felder(const QString &tabelle) const
             "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
             "LEFT JOIN pg_catalog.pg_index i ON i.indrelid = a.attrelid AND i.indisprimary "
             "WHERE a.attrelid = pg_catalog.to_regclass(?) AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum"));
-        q.addBindValue(zitiert(tabelle));
+        q.addBindValue(Datenbank::bezeichner(tabelle));
         if (!q.exec())
             return engineFehler(QStringLiteral("Die Felder der Tabelle \"%1\" können nicht gelesen werden").arg(tabelle),
                                 q.lastError());
@@ -387,7 +380,7 @@ Result<QList<Datenbank::Feld>> Datenbank::felder(const QString &tabelle) const
             liste << f;
         }
     } else {
-        if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(zitiert(tabelle))))
+        if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Datenbank::bezeichner(tabelle))))
             return engineFehler(QStringLiteral("Die Felder der Tabelle \"%1\" können nicht gelesen werden").arg(tabelle),
                                 q.lastError());
         while (q.next()) {
@@ -434,9 +427,9 @@ Result<void> Datenbank::pruefen(const QString &tabelle, const QStringList &felde
         return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
     QStringList spalten;
     for (const QString &f : felder)
-        spalten << zitiert(f);
+        spalten << Datenbank::bezeichner(f);
     QSqlQuery q(verbindung());
-    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(spalten.join(QStringLiteral(", ")), zitiert(tabelle))))
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(spalten.join(QStringLiteral(", ")), Datenbank::bezeichner(tabelle))))
         return engineFehler(QStringLiteral("Die Tabelle \"%1\" mit den Feldern %2 gibt es in der Datenbank \"%3\" nicht")
                                 .arg(tabelle, felder.join(QStringLiteral(", ")), QDir::toNativeSeparators(m_datei)),
                             q.lastError());
@@ -453,17 +446,17 @@ Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, cons
         return Error{schluessel.error()};
     QStringList bedingungen;
     for (const auto &w : werte)
-        bedingungen << zitiert(w.first) + QStringLiteral(" = ?");
+        bedingungen << Datenbank::bezeichner(w.first) + QStringLiteral(" = ?");
     if (!filter.trimmed().isEmpty())
         bedingungen << u'(' + filter + u')';
-    QString sql = QStringLiteral("SELECT * FROM %1").arg(zitiert(tabelle));
+    QString sql = QStringLiteral("SELECT * FROM %1").arg(Datenbank::bezeichner(tabelle));
     if (!bedingungen.isEmpty())
         sql += QStringLiteral(" WHERE ") + bedingungen.join(QStringLiteral(" AND "));
     // Table order is the order of the primary key, the same on every engine; a table without
     // one falls back to the engine's storage order.
     QStringList ordnung;
     for (const QString &s : *schluessel)
-        ordnung << zitiert(s);
+        ordnung << Datenbank::bezeichner(s);
     if (ordnung.isEmpty())
         ordnung << (m_engine == Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid"));
     sql += QStringLiteral(" ORDER BY ") + ordnung.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT 1");
@@ -492,6 +485,13 @@ QSqlTableModel *Datenbank::tabellenModell(const QString &tabelle, QObject *paren
     modell->setEditStrategy(QSqlTableModel::OnFieldChange);
     modell->select();
     return modell;
+}
+
+QString Datenbank::bezeichner(const QString &name)
+{
+    QString n = name;
+    n.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + n + u'"';
 }
 
 } // namespace qv

@@ -30,6 +30,10 @@ public:
         SQLite,
         PostgreSQL
     };
+    /// A table or column name as an SQL identifier: in double quotes, inner quotes doubled.
+    /// Both engines read it the same way.
+    static QString bezeichner(const QString &name);
+
     /// Seconds libpq waits for a server to accept the connection, unless the text says otherwise.
     static constexpr int StandardVerbindungsZeitlimit = 5;
 

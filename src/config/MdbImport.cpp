@@ -11,13 +11,6 @@ namespace qv {
 
 namespace {
 
-QString zitiert(const QString &name)
-{
-    QString n = name;
-    n.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + n + u'"';
-}
-
 // The rows of one table, inside the caller's transaction.
 // q lives on with the caller until the transaction has ended: a statement the server has
 // prepared cannot be freed inside a failed transaction.
@@ -34,7 +27,7 @@ Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, cons
         for (qsizetype j = 0; j < quelle.spalten.size(); ++j) {
             if (quelle.spalten[j].name.compare(f.name, Qt::CaseInsensitive) == 0) {
                 quellSpalten << int(j);
-                namen << zitiert(f.name);
+                namen << Datenbank::bezeichner(f.name);
                 if (f.autoWert)
                     autoWerte << f.name;
                 break;
@@ -47,13 +40,13 @@ Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, cons
 
     const bool server = ziel.engine() == Datenbank::Engine::PostgreSQL;
     auto fehler = [&](const QString &was) -> Result<int> { return Error{QStringLiteral("%1: %2").arg(was, q.lastError().text())}; };
-    if (!q.exec(QStringLiteral("DELETE FROM %1").arg(zitiert(zielTabelle))))
+    if (!q.exec(QStringLiteral("DELETE FROM %1").arg(Datenbank::bezeichner(zielTabelle))))
         return fehler(QStringLiteral("Die Tabelle \"%1\" kann nicht geleert werden").arg(zielTabelle));
     QStringList platzhalter;
     for (qsizetype i = 0; i < namen.size(); ++i)
         platzhalter << QStringLiteral("?");
     if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(zitiert(zielTabelle), namen.join(QStringLiteral(", ")), platzhalter.join(QStringLiteral(", ")))))
+                       .arg(Datenbank::bezeichner(zielTabelle), namen.join(QStringLiteral(", ")), platzhalter.join(QStringLiteral(", ")))))
         return fehler(QStringLiteral("Import in die Tabelle \"%1\" nicht möglich").arg(zielTabelle));
     int anzahl = 0;
     for (const QVariantList &zeile : quelle.zeilen) {
@@ -76,8 +69,8 @@ Result<int> kopiereZeilen(const MdbDatei::Tabelle &quelle, Datenbank &ziel, cons
         for (const QString &feld : autoWerte) {
             q.prepare(QStringLiteral("SELECT pg_catalog.setval(pg_catalog.pg_get_serial_sequence(?, ?), "
                                      "COALESCE((SELECT MAX(%1) FROM %2), 0) + 1, false)")
-                          .arg(zitiert(feld), zitiert(zielTabelle)));
-            q.addBindValue(zitiert(zielTabelle));
+                          .arg(Datenbank::bezeichner(feld), Datenbank::bezeichner(zielTabelle)));
+            q.addBindValue(Datenbank::bezeichner(zielTabelle));
             q.addBindValue(feld);
             if (!q.exec())
                 return fehler(QStringLiteral("Der Schlüsselzähler der Tabelle \"%1\" kann nicht gesetzt werden").arg(zielTabelle));

@@ -205,6 +205,12 @@ void THelpForm::Kontexthilfe(const QString &text, const QString &titel)
     setFixedSize(g.breite, g.hoehe);
     setWindowTitle(QStringLiteral("Direkt Hilfe - ") + titel);
 
+    sichtbarkeitAnwenden();
+    m_textWirdGesetzt = false;
+}
+
+void THelpForm::sichtbarkeitAnwenden()
+{
     if (m_help) {
         move(m_position);
         show();
@@ -212,7 +218,6 @@ void THelpForm::Kontexthilfe(const QString &text, const QString &titel)
     } else {
         hide();
     }
-    m_textWirdGesetzt = false;
 }
 
 void THelpForm::ModusHilfe(int modus)
@@ -296,13 +301,7 @@ bool THelpForm::Umschalten()
     m_umschaltenLaeuft = true;
     if (!m_textWirdGesetzt)
         hilfeSetzen(!m_help);
-    if (m_help) {
-        move(m_position);
-        show();
-        raise();
-    } else {
-        hide();
-    }
+    sichtbarkeitAnwenden();
     m_umschaltenLaeuft = false;
     emit sichtbarkeitGeaendert(isVisible());
     return isVisible();

@@ -64,6 +64,8 @@ private:
     /// Room below the text's end (rand < 0: the usual margin).
     void unterenRandSetzen(int rand);
     void hilfeSetzen(bool an);
+    /// Shown at its place and on top while help is on, hidden otherwise.
+    void sichtbarkeitAnwenden();
 
     IniFile &m_ini;
     QTextEdit *m_memo = nullptr;
