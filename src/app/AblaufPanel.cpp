@@ -44,6 +44,16 @@ QWidget *behaelter(const QString &name, QWidget *parent, QVBoxLayout **layout)
     return w;
 }
 
+// The framed head of a page (scale or field size, and the FFA); its rows sit close together.
+QFrame *kopfRahmen(QWidget *seite, QVBoxLayout **zeilen)
+{
+    auto *kopf = new QFrame(seite);
+    kopf->setFrameShape(QFrame::StyledPanel);
+    *zeilen = new QVBoxLayout(kopf);
+    (*zeilen)->setSpacing(0);
+    return kopf;
+}
+
 } // namespace
 
 QFrame *TAblaufPanel::zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne, TKnopfPanel **knopf,
@@ -100,8 +110,19 @@ TAblaufPanel::Seite TAblaufPanel::seiteAnlegen(const QString &name, const QStrin
     s.seite->setObjectName(name + QStringLiteral("_Inhalt"));
     rollen->setWidget(s.seite);
     s.rollen = rollen;
+    s.spalte = new QVBoxLayout(s.seite);
+    s.spalte->setContentsMargins(4, 4, 4, 4);
+    s.spalte->setSpacing(3);
     addTab(rollen, titel);
     return s;
+}
+
+void TAblaufPanel::seiteAbschliessen(Seite &s, int modus, const QString &sharedName, const QString &untenName)
+{
+    s.spalte->addWidget(behaelter(sharedName, s.seite, &s.shared));
+    s.spalte->addStretch(1);
+    s.spalte->addWidget(behaelter(untenName, s.seite, &s.unten));
+    m_seiten[modus] = s;
 }
 
 TAblaufPanel::TAblaufPanel(QWidget *parent)
@@ -203,14 +224,10 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         Seite s = seiteAnlegen(QStringLiteral("TSBildModus"), QStringLiteral("Bild-Vorlage"));
         m_bildSeite = s.rollen;
         m_bildSeite->viewport()->installEventFilter(this);
-        auto *v = new QVBoxLayout(s.seite);
-        v->setContentsMargins(4, 4, 4, 4);
-        v->setSpacing(3);
-        P_Scale = new QFrame(s.seite);
+        QVBoxLayout *v = s.spalte;
+        QVBoxLayout *sv = nullptr;
+        P_Scale = kopfRahmen(s.seite, &sv);
         P_Scale->setObjectName(QStringLiteral("P_Scale"));
-        P_Scale->setFrameShape(QFrame::StyledPanel);
-        auto *sv = new QVBoxLayout(P_Scale);
-        sv->setSpacing(0);
         sv->addWidget(text(QStringLiteral("Maßstab"), P_Scale, true));
         sv->addWidget(text(QStringLiteral("Abstand zwischen"), P_Scale));
         L_Scale = text(QStringLiteral("xx cm"), P_Scale, true);
@@ -244,22 +261,15 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         KonturListe->setObjectName(QStringLiteral("GB_Kontureingabe"));
         kv->addWidget(KonturListe);
         v->addWidget(P_Konturen);
-        v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Shared"), s.seite, &s.shared));
-        v->addStretch(1);
-        v->addWidget(behaelter(QStringLiteral("P_BildVorlage4Bearbeiten"), s.seite, &s.unten));
-        m_seiten[0] = s;
+        seiteAbschliessen(s, 0, QStringLiteral("P_BildVorlage4Shared"), QStringLiteral("P_BildVorlage4Bearbeiten"));
     }
 
     // mode 1: without template
     {
         Seite s = seiteAnlegen(QStringLiteral("TSZeichenModus"), QStringLiteral("ohne Vorlage"));
-        auto *v = new QVBoxLayout(s.seite);
-        v->setContentsMargins(4, 4, 4, 4);
-        v->setSpacing(3);
-        auto *kopf = new QFrame(s.seite);
-        kopf->setFrameShape(QFrame::StyledPanel);
-        auto *kv = new QVBoxLayout(kopf);
-        kv->setSpacing(0);
+        QVBoxLayout *v = s.spalte;
+        QVBoxLayout *kv = nullptr;
+        auto *kopf = kopfRahmen(s.seite, &kv);
         kv->addWidget(text(QStringLiteral("Feldgröße"), kopf, true));
         kv->addWidget(text(QStringLiteral("(darstellung im FFA)"), kopf));
         kv->addWidget(text(QStringLiteral("40x40 cm"), kopf, true));
@@ -283,10 +293,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         KonturListe_ohneVorlage = new TKonturListe(false, s.seite);
         KonturListe_ohneVorlage->hide();
         v->addWidget(KonturListe_ohneVorlage);
-        v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Shared"), s.seite, &s.shared));
-        v->addStretch(1);
-        v->addWidget(behaelter(QStringLiteral("P_ohneVorlage4Bearbeiten"), s.seite, &s.unten));
-        m_seiten[1] = s;
+        seiteAbschliessen(s, 1, QStringLiteral("P_ohneVorlage4Shared"), QStringLiteral("P_ohneVorlage4Bearbeiten"));
     }
 
     // modes 2 and 3: imports
@@ -294,13 +301,9 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
                               TKnopfPanel **knopf, const QString &caption, const QString &knopfName,
                               const QString &lampenName, const QString &auftragsartName, const QString &sharedName) {
         Seite s = seiteAnlegen(name, titel);
-        auto *v = new QVBoxLayout(s.seite);
-        v->setContentsMargins(4, 4, 4, 4);
-        v->setSpacing(3);
-        auto *kopf = new QFrame(s.seite);
-        kopf->setFrameShape(QFrame::StyledPanel);
-        auto *kv = new QVBoxLayout(kopf);
-        kv->setSpacing(0);
+        QVBoxLayout *v = s.spalte;
+        QVBoxLayout *kv = nullptr;
+        auto *kopf = kopfRahmen(s.seite, &kv);
         kv->addWidget(text(QStringLiteral("Feldgröße"), kopf, true));
         kv->addWidget(text(QStringLiteral("40x40 cm"), kopf, true));
         kv->addWidget(text(QStringLiteral("(X/Y symetrisch)"), kopf));
@@ -308,10 +311,7 @@ TAblaufPanel::TAblaufPanel(QWidget *parent)
         v->addWidget(kopf);
         v->addWidget(behaelter(auftragsartName, s.seite, &s.auftragsart));
         v->addWidget(zeile(s.seite, lampe, nullptr, knopf, caption, knopfName, lampenName));
-        v->addWidget(behaelter(sharedName, s.seite, &s.shared));
-        v->addStretch(1);
-        v->addWidget(behaelter(name + QStringLiteral("4Bearbeiten"), s.seite, &s.unten));
-        m_seiten[modus] = s;
+        seiteAbschliessen(s, modus, sharedName, name + QStringLiteral("4Bearbeiten"));
     };
     importSeite(2, QStringLiteral("TSBPRModus"), QStringLiteral("BPR-Modus"), &P_BPRImport,
                              &P_BPRImportBtn, QStringLiteral("BPR einlesen"), QStringLiteral("P_BPRImportBtn"),

@@ -116,12 +116,15 @@ private:
     {
         QScrollArea *rollen = nullptr;
         QWidget *seite = nullptr;
+        QVBoxLayout *spalte = nullptr; // the page's rows, top to bottom
         QVBoxLayout *auftragsart = nullptr;
         QVBoxLayout *shared = nullptr;
         QVBoxLayout *unten = nullptr;
         QVBoxLayout *ffa = nullptr;
     };
     Seite seiteAnlegen(const QString &name, const QString &titel);
+    /// The page's last rows: the shared controls' place, room, the bottom group's place.
+    void seiteAbschliessen(Seite &s, int modus, const QString &sharedName, const QString &untenName);
     QFrame *zeile(QWidget *parent, TLampe **lampe, TGluehbirne **birne, TKnopfPanel **knopf, const QString &caption,
                   const QString &knopfName, const QString &lampenName = {}, const QString &birnenName = {});
     TKnopfPanel *knopf(Befehl b) const;
