@@ -1,7 +1,6 @@
 // The maker's exports and the printouts, started from the main window's menus on an order
 // opened in the maker's mode.
 
-#include "app/Application.h"
 #include "app/HauptMenue.h"
 #include "app/MainWindowExport.h"
 #include "app/TMainForm.h"
@@ -10,10 +9,7 @@
 #include "order/OrderFile.h"
 #include "print/RecordingCanvas.h"
 #include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
+#include "support/MainWindowHarness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,27 +19,18 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <memory>
-
 using namespace qv;
-using qv::test::ScriptedMessages;
 
 namespace {
 
 const QDateTime kHeute(QDate(2026, 12, 10), QTime(10, 0, 0));
 
 // An opened photon order in the maker's mode, with its customer in the customer database.
-struct Umgebung
+struct Umgebung : test::MainWindowHarness
 {
-    explicit Umgebung(const QString &plzInDerDatenbank = QStringLiteral("79106")) : clock(kHeute)
+    explicit Umgebung(const QString &plzInDerDatenbank = QStringLiteral("79106"))
     {
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nFileversion=2\r\nEMailAdresse=auftrag@zarn.example\r\n");
-        const QByteArray archiv = folder.file(QStringLiteral("archiv/")).toUtf8();
         datenbank = folder.file(QStringLiteral("TesBS.sqlite"));
-        folder.write(QStringLiteral("QuellvantarIni.ini"),
-                     "[Init]\r\nKundenMode=0\r\nStartAssistent=0\r\nHelp=0\r\nArchivBasis=" + archiv +
-                         "\r\nKundenDatenbank=" + datenbank.toUtf8() + "\r\nLAPPath=" + folder.path().toUtf8() + "\r\n");
-        [&] { QVERIFY(test::completeCustomer().SpeichereDatei(folder.file(QStringLiteral("Kunde.cfg"))).ok()); }();
         kundeEintragen(plzInDerDatenbank);
 
         TAuftrag a;
@@ -70,17 +57,13 @@ struct Umgebung
         QDir().mkpath(QFileInfo(auftragsdatei).absolutePath());
         [&] { QVERIFY(AuftragsdateiSchreiben(auftragsdatei, a).ok()); }();
 
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->StartDateiSetzen(auftragsdatei);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
-    }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
+        start(test::MainWindowOptions()
+            .withConfig("[Init]\r\nFileversion=2\r\nEMailAdresse=auftrag@zarn.example\r\n")
+            .withSettings("[Init]\r\nKundenMode=0\r\nStartAssistent=0\r\nHelp=0\r\nArchivBasis=" +
+                folder.file(QStringLiteral("archiv/")).toUtf8() + "\r\nKundenDatenbank=" + datenbank.toUtf8() +
+                "\r\nLAPPath=" + folder.path().toUtf8() + "\r\n")
+            .withFixedTime(kHeute)
+            .withStartFile(auftragsdatei));
     }
 
     void kundeEintragen(const QString &plz)
@@ -95,16 +78,8 @@ struct Umgebung
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     }
 
-    TAuftrag &auftrag() { return app->Auftrag(); }
-
-    test::TempProgramFolder folder;
-    ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    test::FixedClock clock;
     QString datenbank;
     QString auftragsdatei;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 QByteArray inhalt(const QString &datei)
@@ -123,7 +98,7 @@ private slots:
     void blockFileFiledInTheCustomersArchiveAndOrderMarked()
     {
         Umgebung u;
-        QVERIFY(u.auftrag().AusDatei);
+        QVERIFY(u.order().AusDatei);
         QVERIFY(u.form->menue().istSichtbar(Befehl::BPRExport));
         const QString ziel = u.folder.file(QStringLiteral("archiv/KLIN1/Offline/2026/12/10/PAT7_1.cif"));
         u.messages.clear();
@@ -147,7 +122,7 @@ private slots:
         const QString markiert = u.folder.file(QStringLiteral("eingang/_b_Klinik.ORv"));
         QVERIFY(QFileInfo(markiert).isFile());
         QVERIFY(!QFileInfo(u.auftragsdatei).exists());
-        QCOMPARE(u.auftrag().LetzteAuftragsdatei, markiert);
+        QCOMPARE(u.order().LetzteAuftragsdatei, markiert);
         u.messages.clear();
         u.messages.expectAnswer(Messages::Answer::Yes);
         u.form->menue().ausloesen(Befehl::BPRExport);
@@ -166,7 +141,7 @@ private slots:
                  (QStringList{QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.\r\nBitte speichern Sie die Datei manuell."),
                               QStringLiteral("BPR-Datei gespeichert nach ") + gewaehlt + QStringLiteral(".cif")}));
         QVERIFY(QFileInfo(gewaehlt + QStringLiteral(".cif")).isFile());
-        QCOMPARE(u.auftrag().LetzteAuftragsdatei, u.folder.file(QStringLiteral("eingang/_b_Klinik.ORv")));
+        QCOMPARE(u.order().LetzteAuftragsdatei, u.folder.file(QStringLiteral("eingang/_b_Klinik.ORv")));
     }
 
     void laserFileThroughTheSaveDialog()
@@ -197,7 +172,7 @@ private slots:
         QVERIFY(drucker.jobs[0].canvas->find(QStringLiteral("Mail an auftrag@zarn.example")));
         QVERIFY(drucker.jobs[1].canvas->find(QStringLiteral(" KundenDaten ")));
         // Printing fills the empty coding in, in the order's own data.
-        QCOMPARE(u.auftrag().Auftragsdaten.Codierung, QStringLiteral("ohne Codierung"));
+        QCOMPARE(u.order().Auftragsdaten.Codierung, QStringLiteral("ohne Codierung"));
 
         drucker.chooseAnswer = false;
         u.form->menue().ausloesen(Befehl::DruckenKundendaten);

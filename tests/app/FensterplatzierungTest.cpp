@@ -4,17 +4,11 @@
 #include "app/TMainForm.h"
 #include "help/THelpForm.h"
 #include "order/OrderFile.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
+#include "support/MainWindowHarness.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-
-#include <memory>
 
 using namespace qv;
 
@@ -25,24 +19,22 @@ class FensterplatzierungTest : public QObject
 private slots:
     void helpWindowKeepsOffTheImageAndOnTheScreen()
     {
-        test::TempProgramFolder folder;
-        QVERIFY(test::writeCompleteCustomer(folder.path()));
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\n");
-        // The stored help position lies over the image.
-        folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=1\r\nHelpPosX=0\r\nHelpPosY=300\r\n");
+        test::MainWindowHarness u;
         TAuftrag a;
         a.Vorlage = QImage(1600, 1200, QImage::Format_RGB32);
         a.Vorlage.fill(Qt::darkGray);
         a.IsozentrumGesetzt = true;
-        const QString datei = folder.file(QStringLiteral("breit.ORv"));
+        const QString datei = u.folder.file(QStringLiteral("breit.ORv"));
         QVERIFY(AuftragsdateiSchreiben(datei, a).ok());
-
-        test::ScriptedMessages messages;
-        test::FakeFileChooser chooser;
-        test::FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-        Application app(folder.path(), messages, chooser, clock);
-        TMainForm form(app);
-        form.StartDateiSetzen(datei);
+        // The stored help position lies over the image.
+        u.start(test::MainWindowOptions()
+            .withConfig("[Init]\r\n")
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=1\r\nHelpPosX=0\r\nHelpPosY=300\r\n")
+            .withFixedTime(QDateTime(QDate(2026, 12, 10), QTime(9, 0)))
+            .withStartFile(datei)
+            .withoutShowing());
+        TMainForm &form = *u.form;
+        const Application &app = *u.app;
         const QRect schirm = form.screen()->availableGeometry();
         // Room for the help window beside the main window, none on it.
         form.setGeometry(QRect(schirm.topLeft(), QSize(schirm.width() - 290, schirm.height() - 20)));

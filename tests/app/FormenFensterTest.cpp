@@ -1,34 +1,24 @@
 #include "app/AblaufPanel.h"
-#include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/FormenPanel.h"
 #include "app/TMainForm.h"
-#include "base/SystemClock.h"
 #include "contour/Formen.h"
 #include "order/TAuftragsArtForm.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
+#include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
 #include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
-#include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace qv;
-using qv::test::ScriptedMessages;
 
 namespace {
 
@@ -36,47 +26,18 @@ const QString kZuGross = QStringLiteral("Die Form ist zu groß. Bitte geben Sie 
 const QString kOhneAusdehnung = QStringLiteral("Eine Form ohne Ausdehnung kann nicht generiert werden.");
 
 // The main window on the page without template, in a program folder of its own.
-struct Umgebung
+struct Umgebung : test::MainWindowHarness
 {
     Umgebung()
     {
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
-        folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n");
-        if (!test::writeCompleteCustomer(folder.path()))
-            qFatal("Kunde.cfg not written");
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
+        start();
         form->ModusSetzen(ModusOhneVorlage);
         test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-        form->ablaufPanel().knopfKlicken(Befehl::Auftragsart);
-    }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
+        panel().knopfKlicken(Befehl::Auftragsart);
     }
 
-    TAblaufPanel &p() { return form->ablaufPanel(); }
-    TAuftrag &auftrag() { return app->Auftrag(); }
     FormenPanel &formen() { return form->formenPanel(); }
     const Eingabesteuerung &eingabe() { return form->eingabe(); }
-    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
-    QPointF geraet(QPoint arbeit) { return box()->abbildung().arbeitZuGeraet(QPointF(arbeit)); }
-
-    void maus(QEvent::Type typ, QPoint a, Qt::MouseButton taste, Qt::MouseButtons tasten)
-    {
-        const QPointF d = geraet(a);
-        QMouseEvent e(typ, d, box()->mapToGlobal(d), taste, tasten, Qt::NoModifier);
-        QApplication::sendEvent(box(), &e);
-    }
-    void klick(QPoint a)
-    {
-        maus(QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
-        maus(QEvent::MouseButtonRelease, a, Qt::LeftButton, Qt::NoButton);
-    }
 
     // The FFA dialog of shape generation, answered with OK or Cancel once it shows.
     void ffaBeantworten(bool ok)
@@ -92,13 +53,6 @@ struct Umgebung
     {
         formen().findChild<QPushButton *>(knopf)->click();
     }
-
-    test::TempProgramFolder folder;
-    ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    SystemClock clock;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 QList<QPoint> gueltige(const TKontur &k)
@@ -116,55 +70,55 @@ private slots:
     void typedShapesAndTheQuestionWhenShapesExist()
     {
         Umgebung u;
-        QCOMPARE(u.auftrag().Vorlage.size(), QSize(1200, 1200));
+        QCOMPARE(u.order().Vorlage.size(), QSize(1200, 1200));
         // No contours yet: the FFA dialog at once, then the rectangle tool.
         u.ffaBeantworten(true);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.messages.shown().isEmpty());
         QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormRechteck));
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Eingabe beenden"));
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Eingabe beenden"));
 
         u.generieren(QStringLiteral("Btn_GenerateRechteck"));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
-        QCOMPARE(gueltige(u.auftrag().Konturen.Kontur(1)),
+        QCOMPARE(u.order().Konturen.Anzahl(), 1);
+        QCOMPARE(gueltige(u.order().Konturen.Kontur(1)),
                  (QList<QPoint>{{-75, -75}, {75, -75}, {75, 75}, {-75, 75}, {-75, -75}}));
         QVERIFY(u.form->Geaendert());
         QVERIFY(!u.eingabe().laeuft(Eingabeart::Form));
         QCOMPARE(u.eingabe().Formwerkzeug(), 0);
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Konturen"));
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Konturen"));
 
         // Yes: a further shape in the same plane.
         u.messages.expectAnswer(Messages::Answer::Yes);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.messages.lastText().startsWith(QStringLiteral("Es wurde bereits eine geometrische Form generiert.")));
         u.formen().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(1);
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormKreis));
         u.generieren(QStringLiteral("Btn_GenerateKreis"));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
-        QCOMPARE(u.auftrag().Konturen.Kontur(2).Anzahl(), 361);
-        QCOMPARE(u.auftrag().Konturen.Kontur(2).Punkte()[90], QPoint(0, 150));
+        QCOMPARE(u.order().Konturen.Anzahl(), 2);
+        QCOMPARE(u.order().Konturen.Kontur(2).Anzahl(), 361);
+        QCOMPARE(u.order().Konturen.Kontur(2).Punkte()[90], QPoint(0, 150));
 
         // Cancel keeps both.
         u.messages.expectAnswer(Messages::Answer::Cancel);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(!u.eingabe().laeuft(Eingabeart::Form));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Konturen"));
+        QCOMPARE(u.order().Konturen.Anzahl(), 2);
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Konturen"));
 
         // No, and the FFA dialog cancelled: both stay.
         u.messages.expectAnswer(Messages::Answer::No);
         u.ffaBeantworten(false);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(!u.eingabe().laeuft(Eingabeart::Form));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
+        QCOMPARE(u.order().Konturen.Anzahl(), 2);
 
         // No and OK: deleted, a new shape follows.
         u.messages.expectAnswer(Messages::Answer::No);
         u.ffaBeantworten(true);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 0);
+        QCOMPARE(u.order().Konturen.Anzahl(), 0);
         QCOMPARE(u.messages.pendingAnswers(), 0);
     }
 
@@ -172,7 +126,7 @@ private slots:
     {
         Umgebung u;
         u.ffaBeantworten(true);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         struct Fall { FormenPanel::Feld feld; QString text; QString knopf; QString meldung; };
         const Fall faelle[] = {
             {FormenPanel::Feld::RechteckX, QStringLiteral("7000"), QStringLiteral("Btn_GenerateRechteck"), kZuGross},
@@ -185,7 +139,7 @@ private slots:
             u.formen().setText(f.feld, f.text);
             u.generieren(f.knopf);
             QCOMPARE(u.messages.lastText(), f.meldung);
-            QCOMPARE(u.auftrag().Konturen.Anzahl(), 0);
+            QCOMPARE(u.order().Konturen.Anzahl(), 0);
             QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
         }
     }
@@ -194,31 +148,31 @@ private slots:
     {
         Umgebung u;
         u.ffaBeantworten(true);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         u.formen().findChild<QAction *>(QStringLiteral("TBEllipse"))->trigger();
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormEllipse));
-        u.klick(QPoint(-150, -75));
+        u.click(QPoint(-150, -75));
         QCOMPARE(u.eingabe().FormPunkt1(), QPoint(-150, -75));
-        u.maus(QEvent::MouseMove, QPoint(150, 75), Qt::NoButton, Qt::NoButton);
+        u.mouse(QEvent::MouseMove, QPoint(150, 75), Qt::NoButton, Qt::NoButton);
         QCOMPARE(u.formen().text(FormenPanel::Feld::EllipseX), QStringLiteral("10"));
         QCOMPARE(u.formen().text(FormenPanel::Feld::EllipseY), QStringLiteral("5"));
-        u.klick(QPoint(150, 75));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
-        const TKontur &e = u.auftrag().Konturen.Kontur(1);
+        u.click(QPoint(150, 75));
+        QCOMPARE(u.order().Konturen.Anzahl(), 1);
+        const TKontur &e = u.order().Konturen.Kontur(1);
         QCOMPARE(e.Punkte()[0], QPoint(-150, 0));
         QCOMPARE(e.Punkte()[90], QPoint(0, -75));
 
         for (int n = 2; n <= TKonturen::MaxKonturen; ++n) {
             u.messages.expectAnswer(Messages::Answer::Yes);
-            u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+            u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
             u.generieren(QStringLiteral("Btn_GenerateRechteck"));
         }
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), TKonturen::MaxKonturen);
+        QCOMPARE(u.order().Konturen.Anzahl(), TKonturen::MaxKonturen);
         u.messages.expectAnswer(Messages::Answer::Yes);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         u.messages.clear();
         u.generieren(QStringLiteral("Btn_GenerateRechteck"));
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), TKonturen::MaxKonturen);
+        QCOMPARE(u.order().Konturen.Anzahl(), TKonturen::MaxKonturen);
         QCOMPARE(u.messages.shown().size(), 1);
     }
 };

@@ -1,15 +1,11 @@
 #include "app/Ablauf.h"
 #include "app/AblaufPanel.h"
-#include "app/Application.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
 #include "dicom/TOpenDICOMDialog.h"
 #include "planimport/TBPRMainOpenForm.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
+#include "support/MainWindowHarness.h"
+#include "support/ModalDialog.h"
 #include "support/TestData.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/Arbeitsmodus.h"
@@ -18,11 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
-
-#include <functional>
-#include <memory>
 
 using namespace qv;
 
@@ -30,50 +22,21 @@ namespace {
 
 // The main window in a program folder with the format database, a DICOM folder holding one
 // real electron plan and a planning-system file.
-struct Umgebung
+struct Umgebung : test::MainWindowHarness
 {
-    Umgebung() : clock(QDateTime(QDate(2026, 12, 10), QTime(17, 30)))
+    Umgebung()
     {
         QDir(folder.path()).mkdir(QStringLiteral("dicom"));
         QFile::copy(QStringLiteral(QV_DICOM_DATA_DIR "/rtplan_electron_aperture_scalp.dcm"),
                     folder.file(QStringLiteral("dicom/scalp.dcm")));
         QFile::copy(test::buildDir() + QStringLiteral("/BPRdb.sqlite"), folder.file(QStringLiteral("BPRdb.sqlite")));
         QFile::copy(test::buildDir() + QStringLiteral("/DemoBPR/Plato_Demo.pla"), folder.file(QStringLiteral("plato.pla")));
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n");
-        folder.write(QStringLiteral("QuellvantarIni.ini"),
-                     "[Init]\r\nStartAssistent=0\r\nHelp=0\r\nDICOMPath=" + folder.file(QStringLiteral("dicom")).toUtf8() +
-                         "\r\n[BPRModul]\r\nLastOpenFile=" + folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n");
-        if (!test::writeCompleteCustomer(folder.path()))
-            qFatal("Kunde.cfg not written");
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
-    }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
-    }
-    // Acts in the modal dialog of that type once it is shown (the DICOM dialog reads its folder
-    // first, with events running).
-    template <typename Dialog>
-    static void imDialog(const std::function<void(Dialog &)> &tun)
-    {
-        auto *warten = new QTimer;
-        auto *versuche = new int(0);
-        QObject::connect(warten, &QTimer::timeout, [warten, versuche, tun] {
-            auto *d = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-            if (!d && ++*versuche < 1000)
-                return;
-            warten->stop();
-            warten->deleteLater();
-            delete versuche;
-            QVERIFY(d);
-            tun(*d);
-        });
-        warten->start(10);
+        start(test::MainWindowOptions()
+            .withConfig("[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n")
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nDICOMPath=" +
+                folder.file(QStringLiteral("dicom")).toUtf8() + "\r\n[BPRModul]\r\nLastOpenFile=" +
+                folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n")
+            .withFixedTime(QDateTime(QDate(2026, 12, 10), QTime(17, 30))));
     }
     // The order type as its dialog leaves it for a photon order.
     void photonenAuftrag()
@@ -87,13 +50,6 @@ struct Umgebung
         return IniFile(folder.file(QStringLiteral("QuellvantarIni.ini")))
             .readString(QString::fromLatin1(abschnitt), QString::fromLatin1(schluessel));
     }
-
-    test::TempProgramFolder folder;
-    test::ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    test::FixedClock clock;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
@@ -113,7 +69,7 @@ void ImportFensterTest::dicomBeamKommtInDenAuftrag()
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
     u.photonenAuftrag();
-    Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+    test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         auto *baum = d.findChild<QTreeWidget *>();
         QVERIFY(baum);
         QTreeWidgetItem *beam = baum->topLevelItem(0)->child(0)->child(0);
@@ -141,7 +97,7 @@ void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
     u.photonenAuftrag();
-    Umgebung::imDialog<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+    test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         d.SetFileType(QStringLiteral("DICOM-Dateien (*.dcm)"));
         d.reject();
     });
@@ -157,7 +113,7 @@ void ImportFensterTest::bprBeamKommtInDenAuftrag()
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusBPR));
     u.photonenAuftrag();
-    Umgebung::imDialog<TBPRMainOpenForm>([](TBPRMainOpenForm &d) {
+    test::whenModalAppears<TBPRMainOpenForm>([](TBPRMainOpenForm &d) {
         QCOMPARE(d.Feld(QStringLiteral("E_Format")), QStringLiteral("Plato"));
         d.BTN_OpenClick();
     });

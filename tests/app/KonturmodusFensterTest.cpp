@@ -1,98 +1,54 @@
 #include "app/AblaufPanel.h"
-#include "app/Application.h"
 #include "app/Eingabesteuerung.h"
 #include "app/FormenPanel.h"
 #include "app/HauptMenue.h"
 #include "app/TMainForm.h"
-#include "base/SystemClock.h"
 #include "contour/TDrehenForm.h"
 #include "contour/TVerschiebeForm.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/TEinschubrichtungsForm.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
+#include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
 #include "support/WidgetChild.h"
-#include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using namespace qv;
-using qv::test::ScriptedMessages;
 
 namespace {
 
 // The main window on the page without template (the ruler: 3 pixels per millimetre) with a
 // circle of radius 5 cm generated about the isocentre.
-struct Umgebung
+struct Umgebung : test::MainWindowHarness
 {
     Umgebung()
     {
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
-        folder.write(QStringLiteral("QuellvantarIni.ini"),
-                     "[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" + folder.file(QStringLiteral("archiv/")).toUtf8() +
-                         "\r\n");
-        if (!test::writeCompleteCustomer(folder.path()))
-            qFatal("Kunde.cfg not written");
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
+        start(test::MainWindowOptions()
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" +
+                folder.file(QStringLiteral("archiv/")).toUtf8() + "\r\n"));
         form->ModusSetzen(ModusOhneVorlage);
         test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-        p().knopfKlicken(Befehl::Auftragsart);
+        panel().knopfKlicken(Befehl::Auftragsart);
 
-        imDialog<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
-        p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        test::whenModal<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
+        panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         form->formenPanel().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(1);
         form->formenPanel().findChild<QPushButton *>(QStringLiteral("Btn_GenerateKreis"))->click();
     }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
-    }
 
-    template <typename Dialog>
-    static void imDialog(const std::function<void(Dialog &)> &tun)
-    {
-        QTimer::singleShot(0, [tun] {
-            auto *d = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            tun(*d);
-        });
-    }
-
-    TAblaufPanel &p() { return form->ablaufPanel(); }
-    TAuftrag &auftrag() { return app->Auftrag(); }
-    const TKontur &kontur(int n) { return auftrag().Konturen.Kontur(n); }
+    const TKontur &kontur(int n) { return order().Konturen.Kontur(n); }
     TVerschiebeForm *verschieben() { return form->findChild<TVerschiebeForm *>(); }
     TDrehenForm *drehen() { return form->findChild<TDrehenForm *>(); }
-    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
 
-    void klick(QPoint arbeit, Qt::MouseButton taste = Qt::LeftButton)
-    {
-        const QPointF d = box()->abbildung().arbeitZuGeraet(QPointF(arbeit));
-        QMouseEvent druck(QEvent::MouseButtonPress, d, box()->mapToGlobal(d), taste, taste, Qt::NoModifier);
-        QApplication::sendEvent(box(), &druck);
-        QMouseEvent los(QEvent::MouseButtonRelease, d, box()->mapToGlobal(d), taste, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(box(), &los);
-    }
     void tippen(QWidget *dialog, const char *feld, const QString &text)
     {
         auto *e = test::child<QLineEdit>(dialog, feld);
@@ -100,13 +56,6 @@ struct Umgebung
         QTest::keyClicks(e, text);
     }
     void druecken(QWidget *dialog, const char *knopf) { test::child<QPushButton>(dialog, knopf)->click(); }
-
-    test::TempProgramFolder folder;
-    ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    SystemClock clock;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
@@ -121,15 +70,15 @@ private slots:
     void circleMovedTurnedSavedAndOpenedAgain()
     {
         Umgebung u;
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
+        QCOMPARE(u.order().Konturen.Anzahl(), 1);
         QCOMPARE(u.kontur(1).Punkt(0), QPoint(150, 0));
 
-        u.p().knopfKlicken(Befehl::Verschieben);
+        u.panel().knopfKlicken(Befehl::Verschieben);
         QVERIFY(u.verschieben()->isVisible());
         QVERIFY(u.form->menue().hatHaken(Befehl::Verschieben));
         QVERIFY(u.kontur(1).Markiert());
-        QVERIFY(!u.p().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
-        QVERIFY(!u.p().tabBar()->isEnabled());
+        QVERIFY(!u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
+        QVERIFY(!u.panel().tabBar()->isEnabled());
         u.tippen(u.verschieben(), "Edit1", QStringLiteral("10"));
         u.druecken(u.verschieben(), "BitBtn5");
         QCOMPARE(u.kontur(1).Punkt(0), QPoint(180, 0));
@@ -137,10 +86,10 @@ private slots:
         QVERIFY(!u.verschieben()->isVisible());
         QVERIFY(!u.form->menue().hatHaken(Befehl::Verschieben));
         QVERIFY(!u.kontur(1).Markiert());
-        QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
-        QVERIFY(u.p().tabBar()->isEnabled());
+        QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
+        QVERIFY(u.panel().tabBar()->isEnabled());
 
-        u.p().knopfKlicken(Befehl::Drehen);
+        u.panel().knopfKlicken(Befehl::Drehen);
         QVERIFY(u.drehen()->isVisible());
         QVERIFY(u.form->menue().hatHaken(Befehl::Drehen));
         u.tippen(u.drehen(), "E_Drehen", QStringLiteral("90"));
@@ -152,38 +101,38 @@ private slots:
         QCOMPARE(gedreht.size(), 361);
 
         // direction and order data, then "Datei speichern"
-        Umgebung::imDialog<TEinschubrichtungsForm>(
+        test::whenModal<TEinschubrichtungsForm>(
             [](TEinschubrichtungsForm &d) { d.findChild<QPushButton *>(QStringLiteral("btn_ok"))->click(); });
-        u.p().knopfKlicken(Befehl::Einschubrichtung);
-        u.auftrag().Auftragsdaten.Gueltig = true;
-        u.auftrag().Auftragsdaten.PatientenID = QStringLiteral("PAT-4711");
-        u.auftrag().Auftragsdaten.Transport = QStringLiteral("mit der Post");
+        u.panel().knopfKlicken(Befehl::Einschubrichtung);
+        u.order().Auftragsdaten.Gueltig = true;
+        u.order().Auftragsdaten.PatientenID = QStringLiteral("PAT-4711");
+        u.order().Auftragsdaten.Transport = QStringLiteral("mit der Post");
         u.form->AblaufAktualisieren();
-        QVERIFY(u.p().istFreigegeben(Befehl::Speichern));
+        QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
         const QString datei = u.folder.file(QStringLiteral("kreis.ORv"));
         u.chooser.expectPath(datei);
-        Umgebung::imDialog<TAuftragabgeschlossenForm>([](TAuftragabgeschlossenForm &d) {
+        test::whenModal<TAuftragabgeschlossenForm>([](TAuftragabgeschlossenForm &d) {
             d.findChild<QPushButton *>(QStringLiteral("btn_Weiter"))->click();
         });
-        u.p().knopfKlicken(Befehl::Speichern);
+        u.panel().knopfKlicken(Befehl::Speichern);
         QVERIFY2(u.messages.shown().isEmpty(), qPrintable(u.messages.texts().join(u'|')));
         QVERIFY(!u.form->Geaendert());
-        QVERIFY(!u.p().istFreigegeben(Befehl::Speichern));
+        QVERIFY(!u.panel().istFreigegeben(Befehl::Speichern));
 
         // after the save, a move taken over makes the order savable again
-        u.p().knopfKlicken(Befehl::Verschieben);
+        u.panel().knopfKlicken(Befehl::Verschieben);
         u.tippen(u.verschieben(), "Edit1", QStringLiteral("1"));
         u.druecken(u.verschieben(), "BitBtn4");
         u.druecken(u.verschieben(), "BitBtn2");
         QVERIFY(u.form->Geaendert());
-        QVERIFY(u.p().istFreigegeben(Befehl::Speichern));
+        QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
         QCOMPARE(u.kontur(1).Punkt(0), QPoint(0, -177));
 
         u.messages.expectAnswer(Messages::Answer::Yes); // the unsaved move may go
         u.chooser.expectPath(datei);
         u.form->menue().ausloesen(Befehl::Oeffnen);
-        QVERIFY(u.auftrag().AusDatei);
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
+        QVERIFY(u.order().AusDatei);
+        QCOMPARE(u.order().Konturen.Anzahl(), 1);
         QCOMPARE(u.kontur(1).Punkte(), gedreht);
     }
 
@@ -193,14 +142,14 @@ private slots:
     {
         Umgebung u;
         u.messages.expectAnswer(Messages::Answer::Yes);
-        u.p().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
+        u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         u.form->formenPanel().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(0);
         u.form->formenPanel().setText(FormenPanel::Feld::RechteckX, QStringLiteral("2"));
         u.form->formenPanel().setText(FormenPanel::Feld::RechteckY, QStringLiteral("2"));
         u.form->formenPanel().findChild<QPushButton *>(QStringLiteral("Btn_GenerateRechteck"))->click();
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
-        const TKonturen vorher = u.auftrag().Konturen;
-        u.auftrag().Geaendert = false;
+        QCOMPARE(u.order().Konturen.Anzahl(), 2);
+        const TKonturen vorher = u.order().Konturen;
+        u.order().Geaendert = false;
 
         const std::function<void()> beenden[] = {
             [&] { u.druecken(u.verschieben(), "BitBtn1"); },
@@ -208,15 +157,15 @@ private slots:
             [&] { u.verschieben()->close(); },
         };
         for (const auto &ende : beenden) {
-            u.p().knopfKlicken(Befehl::Verschieben);
+            u.panel().knopfKlicken(Befehl::Verschieben);
             u.tippen(u.verschieben(), "Edit1", QStringLiteral("5"));
             u.druecken(u.verschieben(), "BitBtn6");
             QCOMPARE(u.kontur(2).Punkt(0), QPoint(-30, -45));
             // a click in the square (inside the circle too) deselects both: it was moved
             // already and goes back all the same
-            u.klick(QPoint(0, -30));
+            u.click(QPoint(0, -30));
             QVERIFY(!u.kontur(1).Markiert() && !u.kontur(2).Markiert());
-            u.klick(QPoint(100, -30));
+            u.click(QPoint(100, -30));
             QVERIFY(u.kontur(1).Markiert() && !u.kontur(2).Markiert());
             u.druecken(u.verschieben(), "BitBtn3");
             QCOMPARE(u.kontur(1).Punkt(0), QPoint(135, -15));
@@ -227,7 +176,7 @@ private slots:
             for (int n = 1; n <= 2; ++n)
                 QCOMPARE(u.kontur(n).Punkte(), vorher.Kontur(n).Punkte());
             QVERIFY(!u.form->Geaendert());
-            QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
+            QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
             QVERIFY(u.form->menue().menueFreigegeben(Menue::Bearbeiten));
         }
         QVERIFY2(u.messages.shown().size() == 1, qPrintable(u.messages.texts().join(u'|')));

@@ -1,30 +1,22 @@
 #include "app/AblaufPanel.h"
 #include "app/Eingabesteuerung.h"
-#include "app/Application.h"
 #include "app/HauptMenue.h"
 #include "app/KonturListe.h"
 #include "app/TMainForm.h"
-#include "base/SystemClock.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "order/OrderDocument.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/OrderFile.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
+#include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
 #include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
-#include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TScaleForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,10 +24,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace qv;
-using qv::test::ScriptedMessages;
 
 namespace {
 
@@ -43,83 +32,21 @@ const QString kKreuzung = QStringLiteral("Der eingegebene Punkt führt zu einer 
                                          "ist nicht zulässig.\rDer letzte Punkt wurde entfernt.");
 
 // A program folder with a configuration file, settings and a 600 x 450 screenshot.
-struct Umgebung
+struct Umgebung : test::MainWindowHarness
 {
     explicit Umgebung(const QByteArray &einstellungen = "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n")
     {
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nWebsite=www.zarn.example\r\n");
-        folder.write(QStringLiteral("QuellvantarIni.ini"), einstellungen);
-        if (!test::writeCompleteCustomer(folder.path()))
-            qFatal("Kunde.cfg not written");
-        QImage bild(600, 450, QImage::Format_RGB32);
-        bild.fill(Qt::lightGray);
-        bildPfad = folder.file(QStringLiteral("screenshot.png"));
-        bild.save(bildPfad, "PNG");
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
-    }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
+        writeScreenshot();
+        start(test::MainWindowOptions().withSettings(einstellungen));
     }
 
-    TAblaufPanel &p() { return form->ablaufPanel(); }
     Arbeitsflaeche &dok() { return form->dokument(); }
-    TAuftrag &auftrag() { return app->Auftrag(); }
-    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
     // the contour list of mode 0 and its parts, found by name
     TKonturListe *liste() { return form->findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe")); }
     TKonturZeile *zeile(int n) { return liste()->findChild<TKonturZeile *>(QStringLiteral("P_K%1").arg(n)); }
     bool zeileSichtbar(int n) { return zeile(n)->isVisibleTo(liste()); }
     QPushButton *rueck() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturRueck")); }
     QPushButton *vor() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturVor")); }
-    QPoint geraet(QPoint arbeit) { return box()->abbildung().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
-    QPoint arbeit(QPoint geraet) { return box()->abbildung().geraetZuArbeit(QPointF(geraet)); }
-
-    void maus(QEvent::Type typ, QPoint arbeitsPunkt, Qt::MouseButton taste, Qt::MouseButtons tasten,
-              Qt::KeyboardModifiers mod = Qt::NoModifier)
-    {
-        const QPointF d = geraet(arbeitsPunkt);
-        QMouseEvent e(typ, d, box()->mapToGlobal(d), taste, tasten, mod);
-        QApplication::sendEvent(box(), &e);
-    }
-    void klick(QPoint a, Qt::MouseButton taste = Qt::LeftButton, Qt::KeyboardModifiers mod = Qt::NoModifier)
-    {
-        maus(QEvent::MouseButtonPress, a, taste, taste, mod);
-        maus(QEvent::MouseButtonRelease, a, taste, Qt::NoButton, mod);
-    }
-
-    // order type, image, isocentre at the image centre and a scale of 3 pixels per millimetre
-    void bildBisMassstab()
-    {
-        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-        p().knopfKlicken(Befehl::Auftragsart);
-        chooser.expectPath(bildPfad);
-        p().knopfKlicken(Befehl::BildEinlesen);
-        p().knopfKlicken(Befehl::IsozentrumEingeben);
-        klick(QPoint(0, 0));
-        QTimer::singleShot(0, [] {
-            auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            test::child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
-            test::child<QPushButton>(d, "btn_OK")->click();
-        });
-        p().knopfKlicken(Befehl::MassstabEingeben);
-        klick(QPoint(-150, 0));
-        klick(QPoint(150, 0));
-    }
-
-    test::TempProgramFolder folder;
-    ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    SystemClock clock;
-    QString bildPfad;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
@@ -151,41 +78,41 @@ private slots:
 void MainFormEingabeTest::traceSquareCloseAndEnd()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    QVERIFY(u.auftrag().IsozentrumGesetzt);
+    u.traceUpToScale();
+    QVERIFY(u.order().IsozentrumGesetzt);
     QVERIFY(u.dok().MassstabGesetzt());
-    QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabe));
+    QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabe));
 
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
-    QVERIFY(u.p().konturListeOffen());
-    QVERIFY2(!u.p().istFreigegeben(Befehl::MassstabEingeben), "the input lock holds the other buttons");
-    QVERIFY(u.p().istFreigegeben(Befehl::KonturEingabe));
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
+    QVERIFY(u.panel().konturListeOffen());
+    QVERIFY2(!u.panel().istFreigegeben(Befehl::MassstabEingeben), "the input lock holds the other buttons");
+    QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabe));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Kontureingabe"));
 
     const QPoint ecken[] = {{-60, -60}, {60, -60}, {60, 60}, {-60, 60}};
     for (const QPoint &e : ecken)
-        u.klick(e);
-    const TKontur &k = u.auftrag().Konturen.Kontur(1);
+        u.click(e);
+    const TKontur &k = u.order().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 4);
-    QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(60, -60))));
-    u.klick(QPoint(0, 0), Qt::RightButton);
+    QCOMPARE(k.Punkt(1), u.workspacePoint(u.devicePoint(QPoint(60, -60))));
+    u.click(QPoint(0, 0), Qt::RightButton);
     QVERIFY(k.IstGeschlossen());
     QCOMPARE(k.Anzahl(), 5);
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
 
-    u.klick(QPoint(0, 0), Qt::RightButton);
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
-    QVERIFY(!u.p().konturListeOffen());
-    QVERIFY(u.p().istFreigegeben(Befehl::MassstabEingeben));
+    u.click(QPoint(0, 0), Qt::RightButton);
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
+    QVERIFY(!u.panel().konturListeOffen());
+    QVERIFY(u.panel().istFreigegeben(Befehl::MassstabEingeben));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - Bild-Modus"));
     for (Lampe l : {Lampe::Bild, Lampe::Isozentrum, Lampe::Massstab, Lampe::Kontur})
-        QCOMPARE(u.p().lampe(l), LampenFarbe::Gruen);
-    QCOMPARE(u.p().lampe(Lampe::Feld), LampenFarbe::Gelb);
-    QVERIFY(u.p().bearbeitenSichtbar());
+        QCOMPARE(u.panel().lampe(l), LampenFarbe::Gruen);
+    QCOMPARE(u.panel().lampe(Lampe::Feld), LampenFarbe::Gelb);
+    QVERIFY(u.panel().bearbeitenSichtbar());
     QVERIFY(u.form->Geaendert());
 
-    u.maus(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
+    u.mouse(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
     QVERIFY2(u.form->statusText(2).contains(QStringLiteral("cm")), qPrintable(u.form->statusText(2)));
     // the list follows at the next paint of the workspace
     QTRY_VERIFY(u.zeileSichtbar(1));
@@ -193,9 +120,9 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
     QVERIFY(!u.zeileSichtbar(2));
 
     // the bulb switches the contour layer off and shows itself off
-    u.p().birneKlicken(Ebene::Konturen);
+    u.panel().birneKlicken(Ebene::Konturen);
     QVERIFY(!u.dok().anzeige.Konturen);
-    QVERIFY(!u.p().birneAn(Ebene::Konturen));
+    QVERIFY(!u.panel().birneAn(Ebene::Konturen));
     QVERIFY(u.messages.shown().isEmpty());
 }
 
@@ -203,12 +130,12 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
 void MainFormEingabeTest::tracedOrderSurvivesTheCodec()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
-        u.klick(e);
-    u.klick(QPoint(0, 0), Qt::RightButton);
-    u.klick(QPoint(0, 0), Qt::RightButton);
+        u.click(e);
+    u.click(QPoint(0, 0), Qt::RightButton);
+    u.click(QPoint(0, 0), Qt::RightButton);
     const TAuftrag &auftrag = u.form->auftrag();
     QCOMPARE(&auftrag, &u.app->Auftrag());
     QVERIFY(auftrag.Konturen.Kontur(1).IstGeschlossen());
@@ -236,15 +163,15 @@ void MainFormEingabeTest::tracedOrderSurvivesTheCodec()
 void MainFormEingabeTest::crossingPointRefused()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
-        u.klick(e);
-    u.klick(QPoint(45, -45)); // back across the first edge
+        u.click(e);
+    u.click(QPoint(45, -45)); // back across the first edge
     QCOMPARE(u.messages.lastText(), kKreuzung);
-    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 4);
-    u.klick(QPoint(-45, 45));
-    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 5);
+    QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 4);
+    u.click(QPoint(-45, 45));
+    QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 5);
 }
 
 void MainFormEingabeTest::messageOnAPressEndsThePress()
@@ -252,52 +179,52 @@ void MainFormEingabeTest::messageOnAPressEndsThePress()
     // The message box takes the release: moving on with the button still down in the
     // workspace's eyes must neither trace nor repeat the message.
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
-        u.klick(e);
-    u.maus(QEvent::MouseButtonPress, QPoint(45, -45), Qt::LeftButton, Qt::LeftButton);
+        u.click(e);
+    u.mouse(QEvent::MouseButtonPress, QPoint(45, -45), Qt::LeftButton, Qt::LeftButton);
     for (int i = 1; i <= 10; ++i)
-        u.maus(QEvent::MouseMove, QPoint(45 - 8 * i, -45 + 8 * i), Qt::NoButton, Qt::LeftButton);
+        u.mouse(QEvent::MouseMove, QPoint(45 - 8 * i, -45 + 8 * i), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(u.messages.texts(), QStringList{kKreuzung});
-    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 4);
+    QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 4);
 
     // the same after the eleventh contour
-    u.klick(QPoint(-45, 45));
-    u.klick(QPoint(0, 0), Qt::RightButton);
+    u.click(QPoint(-45, 45));
+    u.click(QPoint(0, 0), Qt::RightButton);
     for (int n = 1; n < 11; ++n) {
         const int x = -150 + n * 25;
         for (const QPoint &e : {QPoint(x, 100), QPoint(x + 15, 100), QPoint(x, 120)})
-            u.klick(e);
-        u.klick(QPoint(x, 100), Qt::RightButton);
+            u.click(e);
+        u.click(QPoint(x, 100), Qt::RightButton);
     }
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
-    u.maus(QEvent::MouseButtonPress, QPoint(0, -80), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(u.order().Konturen.Anzahl(), 11);
+    u.mouse(QEvent::MouseButtonPress, QPoint(0, -80), Qt::LeftButton, Qt::LeftButton);
     for (int i = 1; i <= 10; ++i)
-        u.maus(QEvent::MouseMove, QPoint(-5 * i, -80), Qt::NoButton, Qt::LeftButton);
+        u.mouse(QEvent::MouseMove, QPoint(-5 * i, -80), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(u.messages.texts().size(), 2);
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
+    QCOMPARE(u.order().Konturen.Anzahl(), 11);
 }
 
 void MainFormEingabeTest::undoTwiceThenAddPoint()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(60, 0), QPoint(60, 60)})
-        u.klick(e);
+        u.click(e);
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("3"));
     u.rueck()->click();
     u.rueck()->click();
-    QCOMPARE(u.auftrag().Konturen.Kontur(1).Anzahl(), 1);
+    QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 1);
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("1"));
     QCOMPARE(u.vor()->text(), QStringLiteral("2"));
     QVERIFY(!istGesetzt(u.form->eingabe().LetzteMausPos()));
 
-    u.klick(QPoint(-60, 60));
-    const TKontur &k = u.auftrag().Konturen.Kontur(1);
+    u.click(QPoint(-60, 60));
+    const TKontur &k = u.order().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 2);
-    QCOMPARE(k.Punkt(1), u.arbeit(u.geraet(QPoint(-60, 60))));
+    QCOMPARE(k.Punkt(1), u.workspacePoint(u.devicePoint(QPoint(-60, 60))));
     QTRY_COMPARE(u.rueck()->text(), QStringLiteral("2"));
     QCOMPARE(u.vor()->text(), QStringLiteral("0"));
 }
@@ -305,51 +232,51 @@ void MainFormEingabeTest::undoTwiceThenAddPoint()
 void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    const int minAbstand = u.auftrag().Konturen.MinPunktAbstand();
+    u.traceUpToScale();
+    const int minAbstand = u.order().Konturen.MinPunktAbstand();
     QVERIFY(minAbstand > 0);
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    u.maus(QEvent::MouseButtonPress, QPoint(-100, 0), Qt::LeftButton, Qt::LeftButton);
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    u.mouse(QEvent::MouseButtonPress, QPoint(-100, 0), Qt::LeftButton, Qt::LeftButton);
     int ereignisse = 1;
-    int vorher = u.auftrag().Konturen.Kontur(1).Anzahl();
+    int vorher = u.order().Konturen.Kontur(1).Anzahl();
     QCOMPARE(vorher, 1);
     // device pixels: each move is one pixel of the paint box
-    const QPoint start = u.geraet(QPoint(-100, 0));
+    const QPoint start = u.devicePoint(QPoint(-100, 0));
     for (int i = 1; i <= 100; ++i) {
         const QPointF d(start.x() + i, start.y());
-        QMouseEvent e(QEvent::MouseMove, d, u.box()->mapToGlobal(d), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(u.box(), &e);
+        QMouseEvent e(QEvent::MouseMove, d, u.paintBox()->mapToGlobal(d), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(u.paintBox(), &e);
         ++ereignisse;
-        const int jetzt = u.auftrag().Konturen.Kontur(1).Anzahl();
+        const int jetzt = u.order().Konturen.Kontur(1).Anzahl();
         QVERIFY(jetzt - vorher <= 1);
         vorher = jetzt;
     }
-    u.maus(QEvent::MouseButtonRelease, u.arbeit(QPoint(start.x() + 100, start.y())), Qt::LeftButton, Qt::NoButton);
-    const TKontur &k = u.auftrag().Konturen.Kontur(1);
+    u.mouse(QEvent::MouseButtonRelease, u.workspacePoint(QPoint(start.x() + 100, start.y())), Qt::LeftButton, Qt::NoButton);
+    const TKontur &k = u.order().Konturen.Kontur(1);
     QVERIFY(k.Anzahl() > 5);
     QVERIFY(k.Anzahl() <= ereignisse);
     for (int i = 1; i < k.Anzahl(); ++i)
         QVERIFY2(Abstand(k.Punkt(i - 1), k.Punkt(i)) > minAbstand, "points closer than the minimum distance");
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
+    QCOMPARE(u.order().Konturen.Anzahl(), 1);
 }
 
 void MainFormEingabeTest::twelfthContourRefused()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 11; ++n) {
         const int x = -150 + n * 25;
         for (const QPoint &e : {QPoint(x, 0), QPoint(x + 15, 0), QPoint(x, 20)})
-            u.klick(e);
-        u.klick(QPoint(x, 0), Qt::RightButton);
+            u.click(e);
+        u.click(QPoint(x, 0), Qt::RightButton);
     }
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
+    QCOMPARE(u.order().Konturen.Anzahl(), 11);
     QVERIFY(u.messages.shown().isEmpty());
-    u.klick(QPoint(0, -80));
+    u.click(QPoint(0, -80));
     QCOMPARE(u.messages.lastText(), QStringLiteral("Es ist nur die Eingabe von 11 Konturen möglich.\rSie können "
                                                    "andere Konturen löschen, um eine neue einzugeben."));
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 11);
+    QCOMPARE(u.order().Konturen.Anzahl(), 11);
     QTRY_VERIFY(u.zeileSichtbar(11));
     QVERIFY(u.zeile(11)->aktuell());
     QVERIFY(!u.zeile(10)->aktuell());
@@ -359,94 +286,94 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
 {
     Umgebung u;
     test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-    u.p().knopfKlicken(Befehl::Auftragsart);
-    u.chooser.expectPath(u.bildPfad);
-    u.p().knopfKlicken(Befehl::BildEinlesen);
-    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
-    u.klick(QPoint(0, 0));
+    u.panel().knopfKlicken(Befehl::Auftragsart);
+    u.chooser.expectPath(u.screenshotPath);
+    u.panel().knopfKlicken(Befehl::BildEinlesen);
+    u.panel().knopfKlicken(Befehl::IsozentrumEingeben);
+    u.click(QPoint(0, 0));
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
         test::child<QPushButton>(d, "btn_OK")->click();
     });
-    u.p().knopfKlicken(Befehl::MassstabEingeben);
+    u.panel().knopfKlicken(Befehl::MassstabEingeben);
     QVERIFY(u.form->eingabe().laeuft(Eingabeart::Massstab));
-    QCOMPARE(u.box()->cursor().shape(), Qt::CrossCursor);
-    u.klick(QPoint(-100, 20));
+    QCOMPARE(u.paintBox()->cursor().shape(), Qt::CrossCursor);
+    u.click(QPoint(-100, 20));
     // rubber band from point 1, held horizontal by Shift
-    u.maus(QEvent::MouseMove, QPoint(80, 57), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
-    QCOMPARE(u.form->eingabe().LetzteMausPos().y(), u.auftrag().Massstab.MassstabPunkt1.y());
-    u.klick(QPoint(120, 63), Qt::LeftButton, Qt::ShiftModifier);
+    u.mouse(QEvent::MouseMove, QPoint(80, 57), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    QCOMPARE(u.form->eingabe().LetzteMausPos().y(), u.order().Massstab.MassstabPunkt1.y());
+    u.click(QPoint(120, 63), Qt::LeftButton, Qt::ShiftModifier);
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Massstab));
-    QCOMPARE(u.auftrag().Massstab.MassstabPunkt2.y(), u.auftrag().Massstab.MassstabPunkt1.y());
-    QVERIFY(u.auftrag().Massstab.MassstabPunkt2.x() > 100);
-    QVERIFY(u.auftrag().Massstab.PixelProMM > 0);
-    QCOMPARE(u.box()->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(u.p().lampe(Lampe::Massstab), LampenFarbe::Gruen);
+    QCOMPARE(u.order().Massstab.MassstabPunkt2.y(), u.order().Massstab.MassstabPunkt1.y());
+    QVERIFY(u.order().Massstab.MassstabPunkt2.x() > 100);
+    QVERIFY(u.order().Massstab.PixelProMM > 0);
+    QCOMPARE(u.paintBox()->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(u.panel().lampe(Lampe::Massstab), LampenFarbe::Gruen);
 }
 
 void MainFormEingabeTest::rightClickRules()
 {
     Umgebung u;
     test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-    u.p().knopfKlicken(Befehl::Auftragsart);
-    u.chooser.expectPath(u.bildPfad);
-    u.p().knopfKlicken(Befehl::BildEinlesen);
-    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
-    const QPoint seite = u.box()->abbildung().geraetZuSeite(QPointF(u.geraet(QPoint(30, 40))));
-    u.klick(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
-    QVERIFY(u.auftrag().IsozentrumGesetzt);
+    u.panel().knopfKlicken(Befehl::Auftragsart);
+    u.chooser.expectPath(u.screenshotPath);
+    u.panel().knopfKlicken(Befehl::BildEinlesen);
+    u.panel().knopfKlicken(Befehl::IsozentrumEingeben);
+    const QPoint seite = u.paintBox()->abbildung().geraetZuSeite(QPointF(u.devicePoint(QPoint(30, 40))));
+    u.click(QPoint(30, 40), Qt::RightButton); // the right button sets the isocentre too
+    QVERIFY(u.order().IsozentrumGesetzt);
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
-    QCOMPARE(u.auftrag().Isozentrum, seite);
+    QCOMPARE(u.order().Isozentrum, seite);
 
     QTimer::singleShot(0, [] {
         auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
         QVERIFY(d);
         test::child<QPushButton>(d, "btn_OK")->click();
     });
-    u.p().knopfKlicken(Befehl::MassstabEingeben);
-    u.klick(QPoint(-100, 0), Qt::RightButton);
-    u.klick(QPoint(100, 0), Qt::RightButton);
+    u.panel().knopfKlicken(Befehl::MassstabEingeben);
+    u.click(QPoint(-100, 0), Qt::RightButton);
+    u.click(QPoint(100, 0), Qt::RightButton);
     QVERIFY(u.dok().MassstabGesetzt());
 
     // two points and a right click: the message, the input goes on
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    u.klick(QPoint(0, 0));
-    u.klick(QPoint(40, 0));
-    u.klick(QPoint(0, 0), Qt::RightButton);
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    u.click(QPoint(0, 0));
+    u.click(QPoint(40, 0));
+    u.click(QPoint(0, 0), Qt::RightButton);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 "
                                                    "Punkte hat. Bitte geben Sie zunächst weitere Punkte ein."));
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
-    QVERIFY(!u.auftrag().Konturen.Kontur(1).IstGeschlossen());
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
+    QVERIFY(!u.order().Konturen.Kontur(1).IstGeschlossen());
 
     // ending by the button with an open contour asks; No goes on, Yes closes and ends
-    u.klick(QPoint(40, 40));
+    u.click(QPoint(40, 40));
     u.messages.expectAnswer(Messages::Answer::No);
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Eingabe beenden"));
     u.messages.expectAnswer(Messages::Answer::Yes);
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    QVERIFY(u.auftrag().Konturen.Kontur(1).IstGeschlossen());
-    QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    QVERIFY(u.order().Konturen.Kontur(1).IstGeschlossen());
+    QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
 }
 
 void MainFormEingabeTest::isocentreQuestion()
 {
     Umgebung u;
-    u.bildBisMassstab();
+    u.traceUpToScale();
     QVERIFY(u.messages.shown().isEmpty());
-    u.p().knopfKlicken(Befehl::FeldEingabe);
-    u.klick(QPoint(-50, -50));
-    u.klick(QPoint(50, 50));
+    u.panel().knopfKlicken(Befehl::FeldEingabe);
+    u.click(QPoint(-50, -50));
+    u.click(QPoint(50, 50));
     QVERIFY(u.dok().AblaufStatus & ablauf::Feld);
-    QCOMPARE(u.p().lampe(Lampe::Feld), LampenFarbe::Gruen);
+    QCOMPARE(u.panel().lampe(Lampe::Feld), LampenFarbe::Gruen);
 
     u.messages.expectAnswer(Messages::Answer::No);
-    u.p().knopfKlicken(Befehl::IsozentrumEingeben);
+    u.panel().knopfKlicken(Befehl::IsozentrumEingeben);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Informationen vom Feld, Konturen und Maßstab gehen "
                                                    "verloren!\rWollen Sie das Isozentrum wirklich neu eingeben?"));
-    QVERIFY(!u.p().istGedrueckt(Befehl::IsozentrumEingeben));
-    QVERIFY(istGesetzt(u.auftrag().FeldEcke2));
+    QVERIFY(!u.panel().istGedrueckt(Befehl::IsozentrumEingeben));
+    QVERIFY(istGesetzt(u.order().FeldEcke2));
     QVERIFY(u.dok().MassstabGesetzt());
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
 }
@@ -454,29 +381,29 @@ void MainFormEingabeTest::isocentreQuestion()
 void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 2; ++n) {
         const int x = -100 + n * 40;
         for (const QPoint &e : {QPoint(x, 0), QPoint(x + 20, 0), QPoint(x, 20)})
-            u.klick(e);
-        u.klick(QPoint(x, 0), Qt::RightButton);
+            u.click(e);
+        u.click(QPoint(x, 0), Qt::RightButton);
     }
-    u.klick(QPoint(50, 50));
-    u.klick(QPoint(70, 50)); // contour 3 stays open
+    u.click(QPoint(50, 50));
+    u.click(QPoint(70, 50)); // contour 3 stays open
     u.messages.expectAnswer(Messages::Answer::Yes);
     u.zeile(2)->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
     QCOMPARE(u.messages.shown().size(), 2);
     QCOMPARE(u.messages.shown().at(0).text,
              QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
     QCOMPARE(u.messages.shown().at(1).text, QStringLiteral("Wollen Sie die Kontur Nr. 2 wirklich löschen?"));
-    QCOMPARE(u.auftrag().Konturen.Anzahl(), 2);
+    QCOMPARE(u.order().Konturen.Anzahl(), 2);
 }
 
 void MainFormEingabeTest::enablingFollowsTheWorkflow()
 {
     Umgebung u;
-    TAblaufPanel &p = u.p();
+    TAblaufPanel &p = u.panel();
     THauptMenue &m = u.form->menue();
     QVERIFY(p.istFreigegeben(Befehl::Auftragsart));
     QVERIFY(!p.istFreigegeben(Befehl::BildEinlesen));
@@ -486,7 +413,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     QVERIFY(!p.istFreigegeben(Befehl::BildDrehen));
     QVERIFY(!p.istFreigegeben(Befehl::IsozentrumEingeben));
 
-    u.chooser.expectPath(u.bildPfad);
+    u.chooser.expectPath(u.screenshotPath);
     p.knopfKlicken(Befehl::BildEinlesen);
     QCOMPARE(p.lampe(Lampe::Bild), LampenFarbe::Gruen);
     QVERIFY(p.birneSichtbar(Ebene::Bild));
@@ -499,7 +426,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     QVERIFY2(u.messages.shown().isEmpty(), "image and order type only: no question");
     QVERIFY(!m.menueFreigegeben(Menue::Datei));
     QVERIFY(!p.istFreigegeben(Befehl::BildEinlesen));
-    u.klick(QPoint(0, 0));
+    u.click(QPoint(0, 0));
     QVERIFY(m.menueFreigegeben(Menue::Datei));
     QVERIFY(p.istFreigegeben(Befehl::MassstabEingeben));
     QVERIFY(!p.istFreigegeben(Befehl::KonturEingabe) && !p.istFreigegeben(Befehl::FeldEingabe));
@@ -510,8 +437,8 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
         test::child<QPushButton>(d, "btn_OK")->click();
     });
     p.knopfKlicken(Befehl::MassstabEingeben);
-    u.klick(QPoint(-100, 0));
-    u.klick(QPoint(100, 0));
+    u.click(QPoint(-100, 0));
+    u.click(QPoint(100, 0));
     QVERIFY(p.istFreigegeben(Befehl::KonturEingabe) && p.istFreigegeben(Befehl::FeldEingabe) && p.istFreigegeben(Befehl::Einschubrichtung));
     QVERIFY(!p.istFreigegeben(Befehl::Auftragsdaten));
     QVERIFY(!p.istFreigegeben(Befehl::Speichern));
@@ -520,36 +447,36 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
 void MainFormEingabeTest::modeChangeQuestionAndRefusal()
 {
     Umgebung u;
-    u.bildBisMassstab();
+    u.traceUpToScale();
     QVERIFY(u.form->Geaendert());
     // another page with unsaved changes: No keeps page and order
     u.messages.expectAnswer(Messages::Answer::No);
-    u.p().setCurrentIndex(1);
+    u.panel().setCurrentIndex(1);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Alle Änderungen gehen verloren.\rWollen Sie den Modus wirklich "
                                                    "wechseln, bzw. neu initialisieren?"));
-    QCOMPARE(u.p().currentIndex(), 0);
+    QCOMPARE(u.panel().currentIndex(), 0);
     QCOMPARE(u.form->Modus(), 0);
     QVERIFY(u.dok().hatVorlage());
     QVERIFY(u.dok().MassstabGesetzt());
 
     // during the contour input the page stays
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    u.p().setCurrentIndex(2);
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    u.panel().setCurrentIndex(2);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Sie befinden sich noch in der Kontureingabe.\rBitte beenden Sie "
                                                    "vor einem Wechsel des Modus die Eingabe."));
-    QCOMPARE(u.p().currentIndex(), 0);
-    u.klick(QPoint(0, 0), Qt::RightButton);
+    QCOMPARE(u.panel().currentIndex(), 0);
+    u.click(QPoint(0, 0), Qt::RightButton);
 
     // Yes: mode 3 with the ruler, written to the settings
     u.messages.expectAnswer(Messages::Answer::Yes);
-    u.p().setCurrentIndex(3);
+    u.panel().setCurrentIndex(3);
     QCOMPARE(u.form->Modus(), 3);
     QVERIFY(!u.form->Geaendert());
-    QCOMPARE(u.auftrag().Vorlage.size(), QSize(1200, 1200));
-    QCOMPARE(u.auftrag().Massstab.PixelProMM, 3.0);
-    QCOMPARE(u.auftrag().Konturen.MinPunktAbstand(), 2);
-    QVERIFY(!u.auftrag().IsozentrumGesetzt);
-    QVERIFY(u.p().gemeinsameGruppenAuf(ModusDICOM));
+    QCOMPARE(u.order().Vorlage.size(), QSize(1200, 1200));
+    QCOMPARE(u.order().Massstab.PixelProMM, 3.0);
+    QCOMPARE(u.order().Konturen.MinPunktAbstand(), 2);
+    QVERIFY(!u.order().IsozentrumGesetzt);
+    QVERIFY(u.panel().gemeinsameGruppenAuf(ModusDICOM));
     QCOMPARE(u.form->hilfe().windowTitle(), QStringLiteral("Direkt Hilfe - DICOM-Modus"));
     QCOMPARE(IniFile(u.folder.file(QStringLiteral("QuellvantarIni.ini")))
                  .readInteger(QStringLiteral("Init"), QStringLiteral("ModusIndex"), -1),
@@ -602,8 +529,8 @@ void MainFormEingabeTest::captionAndMessages()
 void MainFormEingabeTest::viewLock()
 {
     Umgebung u;
-    u.bildBisMassstab();
-    TAblaufPanel &p = u.p();
+    u.traceUpToScale();
+    TAblaufPanel &p = u.panel();
     THauptMenue &m = u.form->menue();
     u.form->BearbeitungErlauben(false);
     for (int modus = 1; modus <= 3; ++modus)
@@ -639,15 +566,15 @@ void MainFormEingabeTest::contourListLeavesTheWorkflowInView()
     };
 
     u.form->resize(1024, 738);
-    u.bildBisMassstab();
-    u.p().knopfKlicken(Befehl::KonturEingabe);
-    QVERIFY(u.p().konturListeOffen());
+    u.traceUpToScale();
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
+    QVERIFY(u.panel().konturListeOffen());
     for (int anzahl : {1, 11}) {
-        u.p().konturListeZeigen(anzahl, anzahl, 0, 0);
+        u.panel().konturListeZeigen(anzahl, anzahl, 0, 0);
         QApplication::processEvents();
         for (const char *name : zeilen)
             QVERIFY2(imBlick(name), qPrintable(QStringLiteral("%1 with %2 contours").arg(QLatin1String(name)).arg(anzahl)));
-        QVERIFY(u.p().konturZeilenHoehe() < 360);
+        QVERIFY(u.panel().konturZeilenHoehe() < 360);
         // the current contour's row is scrolled into the list's view
         auto *zeilen = u.liste()->findChild<QScrollArea *>(QStringLiteral("Konturzeilen"));
         const QRect zeile(u.zeile(anzahl)->mapTo(zeilen->viewport(), QPoint(0, 0)), u.zeile(anzahl)->size());
@@ -657,11 +584,11 @@ void MainFormEingabeTest::contourListLeavesTheWorkflowInView()
     // a taller window gives the list its 360 pixels back, and folding it keeps one row
     u.form->resize(1024, 1200);
     QApplication::processEvents();
-    QCOMPARE(u.p().konturZeilenHoehe(), 360);
-    u.p().knopfKlicken(Befehl::KonturEingabe);
+    QCOMPARE(u.panel().konturZeilenHoehe(), 360);
+    u.panel().knopfKlicken(Befehl::KonturEingabe);
     QApplication::processEvents();
-    QVERIFY(!u.p().konturListeOffen());
-    QVERIFY(u.p().konturZeilenHoehe() < 40);
+    QVERIFY(!u.panel().konturListeOffen());
+    QVERIFY(u.panel().konturZeilenHoehe() < 40);
 }
 
 QTEST_MAIN(MainFormEingabeTest)

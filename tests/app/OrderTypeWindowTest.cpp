@@ -2,10 +2,8 @@
 // aperture, the question when it does not fit, the save step it blocks, and the order-data
 // lamp that follows the completeness of the order data.
 #include "app/AblaufPanel.h"
-#include "app/Application.h"
 #include "app/MainWindowOrderType.h"
 #include "app/TMainForm.h"
-#include "base/SystemClock.h"
 #include "base/IniFile.h"
 #include "app/HauptMenue.h"
 #include "order/TAuftragsdatenFelder.h"
@@ -13,26 +11,15 @@
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenForm.h"
 #include "workspace/AblaufStatus.h"
-#include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
+#include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
-#include "support/WidgetChild.h"
 #include "workspace/Arbeitsflaeche.h"
-#include "workspace/ArbeitsflaecheWidget.h"
-#include "workspace/TScaleForm.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace qv;
-using qv::test::ScriptedMessages;
 
 namespace {
 
@@ -46,71 +33,18 @@ const QString kPasstNichtFrage = QStringLiteral(
     "verwendet werden. Halten Sie hierfür bitte Rücksprache mit\runserer Produktion.\rSoll automatisch der "
     "nächste passende Rahmen gewählt werden?");
 
-// The main window of a customer who last ordered an electron aperture.
-struct Umgebung
+// The main window of a customer who last ordered an electron aperture. The square contour
+// the harness traces is an aperture reaching 20 mm from the isocentre; ending its input runs
+// the frame check, which may ask.
+struct Umgebung : test::MainWindowHarness
 {
     Umgebung()
     {
-        folder.write(QStringLiteral("QuellvantarConfig.cfg"), kKonfig);
-        folder.write(QStringLiteral("QuellvantarIni.ini"), "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
-                                                           "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n");
-        if (!test::writeCompleteCustomer(folder.path()))
-            qFatal("Kunde.cfg not written");
-        QImage bild(600, 450, QImage::Format_RGB32);
-        bild.fill(Qt::lightGray);
-        bildPfad = folder.file(QStringLiteral("screenshot.png"));
-        bild.save(bildPfad, "PNG");
-        app = std::make_unique<Application>(folder.path(), messages, chooser, clock);
-        form = std::make_unique<TMainForm>(*app);
-        form->resize(1100, 800);
-        form->show();
-        form->FormShow();
-    }
-    ~Umgebung()
-    {
-        form.reset();
-        app.reset();
-    }
-
-    TAblaufPanel &p() { return form->ablaufPanel(); }
-    TAuftrag &auftrag() { return app->Auftrag(); }
-    TPaintBox *box() { return form->findChild<TPaintBox *>(QStringLiteral("PaintBox")); }
-    void klick(QPoint arbeit, Qt::MouseButton taste = Qt::LeftButton)
-    {
-        const QPointF d = box()->abbildung().arbeitZuGeraet(QPointF(arbeit));
-        QMouseEvent druck(QEvent::MouseButtonPress, d, box()->mapToGlobal(d), taste, taste, Qt::NoModifier);
-        QApplication::sendEvent(box(), &druck);
-        QMouseEvent los(QEvent::MouseButtonRelease, d, box()->mapToGlobal(d), taste, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(box(), &los);
-    }
-
-    // The order type confirmed as proposed, image, isocentre and 3 units per millimetre.
-    void bisMassstab()
-    {
-        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-        p().knopfKlicken(Befehl::Auftragsart);
-        chooser.expectPath(bildPfad);
-        p().knopfKlicken(Befehl::BildEinlesen);
-        p().knopfKlicken(Befehl::IsozentrumEingeben);
-        klick(QPoint(0, 0));
-        test::whenModal<TScaleForm>([](TScaleForm &d) {
-            test::child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
-            test::child<QPushButton>(d, "btn_OK")->click();
-        });
-        p().knopfKlicken(Befehl::MassstabEingeben);
-        klick(QPoint(-150, 0));
-        klick(QPoint(150, 0));
-    }
-
-    // A closed square aperture reaching 20 mm from the isocentre; ending the input runs the
-    // frame check, which may ask.
-    void aperturZeichnen()
-    {
-        p().knopfKlicken(Befehl::KonturEingabe);
-        for (const QPoint e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
-            klick(e);
-        klick(QPoint(0, 0), Qt::RightButton);
-        klick(QPoint(0, 0), Qt::RightButton);
+        writeScreenshot();
+        start(test::MainWindowOptions()
+            .withConfig(kKonfig)
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
+                "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n"));
     }
 
     // The order data with a patient ID, confirmed in their dialog.
@@ -127,21 +61,13 @@ struct Umgebung
     // red, is switched off first).
     int rotePunkte()
     {
-        const QImage bild = box()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage bild = paintBox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         int n = 0;
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x)
                 n += bild.pixel(x, y) == qRgb(255, 0, 0);
         return n;
     }
-
-    test::TempProgramFolder folder;
-    ScriptedMessages messages;
-    test::FakeFileChooser chooser;
-    SystemClock clock;
-    QString bildPfad;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
@@ -162,20 +88,20 @@ private slots:
     {
         QFETCH(bool, bestFit);
         Umgebung u;
-        u.bisMassstab();
-        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Elektronen);
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
-        QVERIFY2(!u.p().feldSichtbar(), "an electron order has no field step");
+        u.traceUpToScale();
+        QCOMPARE(u.order().Auftragsart, TAuftragsart::Elektronen);
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
+        QVERIFY2(!u.panel().feldSichtbar(), "an electron order has no field step");
         // Without an aperture the first frame fits and is chosen.
         QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
 
         u.messages.expectAnswer(bestFit ? Messages::Answer::Yes : Messages::Answer::No);
-        u.aperturZeichnen();
+        u.traceSquareContour();
         QCOMPARE(u.messages.shown().size(), 1);
         QCOMPARE(u.messages.lastText(), kPasstNichtFrage);
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
         u.auftragsdatenEingeben();
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
 
         const auto rahmen = u.form->auftragsart().Ueberlagerung();
         QVERIFY(rahmen);
@@ -183,9 +109,9 @@ private slots:
                                                : QStringLiteral("Varian_klein (Max 30 x 30 mm)"));
         QCOMPARE(rahmen->Passt, bestFit);
         QCOMPARE(u.form->auftragsart().RahmenPasst(), bestFit);
-        QCOMPARE(u.p().istFreigegeben(Befehl::Speichern), bestFit);
+        QCOMPARE(u.panel().istFreigegeben(Befehl::Speichern), bestFit);
 
-        u.p().birneKlicken(Ebene::Scale);
+        u.panel().birneKlicken(Ebene::Scale);
         const int rot = u.rotePunkte();
         if (bestFit)
             QCOMPARE(rot, 0);
@@ -199,11 +125,11 @@ private slots:
         Umgebung u;
         u.app->EinstellungenIni().writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
                                               QStringLiteral("TragplattenAuftrag"));
-        u.bisMassstab();
-        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Photonen);
-        QVERIFY(u.p().feldSichtbar());
-        u.aperturZeichnen();
-        QCOMPARE(u.p().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
+        u.traceUpToScale();
+        QCOMPARE(u.order().Auftragsart, TAuftragsart::Photonen);
+        QVERIFY(u.panel().feldSichtbar());
+        u.traceSquareContour();
+        QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
         QVERIFY(u.messages.shown().isEmpty());
         QVERIFY(!u.form->auftragsart().Ueberlagerung());
         QVERIFY(u.form->auftragsart().RahmenPasst());
@@ -212,10 +138,10 @@ private slots:
     void theOrderDataLampFollowsCompleteness()
     {
         Umgebung u;
-        u.bisMassstab();
+        u.traceUpToScale();
         u.messages.expectAnswer(Messages::Answer::No);
-        u.aperturZeichnen();
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+        u.traceSquareContour();
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
 
         // OK without a patient ID keeps the dialog open and the lamp red.
         test::whenModal<TAuftragsdatenForm>([&u](TAuftragsdatenForm &d) {
@@ -225,25 +151,25 @@ private slots:
             d.reject();
         });
         u.form->auftragsart().AuftragsdatenDialog();
-        QVERIFY(u.auftrag().Auftragsdaten.Gueltig);
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+        QVERIFY(u.order().Auftragsdaten.Gueltig);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
 
         u.auftragsdatenEingeben();
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
         QVERIFY(u.form->dokument().AblaufStatus & ablauf::Auftragsdaten);
 
         // Confirming the order type again asks for the order data again.
         test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-        u.p().knopfKlicken(Befehl::Auftragsart);
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+        u.panel().knopfKlicken(Befehl::Auftragsart);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
 
         u.auftragsdatenEingeben();
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
         // A new order starts without order data.
         u.messages.expectAnswer(Messages::Answer::Yes);
         QVERIFY(u.form->ModusSetzen(ModusBildVorlage));
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
-        QVERIFY(!Vollstaendig(u.auftrag()));
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
+        QVERIFY(!Vollstaendig(u.order()));
     }
 
     void anOpenedElectronOrderKeepsItsFrameAndRefillsTheOrderData()
@@ -273,7 +199,7 @@ private slots:
 
         u.chooser.expectPath(datei);
         u.form->menue().ausloesen(Befehl::Oeffnen);
-        QVERIFY(u.auftrag().AusDatei);
+        QVERIFY(u.order().AusDatei);
         QVERIFY(u.messages.shown().isEmpty());
         QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_gross"));
         const auto rahmen = u.form->auftragsart().Ueberlagerung();
@@ -281,41 +207,41 @@ private slots:
         QCOMPARE(rahmen->Beschriftung, QStringLiteral("Varian_gross (Max 100 x 100 mm)"));
         QVERIFY(rahmen->Passt);
         QCOMPARE(u.form->auftragsart().auftragsdatenForm().Felder().PatientenID, QStringLiteral("PAT-OFFEN"));
-        QCOMPARE(u.p().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
     }
 
     void aDeclinedModeChangeKeepsTheKindAndTheFrame()
     {
         Umgebung u;
-        u.bisMassstab();
+        u.traceUpToScale();
         u.messages.expectAnswer(Messages::Answer::No);
-        u.aperturZeichnen(); // keeps the frame that does not fit
+        u.traceSquareContour(); // keeps the frame that does not fit
         IniFile &ini = u.app->EinstellungenIni();
         ini.writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
                         QStringLiteral("TragplattenAuftrag"));
 
         u.messages.expectAnswer(Messages::Answer::No);
         QVERIFY(!u.form->ModusSetzen(ModusOhneVorlage));
-        QCOMPARE(u.auftrag().Auftragsart, TAuftragsart::Elektronen);
+        QCOMPARE(u.order().Auftragsart, TAuftragsart::Elektronen);
         QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
         QCOMPARE(ini.readString(QStringLiteral("Beschleuniger"), QStringLiteral("Elektronenblende")),
                  QStringLiteral("Varian_klein"));
         QVERIFY(!u.form->auftragsart().Ueberlagerung()->Passt);
-        QCOMPARE(u.auftrag().Konturen.Anzahl(), 1);
+        QCOMPARE(u.order().Konturen.Anzahl(), 1);
     }
 
     void changesRenewTheOrderDateUnlessTheOrderCameFromAFile()
     {
         Umgebung u;
-        u.bisMassstab();
-        u.auftrag().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+        u.traceUpToScale();
+        u.order().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
         u.form->SetGeaendert();
-        QVERIFY(u.auftrag().Auftragszeitpunkt.date().year() > 2001);
+        QVERIFY(u.order().Auftragszeitpunkt.date().year() > 2001);
 
-        u.auftrag().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
-        u.auftrag().AusDatei = true;
+        u.order().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+        u.order().AusDatei = true;
         u.form->SetGeaendert();
-        QCOMPARE(u.auftrag().Auftragszeitpunkt, QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
+        QCOMPARE(u.order().Auftragszeitpunkt, QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
     }
 };
 

@@ -1,15 +1,11 @@
-#include "app/Application.h"
 #include "app/StartAblauf.h"
 #include "app/StartRegeln.h"
 #include "app/TMainForm.h"
 #include "app/HauptMenue.h"
-#include "base/SystemClock.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "support/CompleteCustomer.h"
-#include "support/FakeFileChooser.h"
-#include "support/ScriptedMessages.h"
-#include "support/TempProgramFolder.h"
+#include "support/MainWindowHarness.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,7 +23,6 @@
 using namespace qv;
 using qv::Messages;
 using qv::TMainForm;
-using qv::test::ScriptedMessages;
 
 class TMainFormTest : public QObject
 {
@@ -38,31 +33,26 @@ private:
 
     // A program folder with a configuration file, the given user settings and customer data
     // (complete ones unless asked otherwise) and a demonstration customer.
-    struct Umgebung
+    struct Umgebung : qv::test::MainWindowHarness
     {
         explicit Umgebung(const QByteArray &einstellungen, bool mitConfig = true, Kunde kunde = Kunde::Vollstaendig)
         {
-            if (mitConfig)
-                folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nFileversion=2\r\n");
             const KundenDateien dateien = KundenDateien::imOrdner(folder.path());
-            TKundenDaten k = qv::test::completeCustomer();
-            if (kunde == Kunde::Unvollstaendig)
+            if (kunde == Kunde::Unvollstaendig) {
+                TKundenDaten k = qv::test::completeCustomer();
                 k.VertragsAdresse.Ort.clear();
-            if (kunde != Kunde::Keiner && !k.SpeichereDatei(dateien.kunde).ok())
-                qFatal("Kunde.cfg not written");
+                if (!k.SpeichereDatei(dateien.kunde).ok())
+                    qFatal("Kunde.cfg not written");
+            }
             TKundenDaten demo = qv::test::completeCustomer();
             demo.Vertragspartner.Name = QStringLiteral("Demo");
             if (!demo.SpeichereDatei(dateien.demoKunde).ok())
                 qFatal("DemoKunde.cfg not written");
-            if (!einstellungen.isEmpty())
-                folder.write(QStringLiteral("QuellvantarIni.ini"), einstellungen);
-            app = std::make_unique<qv::Application>(folder.path(), messages, chooser, clock);
+            startApplication(test::MainWindowOptions()
+                .withConfig(mitConfig ? std::optional<QByteArray>("[Init]\r\nFileversion=2\r\n") : std::nullopt)
+                .withSettings(einstellungen.isEmpty() ? std::nullopt : std::optional<QByteArray>(einstellungen))
+                .withCompleteCustomer(kunde == Kunde::Vollstaendig));
         }
-        qv::test::TempProgramFolder folder;
-        ScriptedMessages messages;
-        qv::test::FakeFileChooser chooser;
-        qv::SystemClock clock;
-        std::unique_ptr<qv::Application> app;
     };
 
     // Answers each modal dialog with this object name while it lives: `tun` runs on it, then

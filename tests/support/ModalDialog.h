@@ -21,4 +21,23 @@ void whenModal(std::function<void(D &)> step)
     });
 }
 
+/// Like whenModal, for a dialog that does work of its own (with events running) before it
+/// shows: waits up to ten seconds for it to become the modal window.
+template <class D>
+void whenModalAppears(std::function<void(D &)> step)
+{
+    auto *wait = new QTimer;
+    QObject::connect(wait, &QTimer::timeout, [wait, step, tries = 0]() mutable {
+        auto *d = qobject_cast<D *>(QApplication::activeModalWidget());
+        if (!d && ++tries < 1000)
+            return;
+        wait->stop();
+        wait->deleteLater();
+        if (!d)
+            qFatal("the expected modal dialog is not shown");
+        step(*d);
+    });
+    wait->start(10);
+}
+
 } // namespace qv::test
