@@ -77,6 +77,8 @@ void KonturWerkzeugForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     THelpForm::HinweisMemo(M_Info, m_hinweis);
+    // the hint's height is known only now, at the dialog's width: no empty band above it
+    adjustSize();
     m_feld->setFocus();
     m_feld->selectAll();
 }

@@ -107,6 +107,23 @@ private slots:
         d.findChild<QPushButton *>(QStringLiteral("btn_left"))->click();
         QCOMPARE(drehungen, (QList<std::pair<int, bool>>{{90, true}, {90, false}}));
     }
+
+    // Both dialogs are as tall as their rows: the height the hint gives back once it knows
+    // its lines must not stay behind as an empty band under the heading.
+    void dialogsFitTheirContents()
+    {
+        TVerschiebeForm v;
+        TDrehenForm r;
+        for (QDialog *d : {static_cast<QDialog *>(&v), static_cast<QDialog *>(&r)}) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            QVERIFY2(d->height() <= d->sizeHint().height(),
+                     qPrintable(QStringLiteral("%1: %2 px tall for %3 px of rows")
+                                    .arg(d->objectName())
+                                    .arg(d->height())
+                                    .arg(d->sizeHint().height())));
+        }
+    }
 };
 
 QTEST_MAIN(KonturDialogeTest)
