@@ -72,13 +72,9 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
         m_fenster.eingabeFenster().FormwerkzeugZuruecksetzen();
         break;
     case ModusBPR:
-        auftrag.BPRGeladen = false;
-        panel.gemeinsameGruppenVerschieben(modus);
-        panel.seiteZeigen(modus);
-        lineal();
-        break;
     case ModusDICOM:
-        auftrag.DICOMGeladen = false;
+        // the import page starts with nothing read
+        (modus == ModusBPR ? auftrag.BPRGeladen : auftrag.DICOMGeladen) = false;
         panel.gemeinsameGruppenVerschieben(modus);
         panel.seiteZeigen(modus);
         lineal();
