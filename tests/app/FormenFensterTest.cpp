@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 using namespace qv;
 
@@ -42,10 +41,8 @@ struct Umgebung : test::MainWindowHarness
     // The FFA dialog of shape generation, answered with OK or Cancel once it shows.
     void ffaBeantworten(bool ok)
     {
-        QTimer::singleShot(0, [ok] {
-            auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            QCOMPARE(d->DialogForm(), 1);
+        test::whenModal<TScaleForm>([ok](TScaleForm &d) {
+            QCOMPARE(d.DialogForm(), 1);
             (ok ? test::child<QPushButton>(d, "btn_OK") : test::child<QPushButton>(d, "btn_Abbruch"))->click();
         });
     }

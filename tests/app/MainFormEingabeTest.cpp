@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
-#include <QTimer>
 
 using namespace qv;
 
@@ -285,17 +284,8 @@ void MainFormEingabeTest::twelfthContourRefused()
 void MainFormEingabeTest::shiftConstrainsTheScale()
 {
     Umgebung u;
-    test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
-    u.panel().knopfKlicken(Befehl::Auftragsart);
-    u.chooser.expectPath(u.screenshotPath);
-    u.panel().knopfKlicken(Befehl::BildEinlesen);
-    u.panel().knopfKlicken(Befehl::IsozentrumEingeben);
-    u.click(QPoint(0, 0));
-    QTimer::singleShot(0, [] {
-        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        test::child<QPushButton>(d, "btn_OK")->click();
-    });
+    u.traceUpToIsocentre();
+    test::whenModal<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
     u.panel().knopfKlicken(Befehl::MassstabEingeben);
     QVERIFY(u.form->eingabe().laeuft(Eingabeart::Massstab));
     QCOMPARE(u.paintBox()->cursor().shape(), Qt::CrossCursor);
@@ -326,11 +316,7 @@ void MainFormEingabeTest::rightClickRules()
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
     QCOMPARE(u.order().Isozentrum, seite);
 
-    QTimer::singleShot(0, [] {
-        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        test::child<QPushButton>(d, "btn_OK")->click();
-    });
+    test::whenModal<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
     u.panel().knopfKlicken(Befehl::MassstabEingeben);
     u.click(QPoint(-100, 0), Qt::RightButton);
     u.click(QPoint(100, 0), Qt::RightButton);
@@ -431,11 +417,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     QVERIFY(p.istFreigegeben(Befehl::MassstabEingeben));
     QVERIFY(!p.istFreigegeben(Befehl::KonturEingabe) && !p.istFreigegeben(Befehl::FeldEingabe));
 
-    QTimer::singleShot(0, [] {
-        auto *d = qobject_cast<TScaleForm *>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        test::child<QPushButton>(d, "btn_OK")->click();
-    });
+    test::whenModal<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
     p.knopfKlicken(Befehl::MassstabEingeben);
     u.click(QPoint(-100, 0));
     u.click(QPoint(100, 0));

@@ -91,7 +91,7 @@ void MainWindowHarness::click(QPoint workspacePoint, Qt::MouseButton button, Qt:
     mouse(QEvent::MouseButtonRelease, workspacePoint, button, Qt::NoButton, modifiers);
 }
 
-void MainWindowHarness::traceUpToScale()
+void MainWindowHarness::traceUpToIsocentre()
 {
     if (screenshotPath.isEmpty())
         writeScreenshot();
@@ -101,6 +101,11 @@ void MainWindowHarness::traceUpToScale()
     panel().knopfKlicken(Befehl::BildEinlesen);
     panel().knopfKlicken(Befehl::IsozentrumEingeben);
     click(QPoint(0, 0));
+}
+
+void MainWindowHarness::traceUpToScale()
+{
+    traceUpToIsocentre();
     whenModal<TScaleForm>([](TScaleForm &d) {
         child<QLineEdit>(d, "E_Abstand")->setText(QStringLiteral("10"));
         child<QPushButton>(d, "btn_OK")->click();

@@ -114,8 +114,9 @@ public:
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     /// The first steps of an order traced on an image: the proposed order type confirmed, the
-    /// screenshot read, the isocentre at its centre and a scale of 10 mm over 300 units
-    /// (3 units per millimetre). Writes the screenshot first if there is none yet.
+    /// screenshot read (written first if there is none yet) and the isocentre set at its centre.
+    void traceUpToIsocentre();
+    /// traceUpToIsocentre, then a scale of 10 mm over 300 units (3 units per millimetre).
     void traceUpToScale();
     /// A square contour with its corners 60 units (20 mm at that scale) from the isocentre,
     /// closed and its input ended with two right clicks.
