@@ -226,8 +226,9 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
 
 TEST_P(KundenDatenbank, OhneTabelleKundeEinDatenbankfehler)
 {
-    if (GetParam() == Engine::SQLite)
+    if (GetParam() == Engine::SQLite) {
         ASSERT_TRUE(Datenbank::erzeugen(ziel(), QStringLiteral("CREATE TABLE \"Andere\" (\"ID\" INTEGER);")).ok());
+    }
     qv::TDatamodule_TesBs modul(ziel());
     const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("79106"));
     EXPECT_EQ(s.ausgang, KundenSuche::Ausgang::Datenbankfehler);
@@ -393,8 +394,9 @@ protected:
     void SetUp() override
     {
         KundenDatenbank::SetUp();
-        if (!IsSkipped())
+        if (!IsSkipped()) {
             ASSERT_FALSE(m_server.isEmpty());
+        }
     }
 };
 

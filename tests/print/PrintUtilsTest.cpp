@@ -186,8 +186,9 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
                 EXPECT_LE(t.y + BlattSchreiber::zeilenHoehe(t.font.pointSize), seite) << t.text.toStdString();
             // A contact block stays together.
             for (qsizetype i = 0; i + 2 < c.texts.size(); ++i) {
-                if (c.texts[i].text.startsWith(u"Ansprechpartner            : "))
+                if (c.texts[i].text.startsWith(u"Ansprechpartner            : ")) {
                     EXPECT_EQ(c.texts[i + 2].page, c.texts[i].page);
+                }
             }
         }
     }
