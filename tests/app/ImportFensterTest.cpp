@@ -41,7 +41,7 @@ struct Umgebung : test::MainWindowHarness
     // The order type as its dialog leaves it for a photon order.
     void photonenAuftrag()
     {
-        app->Auftrag().Auftragsart = TAuftragsart::Photonen;
+        order().Auftragsart = TAuftragsart::Photonen;
         form->dokument().AblaufStatus |= ablauf::Auftragsart;
         form->AblaufAktualisieren();
     }
@@ -77,9 +77,9 @@ void ImportFensterTest::dicomBeamKommtInDenAuftrag()
         d.NodeClicked(beam);
         d.btnOkayClick();
     });
-    u.form->ablaufPanel().knopfKlicken(Befehl::DicomImport);
+    u.panel().knopfKlicken(Befehl::DicomImport);
 
-    const TAuftrag &a = u.app->Auftrag();
+    const TAuftrag &a = u.order();
     QCOMPARE(a.Konturen.Anzahl(), 1);
     QVERIFY(a.Konturen.Kontur(1).IstGeschlossen());
     QVERIFY(a.DICOMGeladen);
@@ -87,7 +87,7 @@ void ImportFensterTest::dicomBeamKommtInDenAuftrag()
     QCOMPARE(a.Kundendaten.FFA, 100.0);
     QVERIFY(a.Auftragsdaten.Gueltig);
     QCOMPARE(bool(u.form->dokument().AblaufStatus & ablauf::Feld), a.FeldEcke1 != KeinPunkt);
-    QCOMPARE(u.form->ablaufPanel().lampe(Lampe::DicomImport), LampenFarbe::Gruen);
+    QCOMPARE(u.panel().lampe(Lampe::DicomImport), LampenFarbe::Gruen);
     QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
     QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
 }
@@ -101,9 +101,9 @@ void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
         d.SetFileType(QStringLiteral("DICOM-Dateien (*.dcm)"));
         d.reject();
     });
-    u.form->ablaufPanel().knopfKlicken(Befehl::DicomImport);
-    QCOMPARE(u.app->Auftrag().Konturen.Anzahl(), 0);
-    QVERIFY(!u.app->Auftrag().DICOMGeladen);
+    u.panel().knopfKlicken(Befehl::DicomImport);
+    QCOMPARE(u.order().Konturen.Anzahl(), 0);
+    QVERIFY(!u.order().DICOMGeladen);
     QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("DICOM-Dateien (*.dcm)"));
     QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
 }
@@ -117,9 +117,9 @@ void ImportFensterTest::bprBeamKommtInDenAuftrag()
         QCOMPARE(d.Feld(QStringLiteral("E_Format")), QStringLiteral("Plato"));
         d.BTN_OpenClick();
     });
-    u.form->ablaufPanel().knopfKlicken(Befehl::BPRImport);
+    u.panel().knopfKlicken(Befehl::BPRImport);
 
-    const TAuftrag &a = u.app->Auftrag();
+    const TAuftrag &a = u.order();
     QCOMPARE(a.Konturen.Anzahl(), 2);
     QVERIFY(a.BPRGeladen);
     QCOMPARE(a.Auftragsdaten.PatientenID, QStringLiteral("PL-0815"));
