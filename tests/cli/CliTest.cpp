@@ -4,6 +4,7 @@
 #include "base/image/ImageIO.h"
 
 #include "order/OrderFixture.h"
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -14,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -24,40 +24,16 @@
 
 using namespace qv;
 
+using test::CliRun;
+using test::runCli;
+using test::runProgram;
+
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-const QString cliPath = test::buildDir() + QStringLiteral("/quellvantar-cli");
-
-CliRun start(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        ADD_FAILURE() << "still running after 20 s: " << args.join(u' ').toStdString();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 128 + p.exitCode(),
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-CliRun cli(const QStringList &args)
-{
-    return start(cliPath, args);
-}
 
 // Through the shell, for what QProcess cannot pass: limits and names that are not UTF-8.
 CliRun shell(const QString &script, const QStringList &args = {})
 {
-    return start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, cliPath} + args);
+    return runProgram(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, test::cliPath()} + args);
 }
 
 QByteArray png(const QImage &image)
@@ -80,9 +56,9 @@ QImage pattern(int w, int h)
 
 QString demoJson()
 {
-    const CliRun r = cli({QStringLiteral("kunde"), test::buildDir() + QStringLiteral("/DemoKunde.cfg")});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    return r.out;
+    const CliRun r = runCli({QStringLiteral("kunde"), test::buildDir() + QStringLiteral("/DemoKunde.cfg")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return r.outText();
 }
 
 bool isFifo(const QString &path)
@@ -96,20 +72,20 @@ bool isFifo(const QString &path)
 TEST(Cli, HelpGoesToStandardOutputWrongArgumentsToStandardError)
 {
     for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const CliRun r = cli({help});
-        EXPECT_EQ(r.code, 0);
-        EXPECT_TRUE(r.out.startsWith(u"Aufruf: quellvantar-cli")) << r.out.toStdString();
-        EXPECT_TRUE(r.out.contains(u"db-erzeugen [--ersetzen]"));
+        const CliRun r = runCli({help});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.outText().startsWith(u"Aufruf: quellvantar-cli")) << r.out.toStdString();
+        EXPECT_TRUE(r.outText().contains(u"db-erzeugen [--ersetzen]"));
         EXPECT_TRUE(r.err.isEmpty());
     }
-    const CliRun one = cli({QStringLiteral("info"), QStringLiteral("--help")});
-    EXPECT_EQ(one.code, 0);
-    EXPECT_EQ(one.out, u"Aufruf: quellvantar-cli info DATEI.ORv\n");
+    const CliRun one = runCli({QStringLiteral("info"), QStringLiteral("--help")});
+    EXPECT_EQ(one.exitCode, 0);
+    EXPECT_EQ(one.outText(), u"Aufruf: quellvantar-cli info DATEI.ORv\n");
     for (const QStringList &wrong : {QStringList{}, QStringList{QStringLiteral("gibtsnicht")}}) {
-        const CliRun r = cli(wrong);
-        EXPECT_EQ(r.code, 2);
+        const CliRun r = runCli(wrong);
+        EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains(u"Aufruf: quellvantar-cli")) << r.err.toStdString();
+        EXPECT_TRUE(r.errText().contains(u"Aufruf: quellvantar-cli")) << r.err.toStdString();
     }
 }
 
@@ -132,9 +108,9 @@ TEST(Cli, FifosAreRefusedAsInputAndAsTarget)
     };
     for (const QStringList &args : inputs) {
         SCOPED_TRACE(args.join(u' ').toStdString());
-        const CliRun r = cli(args);
-        EXPECT_EQ(r.code, 1);
-        EXPECT_TRUE(r.err.contains(u"keine normale Datei")) << r.err.toStdString();
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.errText().contains(u"keine normale Datei")) << r.err.toStdString();
         EXPECT_TRUE(isFifo(fifo));
     }
     EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("aus.cfg"))));
@@ -159,7 +135,7 @@ TEST(Cli, SmallFilesReadUnderATightMemoryLimit)
                                     QStringList{QStringLiteral("bild-drehen"), image, dir.file(QStringLiteral("aus.png")), QStringLiteral("30")}}) {
         SCOPED_TRACE(args.first().toStdString());
         const CliRun r = shell(limited, args);
-        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     }
 }
 
@@ -176,8 +152,8 @@ TEST(Cli, FileNamesThatAreNotUtf8ReachTheFileSystem)
     for (const QString &command : {QStringLiteral("info"), QStringLiteral("kunde")}) {
         const QString suffix = command == u"info" ? QStringLiteral(".ORv") : QStringLiteral(".cfg");
         const CliRun r = shell(QStringLiteral("exec \"$0\" %1 %2").arg(command, name), {dir.path(), suffix});
-        EXPECT_EQ(r.code, 0) << command.toStdString() << ": " << r.err.toStdString();
-        EXPECT_TRUE(QJsonDocument::fromJson(r.out.toUtf8()).isObject());
+        EXPECT_EQ(r.exitCode, 0) << command.toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(QJsonDocument::fromJson(r.out).isObject());
     }
 }
 
@@ -192,13 +168,13 @@ TEST(Cli, FullDiskIsSaidInGermanAndLeavesNothing)
         "mount -t tmpfs -o size=16k none \"$1\" || exit 77; "
         "dd if=/dev/zero of=\"$1/voll\" bs=1k count=64 2>/dev/null; "
         "\"$0\" kunde-schreiben \"$2\" \"$1/Kunde.cfg\"; rc=$?; ls \"$1\"; exit $rc");
-    const CliRun r = start(QStringLiteral("unshare"),
-                        {QStringLiteral("-rm"), QStringLiteral("/bin/sh"), QStringLiteral("-c"), script, cliPath, mount, json});
-    if (r.code == 77 || (r.code != 1 && r.err.contains(u"unshare")))
+    const CliRun r = runProgram(QStringLiteral("unshare"),
+                                {QStringLiteral("-rm"), QStringLiteral("/bin/sh"), QStringLiteral("-c"), script, test::cliPath(), mount, json});
+    if (r.exitCode == 77 || (r.exitCode != 1 && r.errText().contains(u"unshare")))
         GTEST_SKIP() << "no private mount possible here: " << r.err.toStdString();
-    EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains(u"Der Datenträger ist voll.")) << r.err.toStdString();
-    EXPECT_EQ(r.out, u"voll\n") << "neither Kunde.cfg nor a temporary file";
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.errText().contains(u"Der Datenträger ist voll.")) << r.err.toStdString();
+    EXPECT_EQ(r.outText(), u"voll\n") << "neither Kunde.cfg nor a temporary file";
 }
 
 TEST(Cli, DbErzeugenReplacesAnExistingDatabaseOnlyWhenTold)
@@ -207,20 +183,20 @@ TEST(Cli, DbErzeugenReplacesAnExistingDatabaseOnlyWhenTold)
     const QString schema = dir.write(QStringLiteral("s.sql"), "CREATE TABLE T (A INTEGER);\n");
     const QString broken = dir.write(QStringLiteral("kaputt.sql"), "CREATE TABLE T (A INTEGER);\nKEIN SQL;\n");
     const QString db = dir.file(QStringLiteral("db.sqlite"));
-    ASSERT_EQ(cli({QStringLiteral("db-erzeugen"), schema, db}).code, 0);
+    ASSERT_EQ(runCli({QStringLiteral("db-erzeugen"), schema, db}).exitCode, 0);
     const QByteArray first = dir.read(QStringLiteral("db.sqlite"));
     ASSERT_FALSE(first.isEmpty());
 
-    const CliRun refused = cli({QStringLiteral("db-erzeugen"), schema, db});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.err.contains(u"--ersetzen")) << refused.err.toStdString();
+    const CliRun refused = runCli({QStringLiteral("db-erzeugen"), schema, db});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.errText().contains(u"--ersetzen")) << refused.err.toStdString();
     // A schema that fails leaves the old database as it was, even when replacing was asked for.
-    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), broken, db}).code, 1);
+    EXPECT_EQ(runCli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), broken, db}).exitCode, 1);
     EXPECT_EQ(dir.read(QStringLiteral("db.sqlite")), first);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "nothing left beside it";
     // The option may stand before or after the files.
-    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), schema, db, QStringLiteral("--ersetzen")}).code, 0);
-    EXPECT_EQ(cli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), schema}).code, 2);
+    EXPECT_EQ(runCli({QStringLiteral("db-erzeugen"), schema, db, QStringLiteral("--ersetzen")}).exitCode, 0);
+    EXPECT_EQ(runCli({QStringLiteral("db-erzeugen"), QStringLiteral("--ersetzen"), schema}).exitCode, 2);
 }
 
 TEST(Cli, ShippedDatabaseIsReplacedOnlyWhileNobodyEditedIt)
@@ -230,23 +206,23 @@ TEST(Cli, ShippedDatabaseIsReplacedOnlyWhileNobodyEditedIt)
     const QString ziel = dir.file(QStringLiteral("BPRdb.sqlite"));
     const QString zuletzt = dir.file(QStringLiteral("zuletzt.sqlite"));
     const auto deliver = [&] {
-        return start(QStringLiteral(QV_CMAKE_COMMAND),
-                     {QStringLiteral("-DNEU=") + neu, QStringLiteral("-DZIEL=") + ziel, QStringLiteral("-DZULETZT=") + zuletzt,
-                      QStringLiteral("-P"), QStringLiteral(QV_SOURCE_DIR "/data/DatenbankAusliefern.cmake")});
+        return runProgram(QStringLiteral(QV_CMAKE_COMMAND),
+                          {QStringLiteral("-DNEU=") + neu, QStringLiteral("-DZIEL=") + ziel, QStringLiteral("-DZULETZT=") + zuletzt,
+                           QStringLiteral("-P"), QStringLiteral(QV_SOURCE_DIR "/data/DatenbankAusliefern.cmake")});
     };
-    ASSERT_EQ(deliver().code, 0);
+    ASSERT_EQ(deliver().exitCode, 0);
     EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 1"); // missing: made
 
     dir.write(QStringLiteral("neu.sqlite"), "Schema 2");
-    ASSERT_EQ(deliver().code, 0);
+    ASSERT_EQ(deliver().exitCode, 0);
     EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 2"); // untouched: follows the schema
 
     dir.write(QStringLiteral("BPRdb.sqlite"), "Schema 2 mit Zeilen");
     dir.write(QStringLiteral("neu.sqlite"), "Schema 3");
     const CliRun edited = deliver();
-    EXPECT_EQ(edited.code, 0);
+    EXPECT_EQ(edited.exitCode, 0);
     EXPECT_EQ(dir.read(QStringLiteral("BPRdb.sqlite")), "Schema 2 mit Zeilen"); // edited: stays
-    EXPECT_TRUE(edited.err.contains(u"verändert")) << edited.err.toStdString();
+    EXPECT_TRUE(edited.errText().contains(u"verändert")) << edited.err.toStdString();
 }
 
 TEST(Cli, KundeSchreibenRefusesWhatItWouldCutOrTheProgramWouldNotAccept)
@@ -293,16 +269,16 @@ TEST(Cli, KundeSchreibenRefusesWhatItWouldCutOrTheProgramWouldNotAccept)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.key);
         const QString json = dir.write(QStringLiteral("k.json"), QJsonDocument(c.json).toJson());
-        const CliRun r = cli({QStringLiteral("kunde-schreiben"), json, out});
-        EXPECT_EQ(r.code, 1);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("\"%1\"").arg(QLatin1String(c.key)))) << r.err.toStdString();
+        const CliRun r = runCli({QStringLiteral("kunde-schreiben"), json, out});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.errText().contains(QStringLiteral("\"%1\"").arg(QLatin1String(c.key)))) << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out));
     }
     // The limits themselves are fine.
     const QString json = dir.write(QStringLiteral("k.json"), QJsonDocument(with([](QJsonObject &o) {
                                                                   o[QStringLiteral("FFA")] = 200;
                                                               })).toJson());
-    EXPECT_EQ(cli({QStringLiteral("kunde-schreiben"), json, out}).code, 0);
+    EXPECT_EQ(runCli({QStringLiteral("kunde-schreiben"), json, out}).exitCode, 0);
 }
 
 TEST(Cli, BildDrehenRefusesWhatItCouldNotReadAgainAndWritesJpegForJpg)
@@ -310,29 +286,29 @@ TEST(Cli, BildDrehenRefusesWhatItCouldNotReadAgainAndWritesJpegForJpg)
     test::TempProgramFolder dir;
     // 15 000 × 1 turned by 45° is about 10 607 × 10 607 pixels: beyond the reading limit.
     const QString line = dir.write(QStringLiteral("linie.png"), png(QImage(15000, 1, QImage::Format_RGB32)));
-    const CliRun big = cli({QStringLiteral("bild-drehen"), line, dir.file(QStringLiteral("aus.png")), QStringLiteral("45")});
-    EXPECT_EQ(big.code, 1);
-    EXPECT_TRUE(big.err.contains(u"zu groß")) << big.err.toStdString();
+    const CliRun big = runCli({QStringLiteral("bild-drehen"), line, dir.file(QStringLiteral("aus.png")), QStringLiteral("45")});
+    EXPECT_EQ(big.exitCode, 1);
+    EXPECT_TRUE(big.errText().contains(u"zu groß")) << big.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.file(QStringLiteral("aus.png"))));
 
     const QString image = dir.write(QStringLiteral("bild.png"), png(pattern(40, 30)));
     for (const QString &name : {QStringLiteral("aus.jpg"), QStringLiteral("aus.JPEG")}) {
         SCOPED_TRACE(name.toStdString());
-        const CliRun r = cli({QStringLiteral("bild-drehen"), image, dir.file(name), QStringLiteral("90")});
-        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const CliRun r = runCli({QStringLiteral("bild-drehen"), image, dir.file(name), QStringLiteral("90")});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         const QByteArray bytes = dir.read(name);
         EXPECT_TRUE(bytes.startsWith("\xff\xd8\xff"));
         const auto back = decodeJpeg(bytes);
         ASSERT_TRUE(back.ok());
-        EXPECT_EQ(r.out, QStringLiteral("%1 x %2\n").arg(back->width()).arg(back->height()));
+        EXPECT_EQ(r.outText(), QStringLiteral("%1 x %2\n").arg(back->width()).arg(back->height()));
     }
 
     // A JPEG that ends early is refused, whatever the decoder's letter case.
     QByteArray jpeg = encodeJpeg(pattern(400, 300));
     jpeg = jpeg.left(jpeg.size() * 2 / 3) + "\xff\xd9";
     const QString cut = dir.write(QStringLiteral("kaputt.jpg"), jpeg);
-    const CliRun damaged = cli({QStringLiteral("bild-drehen"), cut, dir.file(QStringLiteral("k.png")), QStringLiteral("0")});
-    EXPECT_EQ(damaged.code, 1);
-    EXPECT_TRUE(damaged.err.contains(u"beschädigt")) << damaged.err.toStdString();
-    EXPECT_EQ(damaged.err.count(QStringLiteral("kaputt.jpg")), 1) << "the file is named once";
+    const CliRun damaged = runCli({QStringLiteral("bild-drehen"), cut, dir.file(QStringLiteral("k.png")), QStringLiteral("0")});
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_TRUE(damaged.errText().contains(u"beschädigt")) << damaged.err.toStdString();
+    EXPECT_EQ(damaged.errText().count(QStringLiteral("kaputt.jpg")), 1) << "the file is named once";
 }

@@ -4,32 +4,19 @@
 #include "base/AtomicFile.h"
 #include "base/ByteWriter.h"
 #include "base/Zlib.h"
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
-#include <QProcess>
 
 using namespace qv;
+using test::CliRun;
+using test::runCli;
+
 namespace {
-
-struct Lauf
-{
-    int rc = -1;
-    QString out;
-    QString err;
-};
-
-Lauf cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 const QString demo = qv::test::buildDir() + QStringLiteral("/DemoKunde.cfg");
 
@@ -55,9 +42,9 @@ TEST(DemoKunde, IstKomplettUndPlausibel)
 
 TEST(KundeCli, DruecktDenDemoKundenUndSchreibtIhnGleichZurueck)
 {
-    const Lauf l = cli({QStringLiteral("kunde"), demo});
-    ASSERT_EQ(l.rc, 0) << l.err.toStdString();
-    const QJsonObject json = QJsonDocument::fromJson(l.out.toUtf8()).object();
+    const CliRun l = runCli({QStringLiteral("kunde"), demo});
+    ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(l.out).object();
     EXPECT_EQ(json.value(QStringLiteral("FFA")).toDouble(), 100.0);
     EXPECT_EQ(json[QStringLiteral("Abteilungen")][0][QStringLiteral("AnP")][0][QStringLiteral("Name")].toString(),
               QStringLiteral("Weißgerber, Jörg"));
@@ -66,9 +53,9 @@ TEST(KundeCli, DruecktDenDemoKundenUndSchreibtIhnGleichZurueck)
                                        QStringLiteral("Version"), QStringLiteral("VertragsAdresse"), QStringLiteral("Vertragspartner")}));
 
     qv::test::TempProgramFolder ordner;
-    const QString jsonPfad = ordner.write(QStringLiteral("k.json"), l.out.toUtf8());
-    const Lauf zurueck = cli({QStringLiteral("kunde-schreiben"), jsonPfad, ordner.file(QStringLiteral("k.cfg"))});
-    ASSERT_EQ(zurueck.rc, 0) << zurueck.err.toStdString();
+    const QString jsonPfad = ordner.write(QStringLiteral("k.json"), l.out);
+    const CliRun zurueck = runCli({QStringLiteral("kunde-schreiben"), jsonPfad, ordner.file(QStringLiteral("k.cfg"))});
+    ASSERT_EQ(zurueck.exitCode, 0) << zurueck.err.toStdString();
     auto original = qv::readWholeFile(demo, 1 << 20);
     ASSERT_TRUE(original.ok());
     EXPECT_EQ(ordner.read(QStringLiteral("k.cfg")), *original) << "JSON and customer file carry the same data";
@@ -96,30 +83,30 @@ TEST(KundeCli, BeschaedigteDateienGebenExitCodeEinsUndDieMeldung)
     };
     for (const auto &[name, bytes] : faelle) {
         const QString pfad = ordner.write(name, bytes);
-        const Lauf l = cli({QStringLiteral("kunde"), pfad});
-        EXPECT_EQ(l.rc, 1) << name.toStdString();
-        EXPECT_TRUE(l.err.startsWith(QStringLiteral("Die Datei %1 konnte nicht geladen werden\n").arg(pfad))) << l.err.toStdString();
-        EXPECT_EQ(l.err.count(name), 1) << l.err.toStdString(); // named once, in the first line
+        const CliRun l = runCli({QStringLiteral("kunde"), pfad});
+        EXPECT_EQ(l.exitCode, 1) << name.toStdString();
+        EXPECT_TRUE(l.errText().startsWith(QStringLiteral("Die Datei %1 konnte nicht geladen werden\n").arg(pfad))) << l.err.toStdString();
+        EXPECT_EQ(l.errText().count(name), 1) << l.err.toStdString(); // named once, in the first line
         EXPECT_TRUE(l.out.isEmpty());
     }
-    const Lauf fehlt = cli({QStringLiteral("kunde"), ordner.file(QStringLiteral("gibtsnicht.cfg"))});
-    EXPECT_EQ(fehlt.rc, 1);
-    EXPECT_EQ(fehlt.err, QStringLiteral("Die Datei %1 konnte nicht geladen werden\nSie wurde nicht gefunden.\n")
-                             .arg(ordner.file(QStringLiteral("gibtsnicht.cfg"))));
+    const CliRun fehlt = runCli({QStringLiteral("kunde"), ordner.file(QStringLiteral("gibtsnicht.cfg"))});
+    EXPECT_EQ(fehlt.exitCode, 1);
+    EXPECT_EQ(fehlt.errText(), QStringLiteral("Die Datei %1 konnte nicht geladen werden\nSie wurde nicht gefunden.\n")
+                                  .arg(ordner.file(QStringLiteral("gibtsnicht.cfg"))));
 }
 
 TEST(MdbImportCli, FremdeTabellenGebenEineKlareFehlermeldung)
 {
     qv::test::TempProgramFolder ordner;
     const QString mdb = qv::test::testDataPath(QStringLiteral("external/jet4_unicode_compressed.mdb"));
-    const Lauf l = cli({QStringLiteral("mdb-import"), mdb, ordner.file(QStringLiteral("aus.sqlite"))});
-    EXPECT_EQ(l.rc, 1);
-    EXPECT_TRUE(l.err.contains(QStringLiteral("enthält keine der Tabellen BPRFormat, Value, FormatValue, Kunde (vorhanden: Table)")))
+    const CliRun l = runCli({QStringLiteral("mdb-import"), mdb, ordner.file(QStringLiteral("aus.sqlite"))});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_TRUE(l.errText().contains(QStringLiteral("enthält keine der Tabellen BPRFormat, Value, FormatValue, Kunde (vorhanden: Table)")))
         << l.err.toStdString();
-    const Lauf fehlt = cli({QStringLiteral("mdb-import"), ordner.file(QStringLiteral("fehlt.mdb")), ordner.file(QStringLiteral("aus.sqlite"))});
-    EXPECT_EQ(fehlt.rc, 1);
+    const CliRun fehlt = runCli({QStringLiteral("mdb-import"), ordner.file(QStringLiteral("fehlt.mdb")), ordner.file(QStringLiteral("aus.sqlite"))});
+    EXPECT_EQ(fehlt.exitCode, 1);
     EXPECT_FALSE(fehlt.err.isEmpty());
-    EXPECT_EQ(cli({QStringLiteral("mdb-import"), mdb}).rc, 2);
+    EXPECT_EQ(runCli({QStringLiteral("mdb-import"), mdb}).exitCode, 2);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "config/MdbImport.h"
 #include "config/TDatamodule_TesBs.h"
 
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -28,6 +29,8 @@
 namespace {
 
 using qv::Datenbank;
+using qv::test::CliRun;
+using qv::test::finishRun;
 using qv::KundenSuche;
 using Engine = Datenbank::Engine;
 
@@ -70,26 +73,11 @@ void verwalten(const QString &uri, const QString &sql)
     ASSERT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
 }
 
-struct Lauf
-{
-    int rc = -1;
-    QString out;
-    QString err;
-};
-
 QProcess *kundePlzStarten(const QString &plz, const QString &ziel, QObject *eltern)
 {
     auto *p = new QProcess(eltern);
-    p->start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"),
-             {QStringLiteral("kunde-plz"), plz, QStringLiteral("--datenbank"), ziel});
+    p->start(qv::test::cliPath(), {QStringLiteral("kunde-plz"), plz, QStringLiteral("--datenbank"), ziel});
     return p;
-}
-
-Lauf warten(QProcess *p)
-{
-    EXPECT_TRUE(p->waitForFinished(30000));
-    return {p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1, QString::fromUtf8(p->readAllStandardOutput()),
-            QString::fromUtf8(p->readAllStandardError())};
 }
 
 // A fresh empty database on the engine of the test: a file in a temporary folder, or a
@@ -215,13 +203,13 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
 
     // The command line gives the same answers.
     QObject eltern;
-    const Lauf gefunden = warten(kundePlzStarten(QStringLiteral(" 79106 "), ziel(), &eltern));
-    EXPECT_EQ(gefunden.rc, 0) << gefunden.err.toStdString();
-    EXPECT_EQ(gefunden.out, QStringLiteral("KLIN1\n"));
-    const Lauf nicht = warten(kundePlzStarten(QStringLiteral(" 12345"), ziel(), &eltern));
-    EXPECT_EQ(nicht.rc, 1);
-    EXPECT_EQ(nicht.out, QStringLiteral("Keinen Kunden für die PLZ  12345 gefunden.\n"));
-    EXPECT_EQ(nicht.err, QString());
+    const CliRun gefunden = finishRun(*kundePlzStarten(QStringLiteral(" 79106 "), ziel(), &eltern));
+    EXPECT_EQ(gefunden.exitCode, 0) << gefunden.err.toStdString();
+    EXPECT_EQ(gefunden.outText(), QStringLiteral("KLIN1\n"));
+    const CliRun nicht = finishRun(*kundePlzStarten(QStringLiteral(" 12345"), ziel(), &eltern));
+    EXPECT_EQ(nicht.exitCode, 1);
+    EXPECT_EQ(nicht.outText(), QStringLiteral("Keinen Kunden für die PLZ  12345 gefunden.\n"));
+    EXPECT_EQ(nicht.errText(), QString());
 }
 
 TEST_P(KundenDatenbank, OhneTabelleKundeEinDatenbankfehler)
@@ -237,10 +225,10 @@ TEST_P(KundenDatenbank, OhneTabelleKundeEinDatenbankfehler)
     EXPECT_FALSE(modul.Offen());
 
     QObject eltern;
-    const Lauf l = warten(kundePlzStarten(QStringLiteral("79106"), ziel(), &eltern));
-    EXPECT_EQ(l.rc, 1);
-    EXPECT_EQ(l.out, QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.\n"));
-    EXPECT_TRUE(l.err.contains(QStringLiteral("\"Kunde\""))) << "the reason, for the log";
+    const CliRun l = finishRun(*kundePlzStarten(QStringLiteral("79106"), ziel(), &eltern));
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.outText(), QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.\n"));
+    EXPECT_TRUE(l.errText().contains(QStringLiteral("\"Kunde\""))) << "the reason, for the log";
 }
 
 // The two real Access files: their tables are not ours, so the test gives their shape.
@@ -360,7 +348,7 @@ TEST_P(KundenDatenbank, AbfragenWaehrendEinesImportsSehenVorherOderNachher)
     QObject eltern;
     const QString letzte = QStringLiteral("P%1").arg(n);
     QList<QProcess *> frueh;
-    QList<Lauf> mittendrin;
+    QList<CliRun> mittendrin;
     auto ok = qv::kopiereTabelle(neu, db, QStringLiteral("Kunde"), [&](int zeilen) {
         if (zeilen == n / 4) {
             for (int i = 0; i < 3; ++i)
@@ -370,21 +358,21 @@ TEST_P(KundenDatenbank, AbfragenWaehrendEinesImportsSehenVorherOderNachher)
             for (int i = 0; i < 3; ++i)
                 jetzt << kundePlzStarten(letzte, ziel(), &eltern);
             for (QProcess *p : jetzt)
-                mittendrin << warten(p);
+                mittendrin << finishRun(*p);
         }
     });
     ASSERT_TRUE(ok.ok()) << ok.error().toStdString();
-    for (const Lauf &l : mittendrin) {
-        EXPECT_EQ(l.rc, 0) << l.err.toStdString();
-        EXPECT_EQ(l.out, QStringLiteral("A%1\n").arg(n)) << "the import is not committed yet";
+    for (const CliRun &l : mittendrin) {
+        EXPECT_EQ(l.exitCode, 0) << l.err.toStdString();
+        EXPECT_EQ(l.outText(), QStringLiteral("A%1\n").arg(n)) << "the import is not committed yet";
     }
     for (QProcess *p : frueh) {
-        const Lauf l = warten(p);
-        EXPECT_EQ(l.rc, 0) << l.err.toStdString();
-        EXPECT_TRUE(l.out == QStringLiteral("A%1\n").arg(n) || l.out == QStringLiteral("N%1\n").arg(n)) << l.out.toStdString();
+        const CliRun l = finishRun(*p);
+        EXPECT_EQ(l.exitCode, 0) << l.err.toStdString();
+        EXPECT_TRUE(l.outText() == QStringLiteral("A%1\n").arg(n) || l.outText() == QStringLiteral("N%1\n").arg(n)) << l.out.toStdString();
     }
-    const Lauf danach = warten(kundePlzStarten(letzte, ziel(), &eltern));
-    EXPECT_EQ(danach.out, QStringLiteral("N%1\n").arg(n));
+    const CliRun danach = finishRun(*kundePlzStarten(letzte, ziel(), &eltern));
+    EXPECT_EQ(danach.outText(), QStringLiteral("N%1\n").arg(n));
 }
 
 // Server connections: what libpq takes from the text, and a server that fails.

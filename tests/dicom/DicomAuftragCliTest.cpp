@@ -1,8 +1,8 @@
 #include "DumpBuilder.h"
 #include "config/TKundenDaten.h"
+#include "support/CliRun.h"
 #include "support/CompleteCustomer.h"
 #include "support/TempProgramFolder.h"
-#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -10,33 +10,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
 using qv::test::buildDicom;
+using qv::test::CliRun;
 using qv::test::planHeader;
-
-struct CliRun
-{
-    int rc = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using qv::test::runCli;
 
 QJsonObject info(const QString &auftrag)
 {
-    const CliRun r = cli({QStringLiteral("info"), auftrag});
-    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    const CliRun r = runCli({QStringLiteral("info"), auftrag});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     return QJsonDocument::fromJson(r.out).object();
 }
 
@@ -101,9 +86,9 @@ protected:
 
 TEST_F(DicomAuftragCli, WritesTheBeamAsAnOrderOnTheRuler)
 {
-    const CliRun r = cli({QStringLiteral("dicom-auftrag"), plan, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
-    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(u"Der FBA aus dem Plan liegt nicht zwischen 30 und 90 cm")) << r.err.toStdString();
+    const CliRun r = runCli({QStringLiteral("dicom-auftrag"), plan, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.errText().contains(u"Der FBA aus dem Plan liegt nicht zwischen 30 und 90 cm")) << r.err.toStdString();
 
     const QJsonObject o = info(aus);
     EXPECT_EQ(o[QStringLiteral("Version")].toInt(), 6);
@@ -130,9 +115,9 @@ TEST_F(DicomAuftragCli, WritesTheBeamAsAnOrderOnTheRuler)
 TEST_F(DicomAuftragCli, TheRealElectronPlansBecomeElectronOrders)
 {
     const QString nase = qv::test::dicomData(QStringLiteral("rtplan_electron_aperture_nose.dcm"));
-    const CliRun r = cli({QStringLiteral("dicom-auftrag"), QStringLiteral("--art"), QStringLiteral("elektronen"), nase,
+    const CliRun r = runCli({QStringLiteral("dicom-auftrag"), QStringLiteral("--art"), QStringLiteral("elektronen"), nase,
                           QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
-    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = info(aus);
     EXPECT_EQ(o[QStringLiteral("Auftragsart")].toInt(), 0);
     const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
@@ -163,9 +148,9 @@ TEST_F(DicomAuftragCli, RefusalsLeaveTheTargetAsItWas)
         {{folder.path(), QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde}, 1, "keine gewöhnliche Datei"},
     };
     for (const auto &f : faelle) {
-        const CliRun r = cli(QStringList{QStringLiteral("dicom-auftrag")} + f.args);
-        EXPECT_EQ(r.rc, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
+        const CliRun r = runCli(QStringList{QStringLiteral("dicom-auftrag")} + f.args);
+        EXPECT_EQ(r.exitCode, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.errText().contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
         EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
     }
 }

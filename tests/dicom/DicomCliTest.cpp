@@ -1,4 +1,5 @@
 #include "DumpBuilder.h"
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -8,31 +9,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QProcessEnvironment>
 
 namespace {
 
 using qv::test::buildDicom;
+using qv::test::CliRun;
 using qv::test::planHeader;
+using qv::test::runCli;
 
-struct CliRun
+CliRun dicom(const QStringList &args, const CliRun::Options &options = {})
 {
-    int rc = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun cli(const QStringList &args, const QString &workingDir = {}, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
-    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), QStringList{QStringLiteral("dicom")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runCli(QStringList{QStringLiteral("dicom")} + args, options);
 }
 
 // A photon plan as a planning system writes it: two beams, the first with two shielding blocks,
@@ -128,8 +116,8 @@ TEST(DicomCli, PrintsTheOverviewAsJson)
 
     // Relative to the working folder, with a trailing slash.
     QDir(folder.path()).mkdir(QStringLiteral("sub"));
-    const CliRun r = cli({QStringLiteral("../")}, folder.path() + QStringLiteral("/sub"));
-    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const CliRun r = dicom({QStringLiteral("../")}, {.workingDirectory = folder.path() + QStringLiteral("/sub")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(r.out, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
@@ -188,37 +176,37 @@ TEST(DicomCli, PrintsTheOverviewAsJson)
 
 TEST(DicomCli, TheDemonstrationFolderBesideTheProgramHoldsThreePlans)
 {
-    const CliRun r = cli({qv::test::buildDir() + QStringLiteral("/DemoDICOM")});
-    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const CliRun r = dicom({qv::test::buildDir() + QStringLiteral("/DemoDICOM")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(QJsonDocument::fromJson(r.out).object().value(QStringLiteral("Plaene")).toArray().size(), 3);
 }
 
 TEST(DicomCli, FailsClearlyWithoutFolderOrDcmdump)
 {
     qv::test::TempProgramFolder folder;
-    CliRun r = cli({});
-    EXPECT_EQ(r.rc, 2);
-    EXPECT_TRUE(r.err.startsWith(u"Aufruf: quellvantar-cli dicom VERZEICHNIS")) << r.err.toStdString();
+    CliRun r = dicom({});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.errText().startsWith(u"Aufruf: quellvantar-cli dicom VERZEICHNIS")) << r.err.toStdString();
 
-    r = cli({QStringLiteral("--help")});
-    EXPECT_EQ(r.rc, 0);
+    r = dicom({QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith("Aufruf:"));
 
-    r = cli({folder.file(QStringLiteral("fehlt"))});
-    EXPECT_EQ(r.rc, 1);
-    EXPECT_TRUE(r.err.contains(u"ist nicht vorhanden")) << r.err.toStdString();
+    r = dicom({folder.file(QStringLiteral("fehlt"))});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.errText().contains(u"ist nicht vorhanden")) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
 
     const QString datei = folder.write(QStringLiteral("datei.dcm"), "x");
-    r = cli({datei});
-    EXPECT_EQ(r.rc, 1);
-    EXPECT_TRUE(r.err.contains(u"ist kein Verzeichnis")) << r.err.toStdString();
+    r = dicom({datei});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.errText().contains(u"ist kein Verzeichnis")) << r.err.toStdString();
 
     QProcessEnvironment withoutPath = QProcessEnvironment::systemEnvironment();
     withoutPath.insert(QStringLiteral("PATH"), folder.path());
-    r = cli({folder.path()}, {}, withoutPath);
-    EXPECT_EQ(r.rc, 1);
-    EXPECT_TRUE(r.err.contains(u"dcmdump")) << r.err.toStdString();
+    r = dicom({folder.path()}, {.environment = withoutPath});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.errText().contains(u"dcmdump")) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
 }
 

@@ -1,40 +1,15 @@
 #include "order/OrderFixture.h"
-#include "support/TestData.h"
+#include "support/CliRun.h"
+#include "support/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace qv::test;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-CliRun cli(const QStringList &args, const QString &arbeitsordner = {})
-{
-    QProcess p;
-    if (!arbeitsordner.isEmpty())
-        p.setWorkingDirectory(arbeitsordner);
-    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QString schreiben(const QString &pfad, const QByteArray &bytes)
-{
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return pfad;
-}
 
 QByteArray lesen(const QString &pfad)
 {
@@ -84,39 +59,39 @@ QByteArray erwarteteBlockDatei(const QString &pfad)
 
 TEST(ExportCli, BlockFileOfAnOrder)
 {
-    QTemporaryDir dir;
-    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), auftrag(FixtureOrder{}));
+    TempProgramFolder dir;
+    const QString ein = dir.write(QStringLiteral("a.ORv"), auftrag(FixtureOrder{}));
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
 
     // Relative to the working folder, cleaned; the option may stand anywhere.
-    const CliRun run = cli({QStringLiteral("export-cif"), QStringLiteral("--ja"), QStringLiteral("a.ORv"),
-                            QStringLiteral("sub/../out.cif")},
-                           dir.path());
+    const CliRun run = runCli({QStringLiteral("export-cif"), QStringLiteral("--ja"), QStringLiteral("a.ORv"),
+                               QStringLiteral("sub/../out.cif")},
+                              {.workingDirectory = dir.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.filePath(QStringLiteral("out.cif"))));
+    EXPECT_EQ(lesen(dir.file(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.file(QStringLiteral("out.cif"))));
     EXPECT_TRUE(QFile::exists(ein)) << "the command line does not rename the order";
 
     // A symbolic link is written through and named as given.
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("out.cif")), dir.filePath(QStringLiteral("link.cif"))));
-    ASSERT_EQ(cli({QStringLiteral("export-cif"), ein, dir.filePath(QStringLiteral("link.cif"))}).exitCode, 0);
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("link.cif"))).isSymLink());
-    EXPECT_EQ(lesen(dir.filePath(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.filePath(QStringLiteral("link.cif"))));
+    ASSERT_TRUE(QFile::link(dir.file(QStringLiteral("out.cif")), dir.file(QStringLiteral("link.cif"))));
+    ASSERT_EQ(runCli({QStringLiteral("export-cif"), ein, dir.file(QStringLiteral("link.cif"))}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("link.cif"))).isSymLink());
+    EXPECT_EQ(lesen(dir.file(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.file(QStringLiteral("link.cif"))));
 }
 
 TEST(ExportCli, DistanceZeroNeedsYes)
 {
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     FixtureOrder o;
     o.auftragsart = 0; // electron order: the EFBA counts
-    const QString ein = schreiben(dir.filePath(QStringLiteral("e.ORv")), auftrag(o, "65,5", "0"));
-    const QString aus = schreiben(dir.filePath(QStringLiteral("e.cif")), "alt");
+    const QString ein = dir.write(QStringLiteral("e.ORv"), auftrag(o, "65,5", "0"));
+    const QString aus = dir.write(QStringLiteral("e.cif"), "alt");
 
-    const CliRun ohne = cli({QStringLiteral("export-cif"), ein, aus});
+    const CliRun ohne = runCli({QStringLiteral("export-cif"), ein, aus});
     EXPECT_EQ(ohne.exitCode, 1);
     EXPECT_TRUE(ohne.err.contains("Soll der EFBA auf 95 legen und weiter exportieren?")) << ohne.err.toStdString();
     EXPECT_EQ(lesen(aus), "alt");
 
-    const CliRun mit = cli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
+    const CliRun mit = runCli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
     ASSERT_EQ(mit.exitCode, 0) << mit.err.toStdString();
     const QList<QByteArray> zeilen = lesen(aus).split('\n');
     EXPECT_EQ(zeilen[3], "270.00 90.00 2.18 3.08 2.63 3.51\r"); // 207, 293, 250, 333 tenths at 95 cm
@@ -126,7 +101,7 @@ TEST(ExportCli, DistanceZeroNeedsYes)
 
 TEST(ExportCli, RefusalsWriteNothing)
 {
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     struct Fall
     {
         const char *was;
@@ -143,46 +118,46 @@ TEST(ExportCli, RefusalsWriteNothing)
         {"not an order", "kein zlib"},
     };
     for (const Fall &f : faelle) {
-        const QString ein = schreiben(dir.filePath(QStringLiteral("f.ORv")), f.datei);
-        const QString aus = schreiben(dir.filePath(QStringLiteral("f.cif")), "alt");
-        const CliRun run = cli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
+        const QString ein = dir.write(QStringLiteral("f.ORv"), f.datei);
+        const QString aus = dir.write(QStringLiteral("f.cif"), "alt");
+        const CliRun run = runCli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
         EXPECT_EQ(run.exitCode, 1) << f.was;
         EXPECT_FALSE(run.err.isEmpty()) << f.was;
         EXPECT_EQ(lesen(aus), "alt") << f.was;
     }
-    const QString ein = schreiben(dir.filePath(QStringLiteral("g.ORv")), auftrag(FixtureOrder{}));
-    const CliRun fehlt = cli({QStringLiteral("export-cif"), dir.filePath(QStringLiteral("fehlt.ORv")), dir.filePath(QStringLiteral("x.cif"))});
+    const QString ein = dir.write(QStringLiteral("g.ORv"), auftrag(FixtureOrder{}));
+    const CliRun fehlt = runCli({QStringLiteral("export-cif"), dir.file(QStringLiteral("fehlt.ORv")), dir.file(QStringLiteral("x.cif"))});
     EXPECT_EQ(fehlt.exitCode, 1);
-    const CliRun zeichen = cli({QStringLiteral("export-cif"), ein, dir.filePath(QStringLiteral("Łódź.cif"))});
+    const CliRun zeichen = runCli({QStringLiteral("export-cif"), ein, dir.file(QStringLiteral("Łódź.cif"))});
     EXPECT_EQ(zeichen.exitCode, 1);
     EXPECT_TRUE(zeichen.err.contains("Łódź")) << zeichen.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.cif")}, QDir::Files), QStringList{QStringLiteral("f.cif")});
 
-    EXPECT_EQ(cli({QStringLiteral("export-cif"), ein}).exitCode, 2);
-    EXPECT_EQ(cli({QStringLiteral("export-cif"), ein, QStringLiteral("a.cif"), QStringLiteral("--nein")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export-cif"), ein}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export-cif"), ein, QStringLiteral("a.cif"), QStringLiteral("--nein")}).exitCode, 2);
 }
 
 TEST(ExportCli, LaserFile)
 {
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     // FFA, FBA and EFBA do not matter for the layer file.
-    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), auftrag(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
-    const QString aus = dir.filePath(QStringLiteral("a.ply"));
-    const CliRun run = cli({QStringLiteral("export-ply"), ein, aus});
+    const QString ein = dir.write(QStringLiteral("a.ORv"), auftrag(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
+    const QString aus = dir.file(QStringLiteral("a.ply"));
+    const CliRun run = runCli({QStringLiteral("export-ply"), ein, aus});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(lesen(aus), "LAYER START\r\nSTART PLY A9988770\r\nC 1\r\n"
                           "P 4\r\n0.00 0.00 0\r\n33.00 0.00 0\r\n33.00 33.00 0\r\n0.00 33.00 0\r\n0.00 0.00 0\r\n"
                           "P 1\r\n2.00 2.00 0\r\n20.00 23.00 0\r\n"
                           "END PLY A9988770\r\nLAYER END\r\n");
 
-    const QString kaputt = schreiben(dir.filePath(QStringLiteral("k.ORv")), "kein zlib");
-    const CliRun fehler = cli({QStringLiteral("export-ply"), kaputt, dir.filePath(QStringLiteral("k.ply"))});
+    const QString kaputt = dir.write(QStringLiteral("k.ORv"), "kein zlib");
+    const CliRun fehler = runCli({QStringLiteral("export-ply"), kaputt, dir.file(QStringLiteral("k.ply"))});
     EXPECT_EQ(fehler.exitCode, 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("k.ply"))));
-    EXPECT_EQ(cli({QStringLiteral("export-ply"), ein}).exitCode, 2);
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("k.ply"))));
+    EXPECT_EQ(runCli({QStringLiteral("export-ply"), ein}).exitCode, 2);
 
     for (const QString &befehl : {QStringLiteral("export-ply"), QStringLiteral("export-cif")}) {
-        const CliRun hilfe = cli({befehl, QStringLiteral("--help")});
+        const CliRun hilfe = runCli({befehl, QStringLiteral("--help")});
         EXPECT_EQ(hilfe.exitCode, 0);
         EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli " + befehl.toLatin1())) << hilfe.out.toStdString();
     }

@@ -1,4 +1,5 @@
-#include "support/TestData.h"
+#include "support/CliRun.h"
+#include "support/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,8 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,20 +16,6 @@ using namespace qv::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 QJsonArray punkt(int x, int y)
 {
@@ -132,19 +117,16 @@ protected:
     {
         QImage bild(40, 30, QImage::Format_RGB32);
         bild.fill(qRgb(20, 90, 200));
-        bildPfad = dir.filePath(u"vorlage.png"_s);
+        bildPfad = dir.file(u"vorlage.png"_s);
         ASSERT_TRUE(bild.save(bildPfad));
     }
 
     QString json(const QJsonObject &o, const QString &name = u"ein.json"_s)
     {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(QJsonDocument(o).toJson());
-        return f.fileName();
+        return dir.write(name, QJsonDocument(o).toJson());
     }
 
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     QString bildPfad;
 };
 
@@ -159,19 +141,15 @@ QJsonObject ohneIgnorierte(QJsonObject o)
 
 TEST_F(AuftragSchreibenCli, InfoPrintsEveryGivenValueBack)
 {
-    const QString aus = dir.filePath(u"auftrag.ORv"_s);
     // an existing file is replaced
-    QFile alt(aus);
-    alt.open(QIODevice::WriteOnly);
-    alt.write("alt");
-    alt.close();
+    const QString aus = dir.write(u"auftrag.ORv"_s, "alt");
 
     const QJsonObject ein = beispiel();
-    const CliRun w = cli({u"auftrag-schreiben"_s, json(ein), bildPfad, aus});
+    const CliRun w = runCli({u"auftrag-schreiben"_s, json(ein), bildPfad, aus});
     ASSERT_EQ(w.exitCode, 0) << w.err.toStdString();
     EXPECT_TRUE(w.err.isEmpty());
 
-    const CliRun i = cli({u"info"_s, aus});
+    const CliRun i = runCli({u"info"_s, aus});
     ASSERT_EQ(i.exitCode, 0) << i.err.toStdString();
     const QJsonObject zurueck = QJsonDocument::fromJson(i.out).object();
     EXPECT_EQ(zurueck[u"Version"_s].toInt(), 6);
@@ -181,7 +159,7 @@ TEST_F(AuftragSchreibenCli, InfoPrintsEveryGivenValueBack)
     EXPECT_EQ(gelesen.keys(), erwartet.keys());
     for (const QString &k : erwartet.keys())
         EXPECT_EQ(gelesen[k], erwartet[k]) << k.toStdString();
-    QDir().remove(dir.filePath(u"ein.json"_s));
+    QDir().remove(dir.file(u"ein.json"_s));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"auftrag.ORv"_s, u"vorlage.png"_s}));
 }
 
@@ -253,17 +231,13 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
         {"Konturen[1].Nummer", konturen({quadrat, quadrat})},
         {"Konturen[0].Punkte[1]", konturen({kontur(1, QJsonArray{punkt(0, 0), 3, punkt(9, 9), punkt(0, 0)})})},
     };
-    const QString aus = dir.filePath(u"auftrag.ORv"_s);
-    QFile alt(aus);
-    alt.open(QIODevice::WriteOnly);
-    alt.write("alt");
-    alt.close();
+    const QString aus = dir.write(u"auftrag.ORv"_s, "alt");
     for (const Fall &f : faelle) {
         QJsonObject o = beispiel();
         f.aendern(o);
-        const CliRun r = cli({u"auftrag-schreiben"_s, json(o), bildPfad, aus});
+        const CliRun r = runCli({u"auftrag-schreiben"_s, json(o), bildPfad, aus});
         EXPECT_EQ(r.exitCode, 1) << f.schluessel;
-        EXPECT_TRUE(QString::fromUtf8(r.err).contains(u'"' + QString::fromUtf8(f.schluessel) + u'"'))
+        EXPECT_TRUE(r.errText().contains(u'"' + QString::fromUtf8(f.schluessel) + u'"'))
             << f.schluessel << ": " << r.err.toStdString();
         QFile pruef(aus);
         pruef.open(QIODevice::ReadOnly);
@@ -271,23 +245,20 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
     }
 
     // an image that cannot be read, and a target that is a folder
-    QFile kaputt(dir.filePath(u"kaputt.png"_s));
-    kaputt.open(QIODevice::WriteOnly);
-    kaputt.write("kein Bild");
-    kaputt.close();
-    CliRun r = cli({u"auftrag-schreiben"_s, json(beispiel()), kaputt.fileName(), aus});
+    const QString kaputt = dir.write(u"kaputt.png"_s, "kein Bild");
+    CliRun r = runCli({u"auftrag-schreiben"_s, json(beispiel()), kaputt, aus});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("kaputt.png")) << r.err.toStdString();
     QDir(dir.path()).mkdir(u"ordner.ORv"_s);
-    r = cli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad, dir.filePath(u"ordner.ORv"_s)});
+    r = runCli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad, dir.file(u"ordner.ORv"_s)});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(QFileInfo(dir.filePath(u"ordner.ORv"_s)).isDir());
+    EXPECT_TRUE(QFileInfo(dir.file(u"ordner.ORv"_s)).isDir());
 
     // wrong arguments: the usage, exit 2; --help: the usage on standard output
-    r = cli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad});
+    r = runCli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("auftrag-schreiben EIN.json BILD AUS.ORv"));
-    r = cli({u"auftrag-schreiben"_s, u"--help"_s});
+    r = runCli({u"auftrag-schreiben"_s, u"--help"_s});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("auftrag-schreiben EIN.json BILD AUS.ORv"));
 }

@@ -1,15 +1,12 @@
 #include "base/image/ImageIO.h"
 #include "image/BmpFixture.h"
 #include "order/OrderFixture.h"
-#include "support/TestData.h"
+#include "support/CliRun.h"
+#include "support/TempProgramFolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,33 +15,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
 CliRun info(const QString &file)
 {
-    QProcess p;
-    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), {QStringLiteral("info"), file});
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return f.fileName();
+    return runCli({u"info"_s, file});
 }
 
 } // namespace
 
 TEST(OrderInfoCli, PrintsEveryVersionAsJson)
 {
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     const QStringList allKeys{u"Auftragsart"_s, u"Auftragsdaten"_s, u"Bild"_s, u"Einschubrichtung"_s, u"FeldEcke1"_s, u"FeldEcke2"_s,
                               u"GeladeneVersion"_s, u"Isozentrum"_s, u"Konturen"_s, u"Kundendaten"_s, u"MassstabAbstand"_s,
                               u"MassstabPunkt1"_s, u"MassstabPunkt2"_s, u"PixelProMM"_s, u"Version"_s};
@@ -54,7 +34,7 @@ TEST(OrderInfoCli, PrintsEveryVersionAsJson)
         QImage picture(31, 17, QImage::Format_RGB32);
         picture.fill(qRgb(10, 200, 30));
         o.image = version <= 4 ? makeBmp(picture, 24) : qv::encodeJpeg(picture);
-        const CliRun run = info(writeFile(dir, QStringLiteral("v%1.ORv").arg(version), compressed(orderBody(version, o))));
+        const CliRun run = info(dir.write(QStringLiteral("v%1.ORv").arg(version), compressed(orderBody(version, o))));
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         QJsonParseError error;
         const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
@@ -87,7 +67,7 @@ TEST(OrderInfoCli, PrintsEveryVersionAsJson)
     }
 
     // Version 0: the two version keys only.
-    const CliRun zero = info(writeFile(dir, QStringLiteral("v0.ORv"), compressed(Bytes().i32(0).data())));
+    const CliRun zero = info(dir.write(QStringLiteral("v0.ORv"), compressed(Bytes().i32(0).data())));
     ASSERT_EQ(zero.exitCode, 0);
     EXPECT_EQ(QJsonDocument::fromJson(zero.out).object(),
               (QJsonObject{{u"Version"_s, 0}, {u"GeladeneVersion"_s, u"< V1_10"_s}}));
@@ -95,24 +75,24 @@ TEST(OrderInfoCli, PrintsEveryVersionAsJson)
 
 TEST(OrderInfoCli, UnreadableFilesExitWithOneAndTheReason)
 {
-    QTemporaryDir dir;
+    TempProgramFolder dir;
     const QByteArray body = orderBody(6, FixtureOrder{});
-    const QString cut = writeFile(dir, QStringLiteral("kaputt.ORv"), compressed(body.left(body.size() / 2)));
-    const QString foreign = writeFile(dir, QStringLiteral("fremd.ORv"), "kein Auftrag");
-    const QString missing = dir.filePath(QStringLiteral("fehlt.ORv"));
+    const QString cut = dir.write(QStringLiteral("kaputt.ORv"), compressed(body.left(body.size() / 2)));
+    const QString foreign = dir.write(QStringLiteral("fremd.ORv"), "kein Auftrag");
+    const QString missing = dir.file(QStringLiteral("fehlt.ORv"));
     for (const QString &file : {cut, foreign, missing}) {
         SCOPED_TRACE(file.toStdString());
         const CliRun run = info(file);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.out.isEmpty());
-        const QString err = QString::fromUtf8(run.err);
+        const QString err = run.errText();
         EXPECT_TRUE(err.startsWith(QStringLiteral("Die Datei %1 konnte nicht geladen werden\n").arg(file)))
             << err.toStdString();
         EXPECT_GT(err.split(u'\n', Qt::SkipEmptyParts).size(), 1); // the reason follows
     }
-    EXPECT_TRUE(QString::fromUtf8(info(missing).err).contains(u"Die Datei existiert nicht."));
+    EXPECT_TRUE(info(missing).errText().contains(u"Die Datei existiert nicht."));
     // Named once, in the first line, whatever the reason.
-    const QString ordner = QString::fromUtf8(info(dir.path()).err);
+    const QString ordner = info(dir.path()).errText();
     EXPECT_EQ(ordner, QStringLiteral("Die Datei %1 konnte nicht geladen werden\nSie ist keine normale Datei, sondern ein Ordner.\n")
                           .arg(dir.path()));
 }

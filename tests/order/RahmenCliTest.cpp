@@ -1,13 +1,9 @@
 #include "order/OrderFixture.h"
-#include "support/TestData.h"
+#include "support/CliRun.h"
+#include "support/TempProgramFolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,27 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out, err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
 CliRun rahmen(const QStringList &args)
 {
-    QProcess p;
-    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), QStringList{u"rahmen"_s} + args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return f.fileName();
+    return runCli(QStringList{u"rahmen"_s} + args);
 }
 
 // The fixture order: FFA 80 cm, accelerator "Elekta", 3 pixels per millimetre and a square
@@ -46,21 +24,21 @@ const QByteArray kKonfig = "[ElektronenBlenden]\r\nCount=6\r\n0=Elekta_A\r\n1=ge
                            "3=Elekta_B\r\n4=Elekta_kaputt\r\n5=Siemens_10\r\n"
                            "[ElektronenBlenden_Groesse]\r\n0=700,700\r\n1=2000,2000\r\n2=2000,2000\r\n3=825,825\r\n4=x\r\n5=2000,2000\r\n";
 
-QString order(const QTemporaryDir &dir, const QString &name, int version, int kind, const QByteArray &frame)
+QString order(const TempProgramFolder &dir, const QString &name, int version, int kind, const QByteArray &frame)
 {
     FixtureOrder o;
     o.auftragsart = kind;
     o.tragplatte = frame;
     o.beschleuniger = "Elekta Synergy"; // the maker of orders before the customer block
-    return writeFile(dir, name, compressed(orderBody(version, o)));
+    return dir.write(name, compressed(orderBody(version, o)));
 }
 
 } // namespace
 
 TEST(RahmenCli, ListsTheMakersFramesWithTheProjectedFitCheck)
 {
-    QTemporaryDir dir;
-    const QString cfg = writeFile(dir, u"k.cfg"_s, kKonfig);
+    TempProgramFolder dir;
+    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
     const CliRun run = rahmen({order(dir, u"e.ORv"_s, 6, 0, "Elekta_B"), u"--konfiguration"_s, cfg});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
@@ -78,8 +56,8 @@ TEST(RahmenCli, ListsTheMakersFramesWithTheProjectedFitCheck)
 
 TEST(RahmenCli, KindsOtherThanElectronsFitEveryFrame)
 {
-    QTemporaryDir dir;
-    const QString cfg = writeFile(dir, u"k.cfg"_s, kKonfig);
+    TempProgramFolder dir;
+    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
     for (int version : {2, 6}) {
         SCOPED_TRACE(version);
         const CliRun run = rahmen({u"--konfiguration"_s, cfg, order(dir, u"p.ORv"_s, version, 1, "nicht gelistet")});
@@ -97,8 +75,8 @@ TEST(RahmenCli, KindsOtherThanElectronsFitEveryFrame)
 
 TEST(RahmenCli, NoFrameForTheMaker)
 {
-    QTemporaryDir dir;
-    const QString cfg = writeFile(dir, u"k.cfg"_s, "[ElektronenBlenden]\r\nCount=1\r\n0=Varian_T6\r\n");
+    TempProgramFolder dir;
+    const QString cfg = dir.write(u"k.cfg"_s, "[ElektronenBlenden]\r\nCount=1\r\n0=Varian_T6\r\n");
     const CliRun run = rahmen({order(dir, u"e.ORv"_s, 6, 0, "Varian_T6"), u"--konfiguration"_s, cfg});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
@@ -109,10 +87,10 @@ TEST(RahmenCli, NoFrameForTheMaker)
 
 TEST(RahmenCli, FailuresAndUsage)
 {
-    QTemporaryDir dir;
-    const QString cfg = writeFile(dir, u"k.cfg"_s, kKonfig);
+    TempProgramFolder dir;
+    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
     const QString ok = order(dir, u"e.ORv"_s, 6, 0, "Elekta_B");
-    const QString kaputt = writeFile(dir, u"kaputt.ORv"_s, "kein Auftrag");
+    const QString kaputt = dir.write(u"kaputt.ORv"_s, "kein Auftrag");
     struct Fall
     {
         const char *name;
@@ -120,9 +98,9 @@ TEST(RahmenCli, FailuresAndUsage)
         int exitCode;
     };
     const Fall faelle[] = {
-        {"missing order", {dir.filePath(u"fehlt.ORv"_s), u"--konfiguration"_s, cfg}, 1},
+        {"missing order", {dir.file(u"fehlt.ORv"_s), u"--konfiguration"_s, cfg}, 1},
         {"damaged order", {kaputt, u"--konfiguration"_s, cfg}, 1},
-        {"missing configuration", {ok, u"--konfiguration"_s, dir.filePath(u"fehlt.cfg"_s)}, 1},
+        {"missing configuration", {ok, u"--konfiguration"_s, dir.file(u"fehlt.cfg"_s)}, 1},
         {"configuration is a folder", {ok, u"--konfiguration"_s, dir.path()}, 1},
         {"no order", {u"--konfiguration"_s, cfg}, 2},
         {"option without value", {ok, u"--konfiguration"_s}, 2},

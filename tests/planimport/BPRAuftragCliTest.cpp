@@ -1,4 +1,5 @@
 #include "base/Numbers.h"
+#include "support/CliRun.h"
 #include "support/CompleteCustomer.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
@@ -8,28 +9,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 using namespace qv;
+using test::CliRun;
+using test::runCli;
 
 namespace {
-
-struct Lauf
-{
-    int rc = -1;
-    QByteArray out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-Lauf cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString beispiel(const char *name)
 {
@@ -62,22 +47,22 @@ TEST_F(BPRAuftragCli, JedeBeispieldateiWirdZumAuftragWieBprSieLiest)
     for (const char *name : {"HEK_Demo.hek", "Huestis_Demo.DAT", "Multidata_Demo.cif", "Parcientific_Demo.A1",
                              "Plato_Demo.pla", "Target_Demo.txt"}) {
         SCOPED_TRACE(name);
-        const Lauf gelesen = cli({QStringLiteral("bpr"), beispiel(name), QStringLiteral("--kunde"), kunde});
-        ASSERT_EQ(gelesen.rc, 0) << gelesen.err.toStdString();
+        const CliRun gelesen = runCli({QStringLiteral("bpr"), beispiel(name), QStringLiteral("--kunde"), kunde});
+        ASSERT_EQ(gelesen.exitCode, 0) << gelesen.err.toStdString();
         const QJsonArray beams = gelesen.json()[QStringLiteral("Beams")].toArray();
         bool einGueltiger = false;
         for (const QJsonValue &b : beams) {
             const QJsonObject beam = b.toObject();
             const QString position = QString::number(beam[QStringLiteral("Position")].toInt());
-            const Lauf r = cli({QStringLiteral("bpr-auftrag"), beispiel(name), position, aus, QStringLiteral("--kunde"), kunde});
+            const CliRun r = runCli({QStringLiteral("bpr-auftrag"), beispiel(name), position, aus, QStringLiteral("--kunde"), kunde});
             if (!beam[QStringLiteral("Gueltig")].toBool()) {
-                EXPECT_EQ(r.rc, 1) << position.toStdString();
+                EXPECT_EQ(r.exitCode, 1) << position.toStdString();
                 continue;
             }
             einGueltiger = true;
-            ASSERT_EQ(r.rc, 0) << position.toStdString() << r.err.toStdString();
-            const Lauf info = cli({QStringLiteral("info"), aus});
-            ASSERT_EQ(info.rc, 0);
+            ASSERT_EQ(r.exitCode, 0) << position.toStdString() << r.err.toStdString();
+            const CliRun info = runCli({QStringLiteral("info"), aus});
+            ASSERT_EQ(info.exitCode, 0);
             const QJsonObject o = info.json();
             const QJsonArray erwartet = beam[QStringLiteral("Konturen")].toArray();
             const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
@@ -114,9 +99,9 @@ TEST_F(BPRAuftragCli, FehlerLassenDasZielUnveraendert)
          1, "keine Datei eines bekannten Planungssystems"},
     };
     for (const auto &f : faelle) {
-        const Lauf r = cli(QStringList{QStringLiteral("bpr-auftrag")} + f.args);
-        EXPECT_EQ(r.rc, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
+        const CliRun r = runCli(QStringList{QStringLiteral("bpr-auftrag")} + f.args);
+        EXPECT_EQ(r.exitCode, f.rc) << f.args.join(u' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.errText().contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
         EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
     }
 }

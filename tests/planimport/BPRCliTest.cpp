@@ -2,6 +2,7 @@
 #include "base/Numbers.h"
 #include "planimport/TBPRKonfig.h"
 
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -13,30 +14,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPoint>
-#include <QProcess>
 
 #include <cmath>
 
 using namespace qv;
+using test::CliRun;
+using test::runCli;
+using test::runProgram;
 
 namespace {
-
-struct Lauf
-{
-    int rc = -1;
-    QByteArray out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-Lauf cli(const QStringList &args, const QString &programm = qv::test::buildDir() + QStringLiteral("/quellvantar-cli"))
-{
-    QProcess p;
-    p.start(programm, args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString beispiel(const char *name)
 {
@@ -136,8 +122,8 @@ TEST(BPRCli, DieSechsBeispieldateien)
                   {"Huestis_Demo.DAT", 5, "Huestis", 1},    {"Target_Demo.txt", 6, "Target", 1}};
     QMap<int, QJsonArray> beams;
     for (const Fall &f : faelle) {
-        const Lauf l = cli({QStringLiteral("bpr"), beispiel(f.datei), QStringLiteral("--kunde"), demoKunde()});
-        ASSERT_EQ(l.rc, 0) << f.datei << l.err.toStdString();
+        const CliRun l = runCli({QStringLiteral("bpr"), beispiel(f.datei), QStringLiteral("--kunde"), demoKunde()});
+        ASSERT_EQ(l.exitCode, 0) << f.datei << l.err.toStdString();
         const QJsonObject j = l.json();
         EXPECT_EQ(j[QStringLiteral("Datei")].toString(), QFileInfo(beispiel(f.datei)).absoluteFilePath());
         EXPECT_EQ(j[QStringLiteral("Format")].toObject(), (QJsonObject{{QStringLiteral("Code"), f.code}, {QStringLiteral("Name"), QString::fromUtf8(f.name)}}));
@@ -233,8 +219,8 @@ TEST(BPRCli, BlockdateiKommtZurueckWieSieGeschriebenWurde)
         if (auftrag == &fein) {
             ASSERT_EQ(erwartet[0].size(), 4) << "the fixture drops the second point";
         }
-        const Lauf l = cli({QStringLiteral("bpr"), pfad});
-        ASSERT_EQ(l.rc, 0) << l.err.toStdString();
+        const CliRun l = runCli({QStringLiteral("bpr"), pfad});
+        ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
         const QJsonArray beams = l.json()[QStringLiteral("Beams")].toArray();
         ASSERT_EQ(beams.size(), 1);
         const QJsonObject b = beams[0].toObject();
@@ -284,13 +270,13 @@ TEST(BPRCli, AufrufFehlerUndUnbekannteDateien)
         {{plan, QStringLiteral("--kunde"), ordner.write(QStringLiteral("Kunde.cfg"), "kaputt")}, 1},
     };
     for (const Fall &f : faelle) {
-        const Lauf l = cli(QStringList{QStringLiteral("bpr")} + f.args);
-        EXPECT_EQ(l.rc, f.rc) << f.args.join(u' ').toStdString();
+        const CliRun l = runCli(QStringList{QStringLiteral("bpr")} + f.args);
+        EXPECT_EQ(l.exitCode, f.rc) << f.args.join(u' ').toStdString();
         EXPECT_TRUE(l.out.isEmpty());
         EXPECT_FALSE(l.err.isEmpty());
     }
-    const Lauf hilfe = cli({QStringLiteral("bpr"), QStringLiteral("--help")});
-    EXPECT_EQ(hilfe.rc, 0);
+    const CliRun hilfe = runCli({QStringLiteral("bpr"), QStringLiteral("--help")});
+    EXPECT_EQ(hilfe.exitCode, 0);
     EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli bpr DATEI"));
 }
 
@@ -299,18 +285,18 @@ TEST(BPRCli, KonfigurationAusDerDateiNebenDemProgramm)
     // A program folder of its own, so that its BPRKonfig.cfg is the one read.
     qv::test::TempProgramFolder ordner;
     const QString programm = ordner.file(QStringLiteral("quellvantar-cli"));
-    ASSERT_TRUE(QFile::copy(qv::test::buildDir() + QStringLiteral("/quellvantar-cli"), programm));
+    ASSERT_TRUE(QFile::copy(test::cliPath(), programm));
     ASSERT_TRUE(QFile::copy(qv::test::buildDir() + QStringLiteral("/BPRdb.sqlite"), ordner.file(QStringLiteral("BPRdb.sqlite"))));
     const QString plan = beispiel("Huestis_Demo.DAT");
 
     // Without the file the defaults stand in ("Linac 1", nothing applied), and nothing is written.
-    Lauf l = cli({QStringLiteral("bpr"), QStringLiteral("--bpr-konfig"), QStringLiteral("0"), plan}, programm);
-    ASSERT_EQ(l.rc, 0) << l.err.toStdString();
+    CliRun l = runProgram(programm, {QStringLiteral("bpr"), QStringLiteral("--bpr-konfig"), QStringLiteral("0"), plan});
+    ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("BPRKonfig.cfg"))));
     const QJsonArray roh = l.json()[QStringLiteral("Beams")][0][QStringLiteral("Konturen")].toArray();
     EXPECT_EQ(roh[0][1].toArray(), (QJsonArray{300, -250}));
-    l = cli({QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("1")}, programm);
-    EXPECT_EQ(l.rc, 1);
+    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("1")});
+    EXPECT_EQ(l.exitCode, 1);
 
     TBPRKonfigurationen k = BPRKonfigStandard();
     k[0] = {QStringLiteral("Linac 1"), 90, true, false, false, 20, 0};
@@ -319,28 +305,28 @@ TEST(BPRCli, KonfigurationAusDerDateiNebenDemProgramm)
     const QByteArray bytes = BPRKonfigBytes(k);
     ordner.write(QStringLiteral("BPRKonfig.cfg"), bytes);
 
-    l = cli({QStringLiteral("bpr"), QStringLiteral("--bpr-konfig"), QStringLiteral("0"), plan}, programm);
-    ASSERT_EQ(l.rc, 0) << l.err.toStdString();
+    l = runProgram(programm, {QStringLiteral("bpr"), QStringLiteral("--bpr-konfig"), QStringLiteral("0"), plan});
+    ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     QJsonObject b = l.json()[QStringLiteral("Beams")][0].toObject();
     // (300, -250) mirrored in x and turned clockwise by 90°: (-300, -250) -> (-250, 300).
     EXPECT_EQ(b[QStringLiteral("Konturen")][0][1].toArray(), (QJsonArray{-250, 300}));
     EXPECT_EQ(b[QStringLiteral("Kollimatorwinkel")].toDouble(), 110);
 
     // Data in the FBA plane: the customer's FBA 65,5 rounds to 66 for the conversion.
-    l = cli({QStringLiteral("bpr"), plan, QStringLiteral("--kunde"), demoKunde(), QStringLiteral("--bpr-konfig"), QStringLiteral("2")}, programm);
-    ASSERT_EQ(l.rc, 0) << l.err.toStdString();
+    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--kunde"), demoKunde(), QStringLiteral("--bpr-konfig"), QStringLiteral("2")});
+    ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     b = l.json()[QStringLiteral("Beams")][0].toObject();
     EXPECT_EQ(b[QStringLiteral("FBA")].toDouble(), 65.5);
     EXPECT_EQ(b[QStringLiteral("Konturen")][0][1].toArray(), (QJsonArray{455, -379}));
 
     // A record named "none" is refused, whatever it holds; the file stays as it was.
-    l = cli({QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("3")}, programm);
-    EXPECT_EQ(l.rc, 1);
-    EXPECT_TRUE(l.err.contains(QStringLiteral("\"none\"")));
+    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("3")});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_TRUE(l.errText().contains(QStringLiteral("\"none\"")));
     EXPECT_EQ(ordner.read(QStringLiteral("BPRKonfig.cfg")), bytes);
 
     ordner.write(QStringLiteral("BPRKonfig.cfg"), bytes.left(300));
-    l = cli({QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("0")}, programm);
-    EXPECT_EQ(l.rc, 1);
-    EXPECT_TRUE(l.err.contains(QStringLiteral("kann nicht gelesen werden")));
+    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--bpr-konfig"), QStringLiteral("0")});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_TRUE(l.errText().contains(QStringLiteral("kann nicht gelesen werden")));
 }

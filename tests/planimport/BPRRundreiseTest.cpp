@@ -3,32 +3,19 @@
 #include "base/Numbers.h"
 
 #include "order/OrderFixture.h"
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
-#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <cstdlib>
 
 using namespace qv::test;
 
 namespace {
-
-int cli(const QStringList &args, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(buildDir() + QStringLiteral("/quellvantar-cli"), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    if (out)
-        *out = p.readAllStandardOutput();
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    return p.exitCode();
-}
 
 // The fixture's customer block: FFA 80 cm, FBA 65,5 cm; its scale is 3 pixels per millimetre.
 qint32 iso(qint32 v)
@@ -61,10 +48,11 @@ TEST(BPRRundreise, BlockdateiDesExportsGibtDieKonturenZurueck)
     for (const FixtureOrder *o : {&eckig, &gedreht}) {
         const QString auftrag = ordner.write(QStringLiteral("a.ORv"), compressed(orderBody(6, *o)));
         const QString cif = ordner.file(QStringLiteral("a.cif"));
-        ASSERT_EQ(cli({QStringLiteral("export-cif"), auftrag, cif}), 0);
-        QByteArray out;
-        ASSERT_EQ(cli({QStringLiteral("bpr"), cif}, &out), 0);
-        const QJsonObject json = QJsonDocument::fromJson(out).object();
+        const CliRun exportiert = runCli({QStringLiteral("export-cif"), auftrag, cif});
+        ASSERT_EQ(exportiert.exitCode, 0) << exportiert.err.toStdString();
+        const CliRun gelesen = runCli({QStringLiteral("bpr"), cif});
+        ASSERT_EQ(gelesen.exitCode, 0) << gelesen.err.toStdString();
+        const QJsonObject json = gelesen.json();
         EXPECT_EQ(json[QStringLiteral("Format")][QStringLiteral("Name")].toString(), QStringLiteral("Multidata"));
         const QJsonArray beams = json[QStringLiteral("Beams")].toArray();
         ASSERT_EQ(beams.size(), 1);

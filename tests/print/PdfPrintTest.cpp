@@ -3,14 +3,14 @@
 #include "order/TAuftragsdatenRec.h"
 #include "print/PainterCanvas.h"
 #include "print/PrintUtils.h"
+#include "support/CliRun.h"
+#include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,34 +19,14 @@ using namespace qv::test;
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray err;
-};
-
 CliRun drucken(const QStringList &args)
 {
-    QProcess p;
-    p.start(QDir(buildDir()).filePath(QStringLiteral("quellvantar-cli")), QStringList{QStringLiteral("drucken")} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardError()};
+    return runCli(QStringList{QStringLiteral("drucken")} + args);
 }
 
 QString pdfText(const QString &pdf, const QString &modus = QStringLiteral("-layout"))
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {modus, pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString schreiben(const QString &pfad, const QByteArray &bytes)
-{
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return pfad;
+    return runProgram(QStringLiteral("pdftotext"), {modus, pdf, QStringLiteral("-")}).outText();
 }
 
 // Each piece is found after the one before it.
@@ -64,9 +44,9 @@ void erwarteInReihenfolge(const QString &text, const QStringList &stuecke)
 
 TEST(PdfPrint, OrderSheetReadsBack)
 {
-    QTemporaryDir dir;
-    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), compressed(orderBody(6, FixtureOrder{})));
-    const QString aus = dir.filePath(QStringLiteral("a.pdf"));
+    TempProgramFolder dir;
+    const QString ein = dir.write(QStringLiteral("a.ORv"), compressed(orderBody(6, FixtureOrder{})));
+    const QString aus = dir.file(QStringLiteral("a.pdf"));
     const CliRun run = drucken({QStringLiteral("auftrag"), ein, aus});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString text = pdfText(aus);
@@ -88,8 +68,8 @@ TEST(PdfPrint, OrderSheetReadsBack)
 
 TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
 {
-    QTemporaryDir dir;
-    const QString aus = dir.filePath(QStringLiteral("k.pdf"));
+    TempProgramFolder dir;
+    const QString aus = dir.file(QStringLiteral("k.pdf"));
     ASSERT_EQ(drucken({QStringLiteral("kunde"), QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg")), aus}).exitCode, 0);
     TKundenDaten demo;
     ASSERT_TRUE(demo.LadeDatei(QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg"))).ok());
@@ -103,7 +83,7 @@ TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
 
     // An order file of version 6 carries the pick-up address, one of version 5 does not.
     for (int version : {5, 6}) {
-        const QString ein = schreiben(dir.filePath(QStringLiteral("v%1.orv").arg(version)), compressed(orderBody(version, FixtureOrder{})));
+        const QString ein = dir.write(QStringLiteral("v%1.orv").arg(version), compressed(orderBody(version, FixtureOrder{})));
         ASSERT_EQ(drucken({QStringLiteral("kunde"), ein, aus}).exitCode, 0);
         const QString text = pdfText(aus);
         EXPECT_EQ(text.contains(QStringLiteral("Abholadresse")), version == 6) << version;
@@ -113,24 +93,24 @@ TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
 
 TEST(PdfPrint, FailuresWriteNothing)
 {
-    QTemporaryDir dir;
-    const QString ein = schreiben(dir.filePath(QStringLiteral("a.ORv")), compressed(orderBody(6, FixtureOrder{})));
-    const QString alt = schreiben(dir.filePath(QStringLiteral("alt.pdf")), "alt");
+    TempProgramFolder dir;
+    const QString ein = dir.write(QStringLiteral("a.ORv"), compressed(orderBody(6, FixtureOrder{})));
+    const QString alt = dir.write(QStringLiteral("alt.pdf"), "alt");
 
-    const CliRun kaputt = drucken({QStringLiteral("auftrag"), schreiben(dir.filePath(QStringLiteral("k.ORv")), "kaputt"), alt});
+    const CliRun kaputt = drucken({QStringLiteral("auftrag"), dir.write(QStringLiteral("k.ORv"), "kaputt"), alt});
     EXPECT_EQ(kaputt.exitCode, 1);
     EXPECT_TRUE(kaputt.err.contains("konnte nicht geladen werden")) << kaputt.err.toStdString();
-    EXPECT_EQ(drucken({QStringLiteral("kunde"), dir.filePath(QStringLiteral("Kunde.cfg")), alt}).exitCode, 1);
+    EXPECT_EQ(drucken({QStringLiteral("kunde"), dir.file(QStringLiteral("Kunde.cfg")), alt}).exitCode, 1);
     QFile altDatei(alt);
     ASSERT_TRUE(altDatei.open(QIODevice::ReadOnly));
     EXPECT_EQ(altDatei.readAll(), "alt");
 
-    const CliRun ordner = drucken({QStringLiteral("auftrag"), ein, dir.filePath(QStringLiteral("fehlt/a.pdf"))});
+    const CliRun ordner = drucken({QStringLiteral("auftrag"), ein, dir.file(QStringLiteral("fehlt/a.pdf"))});
     EXPECT_EQ(ordner.exitCode, 1);
     // The reason in German, not the system's English text.
     EXPECT_TRUE(ordner.err.contains("kann nicht geschrieben werden. Die Datei oder der Ordner wurde nicht gefunden."))
         << ordner.err.toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fehlt"))));
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("fehlt"))));
     const CliRun aufOrdner = drucken({QStringLiteral("auftrag"), ein, dir.path()});
     EXPECT_EQ(aufOrdner.exitCode, 1);
     EXPECT_TRUE(aufOrdner.err.contains("ist keine normale Datei, sondern ein Ordner")) << aufOrdner.err.toStdString();
@@ -146,8 +126,8 @@ TEST(PdfPrint, SamePageAtEveryResolution)
     // Word positions in points, as pdftotext reads them back, for the same sheet rendered at
     // printer resolutions of 300 and 1200 dpi.
     auto positionen = [](int dpi) {
-        QTemporaryDir dir;
-        const QString pfad = dir.filePath(QStringLiteral("s.pdf"));
+        TempProgramFolder dir;
+        const QString pfad = dir.file(QStringLiteral("s.pdf"));
         {
             QPdfWriter writer(pfad);
             writer.setResolution(dpi);

@@ -2,16 +2,15 @@
 #include "base/image/BmpEncoder.h"
 #include "base/image/ImageIO.h"
 
+#include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
-#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QProcess>
 #include <QtEndian>
 
 using namespace qv;
+using test::CliRun;
 
 namespace {
 
@@ -24,18 +23,9 @@ QImage muster(int w, int h)
     return b;
 }
 
-struct Lauf
+CliRun bildDrehen(const QStringList &args)
 {
-    int code;
-    QString err;
-};
-
-Lauf cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QDir(test::buildDir()).filePath(QStringLiteral("quellvantar-cli")), QStringList{QStringLiteral("bild-drehen")} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return test::runCli(QStringList{QStringLiteral("bild-drehen")} + args);
 }
 
 } // namespace
@@ -90,22 +80,22 @@ TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
     const QString ein = dir.write(QStringLiteral("ein.bmp"), encodeBmp24(quelle));
 
     const QImage erwartet = Gedreht(quelle, 17);
-    ASSERT_EQ(cli({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).code, 0);
+    ASSERT_EQ(bildDrehen({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).exitCode, 0);
     EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.bmp"))).convertToFormat(QImage::Format_RGB888), erwartet);
 
-    ASSERT_EQ(cli({ein, dir.file(QStringLiteral("aus.png")), QStringLiteral("-12.5")}).code, 0);
+    ASSERT_EQ(bildDrehen({ein, dir.file(QStringLiteral("aus.png")), QStringLiteral("-12.5")}).exitCode, 0);
     EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.png"))).convertToFormat(QImage::Format_RGB888), Gedreht(quelle, -12.5));
 }
 
 TEST(BildDrehenCli, RefusesBadArgumentsAndUnreadableImages)
 {
     test::TempProgramFolder dir;
-    EXPECT_EQ(cli({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}).code, 2);
-    EXPECT_EQ(cli({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("zehn")}).code, 2);
+    EXPECT_EQ(bildDrehen({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}).exitCode, 2);
+    EXPECT_EQ(bildDrehen({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("zehn")}).exitCode, 2);
 
     const QString kaputt = dir.write(QStringLiteral("kaputt.bmp"), QByteArray("BM\x10\x00", 4));
-    const Lauf l = cli({kaputt, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("10")});
-    EXPECT_EQ(l.code, 1);
-    EXPECT_TRUE(l.err.contains(u"Das Bild konnte nicht einlgelesen werden.")) << l.err.toStdString();
+    const CliRun l = bildDrehen({kaputt, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("10")});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_TRUE(l.errText().contains(u"Das Bild konnte nicht einlgelesen werden.")) << l.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("aus.bmp"))));
 }
