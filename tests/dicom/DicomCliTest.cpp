@@ -116,7 +116,7 @@ TEST(DicomCli, PrintsTheOverviewAsJson)
 
     // Relative to the working folder, with a trailing slash.
     QDir(folder.path()).mkdir(QStringLiteral("sub"));
-    const CliRun r = dicom({QStringLiteral("../")}, {.workingDirectory = folder.path() + QStringLiteral("/sub")});
+    const CliRun r = dicom({QStringLiteral("../")}, CliRun::Options::inFolder(folder.path() + QStringLiteral("/sub")));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(r.out, &error).object();
@@ -204,7 +204,7 @@ TEST(DicomCli, FailsClearlyWithoutFolderOrDcmdump)
 
     QProcessEnvironment withoutPath = QProcessEnvironment::systemEnvironment();
     withoutPath.insert(QStringLiteral("PATH"), folder.path());
-    r = dicom({folder.path()}, {.environment = withoutPath});
+    r = dicom({folder.path()}, CliRun::Options::withEnvironment(withoutPath));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.errText().contains(u"dcmdump")) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());

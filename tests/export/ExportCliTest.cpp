@@ -66,7 +66,7 @@ TEST(ExportCli, BlockFileOfAnOrder)
     // Relative to the working folder, cleaned; the option may stand anywhere.
     const CliRun run = runCli({QStringLiteral("export-cif"), QStringLiteral("--ja"), QStringLiteral("a.ORv"),
                                QStringLiteral("sub/../out.cif")},
-                              {.workingDirectory = dir.path()});
+                              CliRun::Options::inFolder(dir.path()));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(lesen(dir.file(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.file(QStringLiteral("out.cif"))));
     EXPECT_TRUE(QFile::exists(ein)) << "the command line does not rename the order";

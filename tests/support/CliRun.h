@@ -21,6 +21,25 @@ struct CliRun
         QString workingDirectory;                       ///< empty: the test's own
         std::optional<QProcessEnvironment> environment; ///< unset: the test's own
         QByteArray input;                               ///< given on standard input, which then ends
+
+        static Options inFolder(const QString &folder)
+        {
+            Options o;
+            o.workingDirectory = folder;
+            return o;
+        }
+        static Options withEnvironment(const QProcessEnvironment &environment)
+        {
+            Options o;
+            o.environment = environment;
+            return o;
+        }
+        static Options withInput(const QByteArray &input)
+        {
+            Options o;
+            o.input = input;
+            return o;
+        }
     };
 
     /// The program's exit code; -1 when it did not end by itself (a crash, a timeout, no start).
