@@ -9,7 +9,7 @@
 
 namespace qv {
 
-bool AuftragSpeichern(const QString &fileName, const TAuftrag &auftrag, Messages &messages)
+bool AuftragSpeichern(const QString &fileName, TAuftrag &auftrag, Messages &messages)
 {
     const QString nichtGespeichert = QStringLiteral("Daten wurden nicht gespeichert");
     if (QFileInfo::exists(fileName)) {
@@ -21,7 +21,9 @@ bool AuftragSpeichern(const QString &fileName, const TAuftrag &auftrag, Messages
         }
     }
     // The old file is replaced only once the new one is complete, never deleted beforehand.
-    const Result<void> written = AuftragsdateiSchreiben(fileName, auftrag);
+    Result<void> written = VorlageJpegBereitstellen(auftrag);
+    if (written)
+        written = AuftragsdateiSchreiben(fileName, auftrag);
     if (!written) {
         qCWarning(lcDatei).noquote() << written.error();
         messages.information(nichtGespeichert);

@@ -11,8 +11,9 @@ class TAuftrag;
 
 /// Saves the order to fileName: asks before replacing an existing file, writes the new file
 /// beside it and replaces the old one only when the new one is complete. Shows "Daten wurden
-/// nicht gespeichert" when declined or failed. True when the file was written.
-bool AuftragSpeichern(const QString &fileName, const TAuftrag &auftrag, Messages &messages);
+/// nicht gespeichert" when declined or failed. True when the file was written. The template's
+/// JPEG stays with the order, so a further save does not encode the picture again.
+bool AuftragSpeichern(const QString &fileName, TAuftrag &auftrag, Messages &messages);
 
 /// Opens fileName into the order: a missing file shows "Datei … nicht gefunden." and changes
 /// nothing. The read starts from a copy of the order, shows what it had to say and replaces

@@ -67,6 +67,14 @@ bool istBaselineJpeg(QByteArrayView jpeg)
     return false;
 }
 
+// The stored JPEG is the template's own (made from this very picture) and plain enough to be
+// written again as it is.
+bool gespeichertesJpegPasst(const qv::TAuftrag &doc)
+{
+    return !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel
+           && istBaselineJpeg(doc.VorlageJpeg);
+}
+
 qv::Error damaged(const qv::ByteReader &r)
 {
     return qv::Error{r.error()};
@@ -93,9 +101,7 @@ qv::Result<QByteArray> encodeOrderBody(const qv::TAuftrag &doc, const QString &p
     const bool hatBild = doc.hatVorlage();
     w.boolean(hatBild);
     if (hatBild) {
-        const bool unveraendert = !doc.VorlageJpeg.isEmpty() && doc.Vorlage.cacheKey() == doc.VorlageJpegSchluessel
-                                 && istBaselineJpeg(doc.VorlageJpeg);
-        const QByteArray jpeg = unveraendert ? doc.VorlageJpeg : qv::encodeJpeg(doc.Vorlage);
+        const QByteArray jpeg = gespeichertesJpegPasst(doc) ? doc.VorlageJpeg : qv::encodeJpeg(doc.Vorlage);
         if (jpeg.isEmpty())
             return qv::Error{QStringLiteral("Das Vorlagebild konnte nicht als JPEG kodiert werden")};
         w.bytes(jpeg);
@@ -268,6 +274,18 @@ qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc)
     if (!body)
         return qv::Error{body.error()};
     return decodeOrderBody(*body, doc);
+}
+
+qv::Result<void> VorlageJpegBereitstellen(qv::TAuftrag &auftrag)
+{
+    if (!auftrag.hatVorlage() || gespeichertesJpegPasst(auftrag))
+        return {};
+    QByteArray jpeg = qv::encodeJpeg(auftrag.Vorlage);
+    if (jpeg.isEmpty())
+        return qv::Error{QStringLiteral("Das Vorlagebild konnte nicht als JPEG kodiert werden")};
+    auftrag.VorlageJpeg = std::move(jpeg);
+    auftrag.VorlageJpegSchluessel = auftrag.Vorlage.cacheKey();
+    return {};
 }
 
 qv::Result<void> AuftragsdateiSchreiben(const QString &fileName, const qv::TAuftrag &auftrag)

@@ -29,6 +29,11 @@ qv::Result<QByteArray> encodeOrderFile(const qv::TAuftrag &auftrag, const QStrin
 /// Inflates (with the size limit) and reads a whole order file.
 qv::Result<void> decodeOrderFile(QByteArrayView fileBytes, OrderDocument &doc);
 
+/// Encodes the template once and keeps the JPEG with the order, so that every further save
+/// (the archive copy, a later "Speichern") writes the same bytes without encoding again.
+/// Nothing to do without a template or while the stored JPEG is still the template's.
+qv::Result<void> VorlageJpegBereitstellen(qv::TAuftrag &auftrag);
+
 /// Writes the order file: into a temporary file beside fileName, which replaces the old file
 /// only once it is complete. Whether an existing file may be replaced is the caller's question.
 qv::Result<void> AuftragsdateiSchreiben(const QString &fileName, const qv::TAuftrag &auftrag);

@@ -310,6 +310,42 @@ TEST(OrderFile, BadCountsAndForeignBytesAreErrors)
     }
 }
 
+// "Speichern unter" and the archive copy write one picture: the first save encodes the new
+// template and keeps the JPEG with the order, the second writes those bytes again.
+TEST(OrderFile, SavingKeepsTheEncodedTemplateForTheNextSave)
+{
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    qv::TAuftrag doc;
+    doc.Kundendaten.LadeStandard();
+    doc.Vorlage = smallPicture(300, 200);
+    ASSERT_TRUE(doc.VorlageJpeg.isEmpty());
+
+    const QString erste = dir.filePath(QStringLiteral("Auftrag.ORv"));
+    ASSERT_TRUE(AuftragSpeichern(erste, doc, messages));
+    ASSERT_FALSE(doc.VorlageJpeg.isEmpty());
+    EXPECT_EQ(doc.VorlageJpegSchluessel, doc.Vorlage.cacheKey());
+    qv::TAuftrag gelesen;
+    ASSERT_EQ(AuftragLaden(erste, gelesen, messages).status, OrderLoadResult::Geladen);
+    EXPECT_EQ(gelesen.VorlageJpeg, doc.VorlageJpeg) << "the kept JPEG is the one in the file";
+
+    // The kept bytes are what the next save writes: a marker in them shows up in the file.
+    const QByteArray gemerkt = doc.VorlageJpeg;
+    doc.VorlageJpeg = qv::encodeJpeg(smallPicture(30, 20));
+    const QString zweite = dir.filePath(QStringLiteral("Archiv.ORv"));
+    ASSERT_TRUE(AuftragSpeichern(zweite, doc, messages));
+    qv::TAuftrag kopie;
+    ASSERT_EQ(AuftragLaden(zweite, kopie, messages).status, OrderLoadResult::Geladen);
+    EXPECT_EQ(kopie.Vorlage.size(), QSize(30, 20)) << "not encoded again";
+
+    // A changed picture is encoded anew.
+    doc.Vorlage = smallPicture(40, 30);
+    ASSERT_TRUE(AuftragSpeichern(dir.filePath(QStringLiteral("Neu.ORv")), doc, messages));
+    EXPECT_EQ(doc.VorlageJpegSchluessel, doc.Vorlage.cacheKey());
+    EXPECT_NE(doc.VorlageJpeg, gemerkt);
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
 TEST(OrderFile, SavingAsksBeforeOverwritingAndNeverLosesTheOldFile)
 {
     QTemporaryDir dir;
