@@ -59,12 +59,12 @@ class ImportFensterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void dicomBeamKommtInDenAuftrag();
-    void dicomAbbrechenSchreibtDieEinstellungen();
-    void bprBeamKommtInDenAuftrag();
+    void dicomBeamReachesTheOrder();
+    void dicomCancelWritesTheSettings();
+    void bprBeamReachesTheOrder();
 };
 
-void ImportFensterTest::dicomBeamKommtInDenAuftrag()
+void ImportFensterTest::dicomBeamReachesTheOrder()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
@@ -92,7 +92,7 @@ void ImportFensterTest::dicomBeamKommtInDenAuftrag()
     QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
 }
 
-void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
+void ImportFensterTest::dicomCancelWritesTheSettings()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
@@ -108,7 +108,7 @@ void ImportFensterTest::dicomAbbrechenSchreibtDieEinstellungen()
     QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
 }
 
-void ImportFensterTest::bprBeamKommtInDenAuftrag()
+void ImportFensterTest::bprBeamReachesTheOrder()
 {
     Umgebung u;
     QVERIFY(u.form->ModusSetzen(ModusBPR));

@@ -129,7 +129,7 @@ TEST(StartAblauf, ErsterStart)
     }
 }
 
-TEST(StartAblauf, UnvollstaendigeKundendatenFuehrenInDieEinstellungen)
+TEST(StartAblauf, IncompleteCustomerDataLeadsToTheSettings)
 {
     struct Fall
     {
@@ -157,7 +157,7 @@ TEST(StartAblauf, UnvollstaendigeKundendatenFuehrenInDieEinstellungen)
     }
 }
 
-TEST(StartAblauf, AssistentWaehltDenModusDesNeuenAuftrags)
+TEST(StartAblauf, AssistantChoosesTheModeOfTheNewOrder)
 {
     struct Fall
     {
@@ -184,7 +184,7 @@ TEST(StartAblauf, AssistentWaehltDenModusDesNeuenAuftrags)
     }
 }
 
-TEST(StartAblauf, NeuerAuftragLaedtDieKundendatenFrisch)
+TEST(StartAblauf, NewOrderLoadsTheCustomerDataAfresh)
 {
     Umgebung u(/*kunde=*/true);
     u.daten.Abteilungen[0].AnP[0].Name = u"ungespeichert"_s;
@@ -193,7 +193,7 @@ TEST(StartAblauf, NeuerAuftragLaedtDieKundendatenFrisch)
     EXPECT_EQ(u.daten, completeCustomer());
 }
 
-TEST(StartAblauf, DemoModusBleibtFuerJedenNeuenAuftrag)
+TEST(StartAblauf, DemoModeStaysForEveryNewOrder)
 {
     // With the assistant on and then off, every new order has the demonstration customer, so
     // saving stays disabled.

@@ -36,7 +36,7 @@ QString kundenDatenbank(const qv::test::TempProgramFolder &ordner)
     return pfad;
 }
 
-TEST(Datenbank, FelderMitTypenUndGroessen)
+TEST(Datenbank, FieldsWithTypesAndSizes)
 {
     Datenbank db;
     ASSERT_TRUE(db.oeffnen(qv::test::buildDir() + QStringLiteral("/BPRdb.sqlite")).ok()) << "made by the build";
@@ -55,7 +55,7 @@ TEST(Datenbank, FelderMitTypenUndGroessen)
     EXPECT_FALSE(db.felder(QStringLiteral("Gibtsnicht")).ok());
 }
 
-TEST(Datenbank, FehlerDerEngineKommenBeimAufruferAn)
+TEST(Datenbank, EngineErrorsReachTheCaller)
 {
     qv::test::TempProgramFolder ordner;
     Datenbank db;
@@ -78,7 +78,7 @@ TEST(Datenbank, FehlerDerEngineKommenBeimAufruferAn)
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("x.sqlite"))));
 }
 
-TEST(Datenbank, SuchenGenauMitEinemOderZweiFeldernUndFilter)
+TEST(Datenbank, SuchenExactlyWithOneOrTwoFieldsAndFilter)
 {
     qv::test::TempProgramFolder ordner;
     Datenbank db;
@@ -101,7 +101,7 @@ TEST(Datenbank, SuchenGenauMitEinemOderZweiFeldernUndFilter)
     }
 }
 
-TEST(Datenbank, TabellenModellSchreibtSofortUndAchtetAufGroessen)
+TEST(Datenbank, TableModelWritesAtOnceAndRespectsSizes)
 {
     qv::test::TempProgramFolder ordner;
     const QString pfad = kundenDatenbank(ordner);
@@ -134,7 +134,7 @@ TEST(Datenbank, TabellenModellSchreibtSofortUndAchtetAufGroessen)
     EXPECT_FALSE(weg->has_value());
 }
 
-TEST(KundeZurPLZ, OhneDatenbankEinDatenbankfehlerMitGrund)
+TEST(KundeZurPLZ, WithoutADatabaseADatabaseErrorWithTheReason)
 {
     qv::test::TempProgramFolder ordner;
     qv::TDatamodule_TesBs fehlt(ordner.file(QStringLiteral("fehlt.sqlite")));
@@ -154,7 +154,7 @@ TEST(KundeZurPLZ, OhneDatenbankEinDatenbankfehlerMitGrund)
     EXPECT_FALSE(ohneTabelle.Offen());
 }
 
-TEST(KundeZurPLZ, DatenbankOrtUndArchivBasisAlsEinstellung)
+TEST(KundeZurPLZ, DatabaseLocationAndArchiveBaseAsSettings)
 {
     qv::test::TempProgramFolder ordner;
     qv::IniFile ini(ordner.file(QStringLiteral("QuellvantarIni.ini")));
@@ -169,7 +169,7 @@ TEST(KundeZurPLZ, DatenbankOrtUndArchivBasisAlsEinstellung)
 
 // Real Access files of other projects: their tables are not ours, but they show that tables
 // are listed, rows come with their types and umlauts survive.
-class AccessDatei : public ::testing::Test
+class AccessFile : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -180,7 +180,7 @@ protected:
     static QString extern_(const char *name) { return qv::test::testDataPath(QStringLiteral("external/") + QString::fromUtf8(name)); }
 };
 
-TEST_F(AccessDatei, TabellenUndTypisierteZeilen)
+TEST_F(AccessFile, TablesAndTypedRows)
 {
     qv::MdbDatei mdb;
     ASSERT_TRUE(mdb.oeffnen(extern_("jet4_alltypes_testV2000.mdb")).ok());
@@ -206,7 +206,7 @@ TEST_F(AccessDatei, TabellenUndTypisierteZeilen)
     EXPECT_EQ(t->zeilen[1][8], QVariant(false));
 }
 
-TEST_F(AccessDatei, UmlauteUndFehlendeTabelle)
+TEST_F(AccessFile, UmlautsAndAMissingTable)
 {
     qv::MdbDatei mdb;
     ASSERT_TRUE(mdb.oeffnen(extern_("jet4_unicode_compressed.mdb")).ok());

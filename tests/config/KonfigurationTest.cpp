@@ -15,7 +15,7 @@ qv::IniFile iniAus(const qv::test::TempProgramFolder &ordner, const QString &tex
     return ini;
 }
 
-TEST(KonfigListen, CountNummerierteSchluesselUndParallelListe)
+TEST(ConfigLists, CountNumberedKeysAndParallelList)
 {
     qv::test::TempProgramFolder ordner;
     const qv::IniFile ini = iniAus(ordner, QStringLiteral("[Transport]\r\nCount=4\r\n0=vor 9 Uhr\r\n1=gelöscht\r\n3= über Nacht \r\n"
@@ -37,7 +37,7 @@ TEST(KonfigListen, CountNummerierteSchluesselUndParallelListe)
     EXPECT_LE(riesig.size(), 100000);
 }
 
-TEST(KonfigListen, SpeichernSchreibtDieGanzeDateiInFesterOrdnung)
+TEST(ConfigLists, SavingWritesTheWholeFileInAFixedOrder)
 {
     qv::test::TempProgramFolder ordner;
     TKonfiguration k = TKonfiguration::Beispiel();
@@ -74,7 +74,7 @@ TEST(KonfigListen, SpeichernSchreibtDieGanzeDateiInFesterOrdnung)
     EXPECT_EQ(zurueck.EMailAdresse, k.EMailAdresse);
 }
 
-TEST(KonfigListen, AlteDateiOhneVersionBehaeltEMailUndWebsite)
+TEST(ConfigLists, OldFileWithoutVersionKeepsEMailAndWebsite)
 {
     qv::test::TempProgramFolder ordner;
     const qv::IniFile ini = iniAus(ordner, QStringLiteral("[Init]\r\nEMailAdresse=alt@x.de\r\n[Beschleuniger]\r\nCount=1\r\n0=Varian\r\n"));

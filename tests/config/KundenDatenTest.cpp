@@ -104,7 +104,7 @@ TKundenDaten vollstaendig()
     return k;
 }
 
-TEST(KundenDaten, BlockAusDokumentiertenOffsetsWirdGelesenUndGleichGeschrieben)
+TEST(KundenDaten, BlockIsReadFromTheDocumentedOffsetsAndWrittenIdentically)
 {
     const QByteArray block = beispielBlock();
     ASSERT_EQ(block.size(), 739 + 1457 + 2 * 306 + 186);
@@ -144,7 +144,7 @@ TEST(KundenDaten, BlockAusDokumentiertenOffsetsWirdGelesenUndGleichGeschrieben)
     EXPECT_EQ(w.data().toHex().toStdString(), block.toHex().toStdString());
 }
 
-TEST(KundenDaten, FfaAlsAchtzigBitZahl)
+TEST(KundenDaten, FfaAsAnEightyBitNumber)
 {
     TKundenDaten k;
     k.LadeStandard();
@@ -156,7 +156,7 @@ TEST(KundenDaten, FfaAlsAchtzigBitZahl)
     }
 }
 
-TEST(KundenDaten, AbteilungsblockHatDieDokumentierteGroesse)
+TEST(KundenDaten, DepartmentBlockHasTheDocumentedSize)
 {
     TKundenDaten k;
     k.LadeStandard();
@@ -170,7 +170,7 @@ TEST(KundenDaten, AbteilungsblockHatDieDokumentierteGroesse)
     EXPECT_EQ(w.size(), 739 + (1457 + 3 * 306 + 3 * 186) + (1457 + 306 + 186));
 }
 
-TEST(KundenDaten, ZuLangerTextWirdAufSeineKapazitaetGekuerzt)
+TEST(KundenDaten, TooLongTextIsCutToItsCapacity)
 {
     TKundenDaten k;
     k.LadeStandard();
@@ -185,7 +185,7 @@ TEST(KundenDaten, ZuLangerTextWirdAufSeineKapazitaetGekuerzt)
     EXPECT_EQ(zurueck.Abteilungen[0].Beschl[0].FBA, QStringLiteral("1234567890"));
 }
 
-TEST(KundenDaten, BeschaedigteBloeckeWerdenAbgewiesen)
+TEST(KundenDaten, DamagedBlocksAreRefused)
 {
     const QByteArray gut = beispielBlock();
     auto mit = [&gut](qsizetype at, qint32 v) {
@@ -222,7 +222,7 @@ TEST(KundenDaten, BeschaedigteBloeckeWerdenAbgewiesen)
     }
 }
 
-TEST(KundenDaten, BeschaedigteKundendateiNenntDieDatei)
+TEST(KundenDaten, DamagedCustomerFileNamesTheFile)
 {
     qv::test::TempProgramFolder ordner;
     const QByteArray gut = qv::deflateZlib(beispielBlock(), 1);
@@ -247,7 +247,7 @@ TEST(KundenDaten, BeschaedigteKundendateiNenntDieDatei)
     }
 }
 
-TEST(KundenDaten, SpeichernUndLadenUeberKundeCfg)
+TEST(KundenDaten, SavingAndLoadingThroughKundeCfg)
 {
     qv::test::TempProgramFolder ordner;
     const KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
@@ -265,7 +265,7 @@ TEST(KundenDaten, SpeichernUndLadenUeberKundeCfg)
     EXPECT_TRUE(geladen == k);
 }
 
-TEST(KundenDaten, SpeichernWirdBeiDemoUndAuftragsdatenVerweigert)
+TEST(KundenDaten, SavingIsRefusedForDemoAndOrderData)
 {
     qv::test::TempProgramFolder ordner;
     const QString pfad = ordner.file(QStringLiteral("Kunde.cfg"));
@@ -278,7 +278,7 @@ TEST(KundenDaten, SpeichernWirdBeiDemoUndAuftragsdatenVerweigert)
     }
 }
 
-TEST(KundenDaten, FehlerBeimSchreibenMeldetDenPfad)
+TEST(KundenDaten, WriteErrorNamesThePath)
 {
     qv::test::TempProgramFolder ordner;
     const QString pfad = ordner.file(QStringLiteral("fehlt/Kunde.cfg"));
@@ -288,7 +288,7 @@ TEST(KundenDaten, FehlerBeimSchreibenMeldetDenPfad)
               QStringLiteral("Daten wurden nicht gespeichert.\rBitte Überprüfen Sie den Pfad ") + QDir::toNativeSeparators(pfad));
 }
 
-TEST(KundenDaten, BeschaedigteKundeCfgWirdVorDemUeberschreibenGesichert)
+TEST(KundenDaten, DamagedKundeCfgIsBackedUpBeforeItIsOverwritten)
 {
     qv::test::TempProgramFolder ordner;
     const QByteArray kaputt("kaputt, aber vielleicht noch zu retten");
@@ -306,7 +306,7 @@ TEST(KundenDaten, BeschaedigteKundeCfgWirdVorDemUeberschreibenGesichert)
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("Kunde.cfg.beschaedigt-3"))));
 }
 
-TEST(KundenDaten, BeschaedigteDateiSagtEsEinmal)
+TEST(KundenDaten, DamagedFileSaysSoOnce)
 {
     qv::test::TempProgramFolder ordner;
     // a zlib header followed by a block type that does not exist
@@ -318,7 +318,7 @@ TEST(KundenDaten, BeschaedigteDateiSagtEsEinmal)
     EXPECT_EQ(r.error().count(QStringLiteral("beschädigt")), 1) << r.error().toStdString();
 }
 
-TEST(KundenDaten, OhneDateiErsterStartMitStandardwerten)
+TEST(KundenDaten, WithoutAFileFirstStartWithDefaults)
 {
     qv::test::TempProgramFolder ordner;
     TKundenDaten k;
@@ -340,7 +340,7 @@ TEST(KundenDaten, OhneDateiErsterStartMitStandardwerten)
                                             "- der FBA muß zwischen 30 und 90 cm liegen. (Beschleunigerkonfiguration)"));
 }
 
-TEST(KundenDaten, MigrationAusAlterIniMitFehlendenAbschnitten)
+TEST(KundenDaten, MigrationFromAnOldIniWithMissingSections)
 {
     qv::test::TempProgramFolder ordner;
     ordner.write(QStringLiteral("KundenDaten.cfg"),
@@ -380,7 +380,7 @@ TEST(KundenDaten, MigrationAusAlterIniMitFehlendenAbschnitten)
     EXPECT_EQ(k.Abteilungen[0].Name, QStringLiteral("Radioonkologie"));
 }
 
-TEST(KundenDaten, PruefenFbaGrenzenUndMeldung)
+TEST(KundenDaten, PruefenFbaLimitsAndMessage)
 {
     struct Fall
     {
@@ -407,7 +407,7 @@ TEST(KundenDaten, PruefenFbaGrenzenUndMeldung)
     EXPECT_TRUE(qv::KundenDatenPruefen(vollstaendig(), meldungen));
 }
 
-TEST(KundenDaten, EbenenUmrechnungRundetHalbZurGeraden)
+TEST(KundenDaten, PlaneConversionRoundsHalfToEven)
 {
     TKundenDaten k = vollstaendig();
     k.FFA = 200.0;
@@ -433,7 +433,7 @@ TEST(KundenDaten, EbenenUmrechnungRundetHalbZurGeraden)
     EXPECT_EQ(b.EFBA, QStringLiteral("95"));
 }
 
-TEST(KundenDaten, ListenPflege)
+TEST(KundenDaten, ListMaintenance)
 {
     TKundenDaten k;
     k.NeueAbteilung();
@@ -471,7 +471,7 @@ TEST(KundenDaten, ListenPflege)
     EXPECT_EQ(k.Abteilungen[0].Name, QStringLiteral("Strahlentherapie"));
 }
 
-TEST(KundenDaten, WaehleAnPNimmtDenLetztenGleichenNamen)
+TEST(KundenDaten, WaehleAnPTakesTheLastOfEqualNames)
 {
     TKundenDaten k = vollstaendig();
     TAbteilung &abt = k.Abteilungen[0];
@@ -487,7 +487,7 @@ TEST(KundenDaten, WaehleAnPNimmtDenLetztenGleichenNamen)
     EXPECT_EQ(abt.AktAnP, 1);
 }
 
-TEST(KundenDaten, EinstellungenSavePathUndHelp)
+TEST(KundenDaten, SettingsSavePathAndHelp)
 {
     qv::test::TempProgramFolder ordner;
     qv::IniFile ini(ordner.file(QStringLiteral("QuellvantarIni.ini")));

@@ -137,7 +137,7 @@ std::string engineName(const ::testing::TestParamInfo<Engine> &info)
 
 INSTANTIATE_TEST_SUITE_P(Engines, KundenDatenbank, ::testing::Values(Engine::SQLite, Engine::PostgreSQL), engineName);
 
-TEST_P(KundenDatenbank, EinSchemaGleicheFelderAufBeidenEngines)
+TEST_P(KundenDatenbank, OneSchemaTheSameFieldsOnBothEngines)
 {
     kundenSchema();
     Datenbank db;
@@ -212,7 +212,7 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
     EXPECT_EQ(nicht.errText(), QString());
 }
 
-TEST_P(KundenDatenbank, OhneTabelleKundeEinDatenbankfehler)
+TEST_P(KundenDatenbank, WithoutTableKundeADatabaseError)
 {
     if (GetParam() == Engine::SQLite) {
         ASSERT_TRUE(Datenbank::erzeugen(ziel(), QStringLiteral("CREATE TABLE \"Andere\" (\"ID\" INTEGER);")).ok());
@@ -253,7 +253,7 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Engines, AccessImport, ::testing::Values(Engine::SQLite, Engine::PostgreSQL), engineName);
 
-TEST_P(AccessImport, BeideDateienKommenUnverfaelschtAn)
+TEST_P(AccessImport, BothFilesArriveUnaltered)
 {
     ASSERT_TRUE(Datenbank::erzeugen(ziel(), QStringLiteral(
                                                 "CREATE TABLE \"Ziel\" (\"ID\" INTEGER PRIMARY KEY, \"Unicode\" VARCHAR(255), \"Nur_hier\" TEXT);\n"
@@ -295,7 +295,7 @@ TEST_P(AccessImport, BeideDateienKommenUnverfaelschtAn)
     EXPECT_TRUE(r.value(QStringLiteral("I")).toBool());
 }
 
-TEST_P(AccessImport, EinFehlgeschlagenerImportLaesstAllesWieEsWar)
+TEST_P(AccessImport, AFailedImportLeavesEverythingAsItWas)
 {
     ASSERT_TRUE(Datenbank::erzeugen(ziel(), QStringLiteral("CREATE TABLE \"Eng\" (\"ID\" INTEGER, \"Unicode\" VARCHAR(5) "
                                                            "CHECK (length(\"Unicode\") <= 5));\n"
@@ -327,7 +327,7 @@ TEST_P(AccessImport, EinFehlgeschlagenerImportLaesstAllesWieEsWar)
 
 // Lookups from other processes while an import replaces every row see the rows from before
 // or from after, never a table half replaced.
-TEST_P(KundenDatenbank, AbfragenWaehrendEinesImportsSehenVorherOderNachher)
+TEST_P(KundenDatenbank, QueriesDuringAnImportSeeBeforeOrAfter)
 {
     kundenSchema();
     const int n = 4000;
@@ -376,7 +376,7 @@ TEST_P(KundenDatenbank, AbfragenWaehrendEinesImportsSehenVorherOderNachher)
 }
 
 // Server connections: what libpq takes from the text, and a server that fails.
-class ServerVerbindung : public KundenDatenbank
+class ServerConnection : public KundenDatenbank
 {
 protected:
     void SetUp() override
@@ -388,9 +388,9 @@ protected:
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(Engines, ServerVerbindung, ::testing::Values(Engine::PostgreSQL), engineName);
+INSTANTIATE_TEST_SUITE_P(Engines, ServerConnection, ::testing::Values(Engine::PostgreSQL), engineName);
 
-TEST(Verbindungsangabe, ServerOderDatei)
+TEST(Verbindungsangabe, ServerOrFile)
 {
     struct Fall
     {
@@ -411,7 +411,7 @@ TEST(Verbindungsangabe, ServerOderDatei)
         EXPECT_EQ(Datenbank::istServerVerbindung(QString::fromUtf8(f.ziel)), f.server) << f.ziel;
 }
 
-TEST_P(ServerVerbindung, TextMitAnfuehrungszeichenUndSemikolonIstNurEinWert)
+TEST_P(ServerConnection, TextWithQuotesAndSemicolonIsOnlyOneValue)
 {
     // A database whose name holds quotes and a semicolon; the name reaches libpq as a value.
     const QString name = QStringLiteral("qv_\"x';y") + QUuid::createUuid().toString(QUuid::Id128).left(8);
@@ -444,7 +444,7 @@ TEST_P(ServerVerbindung, TextMitAnfuehrungszeichenUndSemikolonIstNurEinWert)
     EXPECT_FALSE(db.offen());
 }
 
-TEST_P(ServerVerbindung, DienstAusDerDienstdatei)
+TEST_P(ServerConnection, ServiceFromTheServiceFile)
 {
     kundenSchema();
     kunden({{1, "DIENST", "10115"}});
@@ -463,7 +463,7 @@ TEST_P(ServerVerbindung, DienstAusDerDienstdatei)
 }
 
 // No password in the settings: libpq takes it from its own password file.
-TEST_P(ServerVerbindung, PasswortAusDerPasswortdatei)
+TEST_P(ServerConnection, PasswordFromThePasswordFile)
 {
     kundenSchema();
     kunden({{1, "PASSWORT", "10115"}});
@@ -500,7 +500,7 @@ TEST_P(ServerVerbindung, PasswortAusDerPasswortdatei)
     verwalten(m_server, QStringLiteral("DROP ROLE %1").arg(rolle));
 }
 
-TEST_P(ServerVerbindung, EinServerDerNichtAntwortetHaeltNichtAuf)
+TEST_P(ServerConnection, AServerThatDoesNotAnswerDoesNotHoldThingsUp)
 {
     // A port that accepts connections and never answers.
     const int horcher = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -529,7 +529,7 @@ TEST_P(ServerVerbindung, EinServerDerNichtAntwortetHaeltNichtAuf)
     ::close(horcher);
 }
 
-TEST_P(ServerVerbindung, ServerHaeltMittendrinAn)
+TEST_P(ServerConnection, ServerStopsHalfway)
 {
     // A server of its own, as this one is stopped.
     const QString status = m_ordner.file(QStringLiteral("eigener-server"));

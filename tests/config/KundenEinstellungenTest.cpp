@@ -18,7 +18,7 @@ TKundenDaten vollstaendig() { return qv::test::completeCustomer(); }
 
 } // namespace
 
-TEST(KundenEinstellungen, FbaAnzeigeHaengtKommaNullNurAnKurzeGanzeZahlen)
+TEST(KundenEinstellungen, FbaDisplayAppendsCommaZeroOnlyToShortWholeNumbers)
 {
     const struct
     {
@@ -36,7 +36,7 @@ TEST(KundenEinstellungen, FbaAnzeigeHaengtKommaNullNurAnKurzeGanzeZahlen)
     }
 }
 
-TEST(KundenEinstellungen, PruefTextNenntJedesFehlendePflichtfeld)
+TEST(KundenEinstellungen, PruefTextNamesEveryMissingRequiredField)
 {
     ASSERT_EQ(vollstaendig().PruefText(), QString());
     const QString beschl = QStringLiteral("- die Angaben des Beschleunigers sind nicht komplett.");
@@ -83,7 +83,7 @@ TEST(KundenEinstellungen, PruefTextNenntJedesFehlendePflichtfeld)
     EXPECT_TRUE(meldungen.shown()[0].text.endsWith(u"hellblau hinterlegten Feldern erforderlich.)"));
 }
 
-TEST(KundenEinstellungen, ZurueckschreibenKuerztUndSetztGeaendert)
+TEST(KundenEinstellungen, WritingBackCutsAndSetsChanged)
 {
     TKundenDaten k = vollstaendig();
     KundenEinstellungen e(k);
@@ -142,7 +142,7 @@ TEST(KundenEinstellungen, ZurueckschreibenKuerztUndSetztGeaendert)
     EXPECT_EQ(k, vorher);
 }
 
-TEST(KundenEinstellungen, DatenEinesAuftragsBleibenUnveraendert)
+TEST(KundenEinstellungen, DataOfAnOrderStayUnchanged)
 {
     TKundenDaten k = vollstaendig();
     k.AusAuftrag = true;
@@ -166,7 +166,7 @@ TEST(KundenEinstellungen, DatenEinesAuftragsBleibenUnveraendert)
     EXPECT_EQ(demo.Vertragspartner.Geschlecht, QStringLiteral("Frau"));
 }
 
-TEST(KundenEinstellungen, FfaPunktWirdKommaUndBereich20Bis200)
+TEST(KundenEinstellungen, FfaPointBecomesCommaAndRange20To200)
 {
     const struct
     {
@@ -192,7 +192,7 @@ TEST(KundenEinstellungen, FfaPunktWirdKommaUndBereich20Bis200)
     EXPECT_EQ(KundenEinstellungen::FfaAnzeige(80.5), QStringLiteral("80,5"));
 }
 
-TEST(KundenEinstellungen, AbteilungenHoechstensZehnUndLoeschenWaehltDieVorige)
+TEST(KundenEinstellungen, AtMostTenDepartmentsAndDeletingSelectsThePreviousOne)
 {
     TKundenDaten k = vollstaendig();
     KundenEinstellungen e(k);
@@ -225,7 +225,7 @@ TEST(KundenEinstellungen, AbteilungenHoechstensZehnUndLoeschenWaehltDieVorige)
     EXPECT_EQ(k.Abteilungen[0].Name.size(), 50);
 }
 
-TEST(KundenEinstellungen, KontaktUndBeschleunigerLoeschenWaehltDenVorigen)
+TEST(KundenEinstellungen, DeletingAContactOrAcceleratorSelectsThePreviousOne)
 {
     TKundenDaten k = vollstaendig();
     KundenEinstellungen e(k);
@@ -252,7 +252,7 @@ TEST(KundenEinstellungen, KontaktUndBeschleunigerLoeschenWaehltDenVorigen)
               QStringLiteral("Elekta  Typ"));
 }
 
-TEST(KundenEinstellungen, AdressatBleibtErhaltenWennErNichtGelistetIst)
+TEST(KundenEinstellungen, AddresseeIsKeptWhenItIsNotListed)
 {
     TKundenDaten k = vollstaendig();
     k.Vertragspartner.Geschlecht = QStringLiteral("Frau");
@@ -275,7 +275,7 @@ TEST(KundenEinstellungen, AdressatBleibtErhaltenWennErNichtGelistetIst)
     EXPECT_EQ(auswahl, -1);
 }
 
-TEST(KundenEinstellungen, OrdnerBekommtDenTrenner)
+TEST(KundenEinstellungen, FolderGetsTheSeparator)
 {
     EXPECT_EQ(KundenEinstellungen::MitVerzeichnisTrenner(QStringLiteral("/home/a/Auftraege")),
               QStringLiteral("/home/a/Auftraege/"));
@@ -283,7 +283,7 @@ TEST(KundenEinstellungen, OrdnerBekommtDenTrenner)
     EXPECT_EQ(KundenEinstellungen::MitVerzeichnisTrenner(QStringLiteral("/")), QStringLiteral("/"));
 }
 
-TEST(KundenEinstellungen, AbbrechenStelltDieGeladenenDatenWiederHer)
+TEST(KundenEinstellungen, CancelRestoresTheLoadedData)
 {
     qv::test::TempProgramFolder ordner;
     const KundenDateien dateien = KundenDateien::imOrdner(ordner.path());

@@ -77,7 +77,7 @@ private:
     }
 
 private Q_SLOTS:
-    void laedtMitAnzeigePrefix()
+    void loadsWithDisplayPrefix()
     {
         Umgebung u(beispielDatei());
         QCOMPARE(u.zeilen("LB_Tragplatten"),
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(u.form->findChild<QPlainTextEdit *>(QStringLiteral("Memo_AGB"))->toPlainText(), QStringLiteral("AGB-Zeile"));
     }
 
-    void entfernenFragtUndSpeichernSchreibtGeloescht()
+    void removingAsksAndSavingWritesDeleted()
     {
         Umgebung u(beispielDatei());
         u.liste("LB_Tragplatten")->setCurrentRow(2);
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(u.meldungen.pendingAnswers(), 0);
     }
 
-    void hinzufuegenUndBearbeitenUeberDenEingabeDialog()
+    void addingAndEditingThroughTheInputDialog()
     {
         Umgebung u(beispielDatei());
         TBerarbeitungsForm::Eingabe neu;
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(zurueck.readString(QStringLiteral("Tragplatten"), QStringLiteral("Count")), QStringLiteral("4"));
     }
 
-    void abbrechenFragtUndVerwirft()
+    void cancelAsksAndDiscards()
     {
         Umgebung u(beispielDatei());
         const QString vorher = u.dateiText();
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(u.dateiText(), vorher);
     }
 
-    void speicherfehlerWirdGemeldet()
+    void saveErrorIsReported()
     {
         qv::test::TempProgramFolder ordner;
         qv::IniFile ini(ordner.file(QStringLiteral("gibtsnicht/QuellvantarConfig.cfg")));
@@ -204,7 +204,7 @@ private Q_SLOTS:
         QVERIFY(form.result() != QDialog::Accepted);
     }
 
-    void startAbbruchLiestNichts()
+    void cancelledStartReadsNothing()
     {
         Umgebung u(beispielDatei());
         ScriptedMessages meldungen;
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(form.findChild<QListWidget *>(QStringLiteral("LB_Tragplatten"))->count(), 7); // the sample list
     }
 
-    void eingabeDialogZeigtFelderOderText()
+    void inputDialogShowsFieldsOrText()
     {
         TBerarbeitungsForm::Eingabe felder{QStringLiteral("Neue Tragplatte"), QStringLiteral("Tragplatte"), QStringLiteral("Beschleuniger_Typ"),
                                            QStringLiteral("zwei"), QString(), {}};

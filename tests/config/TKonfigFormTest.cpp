@@ -78,7 +78,7 @@ private:
     static void klick(TKonfigForm &f, const char *name) { QTest::mouseClick(kind<QPushButton>(f, name), Qt::LeftButton); }
 
 private slots:
-    void kontaktUndBeschleunigerWerdenGespeichertUndGeladen()
+    void contactAndAcceleratorAreSavedAndLoaded()
     {
         Umgebung u;
         auto f = u.form();
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(neu.Abteilungen[0].Beschl[0].FBA, QStringLiteral("62,5"));
     }
 
-    void fokuswechselSchreibtDieGruppeZurueck()
+    void focusChangeWritesTheGroupBack()
     {
         Umgebung u;
         auto f = u.form();
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(f->geaendert());
     }
 
-    void unvollstaendigOderSchreibfehlerLassenDenDialogOffen()
+    void incompleteDataOrAWriteErrorKeepTheDialogOpen()
     {
         Umgebung u;
         auto f = u.form();
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].EMail, QStringLiteral("neu@klinik.de"));
     }
 
-    void abbrechenMitNeinUndJa()
+    void cancelWithNoAndYes()
     {
         Umgebung u;
         auto f = u.form();
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(kind<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Muster, Max"));
     }
 
-    void abbrechenBeiUnvollstaendigenDaten()
+    void cancelWithIncompleteData()
     {
         // A first start: the defaults are incomplete. Yes restores them; "No" to quitting keeps
         // the dialog open with the restored data, and a later cancel asks again.
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(!QFile::exists(u.dateien.kunde));
     }
 
-    void lesemodusFuerDatenEinesAuftrags()
+    void readOnlyModeForTheDataOfAnOrder()
     {
         Umgebung u;
         u.daten.AusAuftrag = true;
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(u.meldungen.shown().isEmpty());
     }
 
-    void anzeigeregelnUndOrdnerwahl()
+    void displayRulesAndFolderChoice()
     {
         Umgebung u;
         TAbteilung &abt = u.daten.Abteilungen[0];
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(kind<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
     }
 
-    void zehnAbteilungen()
+    void tenDepartments()
     {
         Umgebung u;
         auto f = u.form();

@@ -12,7 +12,7 @@ constexpr double infWert = std::numeric_limits<double>::infinity();
 constexpr double nanWert = std::numeric_limits<double>::quiet_NaN();
 } // namespace
 
-TEST(Geometrie, Zwischen)
+TEST(Geometry, Zwischen)
 {
     struct Fall
     {
@@ -34,7 +34,7 @@ TEST(Geometrie, Zwischen)
         EXPECT_EQ(Zwischen(f.v, f.a, f.b), f.erwartet) << f.v << " in " << f.a << ".." << f.b;
 }
 
-TEST(Geometrie, GeradeAusPunktenAndTheNearLineTests)
+TEST(Geometry, GeradeAusPunktenAndTheNearLineTests)
 {
     TGerade g{9, 9, 9, 9};
     EXPECT_FALSE(GeradeAusPunkten({2, 3}, {2, 3}, g));
@@ -62,7 +62,7 @@ TEST(Geometrie, GeradeAusPunktenAndTheNearLineTests)
     EXPECT_FALSE(PunktNaheGerade({nanWert, 0}, {0, 0}, {1, 0}));
 }
 
-TEST(Geometrie, ParallelDeckungsgleichSchnittpunkt)
+TEST(Geometry, ParallelDeckungsgleichSchnittpunkt)
 {
     TGerade a;
     TGerade b;
@@ -90,7 +90,7 @@ TEST(Geometrie, ParallelDeckungsgleichSchnittpunkt)
     EXPECT_FALSE(Parallel(x, TGerade{0, 0, nanWert, 0}));
 }
 
-TEST(Geometrie, StreckenSchnitt)
+TEST(Geometry, StreckenSchnitt)
 {
     struct Fall
     {
@@ -121,7 +121,7 @@ TEST(Geometrie, StreckenSchnitt)
     EXPECT_EQ(s.x, 6); // the collinear case reports A
 }
 
-TEST(Geometrie, OrientierungAndStreckenKreuzen)
+TEST(Geometry, OrientierungAndStreckenKreuzen)
 {
     struct Fall
     {
@@ -149,7 +149,7 @@ TEST(Geometrie, OrientierungAndStreckenKreuzen)
     EXPECT_FALSE(StreckenKreuzen({0, 0}, {nanWert, 0}, {5, -1}, {5, 1}));
 }
 
-TEST(Geometrie, AbstandIsExactAlsoWhereSquaresOverflow32Bits)
+TEST(Geometry, AbstandIsExactAlsoWhereSquaresOverflow32Bits)
 {
     EXPECT_EQ(Abstand({0, 0}, {3, 4}), 5.0);
     EXPECT_EQ(Abstand({-3, 7}, {-3, 7}), 0.0);

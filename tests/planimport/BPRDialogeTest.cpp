@@ -67,14 +67,14 @@ class BPRDialogeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void ersterStartLegtKonfigurationAnUndOeffnetDieNeuesteDatei();
-    void beamsVorschauUndOeffnen();
-    void konfigurationWirdAufDenBeamAngewendet();
-    void datenbankNurImHerstellerModus();
-    void konfigurationsDialogRegeln();
+    void firstStartCreatesTheConfigurationAndOpensTheNewestFile();
+    void beamsPreviewAndOpen();
+    void configurationIsAppliedToTheBeam();
+    void databaseOnlyInTheMakersMode();
+    void configurationDialogRules();
 };
 
-void BPRDialogeTest::ersterStartLegtKonfigurationAnUndOeffnetDieNeuesteDatei()
+void BPRDialogeTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -110,7 +110,7 @@ void BPRDialogeTest::ersterStartLegtKonfigurationAnUndOeffnetDieNeuesteDatei()
     QVERIFY(messages.texts().isEmpty());
 }
 
-void BPRDialogeTest::beamsVorschauUndOeffnen()
+void BPRDialogeTest::beamsPreviewAndOpen()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -151,7 +151,7 @@ void BPRDialogeTest::beamsVorschauUndOeffnen()
     QCOMPARE(beam->Konturen, BPRBeamLesen(*inhalt, 2, 65, &linac1).Konturen);
 }
 
-void BPRDialogeTest::konfigurationWirdAufDenBeamAngewendet()
+void BPRDialogeTest::configurationIsAppliedToTheBeam()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -180,7 +180,7 @@ void BPRDialogeTest::konfigurationWirdAufDenBeamAngewendet()
     QCOMPARE(gedreht[0][0], QPoint(ungedreht[0][0].y(), -ungedreht[0][0].x()));
 }
 
-void BPRDialogeTest::datenbankNurImHerstellerModus()
+void BPRDialogeTest::databaseOnlyInTheMakersMode()
 {
     Programm p;
     test::ScriptedMessages messages;
@@ -198,7 +198,7 @@ void BPRDialogeTest::datenbankNurImHerstellerModus()
     QVERIFY(ohne.LeerBildSichtbar());
 }
 
-void BPRDialogeTest::konfigurationsDialogRegeln()
+void BPRDialogeTest::configurationDialogRules()
 {
     test::ScriptedMessages messages;
     TBPRKonfigForm form(konfigurationen({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), -3, messages);

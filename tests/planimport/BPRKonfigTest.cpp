@@ -27,7 +27,7 @@ QByteArray satz(const QByteArray &name, qint32 drehung, bool x, bool y, bool fba
 
 } // namespace
 
-TEST(BPRKonfig, SechsSaetzeZu52Bytes)
+TEST(BPRKonfig, SixRecordsOf52Bytes)
 {
     const QByteArray bytes = satz("Linac 1", 90, true, false, false, -5, 0) + satz("none", 0, false, false, false, 0, 0) +
                              satz("K\xf6ln 2", -180, false, true, true, 0, 270) + satz("none", 0, false, false, false, 0, 0) +

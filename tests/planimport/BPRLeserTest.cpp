@@ -78,7 +78,7 @@ QByteArray platoBeam(int nummer, const char *modus, const char *jaws, bool bloec
 
 } // namespace
 
-TEST(CValueLesen, MarkeSpalteUndLaenge)
+TEST(CValueRead, MarkerColumnAndLength)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s("Kopf"), s("Gantry 180.0 Grad")});
@@ -114,7 +114,7 @@ TEST(CValueLesen, MarkeSpalteUndLaenge)
     EXPECT_EQ(name.Value, s("Muster, Max"));
 }
 
-TEST(CValueLesen, FolgezeileZaehlenLetzteUndVorDerMarke)
+TEST(CValueRead, NextLineCountLastAndBeforeTheMarker)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s("Kopf"), s("Wert 1"), s("Marke"), s("Wert 2"), s("Y1: 5.0 cm"), s("Marke Ende")});
@@ -142,7 +142,7 @@ TEST(CValueLesen, FolgezeileZaehlenLetzteUndVorDerMarke)
     EXPECT_TRUE(z.Meldungen.isEmpty());
 }
 
-TEST(CValueLesen, FesteZeilen)
+TEST(CValueRead, FixedLines)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s(" ID-0815  65,0"), s("3"), s("   -4,00   -6,00"), s(""), s("Name: Muster; Max")});
@@ -166,7 +166,7 @@ TEST(CValueLesen, FesteZeilen)
     EXPECT_TRUE(z.Stopp);
 }
 
-TEST(CValueLesen, FehlendeMarkeMeldetEinmalUndStopptDenBeam)
+TEST(CValueRead, MissingMarkerIsReportedOnceAndStopsTheBeam)
 {
     BPRTextDatei f({s("[PATIENT ID]"), s("4711")});
     BPRLeseZustand ohne;
@@ -194,7 +194,7 @@ TEST(CValueLesen, FehlendeMarkeMeldetEinmalUndStopptDenBeam)
     EXPECT_EQ(z.Meldungen, QStringList{s("Dateilesefehler")});
 }
 
-TEST(BPRLeser, BeamsNachPositionMitIhrenNummernUndBlenden)
+TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
 {
     const QByteArray text = "<Plato Test>\n<Name>Muster</Name>\n" +
                             platoBeam(2, "SS", "<FY>15.0</FY>\n<FX>10.0</FX>\n") +
@@ -234,7 +234,7 @@ TEST(BPRLeser, BeamsNachPositionMitIhrenNummernUndBlenden)
     EXPECT_EQ(d.leser.GetFIA(), s("140"));
 }
 
-TEST(BPRLeser, BlendenwerteNullOderUeber2000FallenWeg)
+TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
 {
     // Left = V(25), Right = V(24), Top = -V(27), Bottom = -V(26), in mm.
     const std::initializer_list<Zeile> zeilen = {
@@ -263,7 +263,7 @@ TEST(BPRLeser, BlendenwerteNullOderUeber2000FallenWeg)
     }
 }
 
-TEST(BPRLeser, WinkelWerdenNormiertUndOhneBeamzahlGibtEsEinenBeam)
+TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
 {
     const std::initializer_list<Zeile> zeilen = {
         {1, " "},         {2, "FIA:"},   {3, "Gantry:"}, {4, "Kollimator:"}, {5, "Name:"},
@@ -291,7 +291,7 @@ TEST(BPRLeser, WinkelWerdenNormiertUndOhneBeamzahlGibtEsEinenBeam)
     EXPECT_EQ(QLocale().decimalPoint(), QLocale::system().decimalPoint());
 }
 
-TEST(BPRLeser, EinzelkonturMarkeGibtEineKonturMitFBAundFIA95)
+TEST(BPRReader, SingleContourMarkerGivesOneContourWithFBAAndFIA95)
 {
     const QByteArray text = "KOPF\nEINZEL\nName: A\nFBA: 70\nFIA: 100\nX1: 50\nX2: 50\nY1: 50\nY2: 50\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
     Datei d(text, s("p.dat"), BPRFormat::Huestis,
@@ -329,7 +329,7 @@ const std::initializer_list<Zeile> kBlockzeilen = {
 
 } // namespace
 
-TEST(BPRLeser, SchliessmodusLiestMehrereKonturenUndFolgezeilen)
+TEST(BPRReader, ClosingModeReadsSeveralContoursAndContinuationLines)
 {
     const QByteArray text = ";x\n[BEAM1]\nblock_qty=2\n"
                             "block1pts= 1.00 1.00 2.00 1.00 \nblock1pts1= 2.00 2.00 1.00 1.00 \nblock1=1 65.000000 100.000000 \n"
@@ -342,7 +342,7 @@ TEST(BPRLeser, SchliessmodusLiestMehrereKonturenUndFolgezeilen)
     EXPECT_EQ(d.leser.GetFIA(), s("100,000000"));
 }
 
-TEST(BPRLeser, OffeneKonturEndetMitMeldungStattEndlosschleife)
+TEST(BPRReader, OpenContourEndsWithAMessageInsteadOfAnEndlessLoop)
 {
     for (const QByteArray &punkte : {QByteArray("1.00 1.00 2.00 1.00 3.00 3.00 "), QByteArray(""), QByteArray("1.00 ")}) {
         const QByteArray text = ";x\nblock_qty=1\nblock1pts= " + punkte + "\nblock1=1 65.0 100.0 \n";
@@ -356,7 +356,7 @@ TEST(BPRLeser, OffeneKonturEndetMitMeldungStattEndlosschleife)
     }
 }
 
-TEST(BPRLeser, DoppelterZeilenabstandUndPunkteZeilenweise)
+TEST(BPRReader, DoubleLineSpacingAndPointsLineByLine)
 {
     // One point per line below the marker; the first point written twice (the format's habit),
     // contour 2 straight after the closing line of contour 1.
@@ -394,7 +394,7 @@ QByteArray dreieck()
 
 } // namespace
 
-TEST(BPRLeser, ZuVielePunkteKonturenOderBeamsWerdenBegrenzt)
+TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
 {
     {
         Datei d("KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 1\nPoints: 2000000000\nX: 1\nY: 1\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
@@ -432,7 +432,7 @@ TEST(BPRLeser, ZuVielePunkteKonturenOderBeamsWerdenBegrenzt)
     }
 }
 
-TEST(BPRLeser, LesefehlerUndUnbrauchbareBeamsSindUngueltig)
+TEST(BPRReader, ReadErrorsAndUnusableBeamsAreInvalid)
 {
     struct Fall
     {
@@ -474,7 +474,7 @@ TEST(BPRLeser, LesefehlerUndUnbrauchbareBeamsSindUngueltig)
     }
 }
 
-TEST(BPRLeser, KonfigurationWirdAngewendetUndRueckgaengigGemacht)
+TEST(BPRReader, ConfigurationIsAppliedAndUndone)
 {
     const QByteArray text = "<Plato Test>\n<Name>Muster</Name>\n" + platoBeam(1, "SS", "<FY>4</FY>\n<FX>2</FX>\n");
     Datei d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
@@ -509,7 +509,7 @@ TEST(BPRLeser, KonfigurationWirdAngewendetUndRueckgaengigGemacht)
     EXPECT_EQ(d.leser.GetCollimator(), s("0"));
 }
 
-TEST(BPRLeser, UnbekanntesFormatUndLeereDatei)
+TEST(BPRReader, UnknownFormatAndEmptyFile)
 {
     TestDatenbank db(QString{});
     BPRFileBasic unbekannt(Vorbereiten("irgendwas\n", s("x.txt")), db.zeilen(10));
@@ -520,7 +520,7 @@ TEST(BPRLeser, UnbekanntesFormatUndLeereDatei)
     EXPECT_EQ(leer.Meldungen(), QStringList{s("Zugriff auf Datei nicht möglich - Überprüfen Sie die Attribute (FileKonvert)")});
 }
 
-TEST(BPRDateiLaden, NurGewoehnlicheDateien)
+TEST(BPRDateiLaden, OnlyRegularFiles)
 {
     TestDatenbank db(QString{});
     qv::test::TempProgramFolder ordner;
@@ -537,7 +537,7 @@ TEST(BPRDateiLaden, NurGewoehnlicheDateien)
 }
 
 // The fuzz seeds are the shipped rows with the sample of each format: each reads to a valid beam.
-TEST(BPRLeser, FuzzSaatenSindLesbar)
+TEST(BPRReader, FuzzSeedsAreReadable)
 {
     const QDir saaten(QStringLiteral(QV_BPR_CORPUS_DIR));
     const QStringList namen = saaten.entryList(QDir::Files);

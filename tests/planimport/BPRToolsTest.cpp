@@ -14,7 +14,7 @@ QString s(const char *t)
 
 } // namespace
 
-TEST(BPRVorbereitung, ZeilenendenLfCrLfUndCrGebenDieselbenZeilen)
+TEST(BPRVorbereitung, LineEndingsLfCrLfAndCrGiveTheSameLines)
 {
     const QStringList erwartet{s("<Plato 1>"), s(""), s("Gantry 180.0"), s("Ende")};
     for (const char *text : {"<Plato 1>\n\nGantry 180.0\nEnde\n", "<Plato 1>\r\n\r\nGantry 180.0\r\nEnde\r\n",
@@ -30,7 +30,7 @@ TEST(BPRVorbereitung, ZeilenendenLfCrLfUndCrGebenDieselbenZeilen)
     EXPECT_EQ(leer.error(), s("Zugriff auf Datei nicht möglich - Überprüfen Sie die Attribute (FileKonvert)"));
 }
 
-TEST(BPRVorbereitung, LeerzeilenNurWennJedeZweiteZeileLeerIst)
+TEST(BPRVorbereitung, BlankLinesOnlyWhenEverySecondLineIsBlank)
 {
     QStringList doppelt{s("A"), s(""), s("B"), s("  "), s("C"), s("")};
     EXPECT_TRUE(RemoveBlankLines(doppelt));
@@ -45,7 +45,7 @@ TEST(BPRVorbereitung, LeerzeilenNurWennJedeZweiteZeileLeerIst)
     EXPECT_EQ(Vorbereiten("KOPF\r\n\r\nX\r\n\r\n", s("plan.dat")).Zeilen.size(), 4);
 }
 
-TEST(BPRVorbereitung, FormatErkennungInDerReihenfolgeDerRegeln)
+TEST(BPRVorbereitung, FormatDetectionInTheOrderOfTheRules)
 {
     const QString hek = s(" 12345678 65,0  100  180,0");
     ASSERT_TRUE(hek.size() >= 21 && hek[0] == u' ' && hek[9] == u' ' && hek[15] == u' ' && hek[20] == u' ');
@@ -71,7 +71,7 @@ TEST(BPRVorbereitung, FormatErkennungInDerReihenfolgeDerRegeln)
         EXPECT_EQ(DetectFormat(f.zeile, s(f.name)), f.format) << f.zeile.toStdString() << " / " << f.name;
 }
 
-TEST(BPRZeilen, SuchenLesenZaehlenUndBeamsUeberspringen)
+TEST(BPRLines, FindingReadingCountingAndSkippingBeams)
 {
     BPRTextDatei f({s("[BEAM1]"), s("gantry 10"), s("[BEAM2]"), s("Gantry 20"), s("[beam3]"), s("GANTRY 30")});
     EXPECT_EQ(FindLineWith(f, s("GANTRY")), s("gantry 10"));
@@ -102,7 +102,7 @@ TEST(BPRZeilen, SuchenLesenZaehlenUndBeamsUeberspringen)
     }
 }
 
-TEST(BPRText, VorNachUndZeichenSuche)
+TEST(BPRText, BeforeAfterAndCharacterSearch)
 {
     EXPECT_EQ(TextAfter(s("Gantry: 180.0"), s("GANTRY:")), s(" 180.0"));
     EXPECT_EQ(TextAfter(s("Gantry"), s("fehlt")), QString());
@@ -127,7 +127,7 @@ TEST(BPRText, VorNachUndZeichenSuche)
     EXPECT_EQ(TextCopy(s("abcdef"), 7, 1), QString());
 }
 
-TEST(BPRZahlen, ZehntelJeFormatUndMitDemDezimaltrennerDerDatei)
+TEST(BPRNumbers, TenthsPerFormatAndWithTheDecimalSeparatorOfTheFile)
 {
     struct Fall
     {
@@ -163,7 +163,7 @@ TEST(BPRZahlen, ZehntelJeFormatUndMitDemDezimaltrennerDerDatei)
     EXPECT_EQ(ZahlSchreiben(100, u','), s("100"));
 }
 
-TEST(BPRGeometrie, VerschiebenSpiegelnDrehen)
+TEST(BPRGeometry, ShiftingMirroringRotating)
 {
     EXPECT_EQ(RotatePoint({100, 0}, 90), QPoint(0, -100));
     EXPECT_EQ(RotatePoint({100, 0}, -90), QPoint(0, 100));
@@ -185,7 +185,7 @@ TEST(BPRGeometrie, VerschiebenSpiegelnDrehen)
     EXPECT_EQ(feld, (BPRFeld{-750, 500, 750, -500}));
 }
 
-TEST(BPRGeometrie, IsozentrumsebeneAusDerEbeneDerDaten)
+TEST(BPRGeometry, IsocentrePlaneFromThePlaneOfTheData)
 {
     EXPECT_EQ(InIsozentrumsEbene(650, true, 65, 100), 1000);
     EXPECT_EQ(InIsozentrumsEbene(650, true, 65.4, 100), 1000); // the distance is rounded to whole cm

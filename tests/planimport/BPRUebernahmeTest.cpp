@@ -52,7 +52,7 @@ QList<QPoint> gueltigePunkte(const TKontur &k)
     return k.Punkte().mid(0, k.Letzter() + 1);
 }
 
-TEST(BPRUebernahme, KonturenBlendeUndAuftragsdatenAusDemBeam)
+TEST(BPRUebernahme, ContoursJawsAndOrderDataFromTheBeam)
 {
     const ImportErgebnis e = uebernehmen(beam());
     ASSERT_TRUE(e.Uebernommen) << e.Fehler.toStdString();
@@ -78,7 +78,7 @@ TEST(BPRUebernahme, KonturenBlendeUndAuftragsdatenAusDemBeam)
     EXPECT_FALSE(a.DICOMGeladen);
 }
 
-TEST(BPRUebernahme, DerFBADerDateiNurZwischen30Und90Cm)
+TEST(BPRUebernahme, TheFBAOfTheFileOnlyBetween30And90Cm)
 {
     const struct
     {
@@ -93,7 +93,7 @@ TEST(BPRUebernahme, DerFBADerDateiNurZwischen30Und90Cm)
     }
 }
 
-TEST(BPRUebernahme, NurGueltigeBeamsMitEinerKonturAusDreiPunkten)
+TEST(BPRUebernahme, OnlyValidBeamsWithAContourOfThreePoints)
 {
     BPRBeam b = beam();
     b.Gueltig = false;

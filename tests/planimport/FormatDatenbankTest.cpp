@@ -16,7 +16,7 @@ const QString kPrefix = QStringLiteral(
 
 } // namespace
 
-TEST(FormatDatenbank, DeskriptorAusDerZeileDesFormatsUndWerts)
+TEST(FormatDatabase, DescriptorFromTheRowOfTheFormatAndValue)
 {
     TestDatenbank db(QStringLiteral(
         "INSERT INTO FormatValue (ID_BPRFormat, ID_Value, tagstr, lineoffset, rowoffset, len, endchar, beginchar) VALUES\n"
@@ -63,7 +63,7 @@ TEST(FormatDatenbank, DeskriptorAusDerZeileDesFormatsUndWerts)
     EXPECT_EQ(aus, T_Werte{});
 }
 
-TEST(FormatDatenbank, OeffnenMeldetFehlerMitDemTextDesImports)
+TEST(FormatDatabase, OpeningReportsErrorsWithTheImportsText)
 {
     qv::test::TempProgramFolder ordner;
     TBPRDM dm;
@@ -84,7 +84,7 @@ TEST(FormatDatenbank, OeffnenMeldetFehlerMitDemTextDesImports)
     EXPECT_FALSE(dm.IstOffen());
 }
 
-TEST(FormatDatenbank, AusgelieferteDatenbankKenntAlleSechsFormate)
+TEST(FormatDatabase, ShippedDatabaseKnowsAllSixFormats)
 {
     TBPRDM dm;
     ASSERT_TRUE(dm.Open(TBPRDM::DateiImOrdner(qv::test::buildDir())).ok());
