@@ -20,7 +20,7 @@ namespace {
 
 const QString demo = qv::test::buildDir() + QStringLiteral("/DemoKunde.cfg");
 
-TEST(DemoKunde, IstKomplettUndPlausibel)
+TEST(DemoKunde, IsCompleteAndPlausible)
 {
     TKundenDaten k;
     ASSERT_TRUE(k.LadeDemo(KundenDateien::imOrdner(qv::test::buildDir())).ok());
@@ -40,7 +40,7 @@ TEST(DemoKunde, IstKomplettUndPlausibel)
     EXPECT_FALSE(k.SpeichereDatei(ordner.file(QStringLiteral("Kunde.cfg"))).ok());
 }
 
-TEST(KundeCli, DruecktDenDemoKundenUndSchreibtIhnGleichZurueck)
+TEST(KundeCli, PrintsTheDemoCustomerAndWritesItBackIdentically)
 {
     const CliRun l = runCli({QStringLiteral("kunde"), demo});
     ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
@@ -61,7 +61,7 @@ TEST(KundeCli, DruecktDenDemoKundenUndSchreibtIhnGleichZurueck)
     EXPECT_EQ(ordner.read(QStringLiteral("k.cfg")), *original) << "JSON and customer file carry the same data";
 }
 
-TEST(KundeCli, BeschaedigteDateienGebenExitCodeEinsUndDieMeldung)
+TEST(KundeCli, DamagedFilesGiveExitCodeOneAndTheMessage)
 {
     qv::test::TempProgramFolder ordner;
     QByteArray block;
@@ -95,7 +95,7 @@ TEST(KundeCli, BeschaedigteDateienGebenExitCodeEinsUndDieMeldung)
                                   .arg(ordner.file(QStringLiteral("gibtsnicht.cfg"))));
 }
 
-TEST(MdbImportCli, FremdeTabellenGebenEineKlareFehlermeldung)
+TEST(MdbImportCli, ForeignTablesGiveAClearErrorMessage)
 {
     qv::test::TempProgramFolder ordner;
     const QString mdb = qv::test::testDataPath(QStringLiteral("external/jet4_unicode_compressed.mdb"));

@@ -42,7 +42,7 @@ protected:
     const QString aus = folder.file(QStringLiteral("aus.ORv"));
 };
 
-TEST_F(BPRAuftragCli, JedeBeispieldateiWirdZumAuftragWieBprSieLiest)
+TEST_F(BPRAuftragCli, EverySampleFileBecomesAnOrderAsBprReadsIt)
 {
     for (const char *name : {"HEK_Demo.hek", "Huestis_Demo.DAT", "Multidata_Demo.cif", "Parcientific_Demo.A1",
                              "Plato_Demo.pla", "Target_Demo.txt"}) {
@@ -80,7 +80,7 @@ TEST_F(BPRAuftragCli, JedeBeispieldateiWirdZumAuftragWieBprSieLiest)
     }
 }
 
-TEST_F(BPRAuftragCli, FehlerLassenDasZielUnveraendert)
+TEST_F(BPRAuftragCli, ErrorsLeaveTheTargetUnchanged)
 {
     folder.write(QStringLiteral("aus.ORv"), "alt");
     const QString plato = beispiel("Plato_Demo.pla");

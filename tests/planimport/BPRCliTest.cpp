@@ -109,7 +109,7 @@ QByteArray blockDatei(const Auftrag &a, const QString &pfad, QList<QList<QPoint>
 
 } // namespace
 
-TEST(BPRCli, DieSechsBeispieldateien)
+TEST(BPRCli, TheSixSampleFiles)
 {
     struct Fall
     {
@@ -186,7 +186,7 @@ TEST(BPRCli, DieSechsBeispieldateien)
 // Block files built line by line from the export's layout, also at scales where neighbouring
 // pixels meet in one tenth (the second point is left out): the contours come back exactly, the
 // jaws as far as two decimals allow.
-TEST(BPRCli, BlockdateiKommtZurueckWieSieGeschriebenWurde)
+TEST(BPRCli, BlockFileComesBackAsItWasWritten)
 {
     Auftrag oben;
     oben.konturen = {{{-300, -240}, {-90, -240}, {-90, -30}, {-301, -31}, {-300, -240}},
@@ -248,7 +248,7 @@ TEST(BPRCli, BlockdateiKommtZurueckWieSieGeschriebenWurde)
     }
 }
 
-TEST(BPRCli, AufrufFehlerUndUnbekannteDateien)
+TEST(BPRCli, UsageErrorsAndUnknownFiles)
 {
     qv::test::TempProgramFolder ordner;
     const QString plan = beispiel("Huestis_Demo.DAT");
@@ -280,7 +280,7 @@ TEST(BPRCli, AufrufFehlerUndUnbekannteDateien)
     EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli bpr DATEI"));
 }
 
-TEST(BPRCli, KonfigurationAusDerDateiNebenDemProgramm)
+TEST(BPRCli, ConfigurationFromTheFileBesideTheProgram)
 {
     // A program folder of its own, so that its BPRKonfig.cfg is the one read.
     qv::test::TempProgramFolder ordner;

@@ -81,7 +81,7 @@ QJsonObject info(const QString &datei)
 
 } // namespace
 
-class AuftragsdateiFensterTest : public QObject
+class OrderFileWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -191,5 +191,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AuftragsdateiFensterTest)
-#include "AuftragsdateiFensterTest.moc"
+QTEST_MAIN(OrderFileWindowTest)
+#include "OrderFileWindowTest.moc"

@@ -62,7 +62,7 @@ TBPRKonfigurationen konfigurationen(const QStringList &namen)
 
 } // namespace
 
-class BPRDialogeTest : public QObject
+class BPRDialogsTest : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +74,7 @@ private slots:
     void configurationDialogRules();
 };
 
-void BPRDialogeTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
+void BPRDialogsTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -110,7 +110,7 @@ void BPRDialogeTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
     QVERIFY(messages.texts().isEmpty());
 }
 
-void BPRDialogeTest::beamsPreviewAndOpen()
+void BPRDialogsTest::beamsPreviewAndOpen()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -151,7 +151,7 @@ void BPRDialogeTest::beamsPreviewAndOpen()
     QCOMPARE(beam->Konturen, BPRBeamLesen(*inhalt, 2, 65, &linac1).Konturen);
 }
 
-void BPRDialogeTest::configurationIsAppliedToTheBeam()
+void BPRDialogsTest::configurationIsAppliedToTheBeam()
 {
     Programm p;
     const QString plato = p.kopiere("Plato_Demo.pla");
@@ -180,7 +180,7 @@ void BPRDialogeTest::configurationIsAppliedToTheBeam()
     QCOMPARE(gedreht[0][0], QPoint(ungedreht[0][0].y(), -ungedreht[0][0].x()));
 }
 
-void BPRDialogeTest::databaseOnlyInTheMakersMode()
+void BPRDialogsTest::databaseOnlyInTheMakersMode()
 {
     Programm p;
     test::ScriptedMessages messages;
@@ -198,7 +198,7 @@ void BPRDialogeTest::databaseOnlyInTheMakersMode()
     QVERIFY(ohne.LeerBildSichtbar());
 }
 
-void BPRDialogeTest::configurationDialogRules()
+void BPRDialogsTest::configurationDialogRules()
 {
     test::ScriptedMessages messages;
     TBPRKonfigForm form(konfigurationen({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), -3, messages);
@@ -258,5 +258,5 @@ void BPRDialogeTest::configurationDialogRules()
     QCOMPARE(einzeln.ListenEintraege(), QStringList{QStringLiteral("Nur")});
 }
 
-QTEST_MAIN(BPRDialogeTest)
-#include "BPRDialogeTest.moc"
+QTEST_MAIN(BPRDialogsTest)
+#include "BPRDialogsTest.moc"

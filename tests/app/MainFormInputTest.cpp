@@ -50,7 +50,7 @@ struct Umgebung : test::MainWindowHarness
 
 } // namespace
 
-class MainFormEingabeTest : public QObject
+class MainFormInputTest : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +74,7 @@ private slots:
     void contourListLeavesTheWorkflowInView();
 };
 
-void MainFormEingabeTest::traceSquareCloseAndEnd()
+void MainFormInputTest::traceSquareCloseAndEnd()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -126,7 +126,7 @@ void MainFormEingabeTest::traceSquareCloseAndEnd()
 }
 
 // What the window edits is the order the codec writes: traced, encoded, decoded, the same.
-void MainFormEingabeTest::tracedOrderSurvivesTheCodec()
+void MainFormInputTest::tracedOrderSurvivesTheCodec()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -159,7 +159,7 @@ void MainFormEingabeTest::tracedOrderSurvivesTheCodec()
     QCOMPARE(gelesen.Hinweise, QStringList());
 }
 
-void MainFormEingabeTest::crossingPointRefused()
+void MainFormInputTest::crossingPointRefused()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -173,7 +173,7 @@ void MainFormEingabeTest::crossingPointRefused()
     QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 5);
 }
 
-void MainFormEingabeTest::messageOnAPressEndsThePress()
+void MainFormInputTest::messageOnAPressEndsThePress()
 {
     // The message box takes the release: moving on with the button still down in the
     // workspace's eyes must neither trace nor repeat the message.
@@ -205,7 +205,7 @@ void MainFormEingabeTest::messageOnAPressEndsThePress()
     QCOMPARE(u.order().Konturen.Anzahl(), 11);
 }
 
-void MainFormEingabeTest::undoTwiceThenAddPoint()
+void MainFormInputTest::undoTwiceThenAddPoint()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -228,7 +228,7 @@ void MainFormEingabeTest::undoTwiceThenAddPoint()
     QCOMPARE(u.vor()->text(), QStringLiteral("0"));
 }
 
-void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
+void MainFormInputTest::dragAddsAtMostOnePointPerEvent()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -259,7 +259,7 @@ void MainFormEingabeTest::dragAddsAtMostOnePointPerEvent()
     QCOMPARE(u.order().Konturen.Anzahl(), 1);
 }
 
-void MainFormEingabeTest::twelfthContourRefused()
+void MainFormInputTest::twelfthContourRefused()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -281,7 +281,7 @@ void MainFormEingabeTest::twelfthContourRefused()
     QVERIFY(!u.zeile(10)->aktuell());
 }
 
-void MainFormEingabeTest::shiftConstrainsTheScale()
+void MainFormInputTest::shiftConstrainsTheScale()
 {
     Umgebung u;
     u.traceUpToIsocentre();
@@ -302,7 +302,7 @@ void MainFormEingabeTest::shiftConstrainsTheScale()
     QCOMPARE(u.panel().lampe(Lampe::Massstab), LampenFarbe::Gruen);
 }
 
-void MainFormEingabeTest::rightClickRules()
+void MainFormInputTest::rightClickRules()
 {
     Umgebung u;
     test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
@@ -343,7 +343,7 @@ void MainFormEingabeTest::rightClickRules()
     QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Konturen"));
 }
 
-void MainFormEingabeTest::isocentreQuestion()
+void MainFormInputTest::isocentreQuestion()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -364,7 +364,7 @@ void MainFormEingabeTest::isocentreQuestion()
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
 }
 
-void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
+void MainFormInputTest::deleteWhileAnotherContourIsOpen()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -386,7 +386,7 @@ void MainFormEingabeTest::deleteWhileAnotherContourIsOpen()
     QCOMPARE(u.order().Konturen.Anzahl(), 2);
 }
 
-void MainFormEingabeTest::enablingFollowsTheWorkflow()
+void MainFormInputTest::enablingFollowsTheWorkflow()
 {
     Umgebung u;
     TAblaufPanel &p = u.panel();
@@ -426,7 +426,7 @@ void MainFormEingabeTest::enablingFollowsTheWorkflow()
     QVERIFY(!p.istFreigegeben(Befehl::Speichern));
 }
 
-void MainFormEingabeTest::modeChangeQuestionAndRefusal()
+void MainFormInputTest::modeChangeQuestionAndRefusal()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -467,7 +467,7 @@ void MainFormEingabeTest::modeChangeQuestionAndRefusal()
     QVERIFY(!u.form->menue().hatHaken(Befehl::ModusBildVorlage));
 }
 
-void MainFormEingabeTest::internalModeMenus()
+void MainFormInputTest::internalModeMenus()
 {
     Umgebung u("[Init]\r\nKundenMode=0\r\nHelp=0\r\n");
     THauptMenue &m = u.form->menue();
@@ -486,7 +486,7 @@ void MainFormEingabeTest::internalModeMenus()
     QVERIFY(!m.istSichtbar(Befehl::Kundenmodus));
 }
 
-void MainFormEingabeTest::captionAndMessages()
+void MainFormInputTest::captionAndMessages()
 {
     Umgebung u;
     QCOMPARE(u.form->windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
@@ -508,7 +508,7 @@ void MainFormEingabeTest::captionAndMessages()
     QVERIFY(!u.form->menue().hatHaken(Befehl::HilfeAnzeigen));
 }
 
-void MainFormEingabeTest::viewLock()
+void MainFormInputTest::viewLock()
 {
     Umgebung u;
     u.traceUpToScale();
@@ -535,7 +535,7 @@ void MainFormEingabeTest::viewLock()
 
 // On a 1024 x 768 screen the unfolded contour list must not push the workflow rows below it out
 // of the page's view; with room enough it keeps its full height.
-void MainFormEingabeTest::contourListLeavesTheWorkflowInView()
+void MainFormInputTest::contourListLeavesTheWorkflowInView()
 {
     Umgebung u;
     auto *seite = u.form->findChild<QScrollArea *>(QStringLiteral("TSBildModus"));
@@ -573,5 +573,5 @@ void MainFormEingabeTest::contourListLeavesTheWorkflowInView()
     QVERIFY(u.panel().konturZeilenHoehe() < 40);
 }
 
-QTEST_MAIN(MainFormEingabeTest)
-#include "MainFormEingabeTest.moc"
+QTEST_MAIN(MainFormInputTest)
+#include "MainFormInputTest.moc"

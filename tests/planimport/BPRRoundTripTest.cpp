@@ -26,7 +26,7 @@ qint32 iso(qint32 v)
 
 } // namespace
 
-TEST(BPRRundreise, BlockdateiDesExportsGibtDieKonturenZurueck)
+TEST(BPRRoundTrip, TheExportsBlockFileGivesTheContoursBack)
 {
     FixtureOrder eckig; // direction 3 ("Oben"): the "[Rotation]" line must not turn the contours
     eckig.contours = {{{0, 0}, {100, 0}, {100, 100}, {0, 100}},

@@ -17,7 +17,7 @@
 
 using namespace qv;
 
-class StartDialogeTest : public QObject
+class StartDialogsTest : public QObject
 {
     Q_OBJECT
 
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartDialogeTest)
-#include "StartDialogeTest.moc"
+QTEST_MAIN(StartDialogsTest)
+#include "StartDialogsTest.moc"

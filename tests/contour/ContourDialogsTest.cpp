@@ -8,7 +8,7 @@
 
 using namespace qv;
 
-class KonturDialogeTest : public QObject
+class ContourDialogsTest : public QObject
 {
     Q_OBJECT
 
@@ -126,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KonturDialogeTest)
-#include "KonturDialogeTest.moc"
+QTEST_MAIN(ContourDialogsTest)
+#include "ContourDialogsTest.moc"

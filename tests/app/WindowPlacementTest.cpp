@@ -12,7 +12,7 @@
 
 using namespace qv;
 
-class FensterplatzierungTest : public QObject
+class WindowPlacementTest : public QObject
 {
     Q_OBJECT
 
@@ -57,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FensterplatzierungTest)
-#include "FensterplatzierungTest.moc"
+QTEST_MAIN(WindowPlacementTest)
+#include "WindowPlacementTest.moc"

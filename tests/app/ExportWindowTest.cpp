@@ -90,7 +90,7 @@ QByteArray inhalt(const QString &datei)
 
 } // namespace
 
-class ExportFensterTest : public QObject
+class ExportWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -199,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ExportFensterTest)
-#include "ExportFensterTest.moc"
+QTEST_MAIN(ExportWindowTest)
+#include "ExportWindowTest.moc"

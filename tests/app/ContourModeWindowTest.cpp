@@ -60,7 +60,7 @@ struct Umgebung : test::MainWindowHarness
 
 } // namespace
 
-class KonturmodusFensterTest : public QObject
+class ContourModeWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KonturmodusFensterTest)
-#include "KonturmodusFensterTest.moc"
+QTEST_MAIN(ContourModeWindowTest)
+#include "ContourModeWindowTest.moc"

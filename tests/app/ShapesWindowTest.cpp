@@ -59,7 +59,7 @@ QList<QPoint> gueltige(const TKontur &k)
 
 } // namespace
 
-class FormenFensterTest : public QObject
+class ShapesWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormenFensterTest)
-#include "FormenFensterTest.moc"
+QTEST_MAIN(ShapesWindowTest)
+#include "ShapesWindowTest.moc"
