@@ -11,9 +11,9 @@ using namespace qv;
 
 namespace {
 
-using Freigaben = std::map<std::string, std::optional<bool>>;
+using Enabling = std::map<std::string, std::optional<bool>>;
 
-Freigaben freigaben(const AblaufErgebnis &e)
+Enabling enablingOf(const AblaufErgebnis &e)
 {
     return {
         {"auftragsart", e.auftragsartKnopf},
@@ -37,7 +37,7 @@ Freigaben freigaben(const AblaufErgebnis &e)
 }
 
 // Every step of the mode done: all rows of the mode are enabled.
-AblaufZustand allesErledigt(int modus)
+AblaufZustand allDone(int modus)
 {
     AblaufZustand z;
     z.modus = modus;
@@ -64,7 +64,7 @@ const std::map<int, std::set<std::string>> zeilenProModus = {
     {3, {"auftragsart", "auftragsartMenue", "dicom", "feld", "einschub", "daten", "speichern", "speichernUnter"}},
 };
 
-struct Fall
+struct Case
 {
     const char *name;
     int modus;
@@ -72,12 +72,12 @@ struct Fall
     std::set<std::string> gesperrt; // rows that turn disabled; every other row of the mode stays enabled
 };
 
-void pruefe(const Fall &f)
+void check(const Case &f)
 {
     SCOPED_TRACE(f.name);
-    AblaufZustand z = allesErledigt(f.modus);
+    AblaufZustand z = allDone(f.modus);
     f.aendern(z);
-    const Freigaben ist = freigaben(ablaufBerechnen(z));
+    const Enabling ist = enablingOf(ablaufBerechnen(z));
     const std::set<std::string> &zeilen = zeilenProModus.at(f.modus);
     for (const auto &[name, wert] : ist) {
         SCOPED_TRACE(name);
@@ -95,7 +95,7 @@ void pruefe(const Fall &f)
 TEST(Ablauf, EnablingTableModeImage)
 {
     const std::set<std::string> speichern = {"speichern", "speichernUnter"};
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"all done", 0, [](AblaufZustand &) {}, {}},
         {"contour input running", 0, [](AblaufZustand &z) { z.konturEingabeLaeuft = true; },
          {"auftragsart", "bildEinlesen", "bildDrehen", "isozentrum", "massstab", "feld", "einschub", "daten",
@@ -129,14 +129,14 @@ TEST(Ablauf, EnablingTableModeImage)
         {"demo customer", 0, [](AblaufZustand &z) { z.demoKunde = true; }, speichern},
         {"no changes", 0, [](AblaufZustand &z) { z.geaendert = false; }, speichern},
     };
-    for (const Fall &f : faelle)
-        pruefe(f);
+    for (const Case &f : faelle)
+        check(f);
 }
 
 TEST(Ablauf, EnablingTableOtherModes)
 {
     const std::set<std::string> speichern = {"speichern", "speichernUnter"};
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"m1 all done", 1, [](AblaufZustand &) {}, {}},
         {"m1 contour input running", 1, [](AblaufZustand &z) { z.konturEingabeLaeuft = true; },
          {"auftragsart", "feld", "einschub", "daten", "speichern", "speichernUnter"}},
@@ -172,13 +172,13 @@ TEST(Ablauf, EnablingTableOtherModes)
         {"m3 data incomplete", 3, [](AblaufZustand &z) { z.auftragsdatenKomplett = false; }, speichern},
         {"m3 demo", 3, [](AblaufZustand &z) { z.demoKunde = true; }, speichern},
     };
-    for (const Fall &f : faelle)
-        pruefe(f);
+    for (const Case &f : faelle)
+        check(f);
 }
 
 TEST(Ablauf, InternalModeFollowsOrderDataAndOpenedOrderKeepsEnabling)
 {
-    AblaufZustand z = allesErledigt(0);
+    AblaufZustand z = allDone(0);
     z.kundenModus = false;
     EXPECT_EQ(ablaufBerechnen(z).kundenDaten, std::optional<bool>(true));
     EXPECT_EQ(ablaufBerechnen(z).druckenMenue, std::optional<bool>(true));
@@ -187,18 +187,18 @@ TEST(Ablauf, InternalModeFollowsOrderDataAndOpenedOrderKeepsEnabling)
     EXPECT_EQ(ablaufBerechnen(z).druckenMenue, std::optional<bool>(false));
 
     // opened from a file: lamps are computed, enabling is not touched
-    z = allesErledigt(0);
+    z = allDone(0);
     z.ausDatei = true;
     const AblaufErgebnis e = ablaufBerechnen(z);
     EXPECT_FALSE(e.freigabeAngewendet);
-    for (const auto &[name, wert] : freigaben(e))
+    for (const auto &[name, wert] : enablingOf(e))
         EXPECT_FALSE(wert.has_value()) << name;
     EXPECT_EQ(e.lampeBild, LampenFarbe::Gruen);
     EXPECT_EQ(e.status, 0xFF);
 
     // the compensator mode has no rows
-    z = allesErledigt(4);
-    for (const auto &[name, wert] : freigaben(ablaufBerechnen(z)))
+    z = allDone(4);
+    for (const auto &[name, wert] : enablingOf(ablaufBerechnen(z)))
         EXPECT_FALSE(wert.has_value()) << name;
 }
 

@@ -26,10 +26,10 @@ using Answer = Messages::Answer;
 
 namespace {
 
-const QDateTime kZeit(QDate(2026, 3, 7), QTime(9, 5, 4));
+const QDateTime kTime(QDate(2026, 3, 7), QTime(9, 5, 4));
 
 // The main window as the commands see it: records what they ask of it.
-class FensterDouble final : public AuftragsFenster
+class WindowDouble final : public AuftragsFenster
 {
 public:
     bool kundenModus = true;
@@ -75,7 +75,7 @@ public:
     void AuftragUebernommen() override { schritte << u"uebernommen"_s; }
 };
 
-QImage bild()
+QImage image()
 {
     QImage b(60, 40, QImage::Format_RGB32);
     b.fill(qRgb(200, 180, 40));
@@ -83,10 +83,10 @@ QImage bild()
 }
 
 // A photon order ready to be saved: image, isocentre, scale, one closed contour, order data.
-TAuftrag fertigerAuftrag()
+TAuftrag finishedOrder()
 {
     TAuftrag a;
-    a.Vorlage = bild();
+    a.Vorlage = image();
     a.IsozentrumGesetzt = true;
     a.Massstab.MassstabAbstandSetzen(20);
     a.MassstabPunktSetzen(1, QPoint(-10, 0));
@@ -100,7 +100,7 @@ TAuftrag fertigerAuftrag()
     a.Auftragsdaten.Gueltig = true;
     a.Auftragsdaten.PatientenID = u"P-17"_s;
     a.Auftragsdaten.Transport = u"mit der Post"_s;
-    a.Auftragszeitpunkt = kZeit;
+    a.Auftragszeitpunkt = kTime;
     a.Geaendert = true;
     return a;
 }
@@ -110,7 +110,7 @@ class AuftragsBefehleTest : public testing::Test
 protected:
     AuftragsBefehleTest()
         : ini(dir.filePath(u"QuellvantarIni.ini"_s))
-        , uhr(kZeit)
+        , uhr(kTime)
         , befehle(auftrag, fenster, meldungen, dateiWahl, ini, uhr)
     {
         fenster.auftrag = &auftrag;
@@ -120,10 +120,10 @@ protected:
         QDir(dir.path()).mkpath(u"post"_s);
     }
 
-    QString archiv() const { return dir.filePath(u"archiv/2026/03/07/090504.ORv"_s); }
+    QString archiveCopy() const { return dir.filePath(u"archiv/2026/03/07/090504.ORv"_s); }
 
     // A valid order file written without the commands.
-    QString auftragsdatei(const QString &name, const TAuftrag &a = fertigerAuftrag())
+    QString orderFile(const QString &name, const TAuftrag &a = finishedOrder())
     {
         const QString pfad = dir.filePath(name);
         EXPECT_TRUE(AuftragsdateiSchreiben(pfad, a).ok());
@@ -135,7 +135,7 @@ protected:
     FixedClock uhr;
     ScriptedMessages meldungen;
     FakeFileChooser dateiWahl;
-    FensterDouble fenster;
+    WindowDouble fenster;
     TAuftrag auftrag;
     AuftragsBefehle befehle;
 };
@@ -144,7 +144,7 @@ protected:
 
 TEST_F(AuftragsBefehleTest, SaveAsWritesTheChosenFileAndTheArchiveCopy)
 {
-    auftrag = fertigerAuftrag();
+    auftrag = finishedOrder();
     dateiWahl.expectPath(dir.filePath(u"post/neu/auftrag.txt"_s));
     QDir(dir.path()).mkpath(u"post/neu"_s);
     befehle.AuftragSpeichernUnter();
@@ -156,7 +156,7 @@ TEST_F(AuftragsBefehleTest, SaveAsWritesTheChosenFileAndTheArchiveCopy)
     EXPECT_TRUE(dateiWahl.calls()[0].filter.startsWith(u"Quellvantar (*.orv "_s));
     EXPECT_TRUE(dateiWahl.calls()[0].filter.contains(u"*.ORv"_s));
     EXPECT_TRUE(QFileInfo(datei).isFile());
-    EXPECT_TRUE(QFileInfo(archiv()).isFile());
+    EXPECT_TRUE(QFileInfo(archiveCopy()).isFile());
     EXPECT_EQ(fenster.abgeschlossenDatei, datei);
     EXPECT_EQ(fenster.abgeschlossenLieferzeit, u"mit der Post");
     EXPECT_EQ(fenster.titel, u"Quellvantar "_s + VersionsText() + u" - Gespeichert nach "_s + datei);
@@ -167,7 +167,7 @@ TEST_F(AuftragsBefehleTest, SaveAsWritesTheChosenFileAndTheArchiveCopy)
     EXPECT_TRUE(meldungen.shown().isEmpty());
 
     // Both files hold the order.
-    for (const QString &f : {datei, archiv()}) {
+    for (const QString &f : {datei, archiveCopy()}) {
         OrderDocument gelesen;
         ASSERT_EQ(AuftragsdateiLesen(f, gelesen).status, OrderLoadResult::Geladen);
         EXPECT_EQ(gelesen.Auftrag.Auftragsdaten.PatientenID, u"P-17");
@@ -177,14 +177,14 @@ TEST_F(AuftragsBefehleTest, SaveAsWritesTheChosenFileAndTheArchiveCopy)
     // A second archive save in the same second meets the overwrite question.
     meldungen.expectAnswer(Answer::No);
     EXPECT_FALSE(befehle.AuftragArchivieren());
-    EXPECT_EQ(meldungen.texts(), (QStringList{u"Wollen Sie die Datei\r"_s + QDir::toNativeSeparators(archiv()) +
+    EXPECT_EQ(meldungen.texts(), (QStringList{u"Wollen Sie die Datei\r"_s + QDir::toNativeSeparators(archiveCopy()) +
                                                   u"\rwirklich überschreiben?"_s,
                                               u"Daten wurden nicht gespeichert"_s}));
 }
 
 TEST_F(AuftragsBefehleTest, OrdersWithoutContours)
 {
-    auftrag = fertigerAuftrag();
+    auftrag = finishedOrder();
     auftrag.Konturen = TKonturen();
     befehle.AuftragSpeichernUnter(); // photons: refused before the dialog
     EXPECT_EQ(meldungen.texts(), QStringList{u"Sie haben keine Kontur definiert. Ohne Kontur kann \r"
@@ -202,20 +202,20 @@ TEST_F(AuftragsBefehleTest, OrdersWithoutContours)
     dateiWahl.expectPath(dir.filePath(u"post/blende.orv"_s));
     befehle.AuftragSpeichernUnter();
     EXPECT_TRUE(QFileInfo(dir.filePath(u"post/blende.orv"_s)).isFile());
-    EXPECT_TRUE(QFileInfo(archiv()).isFile());
+    EXPECT_TRUE(QFileInfo(archiveCopy()).isFile());
     EXPECT_EQ(meldungen.texts().last(), u"Sie haben keine Apertur definiert!\rWollen Sie diese Elektronenblende ohne "
                                         u"Apertur, also geschlossen speichern?"_s);
 }
 
 TEST_F(AuftragsBefehleTest, TheChosenFileStaysWhenTheArchiveChecksFail)
 {
-    auftrag = fertigerAuftrag();
+    auftrag = finishedOrder();
     fenster.datenVollstaendig = false;
     fenster.abgeschlossenWahl = 1;
     dateiWahl.expectPath(dir.filePath(u"post/a.ORv"_s));
     befehle.AuftragSpeichernUnter();
     EXPECT_TRUE(QFileInfo(dir.filePath(u"post/a.ORv"_s)).isFile());
-    EXPECT_FALSE(QFileInfo::exists(archiv()));
+    EXPECT_FALSE(QFileInfo::exists(archiveCopy()));
     EXPECT_EQ(meldungen.texts(), (QStringList{u"Die Auftragsdaten sind noch nicht vollständig.\rGeben Sie zur "
                                               u"Speicherung bitte die Auftragsdaten ein."_s,
                                               u"Das Speichern in der Datumsstruktur hat nicht geklappt."_s}));
@@ -225,11 +225,11 @@ TEST_F(AuftragsBefehleTest, TheChosenFileStaysWhenTheArchiveChecksFail)
 
 TEST_F(AuftragsBefehleTest, EndingAfterSavingFilesTheArchiveCopyFirst)
 {
-    auftrag = fertigerAuftrag();
+    auftrag = finishedOrder();
     fenster.abgeschlossenWahl = 0;
     dateiWahl.expectPath(dir.filePath(u"post/a"_s));
     befehle.AuftragSpeichernUnter();
-    EXPECT_TRUE(QFileInfo(archiv()).isFile());
+    EXPECT_TRUE(QFileInfo(archiveCopy()).isFile());
     EXPECT_EQ(fenster.schritte.mid(2), (QStringList{u"abgeschlossen"_s, u"ablauf"_s, u"beenden"_s}));
 
     // A declined overwrite of the chosen file skips the dialog and the archive copy.
@@ -243,30 +243,30 @@ TEST_F(AuftragsBefehleTest, EndingAfterSavingFilesTheArchiveCopyFirst)
 
 TEST_F(AuftragsBefehleTest, ChecksBeforeTheArchiveCopy)
 {
-    struct Fall
+    struct Case
     {
         const char *was;
-        std::function<void(TAuftrag &, FensterDouble &)> aendern;
+        std::function<void(TAuftrag &, WindowDouble &)> aendern;
         const char16_t *meldung; // nullptr: passes
     };
-    const Fall faelle[] = {
-        {"no image", [](TAuftrag &a, FensterDouble &) { a.Vorlage = QImage(); },
+    const Case faelle[] = {
+        {"no image", [](TAuftrag &a, WindowDouble &) { a.Vorlage = QImage(); },
          u"Sie haben noch kein Bild eingelesen, ohne Einlesen eines Bildes\rkann nicht gespeichert werden. Bitte lesen "
          u"Sie ein Bild ein."},
-        {"no isocentre", [](TAuftrag &a, FensterDouble &) { a.IsozentrumGesetzt = false; },
+        {"no isocentre", [](TAuftrag &a, WindowDouble &) { a.IsozentrumGesetzt = false; },
          u"Das Isozentrum ist noch nicht eingegeben.\rOhne Eingabe vom Isozentrum ist keine Speicherung möglich.\rBitte "
          u"geben das Isozentrum ein."},
-        {"no scale", [](TAuftrag &a, FensterDouble &) { a.Massstab.PunkteZuruecksetzen(); },
+        {"no scale", [](TAuftrag &a, WindowDouble &) { a.Massstab.PunkteZuruecksetzen(); },
          u"Der Maßstab ist noch nicht eingegeben.\rOhne Eingabe des Maßstabs ist keine Speicherung möglich.\rBitte "
          u"geben Sie einen Maßstab ein."},
-        {"order data", [](TAuftrag &, FensterDouble &f) { f.datenVollstaendig = false; },
+        {"order data", [](TAuftrag &, WindowDouble &f) { f.datenVollstaendig = false; },
          u"Die Auftragsdaten sind noch nicht vollständig.\rGeben Sie zur Speicherung bitte die Auftragsdaten ein."},
         // the ruler of modes 1 to 3 brings its isocentre
-        {"ruler mode", [](TAuftrag &a, FensterDouble &f) { a.IsozentrumGesetzt = false; f.modus = 2; }, nullptr},
+        {"ruler mode", [](TAuftrag &a, WindowDouble &f) { a.IsozentrumGesetzt = false; f.modus = 2; }, nullptr},
     };
-    for (const Fall &f : faelle) {
-        auftrag = fertigerAuftrag();
-        fenster = FensterDouble();
+    for (const Case &f : faelle) {
+        auftrag = finishedOrder();
+        fenster = WindowDouble();
         fenster.auftrag = &auftrag;
         meldungen.clear();
         f.aendern(auftrag, fenster);
@@ -277,10 +277,10 @@ TEST_F(AuftragsBefehleTest, ChecksBeforeTheArchiveCopy)
 
 TEST_F(AuftragsBefehleTest, OpeningAnOrder)
 {
-    TAuftrag gespeichert = fertigerAuftrag();
+    TAuftrag gespeichert = finishedOrder();
     gespeichert.Auftragsart = TAuftragsart::Elektronen;
     gespeichert.Auftragsdaten.TragplatteRahmen = u"Siemens 15x15"_s;
-    const QString datei = auftragsdatei(u"_B_20260307_090504.ORv"_s, gespeichert);
+    const QString datei = orderFile(u"_B_20260307_090504.ORv"_s, gespeichert);
     ini.writeString(u"Init"_s, u"OpenPath"_s, u"/eingang"_s);
 
     dateiWahl.expectPath(datei);
@@ -314,7 +314,7 @@ TEST_F(AuftragsBefehleTest, NothingOfAFailedOpenIsApplied)
 {
     // Kept the old order: the command ends before the dialog.
     fenster.resetAngenommen = false;
-    auftrag = fertigerAuftrag();
+    auftrag = finishedOrder();
     befehle.AuftragOeffnen();
     EXPECT_TRUE(dateiWahl.calls().isEmpty());
     EXPECT_EQ(auftrag.Auftragsdaten.PatientenID, u"P-17");
@@ -324,7 +324,7 @@ TEST_F(AuftragsBefehleTest, NothingOfAFailedOpenIsApplied)
     fenster.resetAngenommen = true;
     QByteArray bytes;
     {
-        QFile f(auftragsdatei(u"ganz.ORv"_s));
+        QFile f(orderFile(u"ganz.ORv"_s));
         f.open(QIODevice::ReadOnly);
         bytes = f.readAll();
     }

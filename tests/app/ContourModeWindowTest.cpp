@@ -28,9 +28,9 @@ namespace {
 
 // The main window on the page without template (the ruler: 3 pixels per millimetre) with a
 // circle of radius 5 cm generated about the isocentre.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    Umgebung()
+    Rig()
     {
         start(test::MainWindowOptions()
             .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" +
@@ -45,17 +45,17 @@ struct Umgebung : test::MainWindowHarness
         form->formenPanel().findChild<QPushButton *>(QStringLiteral("Btn_GenerateKreis"))->click();
     }
 
-    const TKontur &kontur(int n) { return order().Konturen.Kontur(n); }
-    TVerschiebeForm *verschieben() { return form->findChild<TVerschiebeForm *>(); }
-    TDrehenForm *drehen() { return form->findChild<TDrehenForm *>(); }
+    const TKontur &contour(int n) { return order().Konturen.Kontur(n); }
+    TVerschiebeForm *moveDialog() { return form->findChild<TVerschiebeForm *>(); }
+    TDrehenForm *rotateDialog() { return form->findChild<TDrehenForm *>(); }
 
-    void tippen(QWidget *dialog, const char *feld, const QString &text)
+    void type(QWidget *dialog, const char *feld, const QString &text)
     {
         auto *e = test::child<QLineEdit>(dialog, feld);
         e->clear();
         QTest::keyClicks(e, text);
     }
-    void druecken(QWidget *dialog, const char *knopf) { test::child<QPushButton>(dialog, knopf)->click(); }
+    void press(QWidget *dialog, const char *knopf) { test::child<QPushButton>(dialog, knopf)->click(); }
 };
 
 } // namespace
@@ -69,35 +69,35 @@ private slots:
     // back from the file with the same points; taking over a move marks the order changed.
     void circleMovedTurnedSavedAndOpenedAgain()
     {
-        Umgebung u;
+        Rig u;
         QCOMPARE(u.order().Konturen.Anzahl(), 1);
-        QCOMPARE(u.kontur(1).Punkt(0), QPoint(150, 0));
+        QCOMPARE(u.contour(1).Punkt(0), QPoint(150, 0));
 
         u.panel().knopfKlicken(Befehl::Verschieben);
-        QVERIFY(u.verschieben()->isVisible());
+        QVERIFY(u.moveDialog()->isVisible());
         QVERIFY(u.form->menue().hatHaken(Befehl::Verschieben));
-        QVERIFY(u.kontur(1).Markiert());
+        QVERIFY(u.contour(1).Markiert());
         QVERIFY(!u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
         QVERIFY(!u.panel().tabBar()->isEnabled());
-        u.tippen(u.verschieben(), "Edit1", QStringLiteral("10"));
-        u.druecken(u.verschieben(), "BitBtn5");
-        QCOMPARE(u.kontur(1).Punkt(0), QPoint(180, 0));
-        u.druecken(u.verschieben(), "BitBtn2");
-        QVERIFY(!u.verschieben()->isVisible());
+        u.type(u.moveDialog(), "Edit1", QStringLiteral("10"));
+        u.press(u.moveDialog(), "BitBtn5");
+        QCOMPARE(u.contour(1).Punkt(0), QPoint(180, 0));
+        u.press(u.moveDialog(), "BitBtn2");
+        QVERIFY(!u.moveDialog()->isVisible());
         QVERIFY(!u.form->menue().hatHaken(Befehl::Verschieben));
-        QVERIFY(!u.kontur(1).Markiert());
+        QVERIFY(!u.contour(1).Markiert());
         QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
         QVERIFY(u.panel().tabBar()->isEnabled());
 
         u.panel().knopfKlicken(Befehl::Drehen);
-        QVERIFY(u.drehen()->isVisible());
+        QVERIFY(u.rotateDialog()->isVisible());
         QVERIFY(u.form->menue().hatHaken(Befehl::Drehen));
-        u.tippen(u.drehen(), "E_Drehen", QStringLiteral("90"));
-        u.druecken(u.drehen(), "btn_right");
-        QCOMPARE(u.kontur(1).Punkt(0), QPoint(0, -180));
-        u.druecken(u.drehen(), "Btn_Uebernahme");
-        QVERIFY(!u.drehen()->isVisible());
-        const QList<QPoint> gedreht = u.kontur(1).Punkte();
+        u.type(u.rotateDialog(), "E_Drehen", QStringLiteral("90"));
+        u.press(u.rotateDialog(), "btn_right");
+        QCOMPARE(u.contour(1).Punkt(0), QPoint(0, -180));
+        u.press(u.rotateDialog(), "Btn_Uebernahme");
+        QVERIFY(!u.rotateDialog()->isVisible());
+        const QList<QPoint> gedreht = u.contour(1).Punkte();
         QCOMPARE(gedreht.size(), 361);
 
         // direction and order data, then "Datei speichern"
@@ -121,26 +121,26 @@ private slots:
 
         // after the save, a move taken over makes the order savable again
         u.panel().knopfKlicken(Befehl::Verschieben);
-        u.tippen(u.verschieben(), "Edit1", QStringLiteral("1"));
-        u.druecken(u.verschieben(), "BitBtn4");
-        u.druecken(u.verschieben(), "BitBtn2");
+        u.type(u.moveDialog(), "Edit1", QStringLiteral("1"));
+        u.press(u.moveDialog(), "BitBtn4");
+        u.press(u.moveDialog(), "BitBtn2");
         QVERIFY(u.form->Geaendert());
         QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
-        QCOMPARE(u.kontur(1).Punkt(0), QPoint(0, -177));
+        QCOMPARE(u.contour(1).Punkt(0), QPoint(0, -177));
 
         u.messages.expectAnswer(Messages::Answer::Yes); // the unsaved move may go
         u.chooser.expectPath(datei);
         u.form->menue().ausloesen(Befehl::Oeffnen);
         QVERIFY(u.order().AusDatei);
         QCOMPARE(u.order().Konturen.Anzahl(), 1);
-        QCOMPARE(u.kontur(1).Punkte(), gedreht);
+        QCOMPARE(u.contour(1).Punkte(), gedreht);
     }
 
     // Cancel, Esc and the title bar's close all put every contour back, also one that was
     // moved and then deselected by a click; nothing is marked changed and nothing stays locked.
     void cancellingRestoresEveryContourAndUnlocks()
     {
-        Umgebung u;
+        Rig u;
         u.messages.expectAnswer(Messages::Answer::Yes);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         u.form->formenPanel().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(0);
@@ -152,29 +152,29 @@ private slots:
         u.order().Geaendert = false;
 
         const std::function<void()> beenden[] = {
-            [&] { u.druecken(u.verschieben(), "BitBtn1"); },
-            [&] { QTest::keyClick(u.verschieben(), Qt::Key_Escape); },
-            [&] { u.verschieben()->close(); },
+            [&] { u.press(u.moveDialog(), "BitBtn1"); },
+            [&] { QTest::keyClick(u.moveDialog(), Qt::Key_Escape); },
+            [&] { u.moveDialog()->close(); },
         };
         for (const auto &ende : beenden) {
             u.panel().knopfKlicken(Befehl::Verschieben);
-            u.tippen(u.verschieben(), "Edit1", QStringLiteral("5"));
-            u.druecken(u.verschieben(), "BitBtn6");
-            QCOMPARE(u.kontur(2).Punkt(0), QPoint(-30, -45));
+            u.type(u.moveDialog(), "Edit1", QStringLiteral("5"));
+            u.press(u.moveDialog(), "BitBtn6");
+            QCOMPARE(u.contour(2).Punkt(0), QPoint(-30, -45));
             // a click in the square (inside the circle too) deselects both: it was moved
             // already and goes back all the same
             u.click(QPoint(0, -30));
-            QVERIFY(!u.kontur(1).Markiert() && !u.kontur(2).Markiert());
+            QVERIFY(!u.contour(1).Markiert() && !u.contour(2).Markiert());
             u.click(QPoint(100, -30));
-            QVERIFY(u.kontur(1).Markiert() && !u.kontur(2).Markiert());
-            u.druecken(u.verschieben(), "BitBtn3");
-            QCOMPARE(u.kontur(1).Punkt(0), QPoint(135, -15));
+            QVERIFY(u.contour(1).Markiert() && !u.contour(2).Markiert());
+            u.press(u.moveDialog(), "BitBtn3");
+            QCOMPARE(u.contour(1).Punkt(0), QPoint(135, -15));
 
             ende();
-            QVERIFY(!u.verschieben()->isVisible());
+            QVERIFY(!u.moveDialog()->isVisible());
             QVERIFY(!u.form->menue().hatHaken(Befehl::Verschieben));
             for (int n = 1; n <= 2; ++n)
-                QCOMPARE(u.kontur(n).Punkte(), vorher.Kontur(n).Punkte());
+                QCOMPARE(u.contour(n).Punkte(), vorher.Kontur(n).Punkte());
             QVERIFY(!u.form->Geaendert());
             QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabeOhneVorlage));
             QVERIFY(u.form->menue().menueFreigegeben(Menue::Bearbeiten));

@@ -30,21 +30,21 @@ struct Fixture
         a.MassstabPunktSetzen(1, {-150, 0});
         a.MassstabPunktSetzen(2, {150, 0});
     }
-    Abbildung abb() const { return a.abbildung(); }
-    QPoint geraet(QPoint arbeit) const { return abb().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
+    Abbildung mapping() const { return a.abbildung(); }
+    QPoint device(QPoint arbeit) const { return mapping().arbeitZuGeraet(QPointF(arbeit)).toPoint(); }
 
-    EingabeAntwort druecken(QPoint arbeit, MausTaste taste = MausTaste::Links)
+    EingabeAntwort press(QPoint arbeit, MausTaste taste = MausTaste::Links)
     {
-        return e.MausGedrueckt(abb(), geraet(arbeit), taste, false, false);
+        return e.MausGedrueckt(mapping(), device(arbeit), taste, false, false);
     }
-    EingabeAntwort bewegen(QPoint arbeit) { return e.MausBewegt(abb(), geraet(arbeit), false, false); }
-    EingabeAntwort klick(QPoint arbeit, MausTaste taste = MausTaste::Links)
+    EingabeAntwort move(QPoint arbeit) { return e.MausBewegt(mapping(), device(arbeit), false, false); }
+    EingabeAntwort click(QPoint arbeit, MausTaste taste = MausTaste::Links)
     {
-        EingabeAntwort antwort = druecken(arbeit, taste);
+        EingabeAntwort antwort = press(arbeit, taste);
         e.MausLosgelassen();
         return antwort;
     }
-    const TKontur &kontur(int n) const { return auftrag.Konturen.Kontur(n); }
+    const TKontur &contour(int n) const { return auftrag.Konturen.Kontur(n); }
 };
 
 } // namespace
@@ -65,38 +65,38 @@ TEST(Eingabesteuerung, WholeContourInputWithARefusedCrossing)
     EXPECT_TRUE(f.a.AblaufStatus & ablauf::Kontur);
 
     for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)}) {
-        const EingabeAntwort antwort = f.klick(p);
+        const EingabeAntwort antwort = f.click(p);
         EXPECT_TRUE(antwort.meldungen.isEmpty());
         EXPECT_TRUE(antwort.neuZeichnen);
     }
     ASSERT_EQ(f.auftrag.Konturen.Anzahl(), 1);
-    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
-    EXPECT_EQ(f.kontur(1).Punkt(2), QPoint(90, 90));
+    EXPECT_EQ(f.contour(1).Anzahl(), 4);
+    EXPECT_EQ(f.contour(1).Punkt(2), QPoint(90, 90));
 
     // back across the first edge: refused with its message, and the press is over
-    const EingabeAntwort kreuzung = f.druecken(QPoint(45, -45));
+    const EingabeAntwort kreuzung = f.press(QPoint(45, -45));
     EXPECT_EQ(kreuzung.meldungen, QList<KonturErgebnis>{KonturErgebnis::Ueberschneidung});
     EXPECT_FALSE(f.e.mausGedrueckt());
-    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
+    EXPECT_EQ(f.contour(1).Anzahl(), 4);
     f.e.MausLosgelassen();
 
     // the rubber band runs from the last point to the mouse
-    const EingabeAntwort band = f.bewegen(QPoint(-20, 50));
+    const EingabeAntwort band = f.move(QPoint(-20, 50));
     EXPECT_TRUE(band.gummibandNeuZeichnen);
     EXPECT_EQ(f.e.gummiband().konturLinieVon, QPoint(0, 90));
     EXPECT_EQ(f.e.LetzteMausPos(), QPoint(-20, 50));
 
-    EXPECT_TRUE(f.klick(QPoint(-45, 45)).meldungen.isEmpty());
-    EXPECT_EQ(f.kontur(1).Anzahl(), 5);
+    EXPECT_TRUE(f.click(QPoint(-45, 45)).meldungen.isEmpty());
+    EXPECT_EQ(f.contour(1).Anzahl(), 5);
 
     // a right click closes, the next one ends the input
-    const EingabeAntwort schliessen = f.klick(QPoint(0, 0), MausTaste::Rechts);
-    EXPECT_TRUE(f.kontur(1).IstGeschlossen());
+    const EingabeAntwort schliessen = f.click(QPoint(0, 0), MausTaste::Rechts);
+    EXPECT_TRUE(f.contour(1).IstGeschlossen());
     EXPECT_TRUE(schliessen.meldungen.isEmpty());
     EXPECT_FALSE(istGesetzt(f.e.LetzteMausPos()));
     EXPECT_TRUE(f.e.laeuft(Eingabeart::Kontur));
 
-    const EingabeAntwort ende = f.klick(QPoint(0, 0), MausTaste::Rechts);
+    const EingabeAntwort ende = f.click(QPoint(0, 0), MausTaste::Rechts);
     EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
     EXPECT_EQ(ende.konturKnopfText, QStringLiteral("Konturen"));
     EXPECT_EQ(ende.bedienung, true);
@@ -109,7 +109,7 @@ TEST(Eingabesteuerung, WholeContourInputWithARefusedCrossing)
     EXPECT_TRUE(ende.rahmenPruefen);
     EXPECT_TRUE(ende.ablaufAktualisieren);
     EXPECT_EQ(f.auftrag.Konturen.Anzahl(), 1);
-    EXPECT_EQ(f.kontur(1).Anzahl(), 6);
+    EXPECT_EQ(f.contour(1).Anzahl(), 6);
 }
 
 TEST(Eingabesteuerung, ElectronOrderEndsWithApertures)
@@ -118,7 +118,7 @@ TEST(Eingabesteuerung, ElectronOrderEndsWithApertures)
     f.auftrag.Auftragsart = TAuftragsart::Elektronen;
     f.e.KonturStarten();
     // no contour at all: a right click ends at once
-    EXPECT_EQ(f.klick(QPoint(0, 0), MausTaste::Rechts).konturKnopfText, QStringLiteral("Aperturen"));
+    EXPECT_EQ(f.click(QPoint(0, 0), MausTaste::Rechts).konturKnopfText, QStringLiteral("Aperturen"));
     EXPECT_FALSE(f.e.konturEingabeLaeuft());
 }
 
@@ -127,7 +127,7 @@ TEST(Eingabesteuerung, EndingWithAnOpenContourWaitsUntilItIsClosed)
     Fixture f;
     f.e.KonturStarten();
     for (const QPoint p : {QPoint(0, 0), QPoint(40, 0)})
-        f.klick(p);
+        f.click(p);
     // two points cannot be closed: the message, and the input goes on
     const EingabeAntwort zuWenig = f.e.KonturSchliessen();
     EXPECT_EQ(zuWenig.meldungen, QList<KonturErgebnis>{KonturErgebnis::ZuWenigePunkte});
@@ -136,7 +136,7 @@ TEST(Eingabesteuerung, EndingWithAnOpenContourWaitsUntilItIsClosed)
     EXPECT_FALSE(offen.bedienung);
     EXPECT_TRUE(offen.ablaufAktualisieren);
 
-    f.klick(QPoint(40, 40));
+    f.click(QPoint(40, 40));
     EXPECT_TRUE(f.e.KonturSchliessen().meldungen.isEmpty());
     EXPECT_EQ(f.e.KonturBeenden().bedienung, true);
     EXPECT_FALSE(f.e.konturEingabeLaeuft());
@@ -147,23 +147,23 @@ TEST(Eingabesteuerung, ARightClickThatWouldCrossLeavesTheContourOpen)
     Fixture f;
     f.e.KonturStarten();
     for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(0, 90), QPoint(90, 90)})
-        EXPECT_TRUE(f.klick(p).meldungen.isEmpty());
-    const EingabeAntwort schliessen = f.klick(QPoint(0, 0), MausTaste::Rechts);
+        EXPECT_TRUE(f.click(p).meldungen.isEmpty());
+    const EingabeAntwort schliessen = f.click(QPoint(0, 0), MausTaste::Rechts);
     EXPECT_EQ(schliessen.meldungen, QList<KonturErgebnis>{KonturErgebnis::SchliessenUeberschneidung});
-    EXPECT_FALSE(f.kontur(1).IstGeschlossen());
-    EXPECT_EQ(f.kontur(1).Anzahl(), 4);
+    EXPECT_FALSE(f.contour(1).IstGeschlossen());
+    EXPECT_EQ(f.contour(1).Anzahl(), 4);
     EXPECT_TRUE(f.e.konturEingabeLaeuft());
     // undoing the last point gives a triangle that closes
     f.e.Rueckgaengig();
-    EXPECT_TRUE(f.klick(QPoint(0, 0), MausTaste::Rechts).meldungen.isEmpty());
-    EXPECT_TRUE(f.kontur(1).IstGeschlossen());
+    EXPECT_TRUE(f.click(QPoint(0, 0), MausTaste::Rechts).meldungen.isEmpty());
+    EXPECT_TRUE(f.contour(1).IstGeschlossen());
 }
 
 // A message shown on a press takes the release: the press must end with it, or moving the
 // mouse afterwards would go on tracing (and say the message again at every move).
 TEST(Eingabesteuerung, AMessageOnAPressEndsThePress)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         int konturen; // closed triangles traced before
@@ -171,31 +171,31 @@ TEST(Eingabesteuerung, AMessageOnAPressEndsThePress)
         QPoint druck;
         KonturErgebnis meldung;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"crossing point", 0, true, QPoint(45, -45), KonturErgebnis::Ueberschneidung},
         {"twelfth contour", 11, false, QPoint(0, -80), KonturErgebnis::KonturenGrenzeErreicht},
     };
-    for (const Fall &fall : faelle) {
+    for (const Case &fall : faelle) {
         SCOPED_TRACE(fall.name);
         Fixture f;
         f.e.KonturStarten();
         for (int n = 0; n < fall.konturen; ++n) {
             const int x = -150 + n * 25;
             for (const QPoint p : {QPoint(x, 0), QPoint(x + 15, 0), QPoint(x, 20)})
-                f.klick(p);
-            f.klick(QPoint(x, 0), MausTaste::Rechts);
+                f.click(p);
+            f.click(QPoint(x, 0), MausTaste::Rechts);
         }
         if (fall.offenesViereck)
             for (const QPoint p : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
-                f.klick(p);
+                f.click(p);
         const int konturen = f.auftrag.Konturen.Anzahl();
         const int punkte = f.auftrag.Konturen.AktuelleKontur().Anzahl();
 
-        EXPECT_EQ(f.druecken(fall.druck).meldungen, QList<KonturErgebnis>{fall.meldung});
+        EXPECT_EQ(f.press(fall.druck).meldungen, QList<KonturErgebnis>{fall.meldung});
         EXPECT_FALSE(f.e.mausGedrueckt());
         // the release went to the message box; the mouse moves on over the workspace
         for (int i = 1; i <= 10; ++i) {
-            const EingabeAntwort zug = f.bewegen(fall.druck + QPoint(-10 * i, 10 * i));
+            const EingabeAntwort zug = f.move(fall.druck + QPoint(-10 * i, 10 * i));
             EXPECT_TRUE(zug.meldungen.isEmpty());
         }
         EXPECT_EQ(f.auftrag.Konturen.Anzahl(), konturen);
@@ -207,16 +207,16 @@ TEST(Eingabesteuerung, DragTracesWhileTheButtonIsDown)
 {
     Fixture f;
     f.e.KonturStarten();
-    f.druecken(QPoint(-100, 0));
+    f.press(QPoint(-100, 0));
     for (int x = -99; x <= 0; ++x)
-        f.bewegen(QPoint(x, 0));
-    const int gezogen = f.kontur(1).Anzahl();
+        f.move(QPoint(x, 0));
+    const int gezogen = f.contour(1).Anzahl();
     EXPECT_GT(gezogen, 5);
     for (int i = 1; i < gezogen; ++i)
-        EXPECT_GT(Abstand(f.kontur(1).Punkt(i - 1), f.kontur(1).Punkt(i)), f.auftrag.Konturen.MinPunktAbstand());
+        EXPECT_GT(Abstand(f.contour(1).Punkt(i - 1), f.contour(1).Punkt(i)), f.auftrag.Konturen.MinPunktAbstand());
     f.e.MausLosgelassen();
-    f.bewegen(QPoint(0, 60));
-    EXPECT_EQ(f.kontur(1).Anzahl(), gezogen) << "moving without the button adds nothing";
+    f.move(QPoint(0, 60));
+    EXPECT_EQ(f.contour(1).Anzahl(), gezogen) << "moving without the button adds nothing";
 }
 
 TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
@@ -225,8 +225,8 @@ TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
     // scale: the second click, held horizontal by Shift, ends the input
     f.e.MassstabStarten();
     EXPECT_TRUE(f.e.laeuft(Eingabeart::Massstab));
-    f.klick(QPoint(-100, 20));
-    const EingabeAntwort zweiter = f.e.MausGedrueckt(f.abb(), f.geraet(QPoint(120, 63)), MausTaste::Rechts, true, false);
+    f.click(QPoint(-100, 20));
+    const EingabeAntwort zweiter = f.e.MausGedrueckt(f.mapping(), f.device(QPoint(120, 63)), MausTaste::Rechts, true, false);
     EXPECT_EQ(f.auftrag.Massstab.MassstabPunkt2, QPoint(120, 20));
     EXPECT_TRUE(f.e.laeuft(Eingabeart::Keine));
     EXPECT_EQ(zweiter.bedienung, true);
@@ -234,9 +234,9 @@ TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
 
     // field: the workflow waits for the second corner
     f.e.FeldStarten();
-    f.druecken(QPoint(-50, -50));
+    f.press(QPoint(-50, -50));
     EXPECT_FALSE(f.e.MausLosgelassen().ablaufAktualisieren);
-    f.druecken(QPoint(50, 50));
+    f.press(QPoint(50, 50));
     EXPECT_TRUE(f.e.MausLosgelassen().ablaufAktualisieren);
     EXPECT_TRUE(f.a.AblaufStatus & ablauf::Feld);
     EXPECT_EQ(f.auftrag.FeldEcke2, QPoint(50, 50));
@@ -247,8 +247,8 @@ TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
     EXPECT_FALSE(f.a.MassstabGesetzt());
     EXPECT_FALSE(istGesetzt(f.auftrag.FeldEcke1));
     EXPECT_FALSE(f.auftrag.IsozentrumGesetzt);
-    const QPoint seite = f.abb().geraetZuSeite(QPointF(f.geraet(QPoint(30, 40))));
-    const EingabeAntwort gesetzt = f.klick(QPoint(30, 40), MausTaste::Rechts);
+    const QPoint seite = f.mapping().geraetZuSeite(QPointF(f.device(QPoint(30, 40))));
+    const EingabeAntwort gesetzt = f.click(QPoint(30, 40), MausTaste::Rechts);
     EXPECT_TRUE(f.auftrag.IsozentrumGesetzt);
     EXPECT_EQ(f.auftrag.Isozentrum, seite);
     EXPECT_EQ(gesetzt.bedienung, true);
@@ -258,7 +258,7 @@ TEST(Eingabesteuerung, TwoClickInputsAndTheIsocentre)
 namespace {
 
 // Two closed squares beside each other: contour 1 left of the isocentre, contour 2 right of it.
-void zweiQuadrate(TKonturen &k)
+void twoSquares(TKonturen &k)
 {
     for (const int x : {-100, 40}) {
         ASSERT_EQ(k.NeueKontur(), KonturErgebnis::Angenommen);
@@ -274,7 +274,7 @@ TEST(Eingabesteuerung, MoveModeSelectsStepsDragsAndCancelRestoresEveryContour)
 {
     Fixture f;
     TKonturen &k = f.auftrag.Konturen;
-    zweiQuadrate(k);
+    twoSquares(k);
     const TKonturen vorher = k;
 
     const EingabeAntwort start = f.e.KonturmodusStarten(Konturmodus::Verschieben);
@@ -291,9 +291,9 @@ TEST(Eingabesteuerung, MoveModeSelectsStepsDragsAndCancelRestoresEveryContour)
     EXPECT_EQ(k.Kontur(2).Punkt(0), QPoint(55, 0));
 
     // a click inside contour 2 deselects it; dragging moves only contour 1
-    f.druecken(QPoint(80, 30));
+    f.press(QPoint(80, 30));
     EXPECT_FALSE(k.Kontur(2).Markiert());
-    f.bewegen(QPoint(83, 20));
+    f.move(QPoint(83, 20));
     EXPECT_FALSE(f.e.MausLosgelassen().ablaufAktualisieren);
     EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(-82, -10));
     EXPECT_EQ(k.Kontur(2).Punkt(0), QPoint(55, 0));
@@ -301,7 +301,7 @@ TEST(Eingabesteuerung, MoveModeSelectsStepsDragsAndCancelRestoresEveryContour)
     EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(-82, -7));
 
     // a right click deselects all: the arrows change nothing
-    f.klick(QPoint(0, 0), MausTaste::Rechts);
+    f.click(QPoint(0, 0), MausTaste::Rechts);
     EXPECT_FALSE(k.IrgendeineMarkiert());
     EXPECT_FALSE(f.e.KonturenSchieben(Schrittrichtung::Links, 5).neuZeichnen);
 
@@ -321,29 +321,29 @@ TEST(Eingabesteuerung, MoveModeSelectsStepsDragsAndCancelRestoresEveryContour)
 
 TEST(Eingabesteuerung, TakingOverAMoveMarksTheOrderChanged)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         int mm;
         double pixelProMM;
         bool geaendert;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"moved", 10, 3.0, true},
         {"a step of 0 mm", 0, 3.0, false},
         {"no scale", 10, 0.0, false},
     };
-    for (const Fall &fall : faelle) {
+    for (const Case &fall : faelle) {
         SCOPED_TRACE(fall.name);
         Fixture f;
         if (fall.pixelProMM == 0.0)
             f.auftrag.Massstab.PunkteZuruecksetzen();
-        zweiQuadrate(f.auftrag.Konturen);
+        twoSquares(f.auftrag.Konturen);
         f.e.KonturmodusStarten(Konturmodus::Verschieben);
         f.e.KonturenSchieben(Schrittrichtung::Rechts, fall.mm);
         const EingabeAntwort ende = f.e.KonturmodusBeenden(true);
         EXPECT_EQ(ende.geaendert, fall.geaendert);
-        EXPECT_EQ(f.kontur(1).Punkt(0), QPoint(-100 + int(fall.mm * fall.pixelProMM), 0));
+        EXPECT_EQ(f.contour(1).Punkt(0), QPoint(-100 + int(fall.mm * fall.pixelProMM), 0));
         EXPECT_FALSE(f.auftrag.Konturen.IrgendeineMarkiert());
     }
 }
@@ -373,8 +373,8 @@ TEST(Eingabesteuerung, RotateModeTurnsExactlyAndDoesNotDrag)
     EXPECT_EQ(k.Kontur(1).Punkt(2), QPoint(60, 80));
 
     // a drag selects by its press but moves nothing in the rotate mode
-    f.druecken(QPoint(0, 0));
-    f.bewegen(QPoint(30, 30));
+    f.press(QPoint(0, 0));
+    f.move(QPoint(30, 30));
     f.e.MausLosgelassen();
     EXPECT_EQ(k.Kontur(1).Punkt(0), QPoint(100, 0));
 

@@ -23,15 +23,15 @@ using namespace qv;
 
 namespace {
 
-const QDateTime kHeute(QDate(2026, 12, 10), QTime(10, 0, 0));
+const QDateTime kToday(QDate(2026, 12, 10), QTime(10, 0, 0));
 
 // An opened photon order in the maker's mode, with its customer in the customer database.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    explicit Umgebung(const QString &plzInDerDatenbank = QStringLiteral("79106"))
+    explicit Rig(const QString &plzInDerDatenbank = QStringLiteral("79106"))
     {
         datenbank = folder.file(QStringLiteral("TesBS.sqlite"));
-        kundeEintragen(plzInDerDatenbank);
+        enterCustomer(plzInDerDatenbank);
 
         TAuftrag a;
         a.Vorlage = QImage(200, 150, QImage::Format_RGB32);
@@ -62,11 +62,11 @@ struct Umgebung : test::MainWindowHarness
             .withSettings("[Init]\r\nKundenMode=0\r\nStartAssistent=0\r\nHelp=0\r\nArchivBasis=" +
                 folder.file(QStringLiteral("archiv/")).toUtf8() + "\r\nKundenDatenbank=" + datenbank.toUtf8() +
                 "\r\nLAPPath=" + folder.path().toUtf8() + "\r\n")
-            .withFixedTime(kHeute)
+            .withFixedTime(kToday)
             .withStartFile(auftragsdatei));
     }
 
-    void kundeEintragen(const QString &plz)
+    void enterCustomer(const QString &plz)
     {
         QVERIFY(Datenbank::erzeugen(datenbank, datenbankSchema(QStringLiteral("TesBS.sql"))).ok());
         Datenbank db;
@@ -82,7 +82,7 @@ struct Umgebung : test::MainWindowHarness
     QString auftragsdatei;
 };
 
-QByteArray inhalt(const QString &datei)
+QByteArray contents(const QString &datei)
 {
     QFile f(datei);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -97,7 +97,7 @@ class ExportWindowTest : public QObject
 private slots:
     void blockFileFiledInTheCustomersArchiveAndOrderMarked()
     {
-        Umgebung u;
+        Rig u;
         QVERIFY(u.order().AusDatei);
         QVERIFY(u.form->menue().istSichtbar(Befehl::BPRExport));
         const QString ziel = u.folder.file(QStringLiteral("archiv/KLIN1/Offline/2026/12/10/PAT7_1.cif"));
@@ -109,7 +109,7 @@ private slots:
                  (QStringList{QStringLiteral("Es wurde der Kunde ---KLIN1--- erkannt!\r\nSollen die Daten direkt als \r\n") +
                                   ziel + QStringLiteral("\r\ngespeichert werden?"),
                               QStringLiteral("BPR-Datei gespeichert nach ") + ziel}));
-        const QByteArray cif = inhalt(ziel);
+        const QByteArray cif = contents(ziel);
         // ±60 px at 2 px/mm and FFA 100 are 3 cm; over D = 65 cm the jaws are 4.62.
         QVERIFY2(cif.startsWith(";" + ziel.toUtf8() + "\r\n \r\n[BEAM1]\r\n90.00 0 4.62 4.62 4.62 4.62\r\nblock_qty=1\r\n"
                                 "block1pts= -1.00 -1.00 1.00 -1.00 1.00 1.00 -1.00 -1.00 \r\n"
@@ -132,7 +132,7 @@ private slots:
 
     void unknownCustomerGoesToTheSaveDialog()
     {
-        Umgebung u(QStringLiteral("10115"));
+        Rig u(QStringLiteral("10115"));
         const QString gewaehlt = u.folder.file(QStringLiteral("von-hand"));
         u.messages.clear();
         u.chooser.expectPath(gewaehlt);
@@ -146,13 +146,13 @@ private slots:
 
     void laserFileThroughTheSaveDialog()
     {
-        Umgebung u;
+        Rig u;
         const QString gewaehlt = u.folder.file(QStringLiteral("laser.PLY"));
         u.messages.clear();
         u.chooser.expectPath(gewaehlt);
         u.form->menue().ausloesen(Befehl::LAPExport);
         QCOMPARE(u.messages.texts(), QStringList{QStringLiteral("LAP-Datei gespeichert nach ") + gewaehlt});
-        QCOMPARE(inhalt(gewaehlt), QByteArray("LAYER START\r\nSTART PLY A9988770\r\nC 1\r\nP 3\r\n"
+        QCOMPARE(contents(gewaehlt), QByteArray("LAYER START\r\nSTART PLY A9988770\r\nC 1\r\nP 3\r\n"
                                               "-10.00 -10.00 0\r\n10.00 -10.00 0\r\n10.00 10.00 0\r\n-10.00 -10.00 0\r\n"
                                               "END PLY A9988770\r\nLAYER END\r\n"));
         QVERIFY(QFileInfo(u.auftragsdatei).isFile()); // the laser file does not mark the order
@@ -160,7 +160,7 @@ private slots:
 
     void printoutsOfTheOpenedOrder()
     {
-        Umgebung u;
+        Rig u;
         test::RecordingPrintJobs drucker;
         u.form->exporte().DruckzielSetzen([&]() -> PrintJobs & { return drucker; });
 
@@ -187,7 +187,7 @@ private slots:
 
     void exportsAreTheMakersOnly()
     {
-        Umgebung u;
+        Rig u;
         u.form->menue().ausloesen(Befehl::Kundenmodus);
         QVERIFY(u.form->KundenModus());
         u.messages.clear();

@@ -10,7 +10,7 @@ namespace {
 
 using Answer = Messages::Answer;
 
-TKonturen zweiFormen()
+TKonturen twoShapes()
 {
     TKonturen k;
     k.setMinPunktAbstand(4);
@@ -21,16 +21,16 @@ TKonturen zweiFormen()
 
 TEST(FormenEingabeTest, AnswersToTheQuestionWhenShapesExist)
 {
-    struct Fall { Answer antwort; bool ffaOk; FormenStart start; int konturen; bool ffaGefragt; };
-    const Fall faelle[] = {
+    struct Case { Answer antwort; bool ffaOk; FormenStart start; int konturen; bool ffaGefragt; };
+    const Case faelle[] = {
         {Answer::Yes, true, FormenStart::Weitere, 2, false},
         {Answer::Cancel, true, FormenStart::Abgebrochen, 2, false},
         {Answer::No, true, FormenStart::NeuesFFA, 0, true},
         // The FFA dialog cancelled: the shapes stay.
         {Answer::No, false, FormenStart::Abgebrochen, 2, true},
     };
-    for (const Fall &f : faelle) {
-        TKonturen k = zweiFormen();
+    for (const Case &f : faelle) {
+        TKonturen k = twoShapes();
         test::ScriptedMessages m;
         m.expectAnswer(f.antwort);
         bool gefragt = false;

@@ -22,9 +22,9 @@ namespace {
 
 // The main window in a program folder with the format database, a DICOM folder holding one
 // real electron plan and a planning-system file.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    Umgebung()
+    Rig()
     {
         QDir(folder.path()).mkdir(QStringLiteral("dicom"));
         QFile::copy(QStringLiteral(QV_DICOM_DATA_DIR "/rtplan_electron_aperture_scalp.dcm"),
@@ -39,13 +39,13 @@ struct Umgebung : test::MainWindowHarness
             .withFixedTime(QDateTime(QDate(2026, 12, 10), QTime(17, 30))));
     }
     // The order type as its dialog leaves it for a photon order.
-    void photonenAuftrag()
+    void photonOrder()
     {
         order().Auftragsart = TAuftragsart::Photonen;
         form->dokument().AblaufStatus |= ablauf::Auftragsart;
         form->AblaufAktualisieren();
     }
-    QString einstellung(const char *abschnitt, const char *schluessel)
+    QString setting(const char *abschnitt, const char *schluessel)
     {
         return IniFile(folder.file(QStringLiteral("QuellvantarIni.ini")))
             .readString(QString::fromLatin1(abschnitt), QString::fromLatin1(schluessel));
@@ -66,9 +66,9 @@ private slots:
 
 void ImportFensterTest::dicomBeamReachesTheOrder()
 {
-    Umgebung u;
+    Rig u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
-    u.photonenAuftrag();
+    u.photonOrder();
     test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         auto *baum = d.findChild<QTreeWidget *>();
         QVERIFY(baum);
@@ -88,15 +88,15 @@ void ImportFensterTest::dicomBeamReachesTheOrder()
     QVERIFY(a.Auftragsdaten.Gueltig);
     QCOMPARE(bool(u.form->dokument().AblaufStatus & ablauf::Feld), a.FeldEcke1 != KeinPunkt);
     QCOMPARE(u.panel().lampe(Lampe::DicomImport), LampenFarbe::Gruen);
-    QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
-    QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
+    QCOMPARE(u.setting("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
+    QCOMPARE(u.setting("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
 }
 
 void ImportFensterTest::dicomCancelWritesTheSettings()
 {
-    Umgebung u;
+    Rig u;
     QVERIFY(u.form->ModusSetzen(ModusDICOM));
-    u.photonenAuftrag();
+    u.photonOrder();
     test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
         d.SetFileType(QStringLiteral("DICOM-Dateien (*.dcm)"));
         d.reject();
@@ -104,15 +104,15 @@ void ImportFensterTest::dicomCancelWritesTheSettings()
     u.panel().knopfKlicken(Befehl::DicomImport);
     QCOMPARE(u.order().Konturen.Anzahl(), 0);
     QVERIFY(!u.order().DICOMGeladen);
-    QCOMPARE(u.einstellung("Init", "DICOMDateiTyp"), QStringLiteral("DICOM-Dateien (*.dcm)"));
-    QCOMPARE(u.einstellung("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
+    QCOMPARE(u.setting("Init", "DICOMDateiTyp"), QStringLiteral("DICOM-Dateien (*.dcm)"));
+    QCOMPARE(u.setting("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
 }
 
 void ImportFensterTest::bprBeamReachesTheOrder()
 {
-    Umgebung u;
+    Rig u;
     QVERIFY(u.form->ModusSetzen(ModusBPR));
-    u.photonenAuftrag();
+    u.photonOrder();
     test::whenModalAppears<TBPRMainOpenForm>([](TBPRMainOpenForm &d) {
         QCOMPARE(d.Feld(QStringLiteral("E_Format")), QStringLiteral("Plato"));
         d.BTN_OpenClick();
@@ -124,8 +124,8 @@ void ImportFensterTest::bprBeamReachesTheOrder()
     QVERIFY(a.BPRGeladen);
     QCOMPARE(a.Auftragsdaten.PatientenID, QStringLiteral("PL-0815"));
     QVERIFY(u.form->dokument().AblaufStatus & ablauf::Feld);
-    QCOMPARE(u.einstellung("BPRModul", "LastOpenFile"), u.folder.file(QStringLiteral("plato.pla")));
-    QCOMPARE(u.einstellung("BPRModul", "LastKonfigID"), QStringLiteral("0"));
+    QCOMPARE(u.setting("BPRModul", "LastOpenFile"), u.folder.file(QStringLiteral("plato.pla")));
+    QCOMPARE(u.setting("BPRModul", "LastKonfigID"), QStringLiteral("0"));
     QVERIFY(QFileInfo::exists(u.folder.file(QStringLiteral("BPRKonfig.cfg"))));
 }
 

@@ -31,21 +31,21 @@ const QString kKreuzung = QStringLiteral("Der eingegebene Punkt führt zu einer 
                                          "ist nicht zulässig.\rDer letzte Punkt wurde entfernt.");
 
 // A program folder with a configuration file, settings and a 600 x 450 screenshot.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    explicit Umgebung(const QByteArray &einstellungen = "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n")
+    explicit Rig(const QByteArray &einstellungen = "[Init]\r\nStartAssistent=0\r\nHelp=0\r\n")
     {
         writeScreenshot();
         start(test::MainWindowOptions().withSettings(einstellungen));
     }
 
-    Arbeitsflaeche &dok() { return form->dokument(); }
+    Arbeitsflaeche &document() { return form->dokument(); }
     // the contour list of mode 0 and its parts, found by name
-    TKonturListe *liste() { return form->findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe")); }
-    TKonturZeile *zeile(int n) { return liste()->findChild<TKonturZeile *>(QStringLiteral("P_K%1").arg(n)); }
-    bool zeileSichtbar(int n) { return zeile(n)->isVisibleTo(liste()); }
-    QPushButton *rueck() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturRueck")); }
-    QPushButton *vor() { return liste()->findChild<QPushButton *>(QStringLiteral("BTN_KonturVor")); }
+    TKonturListe *contourList() { return form->findChild<TKonturListe *>(QStringLiteral("GB_Kontureingabe")); }
+    TKonturZeile *row(int n) { return contourList()->findChild<TKonturZeile *>(QStringLiteral("P_K%1").arg(n)); }
+    bool rowVisible(int n) { return row(n)->isVisibleTo(contourList()); }
+    QPushButton *backButton() { return contourList()->findChild<QPushButton *>(QStringLiteral("BTN_KonturRueck")); }
+    QPushButton *forwardButton() { return contourList()->findChild<QPushButton *>(QStringLiteral("BTN_KonturVor")); }
 };
 
 } // namespace
@@ -76,10 +76,10 @@ private slots:
 
 void MainFormInputTest::traceSquareCloseAndEnd()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     QVERIFY(u.order().IsozentrumGesetzt);
-    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(u.document().MassstabGesetzt());
     QVERIFY(u.panel().istFreigegeben(Befehl::KonturEingabe));
 
     u.panel().knopfKlicken(Befehl::KonturEingabe);
@@ -114,13 +114,13 @@ void MainFormInputTest::traceSquareCloseAndEnd()
     u.mouse(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
     QVERIFY2(u.form->statusText(2).contains(QStringLiteral("cm")), qPrintable(u.form->statusText(2)));
     // the list follows at the next paint of the workspace
-    QTRY_VERIFY(u.zeileSichtbar(1));
-    QCOMPARE(u.zeile(1)->findChild<QLabel *>(QStringLiteral("L_K1"))->text(), QStringLiteral("Kont. 1"));
-    QVERIFY(!u.zeileSichtbar(2));
+    QTRY_VERIFY(u.rowVisible(1));
+    QCOMPARE(u.row(1)->findChild<QLabel *>(QStringLiteral("L_K1"))->text(), QStringLiteral("Kont. 1"));
+    QVERIFY(!u.rowVisible(2));
 
     // the bulb switches the contour layer off and shows itself off
     u.panel().birneKlicken(Ebene::Konturen);
-    QVERIFY(!u.dok().anzeige.Konturen);
+    QVERIFY(!u.document().anzeige.Konturen);
     QVERIFY(!u.panel().birneAn(Ebene::Konturen));
     QVERIFY(u.messages.shown().isEmpty());
 }
@@ -128,7 +128,7 @@ void MainFormInputTest::traceSquareCloseAndEnd()
 // What the window edits is the order the codec writes: traced, encoded, decoded, the same.
 void MainFormInputTest::tracedOrderSurvivesTheCodec()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(-60, -60), QPoint(60, -60), QPoint(60, 60), QPoint(-60, 60)})
@@ -161,7 +161,7 @@ void MainFormInputTest::tracedOrderSurvivesTheCodec()
 
 void MainFormInputTest::crossingPointRefused()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
@@ -177,7 +177,7 @@ void MainFormInputTest::messageOnAPressEndsThePress()
 {
     // The message box takes the release: moving on with the button still down in the
     // workspace's eyes must neither trace nor repeat the message.
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
@@ -207,30 +207,30 @@ void MainFormInputTest::messageOnAPressEndsThePress()
 
 void MainFormInputTest::undoTwiceThenAddPoint()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (const QPoint &e : {QPoint(0, 0), QPoint(60, 0), QPoint(60, 60)})
         u.click(e);
-    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("3"));
-    u.rueck()->click();
-    u.rueck()->click();
+    QTRY_COMPARE(u.backButton()->text(), QStringLiteral("3"));
+    u.backButton()->click();
+    u.backButton()->click();
     QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 1);
-    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("1"));
-    QCOMPARE(u.vor()->text(), QStringLiteral("2"));
+    QTRY_COMPARE(u.backButton()->text(), QStringLiteral("1"));
+    QCOMPARE(u.forwardButton()->text(), QStringLiteral("2"));
     QVERIFY(!istGesetzt(u.form->eingabe().LetzteMausPos()));
 
     u.click(QPoint(-60, 60));
     const TKontur &k = u.order().Konturen.Kontur(1);
     QCOMPARE(k.Anzahl(), 2);
     QCOMPARE(k.Punkt(1), u.workspacePoint(u.devicePoint(QPoint(-60, 60))));
-    QTRY_COMPARE(u.rueck()->text(), QStringLiteral("2"));
-    QCOMPARE(u.vor()->text(), QStringLiteral("0"));
+    QTRY_COMPARE(u.backButton()->text(), QStringLiteral("2"));
+    QCOMPARE(u.forwardButton()->text(), QStringLiteral("0"));
 }
 
 void MainFormInputTest::dragAddsAtMostOnePointPerEvent()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     const int minAbstand = u.order().Konturen.MinPunktAbstand();
     QVERIFY(minAbstand > 0);
@@ -261,7 +261,7 @@ void MainFormInputTest::dragAddsAtMostOnePointPerEvent()
 
 void MainFormInputTest::twelfthContourRefused()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 11; ++n) {
@@ -276,14 +276,14 @@ void MainFormInputTest::twelfthContourRefused()
     QCOMPARE(u.messages.lastText(), QStringLiteral("Es ist nur die Eingabe von 11 Konturen möglich.\rSie können "
                                                    "andere Konturen löschen, um eine neue einzugeben."));
     QCOMPARE(u.order().Konturen.Anzahl(), 11);
-    QTRY_VERIFY(u.zeileSichtbar(11));
-    QVERIFY(u.zeile(11)->aktuell());
-    QVERIFY(!u.zeile(10)->aktuell());
+    QTRY_VERIFY(u.rowVisible(11));
+    QVERIFY(u.row(11)->aktuell());
+    QVERIFY(!u.row(10)->aktuell());
 }
 
 void MainFormInputTest::shiftConstrainsTheScale()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToIsocentre();
     test::whenModal<TScaleForm>([](TScaleForm &d) { test::child<QPushButton>(d, "btn_OK")->click(); });
     u.panel().knopfKlicken(Befehl::MassstabEingeben);
@@ -304,7 +304,7 @@ void MainFormInputTest::shiftConstrainsTheScale()
 
 void MainFormInputTest::rightClickRules()
 {
-    Umgebung u;
+    Rig u;
     test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
     u.panel().knopfKlicken(Befehl::Auftragsart);
     u.chooser.expectPath(u.screenshotPath);
@@ -320,7 +320,7 @@ void MainFormInputTest::rightClickRules()
     u.panel().knopfKlicken(Befehl::MassstabEingeben);
     u.click(QPoint(-100, 0), Qt::RightButton);
     u.click(QPoint(100, 0), Qt::RightButton);
-    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(u.document().MassstabGesetzt());
 
     // two points and a right click: the message, the input goes on
     u.panel().knopfKlicken(Befehl::KonturEingabe);
@@ -345,13 +345,13 @@ void MainFormInputTest::rightClickRules()
 
 void MainFormInputTest::isocentreQuestion()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     QVERIFY(u.messages.shown().isEmpty());
     u.panel().knopfKlicken(Befehl::FeldEingabe);
     u.click(QPoint(-50, -50));
     u.click(QPoint(50, 50));
-    QVERIFY(u.dok().AblaufStatus & ablauf::Feld);
+    QVERIFY(u.document().AblaufStatus & ablauf::Feld);
     QCOMPARE(u.panel().lampe(Lampe::Feld), LampenFarbe::Gruen);
 
     u.messages.expectAnswer(Messages::Answer::No);
@@ -360,13 +360,13 @@ void MainFormInputTest::isocentreQuestion()
                                                    "verloren!\rWollen Sie das Isozentrum wirklich neu eingeben?"));
     QVERIFY(!u.panel().istGedrueckt(Befehl::IsozentrumEingeben));
     QVERIFY(istGesetzt(u.order().FeldEcke2));
-    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(u.document().MassstabGesetzt());
     QVERIFY(!u.form->eingabe().laeuft(Eingabeart::Isozentrum));
 }
 
 void MainFormInputTest::deleteWhileAnotherContourIsOpen()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     u.panel().knopfKlicken(Befehl::KonturEingabe);
     for (int n = 0; n < 2; ++n) {
@@ -378,7 +378,7 @@ void MainFormInputTest::deleteWhileAnotherContourIsOpen()
     u.click(QPoint(50, 50));
     u.click(QPoint(70, 50)); // contour 3 stays open
     u.messages.expectAnswer(Messages::Answer::Yes);
-    u.zeile(2)->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    u.row(2)->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
     QCOMPARE(u.messages.shown().size(), 2);
     QCOMPARE(u.messages.shown().at(0).text,
              QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden."));
@@ -388,7 +388,7 @@ void MainFormInputTest::deleteWhileAnotherContourIsOpen()
 
 void MainFormInputTest::enablingFollowsTheWorkflow()
 {
-    Umgebung u;
+    Rig u;
     TAblaufPanel &p = u.panel();
     THauptMenue &m = u.form->menue();
     QVERIFY(p.istFreigegeben(Befehl::Auftragsart));
@@ -428,7 +428,7 @@ void MainFormInputTest::enablingFollowsTheWorkflow()
 
 void MainFormInputTest::modeChangeQuestionAndRefusal()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     QVERIFY(u.form->Geaendert());
     // another page with unsaved changes: No keeps page and order
@@ -438,8 +438,8 @@ void MainFormInputTest::modeChangeQuestionAndRefusal()
                                                    "wechseln, bzw. neu initialisieren?"));
     QCOMPARE(u.panel().currentIndex(), 0);
     QCOMPARE(u.form->Modus(), 0);
-    QVERIFY(u.dok().hatVorlage());
-    QVERIFY(u.dok().MassstabGesetzt());
+    QVERIFY(u.document().hatVorlage());
+    QVERIFY(u.document().MassstabGesetzt());
 
     // during the contour input the page stays
     u.panel().knopfKlicken(Befehl::KonturEingabe);
@@ -469,7 +469,7 @@ void MainFormInputTest::modeChangeQuestionAndRefusal()
 
 void MainFormInputTest::internalModeMenus()
 {
-    Umgebung u("[Init]\r\nKundenMode=0\r\nHelp=0\r\n");
+    Rig u("[Init]\r\nKundenMode=0\r\nHelp=0\r\n");
     THauptMenue &m = u.form->menue();
     QVERIFY(m.menueSichtbar(Menue::TesserakonIntern));
     QVERIFY(m.menueSichtbar(Menue::Drucken));
@@ -488,7 +488,7 @@ void MainFormInputTest::internalModeMenus()
 
 void MainFormInputTest::captionAndMessages()
 {
-    Umgebung u;
+    Rig u;
     QCOMPARE(u.form->windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
     u.form->menue().ausloesen(Befehl::AGB);
     QCOMPARE(u.messages.lastText(), QStringLiteral("Unsere AGB entnehmen Sie bitte unserer Homepage www.zarn.example."));
@@ -510,7 +510,7 @@ void MainFormInputTest::captionAndMessages()
 
 void MainFormInputTest::viewLock()
 {
-    Umgebung u;
+    Rig u;
     u.traceUpToScale();
     TAblaufPanel &p = u.panel();
     THauptMenue &m = u.form->menue();
@@ -529,7 +529,7 @@ void MainFormInputTest::viewLock()
     for (int modus = 1; modus <= 3; ++modus)
         QVERIFY(p.isTabVisible(modus));
     QVERIFY(p.istFreigegeben(Befehl::Auftragsart) && m.istFreigegeben(Befehl::Auftragsart));
-    QVERIFY(!u.dok().hatVorlage());
+    QVERIFY(!u.document().hatVorlage());
     QVERIFY(!u.form->Geaendert());
 }
 
@@ -537,7 +537,7 @@ void MainFormInputTest::viewLock()
 // of the page's view; with room enough it keeps its full height.
 void MainFormInputTest::contourListLeavesTheWorkflowInView()
 {
-    Umgebung u;
+    Rig u;
     auto *seite = u.form->findChild<QScrollArea *>(QStringLiteral("TSBildModus"));
     QVERIFY(seite);
     const char *zeilen[] = {"P_FeldBtn", "P_EinschubrichtungBtn", "P_AuiftragsdatenBtn", "P_SaveBtn"};
@@ -558,9 +558,9 @@ void MainFormInputTest::contourListLeavesTheWorkflowInView()
             QVERIFY2(imBlick(name), qPrintable(QStringLiteral("%1 with %2 contours").arg(QLatin1String(name)).arg(anzahl)));
         QVERIFY(u.panel().konturZeilenHoehe() < 360);
         // the current contour's row is scrolled into the list's view
-        auto *zeilen = u.liste()->findChild<QScrollArea *>(QStringLiteral("Konturzeilen"));
-        const QRect zeile(u.zeile(anzahl)->mapTo(zeilen->viewport(), QPoint(0, 0)), u.zeile(anzahl)->size());
-        QVERIFY(zeilen->viewport()->rect().contains(zeile));
+        auto *zeilen = u.contourList()->findChild<QScrollArea *>(QStringLiteral("Konturzeilen"));
+        const QRect row(u.row(anzahl)->mapTo(zeilen->viewport(), QPoint(0, 0)), u.row(anzahl)->size());
+        QVERIFY(zeilen->viewport()->rect().contains(row));
     }
 
     // a taller window gives the list its 360 pixels back, and folding it keeps one row

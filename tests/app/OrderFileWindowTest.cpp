@@ -30,13 +30,13 @@ using namespace qv;
 
 namespace {
 
-const QDateTime kZeit(QDate(2026, 3, 7), QTime(9, 5, 4));
+const QDateTime kTime(QDate(2026, 3, 7), QTime(9, 5, 4));
 
 // The main window in a program folder with a screenshot, an archive and a mail folder.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
     /// startDatei: writes an order file into the folder and names it on the command line.
-    explicit Umgebung(const std::function<QString(test::TempProgramFolder &)> &startDatei = {})
+    explicit Rig(const std::function<QString(test::TempProgramFolder &)> &startDatei = {})
     {
         writeScreenshot();
         start(test::MainWindowOptions()
@@ -44,12 +44,12 @@ struct Umgebung : test::MainWindowHarness
             .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" +
                 folder.file(QStringLiteral("archiv/")).toUtf8() +
                 "\r\nSavePath_Individuell=" + folder.path().toUtf8() + "\r\n")
-            .withFixedTime(kZeit)
+            .withFixedTime(kTime)
             .withStartFile(startDatei ? startDatei(folder) : QString()));
     }
 
     // Traces a mode-0 photon order up to the order data.
-    void auftragZeichnen()
+    void traceOrder()
     {
         traceUpToScale();
         traceSquareContour();
@@ -66,7 +66,7 @@ struct Umgebung : test::MainWindowHarness
         order().Auftragsdaten.Gueltig = true;
         order().Auftragsdaten.PatientenID = QStringLiteral("PAT-0815");
         order().Auftragsdaten.Transport = QStringLiteral("mit der Post");
-        order().Auftragszeitpunkt = kZeit;
+        order().Auftragszeitpunkt = kTime;
         form->AblaufAktualisieren();
     }
 };
@@ -88,8 +88,8 @@ class OrderFileWindowTest : public QObject
 private slots:
     void tracedOrderSavedAndReadBack()
     {
-        Umgebung u;
-        u.auftragZeichnen();
+        Rig u;
+        u.traceOrder();
         QCOMPARE(u.order().Einschubrichtung, TEinschubrichtung::Oben);
         QCOMPARE(u.panel().einschubPfeil(), TEinschubrichtung::Oben);
         QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
@@ -143,7 +143,7 @@ private slots:
     void fileNamedAtStartIsOpened()
     {
         QString datei;
-        Umgebung u([&](test::TempProgramFolder &f) {
+        Rig u([&](test::TempProgramFolder &f) {
             TAuftrag a;
             a.Vorlage = QImage(80, 60, QImage::Format_RGB32);
             a.Vorlage.fill(Qt::white);
@@ -165,7 +165,7 @@ private slots:
 
     void damagedFileAppliesNothing()
     {
-        Umgebung u;
+        Rig u;
         const QString kaputt = u.folder.write(QStringLiteral("kaputt.ORv"), QByteArray("\x78\x01\x00\x00", 4));
         u.chooser.expectPath(kaputt);
         u.form->menue().ausloesen(Befehl::Oeffnen);
@@ -180,8 +180,8 @@ private slots:
 
     void declinedResetEndsTheOpenCommand()
     {
-        Umgebung u;
-        u.auftragZeichnen();
+        Rig u;
+        u.traceOrder();
         u.messages.expectAnswer(Messages::Answer::No);
         u.form->menue().ausloesen(Befehl::Oeffnen);
         QCOMPARE(u.messages.lastText(), texte::neuInitialisierenFrage());

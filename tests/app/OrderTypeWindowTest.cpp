@@ -36,9 +36,9 @@ const QString kPasstNichtFrage = QStringLiteral(
 // The main window of a customer who last ordered an electron aperture. The square contour
 // the harness traces is an aperture reaching 20 mm from the isocentre; ending its input runs
 // the frame check, which may ask.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    Umgebung()
+    Rig()
     {
         writeScreenshot();
         start(test::MainWindowOptions()
@@ -48,7 +48,7 @@ struct Umgebung : test::MainWindowHarness
     }
 
     // The order data with a patient ID, confirmed in their dialog.
-    void auftragsdatenEingeben()
+    void enterOrderData()
     {
         test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
             d.PatIDSetzen(QStringLiteral("PAT-7"));
@@ -59,7 +59,7 @@ struct Umgebung : test::MainWindowHarness
 
     // Pure red pixels of the workspace: the warning below the frame label (the scale bar, also
     // red, is switched off first).
-    int rotePunkte()
+    int redPixels()
     {
         const QImage bild = paintBox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         int n = 0;
@@ -87,7 +87,7 @@ private slots:
     void aFrameTooSmallIsDrawnAsNotFittingAndBlocksSaving()
     {
         QFETCH(bool, bestFit);
-        Umgebung u;
+        Rig u;
         u.traceUpToScale();
         QCOMPARE(u.order().Auftragsart, TAuftragsart::Elektronen);
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(u.messages.shown().size(), 1);
         QCOMPARE(u.messages.lastText(), kPasstNichtFrage);
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
-        u.auftragsdatenEingeben();
+        u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
 
         const auto rahmen = u.form->auftragsart().Ueberlagerung();
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(u.panel().istFreigegeben(Befehl::Speichern), bestFit);
 
         u.panel().birneKlicken(Ebene::Scale);
-        const int rot = u.rotePunkte();
+        const int rot = u.redPixels();
         if (bestFit)
             QCOMPARE(rot, 0);
         else
@@ -122,7 +122,7 @@ private slots:
 
     void aPhotonOrderNeverAsksAndHasNoFrame()
     {
-        Umgebung u;
+        Rig u;
         u.app->EinstellungenIni().writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
                                               QStringLiteral("TragplattenAuftrag"));
         u.traceUpToScale();
@@ -137,7 +137,7 @@ private slots:
 
     void theOrderDataLampFollowsCompleteness()
     {
-        Umgebung u;
+        Rig u;
         u.traceUpToScale();
         u.messages.expectAnswer(Messages::Answer::No);
         u.traceSquareContour();
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(u.order().Auftragsdaten.Gueltig);
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
 
-        u.auftragsdatenEingeben();
+        u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
         QVERIFY(u.form->dokument().AblaufStatus & ablauf::Auftragsdaten);
 
@@ -163,7 +163,7 @@ private slots:
         u.panel().knopfKlicken(Befehl::Auftragsart);
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
 
-        u.auftragsdatenEingeben();
+        u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
         // A new order starts without order data.
         u.messages.expectAnswer(Messages::Answer::Yes);
@@ -174,7 +174,7 @@ private slots:
 
     void anOpenedElectronOrderKeepsItsFrameAndRefillsTheOrderData()
     {
-        Umgebung u;
+        Rig u;
         TAuftrag a;
         a.Kundendaten.LadeStandard(); // accelerator maker "Varian"
         a.Vorlage = QImage(600, 450, QImage::Format_RGB32);
@@ -212,7 +212,7 @@ private slots:
 
     void aDeclinedModeChangeKeepsTheKindAndTheFrame()
     {
-        Umgebung u;
+        Rig u;
         u.traceUpToScale();
         u.messages.expectAnswer(Messages::Answer::No);
         u.traceSquareContour(); // keeps the frame that does not fit
@@ -232,7 +232,7 @@ private slots:
 
     void changesRenewTheOrderDateUnlessTheOrderCameFromAFile()
     {
-        Umgebung u;
+        Rig u;
         u.traceUpToScale();
         u.order().Auftragszeitpunkt = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
         u.form->SetGeaendert();

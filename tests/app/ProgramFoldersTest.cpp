@@ -18,13 +18,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray lesen(const QString &pfad)
+QByteArray readFile(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
-void schreiben(const QString &pfad, const QByteArray &inhalt)
+void writeFile(const QString &pfad, const QByteArray &inhalt)
 {
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     QFile f(pfad);
@@ -43,8 +43,8 @@ protected:
         share = tmp.filePath(u"usr/share/quellvantar"_s);
         config = tmp.filePath(u"config/Quellvantar"_s);
         ASSERT_TRUE(QDir().mkpath(bin));
-        schreiben(share + u"/QuellvantarConfig.cfg"_s, "[Init]\r\nWebsite=ausgeliefert\r\n");
-        schreiben(share + u"/BPRdb.sqlite"_s, "datenbank");
+        writeFile(share + u"/QuellvantarConfig.cfg"_s, "[Init]\r\nWebsite=ausgeliefert\r\n");
+        writeFile(share + u"/BPRdb.sqlite"_s, "datenbank");
     }
 
     QTemporaryDir tmp;
@@ -63,14 +63,14 @@ TEST(ProgramFolders, LayoutFollowsFromTheExecutablesFolder)
     QDir().mkpath(tmp.filePath(u"usr/share/quellvantar"_s));
     QDir().mkpath(tmp.filePath(u"portabel/bin"_s)); // a "bin" folder without share/quellvantar
     const QString cfg = tmp.filePath(u"cfg"_s);
-    struct Fall
+    struct Case
     {
         QString exe;
         bool writable;
         ProgramFolders::Layout layout;
         QString shipped, personal;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {tmp.filePath(u"usr/bin"_s), false, ProgramFolders::Layout::Installed, tmp.filePath(u"usr/share/quellvantar"_s), cfg},
         // root may write everywhere: an installed program still keeps the person's files apart
         {tmp.filePath(u"usr/bin/"_s), true, ProgramFolders::Layout::Installed, tmp.filePath(u"usr/share/quellvantar"_s), cfg},
@@ -79,7 +79,7 @@ TEST(ProgramFolders, LayoutFollowsFromTheExecutablesFolder)
         {tmp.filePath(u"portabel/bin"_s), false, ProgramFolders::Layout::PortableReadOnly,
          tmp.filePath(u"portabel/bin"_s), cfg},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const ProgramFolders o = ProgramFolders::decide(f.exe, f.writable, cfg);
         EXPECT_EQ(o.layout(), f.layout) << f.exe.toStdString();
         EXPECT_EQ(o.shippedFolder(), f.shipped) << f.exe.toStdString();
@@ -114,13 +114,13 @@ TEST_F(InstalledLayout, PersonsFilesGoToTheConfigFolderAndShippedOnesStayUntouch
     app.IniDateienOeffnen(); // makes the configuration folder
     EXPECT_TRUE(app.EinstellungenNichtSpeicherbar().isEmpty()) << app.EinstellungenNichtSpeicherbar().toStdString();
     ASSERT_TRUE(app.EinstellungenIni().writeInteger(u"Init"_s, u"ModusIndex"_s, 1));
-    EXPECT_EQ(lesen(config + u"/QuellvantarIni.ini"_s), "[Init]\r\nModusIndex=1\r\n");
+    EXPECT_EQ(readFile(config + u"/QuellvantarIni.ini"_s), "[Init]\r\nModusIndex=1\r\n");
 
     // The maker's first change of the configuration makes their copy; the shipped file stays.
     EXPECT_EQ(app.ConfigIni().readString(u"Init"_s, u"Website"_s), u"ausgeliefert");
     ASSERT_TRUE(app.ConfigIni().writeString(u"Init"_s, u"Website"_s, u"geaendert"_s));
-    EXPECT_EQ(lesen(share + u"/QuellvantarConfig.cfg"_s), "[Init]\r\nWebsite=ausgeliefert\r\n");
-    EXPECT_EQ(lesen(config + u"/QuellvantarConfig.cfg"_s), "[Init]\r\nWebsite=geaendert\r\n");
+    EXPECT_EQ(readFile(share + u"/QuellvantarConfig.cfg"_s), "[Init]\r\nWebsite=ausgeliefert\r\n");
+    EXPECT_EQ(readFile(config + u"/QuellvantarConfig.cfg"_s), "[Init]\r\nWebsite=geaendert\r\n");
     EXPECT_EQ(app.ConfigPfad(), config + u"/QuellvantarConfig.cfg"_s);
 
     // The copy takes precedence at the next start.
@@ -134,7 +134,7 @@ TEST_F(InstalledLayout, PersonsFilesGoToTheConfigFolderAndShippedOnesStayUntouch
     const Result<QString> zumAendern = app.FormatDatenbankZumAendern();
     ASSERT_TRUE(zumAendern.ok()) << zumAendern.error().toStdString();
     EXPECT_EQ(*zumAendern, config + u"/BPRdb.sqlite"_s);
-    EXPECT_EQ(lesen(*zumAendern), "datenbank");
+    EXPECT_EQ(readFile(*zumAendern), "datenbank");
     EXPECT_EQ(app.FormatDatenbankPfad(), *zumAendern);
     EXPECT_TRUE(messages.shown().isEmpty());
 }
@@ -149,7 +149,7 @@ TEST_F(InstalledLayout, MissingConfigurationIsNamedWhereItIsShipped)
 
 TEST_F(InstalledLayout, AConfigFolderThatCannotBeMadeIsSaidOnce)
 {
-    schreiben(tmp.filePath(u"config"_s), "a file where the folder should be");
+    writeFile(tmp.filePath(u"config"_s), "a file where the folder should be");
     Application app(ProgramFolders::decide(bin, false, config), messages, chooser, clock);
     app.IniDateienOeffnen();
     EXPECT_EQ(app.EinstellungenNichtSpeicherbar(),

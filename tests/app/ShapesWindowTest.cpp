@@ -25,9 +25,9 @@ const QString kZuGross = QStringLiteral("Die Form ist zu groß. Bitte geben Sie 
 const QString kOhneAusdehnung = QStringLiteral("Eine Form ohne Ausdehnung kann nicht generiert werden.");
 
 // The main window on the page without template, in a program folder of its own.
-struct Umgebung : test::MainWindowHarness
+struct Rig : test::MainWindowHarness
 {
-    Umgebung()
+    Rig()
     {
         start();
         form->ModusSetzen(ModusOhneVorlage);
@@ -35,24 +35,24 @@ struct Umgebung : test::MainWindowHarness
         panel().knopfKlicken(Befehl::Auftragsart);
     }
 
-    FormenPanel &formen() { return form->formenPanel(); }
+    FormenPanel &shapes() { return form->formenPanel(); }
     const Eingabesteuerung &eingabe() { return form->eingabe(); }
 
     // The FFA dialog of shape generation, answered with OK or Cancel once it shows.
-    void ffaBeantworten(bool ok)
+    void answerFfa(bool ok)
     {
         test::whenModal<TScaleForm>([ok](TScaleForm &d) {
             QCOMPARE(d.DialogForm(), 1);
             (ok ? test::child<QPushButton>(d, "btn_OK") : test::child<QPushButton>(d, "btn_Abbruch"))->click();
         });
     }
-    void generieren(const QString &knopf)
+    void generate(const QString &knopf)
     {
-        formen().findChild<QPushButton *>(knopf)->click();
+        shapes().findChild<QPushButton *>(knopf)->click();
     }
 };
 
-QList<QPoint> gueltige(const TKontur &k)
+QList<QPoint> validPoints(const TKontur &k)
 {
     return k.Punkte().mid(0, k.Anzahl());
 }
@@ -66,19 +66,19 @@ class ShapesWindowTest : public QObject
 private slots:
     void typedShapesAndTheQuestionWhenShapesExist()
     {
-        Umgebung u;
+        Rig u;
         QCOMPARE(u.order().Vorlage.size(), QSize(1200, 1200));
         // No contours yet: the FFA dialog at once, then the rectangle tool.
-        u.ffaBeantworten(true);
+        u.answerFfa(true);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.messages.shown().isEmpty());
         QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormRechteck));
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabeOhneVorlage), QStringLiteral("Eingabe beenden"));
 
-        u.generieren(QStringLiteral("Btn_GenerateRechteck"));
+        u.generate(QStringLiteral("Btn_GenerateRechteck"));
         QCOMPARE(u.order().Konturen.Anzahl(), 1);
-        QCOMPARE(gueltige(u.order().Konturen.Kontur(1)),
+        QCOMPARE(validPoints(u.order().Konturen.Kontur(1)),
                  (QList<QPoint>{{-75, -75}, {75, -75}, {75, 75}, {-75, 75}, {-75, -75}}));
         QVERIFY(u.form->Geaendert());
         QVERIFY(!u.eingabe().laeuft(Eingabeart::Form));
@@ -89,9 +89,9 @@ private slots:
         u.messages.expectAnswer(Messages::Answer::Yes);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.messages.lastText().startsWith(QStringLiteral("Es wurde bereits eine geometrische Form generiert.")));
-        u.formen().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(1);
+        u.shapes().findChild<QTabWidget *>(QStringLiteral("PCZeichnen"))->setCurrentIndex(1);
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormKreis));
-        u.generieren(QStringLiteral("Btn_GenerateKreis"));
+        u.generate(QStringLiteral("Btn_GenerateKreis"));
         QCOMPARE(u.order().Konturen.Anzahl(), 2);
         QCOMPARE(u.order().Konturen.Kontur(2).Anzahl(), 361);
         QCOMPARE(u.order().Konturen.Kontur(2).Punkte()[90], QPoint(0, 150));
@@ -105,14 +105,14 @@ private slots:
 
         // No, and the FFA dialog cancelled: both stay.
         u.messages.expectAnswer(Messages::Answer::No);
-        u.ffaBeantworten(false);
+        u.answerFfa(false);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(!u.eingabe().laeuft(Eingabeart::Form));
         QCOMPARE(u.order().Konturen.Anzahl(), 2);
 
         // No and OK: deleted, a new shape follows.
         u.messages.expectAnswer(Messages::Answer::No);
-        u.ffaBeantworten(true);
+        u.answerFfa(true);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
         QCOMPARE(u.order().Konturen.Anzahl(), 0);
@@ -121,20 +121,20 @@ private slots:
 
     void refusedSizesKeepTheContours()
     {
-        Umgebung u;
-        u.ffaBeantworten(true);
+        Rig u;
+        u.answerFfa(true);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
-        struct Fall { FormenPanel::Feld feld; QString text; QString knopf; QString meldung; };
-        const Fall faelle[] = {
+        struct Case { FormenPanel::Feld feld; QString text; QString knopf; QString meldung; };
+        const Case faelle[] = {
             {FormenPanel::Feld::RechteckX, QStringLiteral("7000"), QStringLiteral("Btn_GenerateRechteck"), kZuGross},
             {FormenPanel::Feld::RechteckX, QStringLiteral("0"), QStringLiteral("Btn_GenerateRechteck"), kOhneAusdehnung},
             {FormenPanel::Feld::KreisRadius, QStringLiteral("0,01"), QStringLiteral("Btn_GenerateKreis"), kOhneAusdehnung},
             {FormenPanel::Feld::EllipseY, QStringLiteral("fünf"), QStringLiteral("Btn_GenerateEllipse"),
              QStringLiteral("Bitte geben Sie eine Zahl ein.")},
         };
-        for (const Fall &f : faelle) {
-            u.formen().setText(f.feld, f.text);
-            u.generieren(f.knopf);
+        for (const Case &f : faelle) {
+            u.shapes().setText(f.feld, f.text);
+            u.generate(f.knopf);
             QCOMPARE(u.messages.lastText(), f.meldung);
             QCOMPARE(u.order().Konturen.Anzahl(), 0);
             QVERIFY(u.eingabe().laeuft(Eingabeart::Form));
@@ -143,16 +143,16 @@ private slots:
 
     void draggedEllipseAndTheTwelfthShape()
     {
-        Umgebung u;
-        u.ffaBeantworten(true);
+        Rig u;
+        u.answerFfa(true);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
-        u.formen().findChild<QAction *>(QStringLiteral("TBEllipse"))->trigger();
+        u.shapes().findChild<QAction *>(QStringLiteral("TBEllipse"))->trigger();
         QCOMPARE(u.eingabe().Formwerkzeug(), int(FormEllipse));
         u.click(QPoint(-150, -75));
         QCOMPARE(u.eingabe().FormPunkt1(), QPoint(-150, -75));
         u.mouse(QEvent::MouseMove, QPoint(150, 75), Qt::NoButton, Qt::NoButton);
-        QCOMPARE(u.formen().text(FormenPanel::Feld::EllipseX), QStringLiteral("10"));
-        QCOMPARE(u.formen().text(FormenPanel::Feld::EllipseY), QStringLiteral("5"));
+        QCOMPARE(u.shapes().text(FormenPanel::Feld::EllipseX), QStringLiteral("10"));
+        QCOMPARE(u.shapes().text(FormenPanel::Feld::EllipseY), QStringLiteral("5"));
         u.click(QPoint(150, 75));
         QCOMPARE(u.order().Konturen.Anzahl(), 1);
         const TKontur &e = u.order().Konturen.Kontur(1);
@@ -162,13 +162,13 @@ private slots:
         for (int n = 2; n <= TKonturen::MaxKonturen; ++n) {
             u.messages.expectAnswer(Messages::Answer::Yes);
             u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
-            u.generieren(QStringLiteral("Btn_GenerateRechteck"));
+            u.generate(QStringLiteral("Btn_GenerateRechteck"));
         }
         QCOMPARE(u.order().Konturen.Anzahl(), TKonturen::MaxKonturen);
         u.messages.expectAnswer(Messages::Answer::Yes);
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         u.messages.clear();
-        u.generieren(QStringLiteral("Btn_GenerateRechteck"));
+        u.generate(QStringLiteral("Btn_GenerateRechteck"));
         QCOMPARE(u.order().Konturen.Anzahl(), TKonturen::MaxKonturen);
         QCOMPARE(u.messages.shown().size(), 1);
     }

@@ -13,7 +13,7 @@ using namespace qv;
 
 namespace {
 
-QStringList liste(const IniFile &ini, const QString &section, int count)
+QStringList listOf(const IniFile &ini, const QString &section, int count)
 {
     QStringList out;
     for (int i = 0; i < count; ++i)
@@ -39,7 +39,7 @@ TEST(ShippedConfig, ListsAreCompleteAndConsistent)
     auto count = [&](const char16_t *section) {
         return ini.readInteger(QString::fromUtf16(section), QStringLiteral("Count"), 0);
     };
-    const QStringList hersteller = liste(ini, QStringLiteral("Beschleuniger"), count(u"Beschleuniger"));
+    const QStringList hersteller = listOf(ini, QStringLiteral("Beschleuniger"), count(u"Beschleuniger"));
     EXPECT_EQ(hersteller, (QStringList{u"Varian"_qs, u"Siemens"_qs, u"Elekta"_qs, u"GE"_qs}));
 
     // Tray and frame entries begin with a maker name and an underscore.
@@ -50,13 +50,13 @@ TEST(ShippedConfig, ListsAreCompleteAndConsistent)
         }
         return false;
     };
-    for (const QString &t : liste(ini, QStringLiteral("Tragplatten"), count(u"Tragplatten")))
+    for (const QString &t : listOf(ini, QStringLiteral("Tragplatten"), count(u"Tragplatten")))
         EXPECT_TRUE(vonHersteller(t) || t == u"Keine Tragplatte") << t.toStdString();
 
     const int blenden = count(u"ElektronenBlenden");
     EXPECT_EQ(blenden, 20);
-    const QStringList groessen = liste(ini, QStringLiteral("ElektronenBlenden_Groesse"), blenden);
-    const QStringList namen = liste(ini, QStringLiteral("ElektronenBlenden"), blenden);
+    const QStringList groessen = listOf(ini, QStringLiteral("ElektronenBlenden_Groesse"), blenden);
+    const QStringList namen = listOf(ini, QStringLiteral("ElektronenBlenden"), blenden);
     for (int i = 0; i < blenden; ++i) {
         EXPECT_TRUE(vonHersteller(namen[i])) << namen[i].toStdString();
         const QStringList xy = groessen[i].split(u',');
@@ -71,10 +71,10 @@ TEST(ShippedConfig, ListsAreCompleteAndConsistent)
         const int n = count(haupt);
         EXPECT_EQ(n, 4);
         EXPECT_FALSE(ini.valueExists(QString::fromUtf16(parallel), QStringLiteral("Count")));
-        for (const QString &kosten : liste(ini, QString::fromUtf16(parallel), n))
+        for (const QString &kosten : listOf(ini, QString::fromUtf16(parallel), n))
             EXPECT_TRUE(kosten.endsWith(u" Euro")) << kosten.toStdString();
     }
-    EXPECT_EQ(liste(ini, QStringLiteral("Transport"), 4).last(), u"über Nacht");
-    EXPECT_EQ(liste(ini, QStringLiteral("AGBs"), count(u"AGBs")),
+    EXPECT_EQ(listOf(ini, QStringLiteral("Transport"), 4).last(), u"über Nacht");
+    EXPECT_EQ(listOf(ini, QStringLiteral("AGBs"), count(u"AGBs")),
               (QStringList{u"Bitte entnehmen Sie die AGB unserer"_qs, u"Website."_qs}));
 }

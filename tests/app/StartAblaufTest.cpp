@@ -17,7 +17,7 @@ using Start = StartAblauf::Start;
 namespace {
 
 // The windows as the start-up sees them: scripted answers, recorded calls.
-class FensterDouble final : public StartFenster
+class WindowDouble final : public StartFenster
 {
 public:
     QList<ErsterStartWahl> ersterStart;    // answers of the first-start dialog, in turn
@@ -51,7 +51,7 @@ public:
     }
 };
 
-TKundenDaten demoKunde()
+TKundenDaten demoCustomer()
 {
     TKundenDaten k = completeCustomer();
     k.Vertragspartner.Name = u"Demo"_s;
@@ -59,9 +59,9 @@ TKundenDaten demoKunde()
 }
 
 // A program folder with the chosen customer files and settings, and the start-up on it.
-struct Umgebung
+struct Rig
 {
-    explicit Umgebung(bool kunde, bool vollstaendig = true, bool demo = true, const QByteArray &ini = {})
+    explicit Rig(bool kunde, bool vollstaendig = true, bool demo = true, const QByteArray &ini = {})
     {
         if (kunde) {
             TKundenDaten k = completeCustomer();
@@ -71,7 +71,7 @@ struct Umgebung
             EXPECT_TRUE(k.SpeichereDatei(dateien.kunde).ok());
         }
         if (demo) {
-            EXPECT_TRUE(demoKunde().SpeichereDatei(dateien.demoKunde).ok());
+            EXPECT_TRUE(demoCustomer().SpeichereDatei(dateien.demoKunde).ok());
         }
         einstellungen = std::make_unique<IniFile>(folder.write(u"QuellvantarIni.ini"_s, ini));
         EXPECT_TRUE(daten.Laden(dateien).ok());
@@ -82,7 +82,7 @@ struct Umgebung
     KundenDateien dateien = KundenDateien::imOrdner(folder.path());
     std::unique_ptr<IniFile> einstellungen;
     ScriptedMessages messages;
-    FensterDouble fenster;
+    WindowDouble fenster;
     TKundenDaten daten;
     std::unique_ptr<StartAblauf> ablauf;
 };
@@ -91,7 +91,7 @@ struct Umgebung
 
 TEST(StartAblauf, ErsterStart)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         QList<ErsterStartWahl> wahl;
@@ -103,7 +103,7 @@ TEST(StartAblauf, ErsterStart)
         bool demoModus;
     };
     using W = ErsterStartWahl;
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"demo", {W::Demo}, true, true, Start::Demo, 1, 0, true},
         {"configure", {W::Konfigurieren}, true, true, Start::Konfiguriert, 1, 1, false},
         {"configure, then end", {W::Konfigurieren}, false, true, Start::Abbruch, 1, 1, false},
@@ -111,9 +111,9 @@ TEST(StartAblauf, ErsterStart)
         // Without the demonstration data the dialog comes again.
         {"demo missing, then configure", {W::Demo, W::Konfigurieren}, true, false, Start::Konfiguriert, 2, 1, false},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
-        Umgebung u(/*kunde=*/false, true, f.demoDatei);
+        Rig u(/*kunde=*/false, true, f.demoDatei);
         ASSERT_TRUE(u.daten.ErsterStart);
         u.fenster.ersterStart = f.wahl;
         u.fenster.einstellungenVollstaendig = f.einstellungenVollstaendig;
@@ -131,21 +131,21 @@ TEST(StartAblauf, ErsterStart)
 
 TEST(StartAblauf, IncompleteCustomerDataLeadsToTheSettings)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         bool vollstaendig;
         bool einstellungenVollstaendig;
         Start erwartet;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"complete", true, true, Start::Normal},
         {"incomplete, completed", false, true, Start::Normal},
         {"incomplete, end chosen", false, false, Start::Abbruch},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
-        Umgebung u(/*kunde=*/true, f.vollstaendig);
+        Rig u(/*kunde=*/true, f.vollstaendig);
         u.fenster.einstellungenVollstaendig = f.einstellungenVollstaendig;
         EXPECT_EQ(u.ablauf->Starten(), f.erwartet);
         EXPECT_EQ(u.fenster.ersterStartGefragt, 0);
@@ -159,7 +159,7 @@ TEST(StartAblauf, IncompleteCustomerDataLeadsToTheSettings)
 
 TEST(StartAblauf, AssistantChoosesTheModeOfTheNewOrder)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         QByteArray ini;
@@ -168,15 +168,15 @@ TEST(StartAblauf, AssistantChoosesTheModeOfTheNewOrder)
         QList<int> gefragt;
         int modus;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"chosen mode", "", true, 2, {3}, 2},
         {"cancelled: image mode", "", true, kAssistentAbgebrochen, {3}, 0},
         {"switched off", "[Init]\r\nStartAssistent=0\r\n", true, 1, {}, 3},
         {"internal mode", "", false, 1, {}, 3},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
-        Umgebung u(/*kunde=*/true, true, true, f.ini);
+        Rig u(/*kunde=*/true, true, true, f.ini);
         u.fenster.assistentWahl = f.wahl;
         EXPECT_TRUE(u.ablauf->NeuerAuftrag(f.kundenModus, 3));
         EXPECT_EQ(u.fenster.assistentGefragt, f.gefragt);
@@ -186,7 +186,7 @@ TEST(StartAblauf, AssistantChoosesTheModeOfTheNewOrder)
 
 TEST(StartAblauf, NewOrderLoadsTheCustomerDataAfresh)
 {
-    Umgebung u(/*kunde=*/true);
+    Rig u(/*kunde=*/true);
     u.daten.Abteilungen[0].AnP[0].Name = u"ungespeichert"_s;
     u.daten.AusAuftrag = true;
     u.ablauf->NeuerAuftrag(true, 0);
@@ -197,7 +197,7 @@ TEST(StartAblauf, DemoModeStaysForEveryNewOrder)
 {
     // With the assistant on and then off, every new order has the demonstration customer, so
     // saving stays disabled.
-    Umgebung u(/*kunde=*/false);
+    Rig u(/*kunde=*/false);
     u.fenster.ersterStart = {ErsterStartWahl::Demo};
     ASSERT_EQ(u.ablauf->Starten(), Start::Demo);
     for (const bool assistent : {true, false}) {

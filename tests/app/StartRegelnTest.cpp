@@ -11,7 +11,7 @@ using namespace qv;
 
 namespace {
 
-IniFile iniMit(const char *text)
+IniFile iniWith(const char *text)
 {
     IniFile ini{QString()};
     ini.parse(text);
@@ -35,7 +35,7 @@ TEST(StartRegeln, ModusIndexOnly0To3Count)
         {"", 0, 0},
     };
     for (const auto &f : faelle)
-        EXPECT_EQ(ModusIndexLesen(iniMit(f.ini), f.bisher), f.erwartet) << f.ini;
+        EXPECT_EQ(ModusIndexLesen(iniWith(f.ini), f.bisher), f.erwartet) << f.ini;
 }
 
 TEST(StartRegeln, EinschubrichtungExactAndCaseSensitive)
@@ -54,7 +54,7 @@ TEST(StartRegeln, EinschubrichtungExactAndCaseSensitive)
         {"", 1, 2}, // missing key: the default "Rechts"
     };
     for (const auto &f : faelle)
-        EXPECT_EQ(EinschubrichtungLesen(iniMit(f.ini), f.bisher), f.erwartet) << f.ini;
+        EXPECT_EQ(EinschubrichtungLesen(iniWith(f.ini), f.bisher), f.erwartet) << f.ini;
 }
 
 TEST(StartRegeln, MessageTexts)

@@ -57,10 +57,10 @@ private:
 
     // Answers each modal dialog with this object name while it lives: `tun` runs on it, then
     // the button is clicked. Counts the dialogs answered.
-    class Beantworter
+    class Answerer
     {
     public:
-        Beantworter(const char *dialog, const char *knopf, std::function<void(QDialog &)> tun = {})
+        Answerer(const char *dialog, const char *knopf, std::function<void(QDialog &)> tun = {})
         {
             QObject::connect(&m_timer, &QTimer::timeout, [=, this] {
                 auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -115,7 +115,7 @@ void TMainFormTest::startReadsModeAndDirection()
     Umgebung u(ini);
     // In customer mode the start assistant opens on the stored mode; "Weiter" keeps it.
     int assistentModus = -1;
-    Beantworter assistent("StartAssistentForm", "btn_Weiter", [&](QDialog &d) {
+    Answerer assistent("StartAssistentForm", "btn_Weiter", [&](QDialog &d) {
         const char *knoepfe[] = {"rb_BildVorlage", "rb_ohneVorlage", "rb_BPR", "rb_DICOM"};
         for (int m = 0; m < 4; ++m)
             if (d.findChild<QRadioButton *>(QLatin1String(knoepfe[m]))->isChecked())
@@ -223,8 +223,8 @@ void TMainFormTest::internalConfigMenuOpensTheEditor()
 void TMainFormTest::firstStartWithDemoData()
 {
     Umgebung u("[Init]\r\nModusIndex=2\r\nEinschubrichtung=Oben\r\n", true, Kunde::Keiner);
-    Beantworter erster("FirstStartForm", "btn_Weiter");
-    Beantworter assistent("StartAssistentForm", "btn_Weiter");
+    Answerer erster("FirstStartForm", "btn_Weiter");
+    Answerer assistent("StartAssistentForm", "btn_Weiter");
     TMainForm form(*u.app);
     form.show();
     QTRY_COMPARE(form.windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
@@ -254,7 +254,7 @@ void TMainFormTest::firstStartConfigureOrCancel()
     {
         // Cancel ends the program.
         Umgebung u({}, true, Kunde::Keiner);
-        Beantworter erster("FirstStartForm", "btn_Abbrechen");
+        Answerer erster("FirstStartForm", "btn_Abbrechen");
         TMainForm form(*u.app);
         QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
         form.show();
@@ -266,12 +266,12 @@ void TMainFormTest::firstStartConfigureOrCancel()
         // Configure: the settings dialog; the data completed there are saved, and the main
         // window waits for "Neu..." without a new order.
         Umgebung u({}, true, Kunde::Keiner);
-        Beantworter erster("FirstStartForm", "btn_Weiter", [](QDialog &d) {
+        Answerer erster("FirstStartForm", "btn_Weiter", [](QDialog &d) {
             d.findChild<QRadioButton *>(QStringLiteral("rb_FirstKonfig"))->setChecked(true);
         });
         TMainForm form(*u.app);
-        Beantworter konfig("TKonfigForm", "btnSave", [&](QDialog &) { form.auftrag().Kundendaten = qv::test::completeCustomer(); });
-        Beantworter assistent("StartAssistentForm", "btn_Weiter");
+        Answerer konfig("TKonfigForm", "btnSave", [&](QDialog &) { form.auftrag().Kundendaten = qv::test::completeCustomer(); });
+        Answerer assistent("StartAssistentForm", "btn_Weiter");
         QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
         form.show();
         QTRY_COMPARE(konfig.anzahl, 1);
@@ -292,8 +292,8 @@ void TMainFormTest::incompleteCustomerDataAtStart()
     // The message, then the settings dialog; leaving it incomplete and confirming the end
     // ends the program before any order is begun.
     Umgebung u({}, true, Kunde::Unvollstaendig);
-    Beantworter konfig("TKonfigForm", "btnCancel");
-    Beantworter assistent("StartAssistentForm", "btn_Weiter");
+    Answerer konfig("TKonfigForm", "btnCancel");
+    Answerer assistent("StartAssistentForm", "btn_Weiter");
     u.messages.expectAnswer(Messages::Answer::Yes);
     TMainForm form(*u.app);
     QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
@@ -316,7 +316,7 @@ void TMainFormTest::customerSettingsShowHelpOnF1()
     QVERIFY(!form.hilfe().isVisible());
     QPoint hilfePos;
     bool sichtbar = false;
-    Beantworter konfig("TKonfigForm", "btnCancel", [&](QDialog &d) {
+    Answerer konfig("TKonfigForm", "btnCancel", [&](QDialog &d) {
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QTest::keyClick(&d, Qt::Key_F1);

@@ -7,7 +7,7 @@ using qv::FensterPlatz;
 
 namespace {
 
-const QRect kSchirm(0, 0, 1024, 768);
+const QRect kScreen(0, 0, 1024, 768);
 
 } // namespace
 
@@ -25,7 +25,7 @@ TEST(FensterPlatz, StaysOnTheScreen)
         {{500, 500}, {1200, 900}, {0, 0}},       // larger than the screen: top left visible
     };
     for (const Fall &f : faelle)
-        EXPECT_EQ(FensterPlatz(kSchirm, f.groesse, f.vorschlag), f.erwartet) << f.vorschlag.x() << ',' << f.vorschlag.y();
+        EXPECT_EQ(FensterPlatz(kScreen, f.groesse, f.vorschlag), f.erwartet) << f.vorschlag.x() << ',' << f.vorschlag.y();
 }
 
 TEST(FensterPlatz, BesideTheImageWhereTheScreenAllows)
@@ -34,11 +34,11 @@ TEST(FensterPlatz, BesideTheImageWhereTheScreenAllows)
     const QRect knoepfe(634, 0, 390, 768);
     const QSize hilfe(265, 300);
     // Over the image's right part: right beside the image, the nearest free place.
-    EXPECT_EQ(FensterPlatz(kSchirm, hilfe, QPoint(365, 40), {bild}), QPoint(638, 40));
+    EXPECT_EQ(FensterPlatz(kScreen, hilfe, QPoint(365, 40), {bild}), QPoint(638, 40));
     // With the buttons there as well: below the image.
-    EXPECT_EQ(FensterPlatz(kSchirm, hilfe, QPoint(365, 40), {bild, knoepfe}), QPoint(365, 403));
+    EXPECT_EQ(FensterPlatz(kScreen, hilfe, QPoint(365, 40), {bild, knoepfe}), QPoint(365, 403));
     // Not covering anything: left where it is.
-    EXPECT_EQ(FensterPlatz(kSchirm, hilfe, QPoint(300, 420), {bild, knoepfe}), QPoint(300, 420));
+    EXPECT_EQ(FensterPlatz(kScreen, hilfe, QPoint(300, 420), {bild, knoepfe}), QPoint(300, 420));
     // On a wide screen beside a large image.
     EXPECT_EQ(FensterPlatz(QRect(0, 0, 1920, 1080), hilfe, QPoint(365, 40), {QRect(0, 40, 1200, 1000)}), QPoint(1208, 40));
 }
@@ -48,7 +48,7 @@ TEST(FensterPlatz, CoversAsLittleAsPossibleWhenNothingIsFree)
     const QRect bild(0, 0, 640, 700);
     const QRect knoepfe(640, 0, 384, 700);
     const QSize hilfe(265, 420);
-    const QPoint p = FensterPlatz(kSchirm, hilfe, QPoint(375, 40), {bild, knoepfe});
+    const QPoint p = FensterPlatz(kScreen, hilfe, QPoint(375, 40), {bild, knoepfe});
     // Nothing is free: the image, the first area, is covered least (not at all, over the
     // buttons); then the buttons as little as possible.
     EXPECT_EQ(QRect(p, hilfe).intersected(bild), QRect());

@@ -15,7 +15,7 @@ class QtMessagesTest : public QObject
 
 private:
     // Shows a message and returns where its box appeared and what it was a child of.
-    static QPair<QWidget *, QRect> zeigen(QtMessages &messages)
+    static QPair<QWidget *, QRect> showBox(QtMessages &messages)
     {
         QPair<QWidget *, QRect> gesehen{nullptr, {}};
         QTimer::singleShot(0, [&gesehen] {
@@ -61,7 +61,7 @@ private slots:
         };
         for (const Fall &f : faelle) {
             QtMessages messages(f.eltern);
-            const auto [eltern, rahmen] = zeigen(messages);
+            const auto [eltern, rahmen] = showBox(messages);
             QVERIFY2(eltern == f.erwartet, f.name);
             if (f.erwartet == &haupt) {
                 const QPoint abstand = rahmen.center() - haupt.frameGeometry().center();

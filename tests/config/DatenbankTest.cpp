@@ -21,7 +21,7 @@ namespace {
 using qv::Datenbank;
 
 // A customer database with the maker's schema and a few rows.
-QString kundenDatenbank(const qv::test::TempProgramFolder &ordner)
+QString customerDatabase(const qv::test::TempProgramFolder &ordner)
 {
     const QString pfad = ordner.file(QStringLiteral("TesBS.sqlite"));
     EXPECT_TRUE(Datenbank::erzeugen(pfad, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok());
@@ -69,7 +69,7 @@ TEST(Datenbank, EngineErrorsReachTheCaller)
     EXPECT_TRUE(fremd.error().contains(QStringLiteral("keine lesbare Datenbank"))) << fremd.error().toStdString();
     EXPECT_FALSE(db.offen());
 
-    ASSERT_TRUE(db.oeffnen(kundenDatenbank(ordner)).ok());
+    ASSERT_TRUE(db.oeffnen(customerDatabase(ordner)).ok());
     auto kaputt = db.suchen(QStringLiteral("Kunde"), {}, QStringLiteral("Spalte_gibt_es_nicht = 1"));
     ASSERT_FALSE(kaputt.ok());
     EXPECT_TRUE(kaputt.error().contains(QStringLiteral("Spalte_gibt_es_nicht"))) << "the engine's message";
@@ -82,7 +82,7 @@ TEST(Datenbank, SuchenExactlyWithOneOrTwoFieldsAndFilter)
 {
     qv::test::TempProgramFolder ordner;
     Datenbank db;
-    ASSERT_TRUE(db.oeffnen(kundenDatenbank(ordner)).ok());
+    ASSERT_TRUE(db.oeffnen(customerDatabase(ordner)).ok());
     auto erste = db.suchen(QStringLiteral("Kunde"), {{QStringLiteral("Postleitzahl"), QStringLiteral("79106")}});
     ASSERT_TRUE(erste.ok() && erste->has_value());
     EXPECT_EQ(Datenbank::alsText(**erste, QStringLiteral("KBez")), QStringLiteral(" KLIN1 "));
@@ -104,7 +104,7 @@ TEST(Datenbank, SuchenExactlyWithOneOrTwoFieldsAndFilter)
 TEST(Datenbank, TableModelWritesAtOnceAndRespectsSizes)
 {
     qv::test::TempProgramFolder ordner;
-    const QString pfad = kundenDatenbank(ordner);
+    const QString pfad = customerDatabase(ordner);
     {
         Datenbank db;
         ASSERT_TRUE(db.oeffnen(pfad).ok());

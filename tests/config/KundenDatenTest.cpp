@@ -39,7 +39,7 @@ constexpr int kKopf = 739;
 constexpr int kAbtGrund = 1457;
 
 // Customer block: one department with two contacts and one accelerator, FFA 100.
-QByteArray beispielBlock()
+QByteArray exampleBlock()
 {
     const int n = 2, m = 1;
     Bytes b(kKopf + kAbtGrund + 306 * n + 186 * m);
@@ -87,7 +87,7 @@ QByteArray beispielBlock()
     return b.data;
 }
 
-TKundenDaten vollstaendig()
+TKundenDaten complete()
 {
     TKundenDaten k;
     k.LadeStandard();
@@ -106,7 +106,7 @@ TKundenDaten vollstaendig()
 
 TEST(KundenDaten, BlockIsReadFromTheDocumentedOffsetsAndWrittenIdentically)
 {
-    const QByteArray block = beispielBlock();
+    const QByteArray block = exampleBlock();
     ASSERT_EQ(block.size(), 739 + 1457 + 2 * 306 + 186);
     TKundenDaten k;
     qv::ByteReader r(block);
@@ -187,7 +187,7 @@ TEST(KundenDaten, TooLongTextIsCutToItsCapacity)
 
 TEST(KundenDaten, DamagedBlocksAreRefused)
 {
-    const QByteArray gut = beispielBlock();
+    const QByteArray gut = exampleBlock();
     auto mit = [&gut](qsizetype at, qint32 v) {
         Bytes b(0);
         b.data = gut;
@@ -225,7 +225,7 @@ TEST(KundenDaten, DamagedBlocksAreRefused)
 TEST(KundenDaten, DamagedCustomerFileNamesTheFile)
 {
     qv::test::TempProgramFolder ordner;
-    const QByteArray gut = qv::deflateZlib(beispielBlock(), 1);
+    const QByteArray gut = qv::deflateZlib(exampleBlock(), 1);
     struct Fall
     {
         const char *name;
@@ -233,7 +233,7 @@ TEST(KundenDaten, DamagedCustomerFileNamesTheFile)
     } faelle[] = {
         {"kein zlib", QByteArray("das ist keine Kundendatei")},
         {"zlib abgeschnitten", gut.left(gut.size() / 2)},
-        {"Block abgeschnitten", qv::deflateZlib(beispielBlock().left(1000), 1)},
+        {"Block abgeschnitten", qv::deflateZlib(exampleBlock().left(1000), 1)},
         {"leere Datei", QByteArray()},
     };
     for (const Fall &f : faelle) {
@@ -251,7 +251,7 @@ TEST(KundenDaten, SavingAndLoadingThroughKundeCfg)
 {
     qv::test::TempProgramFolder ordner;
     const KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.FFA = 85.5;
     qv::test::ScriptedMessages meldungen;
     ASSERT_TRUE(qv::KundenDatenSpeichern(k, dateien.kunde, meldungen));
@@ -270,7 +270,7 @@ TEST(KundenDaten, SavingIsRefusedForDemoAndOrderData)
     qv::test::TempProgramFolder ordner;
     const QString pfad = ordner.file(QStringLiteral("Kunde.cfg"));
     for (int fall = 0; fall < 2; ++fall) {
-        TKundenDaten k = vollstaendig();
+        TKundenDaten k = complete();
         (fall == 0 ? k.Demo : k.AusAuftrag) = true;
         qv::test::ScriptedMessages meldungen;
         EXPECT_FALSE(qv::KundenDatenSpeichern(k, pfad, meldungen));
@@ -283,7 +283,7 @@ TEST(KundenDaten, WriteErrorNamesThePath)
     qv::test::TempProgramFolder ordner;
     const QString pfad = ordner.file(QStringLiteral("fehlt/Kunde.cfg"));
     qv::test::ScriptedMessages meldungen;
-    EXPECT_FALSE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
+    EXPECT_FALSE(qv::KundenDatenSpeichern(complete(), pfad, meldungen));
     EXPECT_EQ(meldungen.lastText(),
               QStringLiteral("Daten wurden nicht gespeichert.\rBitte Überprüfen Sie den Pfad ") + QDir::toNativeSeparators(pfad));
 }
@@ -295,14 +295,14 @@ TEST(KundenDaten, DamagedKundeCfgIsBackedUpBeforeItIsOverwritten)
     const QString pfad = ordner.write(QStringLiteral("Kunde.cfg"), kaputt);
     ordner.write(QStringLiteral("Kunde.cfg.beschaedigt"), "eine ältere Sicherung");
     qv::test::ScriptedMessages meldungen;
-    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(complete(), pfad, meldungen));
     EXPECT_EQ(ordner.read(QStringLiteral("Kunde.cfg.beschaedigt")), QByteArray("eine ältere Sicherung"));
     EXPECT_EQ(ordner.read(QStringLiteral("Kunde.cfg.beschaedigt-2")), kaputt);
     TKundenDaten neu;
     EXPECT_TRUE(neu.LadeDatei(pfad).ok());
 
     // A readable file is simply replaced, without another copy.
-    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), pfad, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(complete(), pfad, meldungen));
     EXPECT_FALSE(QFile::exists(ordner.file(QStringLiteral("Kunde.cfg.beschaedigt-3"))));
 }
 
@@ -374,7 +374,7 @@ TEST(KundenDaten, MigrationFromAnOldIniWithMissingSections)
 
     // Once Kunde.cfg exists the old file is ignored.
     qv::test::ScriptedMessages meldungen;
-    TKundenDaten neu = vollstaendig();
+    TKundenDaten neu = complete();
     ASSERT_TRUE(qv::KundenDatenSpeichern(neu, ordner.file(QStringLiteral("Kunde.cfg")), meldungen));
     ASSERT_TRUE(k.Laden(KundenDateien::imOrdner(ordner.path())).ok());
     EXPECT_EQ(k.Abteilungen[0].Name, QStringLiteral("Radioonkologie"));
@@ -388,12 +388,12 @@ TEST(KundenDaten, PruefenFbaLimitsAndMessage)
         bool ok;
     } faelle[] = {{"30", true}, {"90", true}, {"29,9", false}, {"90,1", false}, {"60,5", true}, {"abc", false}, {"60.5", false}};
     for (const Fall &f : faelle) {
-        TKundenDaten k = vollstaendig();
+        TKundenDaten k = complete();
         k.Abteilungen[0].Beschl[0].FBA = QString::fromUtf8(f.fba);
         EXPECT_EQ(k.Vollstaendig(), f.ok) << f.fba;
     }
 
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.Abteilungen[0].Beschl[0].KBez = QStringLiteral("  ");
     k.Abteilungen[0].Abholadresse.PLZ.clear();
     qv::test::ScriptedMessages meldungen;
@@ -404,12 +404,12 @@ TEST(KundenDaten, PruefenFbaLimitsAndMessage)
                              "- die Angaben des Beschleunigers sind nicht komplett.\r"
                              "- die Angaben der Abholadresse sind nicht komplett.\r\r"
                              "(*Es sind Angaben in allen hellblau hinterlegten Feldern erforderlich.)"));
-    EXPECT_TRUE(qv::KundenDatenPruefen(vollstaendig(), meldungen));
+    EXPECT_TRUE(qv::KundenDatenPruefen(complete(), meldungen));
 }
 
 TEST(KundenDaten, PlaneConversionRoundsHalfToEven)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.FFA = 200.0;
     // 5 * 100 / 200 = 2,5 -> 2; 7 -> 3,5 -> 4; -5 -> -2,5 -> -2
     EXPECT_EQ(k.BildZuIsoebene(QPoint(5, 7)), QPoint(2, 4));
@@ -473,7 +473,7 @@ TEST(KundenDaten, ListMaintenance)
 
 TEST(KundenDaten, WaehleAnPTakesTheLastOfEqualNames)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     TAbteilung &abt = k.Abteilungen[0];
     abt.AnP = {TAnP{QStringLiteral("Frau"), QStringLiteral("Dr."), QStringLiteral("A"), {}, {}, {}},
                TAnP{QStringLiteral("Herr"), {}, QStringLiteral("B"), {}, {}, {}},

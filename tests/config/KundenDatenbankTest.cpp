@@ -34,7 +34,7 @@ using qv::test::finishRun;
 using qv::KundenSuche;
 using Engine = Datenbank::Engine;
 
-QString skript()
+QString serverScript()
 {
     return QStringLiteral(QV_SOURCE_DIR "/scripts/pg-test-server");
 }
@@ -53,19 +53,19 @@ QString serverUri(const QString &statusDatei)
 }
 
 // The same server, another database.
-QString mitDatenbank(const QString &uri, const QString &name)
+QString withDatabase(const QString &uri, const QString &name)
 {
     return uri.left(uri.lastIndexOf(u'/') + 1) + QString::fromLatin1(QUrl::toPercentEncoding(name));
 }
 
-QString zitiert(QString name)
+QString quoted(QString name)
 {
     name.replace(u'"', QStringLiteral("\"\""));
     return u'"' + name + u'"';
 }
 
 // Runs one statement on the server's maintenance database (creating and dropping databases).
-void verwalten(const QString &uri, const QString &sql)
+void administer(const QString &uri, const QString &sql)
 {
     Datenbank admin;
     ASSERT_TRUE(admin.oeffnen(uri).ok());
@@ -73,7 +73,7 @@ void verwalten(const QString &uri, const QString &sql)
     ASSERT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
 }
 
-QProcess *kundePlzStarten(const QString &plz, const QString &ziel, QObject *eltern)
+QProcess *startKundePlz(const QString &plz, const QString &ziel, QObject *eltern)
 {
     auto *p = new QProcess(eltern);
     p->start(qv::test::cliPath(), {QStringLiteral("kunde-plz"), plz, QStringLiteral("--datenbank"), ziel});
@@ -95,21 +95,21 @@ protected:
         if (m_server.isEmpty())
             GTEST_SKIP() << "no PostgreSQL test server (ctest starts one)";
         m_name = QStringLiteral("qv_") + QUuid::createUuid().toString(QUuid::Id128);
-        ASSERT_NO_FATAL_FAILURE(verwalten(m_server, QStringLiteral("CREATE DATABASE %1").arg(zitiert(m_name))));
-        m_ziel = mitDatenbank(m_server, m_name);
+        ASSERT_NO_FATAL_FAILURE(administer(m_server, QStringLiteral("CREATE DATABASE %1").arg(quoted(m_name))));
+        m_ziel = withDatabase(m_server, m_name);
     }
     void TearDown() override
     {
         if (!m_name.isEmpty())
-            verwalten(m_server, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(zitiert(m_name)));
+            administer(m_server, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(quoted(m_name)));
     }
 
     const QString &ziel() const { return m_ziel; }
 
-    void kundenSchema() { ASSERT_TRUE(Datenbank::erzeugen(m_ziel, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok()); }
+    void customerSchema() { ASSERT_TRUE(Datenbank::erzeugen(m_ziel, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok()); }
 
     // Rows of Kunde with the key given, in the order given.
-    void kunden(std::initializer_list<std::tuple<int, const char *, const char *>> zeilen)
+    void customers(std::initializer_list<std::tuple<int, const char *, const char *>> zeilen)
     {
         Datenbank db;
         ASSERT_TRUE(db.oeffnen(m_ziel).ok());
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Engines, KundenDatenbank, ::testing::Values(Engine::SQL
 
 TEST_P(KundenDatenbank, OneSchemaTheSameFieldsOnBothEngines)
 {
-    kundenSchema();
+    customerSchema();
     Datenbank db;
     ASSERT_TRUE(db.oeffnen(ziel()).ok());
     EXPECT_EQ(db.engine(), GetParam());
@@ -167,9 +167,9 @@ TEST_P(KundenDatenbank, OneSchemaTheSameFieldsOnBothEngines)
 
 TEST_P(KundenDatenbank, KundeZurPLZ)
 {
-    kundenSchema();
+    customerSchema();
     // Table order is key order: 3 comes before 7 although it was written later.
-    kunden({{7, "SPAET", "80331"}, {3, "FRÜH", "80331"}, {10, " KLIN1 ", "79106"}, {11, "KLIN2", "79106"}, {12, "X", "7910"}});
+    customers({{7, "SPAET", "80331"}, {3, "FRÜH", "80331"}, {10, " KLIN1 ", "79106"}, {11, "KLIN2", "79106"}, {12, "X", "7910"}});
     qv::TDatamodule_TesBs modul(ziel());
     struct Fall
     {
@@ -203,10 +203,10 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
 
     // The command line gives the same answers.
     QObject eltern;
-    const CliRun gefunden = finishRun(*kundePlzStarten(QStringLiteral(" 79106 "), ziel(), &eltern));
+    const CliRun gefunden = finishRun(*startKundePlz(QStringLiteral(" 79106 "), ziel(), &eltern));
     EXPECT_EQ(gefunden.exitCode, 0) << gefunden.err.toStdString();
     EXPECT_EQ(gefunden.outText(), QStringLiteral("KLIN1\n"));
-    const CliRun nicht = finishRun(*kundePlzStarten(QStringLiteral(" 12345"), ziel(), &eltern));
+    const CliRun nicht = finishRun(*startKundePlz(QStringLiteral(" 12345"), ziel(), &eltern));
     EXPECT_EQ(nicht.exitCode, 1);
     EXPECT_EQ(nicht.outText(), QStringLiteral("Keinen Kunden für die PLZ  12345 gefunden.\n"));
     EXPECT_EQ(nicht.errText(), QString());
@@ -225,7 +225,7 @@ TEST_P(KundenDatenbank, WithoutTableKundeADatabaseError)
     EXPECT_FALSE(modul.Offen());
 
     QObject eltern;
-    const CliRun l = finishRun(*kundePlzStarten(QStringLiteral("79106"), ziel(), &eltern));
+    const CliRun l = finishRun(*startKundePlz(QStringLiteral("79106"), ziel(), &eltern));
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_EQ(l.outText(), QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.\n"));
     EXPECT_TRUE(l.errText().contains(QStringLiteral("\"Kunde\""))) << "the reason, for the log";
@@ -241,7 +241,7 @@ protected:
             GTEST_SKIP() << "built without libmdb";
         KundenDatenbank::SetUp();
     }
-    static qv::MdbDatei::Tabelle lesen(const char *datei, const QString &tabelle)
+    static qv::MdbDatei::Tabelle readTable(const char *datei, const QString &tabelle)
     {
         qv::MdbDatei mdb;
         EXPECT_TRUE(mdb.oeffnen(qv::test::testDataPath(QStringLiteral("external/") + QString::fromUtf8(datei))).ok());
@@ -264,7 +264,7 @@ TEST_P(AccessImport, BothFilesArriveUnaltered)
     Datenbank db;
     ASSERT_TRUE(db.oeffnen(ziel()).ok());
 
-    const qv::MdbDatei::Tabelle unicode = lesen("jet4_unicode_compressed.mdb", QStringLiteral("Table"));
+    const qv::MdbDatei::Tabelle unicode = readTable("jet4_unicode_compressed.mdb", QStringLiteral("Table"));
     auto n = qv::kopiereTabelle(unicode, db, QStringLiteral("Ziel"));
     ASSERT_TRUE(n.ok()) << n.error().toStdString();
     EXPECT_EQ(*n, 8);
@@ -280,7 +280,7 @@ TEST_P(AccessImport, BothFilesArriveUnaltered)
     ASSERT_TRUE(finnisch.ok() && finnisch->has_value());
     EXPECT_EQ(Datenbank::alsText(**finnisch, QStringLiteral("ID")), QStringLiteral("2"));
 
-    const qv::MdbDatei::Tabelle typen = lesen("jet4_alltypes_testV2000.mdb", QStringLiteral("Table1"));
+    const qv::MdbDatei::Tabelle typen = readTable("jet4_alltypes_testV2000.mdb", QStringLiteral("Table1"));
     auto m = qv::kopiereTabelle(typen, db, QStringLiteral("Typen"));
     ASSERT_TRUE(m.ok()) << m.error().toStdString();
     EXPECT_EQ(*m, 2);
@@ -303,7 +303,7 @@ TEST_P(AccessImport, AFailedImportLeavesEverythingAsItWas)
                     .ok());
     Datenbank db;
     ASSERT_TRUE(db.oeffnen(ziel()).ok());
-    auto zuLang = qv::kopiereTabelle(lesen("jet4_unicode_compressed.mdb", QStringLiteral("Table")), db, QStringLiteral("Eng"));
+    auto zuLang = qv::kopiereTabelle(readTable("jet4_unicode_compressed.mdb", QStringLiteral("Table")), db, QStringLiteral("Eng"));
     ASSERT_FALSE(zuLang.ok());
     EXPECT_TRUE(zuLang.error().contains(QStringLiteral("Zeile 1"))) << zuLang.error().toStdString();
     auto bleibt = db.suchen(QStringLiteral("Eng"), {{QStringLiteral("Unicode"), QStringLiteral("alt")}});
@@ -329,7 +329,7 @@ TEST_P(AccessImport, AFailedImportLeavesEverythingAsItWas)
 // or from after, never a table half replaced.
 TEST_P(KundenDatenbank, QueriesDuringAnImportSeeBeforeOrAfter)
 {
-    kundenSchema();
+    customerSchema();
     const int n = 4000;
     qv::MdbDatei::Tabelle alt{QStringLiteral("Kunde"),
                               {{QStringLiteral("Kun_ID"), QMetaType::Int, 0},
@@ -352,11 +352,11 @@ TEST_P(KundenDatenbank, QueriesDuringAnImportSeeBeforeOrAfter)
     auto ok = qv::kopiereTabelle(neu, db, QStringLiteral("Kunde"), [&](int zeilen) {
         if (zeilen == n / 4) {
             for (int i = 0; i < 3; ++i)
-                frueh << kundePlzStarten(letzte, ziel(), &eltern);
+                frueh << startKundePlz(letzte, ziel(), &eltern);
         } else if (zeilen == n / 2) {
             QList<QProcess *> jetzt;
             for (int i = 0; i < 3; ++i)
-                jetzt << kundePlzStarten(letzte, ziel(), &eltern);
+                jetzt << startKundePlz(letzte, ziel(), &eltern);
             for (QProcess *p : jetzt)
                 mittendrin << finishRun(*p);
         }
@@ -371,7 +371,7 @@ TEST_P(KundenDatenbank, QueriesDuringAnImportSeeBeforeOrAfter)
         EXPECT_EQ(l.exitCode, 0) << l.err.toStdString();
         EXPECT_TRUE(l.outText() == QStringLiteral("A%1\n").arg(n) || l.outText() == QStringLiteral("N%1\n").arg(n)) << l.out.toStdString();
     }
-    const CliRun danach = finishRun(*kundePlzStarten(letzte, ziel(), &eltern));
+    const CliRun danach = finishRun(*startKundePlz(letzte, ziel(), &eltern));
     EXPECT_EQ(danach.outText(), QStringLiteral("N%1\n").arg(n));
 }
 
@@ -415,8 +415,8 @@ TEST_P(ServerConnection, TextWithQuotesAndSemicolonIsOnlyOneValue)
 {
     // A database whose name holds quotes and a semicolon; the name reaches libpq as a value.
     const QString name = QStringLiteral("qv_\"x';y") + QUuid::createUuid().toString(QUuid::Id128).left(8);
-    verwalten(m_server, QStringLiteral("CREATE DATABASE %1").arg(zitiert(name)));
-    const QString seltsam = mitDatenbank(m_server, name) + QStringLiteral("?application_name=quell%27vantar");
+    administer(m_server, QStringLiteral("CREATE DATABASE %1").arg(quoted(name)));
+    const QString seltsam = withDatabase(m_server, name) + QStringLiteral("?application_name=quell%27vantar");
     EXPECT_TRUE(Datenbank::erzeugen(seltsam, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok());
     // On a server the tables are created in the existing database; a second time is refused.
     EXPECT_FALSE(Datenbank::erzeugen(seltsam, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok());
@@ -428,7 +428,7 @@ TEST_P(ServerConnection, TextWithQuotesAndSemicolonIsOnlyOneValue)
         EXPECT_EQ(q.value(0).toString(), name);
         EXPECT_EQ(q.value(1).toString(), QStringLiteral("quell'vantar"));
     }
-    verwalten(m_server, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(zitiert(name)));
+    administer(m_server, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(quoted(name)));
 
     Datenbank db;
     auto passwort = db.oeffnen(m_server + QStringLiteral("?password=geheim99"));
@@ -446,8 +446,8 @@ TEST_P(ServerConnection, TextWithQuotesAndSemicolonIsOnlyOneValue)
 
 TEST_P(ServerConnection, ServiceFromTheServiceFile)
 {
-    kundenSchema();
-    kunden({{1, "DIENST", "10115"}});
+    customerSchema();
+    customers({{1, "DIENST", "10115"}});
     const QUrl url(ziel());
     const QString dienste = m_ordner.write(QStringLiteral("pg_service.conf"),
                                            QStringLiteral("[qvkunden]\nhost=%1\nport=%2\nuser=%3\ndbname=%4\n")
@@ -465,12 +465,12 @@ TEST_P(ServerConnection, ServiceFromTheServiceFile)
 // No password in the settings: libpq takes it from its own password file.
 TEST_P(ServerConnection, PasswordFromThePasswordFile)
 {
-    kundenSchema();
-    kunden({{1, "PASSWORT", "10115"}});
+    customerSchema();
+    customers({{1, "PASSWORT", "10115"}});
     const QString rolle = QStringLiteral("qvpasswort");
-    verwalten(m_server, QStringLiteral("DROP ROLE IF EXISTS %1").arg(rolle));
-    ASSERT_NO_FATAL_FAILURE(verwalten(m_server, QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'ge:heim\\;\"x'").arg(rolle)));
-    ASSERT_NO_FATAL_FAILURE(verwalten(ziel(), QStringLiteral("GRANT SELECT ON \"Kunde\" TO %1").arg(rolle)));
+    administer(m_server, QStringLiteral("DROP ROLE IF EXISTS %1").arg(rolle));
+    ASSERT_NO_FATAL_FAILURE(administer(m_server, QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'ge:heim\\;\"x'").arg(rolle)));
+    ASSERT_NO_FATAL_FAILURE(administer(ziel(), QStringLiteral("GRANT SELECT ON \"Kunde\" TO %1").arg(rolle)));
     const QUrl url(ziel());
     const QString mitRolle = QStringLiteral("postgresql://%1@%2:%3/%4").arg(rolle, url.host()).arg(url.port()).arg(m_name);
     // host:port:database:user:password, with ':' and the backslash escaped
@@ -496,8 +496,8 @@ TEST_P(ServerConnection, PasswordFromThePasswordFile)
         qunsetenv("PGPASSFILE");
         EXPECT_EQ(s.kurzbezeichnung, f.erwartet) << f.name << ": " << s.grund.toStdString();
     }
-    verwalten(ziel(), QStringLiteral("DROP OWNED BY %1").arg(rolle));
-    verwalten(m_server, QStringLiteral("DROP ROLE %1").arg(rolle));
+    administer(ziel(), QStringLiteral("DROP OWNED BY %1").arg(rolle));
+    administer(m_server, QStringLiteral("DROP ROLE %1").arg(rolle));
 }
 
 TEST_P(ServerConnection, AServerThatDoesNotAnswerDoesNotHoldThingsUp)
@@ -534,13 +534,13 @@ TEST_P(ServerConnection, ServerStopsHalfway)
     // A server of its own, as this one is stopped.
     const QString status = m_ordner.file(QStringLiteral("eigener-server"));
     QProcess start;
-    start.start(skript(), {QStringLiteral("start"), status});
+    start.start(serverScript(), {QStringLiteral("start"), status});
     ASSERT_TRUE(start.waitForFinished(120000));
     ASSERT_EQ(start.exitCode(), 0) << start.readAllStandardError().toStdString();
-    struct Stopp
+    struct Stop
     {
         QString status;
-        ~Stopp() { QProcess::execute(skript(), {QStringLiteral("stop"), status}); }
+        ~Stop() { QProcess::execute(serverScript(), {QStringLiteral("stop"), status}); }
     } stopp{status};
     const QString ziel = serverUri(status);
     ASSERT_TRUE(Datenbank::erzeugen(ziel, qv::datenbankSchema(QStringLiteral("TesBS.sql"))).ok());
@@ -554,7 +554,7 @@ TEST_P(ServerConnection, ServerStopsHalfway)
     ASSERT_TRUE(offen.Oeffnen().ok());
     EXPECT_EQ(offen.KundeZurPLZ(QStringLiteral("01067")).kurzbezeichnung, QStringLiteral("DA"));
 
-    ASSERT_EQ(QProcess::execute(skript(), {QStringLiteral("stop"), status}), 0);
+    ASSERT_EQ(QProcess::execute(serverScript(), {QStringLiteral("stop"), status}), 0);
     QElapsedTimer uhr;
     uhr.start();
     const KundenSuche s = offen.KundeZurPLZ(QStringLiteral("01067"));

@@ -14,7 +14,7 @@ using qv::KundenEinstellungen;
 
 namespace {
 
-TKundenDaten vollstaendig() { return qv::test::completeCustomer(); }
+TKundenDaten complete() { return qv::test::completeCustomer(); }
 
 } // namespace
 
@@ -38,7 +38,7 @@ TEST(KundenEinstellungen, FbaDisplayAppendsCommaZeroOnlyToShortWholeNumbers)
 
 TEST(KundenEinstellungen, PruefTextNamesEveryMissingRequiredField)
 {
-    ASSERT_EQ(vollstaendig().PruefText(), QString());
+    ASSERT_EQ(complete().PruefText(), QString());
     const QString beschl = QStringLiteral("- die Angaben des Beschleunigers sind nicht komplett.");
     const QString vertrag = QStringLiteral("- die Angaben des Vertragspartners sind nicht komplett.");
     const QString anp = QStringLiteral("- die Angaben des ersten Ansprechpartners sind nicht komplett.");
@@ -69,12 +69,12 @@ TEST(KundenEinstellungen, PruefTextNamesEveryMissingRequiredField)
         {"Abhol Institut", [](TKundenDaten &k) { k.Abteilungen[0].Abholadresse.Institut.clear(); }, abhol},
     };
     for (const auto &f : faelle) {
-        TKundenDaten k = vollstaendig();
+        TKundenDaten k = complete();
         f.leeren(k);
         EXPECT_EQ(k.PruefText(), f.text) << f.feld;
     }
     // The department name shows in the message around the collected text.
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.Abteilungen[0].AnP[0].EMail.clear();
     qv::test::ScriptedMessages meldungen;
     EXPECT_FALSE(qv::KundenDatenPruefen(k, meldungen));
@@ -85,7 +85,7 @@ TEST(KundenEinstellungen, PruefTextNamesEveryMissingRequiredField)
 
 TEST(KundenEinstellungen, WritingBackCutsAndSetsChanged)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     KundenEinstellungen e(k);
     EXPECT_FALSE(e.geaendert());
 
@@ -144,7 +144,7 @@ TEST(KundenEinstellungen, WritingBackCutsAndSetsChanged)
 
 TEST(KundenEinstellungen, DataOfAnOrderStayUnchanged)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.AusAuftrag = true;
     const TKundenDaten vorher = k;
     KundenEinstellungen e(k);
@@ -158,7 +158,7 @@ TEST(KundenEinstellungen, DataOfAnOrderStayUnchanged)
     EXPECT_FALSE(e.geaendert());
 
     // Demo data take the edits in memory.
-    TKundenDaten demo = vollstaendig();
+    TKundenDaten demo = complete();
     demo.Demo = true;
     KundenEinstellungen d(demo);
     EXPECT_TRUE(d.lesemodus());
@@ -184,7 +184,7 @@ TEST(KundenEinstellungen, FfaPointBecomesCommaAndRange20To200)
         {u"", KundenEinstellungen::Ffa::KeineZahl, 100.0},
     };
     for (const auto &f : faelle) {
-        TKundenDaten k = vollstaendig();
+        TKundenDaten k = complete();
         KundenEinstellungen e(k);
         EXPECT_EQ(e.FfaSchreiben(QString::fromUtf16(f.text)), f.ergebnis) << QString::fromUtf16(f.text).toStdString();
         EXPECT_EQ(k.FFA, f.ffa);
@@ -194,7 +194,7 @@ TEST(KundenEinstellungen, FfaPointBecomesCommaAndRange20To200)
 
 TEST(KundenEinstellungen, AtMostTenDepartmentsAndDeletingSelectsThePreviousOne)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     KundenEinstellungen e(k);
     while (k.Abteilungen.size() < 9)
         ASSERT_EQ(e.NeueAbteilung(), KundenEinstellungen::AbteilungNeu::Angelegt);
@@ -227,7 +227,7 @@ TEST(KundenEinstellungen, AtMostTenDepartmentsAndDeletingSelectsThePreviousOne)
 
 TEST(KundenEinstellungen, DeletingAContactOrAcceleratorSelectsThePreviousOne)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     KundenEinstellungen e(k);
     TAbteilung &abt = k.Abteilungen[0];
     e.NeuerAnP();
@@ -254,7 +254,7 @@ TEST(KundenEinstellungen, DeletingAContactOrAcceleratorSelectsThePreviousOne)
 
 TEST(KundenEinstellungen, AddresseeIsKeptWhenItIsNotListed)
 {
-    TKundenDaten k = vollstaendig();
+    TKundenDaten k = complete();
     k.Vertragspartner.Geschlecht = QStringLiteral("Frau");
     k.Vertragspartner.Titel = QStringLiteral("Dr.");
     k.Vertragspartner.Name = QStringLiteral("Vertrag, Vera");
@@ -288,7 +288,7 @@ TEST(KundenEinstellungen, CancelRestoresTheLoadedData)
     qv::test::TempProgramFolder ordner;
     const KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
     qv::test::ScriptedMessages meldungen;
-    ASSERT_TRUE(qv::KundenDatenSpeichern(vollstaendig(), dateien.kunde, meldungen));
+    ASSERT_TRUE(qv::KundenDatenSpeichern(complete(), dateien.kunde, meldungen));
     TKundenDaten k;
     ASSERT_TRUE(k.Laden(dateien).ok());
     const TKundenDaten geladen = k;

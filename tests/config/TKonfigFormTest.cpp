@@ -19,7 +19,7 @@ using qv::Messages;
 
 namespace {
 
-TKundenDaten vollstaendig() { return qv::test::completeCustomer(); }
+TKundenDaten complete() { return qv::test::completeCustomer(); }
 
 } // namespace
 
@@ -41,7 +41,7 @@ private:
         {
             if (mitDatei) {
                 qv::test::ScriptedMessages m;
-                if (!qv::KundenDatenSpeichern(vollstaendig(), dateien.kunde, m))
+                if (!qv::KundenDatenSpeichern(complete(), dateien.kunde, m))
                     qFatal("Kunde.cfg not written");
             }
             if (!daten.Laden(dateien).ok())
@@ -59,23 +59,23 @@ private:
     };
 
     template <typename T>
-    static T *kind(TKonfigForm &f, const char *name)
+    static T *child(TKonfigForm &f, const char *name)
     {
         T *w = f.findChild<T *>(QString::fromLatin1(name));
         if (!w)
             qFatal("no child %s", name);
         return w;
     }
-    static void tippe(TKonfigForm &f, const char *name, const QString &text)
+    static void type(TKonfigForm &f, const char *name, const QString &text)
     {
-        QLineEdit *e = kind<QLineEdit>(f, name);
+        QLineEdit *e = child<QLineEdit>(f, name);
         e->setFocus();
         e->selectAll();
         if (text.isEmpty())
             QTest::keyClick(e, Qt::Key_Backspace);
         QTest::keyClicks(e, text);
     }
-    static void klick(TKonfigForm &f, const char *name) { QTest::mouseClick(kind<QPushButton>(f, name), Qt::LeftButton); }
+    static void click(TKonfigForm &f, const char *name) { QTest::mouseClick(child<QPushButton>(f, name), Qt::LeftButton); }
 
 private slots:
     void contactAndAcceleratorAreSavedAndLoaded()
@@ -83,18 +83,18 @@ private slots:
         Umgebung u;
         auto f = u.form();
         // At opening the contract partner and the contacts page are shown.
-        QVERIFY(kind<QWidget>(*f, "P_Kunde")->isVisible());
-        QVERIFY(kind<QWidget>(*f, "P_AnP")->isVisible());
-        QVERIFY(!kind<QWidget>(*f, "P_Programm")->isVisible());
-        tippe(*f, "E_AnPTelefon", QStringLiteral("0721 123"));
-        klick(*f, "P_SelectBeschleuniger");
+        QVERIFY(child<QWidget>(*f, "P_Kunde")->isVisible());
+        QVERIFY(child<QWidget>(*f, "P_AnP")->isVisible());
+        QVERIFY(!child<QWidget>(*f, "P_Programm")->isVisible());
+        type(*f, "E_AnPTelefon", QStringLiteral("0721 123"));
+        click(*f, "P_SelectBeschleuniger");
         // Switching the page wrote the contact back.
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].Telefon, QStringLiteral("0721 123"));
-        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("60,0"));
-        tippe(*f, "E_BesKBez", QStringLiteral("Synergy"));
-        tippe(*f, "E_FBA", QStringLiteral("62.5"));
-        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("62,5"));
-        klick(*f, "btnSave");
+        QCOMPARE(child<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("60,0"));
+        type(*f, "E_BesKBez", QStringLiteral("Synergy"));
+        type(*f, "E_FBA", QStringLiteral("62.5"));
+        QCOMPARE(child<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("62,5"));
+        click(*f, "btnSave");
         QCOMPARE(f->result(), int(QDialog::Accepted));
         QVERIFY(u.meldungen.shown().isEmpty());
 
@@ -111,9 +111,9 @@ private slots:
         auto f = u.form();
         QApplication::setActiveWindow(f.get());
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        tippe(*f, "E_VertragOrt", QStringLiteral("Bonn"));
+        type(*f, "E_VertragOrt", QStringLiteral("Bonn"));
         QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("O"));
-        kind<QLineEdit>(*f, "E_AnPName")->setFocus();
+        child<QLineEdit>(*f, "E_AnPName")->setFocus();
         QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("Bonn"));
         QVERIFY(f->geaendert());
     }
@@ -122,17 +122,17 @@ private slots:
     {
         Umgebung u;
         auto f = u.form();
-        tippe(*f, "E_AnPEMail", QString());
-        klick(*f, "btnSave");
+        type(*f, "E_AnPEMail", QString());
+        click(*f, "btnSave");
         QVERIFY(f->isVisible());
         QVERIFY(u.meldungen.lastText().contains(QStringLiteral("ersten Ansprechpartners")));
 
-        tippe(*f, "E_AnPEMail", QStringLiteral("neu@klinik.de"));
+        type(*f, "E_AnPEMail", QStringLiteral("neu@klinik.de"));
         // Kunde.cfg cannot be written: the message, and the edits stay in the open dialog.
         QVERIFY(QFile::remove(u.dateien.kunde));
         QVERIFY(QDir().mkdir(u.dateien.kunde));
         u.meldungen.clear();
-        klick(*f, "btnSave");
+        click(*f, "btnSave");
         QVERIFY(f->isVisible());
         QCOMPARE(u.meldungen.shown().size(), 1);
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].EMail, QStringLiteral("neu@klinik.de"));
@@ -142,18 +142,18 @@ private slots:
     {
         Umgebung u;
         auto f = u.form();
-        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        type(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
         u.meldungen.expectAnswer(Messages::Answer::No);
-        klick(*f, "btnCancel");
+        click(*f, "btnCancel");
         QVERIFY(f->isVisible());
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Neu, Nora"));
 
         u.meldungen.expectAnswer(Messages::Answer::Yes);
-        klick(*f, "btnCancel");
+        click(*f, "btnCancel");
         QVERIFY(!f->isVisible());
         QVERIFY(!f->beendenAngefordert());
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Muster, Max"));
-        QCOMPARE(kind<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Muster, Max"));
+        QCOMPARE(child<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Muster, Max"));
     }
 
     void cancelWithIncompleteData()
@@ -162,16 +162,16 @@ private slots:
         // the dialog open with the restored data, and a later cancel asks again.
         Umgebung u(false);
         auto f = u.form();
-        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        type(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
         u.meldungen.expectAnswer(Messages::Answer::Yes);
         u.meldungen.expectAnswer(Messages::Answer::No);
-        klick(*f, "btnCancel");
+        click(*f, "btnCancel");
         QVERIFY(f->isVisible());
-        QCOMPARE(kind<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Mustermann, Max"));
+        QCOMPARE(child<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Mustermann, Max"));
         QVERIFY(!f->geaendert());
 
         u.meldungen.expectAnswer(Messages::Answer::Yes);
-        klick(*f, "btnCancel");
+        click(*f, "btnCancel");
         QVERIFY(!f->isVisible());
         QVERIFY(f->beendenAngefordert());
         QVERIFY(!QFile::exists(u.dateien.kunde));
@@ -183,12 +183,12 @@ private slots:
         u.daten.AusAuftrag = true;
         const TKundenDaten vorher = u.daten;
         auto f = u.form();
-        QVERIFY(!kind<QPushButton>(*f, "btnSave")->isEnabled());
-        QVERIFY(kind<QPushButton>(*f, "P_SelectProgramm")->isHidden());
-        QVERIFY(kind<QPushButton>(*f, "BTN_AnPNeu")->isHidden());
-        tippe(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
+        QVERIFY(!child<QPushButton>(*f, "btnSave")->isEnabled());
+        QVERIFY(child<QPushButton>(*f, "P_SelectProgramm")->isHidden());
+        QVERIFY(child<QPushButton>(*f, "BTN_AnPNeu")->isHidden());
+        type(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
         f->flush();
-        klick(*f, "btnCancel");
+        click(*f, "btnCancel");
         QVERIFY(!f->isVisible());
         QVERIFY(u.daten == vorher);
         QVERIFY(u.meldungen.shown().isEmpty());
@@ -202,33 +202,33 @@ private slots:
         abt.Lieferanschrift.AnP = QStringLiteral("Frau Alt, Umbenannt");
         u.daten.Vertragspartner.Titel = QStringLiteral("Dr. med.");
         auto f = u.form();
-        QCOMPARE(kind<QComboBox>(*f, "CB_VertragTitel")->currentText(), QString());
-        klick(*f, "P_SelectAdressen");
-        QCOMPARE(kind<QComboBox>(*f, "CB_AnP")->currentText(), QStringLiteral("Frau Alt, Umbenannt"));
-        tippe(*f, "E_Ort", QStringLiteral("Bonn"));
-        klick(*f, "P_SelectBeschleuniger");
+        QCOMPARE(child<QComboBox>(*f, "CB_VertragTitel")->currentText(), QString());
+        click(*f, "P_SelectAdressen");
+        QCOMPARE(child<QComboBox>(*f, "CB_AnP")->currentText(), QStringLiteral("Frau Alt, Umbenannt"));
+        type(*f, "E_Ort", QStringLiteral("Bonn"));
+        click(*f, "P_SelectBeschleuniger");
         QCOMPARE(abt.Lieferanschrift.AnP, QStringLiteral("Frau Alt, Umbenannt"));
         QCOMPARE(abt.Lieferanschrift.Ort, QStringLiteral("Bonn"));
-        QCOMPARE(kind<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("100"));
-        tippe(*f, "E_BesTyp", QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("100"));
+        type(*f, "E_BesTyp", QStringLiteral("2"));
         f->flush();
         QCOMPARE(abt.Beschl[0].FBA, QStringLiteral("100"));
 
-        klick(*f, "P_SelectProgramm");
+        click(*f, "P_SelectProgramm");
         u.dateiauswahl.expectPath(QStringLiteral("/daten/auftraege"));
-        klick(*f, "Button4");
+        click(*f, "Button4");
         QCOMPARE(u.dateiauswahl.calls().value(0).kind, QStringLiteral("folder"));
-        QCOMPARE(kind<QLineEdit>(*f, "E_Verzeichnis")->text(), QStringLiteral("/daten/auftraege/"));
+        QCOMPARE(child<QLineEdit>(*f, "E_Verzeichnis")->text(), QStringLiteral("/daten/auftraege/"));
         QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("SavePath")), QStringLiteral("/daten/auftraege/"));
 
-        tippe(*f, "E_FFA", QStringLiteral("250"));
+        type(*f, "E_FFA", QStringLiteral("250"));
         f->flush();
         QCOMPARE(u.meldungen.lastText(), QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen."));
         QCOMPARE(u.daten.FFA, 100.0);
-        tippe(*f, "E_FFA", QStringLiteral("80.5"));
+        type(*f, "E_FFA", QStringLiteral("80.5"));
         f->flush();
         QCOMPARE(u.daten.FFA, 80.5);
-        QCOMPARE(kind<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
+        QCOMPARE(child<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
     }
 
     void tenDepartments()
@@ -236,10 +236,10 @@ private slots:
         Umgebung u;
         auto f = u.form();
         for (int i = 1; i < 10; ++i)
-            klick(*f, "BTN_AbteilungNeu");
+            click(*f, "BTN_AbteilungNeu");
         QCOMPARE(u.daten.Abteilungen.size(), 10);
-        QCOMPARE(kind<QComboBox>(*f, "CB_Abteilung")->count(), 10);
-        klick(*f, "BTN_AbteilungNeu");
+        QCOMPARE(child<QComboBox>(*f, "CB_Abteilung")->count(), 10);
+        click(*f, "BTN_AbteilungNeu");
         QCOMPARE(u.daten.Abteilungen.size(), 10);
         QCOMPARE(u.meldungen.lastText(),
                  QStringLiteral("Quellvantar unterstützt in dieser Version nicht mehr als zehn Abteilungen."));

@@ -23,13 +23,13 @@ const QString kZuWenige = QStringLiteral(
     "Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 Punkte hat. Bitte geben Sie "
     "zunächst weitere Punkte ein.");
 
-void hinzufuegen(TKontur &k, const QList<QPoint> &punkte, bool pruefen = true)
+void addPoints(TKontur &k, const QList<QPoint> &punkte, bool pruefen = true)
 {
     for (const QPoint &p : punkte)
         ASSERT_EQ(k.PunktHinzufuegen(p, pruefen), KonturErgebnis::Angenommen) << p.x() << "," << p.y();
 }
 
-QList<QPoint> gueltig(const TKontur &k)
+QList<QPoint> validPoints(const TKontur &k)
 {
     return k.Punkte().mid(0, k.Anzahl());
 }
@@ -42,7 +42,7 @@ TEST(Kontur, CrossingPointIsRefusedWithMessageThenSquareCloses)
 {
     ScriptedMessages msgs;
     TKontur k(1);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({50, -10}, true)), KonturErgebnis::Ueberschneidung);
     EXPECT_EQ(msgs.texts(), QStringList{kUeberschneidung});
     EXPECT_EQ(k.Anzahl(), 4);
@@ -88,7 +88,7 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         SCOPED_TRACE(f.name);
         ScriptedMessages msgs;
         TKontur k(3);
-        hinzufuegen(k, f.vorher, false);
+        addPoints(k, f.vorher, false);
         EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen(f.neu, true, f.minAbstand)) == KonturErgebnis::Angenommen,
                   f.angenommen);
         EXPECT_EQ(k.Anzahl(), f.vorher.size() + (f.angenommen ? 1 : 0));
@@ -125,7 +125,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
         SCOPED_TRACE(f.name);
         ScriptedMessages msgs;
         TKontur k(1);
-        hinzufuegen(k, f.punkte, false);
+        addPoints(k, f.punkte, false);
         const KonturErgebnis e = KonturMelden(msgs, k.Schliessen(true));
         EXPECT_EQ(k.IstGeschlossen(), f.geschlossen);
         if (f.geschlossen) {
@@ -134,7 +134,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
             EXPECT_TRUE(msgs.texts().isEmpty());
         } else {
             EXPECT_EQ(e, KonturErgebnis::SchliessenUeberschneidung);
-            EXPECT_EQ(gueltig(k), f.punkte);
+            EXPECT_EQ(validPoints(k), f.punkte);
             EXPECT_EQ(msgs.texts(), QStringList{kSchliessen});
             // The same outline closes without the check (a shape or an import).
             EXPECT_EQ(k.Schliessen(), KonturErgebnis::Angenommen);
@@ -146,7 +146,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
 TEST(Kontur, UndoRedoAndTruncation)
 {
     TKontur k(1);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     k.Rueckgaengig();
     k.Rueckgaengig();
     EXPECT_EQ(k.Anzahl(), 2);
@@ -166,7 +166,7 @@ TEST(Kontur, UndoAfterClosingReopensAndRedoClosesAgain)
 {
     ScriptedMessages msgs;
     TKontur k(1);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::Angenommen);
     EXPECT_EQ(k.RedoAnzahl(), 0);
     k.Rueckgaengig();
@@ -197,7 +197,7 @@ TEST(Kontur, ClosingNeedsThreePoints)
 {
     ScriptedMessages msgs;
     TKontur k(1);
-    hinzufuegen(k, {{0, 0}, {10, 0}});
+    addPoints(k, {{0, 0}, {10, 0}});
     EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::ZuWenigePunkte);
     EXPECT_EQ(msgs.texts(), QStringList{kZuWenige});
     EXPECT_FALSE(k.IstGeschlossen());
@@ -215,14 +215,14 @@ TEST(Kontur, ClosingNeedsThreePoints)
 TEST(Kontur, EnthaeltPunkt)
 {
     TKontur quadrat(1);
-    hinzufuegen(quadrat, kQuadrat);
+    addPoints(quadrat, kQuadrat);
     quadrat.Schliessen();
     // A concave outline and a diamond whose side corners lie on a horizontal ray.
     TKontur haken(2);
-    hinzufuegen(haken, {{0, 0}, {300, 0}, {300, 100}, {100, 100}, {100, 200}, {0, 200}});
+    addPoints(haken, {{0, 0}, {300, 0}, {300, 100}, {100, 100}, {100, 200}, {0, 200}});
     haken.Schliessen();
     TKontur raute(3);
-    hinzufuegen(raute, {{0, -10}, {10, 0}, {0, 10}, {-10, 0}});
+    addPoints(raute, {{0, -10}, {10, 0}, {0, 10}, {-10, 0}});
     raute.Schliessen();
 
     struct Fall
@@ -259,12 +259,12 @@ TEST(Kontur, EnthaeltPunkt)
 TEST(Kontur, ExtremaTakeTheFirstLargestValue)
 {
     TKontur k(1);
-    hinzufuegen(k, {{5, 1}, {-5, 2}, {3, -9}, {0, 9}}, false);
+    addPoints(k, {{5, 1}, {-5, 2}, {3, -9}, {0, 9}}, false);
     k.ExtremaBerechnen();
     EXPECT_EQ(k.ExtremX(), QPoint(5, 1));
     EXPECT_EQ(k.ExtremY(), QPoint(3, -9));
     TKontur eins(1);
-    hinzufuegen(eins, {{-700, 800}}, false);
+    addPoints(eins, {{-700, 800}}, false);
     eins.ExtremaBerechnen();
     EXPECT_EQ(eins.ExtremX(), QPoint(0, 0));
 }
@@ -272,22 +272,22 @@ TEST(Kontur, ExtremaTakeTheFirstLargestValue)
 TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
 {
     TKontur k(1);
-    hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
+    addPoints(k, {{100, 0}, {0, 50}, {-30, -40}});
     k.Schliessen();
     k.Uebernehmen();
     k.Drehen(std::numbers::pi / 2);
-    EXPECT_EQ(gueltig(k), (QList<QPoint>{{0, -100}, {50, 0}, {-40, 30}, {0, -100}}));
+    EXPECT_EQ(validPoints(k), (QList<QPoint>{{0, -100}, {50, 0}, {-40, 30}, {0, -100}}));
     EXPECT_EQ(k.ExtremX(), QPoint(50, 0));
-    const QList<QPoint> einmal = gueltig(k);
+    const QList<QPoint> einmal = validPoints(k);
 
     TKontur z(1);
-    hinzufuegen(z, {{100, 0}, {0, 50}, {-30, -40}});
+    addPoints(z, {{100, 0}, {0, 50}, {-30, -40}});
     z.Schliessen();
     z.Uebernehmen();
     z.Drehen(std::numbers::pi / 4);
     EXPECT_EQ(z.Punkt(0), QPoint(71, -71));
     z.Drehen(std::numbers::pi / 4);
-    EXPECT_EQ(gueltig(z), einmal);
+    EXPECT_EQ(validPoints(z), einmal);
     EXPECT_DOUBLE_EQ(z.Winkel(), std::numbers::pi / 2);
     z.Drehen(-std::numbers::pi / 2);
     EXPECT_EQ(z.Punkt(0), QPoint(100, 0));
@@ -295,7 +295,7 @@ TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
     // Many small steps still land exactly where one step lands.
     for (int i = 0; i < 90; ++i)
         z.Drehen(std::numbers::pi / 180);
-    EXPECT_EQ(gueltig(z), einmal);
+    EXPECT_EQ(validPoints(z), einmal);
     z.Verwerfen();
     EXPECT_EQ(z.Punkt(0), QPoint(100, 0));
     EXPECT_EQ(z.ExtremX(), QPoint(100, 0));
@@ -304,7 +304,7 @@ TEST(Kontur, DrehenStartsFromTheBackupWithTheAccumulatedAngle)
 TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
 {
     TKontur k(1);
-    hinzufuegen(k, {{100, 0}, {0, 50}, {-30, -40}});
+    addPoints(k, {{100, 0}, {0, 50}, {-30, -40}});
     k.Schliessen();
     k.Drehen(std::numbers::pi);
     EXPECT_EQ(k.Punkt(0), QPoint(-100, 0));
@@ -316,7 +316,7 @@ TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
 TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 {
     TKontur k(1);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     k.Schliessen();
     k.Verschieben(10, -5);
     k.Verschieben(10, -5);
@@ -325,7 +325,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
     EXPECT_EQ(k.ExtremX(), QPoint(120, -10));
     EXPECT_EQ(k.Sicherung(), (QList<QPoint>{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
     k.Verwerfen();
-    EXPECT_EQ(gueltig(k), (QList<QPoint>{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
+    EXPECT_EQ(validPoints(k), (QList<QPoint>{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
     EXPECT_EQ(k.ExtremX(), QPoint(100, 0));
 
     k.Verschieben(3, 3);
@@ -336,7 +336,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 
     // No wrap-around at the edge of the coordinate range.
     TKontur rand(2);
-    hinzufuegen(rand, {{2147483600, 0}}, false);
+    addPoints(rand, {{2147483600, 0}}, false);
     rand.Verschieben(100, 0);
     EXPECT_EQ(rand.Punkt(0), QPoint(2147483647, 0));
 }
@@ -344,7 +344,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 TEST(Kontur, KopieMakesUndonePointsValidAndDropsSelection)
 {
     TKontur k(7);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     k.Rueckgaengig();
     k.setMarkiert(true);
     k.Verschieben(1, 0);
@@ -418,7 +418,7 @@ TEST(Kontur, Zeichnen)
     const QRect innen(60, 60, 80, 80);
 
     TKontur k(2);
-    hinzufuegen(k, kQuadrat);
+    addPoints(k, kQuadrat);
     QImage offen = bild(k, false);
     EXPECT_EQ(anzahl(offen, Qt::red, innen), 0); // open: outline only
     EXPECT_EQ(offen.pixelColor(100, 50), QColor(Qt::red));

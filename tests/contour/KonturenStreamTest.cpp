@@ -21,7 +21,7 @@ QByteArray stream(std::initializer_list<qint32> werte)
     return w.take();
 }
 
-void geschlosseneKontur(TKonturen &set, const QList<QPoint> &punkte)
+void addClosedContour(TKonturen &set, const QList<QPoint> &punkte)
 {
     ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     for (const QPoint &p : punkte)
@@ -29,7 +29,7 @@ void geschlosseneKontur(TKonturen &set, const QList<QPoint> &punkte)
     set.Kontur(set.Anzahl()).Schliessen();
 }
 
-QByteArray schreiben(const TKonturen &set)
+QByteArray writeToBytes(const TKonturen &set)
 {
     ByteWriter w;
     set.InStreamSchreiben(w);
@@ -41,11 +41,11 @@ QByteArray schreiben(const TKonturen &set)
 TEST(KonturenStream, ClosedTriangleIsWrittenWithoutClosingPointAndReadBackClosed)
 {
     TKonturen set;
-    geschlosseneKontur(set, {{0, 0}, {10, 0}, {0, -7}});
-    EXPECT_EQ(schreiben(set), stream({1, 3, 0, 0, 10, 0, 0, -7}));
+    addClosedContour(set, {{0, 0}, {10, 0}, {0, -7}});
+    EXPECT_EQ(writeToBytes(set), stream({1, 3, 0, 0, 10, 0, 0, -7}));
 
     TKonturen gelesen;
-    const QByteArray bytes = schreiben(set);
+    const QByteArray bytes = writeToBytes(set);
     ByteReader r(bytes);
     const auto hinweise = gelesen.AusStreamLesen(r);
     ASSERT_TRUE(hinweise) << r.error().toStdString();
@@ -65,14 +65,14 @@ TEST(KonturenStream, RoundTripGivesIdenticalBytes)
         QList<QPoint> punkte;
         for (int i = 0; i < 3 + k * 7; ++i)
             punkte.append(QPoint(-2147483647 + k * 1000 + i, 2147483647 - i * i));
-        geschlosseneKontur(set, punkte);
+        addClosedContour(set, punkte);
     }
-    const QByteArray erst = schreiben(set);
+    const QByteArray erst = writeToBytes(set);
     TKonturen gelesen;
     ByteReader r(erst);
     ASSERT_TRUE(gelesen.AusStreamLesen(r)) << r.error().toStdString();
     EXPECT_EQ(gelesen.Aktuell(), 11);
-    EXPECT_EQ(schreiben(gelesen), erst);
+    EXPECT_EQ(writeToBytes(gelesen), erst);
 
     // A stored contour that already repeats its first point still gets a closing point,
     // so it writes back the same count.
@@ -81,12 +81,12 @@ TEST(KonturenStream, RoundTripGivesIdenticalBytes)
     ByteReader rw(wiederholt);
     ASSERT_TRUE(w.AusStreamLesen(rw));
     EXPECT_EQ(w.Kontur(1).Anzahl(), 5);
-    EXPECT_EQ(schreiben(w), wiederholt);
+    EXPECT_EQ(writeToBytes(w), wiederholt);
 
     TKonturen leer;
-    EXPECT_EQ(schreiben(leer), stream({0}));
+    EXPECT_EQ(writeToBytes(leer), stream({0}));
     TKonturen leerGelesen;
-    const QByteArray leerBytes = schreiben(leer);
+    const QByteArray leerBytes = writeToBytes(leer);
     ByteReader r0(leerBytes);
     ASSERT_TRUE(leerGelesen.AusStreamLesen(r0));
     EXPECT_EQ(leerGelesen.Anzahl(), 0);
@@ -131,15 +131,15 @@ TEST(KonturenStream, BadCountsAreRefusedAndLeaveTheSetAsItWas)
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
             TKonturen set;
-        geschlosseneKontur(set, {{0, 0}, {10, 0}, {0, 10}});
-        const QByteArray vorher = schreiben(set);
+        addClosedContour(set, {{0, 0}, {10, 0}, {0, 10}});
+        const QByteArray vorher = writeToBytes(set);
         ByteReader r(f.bytes);
         const auto gelesen = set.AusStreamLesen(r);
         EXPECT_FALSE(gelesen);
         EXPECT_EQ(gelesen.error(), r.error());
         EXPECT_FALSE(r.ok());
         EXPECT_TRUE(r.error().startsWith(QString::fromUtf8(f.meldung))) << r.error().toStdString();
-        EXPECT_EQ(schreiben(set), vorher);
+        EXPECT_EQ(writeToBytes(set), vorher);
         EXPECT_EQ(set.Anzahl(), 1);
     }
 }
@@ -158,5 +158,5 @@ TEST(KonturenStream, LargestContourFitsAndStaysClosable)
     ASSERT_TRUE(set.AusStreamLesen(r)) << r.error().toStdString();
     EXPECT_TRUE(set.Kontur(1).IstGeschlossen());
     EXPECT_EQ(set.Kontur(1).Anzahl(), TKontur::MaxPunkte);
-    EXPECT_EQ(schreiben(set), w.data());
+    EXPECT_EQ(writeToBytes(set), w.data());
 }

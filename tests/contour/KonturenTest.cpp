@@ -24,7 +24,7 @@ const QString kAuswahl =
     QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden.");
 
 // A closed square contour of side a with its lower left corner at (x, y).
-void quadrat(TKonturen &set, int x, int y, int a)
+void square(TKonturen &set, int x, int y, int a)
 {
     ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     TKontur &k = set.Kontur(set.Anzahl());
@@ -102,7 +102,7 @@ TEST(Konturen, LoeschenRenumbersThroughCopies)
     ScriptedMessages msgs;
     TKonturen set;
     for (int k = 0; k < 4; ++k)
-        quadrat(set, 100 * k, -10 * k, 50 + k);
+        square(set, 100 * k, -10 * k, 50 + k);
     set.AlleMarkieren();
     const QPoint ex3 = set.Kontur(3).ExtremX();
     const QPoint ey4 = set.Kontur(4).ExtremY();
@@ -151,8 +151,8 @@ TEST(Konturen, AuswaehlenOnlyWhileTheCurrentContourIsClosed)
 {
     ScriptedMessages msgs;
     TKonturen set;
-    quadrat(set, 0, 0, 10);
-    quadrat(set, 20, 0, 10);
+    square(set, 0, 0, 10);
+    square(set, 20, 0, 10);
     EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(1)), KonturErgebnis::Angenommen);
     EXPECT_EQ(set.Aktuell(), 1);
     EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(3)), KonturErgebnis::Unveraendert);
@@ -174,10 +174,10 @@ TEST(Konturen, ExtremePointsOverAllContours)
     set.Kontur(1).Schliessen();
     EXPECT_EQ(set.ExtremX(), QPoint(0, 0)); // all on the vertical axis
     EXPECT_EQ(set.ExtremY(), QPoint(0, 80));
-    quadrat(set, -120, -5, 30);
-    quadrat(set, 110, 0, 10);
+    square(set, -120, -5, 30);
+    square(set, 110, 0, 10);
     EXPECT_EQ(set.ExtremX(), QPoint(-120, -5)); // 120 ties with -120: the first contour wins
-    quadrat(set, -300, -200, 10);
+    square(set, -300, -200, 10);
     EXPECT_EQ(set.ExtremX(), QPoint(-300, -200));
     EXPECT_EQ(set.ExtremY(), QPoint(-300, -200));
 }
@@ -185,9 +185,9 @@ TEST(Konturen, ExtremePointsOverAllContours)
 TEST(Konturen, SelectingMovingRotatingAndReverting)
 {
     TKonturen set;
-    quadrat(set, 0, 0, 100);
-    quadrat(set, 50, 50, 100);
-    quadrat(set, 500, 500, 10);
+    square(set, 0, 0, 100);
+    square(set, 50, 50, 100);
+    square(set, 500, 500, 10);
 
     set.MarkierungUmschalten({75, 75}); // inside both overlapping squares
     EXPECT_TRUE(set.Kontur(1).Markiert());
@@ -219,8 +219,8 @@ TEST(Konturen, SelectingMovingRotatingAndReverting)
 TEST(Konturen, ZeichnenPaintsInOrderAndRestoresThePainter)
 {
     TKonturen set;
-    quadrat(set, 10, 10, 50);
-    quadrat(set, 30, 30, 50);
+    square(set, 10, 10, 50);
+    square(set, 30, 30, 50);
     QImage img(100, 100, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);

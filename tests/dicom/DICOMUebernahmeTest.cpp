@@ -13,7 +13,7 @@ namespace {
 using namespace qv;
 
 // The order as the DICOM mode starts it: the ruler at 3 pixels per millimetre.
-TAuftrag linealAuftrag(TAuftragsart art = TAuftragsart::Photonen)
+TAuftrag rulerOrder(TAuftragsart art = TAuftragsart::Photonen)
 {
     TAuftrag a;
     a.Kundendaten = test::completeCustomer(); // FBA "60"
@@ -37,7 +37,7 @@ TvelDICOMBlockClass block(const QString &name, const TPointArray &punkte, float 
     return b;
 }
 
-TvelDICOMLimitingPositionClass backen(const char *typ, qint32 a, qint32 b)
+TvelDICOMLimitingPositionClass jaws(const char *typ, qint32 a, qint32 b)
 {
     TvelDICOMLimitingPositionClass p;
     p.DeviceType = QString::fromLatin1(typ);
@@ -59,16 +59,16 @@ TvelDICOMRTPlanClass plan(const QList<TvelDICOMBlockClass> &bloecke, bool mitBac
     cp.BeamLimitingDeviceAngle = 90;
     // Jaws in tenths of a millimetre: X -50/60 mm, Y -40/70 mm.
     if (mitBacken)
-        cp.LimitingPositions = {backen("ASYMX", -500, 600), backen("ASYMY", -400, 700)};
+        cp.LimitingPositions = {jaws("ASYMX", -500, 600), jaws("ASYMY", -400, 700)};
     else
-        cp.LimitingPositions = {backen("ASYMX", -500, 600)};
+        cp.LimitingPositions = {jaws("ASYMX", -500, 600)};
     beam.ControlPoints = {cp};
     beam.NumberOfControlPoints = 1;
     p.Plan.Beams = {beam};
     return p;
 }
 
-struct Uebernahme
+struct TakeOver
 {
     TKonfiguration konfig;
     ImportErgebnis operator()(const TAuftrag &a, const TvelDICOMRTPlanClass &p, qsizetype beam = 0)
@@ -81,8 +81,8 @@ const TPointArray kDreieck = {QPoint(0, 0), QPoint(1000, 0), QPoint(1000, 500)};
 
 TEST(DICOMUebernahme, BlocksFieldAndOrderDataComeFromTheBeam)
 {
-    const TAuftrag vorher = linealAuftrag();
-    const ImportErgebnis e = Uebernahme()(vorher, plan({block(QStringLiteral("Lunge"), kDreieck)}));
+    const TAuftrag vorher = rulerOrder();
+    const ImportErgebnis e = TakeOver()(vorher, plan({block(QStringLiteral("Lunge"), kDreieck)}));
     ASSERT_TRUE(e.Uebernommen) << e.Fehler.toStdString();
     EXPECT_TRUE(e.Hinweise.isEmpty()) << e.Hinweise.join(u'|').toStdString();
 
@@ -128,7 +128,7 @@ TEST(DICOMUebernahme, TheTrayDistanceBecomesTheFBAOnlyForPhotonsBetween30And90Cm
     };
     for (const auto &f : faelle) {
         const ImportErgebnis e =
-            Uebernahme()(linealAuftrag(f.art), plan({block(QStringLiteral("B"), kDreieck, f.tray)}));
+            TakeOver()(rulerOrder(f.art), plan({block(QStringLiteral("B"), kDreieck, f.tray)}));
         ASSERT_TRUE(e.Uebernommen);
         EXPECT_EQ(e.Auftrag.Kundendaten.AktuellerBeschl()->FBA, QString::fromLatin1(f.fba)) << f.tray;
         EXPECT_EQ(e.Hinweise.contains(FBANichtUebernommenText(true)), f.hinweis) << f.tray;
@@ -141,7 +141,7 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
     QList<TvelDICOMBlockClass> bloecke;
     for (int i = 0; i < 14; ++i)
         bloecke << block(QStringLiteral("B%1").arg(i), kDreieck);
-    ImportErgebnis e = Uebernahme()(linealAuftrag(), plan(bloecke));
+    ImportErgebnis e = TakeOver()(rulerOrder(), plan(bloecke));
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_EQ(e.Auftrag.Konturen.Anzahl(), 11);
     EXPECT_EQ(e.Hinweise, QStringList{KonturMeldung(KonturErgebnis::KonturenGrenzeErreicht)});
@@ -154,7 +154,7 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
     for (int i = 0; i < 10000; ++i)
         geschlossen << QPoint(i, i % 3);
     geschlossen << geschlossen.first();
-    e = Uebernahme()(linealAuftrag(), plan({block(QStringLiteral("gross"), gross), block(QStringLiteral("ok"), kDreieck),
+    e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("gross"), gross), block(QStringLiteral("ok"), kDreieck),
                                             block(QStringLiteral("voll"), geschlossen)}));
     ASSERT_TRUE(e.Uebernommen);
     ASSERT_EQ(e.Auftrag.Konturen.Anzahl(), 2);
@@ -163,7 +163,7 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
     EXPECT_TRUE(e.Auftrag.Konturen.Kontur(2).IstGeschlossen());
 
     // Fewer than three points: the contour stays open, with the closing notice.
-    e = Uebernahme()(linealAuftrag(), plan({block(QStringLiteral("kurz"), {QPoint(0, 0), QPoint(10, 0)})}));
+    e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("kurz"), {QPoint(0, 0), QPoint(10, 0)})}));
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_FALSE(e.Auftrag.Konturen.Kontur(1).IstGeschlossen());
     EXPECT_EQ(e.Hinweise, QStringList{KonturMeldung(KonturErgebnis::ZuWenigePunkte)});
@@ -171,8 +171,8 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
 
 TEST(DICOMUebernahme, ABeamThatCannotBeReadWholeIsNotTakenOver)
 {
-    Uebernahme uebernehmen;
-    const TAuftrag a = linealAuftrag();
+    TakeOver uebernehmen;
+    const TAuftrag a = rulerOrder();
 
     ImportErgebnis e = uebernehmen(a, plan({}));
     EXPECT_FALSE(e.Uebernommen);
@@ -198,7 +198,7 @@ TEST(DICOMUebernahme, ABeamThatCannotBeReadWholeIsNotTakenOver)
 
 TEST(DICOMUebernahme, WithoutBothJawPairsTheFieldStaysUnset)
 {
-    const ImportErgebnis e = Uebernahme()(linealAuftrag(), plan({block(QStringLiteral("B"), kDreieck)}, false));
+    const ImportErgebnis e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("B"), kDreieck)}, false));
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_FALSE(e.FeldGesetzt);
     EXPECT_EQ(e.Auftrag.FeldEcke1, KeinPunkt);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace qv;
 
-struct Fenster final : ImportFenster
+struct WindowDouble final : ImportFenster
 {
     TAuftrag a;
     int uebernommen = 0;
@@ -32,7 +32,7 @@ TEST(DicomPlanUebernehmen, TheChosenFileIsReadAgainAndItsBeamApplied)
     const TKonfiguration konfig;
     const ImportKontext kontext{konfig, {}, true, QDateTime(QDate(2026, 12, 10), QTime(18, 0))};
     test::ScriptedMessages messages;
-    Fenster f;
+    WindowDouble f;
     f.a.Kundendaten = test::completeCustomer();
     f.a.Massstab.MassstabAbstandSetzen(200);
     f.a.MassstabPunktSetzen(1, QPoint(-300, 0));

@@ -17,14 +17,14 @@ using Answer = Messages::Answer;
 
 namespace {
 
-QByteArray lesen(const QString &pfad)
+QByteArray readFile(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A folder with the settings, the archive and an opened order file.
-struct Werkbank
+struct Workbench
 {
     QTemporaryDir dir;
     ScriptedMessages meldungen;
@@ -39,7 +39,7 @@ struct Werkbank
                                  }};
     BlockExportAuftrag auftrag;
 
-    Werkbank()
+    Workbench()
     {
         einstellungen.writeString(QStringLiteral("Init"), QStringLiteral("ArchivBasis"), dir.filePath(QStringLiteral("Kunden")));
         auftrag.quelle.Konturen = {{{0, 0}, {30, 0}, {0, 30}, {0, 0}}};
@@ -54,29 +54,29 @@ struct Werkbank
         f.open(QIODevice::WriteOnly);
     }
 
-    QString archiv(int n) const
+    QString archivePath(int n) const
     {
         return dir.filePath(QStringLiteral("Kunden/UKF/Offline/2026/03/07/PAT-1_%1.cif").arg(n));
     }
-    QString markiert() const { return dir.filePath(QStringLiteral("_b_20260301_081530.ORv")); }
+    QString markedFile() const { return dir.filePath(QStringLiteral("_b_20260301_081530.ORv")); }
 };
 
 } // namespace
 
 TEST(BlockExportBefehl, AutomaticTargetInTheArchive)
 {
-    Werkbank w;
+    Workbench w;
     w.meldungen.expectAnswer(Answer::Yes);
     BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
     EXPECT_EQ(w.gefragtePLZ, QStringList{QStringLiteral("79106")});
     ASSERT_EQ(w.meldungen.shown().size(), 2);
     EXPECT_EQ(w.meldungen.shown()[0].text, QStringLiteral("Es wurde der Kunde ---UKF--- erkannt!\r\nSollen die Daten direkt als \r\n") +
-                                                w.archiv(1) + QStringLiteral("\r\ngespeichert werden?"));
-    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei gespeichert nach ") + w.archiv(1));
-    EXPECT_EQ(a.gespeichertNach, w.archiv(1));
-    EXPECT_TRUE(lesen(w.archiv(1)).startsWith(";" + w.archiv(1).toUtf8() + "\r\n"));
-    EXPECT_EQ(a.auftragsdatei, w.markiert());
-    EXPECT_TRUE(QFile::exists(w.markiert()));
+                                                w.archivePath(1) + QStringLiteral("\r\ngespeichert werden?"));
+    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei gespeichert nach ") + w.archivePath(1));
+    EXPECT_EQ(a.gespeichertNach, w.archivePath(1));
+    EXPECT_TRUE(readFile(w.archivePath(1)).startsWith(";" + w.archivePath(1).toUtf8() + "\r\n"));
+    EXPECT_EQ(a.auftragsdatei, w.markedFile());
+    EXPECT_TRUE(QFile::exists(w.markedFile()));
     EXPECT_TRUE(w.dateiWahl.calls().isEmpty());
 
     // The same patient again on the same day: the next number; the marked order stays marked.
@@ -84,14 +84,14 @@ TEST(BlockExportBefehl, AutomaticTargetInTheArchive)
     w.meldungen.clear();
     w.meldungen.expectAnswer(Answer::Yes);
     a = BlockExportBefehl(w.auftrag, w.umgebung);
-    EXPECT_EQ(a.gespeichertNach, w.archiv(2));
-    EXPECT_EQ(a.auftragsdatei, w.markiert());
-    EXPECT_TRUE(QFile::exists(w.markiert()));
+    EXPECT_EQ(a.gespeichertNach, w.archivePath(2));
+    EXPECT_EQ(a.auftragsdatei, w.markedFile());
+    EXPECT_TRUE(QFile::exists(w.markedFile()));
 }
 
 TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
 {
-    Werkbank w;
+    Workbench w;
     w.meldungen.expectAnswer(Answer::No);
     const QString gewaehlt = w.dir.filePath(QStringLiteral("ablage/auftrag"));
     QDir().mkpath(w.dir.filePath(QStringLiteral("ablage")));
@@ -102,12 +102,12 @@ TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
     EXPECT_EQ(w.dateiWahl.calls()[0].filter, u"BPR(Multidata) (*.cif)");
     EXPECT_EQ(a.gespeichertNach, gewaehlt + QStringLiteral(".cif"));
     EXPECT_EQ(w.meldungen.lastText(), QStringLiteral("BPR-Datei gespeichert nach ") + gewaehlt + QStringLiteral(".cif"));
-    EXPECT_FALSE(QFile::exists(w.archiv(1)));
-    EXPECT_EQ(a.auftragsdatei, w.markiert());
+    EXPECT_FALSE(QFile::exists(w.archivePath(1)));
+    EXPECT_EQ(a.auftragsdatei, w.markedFile());
     EXPECT_EQ(BPRPath(w.einstellungen), w.dir.filePath(QStringLiteral("ablage")));
 
     // The next dialog starts in that folder; an upper-case extension is kept; cancelling writes nothing.
-    Werkbank v;
+    Workbench v;
     v.einstellungen.writeString(QStringLiteral("Init"), QStringLiteral("BPRPath"), w.dir.filePath(QStringLiteral("ablage")));
     v.kbez = QStringLiteral("Keinen Kunden für die PLZ 79106 gefunden.");
     v.dateiWahl.expectPath(w.dir.filePath(QStringLiteral("ablage/B.CIF")));
@@ -115,7 +115,7 @@ TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
     EXPECT_EQ(v.meldungen.shown()[0].text, u"Keinen Kunden für die PLZ 79106 gefunden.\r\nBitte speichern Sie die Datei manuell.");
     EXPECT_EQ(v.dateiWahl.calls()[0].start, w.dir.filePath(QStringLiteral("ablage/20260301_081530.cif")));
 
-    Werkbank abgebrochen;
+    Workbench abgebrochen;
     abgebrochen.meldungen.expectAnswer(Answer::No);
     abgebrochen.dateiWahl.expectCancel();
     const BlockExportAusgang nichts = BlockExportBefehl(abgebrochen.auftrag, abgebrochen.umgebung);
@@ -127,14 +127,14 @@ TEST(BlockExportBefehl, NoToTheArchiveGoesToTheSaveDialog)
 TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
 {
     // The archive cannot be created: the failure is shown and the save dialog follows.
-    Werkbank w;
+    Workbench w;
     QFile sperre(w.dir.filePath(QStringLiteral("Kunden")));
     ASSERT_TRUE(sperre.open(QIODevice::WriteOnly)); // a file where the archive folder should be
     sperre.close();
     w.meldungen.expectAnswer(Answer::Yes);
     w.dateiWahl.expectCancel();
     const BlockExportAusgang a = BlockExportBefehl(w.auftrag, w.umgebung);
-    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei speichern nach ") + w.archiv(1) + QStringLiteral(" ist fehlgeschlagen"));
+    EXPECT_EQ(w.meldungen.shown()[1].text, QStringLiteral("BPR-Datei speichern nach ") + w.archivePath(1) + QStringLiteral(" ist fehlgeschlagen"));
     EXPECT_EQ(w.dateiWahl.calls().size(), 1);
     EXPECT_TRUE(a.gespeichertNach.isEmpty());
     EXPECT_TRUE(QFile::exists(w.auftrag.auftragsdatei)) << "not marked";
@@ -143,7 +143,7 @@ TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
     for (const auto &[kbez, id] : {std::pair{QStringLiteral("UKF"), QStringLiteral("../../x")},
                                   std::pair{QStringLiteral(".."), QStringLiteral("PAT-1")},
                                   std::pair{QStringLiteral("UKF"), QString()}}) {
-        Werkbank v;
+        Workbench v;
         v.kbez = kbez;
         v.auftrag.quelle.PatientenID = id;
         v.dateiWahl.expectCancel();
@@ -154,7 +154,7 @@ TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
     }
 
     // A refused order is said once, before any target is chosen.
-    Werkbank f;
+    Workbench f;
     f.auftrag.quelle.FFA = 0;
     BlockExportBefehl(f.auftrag, f.umgebung);
     ASSERT_EQ(f.meldungen.shown().size(), 1);
@@ -166,7 +166,7 @@ TEST(BlockExportBefehl, FailuresAndNamesThatCannotBeTargets)
 TEST(BlockExportBefehl, DistanceZeroIsAskedOnce)
 {
     for (Answer antwort : {Answer::No, Answer::Yes}) {
-        Werkbank w;
+        Workbench w;
         w.auftrag.quelle.Auftragsart = 0;
         w.auftrag.quelle.EFBA = QStringLiteral("0");
         w.meldungen.expectAnswer(antwort);
@@ -183,7 +183,7 @@ TEST(BlockExportBefehl, DistanceZeroIsAskedOnce)
             EXPECT_EQ(w.meldungen.shown().size(), 1);
             EXPECT_TRUE(a.gespeichertNach.isEmpty());
         } else {
-            EXPECT_TRUE(lesen(a.gespeichertNach).contains("block1=1 95.000000 100.000000 \r\n"));
+            EXPECT_TRUE(readFile(a.gespeichertNach).contains("block1=1 95.000000 100.000000 \r\n"));
             EXPECT_EQ(w.meldungen.pendingAnswers(), 0);
         }
     }
@@ -204,7 +204,7 @@ TEST(LAPExportBefehl, SaveDialogAndFolder)
     EXPECT_EQ(dateiWahl.calls()[0].start, QDir::homePath());
     EXPECT_EQ(dateiWahl.calls()[0].filter, u"LAP(Multidata) (*.ply)");
     EXPECT_EQ(meldungen.lastText(), QStringLiteral("LAP-Datei gespeichert nach ") + dir.filePath(QStringLiteral("laser.ply")));
-    EXPECT_TRUE(lesen(dir.filePath(QStringLiteral("laser.ply"))).contains("P 0\r\n1.00 1.00 0\r\n"));
+    EXPECT_TRUE(readFile(dir.filePath(QStringLiteral("laser.ply"))).contains("P 0\r\n1.00 1.00 0\r\n"));
     EXPECT_EQ(LAPPath(einstellungen), dir.path());
 
     dateiWahl.expectPath(dir.filePath(QStringLiteral("fehlt/x.PLY")));

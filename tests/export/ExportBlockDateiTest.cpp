@@ -15,7 +15,7 @@ namespace {
 
 // FFA 80 cm and 2.5 px/mm: a pixel v lies at Round(1.25 v) in the isocentre plane, which is
 // 4 × that in tenths of a millimetre.
-ExportQuelle beispiel()
+ExportQuelle example()
 {
     ExportQuelle q;
     q.Konturen = {{{0, 0}, {8, 0}, {8, 8}, {0, 0}}, {{-8, 2}, {6, -2}}};
@@ -35,7 +35,7 @@ ExportQuelle beispiel()
     return q;
 }
 
-QList<QByteArray> zeilen(const BlockDateiErgebnis &e)
+QList<QByteArray> linesOf(const BlockDateiErgebnis &e)
 {
     EXPECT_TRUE(e.fertig()) << e.meldung.toStdString();
     QList<QByteArray> z = e.inhalt.split('\n');
@@ -51,7 +51,7 @@ QList<QByteArray> zeilen(const BlockDateiErgebnis &e)
 
 TEST(ExportBlockDatei, WholeFile)
 {
-    const BlockDateiErgebnis e = BlockDateiInhalt(beispiel(), QStringLiteral("/archiv/KBZ/PAT-1_1.cif"), false);
+    const BlockDateiErgebnis e = BlockDateiInhalt(example(), QStringLiteral("/archiv/KBZ/PAT-1_1.cif"), false);
     ASSERT_TRUE(e.fertig()) << e.meldung.toStdString();
     EXPECT_EQ(e.inhalt, QByteArray(";/archiv/KBZ/PAT-1_1.cif\r\n"
                                    " \r\n"
@@ -75,16 +75,16 @@ TEST(ExportBlockDatei, WholeFile)
 
 TEST(ExportBlockDatei, FieldCornersInEitherOrderAndWithoutField)
 {
-    ExportQuelle q = beispiel();
+    ExportQuelle q = example();
     std::swap(q.FeldEcke1, q.FeldEcke2); // dragged from lower right to upper left
-    EXPECT_EQ(zeilen(BlockDateiInhalt(q, QStringLiteral("x"), false))[3], "12.50 90.00 0.67 1.33 0.67 0.67");
+    EXPECT_EQ(linesOf(BlockDateiInhalt(q, QStringLiteral("x"), false))[3], "12.50 90.00 0.67 1.33 0.67 0.67");
     q.FeldEcke1 = {-8, -8}; // lower left to upper right
     q.FeldEcke2 = {16, 8};
-    EXPECT_EQ(zeilen(BlockDateiInhalt(q, QStringLiteral("x"), false))[3], "12.50 90.00 0.67 1.33 0.67 0.67");
+    EXPECT_EQ(linesOf(BlockDateiInhalt(q, QStringLiteral("x"), false))[3], "12.50 90.00 0.67 1.33 0.67 0.67");
 
     // No field: the marker 999999 becomes 4999996 tenths, 83333.27 cm at D = 60.
     q.FeldEcke1 = q.FeldEcke2 = {999999, 999999};
-    EXPECT_EQ(zeilen(BlockDateiInhalt(q, QStringLiteral("x"), false))[3],
+    EXPECT_EQ(linesOf(BlockDateiInhalt(q, QStringLiteral("x"), false))[3],
               "12.50 90.00 -83333.27 83333.27 -83333.27 83333.27");
 }
 
@@ -107,25 +107,25 @@ TEST(ExportBlockDatei, PointLines)
         {"no points", {}, "block1pts= "},
     };
     for (const Fall &f : faelle) {
-        ExportQuelle q = beispiel();
+        ExportQuelle q = example();
         q.FFA = 100;
         q.PixelProMM = 40;
         q.Konturen = {f.punkte};
-        const QList<QByteArray> z = zeilen(BlockDateiInhalt(q, QStringLiteral("x"), false));
+        const QList<QByteArray> z = linesOf(BlockDateiInhalt(q, QStringLiteral("x"), false));
         EXPECT_EQ(z[4], "block_qty=1") << f.was;
         EXPECT_EQ(z[5], f.zeile) << f.was;
     }
 
-    ExportQuelle ohne = beispiel();
+    ExportQuelle ohne = example();
     ohne.Konturen.clear();
-    const QList<QByteArray> z = zeilen(BlockDateiInhalt(ohne, QStringLiteral("x"), false));
+    const QList<QByteArray> z = linesOf(BlockDateiInhalt(ohne, QStringLiteral("x"), false));
     EXPECT_EQ(z[4], "block_qty=0");
     EXPECT_EQ(z[5], "");
     EXPECT_EQ(z[6], "[PATIENT ID]");
 
-    ExportQuelle ohneMassstab = beispiel();
+    ExportQuelle ohneMassstab = example();
     ohneMassstab.PixelProMM = 0;
-    EXPECT_EQ(zeilen(BlockDateiInhalt(ohneMassstab, QStringLiteral("x"), false))[5],
+    EXPECT_EQ(linesOf(BlockDateiInhalt(ohneMassstab, QStringLiteral("x"), false))[5],
               "block1pts= 0.00 0.00 0.00 0.00 0.00 0.00 ");
 }
 
@@ -146,12 +146,12 @@ TEST(ExportBlockDatei, DistanceByOrderKindAndRotation)
         {1, "60", "-", 90, "12.50 90.00 0.67 1.33 0.67 0.67", "block1=1 60.000000 100.000000 ", "-90"},
     };
     for (const Fall &f : faelle) {
-        ExportQuelle q = beispiel();
+        ExportQuelle q = example();
         q.Auftragsart = f.art;
         q.FBA = QString::fromLatin1(f.fba);
         q.EFBA = QString::fromLatin1(f.efba);
         q.Drehwinkel = f.drehwinkel;
-        const QList<QByteArray> z = zeilen(BlockDateiInhalt(q, QStringLiteral("x"), false));
+        const QList<QByteArray> z = linesOf(BlockDateiInhalt(q, QStringLiteral("x"), false));
         EXPECT_EQ(z[3], f.backen) << f.art << " " << f.fba << " " << f.efba;
         EXPECT_EQ(z[6], f.abstand);
         EXPECT_EQ(z.last(), f.rotation);
@@ -161,7 +161,7 @@ TEST(ExportBlockDatei, DistanceByOrderKindAndRotation)
 TEST(ExportBlockDatei, DistanceZeroAsksOnceAndYesUses95Throughout)
 {
     for (int art : {0, 1, 2}) {
-        ExportQuelle q = beispiel();
+        ExportQuelle q = example();
         q.Auftragsart = art;
         (art == 1 ? q.FBA : q.EFBA) = QStringLiteral("0,0");
         if (art != 1)
@@ -171,7 +171,7 @@ TEST(ExportBlockDatei, DistanceZeroAsksOnceAndYesUses95Throughout)
         EXPECT_TRUE(frage.inhalt.isEmpty());
         EXPECT_TRUE(frage.meldung.contains(kAbstandNullFrage));
 
-        const QList<QByteArray> z = zeilen(BlockDateiInhalt(q, QStringLiteral("x"), true));
+        const QList<QByteArray> z = linesOf(BlockDateiInhalt(q, QStringLiteral("x"), true));
         EXPECT_EQ(z[3], "12.50 90.00 0.42 0.84 0.42 0.42") << art; // 40 / 95, 80 / 95
         EXPECT_EQ(z[6], "block1=1 95.000000 100.000000 ");
         EXPECT_EQ(z[8], "block2=1 95.000000 100.000000 ");
@@ -196,7 +196,7 @@ TEST(ExportBlockDatei, RefusedInputs)
         {"jaw beyond any number", [](ExportQuelle &q) { q.FBA = QStringLiteral("0,") + QString(320, u'0') + u'1'; }, "Abstand"},
     };
     for (const Fall &f : faelle) {
-        ExportQuelle q = beispiel();
+        ExportQuelle q = example();
         f.aendern(q);
         const BlockDateiErgebnis e = BlockDateiInhalt(q, QStringLiteral("x"), true);
         EXPECT_EQ(e.status, Status::Fehler) << f.was;
@@ -204,7 +204,7 @@ TEST(ExportBlockDatei, RefusedInputs)
         EXPECT_TRUE(e.inhalt.isEmpty());
     }
 
-    const BlockDateiErgebnis pfad = BlockDateiInhalt(beispiel(), QStringLiteral("/tmp/Łódź.cif"), false);
+    const BlockDateiErgebnis pfad = BlockDateiInhalt(example(), QStringLiteral("/tmp/Łódź.cif"), false);
     EXPECT_EQ(pfad.status, Status::Fehler);
     EXPECT_TRUE(pfad.meldung.contains(u"Łódź"));
 }
@@ -213,16 +213,16 @@ TEST(ExportBlockDatei, WritesAtomicallyAndLeavesNothingOnFailure)
 {
     QTemporaryDir dir;
     const QString ziel = dir.filePath(QStringLiteral("a.cif"));
-    ASSERT_TRUE(ExportBlockDatei(beispiel(), ziel, false).fertig());
+    ASSERT_TRUE(ExportBlockDatei(example(), ziel, false).fertig());
     QFile datei(ziel);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     EXPECT_TRUE(datei.readAll().startsWith(";" + ziel.toLocal8Bit() + "\r\n"));
     datei.close();
 
     // A refused export leaves the old file as it was; nothing else appears in the folder.
-    ExportQuelle falsch = beispiel();
+    ExportQuelle falsch = example();
     falsch.FFA = 0;
-    const QByteArray vorher = BlockDateiInhalt(beispiel(), ziel, false).inhalt;
+    const QByteArray vorher = BlockDateiInhalt(example(), ziel, false).inhalt;
     EXPECT_EQ(ExportBlockDatei(falsch, ziel, false).status, Status::Fehler);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     EXPECT_EQ(datei.readAll(), vorher);
@@ -231,7 +231,7 @@ TEST(ExportBlockDatei, WritesAtomicallyAndLeavesNothingOnFailure)
     // A folder in the way, or a folder that does not exist, is a failure with no file written.
     const QString ordner = dir.filePath(QStringLiteral("ordner.cif"));
     QDir().mkpath(ordner);
-    EXPECT_EQ(ExportBlockDatei(beispiel(), ordner, false).status, Status::Fehler);
-    EXPECT_EQ(ExportBlockDatei(beispiel(), dir.filePath(QStringLiteral("fehlt/b.cif")), false).status, Status::Fehler);
+    EXPECT_EQ(ExportBlockDatei(example(), ordner, false).status, Status::Fehler);
+    EXPECT_EQ(ExportBlockDatei(example(), dir.filePath(QStringLiteral("fehlt/b.cif")), false).status, Status::Fehler);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fehlt"))));
 }

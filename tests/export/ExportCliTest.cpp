@@ -11,14 +11,14 @@ using namespace qv::test;
 
 namespace {
 
-QByteArray lesen(const QString &pfad)
+QByteArray readFile(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
 // The fixture order with other accelerator texts or another FFA in its customer block.
-QByteArray auftrag(const FixtureOrder &o, const QByteArray &fba = "65,5", const QByteArray &efba = "100",
+QByteArray orderBytes(const FixtureOrder &o, const QByteArray &fba = "65,5", const QByteArray &efba = "100",
                    const QByteArray &ffa = QByteArray::fromHex("00000000000000a00540"))
 {
     QByteArray body = orderBody(6, o);
@@ -32,7 +32,7 @@ QByteArray auftrag(const FixtureOrder &o, const QByteArray &fba = "65,5", const 
 
 // The fixture at FFA 80 cm, 3 px/mm, D = 65.5 cm: a pixel v lies at Round(Round(1.25 v) × 10 / 3)
 // tenths of a millimetre.
-QByteArray erwarteteBlockDatei(const QString &pfad)
+QByteArray expectedBlockFile(const QString &pfad)
 {
     return ";" + pfad.toLatin1() +
            "\r\n"
@@ -60,7 +60,7 @@ QByteArray erwarteteBlockDatei(const QString &pfad)
 TEST(ExportCli, BlockFileOfAnOrder)
 {
     TempProgramFolder dir;
-    const QString ein = dir.write(QStringLiteral("a.ORv"), auftrag(FixtureOrder{}));
+    const QString ein = dir.write(QStringLiteral("a.ORv"), orderBytes(FixtureOrder{}));
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
 
     // Relative to the working folder, cleaned; the option may stand anywhere.
@@ -68,14 +68,14 @@ TEST(ExportCli, BlockFileOfAnOrder)
                                QStringLiteral("sub/../out.cif")},
                               CliRun::Options::inFolder(dir.path()));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(lesen(dir.file(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.file(QStringLiteral("out.cif"))));
+    EXPECT_EQ(readFile(dir.file(QStringLiteral("out.cif"))), expectedBlockFile(dir.file(QStringLiteral("out.cif"))));
     EXPECT_TRUE(QFile::exists(ein)) << "the command line does not rename the order";
 
     // A symbolic link is written through and named as given.
     ASSERT_TRUE(QFile::link(dir.file(QStringLiteral("out.cif")), dir.file(QStringLiteral("link.cif"))));
     ASSERT_EQ(runCli({QStringLiteral("export-cif"), ein, dir.file(QStringLiteral("link.cif"))}).exitCode, 0);
     EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("link.cif"))).isSymLink());
-    EXPECT_EQ(lesen(dir.file(QStringLiteral("out.cif"))), erwarteteBlockDatei(dir.file(QStringLiteral("link.cif"))));
+    EXPECT_EQ(readFile(dir.file(QStringLiteral("out.cif"))), expectedBlockFile(dir.file(QStringLiteral("link.cif"))));
 }
 
 TEST(ExportCli, DistanceZeroNeedsYes)
@@ -83,17 +83,17 @@ TEST(ExportCli, DistanceZeroNeedsYes)
     TempProgramFolder dir;
     FixtureOrder o;
     o.auftragsart = 0; // electron order: the EFBA counts
-    const QString ein = dir.write(QStringLiteral("e.ORv"), auftrag(o, "65,5", "0"));
+    const QString ein = dir.write(QStringLiteral("e.ORv"), orderBytes(o, "65,5", "0"));
     const QString aus = dir.write(QStringLiteral("e.cif"), "alt");
 
     const CliRun ohne = runCli({QStringLiteral("export-cif"), ein, aus});
     EXPECT_EQ(ohne.exitCode, 1);
     EXPECT_TRUE(ohne.err.contains("Soll der EFBA auf 95 legen und weiter exportieren?")) << ohne.err.toStdString();
-    EXPECT_EQ(lesen(aus), "alt");
+    EXPECT_EQ(readFile(aus), "alt");
 
     const CliRun mit = runCli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
     ASSERT_EQ(mit.exitCode, 0) << mit.err.toStdString();
-    const QList<QByteArray> zeilen = lesen(aus).split('\n');
+    const QList<QByteArray> zeilen = readFile(aus).split('\n');
     EXPECT_EQ(zeilen[3], "270.00 90.00 2.18 3.08 2.63 3.51\r"); // 207, 293, 250, 333 tenths at 95 cm
     EXPECT_EQ(zeilen[6], "block1=1 95.000000 100.000000 \r");
     EXPECT_EQ(zeilen[8], "block2=1 95.000000 100.000000 \r");
@@ -110,11 +110,11 @@ TEST(ExportCli, RefusalsWriteNothing)
     FixtureOrder elektronen;
     elektronen.auftragsart = 0;
     const Fall faelle[] = {
-        {"FFA 0", auftrag(FixtureOrder{}, "65,5", "100", QByteArray(10, '\0'))},
-        {"negative FFA", auftrag(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("00000000000000a005c0"))},
-        {"infinite FFA", auftrag(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("0000000000000080ff7f"))},
-        {"FBA not a number", auftrag(FixtureOrder{}, "65.5")},
-        {"FBA not a number, electron order", auftrag(elektronen, "x", "95")},
+        {"FFA 0", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray(10, '\0'))},
+        {"negative FFA", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("00000000000000a005c0"))},
+        {"infinite FFA", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("0000000000000080ff7f"))},
+        {"FBA not a number", orderBytes(FixtureOrder{}, "65.5")},
+        {"FBA not a number, electron order", orderBytes(elektronen, "x", "95")},
         {"not an order", "kein zlib"},
     };
     for (const Fall &f : faelle) {
@@ -123,9 +123,9 @@ TEST(ExportCli, RefusalsWriteNothing)
         const CliRun run = runCli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});
         EXPECT_EQ(run.exitCode, 1) << f.was;
         EXPECT_FALSE(run.err.isEmpty()) << f.was;
-        EXPECT_EQ(lesen(aus), "alt") << f.was;
+        EXPECT_EQ(readFile(aus), "alt") << f.was;
     }
-    const QString ein = dir.write(QStringLiteral("g.ORv"), auftrag(FixtureOrder{}));
+    const QString ein = dir.write(QStringLiteral("g.ORv"), orderBytes(FixtureOrder{}));
     const CliRun fehlt = runCli({QStringLiteral("export-cif"), dir.file(QStringLiteral("fehlt.ORv")), dir.file(QStringLiteral("x.cif"))});
     EXPECT_EQ(fehlt.exitCode, 1);
     const CliRun zeichen = runCli({QStringLiteral("export-cif"), ein, dir.file(QStringLiteral("Łódź.cif"))});
@@ -141,11 +141,11 @@ TEST(ExportCli, LaserFile)
 {
     TempProgramFolder dir;
     // FFA, FBA and EFBA do not matter for the layer file.
-    const QString ein = dir.write(QStringLiteral("a.ORv"), auftrag(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
+    const QString ein = dir.write(QStringLiteral("a.ORv"), orderBytes(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
     const QString aus = dir.file(QStringLiteral("a.ply"));
     const CliRun run = runCli({QStringLiteral("export-ply"), ein, aus});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(lesen(aus), "LAYER START\r\nSTART PLY A9988770\r\nC 1\r\n"
+    EXPECT_EQ(readFile(aus), "LAYER START\r\nSTART PLY A9988770\r\nC 1\r\n"
                           "P 4\r\n0.00 0.00 0\r\n33.00 0.00 0\r\n33.00 33.00 0\r\n0.00 33.00 0\r\n0.00 0.00 0\r\n"
                           "P 1\r\n2.00 2.00 0\r\n20.00 23.00 0\r\n"
                           "END PLY A9988770\r\nLAYER END\r\n");

@@ -21,7 +21,7 @@ class HelpFormTest : public QObject
     Q_OBJECT
 
 private:
-    static QString zeilenText(int n)
+    static QString textOfLines(int n)
     {
         QStringList l;
         for (int i = 0; i < n; ++i)
@@ -45,12 +45,12 @@ private slots:
         QCOMPARE(help.size(), help.memo()->size());
 
         // 44 text lines + 2 frame lines = 46: the limit with scroll bar; 45 lines stay below
-        help.Kontexthilfe(zeilenText(44), QStringLiteral("lang"));
+        help.Kontexthilfe(textOfLines(44), QStringLiteral("lang"));
         QCOMPARE(help.angezeigteZeilen().size(), 46);
         QCOMPARE(help.memo()->height(), 600);
         QCOMPARE(help.memo()->width(), 285);
         QCOMPARE(help.memo()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        help.Kontexthilfe(zeilenText(43), QStringLiteral("kürzer"));
+        help.Kontexthilfe(textOfLines(43), QStringLiteral("kürzer"));
         QCOMPARE(help.memo()->height(), 597);
         QCOMPARE(help.memo()->width(), 265);
         QCOMPARE(help.memo()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

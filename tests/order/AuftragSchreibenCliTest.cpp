@@ -17,23 +17,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QJsonArray punkt(int x, int y)
+QJsonArray point(int x, int y)
 {
     return QJsonArray{x, y};
 }
 
-QJsonObject kontur(int nummer, const QJsonArray &punkte)
+QJsonObject contour(int nummer, const QJsonArray &punkte)
 {
     return {{u"Nummer"_s, nummer}, {u"Geschlossen"_s, true}, {u"Punkte"_s, punkte}};
 }
 
-QJsonObject anp(const QString &name)
+QJsonObject contactPerson(const QString &name)
 {
     return {{u"Geschlecht"_s, u"Frau"_s}, {u"Titel"_s, u"Dr."_s}, {u"Name"_s, name},
             {u"Telefon"_s, u"0761 1"_s},  {u"Fax"_s, u""_s},      {u"EMail"_s, u"a@b.de"_s}};
 }
 
-QJsonObject adresse(const QString &ort)
+QJsonObject address(const QString &ort)
 {
     return {{u"AnP"_s, QString(200, u'x')}, {u"Institut"_s, u"Klinik"_s}, {u"Abteilung"_s, u"Strahlentherapie"_s},
             {u"Strasse"_s, u"Weg 1"_s},    {u"PLZ"_s, u"79106"_s},       {u"Ort"_s, ort}};
@@ -41,12 +41,12 @@ QJsonObject adresse(const QString &ort)
 
 // An order with something unusual in every part: values at the limits of their stored types,
 // an unknown direction byte, texts at their capacity with umlauts.
-QJsonObject beispiel()
+QJsonObject example()
 {
     QJsonArray gross;
     for (int i = 0; i < 10000; ++i)
-        gross.append(punkt(i, i % 2 ? 5 : -5));
-    gross.append(punkt(0, -5));
+        gross.append(point(i, i % 2 ? 5 : -5));
+    gross.append(point(0, -5));
     const QJsonObject abteilung{
         {u"Version"_s, 3},
         {u"Name"_s, u"Strahlentherapie Süd"_s},
@@ -55,29 +55,29 @@ QJsonObject beispiel()
         {u"Legierung"_s, u"MCP 96"_s},
         {u"AktAnP"_s, 1},
         {u"AktBeschl"_s, -1},
-        {u"AnP"_s, QJsonArray{anp(u"Müller, Anna"_s), anp(u"Weiß, Jörg"_s)}},
+        {u"AnP"_s, QJsonArray{contactPerson(u"Müller, Anna"_s), contactPerson(u"Weiß, Jörg"_s)}},
         {u"Beschl"_s, QJsonArray{QJsonObject{{u"Beschleuniger"_s, u"Varian"_s},
                                              {u"KBez"_s, u"LA1"_s},
                                              {u"Typ"_s, u"Clinac"_s},
                                              {u"FBA"_s, u"65,4"_s},
                                              {u"EFBA"_s, u"95"_s},
                                              {u"Gusshoehe"_s, u"8,0 cm"_s}}}},
-        {u"Lieferanschrift"_s, adresse(u"Freiburg"_s)},
-        {u"Rechnungsanschrift"_s, adresse(u"Basel"_s)},
-        {u"Abholadresse"_s, adresse(u""_s)}};
+        {u"Lieferanschrift"_s, address(u"Freiburg"_s)},
+        {u"Rechnungsanschrift"_s, address(u"Basel"_s)},
+        {u"Abholadresse"_s, address(u""_s)}};
     return {
         {u"Version"_s, 6},
         {u"GeladeneVersion"_s, u"V9.99"_s},
         {u"PixelProMM"_s, 1.5},
         {u"Bild"_s, QJsonValue()},
-        {u"Isozentrum"_s, punkt(-2147483647 - 1, 2147483647)},
-        {u"Konturen"_s, QJsonArray{kontur(1, QJsonArray{punkt(0, 0), punkt(100, 0), punkt(100, 100), punkt(0, 0)}),
-                                   kontur(2, gross)}},
-        {u"MassstabPunkt1"_s, punkt(-300, 0)},
-        {u"MassstabPunkt2"_s, punkt(300, 0)},
+        {u"Isozentrum"_s, point(-2147483647 - 1, 2147483647)},
+        {u"Konturen"_s, QJsonArray{contour(1, QJsonArray{point(0, 0), point(100, 0), point(100, 100), point(0, 0)}),
+                                   contour(2, gross)}},
+        {u"MassstabPunkt1"_s, point(-300, 0)},
+        {u"MassstabPunkt2"_s, point(300, 0)},
         {u"MassstabAbstand"_s, 200},
-        {u"FeldEcke1"_s, punkt(999999, 0)},
-        {u"FeldEcke2"_s, punkt(-1, 1)},
+        {u"FeldEcke1"_s, point(999999, 0)},
+        {u"FeldEcke2"_s, point(-1, 1)},
         {u"Einschubrichtung"_s, 7},
         {u"Auftragsart"_s, 0},
         {u"Auftragsdaten"_s,
@@ -104,8 +104,8 @@ QJsonObject beispiel()
         {u"Kundendaten"_s, QJsonObject{{u"Version"_s, 2},
                                         {u"FFA"_s, 95.5},
                                         {u"AktAbteilung"_s, 0},
-                                        {u"Vertragspartner"_s, anp(u"Chef"_s)},
-                                        {u"VertragsAdresse"_s, adresse(u"Zürich"_s)},
+                                        {u"Vertragspartner"_s, contactPerson(u"Chef"_s)},
+                                        {u"VertragsAdresse"_s, address(u"Zürich"_s)},
                                         {u"Abteilungen"_s, QJsonArray{abteilung}}}},
     };
 }
@@ -130,7 +130,7 @@ protected:
     QString bildPfad;
 };
 
-QJsonObject ohneIgnorierte(QJsonObject o)
+QJsonObject withoutIgnored(QJsonObject o)
 {
     for (const QString &k : {u"Version"_s, u"GeladeneVersion"_s, u"PixelProMM"_s, u"Bild"_s})
         o.remove(k);
@@ -144,7 +144,7 @@ TEST_F(AuftragSchreibenCli, InfoPrintsEveryGivenValueBack)
     // an existing file is replaced
     const QString aus = dir.write(u"auftrag.ORv"_s, "alt");
 
-    const QJsonObject ein = beispiel();
+    const QJsonObject ein = example();
     const CliRun w = runCli({u"auftrag-schreiben"_s, json(ein), bildPfad, aus});
     ASSERT_EQ(w.exitCode, 0) << w.err.toStdString();
     EXPECT_TRUE(w.err.isEmpty());
@@ -154,8 +154,8 @@ TEST_F(AuftragSchreibenCli, InfoPrintsEveryGivenValueBack)
     const QJsonObject zurueck = QJsonDocument::fromJson(i.out).object();
     EXPECT_EQ(zurueck[u"Version"_s].toInt(), 6);
     EXPECT_EQ(zurueck[u"Bild"_s].toObject(), (QJsonObject{{u"Breite"_s, 40}, {u"Hoehe"_s, 30}}));
-    const QJsonObject erwartet = ohneIgnorierte(ein);
-    const QJsonObject gelesen = ohneIgnorierte(zurueck);
+    const QJsonObject erwartet = withoutIgnored(ein);
+    const QJsonObject gelesen = withoutIgnored(zurueck);
     EXPECT_EQ(gelesen.keys(), erwartet.keys());
     for (const QString &k : erwartet.keys())
         EXPECT_EQ(gelesen[k], erwartet[k]) << k.toStdString();
@@ -165,30 +165,30 @@ TEST_F(AuftragSchreibenCli, InfoPrintsEveryGivenValueBack)
 
 TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
 {
-    using Aendern = std::function<void(QJsonObject &)>;
+    using Change = std::function<void(QJsonObject &)>;
     auto auftragsdaten = [](const QString &key, const QJsonValue &v) {
-        return Aendern([=](QJsonObject &o) {
+        return Change([=](QJsonObject &o) {
             QJsonObject a = o[u"Auftragsdaten"_s].toObject();
             a[key] = v;
             o[u"Auftragsdaten"_s] = a;
         });
     };
-    auto konturen = [](const QJsonArray &k) { return Aendern([=](QJsonObject &o) { o[u"Konturen"_s] = k; }); };
-    const QJsonObject quadrat = kontur(1, QJsonArray{punkt(0, 0), punkt(9, 0), punkt(9, 9), punkt(0, 0)});
+    auto konturen = [](const QJsonArray &k) { return Change([=](QJsonObject &o) { o[u"Konturen"_s] = k; }); };
+    const QJsonObject quadrat = contour(1, QJsonArray{point(0, 0), point(9, 0), point(9, 9), point(0, 0)});
     QJsonArray zwoelf;
     for (int k = 1; k <= 12; ++k)
-        zwoelf.append(kontur(k, quadrat[u"Punkte"_s].toArray()));
+        zwoelf.append(contour(k, quadrat[u"Punkte"_s].toArray()));
     QJsonArray zuLang;
     for (int i = 0; i < 10001; ++i)
-        zuLang.append(punkt(i, 0));
-    zuLang.append(punkt(0, 0));
+        zuLang.append(point(i, 0));
+    zuLang.append(point(0, 0));
     QJsonObject offen = quadrat;
     offen[u"Geschlossen"_s] = false;
 
     struct Fall
     {
         const char *schluessel; // must appear in the message
-        Aendern aendern;
+        Change aendern;
     };
     const Fall faelle[] = {
         {"Isozentrum", [](QJsonObject &o) { o.remove(u"Isozentrum"_s); }},
@@ -224,16 +224,16 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
              o[u"Kundendaten"_s] = k;
          }},
         {"Konturen", konturen(zwoelf)},
-        {"Konturen[0]", konturen({kontur(1, QJsonArray{punkt(0, 0), punkt(9, 0), punkt(9, 9), punkt(0, 9)})})},
-        {"Konturen[0]", konturen({kontur(1, QJsonArray{punkt(0, 0), punkt(9, 0), punkt(0, 0)})})},
+        {"Konturen[0]", konturen({contour(1, QJsonArray{point(0, 0), point(9, 0), point(9, 9), point(0, 9)})})},
+        {"Konturen[0]", konturen({contour(1, QJsonArray{point(0, 0), point(9, 0), point(0, 0)})})},
         {"Konturen[0]", konturen({offen})},
-        {"Konturen[0].Punkte", konturen({kontur(1, zuLang)})},
+        {"Konturen[0].Punkte", konturen({contour(1, zuLang)})},
         {"Konturen[1].Nummer", konturen({quadrat, quadrat})},
-        {"Konturen[0].Punkte[1]", konturen({kontur(1, QJsonArray{punkt(0, 0), 3, punkt(9, 9), punkt(0, 0)})})},
+        {"Konturen[0].Punkte[1]", konturen({contour(1, QJsonArray{point(0, 0), 3, point(9, 9), point(0, 0)})})},
     };
     const QString aus = dir.write(u"auftrag.ORv"_s, "alt");
     for (const Fall &f : faelle) {
-        QJsonObject o = beispiel();
+        QJsonObject o = example();
         f.aendern(o);
         const CliRun r = runCli({u"auftrag-schreiben"_s, json(o), bildPfad, aus});
         EXPECT_EQ(r.exitCode, 1) << f.schluessel;
@@ -246,16 +246,16 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
 
     // an image that cannot be read, and a target that is a folder
     const QString kaputt = dir.write(u"kaputt.png"_s, "kein Bild");
-    CliRun r = runCli({u"auftrag-schreiben"_s, json(beispiel()), kaputt, aus});
+    CliRun r = runCli({u"auftrag-schreiben"_s, json(example()), kaputt, aus});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("kaputt.png")) << r.err.toStdString();
     QDir(dir.path()).mkdir(u"ordner.ORv"_s);
-    r = runCli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad, dir.file(u"ordner.ORv"_s)});
+    r = runCli({u"auftrag-schreiben"_s, json(example()), bildPfad, dir.file(u"ordner.ORv"_s)});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(QFileInfo(dir.file(u"ordner.ORv"_s)).isDir());
 
     // wrong arguments: the usage, exit 2; --help: the usage on standard output
-    r = runCli({u"auftrag-schreiben"_s, json(beispiel()), bildPfad});
+    r = runCli({u"auftrag-schreiben"_s, json(example()), bildPfad});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("auftrag-schreiben EIN.json BILD AUS.ORv"));
     r = runCli({u"auftrag-schreiben"_s, u"--help"_s});

@@ -17,7 +17,7 @@ class AuftragabgeschlossenFormTest : public QObject
 
 private:
     // Runs the dialog with the stored choice, picks `wahl` (unless negative) and presses the button.
-    static int ausfuehren(IniFile &ini, int gespeichert, int wahl, const char *knopf,
+    static int run(IniFile &ini, int gespeichert, int wahl, const char *knopf,
                           TAuftragabgeschlossenForm::Wahl *vorgewaehlt = nullptr)
     {
         AuftragEndeSetzen(ini, gespeichert);
@@ -60,7 +60,7 @@ private slots:
         };
         for (const Fall &f : faelle) {
             TAuftragabgeschlossenForm::Wahl vorgewaehlt{};
-            QCOMPARE(ausfuehren(ini, f.gespeichert, f.wahl, f.knopf, &vorgewaehlt), f.ergebnis);
+            QCOMPARE(run(ini, f.gespeichert, f.wahl, f.knopf, &vorgewaehlt), f.ergebnis);
             QCOMPARE(vorgewaehlt, f.vorgewaehlt);
             QCOMPARE(AuftragEnde(IniFile(ini.path())), f.danach);
         }

@@ -11,12 +11,12 @@
 using namespace qv;
 
 namespace {
-const QDateTime kZeit(QDate(2026, 3, 7), QTime(9, 5, 4));
+const QDateTime kTime(QDate(2026, 3, 7), QTime(9, 5, 4));
 }
 
 TEST(AuftragsAblage, NamesFromTheOrderTime)
 {
-    EXPECT_EQ(VorgeschlagenerName(kZeit), u"20260307_090504");
+    EXPECT_EQ(VorgeschlagenerName(kTime), u"20260307_090504");
     EXPECT_EQ(VorgeschlagenerName(QDateTime(QDate(987, 12, 31), QTime(23, 59, 59))), u"09871231_235959");
 
     struct Fall
@@ -30,7 +30,7 @@ TEST(AuftragsAblage, NamesFromTheOrderTime)
                           Fall{"/daten/auftraege", "/daten/2026/03/07/090504.ORv"},
                           Fall{"/", "/2026/03/07/090504.ORv"},
                           Fall{"ablage", "ablage2026/03/07/090504.ORv"}}) {
-        EXPECT_EQ(ArchivPfad(ArchivBasisAus(QString::fromUtf8(f.savePath)), kZeit), QString::fromUtf8(f.archiv))
+        EXPECT_EQ(ArchivPfad(ArchivBasisAus(QString::fromUtf8(f.savePath)), kTime), QString::fromUtf8(f.archiv))
             << f.savePath;
     }
 }

@@ -25,7 +25,7 @@ const QByteArray kKonfig = "[ElektronenBlenden]\r\nCount=4\r\n0=Varian_T6\r\n1=V
                            "[ElektronenBlenden_Groesse]\r\n0=926,926\r\n1=2000,2000\r\n2=1000,1000\r\n3=2000,2000\r\n"
                            "[Tragplatten]\r\nCount=3\r\n0=Varian_298\r\n1=Keine Tragplatte\r\n2=Elekta_320\r\n";
 
-TAuftrag auftrag()
+TAuftrag makeOrder()
 {
     TAuftrag a;
     TKundenDaten &k = a.Kundendaten;
@@ -79,7 +79,7 @@ private slots:
 
     void electronTabRunsTheProjectedBestFitAndOkStoresTheChoice()
     {
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         ScriptedMessages msgs;
         TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         danach([](TAuftragsArtForm &f) {
@@ -110,7 +110,7 @@ private slots:
 
     void cancelRestoresEverythingTheDialogChanged()
     {
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         a.Auftragsart = TAuftragsart::Photonen;
         m_ini->writeString(u"Beschleuniger"_s, u"Elektronenblende"_s, u"Varian_T6"_s);
         ScriptedMessages msgs;
@@ -138,7 +138,7 @@ private slots:
 
     void noFrameForTheMakerNeverFits()
     {
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         a.Kundendaten.Abteilungen[0].Beschl[0].Beschleuniger = u"GE Logiq"_s;
         a.Kundendaten.Abteilungen[0].AktBeschl = 5; // out of range, as an order file may say
         ScriptedMessages msgs;
@@ -155,7 +155,7 @@ private slots:
 
     void siemensFrameFromAFileIsFromTheCustomersStock()
     {
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         ScriptedMessages msgs;
         TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
         form.HerstellerSetzen(QString());

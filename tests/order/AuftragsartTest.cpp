@@ -30,7 +30,7 @@ TAuftrag auftragMitApertur(int x, int y, TAuftragsart art = TAuftragsart::Elektr
     return a;
 }
 
-TKonfiguration konfiguration()
+TKonfiguration configuration()
 {
     TKonfiguration k;
     k.ElektronenBlenden = {u"Varian_T6"_s, kGeloescht, u"varian_klein"_s, u"Varian_kaputt"_s, u"Siemens_40 Rund"_s, u"Varian_T20"_s};
@@ -63,7 +63,7 @@ TEST(Auftragsart, HerstellerIsTheMakerTextUpToItsFirstBlank)
 
 TEST(Auftragsart, ListsFollowThePrefixCaseSensitivelyAndNeverListRemovedEntries)
 {
-    const TKonfiguration k = konfiguration();
+    const TKonfiguration k = configuration();
     const TRahmenListe varian = RahmenListeFuellen(k, u"Varian"_s);
     EXPECT_EQ(varian.Rahmen, (QStringList{u"Varian_T6"_s, u"Varian_kaputt"_s, u"Varian_T20"_s}));
     EXPECT_EQ(varian.BlendenGroessen, (QList<QPoint>{{926, 926}, {0, 0}, {2000, 1000}}));
@@ -132,7 +132,7 @@ TEST(Auftragsart, BestFitUsesTheProjectedCheck)
 
 TEST(Auftragsart, FrameOverlay)
 {
-    TKonfiguration k = konfiguration();
+    TKonfiguration k = configuration();
     TAuftrag a = auftragMitApertur(47, 0);
     a.Vorlage = QImage(1400, 100, QImage::Format_RGB32);
     a.Massstab.PixelProMM = 3;

@@ -17,9 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDateTime kJetzt(QDate(2026, 5, 6), QTime(7, 8, 9));
+const QDateTime kNow(QDate(2026, 5, 6), QTime(7, 8, 9));
 
-TAuftrag auftrag(const QString &fba = u"65"_s)
+TAuftrag makeOrder(const QString &fba = u"65"_s)
 {
     TAuftrag a;
     a.Auftragsart = TAuftragsart::Photonen;
@@ -45,9 +45,9 @@ private slots:
         QTemporaryDir dir;
         IniFile ini(dir.filePath(u"e.ini"_s));
         const TKonfiguration konfig; // no product configuration file
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         ScriptedMessages msgs;
-        test::FixedClock uhr(kJetzt);
+        test::FixedClock uhr(kNow);
         TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         int geaendert = 0;
         connect(&form, &TAuftragsdatenForm::geaendert, this, [&geaendert] { ++geaendert; });
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(a.Auftragsdaten.PatientenID, u"P-7"_s);
         QCOMPARE(a.Auftragsdaten.Gantrywinkel, u"180,00"_s);
         QCOMPARE(a.Auftragsdaten.FBA, u"65"_s);
-        QCOMPARE(a.Auftragszeitpunkt, kJetzt);
+        QCOMPARE(a.Auftragszeitpunkt, kNow);
     }
 
     void cancelKeepsTheRecord()
@@ -74,11 +74,11 @@ private slots:
         QTemporaryDir dir;
         IniFile ini(dir.filePath(u"e.ini"_s));
         const TKonfiguration konfig; // no product configuration file
-        TAuftrag a = auftrag();
+        TAuftrag a = makeOrder();
         a.Auftragsdaten.Gueltig = true;
         a.Auftragsdaten.PatientenID = u"alt"_s;
         ScriptedMessages msgs;
-        test::FixedClock uhr(kJetzt);
+        test::FixedClock uhr(kNow);
         TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         QTimer::singleShot(0, &form, [&form] {
             QCOMPARE(form.PatID(), u"alt"_s);
@@ -94,9 +94,9 @@ private slots:
         QTemporaryDir dir;
         IniFile ini(dir.filePath(u"e.ini"_s));
         const TKonfiguration konfig; // no product configuration file
-        TAuftrag a = auftrag(u"90"_s);
+        TAuftrag a = makeOrder(u"90"_s);
         ScriptedMessages msgs;
-        test::FixedClock uhr(kJetzt);
+        test::FixedClock uhr(kNow);
         TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
         form.Vorbelegen();
         QVERIFY(!form.Felder().OKAktiv);

@@ -11,16 +11,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDateTime kJetzt(QDate(2026, 3, 4), QTime(9, 8, 7));
+const QDateTime kNow(QDate(2026, 3, 4), QTime(9, 8, 7));
 
-struct Umgebung
+struct Rig
 {
     TAuftrag auftrag;
     TKonfiguration konfig;
     TAuftragsdatenEinstellungen einstellungen;
     TAuftragsdatenFelder felder;
 
-    Umgebung()
+    Rig()
     {
         TKundenDaten &k = auftrag.Kundendaten;
         k.VertragsAdresse = {u"Frau Dr. Weiß"_s, u"Klinikum Nord"_s, QString(), u"Hauptstr. 1"_s, u"12345"_s, u"Nordstadt"_s};
@@ -44,16 +44,16 @@ struct Umgebung
         einstellungen.AktHerkunft = u"ich liefere vorab an Zarn e.K."_s;
     }
 
-    void vorbelegen(bool kundenModus = true) { Vorbelegen(felder, auftrag, konfig, einstellungen, kundenModus, kJetzt); }
-    TAbteilung &abteilung() { return auftrag.Kundendaten.Abteilungen[0]; }
+    void fillDefaults(bool kundenModus = true) { Vorbelegen(felder, auftrag, konfig, einstellungen, kundenModus, kNow); }
+    TAbteilung &department() { return auftrag.Kundendaten.Abteilungen[0]; }
 };
 
 } // namespace
 
 TEST(Auftragsdaten, VorbelegenFillsDefaultsFromCustomerConfigurationAndSettings)
 {
-    Umgebung u;
-    u.vorbelegen();
+    Rig u;
+    u.fillDefaults();
     const TAuftragsdatenFelder &f = u.felder;
     EXPECT_EQ(f.Kunde, u"Frau Dr. Weiß\r\nKlinikum Nord\r\nHauptstr. 1\r\n12345 Nordstadt"_s);
     EXPECT_EQ(f.Beschleuniger, u"Varian Medical - C1 (Clinac)"_s);
@@ -73,15 +73,15 @@ TEST(Auftragsdaten, VorbelegenFillsDefaultsFromCustomerConfigurationAndSettings)
     EXPECT_TRUE(f.OKAktiv);
     // A record that is not valid gets the date of now, also as the order time.
     EXPECT_EQ(f.Datum, u"04.03.2026 09:08:07"_s);
-    EXPECT_EQ(u.auftrag.Auftragszeitpunkt, kJetzt);
-    EXPECT_EQ(fromTDateTime(u.auftrag.Auftragsdaten.Datum), kJetzt);
+    EXPECT_EQ(u.auftrag.Auftragszeitpunkt, kNow);
+    EXPECT_EQ(fromTDateTime(u.auftrag.Auftragsdaten.Datum), kNow);
 }
 
 TEST(Auftragsdaten, ElectronOrderListsTheFramesOfThePrefix)
 {
-    Umgebung u;
+    Rig u;
     u.auftrag.Auftragsart = TAuftragsart::Elektronen;
-    u.vorbelegen();
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.Elektronen);
     EXPECT_EQ(u.felder.TragplatteRahmenBeschriftung(), u"E-Rahmen"_s);
     EXPECT_EQ(u.felder.TragplatteRahmenListe, (QStringList{u"Varian_T6"_s, u"Varian_T10"_s}));
@@ -89,23 +89,23 @@ TEST(Auftragsdaten, ElectronOrderListsTheFramesOfThePrefix)
     EXPECT_EQ(u.felder.FBA, u"100"_s);
 
     // No frame for the maker: an empty list, nothing selected.
-    u.abteilung().Beschl[0].Beschleuniger = u"GE Logiq"_s;
-    u.vorbelegen();
+    u.department().Beschl[0].Beschleuniger = u"GE Logiq"_s;
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.TragplatteRahmenListe.isEmpty());
     EXPECT_TRUE(u.felder.TragplatteRahmen.isEmpty());
 }
 
 TEST(Auftragsdaten, IndexesOutOfRangeGiveEmptyValues)
 {
-    Umgebung u;
-    u.abteilung().AktBeschl = 5;
-    u.abteilung().AktAnP = -1;
-    u.vorbelegen();
+    Rig u;
+    u.department().AktBeschl = 5;
+    u.department().AktAnP = -1;
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.Beschleuniger.isEmpty());
     EXPECT_EQ(u.felder.Bearbeiter, u"Herr Dr. Muster, Max"_s); // the first contact
     EXPECT_FALSE(u.felder.OKAktiv);                              // no FBA
     u.auftrag.Kundendaten.AktAbteilung = 9;
-    u.vorbelegen();
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.BearbeiterListe.isEmpty());
     EXPECT_EQ(u.felder.TragplatteRahmenListe.size(), 4); // empty prefix: every tray and "eigene"
 }
@@ -119,23 +119,23 @@ TEST(Auftragsdaten, FbaRangeIsStrict)
     };
     for (const Fall &f : {Fall{u"30"_s, false}, Fall{u"90"_s, false}, Fall{u"30,1"_s, true}, Fall{u"89,9"_s, true},
                           Fall{u"65.5"_s, false}, Fall{QString(), false}}) {
-        Umgebung u;
-        u.abteilung().Beschl[0].FBA = f.fba;
-        u.vorbelegen();
+        Rig u;
+        u.department().Beschl[0].FBA = f.fba;
+        u.fillDefaults();
         EXPECT_EQ(u.felder.OKAktiv, f.ok) << f.fba.toStdString();
     }
     // Electron orders never test the FBA.
-    Umgebung u;
-    u.abteilung().Beschl[0].FBA = u"90"_s;
+    Rig u;
+    u.department().Beschl[0].FBA = u"90"_s;
     u.auftrag.Auftragsart = TAuftragsart::Elektronen;
-    u.vorbelegen();
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.OKAktiv);
 }
 
 TEST(Auftragsdaten, TakeOverStoresTheFieldsAndShowsThemAgain)
 {
-    Umgebung u;
-    u.vorbelegen();
+    Rig u;
+    u.fillDefaults();
     u.felder.PatientenID = u"P-1"_s;
     u.felder.FBA = u"65.5"_s;
     u.felder.Gantrywinkel = u"180"_s;
@@ -149,12 +149,12 @@ TEST(Auftragsdaten, TakeOverStoresTheFieldsAndShowsThemAgain)
     EXPECT_EQ(r.Modus, u"Photonen (Blöcke)"_s);
     EXPECT_EQ(r.Gantrywinkel, u"180"_s);
     EXPECT_EQ(r.TragplatteRahmen, u"Keine Tragplatte"_s);
-    EXPECT_EQ(fromTDateTime(r.Datum), kJetzt);
+    EXPECT_EQ(fromTDateTime(r.Datum), kNow);
     EXPECT_TRUE(Vollstaendig(u.auftrag));
 
     // Reopening shows the stored record, patient ID kept; an unknown editor is added and locked.
     u.auftrag.Auftragsdaten.Bearbeiter = u"Herr Fremd"_s;
-    u.vorbelegen();
+    u.fillDefaults();
     EXPECT_EQ(u.felder.PatientenID, u"P-1"_s);
     EXPECT_EQ(u.felder.Bearbeiter, u"Herr Fremd"_s);
     EXPECT_TRUE(u.felder.BearbeiterListe.contains(u"Herr Fremd"_s));
@@ -162,15 +162,15 @@ TEST(Auftragsdaten, TakeOverStoresTheFieldsAndShowsThemAgain)
 
     // After the order type was confirmed again (record not valid) it starts empty.
     u.auftrag.Auftragsdaten.Gueltig = false;
-    u.vorbelegen();
+    u.fillDefaults();
     EXPECT_TRUE(u.felder.PatientenID.isEmpty());
     EXPECT_FALSE(Vollstaendig(u.auftrag));
 }
 
 TEST(Auftragsdaten, TakeOverReportsWhatTheDialogMustShow)
 {
-    Umgebung u;
-    u.vorbelegen();
+    Rig u;
+    u.fillDefaults();
     const double vorher = u.auftrag.Auftragsdaten.Datum;
     u.felder.Datum = u"4.3.26"_s;
     u.felder.FBA = u"90"_s;
@@ -193,8 +193,8 @@ TEST(Auftragsdaten, DatesKeepFourDigitYears)
 
 TEST(Auftragsdaten, ResetCodingAndKind)
 {
-    Umgebung u;
-    u.vorbelegen();
+    Rig u;
+    u.fillDefaults();
     u.felder.PatientenID = u"P-1"_s;
     DatenUebernehmen(u.felder, u.auftrag);
     Zuruecksetzen(u.felder, u.auftrag);
@@ -205,7 +205,7 @@ TEST(Auftragsdaten, ResetCodingAndKind)
     EXPECT_TRUE(u.felder.MitCodierung);
     EXPECT_EQ(u.auftrag.Auftragsdaten.Codierung, u"K7"_s);
     u.felder = {};
-    u.vorbelegen(); // the coding chosen with the order type shows also for a record not yet valid
+    u.fillDefaults(); // the coding chosen with the order type shows also for a record not yet valid
     EXPECT_TRUE(u.felder.MitCodierung);
     EXPECT_EQ(u.felder.Codierung, u"K7"_s);
 
@@ -220,22 +220,22 @@ TEST(Auftragsdaten, ResetCodingAndKind)
 
 TEST(Auftragsdaten, ImportSetters)
 {
-    Umgebung u;
-    u.vorbelegen();
+    Rig u;
+    u.fillDefaults();
     FBASetzen(u.felder, u.auftrag, 650);
     EXPECT_EQ(u.felder.FBA, u"65"_s);
-    EXPECT_EQ(u.abteilung().Beschl[0].FBA, u"65"_s);
+    EXPECT_EQ(u.department().Beschl[0].FBA, u"65"_s);
     EXPECT_TRUE(u.felder.OKAktiv);
     FBASetzen(u.felder, u.auftrag, 955);
     EXPECT_EQ(u.felder.FBA, u"95,5"_s);
     EXPECT_FALSE(u.felder.OKAktiv);
 
-    struct Guss
+    struct Casting
     {
         double mm;
         QString text;
     };
-    for (const Guss &g : {Guss{80, u"8,0 cm"_s}, Guss{85, u"8,5 cm"_s}, Guss{100, QString()}, Guss{40, u"4,0 cm"_s}}) {
+    for (const Casting &g : {Casting{80, u"8,0 cm"_s}, Casting{85, u"8,5 cm"_s}, Casting{100, QString()}, Casting{40, u"4,0 cm"_s}}) {
         GusshoeheSetzen(u.felder, g.mm);
         EXPECT_EQ(u.felder.Gusshoehe, g.text) << g.mm;
     }

@@ -16,7 +16,7 @@ class EinschubrichtungsFormTest : public QObject
 
 private:
     // Opens the dialog, turns `drehungen` times and presses the button.
-    static bool ausfuehren(TEinschubrichtungsForm &form, int drehungen, const char *knopf)
+    static bool run(TEinschubrichtungsForm &form, int drehungen, const char *knopf)
     {
         form.BilderVorbereiten(QImage(40, 20, QImage::Format_RGB32));
         QTimer::singleShot(0, &form, [&] {
@@ -45,13 +45,13 @@ private slots:
         QCOMPARE(form.NeuerWinkel(), 180);
 
         // Cancel after turning keeps the direction; the next opening starts at it.
-        QVERIFY(!ausfuehren(form, 1, "btn_abbruch"));
+        QVERIFY(!run(form, 1, "btn_abbruch"));
         QCOMPARE(form.GetEinschubrichtung(), TEinschubrichtung::Links);
         QCOMPARE(form.NeuerWinkel(), 180);
         QVERIFY(!ini.valueExists(QStringLiteral("Init"), QStringLiteral("Einschubrichtung")));
 
         // OK: 180 + 90 = 270 is "Unten", stored as the default of the next order.
-        QVERIFY(ausfuehren(form, 1, "btn_ok"));
+        QVERIFY(run(form, 1, "btn_ok"));
         QCOMPARE(form.Drehwinkel(), 270);
         QCOMPARE(form.GetEinschubrichtung(), TEinschubrichtung::Unten);
         QCOMPARE(IniFile(ini.path()).readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung")),

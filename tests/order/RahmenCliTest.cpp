@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-CliRun rahmen(const QStringList &args)
+CliRun frames(const QStringList &args)
 {
     return runCli(QStringList{u"rahmen"_s} + args);
 }
@@ -39,7 +39,7 @@ TEST(RahmenCli, ListsTheMakersFramesWithTheProjectedFitCheck)
 {
     TempProgramFolder dir;
     const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
-    const CliRun run = rahmen({order(dir, u"e.ORv"_s, 6, 0, "Elekta_B"), u"--konfiguration"_s, cfg});
+    const CliRun run = frames({order(dir, u"e.ORv"_s, 6, 0, "Elekta_B"), u"--konfiguration"_s, cfg});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
     EXPECT_EQ(json.keys(), (QStringList{u"Auftragsart"_s, u"BestFit"_s, u"Gewaehlt"_s, u"Hersteller"_s, u"Rahmen"_s}));
@@ -60,7 +60,7 @@ TEST(RahmenCli, KindsOtherThanElectronsFitEveryFrame)
     const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
     for (int version : {2, 6}) {
         SCOPED_TRACE(version);
-        const CliRun run = rahmen({u"--konfiguration"_s, cfg, order(dir, u"p.ORv"_s, version, 1, "nicht gelistet")});
+        const CliRun run = frames({u"--konfiguration"_s, cfg, order(dir, u"p.ORv"_s, version, 1, "nicht gelistet")});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QJsonObject json = run.json();
         EXPECT_EQ(json[u"Auftragsart"], version >= 3 ? QJsonValue(1) : QJsonValue(QJsonValue::Null));
@@ -77,7 +77,7 @@ TEST(RahmenCli, NoFrameForTheMaker)
 {
     TempProgramFolder dir;
     const QString cfg = dir.write(u"k.cfg"_s, "[ElektronenBlenden]\r\nCount=1\r\n0=Varian_T6\r\n");
-    const CliRun run = rahmen({order(dir, u"e.ORv"_s, 6, 0, "Varian_T6"), u"--konfiguration"_s, cfg});
+    const CliRun run = frames({order(dir, u"e.ORv"_s, 6, 0, "Varian_T6"), u"--konfiguration"_s, cfg});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
     EXPECT_TRUE(json[u"Rahmen"].toArray().isEmpty());
@@ -108,12 +108,12 @@ TEST(RahmenCli, FailuresAndUsage)
         {"unknown option", {ok, u"--ja"_s}, 2},
     };
     for (const Fall &f : faelle) {
-        const CliRun run = rahmen(f.args);
+        const CliRun run = frames(f.args);
         EXPECT_EQ(run.exitCode, f.exitCode) << f.name;
         EXPECT_TRUE(run.out.isEmpty()) << f.name;
         EXPECT_FALSE(run.err.isEmpty()) << f.name;
     }
-    const CliRun hilfe = rahmen({u"--help"_s});
+    const CliRun hilfe = frames({u"--help"_s});
     EXPECT_EQ(hilfe.exitCode, 0);
     EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli rahmen"));
 }

@@ -23,7 +23,7 @@ class StartDialogsTest : public QObject
 
 private:
     // Once the dialog is up: records which radio button has the focus, does `tun`, presses `knopf`.
-    static void sobaldOffen(QDialog &dialog, const char *knopf, const std::function<void()> &tun = {},
+    static void whenOpen(QDialog &dialog, const char *knopf, const std::function<void()> &tun = {},
                             QString *fokus = nullptr)
     {
         QTimer::singleShot(0, &dialog, [&dialog, knopf, tun, fokus] {
@@ -37,7 +37,7 @@ private:
     }
 
     template <typename T>
-    static T *kind(QWidget &w, const char *name)
+    static T *child(QWidget &w, const char *name)
     {
         T *k = w.findChild<T *>(QString::fromLatin1(name));
         if (!k)
@@ -63,9 +63,9 @@ private slots:
         for (const Fall &f : faelle) {
             TFirstStartForm form;
             QString fokus;
-            sobaldOffen(form, f.knopf, [&] {
+            whenOpen(form, f.knopf, [&] {
                 if (f.radio)
-                    kind<QRadioButton>(form, f.radio)->setChecked(true);
+                    child<QRadioButton>(form, f.radio)->setChecked(true);
             }, &fokus);
             QCOMPARE(form.Ausfuehren(), f.ergebnis);
             QCOMPARE(fokus, QStringLiteral("rb_DEMOModus"));
@@ -77,8 +77,8 @@ private slots:
         TFirstStartForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto *konfig = kind<QRadioButton>(form, "rb_FirstKonfig");
-        QLabel *memo = kind<QLabel>(form, "M_rb_FirstKonfig");
+        auto *konfig = child<QRadioButton>(form, "rb_FirstKonfig");
+        QLabel *memo = child<QLabel>(form, "M_rb_FirstKonfig");
         QCOMPARE(memo->text(), QStringLiteral("Um mit Quellvantar arbeiten zu können müssen einige Daten vorliegen. \n"
                                               "Diese Daten können Sie hier konfigurieren."));
         QTest::mouseClick(memo, Qt::LeftButton);
@@ -116,10 +116,10 @@ private slots:
             TStartAssistentForm form(ini);
             QCOMPARE(form.windowTitle(), QStringLiteral("Assistent für neuen Auftrag"));
             QString fokus;
-            sobaldOffen(form, f.knopf, [&] {
+            whenOpen(form, f.knopf, [&] {
                 if (f.radio)
-                    kind<QRadioButton>(form, f.radio)->setChecked(true);
-                kind<QCheckBox>(form, "cb_ShowStartAssi")->setChecked(f.nichtMehr);
+                    child<QRadioButton>(form, f.radio)->setChecked(true);
+                child<QCheckBox>(form, "cb_ShowStartAssi")->setChecked(f.nichtMehr);
             }, &fokus);
             QCOMPARE(form.Ausfuehren(f.modus), f.ergebnis);
             QCOMPARE(fokus, QString::fromLatin1(f.fokus));

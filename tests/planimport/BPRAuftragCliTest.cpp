@@ -16,13 +16,13 @@ using test::runCli;
 
 namespace {
 
-QString beispiel(const char *name)
+QString example(const char *name)
 {
     return qv::test::buildDir() + QStringLiteral("/DemoBPR/") + QString::fromUtf8(name);
 }
 
 // What the order holds for a contour of "bpr": each point at 3 pixels per millimetre, closed.
-QJsonArray inPixeln(const QJsonArray &kontur)
+QJsonArray inPixels(const QJsonArray &kontur)
 {
     QJsonArray punkte;
     for (const QJsonValue &p : kontur) {
@@ -47,14 +47,14 @@ TEST_F(BPRAuftragCli, EverySampleFileBecomesAnOrderAsBprReadsIt)
     for (const char *name : {"HEK_Demo.hek", "Huestis_Demo.DAT", "Multidata_Demo.cif", "Parcientific_Demo.A1",
                              "Plato_Demo.pla", "Target_Demo.txt"}) {
         SCOPED_TRACE(name);
-        const CliRun gelesen = runCli({QStringLiteral("bpr"), beispiel(name), QStringLiteral("--kunde"), kunde});
+        const CliRun gelesen = runCli({QStringLiteral("bpr"), example(name), QStringLiteral("--kunde"), kunde});
         ASSERT_EQ(gelesen.exitCode, 0) << gelesen.err.toStdString();
         const QJsonArray beams = gelesen.json()[QStringLiteral("Beams")].toArray();
         bool einGueltiger = false;
         for (const QJsonValue &b : beams) {
             const QJsonObject beam = b.toObject();
             const QString position = QString::number(beam[QStringLiteral("Position")].toInt());
-            const CliRun r = runCli({QStringLiteral("bpr-auftrag"), beispiel(name), position, aus, QStringLiteral("--kunde"), kunde});
+            const CliRun r = runCli({QStringLiteral("bpr-auftrag"), example(name), position, aus, QStringLiteral("--kunde"), kunde});
             if (!beam[QStringLiteral("Gueltig")].toBool()) {
                 EXPECT_EQ(r.exitCode, 1) << position.toStdString();
                 continue;
@@ -69,7 +69,7 @@ TEST_F(BPRAuftragCli, EverySampleFileBecomesAnOrderAsBprReadsIt)
             ASSERT_EQ(konturen.size(), erwartet.size());
             for (qsizetype k = 0; k < konturen.size(); ++k) {
                 EXPECT_TRUE(konturen[k][QStringLiteral("Geschlossen")].toBool());
-                EXPECT_EQ(konturen[k][QStringLiteral("Punkte")].toArray(), inPixeln(erwartet[k].toArray())) << k;
+                EXPECT_EQ(konturen[k][QStringLiteral("Punkte")].toArray(), inPixels(erwartet[k].toArray())) << k;
             }
             const QJsonObject daten = o[QStringLiteral("Auftragsdaten")].toObject();
             EXPECT_EQ(daten[QStringLiteral("PatientenID")].toString(), beam[QStringLiteral("PatientenID")].toString());
@@ -83,7 +83,7 @@ TEST_F(BPRAuftragCli, EverySampleFileBecomesAnOrderAsBprReadsIt)
 TEST_F(BPRAuftragCli, ErrorsLeaveTheTargetUnchanged)
 {
     folder.write(QStringLiteral("aus.ORv"), "alt");
-    const QString plato = beispiel("Plato_Demo.pla");
+    const QString plato = example("Plato_Demo.pla");
     const struct
     {
         QStringList args;

@@ -24,12 +24,12 @@ using test::runProgram;
 
 namespace {
 
-QString beispiel(const char *name)
+QString example(const char *name)
 {
     return qv::test::buildDir() + QStringLiteral("/DemoBPR/") + QString::fromUtf8(name);
 }
 
-QString demoKunde()
+QString demoCustomer()
 {
     return qv::test::buildDir() + QStringLiteral("/DemoKunde.cfg");
 }
@@ -48,7 +48,7 @@ QJsonArray konturen(std::initializer_list<std::initializer_list<std::pair<int, i
 
 // ---- A block file as the block-file export writes it, built line by line from an order -------
 
-struct Auftrag
+struct OrderGeometry
 {
     QList<QList<QPoint>> konturen; // workspace pixels, a closed contour repeats its first point
     QPoint ecke1, ecke2;
@@ -59,7 +59,7 @@ struct Auftrag
     int drehwinkel = 0;
 };
 
-qint32 iso(qint32 v, const Auftrag &a)
+qint32 iso(qint32 v, const OrderGeometry &a)
 {
     const qint64 p = roundHalfEven(v / a.ffa * 100);
     return qint32(roundHalfEven(double(p) * 10 / a.pixelProMM));
@@ -76,7 +76,7 @@ QString num(const QString &text)
     return z ? QString::number(*z, 'f', 2) : QStringLiteral("0");
 }
 
-QByteArray blockDatei(const Auftrag &a, const QString &pfad, QList<QList<QPoint>> &geschrieben)
+QByteArray blockFile(const OrderGeometry &a, const QString &pfad, QList<QList<QPoint>> &geschrieben)
 {
     const auto jaw = [&](qint32 t) { return cm(t / a.d * 100); };
     const qint32 t1x = iso(a.ecke1.x(), a), t1y = iso(a.ecke1.y(), a);
@@ -122,10 +122,10 @@ TEST(BPRCli, TheSixSampleFiles)
                   {"Huestis_Demo.DAT", 5, "Huestis", 1},    {"Target_Demo.txt", 6, "Target", 1}};
     QMap<int, QJsonArray> beams;
     for (const Fall &f : faelle) {
-        const CliRun l = runCli({QStringLiteral("bpr"), beispiel(f.datei), QStringLiteral("--kunde"), demoKunde()});
+        const CliRun l = runCli({QStringLiteral("bpr"), example(f.datei), QStringLiteral("--kunde"), demoCustomer()});
         ASSERT_EQ(l.exitCode, 0) << f.datei << l.err.toStdString();
         const QJsonObject j = l.json();
-        EXPECT_EQ(j[QStringLiteral("Datei")].toString(), QFileInfo(beispiel(f.datei)).absoluteFilePath());
+        EXPECT_EQ(j[QStringLiteral("Datei")].toString(), QFileInfo(example(f.datei)).absoluteFilePath());
         EXPECT_EQ(j[QStringLiteral("Format")].toObject(), (QJsonObject{{QStringLiteral("Code"), f.code}, {QStringLiteral("Name"), QString::fromUtf8(f.name)}}));
         beams[f.code] = j[QStringLiteral("Beams")].toArray();
         ASSERT_EQ(beams[f.code].size(), f.beams) << f.datei;
@@ -188,7 +188,7 @@ TEST(BPRCli, TheSixSampleFiles)
 // jaws as far as two decimals allow.
 TEST(BPRCli, BlockFileComesBackAsItWasWritten)
 {
-    Auftrag oben;
+    OrderGeometry oben;
     oben.konturen = {{{-300, -240}, {-90, -240}, {-90, -30}, {-301, -31}, {-300, -240}},
                      {{60, 90}, {210, 90}, {135, 225}, {60, 90}},
                      {{-600, 500}, {-580, 500}, {-590, 520}, {-600, 500}}};
@@ -202,7 +202,7 @@ TEST(BPRCli, BlockFileComesBackAsItWasWritten)
     oben.zielvolumen = QStringLiteral("Lunge");
     oben.drehwinkel = 90; // "Oben": written as -90, must not turn the contours
 
-    Auftrag fein = oben;
+    OrderGeometry fein = oben;
     fein.ffa = 120;
     fein.pixelProMM = 40; // neighbouring pixels meet in the same tenth: the second point is dropped
     fein.konturen = {{{1000, 1000}, {1001, 1001}, {1400, 1000}, {1200, 1400}, {1000, 1000}}};
@@ -211,11 +211,11 @@ TEST(BPRCli, BlockFileComesBackAsItWasWritten)
     fein.gantry = QStringLiteral("kein Winkel");
 
     qv::test::TempProgramFolder ordner;
-    for (const Auftrag *auftrag : {&oben, &fein}) {
-        const Auftrag &a = *auftrag;
+    for (const OrderGeometry *auftrag : {&oben, &fein}) {
+        const OrderGeometry &a = *auftrag;
         const QString pfad = ordner.file(QStringLiteral("auftrag.cif"));
         QList<QList<QPoint>> erwartet;
-        ordner.write(QStringLiteral("auftrag.cif"), blockDatei(a, pfad, erwartet));
+        ordner.write(QStringLiteral("auftrag.cif"), blockFile(a, pfad, erwartet));
         if (auftrag == &fein) {
             ASSERT_EQ(erwartet[0].size(), 4) << "the fixture drops the second point";
         }
@@ -251,7 +251,7 @@ TEST(BPRCli, BlockFileComesBackAsItWasWritten)
 TEST(BPRCli, UsageErrorsAndUnknownFiles)
 {
     qv::test::TempProgramFolder ordner;
-    const QString plan = beispiel("Huestis_Demo.DAT");
+    const QString plan = example("Huestis_Demo.DAT");
     struct Fall
     {
         QStringList args;
@@ -287,7 +287,7 @@ TEST(BPRCli, ConfigurationFromTheFileBesideTheProgram)
     const QString programm = ordner.file(QStringLiteral("quellvantar-cli"));
     ASSERT_TRUE(QFile::copy(test::cliPath(), programm));
     ASSERT_TRUE(QFile::copy(qv::test::buildDir() + QStringLiteral("/BPRdb.sqlite"), ordner.file(QStringLiteral("BPRdb.sqlite"))));
-    const QString plan = beispiel("Huestis_Demo.DAT");
+    const QString plan = example("Huestis_Demo.DAT");
 
     // Without the file the defaults stand in ("Linac 1", nothing applied), and nothing is written.
     CliRun l = runProgram(programm, {QStringLiteral("bpr"), QStringLiteral("--bpr-konfig"), QStringLiteral("0"), plan});
@@ -313,7 +313,7 @@ TEST(BPRCli, ConfigurationFromTheFileBesideTheProgram)
     EXPECT_EQ(b[QStringLiteral("Kollimatorwinkel")].toDouble(), 110);
 
     // Data in the FBA plane: the customer's FBA 65,5 rounds to 66 for the conversion.
-    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--kunde"), demoKunde(), QStringLiteral("--bpr-konfig"), QStringLiteral("2")});
+    l = runProgram(programm, {QStringLiteral("bpr"), plan, QStringLiteral("--kunde"), demoCustomer(), QStringLiteral("--bpr-konfig"), QStringLiteral("2")});
     ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     b = l.json()[QStringLiteral("Beams")][0].toObject();
     EXPECT_EQ(b[QStringLiteral("FBA")].toDouble(), 65.5);

@@ -19,31 +19,31 @@ using namespace qv;
 
 namespace {
 
-QString beispiel(const char *name)
+QString example(const char *name)
 {
     return test::buildDir() + QStringLiteral("/DemoBPR/") + QString::fromLatin1(name);
 }
 
 // A program folder with the shipped format database and a data folder.
-struct Programm
+struct Program
 {
     test::TempProgramFolder ordner;
     QString daten;
-    Programm()
+    Program()
     {
         QFile::copy(test::buildDir() + QStringLiteral("/BPRdb.sqlite"), ordner.file(QStringLiteral("BPRdb.sqlite")));
         QDir(ordner.path()).mkdir(QStringLiteral("daten"));
         daten = ordner.file(QStringLiteral("daten"));
     }
-    QString kopiere(const char *name) const
+    QString copy(const char *name) const
     {
         const QString ziel = QDir(daten).filePath(QString::fromLatin1(name));
-        QFile::copy(beispiel(name), ziel);
+        QFile::copy(example(name), ziel);
         return ziel;
     }
 };
 
-bool hatFarbe(const QImage &bild, const QColor &farbe)
+bool hasColour(const QImage &bild, const QColor &farbe)
 {
     for (int y = 0; y < bild.height(); ++y)
         for (int x = 0; x < bild.width(); ++x)
@@ -52,7 +52,7 @@ bool hatFarbe(const QImage &bild, const QColor &farbe)
     return false;
 }
 
-TBPRKonfigurationen konfigurationen(const QStringList &namen)
+TBPRKonfigurationen configurations(const QStringList &namen)
 {
     TBPRKonfigurationen k;
     for (qsizetype i = 0; i < namen.size(); ++i)
@@ -76,8 +76,8 @@ private slots:
 
 void BPRDialogsTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
 {
-    Programm p;
-    const QString plato = p.kopiere("Plato_Demo.pla");
+    Program p;
+    const QString plato = p.copy("Plato_Demo.pla");
     QFile alt(plato);
     QVERIFY(alt.open(QIODevice::ReadWrite));
     QVERIFY(alt.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
@@ -112,9 +112,9 @@ void BPRDialogsTest::firstStartCreatesTheConfigurationAndOpensTheNewestFile()
 
 void BPRDialogsTest::beamsPreviewAndOpen()
 {
-    Programm p;
-    const QString plato = p.kopiere("Plato_Demo.pla");
-    p.kopiere("Target_Demo.txt");
+    Program p;
+    const QString plato = p.copy("Plato_Demo.pla");
+    p.copy("Target_Demo.txt");
     test::ScriptedMessages messages;
     test::FakeFileChooser chooser;
     TBPRMainOpenForm form(p.ordner.path(), messages, chooser);
@@ -128,7 +128,7 @@ void BPRDialogsTest::beamsPreviewAndOpen()
     QCOMPARE(form.L_FileNameText(), QStringLiteral("Plato_Demo.pla"));
     QVERIFY(form.OeffnenAktiv());
     QVERIFY(!form.LeerBildSichtbar());
-    QVERIFY(hatFarbe(form.VorschauBild(), BPRKonturFarbe(2)));
+    QVERIFY(hasColour(form.VorschauBild(), BPRKonturFarbe(2)));
 
     // The third beam has no blocks: nothing to open, the empty picture instead.
     form.BeamGeklickt(2);
@@ -153,9 +153,9 @@ void BPRDialogsTest::beamsPreviewAndOpen()
 
 void BPRDialogsTest::configurationIsAppliedToTheBeam()
 {
-    Programm p;
-    const QString plato = p.kopiere("Plato_Demo.pla");
-    TBPRKonfigurationen k = konfigurationen({QStringLiteral("Linac 1"), QStringLiteral("Gedreht")});
+    Program p;
+    const QString plato = p.copy("Plato_Demo.pla");
+    TBPRKonfigurationen k = configurations({QStringLiteral("Linac 1"), QStringLiteral("Gedreht")});
     k[1].Drehung = 90;
     QFile f(p.ordner.file(QStringLiteral("BPRKonfig.cfg")));
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -182,7 +182,7 @@ void BPRDialogsTest::configurationIsAppliedToTheBeam()
 
 void BPRDialogsTest::databaseOnlyInTheMakersMode()
 {
-    Programm p;
+    Program p;
     test::ScriptedMessages messages;
     test::FakeFileChooser chooser;
     TBPRMainOpenForm form(p.ordner.path(), messages, chooser);
@@ -201,7 +201,7 @@ void BPRDialogsTest::databaseOnlyInTheMakersMode()
 void BPRDialogsTest::configurationDialogRules()
 {
     test::ScriptedMessages messages;
-    TBPRKonfigForm form(konfigurationen({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), -3, messages);
+    TBPRKonfigForm form(configurations({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), -3, messages);
     QCOMPARE(form.AktuellerSlot(), 0);
     QCOMPARE(form.ListenEintraege(), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
 
@@ -252,7 +252,7 @@ void BPRDialogsTest::configurationDialogRules()
 
     // The last one cannot be deleted.
     messages.clear();
-    TBPRKonfigForm einzeln(konfigurationen({QStringLiteral("Nur")}), 0, messages);
+    TBPRKonfigForm einzeln(configurations({QStringLiteral("Nur")}), 0, messages);
     einzeln.BTN_loeschenClick();
     QCOMPARE(messages.texts(), QStringList{BPRKonfigLetzteText()});
     QCOMPARE(einzeln.ListenEintraege(), QStringList{QStringLiteral("Nur")});

@@ -11,7 +11,7 @@ using namespace qv;
 namespace {
 
 // One 52-byte record from the documented offsets.
-QByteArray satz(const QByteArray &name, qint32 drehung, bool x, bool y, bool fba, qint32 kolli, qint32 blende)
+QByteArray record(const QByteArray &name, qint32 drehung, bool x, bool y, bool fba, qint32 kolli, qint32 blende)
 {
     QByteArray r(52, '\0');
     r[0] = char(name.size());
@@ -29,9 +29,9 @@ QByteArray satz(const QByteArray &name, qint32 drehung, bool x, bool y, bool fba
 
 TEST(BPRKonfig, SixRecordsOf52Bytes)
 {
-    const QByteArray bytes = satz("Linac 1", 90, true, false, false, -5, 0) + satz("none", 0, false, false, false, 0, 0) +
-                             satz("K\xf6ln 2", -180, false, true, true, 0, 270) + satz("none", 0, false, false, false, 0, 0) +
-                             satz("Linac 4", 0, false, false, false, 0, 0) + satz("none", 7, true, true, true, 1, 1);
+    const QByteArray bytes = record("Linac 1", 90, true, false, false, -5, 0) + record("none", 0, false, false, false, 0, 0) +
+                             record("K\xf6ln 2", -180, false, true, true, 0, 270) + record("none", 0, false, false, false, 0, 0) +
+                             record("Linac 4", 0, false, false, false, 0, 0) + record("none", 7, true, true, true, 1, 1);
     ASSERT_EQ(bytes.size(), 312);
     qv::test::TempProgramFolder ordner;
     const auto k = BPRKonfigLesen(ordner.write(QStringLiteral("BPRKonfig.cfg"), bytes));

@@ -3,7 +3,7 @@
 #include "planimport/BPRKatalog.h"
 #include "planimport/CValue.h"
 
-#include "BPRTestZeilen.h"
+#include "BPRTestRows.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <QLocale>
 
 using namespace qv;
-using qv::test::TestDatenbank;
-using qv::test::Zeile;
+using qv::test::TestDatabase;
+using qv::test::Row;
 
 namespace {
 
@@ -23,26 +23,26 @@ QString s(const char *t)
     return QString::fromUtf8(t);
 }
 
-CValue wert(const char *tag, int lineoffset, int rowoffset, int len, char ende, char anfang)
+CValue cvalue(const char *tag, int lineoffset, int rowoffset, int len, char ende, char anfang)
 {
     return CValue(T_Werte{s(tag), lineoffset, rowoffset, len, QChar::fromLatin1(ende), QChar::fromLatin1(anfang)});
 }
 
 /// A reader for a file text with rows of a test database.
-struct Datei
+struct LoadedFile
 {
-    Datei(const QByteArray &text, const QString &name, int format, std::initializer_list<Zeile> zeilen)
-        : db(qv::test::alsSql(format, zeilen)), vorbereitung(Vorbereiten(text, name)), leser(vorbereitung, db.zeilen(format), name)
+    LoadedFile(const QByteArray &text, const QString &name, int format, std::initializer_list<Row> zeilen)
+        : db(qv::test::asSql(format, zeilen)), vorbereitung(Vorbereiten(text, name)), leser(vorbereitung, db.rows(format), name)
     {
         EXPECT_EQ(vorbereitung.FormatCode, format);
     }
-    TestDatenbank db;
+    TestDatabase db;
     BPRVorbereitung vorbereitung;
     BPRFileBasic leser;
 };
 
 // Rows of a marker format (Plato layout) used by several tests.
-const std::initializer_list<Zeile> kPlato = {
+const std::initializer_list<Row> kPlato = {
     {1, " "},
     {2, "<Iso>", 0, 0, 0, "<"},
     {3, "<Gantry>", 0, 0, 0, "<"},
@@ -82,13 +82,13 @@ TEST(CValueRead, MarkerColumnAndLength)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s("Kopf"), s("Gantry 180.0 Grad")});
-    CValue gantry = wert("Gantry", 0, 1, 5, '0', '0');
+    CValue gantry = cvalue("Gantry", 0, 1, 5, '0', '0');
     EXPECT_TRUE(gantry.Read(f, z));
     EXPECT_EQ(gantry.Value, s("180.0")) << "copied from column 8";
 
     // Begin and end character walk along a line; the reader writes back where it stopped.
     BPRTextDatei zeile({s("block1pts= 1.00 -2.00 ")});
-    CValue x = wert("block1pts", 0, 1, 0, ' ', ' ');
+    CValue x = cvalue("block1pts", 0, 1, 0, ' ', ' ');
     EXPECT_TRUE(x.Read(zeile, z));
     EXPECT_EQ(x.Value, s("1.00"));
     EXPECT_EQ(x.rowoffset, 11);
@@ -105,10 +105,10 @@ TEST(CValueRead, MarkerColumnAndLength)
 
     // Tab as begin character, value after the marker up to the end character.
     BPRTextDatei tab({s("ID\tP-17;x"), s("Name: Muster, Max;")});
-    CValue id = wert("ID", 0, 1, 0, ';', 'T');
+    CValue id = cvalue("ID", 0, 1, 0, ';', 'T');
     EXPECT_TRUE(id.Read(tab, z));
     EXPECT_EQ(id.Value, s("P-17")) << "the tab is the first character copied, then trimmed";
-    CValue name = wert("Name:", 0, 0, 0, ';', '0');
+    CValue name = cvalue("Name:", 0, 0, 0, ';', '0');
     tab.Reset();
     EXPECT_TRUE(name.Read(tab, z));
     EXPECT_EQ(name.Value, s("Muster, Max"));
@@ -118,7 +118,7 @@ TEST(CValueRead, NextLineCountLastAndBeforeTheMarker)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s("Kopf"), s("Wert 1"), s("Marke"), s("Wert 2"), s("Y1: 5.0 cm"), s("Marke Ende")});
-    CValue naechste = wert("Marke", -1, 0, 0, '0', '0');
+    CValue naechste = cvalue("Marke", -1, 0, 0, '0', '0');
     f.ReadLine();
     EXPECT_TRUE(naechste.Read(f, z));
     EXPECT_EQ(naechste.Value, s("Wert 1")) << "the line after the current one, without searching";
@@ -127,15 +127,15 @@ TEST(CValueRead, NextLineCountLastAndBeforeTheMarker)
     EXPECT_EQ(naechste.Value, s("Wert 2")) << "then the line after the marker";
 
     f.Reset();
-    CValue vor = wert("cm", 0, 0, 0, 'V', ':');
+    CValue vor = cvalue("cm", 0, 0, 0, 'V', ':');
     EXPECT_FALSE(vor.Read(f, z));
     EXPECT_EQ(vor.Value, s("5.0"));
     f.Reset();
-    CValue anzahl = wert("marke", 0, 0, 0, '#', '0');
+    CValue anzahl = cvalue("marke", 0, 0, 0, '#', '0');
     EXPECT_FALSE(anzahl.Read(f, z));
     EXPECT_EQ(anzahl.Value, s("2"));
     f.Reset();
-    CValue letzte = wert("Marke", 0, 7, 0, 'Z', '0');
+    CValue letzte = cvalue("Marke", 0, 7, 0, 'Z', '0');
     EXPECT_TRUE(letzte.Read(f, z));
     EXPECT_EQ(letzte.Value, s("Ende"));
     EXPECT_FALSE(z.Stopp);
@@ -146,21 +146,21 @@ TEST(CValueRead, FixedLines)
 {
     BPRLeseZustand z;
     BPRTextDatei f({s(" ID-0815  65,0"), s("3"), s("   -4,00   -6,00"), s(""), s("Name: Muster; Max")});
-    CValue id = wert("None", 0, 2, 8, '0', '0');
+    CValue id = cvalue("None", 0, 2, 8, '0', '0');
     EXPECT_TRUE(id.Read(f, z));
     EXPECT_EQ(id.Value, s("ID-0815"));
-    CValue y = wert("None", 2, 9, 8, '0', '0');
+    CValue y = cvalue("None", 2, 9, 8, '0', '0');
     EXPECT_TRUE(y.Read(f, z));
     EXPECT_EQ(y.Value, s("-6,00"));
-    CValue zwischen = wert("None", 4, 0, 0, ';', ':');
+    CValue zwischen = cvalue("None", 4, 0, 0, ';', ':');
     EXPECT_TRUE(zwischen.Read(f, z));
     EXPECT_EQ(zwischen.Value, s(": Muster"));
-    CValue letzte = wert("None", 0, 1, 0, 'Z', '0');
+    CValue letzte = cvalue("None", 0, 1, 0, 'Z', '0');
     f.Reset();
     EXPECT_TRUE(letzte.Read(f, z));
     EXPECT_EQ(letzte.Value, s("Name: Muster; Max"));
     // A line beyond the end of the file is a read error, not the last line again.
-    CValue hinterEnde = wert("None", 9, 1, 0, '0', '0');
+    CValue hinterEnde = cvalue("None", 9, 1, 0, '0', '0');
     f.Reset();
     EXPECT_FALSE(hinterEnde.Read(f, z));
     EXPECT_TRUE(z.Stopp);
@@ -172,23 +172,23 @@ TEST(CValueRead, MissingMarkerIsReportedOnceAndStopsTheBeam)
     BPRLeseZustand ohne;
     for (const char *tag : {"[PATIENT NAME]", "[GERÄT]", "<beginShape>"}) {
         f.Reset();
-        CValue v = wert(tag, 1, 0, 0, '0', '0');
+        CValue v = cvalue(tag, 1, 0, 0, '0', '0');
         EXPECT_FALSE(v.Read(f, ohne));
         EXPECT_EQ(v.Value, s("0"));
     }
     f.Reset();
-    CValue optional = wert("Fehlt", 0, 0, 0, 'o', '0');
+    CValue optional = cvalue("Fehlt", 0, 0, 0, 'o', '0');
     EXPECT_FALSE(optional.Read(f, ohne));
     EXPECT_FALSE(ohne.Stopp);
     EXPECT_TRUE(ohne.Meldungen.isEmpty());
 
     BPRLeseZustand z;
     f.Reset();
-    CValue fehlt = wert("Fehlt", 0, 0, 0, '0', '0');
+    CValue fehlt = cvalue("Fehlt", 0, 0, 0, '0', '0');
     EXPECT_FALSE(fehlt.Read(f, z));
     EXPECT_TRUE(z.Stopp);
     f.Reset();
-    CValue id = wert("[PATIENT ID]", 1, 0, 0, '0', '0');
+    CValue id = cvalue("[PATIENT ID]", 1, 0, 0, '0', '0');
     EXPECT_FALSE(id.Read(f, z)) << "nothing more is read in this beam";
     EXPECT_EQ(id.Value, s("0"));
     EXPECT_EQ(z.Meldungen, QStringList{s("Dateilesefehler")});
@@ -200,7 +200,7 @@ TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
                             platoBeam(2, "SS", "<FY>15.0</FY>\n<FX>10.0</FX>\n") +
                             platoBeam(5, "AA", "<FY>9</FY>\n<Y1>-3.5</Y1>\n<Y2>4</Y2>\n<FX>9</FX>\n<X1>2</X1>\n<X2>-6</X2>\n") +
                             platoBeam(7, "EA", "<FY>3.0</FY>\n<FX>4.01</FX>\n") + platoBeam(9, "SS", "", false);
-    Datei d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+    LoadedFile d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
     EXPECT_EQ(d.leser.GetBeamCount(), 4);
     EXPECT_EQ(d.leser.BeamNumbers.mid(0, 5), (QList<qint32>{2, 5, 7, 9, 5}));
 
@@ -217,7 +217,7 @@ TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
         {3, "70", {-200, -150, 200, 150}, 700},
     };
     for (const Fall &f : faelle) {
-        Datei beam(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+        LoadedFile beam(text, s("plan.pla"), BPRFormat::Plato, kPlato);
         beam.leser.SetFBA(65);
         EXPECT_TRUE(beam.leser.ReadBeam(f.position)) << f.position;
         EXPECT_EQ(beam.leser.GetGantry(), s(f.gantry));
@@ -237,7 +237,7 @@ TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
 TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
 {
     // Left = V(25), Right = V(24), Top = -V(27), Bottom = -V(26), in mm.
-    const std::initializer_list<Zeile> zeilen = {
+    const std::initializer_list<Row> zeilen = {
         {1, "FBA:", 0, 0, 0, "m"}, {2, "FIA:", 0, 0, 0, "m"}, {5, "Name:"},          {8, "None", 0, 0, 0, "."},
         {9, "Blocks:"},            {10, "Points:"},           {11, "X:"},            {12, "Y:"},
         {24, "X2:", 0, 0, 0, "m"}, {25, "X1:", 0, 0, 0, "m"}, {26, "Y2:", 0, 0, 0, "m"}, {27, "Y1:", 0, 0, 0, "m"},
@@ -256,7 +256,7 @@ TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
         const QByteArray text = QByteArray("Patient code 1\nName: X\nFBA: 650 mm\nFIA: 100 mm\nX1: ") + f.x1 + " mm\nX2: " + f.x2 +
                                 " mm\nY1: " + f.y1 + " mm\nY2: " + f.y2 +
                                 " mm\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
-        Datei d(text, s("t.txt"), BPRFormat::Target, zeilen);
+        LoadedFile d(text, s("t.txt"), BPRFormat::Target, zeilen);
         EXPECT_TRUE(d.leser.ReadBeam(1));
         EXPECT_EQ(d.leser.GetField(), f.feld) << f.x1 << ' ' << f.x2 << ' ' << f.y1 << ' ' << f.y2;
         EXPECT_EQ(d.leser.GetFBA(), s("65")) << "the millimetre FBA becomes cm";
@@ -265,7 +265,7 @@ TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
 
 TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
 {
-    const std::initializer_list<Zeile> zeilen = {
+    const std::initializer_list<Row> zeilen = {
         {1, " "},         {2, "FIA:"},   {3, "Gantry:"}, {4, "Kollimator:"}, {5, "Name:"},
         {8, "None", 0, 0, 0, ","},      {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
     };
@@ -281,7 +281,7 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
     for (const Fall &f : faelle) {
         const QByteArray text = QByteArray("KOPF\nName: A\nFIA: 100\nGantry: ") + f.gantry + "\nKollimator: " + f.kolli +
                                 "\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
-        Datei d(text, s("p.dat"), BPRFormat::Huestis, zeilen);
+        LoadedFile d(text, s("p.dat"), BPRFormat::Huestis, zeilen);
         EXPECT_EQ(d.leser.GetBeamCount(), 1);
         EXPECT_TRUE(d.leser.ReadBeam(1));
         EXPECT_EQ(d.leser.GetGantry(), s(f.gantryText));
@@ -294,7 +294,7 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
 TEST(BPRReader, SingleContourMarkerGivesOneContourWithFBAAndFIA95)
 {
     const QByteArray text = "KOPF\nEINZEL\nName: A\nFBA: 70\nFIA: 100\nX1: 50\nX2: 50\nY1: 50\nY2: 50\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
-    Datei d(text, s("p.dat"), BPRFormat::Huestis,
+    LoadedFile d(text, s("p.dat"), BPRFormat::Huestis,
             {{1, "FBA:"}, {2, "FIA:"}, {5, "Name:"}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
              {24, "X2:"}, {25, "X1:"}, {26, "Y2:"}, {27, "Y1:"}, {40, "EINZEL", 0, 0, 0, "o"}});
     EXPECT_TRUE(d.leser.ReadBeam(1));
@@ -305,7 +305,7 @@ TEST(BPRReader, SingleContourMarkerGivesOneContourWithFBAAndFIA95)
     EXPECT_EQ(d.leser.GetField(), BPRFeld{});
 
     // Without the marker in the file the row is dropped and the file is read normally.
-    Datei ohne(QByteArray(text).replace("EINZEL", "ANDERS"), s("p.dat"), BPRFormat::Huestis,
+    LoadedFile ohne(QByteArray(text).replace("EINZEL", "ANDERS"), s("p.dat"), BPRFormat::Huestis,
                {{1, "FBA:"}, {2, "FIA:"}, {5, "Name:"}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
                 {40, "EINZEL", 0, 0, 0, "o"}});
     EXPECT_TRUE(ohne.leser.ReadBeam(1));
@@ -317,7 +317,7 @@ TEST(BPRReader, SingleContourMarkerGivesOneContourWithFBAAndFIA95)
 
 namespace {
 
-const std::initializer_list<Zeile> kBlockzeilen = {
+const std::initializer_list<Row> kBlockzeilen = {
     {1, "block1=1", 0, 1, 0, " ", " "},
     {2, "block1=1", 0, 19, 0, " ", " "},
     {5, "[PATIENT NAME]", 1},
@@ -334,7 +334,7 @@ TEST(BPRReader, ClosingModeReadsSeveralContoursAndContinuationLines)
     const QByteArray text = ";x\n[BEAM1]\nblock_qty=2\n"
                             "block1pts= 1.00 1.00 2.00 1.00 \nblock1pts1= 2.00 2.00 1.00 1.00 \nblock1=1 65.000000 100.000000 \n"
                             "block2pts= -1.00 -1.00 -2.00 -1.00 -2.00 -2.00 -1.00 -1.00 \n";
-    Datei d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
+    LoadedFile d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
     EXPECT_TRUE(d.leser.ReadBeam(1)) << d.leser.Meldungen().join(u'|').toStdString();
     EXPECT_EQ(d.leser.GetContourPoints(),
               (QList<QList<QPoint>>{{{100, 100}, {200, 100}, {200, 200}}, {{-100, -100}, {-200, -100}, {-200, -200}}}));
@@ -346,7 +346,7 @@ TEST(BPRReader, OpenContourEndsWithAMessageInsteadOfAnEndlessLoop)
 {
     for (const QByteArray &punkte : {QByteArray("1.00 1.00 2.00 1.00 3.00 3.00 "), QByteArray(""), QByteArray("1.00 ")}) {
         const QByteArray text = ";x\nblock_qty=1\nblock1pts= " + punkte + "\nblock1=1 65.0 100.0 \n";
-        Datei d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
+        LoadedFile d(text, s("b.cif"), BPRFormat::Multidata, kBlockzeilen);
         QElapsedTimer uhr;
         uhr.start();
         EXPECT_FALSE(d.leser.ReadBeam(1)) << punkte.constData();
@@ -360,7 +360,7 @@ TEST(BPRReader, DoubleLineSpacingAndPointsLineByLine)
 {
     // One point per line below the marker; the first point written twice (the format's habit),
     // contour 2 straight after the closing line of contour 1.
-    const std::initializer_list<Zeile> zeilen = {
+    const std::initializer_list<Row> zeilen = {
         {1, " "}, {2, "SAD:"}, {5, "NAME:"}, {8, "None", 0, 0, 0, "."}, {9, "BLOCKS:"},
         {11, "POINTS", 1, 1, 0, " "}, {12, "POINTS", 1, 11},
     };
@@ -371,7 +371,7 @@ TEST(BPRReader, DoubleLineSpacingAndPointsLineByLine)
     QByteArray doppelt;
     for (const QByteArray &zeile : text.split('\n'))
         doppelt += zeile + "\r\n\r\n";
-    Datei d(doppelt, s("PLAN.A1"), BPRFormat::Parcientific, zeilen);
+    LoadedFile d(doppelt, s("PLAN.A1"), BPRFormat::Parcientific, zeilen);
     EXPECT_TRUE(d.vorbereitung.LeerzeilenEntfernt);
     EXPECT_TRUE(d.leser.ReadBeam(1)) << d.leser.Meldungen().join(u'|').toStdString();
     EXPECT_EQ(d.leser.GetContourPoints(),
@@ -382,12 +382,12 @@ TEST(BPRReader, DoubleLineSpacingAndPointsLineByLine)
 
 namespace {
 
-const std::initializer_list<Zeile> kHuestis = {
+const std::initializer_list<Row> kHuestis = {
     {1, " "}, {2, "FIA:"}, {5, "Name:"}, {8, "None", 0, 0, 0, "."}, {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
     {20, "Beam", 0, 0, 0, "#"}, {21, "Beam"}, {37, "Beam", 0, 0, 0, ":"},
 };
 
-QByteArray dreieck()
+QByteArray triangle()
 {
     return "Points: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
 }
@@ -397,7 +397,7 @@ QByteArray dreieck()
 TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
 {
     {
-        Datei d("KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 1\nPoints: 2000000000\nX: 1\nY: 1\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
+        LoadedFile d("KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 1\nPoints: 2000000000\nX: 1\nY: 1\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
         QElapsedTimer uhr;
         uhr.start();
         EXPECT_FALSE(d.leser.ReadBeam(1));
@@ -407,8 +407,8 @@ TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
     {
         QByteArray text = "KOPF\nName: A\nFIA: 100\nBeam 1:\nBlocks: 12\n";
         for (int i = 0; i < 12; ++i)
-            text += dreieck();
-        Datei d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+            text += triangle();
+        LoadedFile d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
         EXPECT_TRUE(d.leser.ReadBeam(1));
         EXPECT_EQ(d.leser.KonturenGelesen(), 11);
         EXPECT_EQ(d.leser.GetContourCount(), s("12"));
@@ -417,8 +417,8 @@ TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
     {
         QByteArray text = "KOPF\nName: A\nFIA: 100\n";
         for (int i = 1; i <= 150; ++i)
-            text += "Beam " + QByteArray::number(i * 2) + ":\nFIA: 100\nBlocks: 1\n" + dreieck();
-        Datei d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+            text += "Beam " + QByteArray::number(i * 2) + ":\nFIA: 100\nBlocks: 1\n" + triangle();
+        LoadedFile d(text, s("p.dat"), BPRFormat::Huestis, kHuestis);
         EXPECT_EQ(d.leser.GetBeamCount(), 150);
         EXPECT_EQ(d.leser.BeamsZurAuswahl(), 100);
         EXPECT_EQ(d.leser.BeamNumbers.size(), 100);
@@ -426,7 +426,7 @@ TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
         EXPECT_TRUE(d.leser.ReadBeam(100));
     }
     {
-        Datei d("KOPF\nName: A\nFIA: 100\nBeam x:\nBlocks: 1\n" + dreieck(), s("p.dat"), BPRFormat::Huestis, kHuestis);
+        LoadedFile d("KOPF\nName: A\nFIA: 100\nBeam x:\nBlocks: 1\n" + triangle(), s("p.dat"), BPRFormat::Huestis, kHuestis);
         EXPECT_EQ(d.leser.BeamNumbers.first(), 1);
         EXPECT_EQ(d.leser.Meldungen(), QStringList{s("Die Zahl hinter den Beams in der Datei ist Falsch bzw. nicht vorhanden!")});
     }
@@ -442,26 +442,26 @@ TEST(BPRReader, ReadErrorsAndUnusableBeamsAreInvalid)
         {"y fehlt", "KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 5\n"},
         {"zwei Punkte", "KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 2\nX: 0\nY: 0\nX: 10\nY: 0\n"},
         {"keine Konturen", "KOPF\nName: A\nFIA: 100\nBlocks: 0\n"},
-        {"Anzahl keine Zahl", "KOPF\nName: A\nFIA: 100\nBlocks: zwei\n" + dreieck()},
-        {"FIA fehlt", "KOPF\nName: A\nBlocks: 1\n" + dreieck()},
+        {"Anzahl keine Zahl", "KOPF\nName: A\nFIA: 100\nBlocks: zwei\n" + triangle()},
+        {"FIA fehlt", "KOPF\nName: A\nBlocks: 1\n" + triangle()},
     };
     for (const Fall &f : faelle) {
-        Datei d(f.text, s("p.dat"), BPRFormat::Huestis, kHuestis);
+        LoadedFile d(f.text, s("p.dat"), BPRFormat::Huestis, kHuestis);
         EXPECT_FALSE(d.leser.ReadBeam(1)) << f.was;
     }
     {
-        Datei d("KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 5\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
+        LoadedFile d("KOPF\nName: A\nFIA: 100\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 5\n", s("p.dat"), BPRFormat::Huestis, kHuestis);
         d.leser.ReadBeam(1);
         EXPECT_EQ(d.leser.Meldungen(), QStringList{s("Dateilesefehler")});
     }
 
     // A block-plane format whose FBA is 0 cannot convert its coordinates.
-    const std::initializer_list<Zeile> hek = {{1, "None", 0, 2, 4}, {2, "None", 0, 7, 4}, {5, "None", 0, 1, 0},
+    const std::initializer_list<Row> hek = {{1, "None", 0, 2, 4}, {2, "None", 0, 7, 4}, {5, "None", 0, 1, 0},
                                               {9, "None", 0, 12, 2},  {10, "None", 1, 1, 0}, {11, "None", 2, 1, 6},
                                               {12, "None", 2, 7, 6},  {8, "None", 0, 0, 0, ","}};
     for (const char *fba : {"  0 ", "65  "}) {
         const QByteArray kopf = QByteArray(" ") + fba + " 100  1" + "         ";
-        Datei d(kopf + "\n3\n  0,00  0,00\n  6,50  0,00\n  0,00  6,50\nName\n", s("p.hek"), BPRFormat::HEK, hek);
+        LoadedFile d(kopf + "\n3\n  0,00  0,00\n  6,50  0,00\n  0,00  6,50\nName\n", s("p.hek"), BPRFormat::HEK, hek);
         const bool gueltig = d.leser.ReadBeam(1);
         if (QByteArray(fba).trimmed() == "0") {
             EXPECT_FALSE(gueltig);
@@ -477,7 +477,7 @@ TEST(BPRReader, ReadErrorsAndUnusableBeamsAreInvalid)
 TEST(BPRReader, ConfigurationIsAppliedAndUndone)
 {
     const QByteArray text = "<Plato Test>\n<Name>Muster</Name>\n" + platoBeam(1, "SS", "<FY>4</FY>\n<FX>2</FX>\n");
-    Datei d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
+    LoadedFile d(text, s("plan.pla"), BPRFormat::Plato, kPlato);
     ASSERT_TRUE(d.leser.ReadBeam(1));
     EXPECT_EQ(d.leser.GetContourPoints().first(), (QList<QPoint>{{0, 0}, {100, 0}, {0, 100}}));
     EXPECT_EQ(d.leser.GetField(), (BPRFeld{-100, -200, 100, 200}));
@@ -511,18 +511,18 @@ TEST(BPRReader, ConfigurationIsAppliedAndUndone)
 
 TEST(BPRReader, UnknownFormatAndEmptyFile)
 {
-    TestDatenbank db(QString{});
-    BPRFileBasic unbekannt(Vorbereiten("irgendwas\n", s("x.txt")), db.zeilen(10));
+    TestDatabase db(QString{});
+    BPRFileBasic unbekannt(Vorbereiten("irgendwas\n", s("x.txt")), db.rows(10));
     EXPECT_EQ(unbekannt.FormatCode, BPRFormat::Keins);
     EXPECT_FALSE(unbekannt.ReadBeam(1));
-    BPRFileBasic leer(Vorbereiten(QByteArray(), s("x.dat")), db.zeilen(5));
+    BPRFileBasic leer(Vorbereiten(QByteArray(), s("x.dat")), db.rows(5));
     EXPECT_EQ(leer.FormatCode, BPRFormat::Keins);
     EXPECT_EQ(leer.Meldungen(), QStringList{s("Zugriff auf Datei nicht möglich - Überprüfen Sie die Attribute (FileKonvert)")});
 }
 
 TEST(BPRDateiLaden, OnlyRegularFiles)
 {
-    TestDatenbank db(QString{});
+    TestDatabase db(QString{});
     qv::test::TempProgramFolder ordner;
     auto r = BPRDateiLaden(ordner.path(), db.dm);
     ASSERT_FALSE(r.ok());

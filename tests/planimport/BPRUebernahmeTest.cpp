@@ -10,7 +10,7 @@ using namespace qv;
 
 namespace {
 
-TAuftrag linealAuftrag()
+TAuftrag rulerOrder()
 {
     TAuftrag a;
     a.Kundendaten = test::completeCustomer(); // FBA "60"
@@ -41,28 +41,28 @@ BPRBeam beam(const QString &fba = QStringLiteral("65,4"))
     return b;
 }
 
-ImportErgebnis uebernehmen(const BPRBeam &b)
+ImportErgebnis takeOver(const BPRBeam &b)
 {
     const TKonfiguration konfig;
-    return BPRBeamUebernehmen(linealAuftrag(), b, ImportKontext{konfig, {}, true, QDateTime(QDate(2026, 12, 10), QTime(17, 0))});
+    return BPRBeamUebernehmen(rulerOrder(), b, ImportKontext{konfig, {}, true, QDateTime(QDate(2026, 12, 10), QTime(17, 0))});
 }
 
-QList<QPoint> gueltigePunkte(const TKontur &k)
+QList<QPoint> validPoints(const TKontur &k)
 {
     return k.Punkte().mid(0, k.Letzter() + 1);
 }
 
 TEST(BPRUebernahme, ContoursJawsAndOrderDataFromTheBeam)
 {
-    const ImportErgebnis e = uebernehmen(beam());
+    const ImportErgebnis e = takeOver(beam());
     ASSERT_TRUE(e.Uebernommen) << e.Fehler.toStdString();
     EXPECT_TRUE(e.Hinweise.isEmpty()) << e.Hinweise.join(u'|').toStdString();
     const TAuftrag &a = e.Auftrag;
     ASSERT_EQ(a.Konturen.Anzahl(), 2);
-    EXPECT_EQ(gueltigePunkte(a.Konturen.Kontur(1)),
+    EXPECT_EQ(validPoints(a.Konturen.Kontur(1)),
               (QList<QPoint>{QPoint(0, 0), QPoint(300, 0), QPoint(300, 150), QPoint(0, 0)}));
     // 3 px/mm: 10.1 mm is 30.3 px, rounded to 30.
-    EXPECT_EQ(gueltigePunkte(a.Konturen.Kontur(2)),
+    EXPECT_EQ(validPoints(a.Konturen.Kontur(2)),
               (QList<QPoint>{QPoint(-30, -30), QPoint(30, -30), QPoint(0, 30), QPoint(-30, -30)}));
     EXPECT_EQ(a.FeldEcke1, QPoint(-150, 210));
     EXPECT_EQ(a.FeldEcke2, QPoint(180, -120));
@@ -86,7 +86,7 @@ TEST(BPRUebernahme, TheFBAOfTheFileOnlyBetween30And90Cm)
         const char *fba;
     } faelle[] = {{"89,94", "89,9"}, {"89,96", "60"}, {"30,06", "30,1"}, {"30,04", "60"}, {"95", "60"}, {"0", "60"}, {"", "60"}};
     for (const auto &f : faelle) {
-        const ImportErgebnis e = uebernehmen(beam(QString::fromUtf8(f.datei)));
+        const ImportErgebnis e = takeOver(beam(QString::fromUtf8(f.datei)));
         ASSERT_TRUE(e.Uebernommen);
         EXPECT_EQ(e.Auftrag.Kundendaten.AktuellerBeschl()->FBA, QString::fromUtf8(f.fba)) << f.datei;
         EXPECT_EQ(e.Hinweise.contains(FBANichtUebernommenText(false)), QByteArray(f.fba) == "60") << f.datei;
@@ -98,19 +98,19 @@ TEST(BPRUebernahme, OnlyValidBeamsWithAContourOfThreePoints)
     BPRBeam b = beam();
     b.Gueltig = false;
     b.Meldungen = {QStringLiteral("Dateilesefehler")};
-    ImportErgebnis e = uebernehmen(b);
+    ImportErgebnis e = takeOver(b);
     EXPECT_FALSE(e.Uebernommen);
     EXPECT_TRUE(e.Fehler.startsWith(u"Dateilesefehler")) << e.Fehler.toStdString();
 
     b = beam();
     b.Konturen = {{QPoint(0, 0), QPoint(10, 0)}};
-    e = uebernehmen(b);
+    e = takeOver(b);
     EXPECT_FALSE(e.Uebernommen);
     EXPECT_FALSE(BPRBeamOeffenbar(b));
 
     b = beam();
     b.Blende.reset();
-    e = uebernehmen(b);
+    e = takeOver(b);
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_FALSE(e.FeldGesetzt);
     EXPECT_EQ(e.Auftrag.FeldEcke1, KeinPunkt);

@@ -1,13 +1,13 @@
 #include "planimport/BPRKatalog.h"
 #include "planimport/TBPRDM.h"
 
-#include "BPRTestZeilen.h"
+#include "BPRTestRows.h"
 #include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
 using namespace qv;
-using qv::test::TestDatenbank;
+using qv::test::TestDatabase;
 
 namespace {
 
@@ -18,7 +18,7 @@ const QString kPrefix = QStringLiteral(
 
 TEST(FormatDatabase, DescriptorFromTheRowOfTheFormatAndValue)
 {
-    TestDatenbank db(QStringLiteral(
+    TestDatabase db(QStringLiteral(
         "INSERT INTO FormatValue (ID_BPRFormat, ID_Value, tagstr, lineoffset, rowoffset, len, endchar, beginchar) VALUES\n"
         "  (4, 3, '[BEAM', 1, 0, 0, ' ', NULL),\n"
         "  (4, 3, 'zweite Zeile', 9, 9, 9, 'x', 'y'),\n"
@@ -54,7 +54,7 @@ TEST(FormatDatabase, DescriptorFromTheRowOfTheFormatAndValue)
     EXPECT_TRUE(r.error().contains(QStringLiteral("lineoffset"))) << r.error().toStdString();
     EXPECT_FALSE(db.dm.FormatZeilen(2).ok());
 
-    const BPRFormatZeilen zeilen = db.zeilen(4);
+    const BPRFormatZeilen zeilen = db.rows(4);
     EXPECT_EQ(zeilen.keys(), (QList<int>{3, 6}));
     EXPECT_EQ(zeilen[3].tagstr, QStringLiteral("[BEAM"));
     T_Werte aus;

@@ -19,7 +19,7 @@ using namespace qv::test;
 
 namespace {
 
-CliRun drucken(const QStringList &args)
+CliRun runPrint(const QStringList &args)
 {
     return runCli(QStringList{QStringLiteral("drucken")} + args);
 }
@@ -30,7 +30,7 @@ QString pdfText(const QString &pdf, const QString &modus = QStringLiteral("-layo
 }
 
 // Each piece is found after the one before it.
-void erwarteInReihenfolge(const QString &text, const QStringList &stuecke)
+void expectInOrder(const QString &text, const QStringList &stuecke)
 {
     qsizetype ab = 0;
     for (const QString &s : stuecke) {
@@ -47,10 +47,10 @@ TEST(PdfPrint, OrderSheetReadsBack)
     TempProgramFolder dir;
     const QString ein = dir.write(QStringLiteral("a.ORv"), compressed(orderBody(6, FixtureOrder{})));
     const QString aus = dir.file(QStringLiteral("a.pdf"));
-    const CliRun run = drucken({QStringLiteral("auftrag"), ein, aus});
+    const CliRun run = runPrint({QStringLiteral("auftrag"), ein, aus});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString text = pdfText(aus);
-    erwarteInReihenfolge(text, {
+    expectInOrder(text, {
         QStringLiteral("AuftragsDaten"), QStringLiteral("Lieferanschrift"), QStringLiteral("Institut"), QStringLiteral("Lieferinstitut"),
         QStringLiteral("PLZ, Ort"), QStringLiteral("11111 A"), QStringLiteral("Ansprechpartner"), QStringLiteral("Frau Dr. Zwei, Zoe"),
         QStringLiteral("Erstellungsdatum der Datei : 16.07.2023 18:00:00"), QStringLiteral("Beschleuniger              : Varian Clinac 2100"),
@@ -70,7 +70,7 @@ TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
 {
     TempProgramFolder dir;
     const QString aus = dir.file(QStringLiteral("k.pdf"));
-    ASSERT_EQ(drucken({QStringLiteral("kunde"), QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg")), aus}).exitCode, 0);
+    ASSERT_EQ(runPrint({QStringLiteral("kunde"), QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg")), aus}).exitCode, 0);
     TKundenDaten demo;
     ASSERT_TRUE(demo.LadeDatei(QDir(buildDir()).filePath(QStringLiteral("DemoKunde.cfg"))).ok());
     QStringList erwartet{QStringLiteral("KundenDaten"), QStringLiteral("Vertragspartner"), demo.VertragsAdresse.Institut,
@@ -79,12 +79,12 @@ TEST(PdfPrint, CustomerSheetFromCustomerFileAndOrders)
     for (const TAnP &anp : demo.AktuelleAbteilung()->AnP)
         erwartet << anp.Name << anp.Telefon << anp.EMail;
     erwartet << QStringLiteral("Gedruckt am");
-    erwarteInReihenfolge(pdfText(aus), erwartet);
+    expectInOrder(pdfText(aus), erwartet);
 
     // An order file of version 6 carries the pick-up address, one of version 5 does not.
     for (int version : {5, 6}) {
         const QString ein = dir.write(QStringLiteral("v%1.orv").arg(version), compressed(orderBody(version, FixtureOrder{})));
-        ASSERT_EQ(drucken({QStringLiteral("kunde"), ein, aus}).exitCode, 0);
+        ASSERT_EQ(runPrint({QStringLiteral("kunde"), ein, aus}).exitCode, 0);
         const QString text = pdfText(aus);
         EXPECT_EQ(text.contains(QStringLiteral("Abholadresse")), version == 6) << version;
         EXPECT_TRUE(text.contains(version == 6 ? QStringLiteral("Uniklinik") : QStringLiteral("Vertrag Institut"))) << version;
@@ -97,27 +97,27 @@ TEST(PdfPrint, FailuresWriteNothing)
     const QString ein = dir.write(QStringLiteral("a.ORv"), compressed(orderBody(6, FixtureOrder{})));
     const QString alt = dir.write(QStringLiteral("alt.pdf"), "alt");
 
-    const CliRun kaputt = drucken({QStringLiteral("auftrag"), dir.write(QStringLiteral("k.ORv"), "kaputt"), alt});
+    const CliRun kaputt = runPrint({QStringLiteral("auftrag"), dir.write(QStringLiteral("k.ORv"), "kaputt"), alt});
     EXPECT_EQ(kaputt.exitCode, 1);
     EXPECT_TRUE(kaputt.err.contains("konnte nicht geladen werden")) << kaputt.err.toStdString();
-    EXPECT_EQ(drucken({QStringLiteral("kunde"), dir.file(QStringLiteral("Kunde.cfg")), alt}).exitCode, 1);
+    EXPECT_EQ(runPrint({QStringLiteral("kunde"), dir.file(QStringLiteral("Kunde.cfg")), alt}).exitCode, 1);
     QFile altDatei(alt);
     ASSERT_TRUE(altDatei.open(QIODevice::ReadOnly));
     EXPECT_EQ(altDatei.readAll(), "alt");
 
-    const CliRun ordner = drucken({QStringLiteral("auftrag"), ein, dir.file(QStringLiteral("fehlt/a.pdf"))});
+    const CliRun ordner = runPrint({QStringLiteral("auftrag"), ein, dir.file(QStringLiteral("fehlt/a.pdf"))});
     EXPECT_EQ(ordner.exitCode, 1);
     // The reason in German, not the system's English text.
     EXPECT_TRUE(ordner.err.contains("kann nicht geschrieben werden. Die Datei oder der Ordner wurde nicht gefunden."))
         << ordner.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("fehlt"))));
-    const CliRun aufOrdner = drucken({QStringLiteral("auftrag"), ein, dir.path()});
+    const CliRun aufOrdner = runPrint({QStringLiteral("auftrag"), ein, dir.path()});
     EXPECT_EQ(aufOrdner.exitCode, 1);
     EXPECT_TRUE(aufOrdner.err.contains("ist keine normale Datei, sondern ein Ordner")) << aufOrdner.err.toStdString();
 
-    EXPECT_EQ(drucken({QStringLiteral("alles"), ein, alt}).exitCode, 2);
-    EXPECT_EQ(drucken({QStringLiteral("auftrag"), ein}).exitCode, 2);
-    EXPECT_EQ(drucken({QStringLiteral("-h")}).exitCode, 0);
+    EXPECT_EQ(runPrint({QStringLiteral("alles"), ein, alt}).exitCode, 2);
+    EXPECT_EQ(runPrint({QStringLiteral("auftrag"), ein}).exitCode, 2);
+    EXPECT_EQ(runPrint({QStringLiteral("-h")}).exitCode, 0);
     EXPECT_EQ(kaputt.err.count('\n'), 2) << "only the verdict on standard error: " << kaputt.err.toStdString();
 }
 

@@ -13,7 +13,7 @@ using namespace qv::test;
 
 namespace {
 
-TKundenDaten kunde(int kontakte)
+TKundenDaten customer(int kontakte)
 {
     TKundenDaten k;
     k.LadeStandard();
@@ -30,7 +30,7 @@ TKundenDaten kunde(int kontakte)
     return k;
 }
 
-TAuftragsdatenRec auftragsdaten()
+TAuftragsdatenRec orderData()
 {
     TAuftragsdatenRec r;
     r.Datum = toTDateTime(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 3)));
@@ -49,20 +49,20 @@ TAuftragsdatenRec auftragsdaten()
     return r;
 }
 
-const QDateTime kJetzt(QDate(2026, 12, 10), QTime(14, 30, 0));
+const QDateTime kNow(QDate(2026, 12, 10), QTime(14, 30, 0));
 
-struct Zeile
+struct Line
 {
     int x, y, punkte;
     bool fett, unterstrichen, kursiv;
     const char *text;
 };
 
-void erwarteZeilen(const RecordingCanvas &c, const QList<Zeile> &zeilen)
+void expectLines(const RecordingCanvas &c, const QList<Line> &zeilen)
 {
     ASSERT_EQ(c.texts.size(), zeilen.size());
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const Zeile &z = zeilen[i];
+        const Line &z = zeilen[i];
         const RecordingCanvas::Text &t = c.texts[i];
         SCOPED_TRACE(z.text);
         EXPECT_EQ(t.text, QString::fromUtf8(z.text));
@@ -77,11 +77,11 @@ void erwarteZeilen(const RecordingCanvas &c, const QList<Zeile> &zeilen)
 
 TEST(PrintUtils, OrderSheetOfAPhotonOrder)
 {
-    TKundenDaten k = kunde(2);
-    TAuftragsdatenRec a = auftragsdaten();
+    TKundenDaten k = customer(2);
+    TAuftragsdatenRec a = orderData();
     RecordingCanvas c(100000);
-    AuftragsdatenBlatt(c, DruckDaten{a, k, 1, QStringLiteral("auftrag@example.org"), true, kJetzt});
-    erwarteZeilen(c, {
+    AuftragsdatenBlatt(c, DruckDaten{a, k, 1, QStringLiteral("auftrag@example.org"), true, kNow});
+    expectLines(c, {
         {320, 20, 16, true, true, false, " AuftragsDaten "},
         {420, 320, 14, true, true, false, "Lieferanschrift"},
         {520, 500, 13, true, false, false, "Ansprechpartner      : L"},
@@ -122,10 +122,10 @@ TEST(PrintUtils, OrderSheetOfAPhotonOrder)
 
 TEST(PrintUtils, OrderSheetOfAnElectronOrder)
 {
-    TKundenDaten k = kunde(1);
-    TAuftragsdatenRec a = auftragsdaten();
+    TKundenDaten k = customer(1);
+    TAuftragsdatenRec a = orderData();
     RecordingCanvas c(100000);
-    AuftragsdatenBlatt(c, DruckDaten{a, k, 0, {}, true, kJetzt});
+    AuftragsdatenBlatt(c, DruckDaten{a, k, 0, {}, true, kNow});
     const auto *efba = c.find(QStringLiteral("Elektronen FBA (EFBA)      : 95"));
     const auto *rahmen = c.find(QStringLiteral("Rahmen                     : Varian_298*298*6"));
     ASSERT_TRUE(efba && rahmen);
@@ -141,11 +141,11 @@ TEST(PrintUtils, OrderSheetOfAnElectronOrder)
 
 TEST(PrintUtils, CustomerSheetContactsAndPickUpAddress)
 {
-    TKundenDaten k = kunde(5);
+    TKundenDaten k = customer(5);
     TAuftragsdatenRec a;
     for (bool mitAbholadresse : {true, false}) {
         RecordingCanvas c(100000);
-        KundendatenBlatt(c, DruckDaten{a, k, 1, {}, mitAbholadresse, kJetzt});
+        KundendatenBlatt(c, DruckDaten{a, k, 1, {}, mitAbholadresse, kNow});
         EXPECT_EQ(c.texts.first().text, u" KundenDaten ");
         EXPECT_EQ(c.find(QStringLiteral("Vertragspartner"))->y, 320);
         EXPECT_EQ(c.find(QStringLiteral("Institut             : Uniklinik"))->y, 600);
@@ -173,12 +173,12 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
 {
     // A4 at 5 mm margins: 287 mm of printable height.
     const int a4 = 6779;
-    TKundenDaten k = kunde(5);
-    TAuftragsdatenRec a = auftragsdaten();
+    TKundenDaten k = customer(5);
+    TAuftragsdatenRec a = orderData();
     for (int seite : {a4, 3000}) {
         for (bool auftrag : {true, false}) {
             RecordingCanvas c(seite);
-            const DruckDaten daten{a, k, 1, {}, true, kJetzt};
+            const DruckDaten daten{a, k, 1, {}, true, kNow};
             auftrag ? AuftragsdatenBlatt(c, daten) : KundendatenBlatt(c, daten);
             SCOPED_TRACE(testing::Message() << seite << (auftrag ? " order" : " customer"));
             EXPECT_EQ(c.texts.size(), auftrag ? 35 : 42);
@@ -193,10 +193,10 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
         }
     }
     RecordingCanvas auftragA4(a4);
-    AuftragsdatenBlatt(auftragA4, DruckDaten{a, k, 1, {}, true, kJetzt});
+    AuftragsdatenBlatt(auftragA4, DruckDaten{a, k, 1, {}, true, kNow});
     EXPECT_EQ(auftragA4.page, 1) << "the order sheet fits on one page";
     RecordingCanvas kundeA4(a4);
-    KundendatenBlatt(kundeA4, DruckDaten{a, k, 1, {}, true, kJetzt});
+    KundendatenBlatt(kundeA4, DruckDaten{a, k, 1, {}, true, kNow});
     EXPECT_EQ(kundeA4.page, 2);
     EXPECT_EQ(kundeA4.texts.last().page, 2);
     EXPECT_EQ(kundeA4.texts.last().y, BlattSchreiber::kOben);
@@ -204,15 +204,15 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
 
 TEST(PrintUtils, IndexesOutOfRangePrintEmptyValues)
 {
-    TKundenDaten k = kunde(2);
-    TAuftragsdatenRec a = auftragsdaten();
+    TKundenDaten k = customer(2);
+    TAuftragsdatenRec a = orderData();
     for (auto verbiegen : {+[](TKundenDaten &d) { d.AktAbteilung = 7; }, +[](TKundenDaten &d) { d.Abteilungen[0].AktAnP = -1; },
                            +[](TKundenDaten &d) { d.Abteilungen.clear(); }}) {
         TKundenDaten kaputt = k;
         verbiegen(kaputt);
         RecordingCanvas auftrag(100000), kundeC(100000);
-        AuftragsdatenBlatt(auftrag, DruckDaten{a, kaputt, 1, {}, true, kJetzt});
-        KundendatenBlatt(kundeC, DruckDaten{a, kaputt, 1, {}, true, kJetzt});
+        AuftragsdatenBlatt(auftrag, DruckDaten{a, kaputt, 1, {}, true, kNow});
+        KundendatenBlatt(kundeC, DruckDaten{a, kaputt, 1, {}, true, kNow});
         EXPECT_EQ(auftrag.find(QStringLiteral("Ansprechpartner            : "))->text, u"Ansprechpartner            :   ");
         EXPECT_EQ(auftrag.texts.size(), 35);
         EXPECT_TRUE(kundeC.find(QStringLiteral("Gedruckt am")));
@@ -221,10 +221,10 @@ TEST(PrintUtils, IndexesOutOfRangePrintEmptyValues)
 
 TEST(PrintUtils, PrintCommands)
 {
-    TKundenDaten k = kunde(1);
-    TAuftragsdatenRec a = auftragsdaten();
+    TKundenDaten k = customer(1);
+    TAuftragsdatenRec a = orderData();
     a.Codierung = QStringLiteral("  ");
-    const DruckDaten daten{a, k, 1, {}, true, kJetzt};
+    const DruckDaten daten{a, k, 1, {}, true, kNow};
 
     // Cancelled dialog: nothing printed, the coding stays empty.
     RecordingPrintJobs abgebrochen;

@@ -27,15 +27,15 @@ struct Fixture
         auftrag.Vorlage.fill(Qt::white);
         auftrag.Auftragsart = TAuftragsart::Photonen;
     }
-    void massstab3PixelProMM()
+    void scaleOf3PixelsPerMm()
     {
         auftrag.Massstab.MassstabAbstandSetzen(100);
         a.MassstabPunktSetzen(1, {0, 0});
         a.MassstabPunktSetzen(2, {300, 0});
     }
     // Device point of a workspace point with one device pixel per image pixel.
-    QPoint geraet(QPoint arbeit) const { return a.abbildung().arbeitZuGeraet(arbeit).toPoint(); }
-    StatusTexte status(QPoint arbeit) { return StatusAnzeigen(geraet(arbeit), a, a.abbildung(), kunde); }
+    QPoint device(QPoint arbeit) const { return a.abbildung().arbeitZuGeraet(arbeit).toPoint(); }
+    StatusTexte status(QPoint arbeit) { return StatusAnzeigen(device(arbeit), a, a.abbildung(), kunde); }
 };
 
 } // namespace
@@ -43,7 +43,7 @@ struct Fixture
 TEST(StatusAnzeigen, CentimetresInTheThreePlanes)
 {
     Fixture f;
-    f.massstab3PixelProMM();
+    f.scaleOf3PixelsPerMm();
     StatusTexte t = f.status({30, 0});
     EXPECT_EQ(t.panel0, u" FBA [60 cm] : (0,6 | 0) cm");
     EXPECT_EQ(t.panel1, u" FIA [100 cm] : (1 | 0) cm");
@@ -66,7 +66,7 @@ TEST(StatusAnzeigen, CentimetresInTheThreePlanes)
 TEST(StatusAnzeigen, ShowsAnUnreadableEfbaAs95AndLeavesTheCustomerDataAlone)
 {
     Fixture f;
-    f.massstab3PixelProMM();
+    f.scaleOf3PixelsPerMm();
     f.auftrag.Auftragsart = TAuftragsart::Elektronen;
     TBeschl *b = f.kunde.AktuelleAbteilung() ? f.kunde.AktuelleAbteilung()->AktuellerBeschl() : nullptr;
     ASSERT_TRUE(b);
@@ -78,7 +78,7 @@ TEST(StatusAnzeigen, ShowsAnUnreadableEfbaAs95AndLeavesTheCustomerDataAlone)
 TEST(StatusAnzeigen, FieldSizeWhileDraggingAndWhenSet)
 {
     Fixture f;
-    f.massstab3PixelProMM();
+    f.scaleOf3PixelsPerMm();
     f.auftrag.FeldEcke1 = {-30, 30};
     EXPECT_EQ(f.status({30, 0}).panel3, u"Feldgröße (in 100) (2 cm * 1 cm)");
     f.auftrag.FeldEcke2 = {60, -45};
@@ -93,7 +93,7 @@ TEST(StatusAnzeigen, WithoutScaleOrPointOnlyTheFirstTwoPanels)
     EXPECT_EQ(t.panel1, u"kein Bestrahlungsfeld angegeben");
     EXPECT_FALSE(t.panel2);
     EXPECT_FALSE(t.panel3);
-    f.massstab3PixelProMM();
+    f.scaleOf3PixelsPerMm();
     t = StatusAnzeigen(KeinPunkt, f.a, f.a.abbildung(), f.kunde);
     EXPECT_EQ(t.panel0, u"kein Maßstab vorhanden");
     EXPECT_FALSE(t.panel2);

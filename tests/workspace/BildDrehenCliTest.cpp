@@ -14,7 +14,7 @@ using test::CliRun;
 
 namespace {
 
-QImage muster(int w, int h)
+QImage pattern(int w, int h)
 {
     QImage b(w, h, QImage::Format_RGB888);
     for (int y = 0; y < h; ++y)
@@ -58,7 +58,7 @@ TEST(BmpEncoder, BottomUpRowsPaddedToFourBytes)
 TEST(BmpEncoder, FileWrittenInPiecesHoldsTheEncodedBytesInEitherByteOrder)
 {
     // 1001 x 700: rows need padding, and the file spans several pieces.
-    const QImage b = muster(1001, 700);
+    const QImage b = pattern(1001, 700);
     const QByteArray erwartet = encodeBmp24(b);
     test::TempProgramFolder dir;
     for (const QImage &bild : {b, b.convertToFormat(QImage::Format_BGR888), b.convertToFormat(QImage::Format_RGB32)}) {
@@ -76,7 +76,7 @@ TEST(BmpEncoder, FileWrittenInPiecesHoldsTheEncodedBytesInEitherByteOrder)
 TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
 {
     test::TempProgramFolder dir;
-    const QImage quelle = muster(41, 29);
+    const QImage quelle = pattern(41, 29);
     const QString ein = dir.write(QStringLiteral("ein.bmp"), encodeBmp24(quelle));
 
     const QImage erwartet = Gedreht(quelle, 17);

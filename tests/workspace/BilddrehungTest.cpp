@@ -17,7 +17,7 @@ using namespace qv;
 namespace {
 
 // Every source pixel tells where it came from: red = column, green = row.
-QImage herkunftsBild(int w, int h)
+QImage sourceImage(int w, int h)
 {
     QImage b(w, h, QImage::Format_RGB888);
     for (int y = 0; y < h; ++y)
@@ -26,7 +26,7 @@ QImage herkunftsBild(int w, int h)
     return b;
 }
 
-QImage zufallsBild(int w, int h, quint32 saat)
+QImage randomImage(int w, int h, quint32 saat)
 {
     QImage b(w, h, QImage::Format_RGB888);
     QRandomGenerator g(saat);
@@ -53,7 +53,7 @@ TEST(Gedreht, SizeIsTheBoundingBoxOfTheTruncatedCorners)
     };
     for (const Fall &f : faelle) {
         EXPECT_EQ(GedrehtGroesse(f.quelle, f.winkel), f.ziel) << f.winkel;
-        const QImage g = Gedreht(zufallsBild(f.quelle.width(), f.quelle.height(), 1), f.winkel);
+        const QImage g = Gedreht(randomImage(f.quelle.width(), f.quelle.height(), 1), f.winkel);
         EXPECT_EQ(g.size(), f.ziel) << f.winkel;
         EXPECT_EQ(g.format(), QImage::Format_RGB888);
     }
@@ -61,7 +61,7 @@ TEST(Gedreht, SizeIsTheBoundingBoxOfTheTruncatedCorners)
 
 TEST(Gedreht, ZeroDegreesIsAnExactCopy)
 {
-    const QImage q = zufallsBild(37, 23, 5); // odd width: rows carry padding
+    const QImage q = randomImage(37, 23, 5); // odd width: rows carry padding
     EXPECT_EQ(Gedreht(q, 0), q);
     // Other formats are taken as 24-bit colour.
     EXPECT_EQ(Gedreht(q.convertToFormat(QImage::Format_RGB32), 0), q);
@@ -70,7 +70,7 @@ TEST(Gedreht, ZeroDegreesIsAnExactCopy)
 TEST(Gedreht, NinetyDegreesRightIsAnExactQuarterTurn)
 {
     for (const QSize s : {QSize(4, 3), QSize(31, 17), QSize(1, 9)}) {
-        const QImage q = zufallsBild(s.width(), s.height(), 9);
+        const QImage q = randomImage(s.width(), s.height(), 9);
         EXPECT_EQ(Gedreht(q, -90), Drehen90(q).convertToFormat(QImage::Format_RGB888)) << s.width();
     }
 }
@@ -80,7 +80,7 @@ TEST(Gedreht, FortyFiveDegreesOnFourByFourPixels)
     // Worked out by hand from the step tables: columns step (0,0) (1,-1) (1,0) with source
     // columns 0, 2, 3; rows step (0,0) (1,1) (0,1) with source rows 0, 2, 3. The diagonal row
     // step fills the hole at (1,1) with row (0+2) div 2 and column (0+2) div 2.
-    const QImage g = Gedreht(herkunftsBild(4, 4), 45);
+    const QImage g = Gedreht(sourceImage(4, 4), 45);
     ASSERT_EQ(g.size(), QSize(4, 4));
     const QRgb w = qRgb(255, 255, 255);
     const auto q = [](int zeile, int spalte) { return qRgb(spalte, zeile, 7); };
@@ -122,7 +122,7 @@ TEST(Gedreht, ObliqueTurnsMatchWorkedTables)
         }},
     };
     for (const Fall &f : faelle) {
-        const QImage g = Gedreht(herkunftsBild(f.w, f.h), f.winkel);
+        const QImage g = Gedreht(sourceImage(f.w, f.h), f.winkel);
         ASSERT_EQ(g.height(), int(f.zeilen.size())) << f.winkel;
         for (int y = 0; y < g.height(); ++y) {
             const std::string erwartet = f.zeilen[y];
@@ -173,25 +173,25 @@ TEST(Gedreht, InteriorHasNoHolesAtAnyAngle)
 
 TEST(Gedreht, AngleIsTakenInSinglePrecision)
 {
-    const QImage q = zufallsBild(50, 40, 3);
+    const QImage q = randomImage(50, 40, 3);
     // 12.3 and its nearest float give the same turn.
     EXPECT_EQ(Gedreht(q, 12.3), Gedreht(q, double(12.3f)));
     // Here a corner product lies within 1e-5 of an integer: the double angle would give
     // 91 x 110.
     EXPECT_EQ(GedrehtGroesse(QSize(126, 20), 128.001), QSize(91, 109));
-    EXPECT_EQ(Gedreht(zufallsBild(126, 20, 4), 128.001).size(), QSize(91, 109));
+    EXPECT_EQ(Gedreht(randomImage(126, 20, 4), 128.001).size(), QSize(91, 109));
 }
 
 TEST(Gedreht, ThinImageTurnedOntoOnePixelEdgeGivesTheComputedSize)
 {
     for (const QSize s : {QSize(2, 300), QSize(300, 2), QSize(1, 300), QSize(2, 2)}) {
         for (double winkel : {90.0, -90.0, 180.0, 270.0, 45.0}) {
-            const QImage g = Gedreht(herkunftsBild(s.width(), s.height()), winkel);
+            const QImage g = Gedreht(sourceImage(s.width(), s.height()), winkel);
             EXPECT_EQ(g.size(), GedrehtGroesse(s, winkel)) << s.width() << "x" << s.height() << " " << winkel;
         }
     }
     // The collapsed edge shows source column 0, one pixel per source row step.
-    const QImage g = Gedreht(herkunftsBild(2, 300), 90);
+    const QImage g = Gedreht(sourceImage(2, 300), 90);
     ASSERT_EQ(g.size(), QSize(299, 1));
     EXPECT_EQ(qRed(g.pixel(0, 0)), 0);
     EXPECT_EQ(qGreen(g.pixel(0, 0)), 0);
@@ -203,7 +203,7 @@ TEST(Gedreht, KeepsTheByteOrderOfABgrSourceAndLargeImagesStayExact)
     struct Fall { int w, h; double winkel; };
     for (const Fall f : {Fall{41, 29, 17}, Fall{2000, 1500, 0}, Fall{2000, 1500, 17}}) {
         SCOPED_TRACE(testing::Message() << f.w << "x" << f.h << " " << f.winkel);
-        const QImage rgb = zufallsBild(f.w, f.h, 5);
+        const QImage rgb = randomImage(f.w, f.h, 5);
         const QImage bgr = rgb.convertToFormat(QImage::Format_BGR888);
         const QImage g = Gedreht(rgb, f.winkel);
         const QImage gBgr = Gedreht(bgr, f.winkel);
@@ -227,7 +227,7 @@ TEST(Gedreht, EmptySourceGivesNullImage)
 
 TEST(Drehen90, QuarterTurnClockwiseIn32Bit)
 {
-    const QImage q = herkunftsBild(3, 2);
+    const QImage q = sourceImage(3, 2);
     const QImage d = Drehen90(q);
     ASSERT_EQ(d.size(), QSize(2, 3));
     EXPECT_EQ(d.depth(), 32);
@@ -241,7 +241,7 @@ TEST(TBilddrehung, RefusesATurnBeyondTheReadingLimitAndKeepsTheAngle)
 {
     // A thin strip is small, but turned by 45 degrees its bounding box is about 200 megapixels.
     TBilddrehung d;
-    d.AusgangsbildSetzen(zufallsBild(20000, 1, 3));
+    d.AusgangsbildSetzen(randomImage(20000, 1, 3));
     const Result<QImage> zuGross = d.Drehen(45);
     ASSERT_FALSE(zuGross.ok());
     const QSize g = GedrehtGroesse(QSize(20000, 1), 45);

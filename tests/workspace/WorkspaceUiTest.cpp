@@ -39,7 +39,7 @@ struct Host final : ArbeitsflaecheHost
     void EinschubrichtungZuruecksetzen() override { aufrufe << QStringLiteral("einschub"); }
 };
 
-QImage muster(int w, int h)
+QImage pattern(int w, int h)
 {
     QImage b(w, h, QImage::Format_RGB888);
     for (int y = 0; y < h; ++y)
@@ -63,7 +63,7 @@ void imDialog(std::function<void(QDialog *)> schritt)
     });
 }
 
-struct Umgebung
+struct Rig
 {
     test::TempProgramFolder ordner;
     IniFile ini{ordner.file(QStringLiteral("QuellvantarIni.ini"))};
@@ -75,7 +75,7 @@ struct Umgebung
     Arbeitsflaeche a{auftrag};
     Host host;
     ArbeitsflaecheSteuerung s{a, kunde, ini, messages, datei, &vorschau, host};
-    Umgebung() { kunde.LadeStandard(); }
+    Rig() { kunde.LadeStandard(); }
 };
 
 } // namespace
@@ -87,7 +87,7 @@ class WorkspaceUiTest : public QObject
 private slots:
     void scaleFormChecksAndStoresTheDistance()
     {
-        Umgebung u;
+        Rig u;
         TScaleForm &f = u.s.scaleForm();
         u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
@@ -109,7 +109,7 @@ private slots:
 
     void scaleFormCancelRestoresTheDistance()
     {
-        Umgebung u;
+        Rig u;
         TScaleForm &f = u.s.scaleForm();
         u.auftrag.Massstab.MassstabAbstand = 50;
         imDialog([&](QDialog *) {
@@ -124,7 +124,7 @@ private slots:
 
     void generationFormAsksOnlyTheFFA()
     {
-        Umgebung u;
+        Rig u;
         TScaleForm &f = u.s.scaleForm();
         imDialog([&](QDialog *) {
             QVERIFY(!test::child<QFrame>(f, "P_Scale")->isVisible());
@@ -145,7 +145,7 @@ private slots:
     {
         test::ScriptedMessages messages;
         TBilddrehungForm f(messages);
-        const QImage bild = muster(100, 50);
+        const QImage bild = pattern(100, 50);
         f.AusgangsbildSetzen(bild);
         QList<QImage> gezeigt;
         connect(&f, &TBilddrehungForm::vorlageGedreht, &f, [&](const QImage &b) { gezeigt << b; });
@@ -189,16 +189,16 @@ private slots:
 
     void bildLadenLoadsFixturesAndRefusesBrokenFiles()
     {
-        Umgebung u;
+        Rig u;
         QImage palette(30, 20, QImage::Format_Indexed8);
         palette.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
         palette.fill(1);
         QVERIFY(palette.save(u.ordner.file(QStringLiteral("palette.png"))));
         const QString png = u.ordner.file(QStringLiteral("palette.png"));
-        const QString bmp = u.ordner.write(QStringLiteral("bild.bmp"), encodeBmp24(muster(40, 30)));
-        const QString jpg = u.ordner.write(QStringLiteral("foto.JPG"), encodeJpeg(muster(64, 48).convertToFormat(QImage::Format_RGB32)));
+        const QString bmp = u.ordner.write(QStringLiteral("bild.bmp"), encodeBmp24(pattern(40, 30)));
+        const QString jpg = u.ordner.write(QStringLiteral("foto.JPG"), encodeJpeg(pattern(64, 48).convertToFormat(QImage::Format_RGB32)));
         const QString kaputt = u.ordner.write(QStringLiteral("kaputt.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
-        const QString jpeg = u.ordner.write(QStringLiteral("foto.jpeg"), encodeJpeg(muster(8, 8).convertToFormat(QImage::Format_RGB32)));
+        const QString jpeg = u.ordner.write(QStringLiteral("foto.jpeg"), encodeJpeg(pattern(8, 8).convertToFormat(QImage::Format_RGB32)));
 
         u.vorschau.expectPath(png);
         QVERIFY(BildEinlesen(u.s, u.messages));
@@ -242,8 +242,8 @@ private slots:
 
     void bildDrehenAsksAndClearsTheOverlays()
     {
-        Umgebung u;
-        u.auftrag.Vorlage = muster(100, 50);
+        Rig u;
+        u.auftrag.Vorlage = pattern(100, 50);
         u.s.bilddrehungForm().AusgangsbildSetzen(u.auftrag.Vorlage);
         u.a.AblaufStatus = 0x21 | 0x02 | 0x04;
         u.auftrag.IsozentrumGesetzt = true;
@@ -278,7 +278,7 @@ private slots:
 
     void workspaceFitsCachesAndReportsPosition()
     {
-        Umgebung u;
+        Rig u;
         ArbeitsflaecheWidget *w = u.s.widget();
         w->resize(800, 800);
         w->show();
@@ -320,7 +320,7 @@ private slots:
 
     void switchesInversionAndFFAPanel()
     {
-        Umgebung u;
+        Rig u;
         QVERIFY(!u.s.EbeneUmschalten(Ebene::Konturen));
         QVERIFY(u.s.EbeneUmschalten(Ebene::Konturen));
         u.s.InvertedClick(true);

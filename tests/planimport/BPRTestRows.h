@@ -18,7 +18,7 @@
 
 namespace qv::test {
 
-struct Zeile
+struct Row
 {
     int wert;
     const char *tagstr;
@@ -36,10 +36,10 @@ inline QString schemaSql()
     return s.ok() ? QString::fromUtf8(*s) : QString();
 }
 
-inline QString alsSql(int format, std::initializer_list<Zeile> zeilen)
+inline QString asSql(int format, std::initializer_list<Row> rows)
 {
     QString sql;
-    for (const Zeile &z : zeilen) {
+    for (const Row &z : rows) {
         const auto q = [](const char *t) { return u'\'' + QString::fromUtf8(t).replace(u'\'', QStringLiteral("''")) + u'\''; };
         sql += QStringLiteral("INSERT INTO FormatValue (ID_BPRFormat, ID_Value, tagstr, lineoffset, rowoffset, len, endchar, "
                               "beginchar, ID_NextFormatValue) VALUES (%1, %2, %3, %4, %5, %6, %7, %8, 0);\n")
@@ -55,10 +55,10 @@ inline QString alsSql(int format, std::initializer_list<Zeile> zeilen)
 }
 
 /// A database made from the schema and the given SQL text, opened.
-class TestDatenbank
+class TestDatabase
 {
 public:
-    explicit TestDatenbank(const QString &zeilenSql)
+    explicit TestDatabase(const QString &zeilenSql)
     {
         const QString datei = m_ordner.file(QStringLiteral("BPRdb.sqlite"));
         const auto ok = Datenbank::erzeugen(datei, schemaSql() + u'\n' + zeilenSql);
@@ -66,7 +66,7 @@ public:
         const auto offen = dm.Open(datei);
         EXPECT_TRUE(offen.ok()) << offen.error().toStdString();
     }
-    BPRFormatZeilen zeilen(int format) const
+    BPRFormatZeilen rows(int format) const
     {
         auto z = dm.FormatZeilen(format);
         EXPECT_TRUE(z.ok()) << z.error().toStdString();
@@ -80,7 +80,7 @@ private:
 };
 
 /// The lines of a file text ("\n" between lines) and its format, prepared as the import does.
-inline BPRVorbereitung vorbereitet(const QByteArray &text, const QString &name = QStringLiteral("plan.txt"))
+inline BPRVorbereitung prepared(const QByteArray &text, const QString &name = QStringLiteral("plan.txt"))
 {
     return Vorbereiten(text, name);
 }
