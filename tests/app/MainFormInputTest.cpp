@@ -27,7 +27,7 @@ using namespace qv;
 
 namespace {
 
-const QString kKreuzung = QStringLiteral("Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das "
+const QString kCrossingMessage = QStringLiteral("Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das "
                                          "ist nicht zulässig.\rDer letzte Punkt wurde entfernt.");
 
 // A program folder with a configuration file, settings and a 600 x 450 screenshot.
@@ -167,7 +167,7 @@ void MainFormInputTest::crossingPointRefused()
     for (const QPoint &e : {QPoint(0, 0), QPoint(90, 0), QPoint(90, 90), QPoint(0, 90)})
         u.click(e);
     u.click(QPoint(45, -45)); // back across the first edge
-    QCOMPARE(u.messages.lastText(), kKreuzung);
+    QCOMPARE(u.messages.lastText(), kCrossingMessage);
     QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 4);
     u.click(QPoint(-45, 45));
     QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 5);
@@ -185,7 +185,7 @@ void MainFormInputTest::messageOnAPressEndsThePress()
     u.mouse(QEvent::MouseButtonPress, QPoint(45, -45), Qt::LeftButton, Qt::LeftButton);
     for (int i = 1; i <= 10; ++i)
         u.mouse(QEvent::MouseMove, QPoint(45 - 8 * i, -45 + 8 * i), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(u.messages.texts(), QStringList{kKreuzung});
+    QCOMPARE(u.messages.texts(), QStringList{kCrossingMessage});
     QCOMPARE(u.order().Konturen.Kontur(1).Anzahl(), 4);
 
     // the same after the eleventh contour

@@ -24,11 +24,11 @@ using namespace qv;
 namespace {
 
 // Two frames of the customer's maker: 30 mm and 100 mm wide at FFA 100.
-const QByteArray kKonfig = "[Init]\r\nWebsite=www.zarn.example\r\n"
+const QByteArray kConfig = "[Init]\r\nWebsite=www.zarn.example\r\n"
                            "[ElektronenBlenden]\r\nCount=2\r\n0=Varian_klein\r\n1=Varian_gross\r\n"
                            "[ElektronenBlenden_Groesse]\r\n0=300,300\r\n1=1000,1000\r\n";
 
-const QString kPasstNichtFrage = QStringLiteral(
+const QString kDoesNotFitQuestion = QStringLiteral(
     "Der gewählte Rahmen passt nicht.\r\rIn speziellen Fällen von Standard-Blenden kann auch dieser\rRahmen "
     "verwendet werden. Halten Sie hierfür bitte Rücksprache mit\runserer Produktion.\rSoll automatisch der "
     "nächste passende Rahmen gewählt werden?");
@@ -42,7 +42,7 @@ struct Rig : test::MainWindowHarness
     {
         writeScreenshot();
         start(test::MainWindowOptions()
-            .withConfig(kKonfig)
+            .withConfig(kConfig)
             .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
                 "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n"));
     }
@@ -98,7 +98,7 @@ private slots:
         u.messages.expectAnswer(bestFit ? Messages::Answer::Yes : Messages::Answer::No);
         u.traceSquareContour();
         QCOMPARE(u.messages.shown().size(), 1);
-        QCOMPARE(u.messages.lastText(), kPasstNichtFrage);
+        QCOMPARE(u.messages.lastText(), kDoesNotFitQuestion);
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
         u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);

@@ -22,14 +22,14 @@ using namespace qv;
 
 namespace {
 
-constexpr int kWarteMs = 30000; // generous: the sanitizer build starts slowly
+constexpr int kWaitMs = 30000; // generous: the sanitizer build starts slowly
 
 bool waitFor(const std::function<bool()> &condition)
 {
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > kWarteMs)
+        if (t.elapsed() > kWaitMs)
             return false;
         QThread::msleep(20);
     }
@@ -71,7 +71,7 @@ protected:
         p->setProcessEnvironment(environment(display));
         p->setWorkingDirectory(QDir::tempPath()); // the program must not depend on it
         p->start(program, {});
-        EXPECT_TRUE(p->waitForStarted(kWarteMs));
+        EXPECT_TRUE(p->waitForStarted(kWaitMs));
         return p;
     }
 
@@ -91,9 +91,9 @@ protected:
         if (p.state() == QProcess::NotRunning)
             return;
         p.terminate();
-        if (!p.waitForFinished(kWarteMs)) {
+        if (!p.waitForFinished(kWaitMs)) {
             p.kill();
-            p.waitForFinished(kWarteMs);
+            p.waitForFinished(kWaitMs);
         }
     }
 
@@ -111,14 +111,14 @@ TEST_F(ProgramProcess, SecondCopyRefusedAndAKilledFirstCopyDoesNotBlock)
     ASSERT_TRUE(waitFor([&] { return lockHolder() == first->processId(); })) << stderrOf(*first).toStdString();
 
     auto second = start();
-    ASSERT_TRUE(second->waitForFinished(kWarteMs));
+    ASSERT_TRUE(second->waitForFinished(kWaitMs));
     EXPECT_EQ(second->exitCode(), 1);
     EXPECT_TRUE(stderrOf(*second).contains(LaeuftBereitsMeldung())) << stderrOf(*second).toStdString();
     EXPECT_EQ(first->state(), QProcess::Running);
     EXPECT_EQ(lockHolder(), first->processId());
 
     first->kill(); // SIGKILL: the lock file stays behind
-    ASSERT_TRUE(first->waitForFinished(kWarteMs));
+    ASSERT_TRUE(first->waitForFinished(kWaitMs));
     ASSERT_NE(lockHolder(), 0);
 
     auto third = start();
@@ -131,7 +131,7 @@ TEST_F(ProgramProcess, SecondCopyRefusedAndAKilledFirstCopyDoesNotBlock)
 TEST_F(ProgramProcess, MissingConfigurationEndsWithTheFullPath)
 {
     auto p = start();
-    ASSERT_TRUE(p->waitForFinished(kWarteMs));
+    ASSERT_TRUE(p->waitForFinished(kWaitMs));
     EXPECT_EQ(p->exitCode(), 1);
     const QString expected = u'"' + QFileInfo(folder.path()).canonicalFilePath()
         + QStringLiteral("/QuellvantarConfig.cfg\" nicht gefunden.");
@@ -147,7 +147,7 @@ TEST_F(ProgramProcess, WithoutDisplayOneClearLine)
 {
     withConfig();
     auto p = start(/*display=*/false);
-    ASSERT_TRUE(p->waitForFinished(kWarteMs));
+    ASSERT_TRUE(p->waitForFinished(kWaitMs));
     EXPECT_EQ(p->exitCode(), 1);
     const QString log = stderrOf(*p);
     EXPECT_TRUE(log.contains(QStringLiteral("xvfb-run -a ./scripts/run"))) << log.toStdString();

@@ -21,8 +21,8 @@ using namespace qv;
 
 namespace {
 
-const QString kZuGross = QStringLiteral("Die Form ist zu groß. Bitte geben Sie eine kleinere Größe ein.");
-const QString kOhneAusdehnung = QStringLiteral("Eine Form ohne Ausdehnung kann nicht generiert werden.");
+const QString kTooLargeMessage = QStringLiteral("Die Form ist zu groß. Bitte geben Sie eine kleinere Größe ein.");
+const QString kNoExtentMessage = QStringLiteral("Eine Form ohne Ausdehnung kann nicht generiert werden.");
 
 // The main window on the page without template, in a program folder of its own.
 struct Rig : test::MainWindowHarness
@@ -126,9 +126,9 @@ private slots:
         u.panel().knopfKlicken(Befehl::KonturEingabeOhneVorlage);
         struct Case { FormenPanel::Feld feld; QString text; QString knopf; QString meldung; };
         const Case faelle[] = {
-            {FormenPanel::Feld::RechteckX, QStringLiteral("7000"), QStringLiteral("Btn_GenerateRechteck"), kZuGross},
-            {FormenPanel::Feld::RechteckX, QStringLiteral("0"), QStringLiteral("Btn_GenerateRechteck"), kOhneAusdehnung},
-            {FormenPanel::Feld::KreisRadius, QStringLiteral("0,01"), QStringLiteral("Btn_GenerateKreis"), kOhneAusdehnung},
+            {FormenPanel::Feld::RechteckX, QStringLiteral("7000"), QStringLiteral("Btn_GenerateRechteck"), kTooLargeMessage},
+            {FormenPanel::Feld::RechteckX, QStringLiteral("0"), QStringLiteral("Btn_GenerateRechteck"), kNoExtentMessage},
+            {FormenPanel::Feld::KreisRadius, QStringLiteral("0,01"), QStringLiteral("Btn_GenerateKreis"), kNoExtentMessage},
             {FormenPanel::Feld::EllipseY, QStringLiteral("fünf"), QStringLiteral("Btn_GenerateEllipse"),
              QStringLiteral("Bitte geben Sie eine Zahl ein.")},
         };

@@ -35,14 +35,14 @@ struct Bytes
     void raw(qsizetype at, const QByteArray &b) { data.replace(at, b.size(), b); }
 };
 
-constexpr int kKopf = 739;
-constexpr int kAbtGrund = 1457;
+constexpr int kHeader = 739;
+constexpr int kDepartmentBase = 1457;
 
 // Customer block: one department with two contacts and one accelerator, FFA 100.
 QByteArray exampleBlock()
 {
     const int n = 2, m = 1;
-    Bytes b(kKopf + kAbtGrund + 306 * n + 186 * m);
+    Bytes b(kHeader + kDepartmentBase + 306 * n + 186 * m);
     b.i32(0, 7);
     b.raw(4, QByteArray::fromHex("00000000000000c80540")); // FFA 100.0
     // Vertragspartner (TAnP) at 14
@@ -61,7 +61,7 @@ QByteArray exampleBlock()
     b.s(320 + 360, QStringLiteral("Karlsruhe"), 50);
     b.i32(731, 1); // departments
     b.i32(735, 0); // AktAbteilung
-    const int a = kKopf;
+    const int a = kHeader;
     b.i32(a + 0, 3);
     b.s(a + 4 + 201, QStringLiteral("Lieferinstitut"), 50);
     b.s(a + 415 + 354, QStringLiteral("12345"), 5);
@@ -194,8 +194,8 @@ TEST(KundenDaten, DamagedBlocksAreRefused)
         b.i32(at, v);
         return b.data;
     };
-    const int anzAnP = kKopf + 1237;
-    const int anzBeschl = kKopf + 1241 + 2 * 306;
+    const int anzAnP = kHeader + 1237;
+    const int anzBeschl = kHeader + 1241 + 2 * 306;
     struct Fall
     {
         const char *name;

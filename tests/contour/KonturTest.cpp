@@ -16,10 +16,10 @@ using qv::test::ScriptedMessages;
 
 namespace {
 
-const QString kUeberschneidung = QStringLiteral(
+const QString kCrossingMessage = QStringLiteral(
     "Der eingegebene Punkt führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
     "Der letzte Punkt wurde entfernt.");
-const QString kZuWenige = QStringLiteral(
+const QString kTooFewMessage = QStringLiteral(
     "Eine Kontur kann erst dann geschlossen werden, wenn Sie mind.3 Punkte hat. Bitte geben Sie "
     "zunächst weitere Punkte ein.");
 
@@ -34,7 +34,7 @@ QList<QPoint> validPoints(const TKontur &k)
     return k.Punkte().mid(0, k.Anzahl());
 }
 
-const QList<QPoint> kQuadrat = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+const QList<QPoint> kSquare = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
 
 } // namespace
 
@@ -42,9 +42,9 @@ TEST(Kontur, CrossingPointIsRefusedWithMessageThenSquareCloses)
 {
     ScriptedMessages msgs;
     TKontur k(1);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen({50, -10}, true)), KonturErgebnis::Ueberschneidung);
-    EXPECT_EQ(msgs.texts(), QStringList{kUeberschneidung});
+    EXPECT_EQ(msgs.texts(), QStringList{kCrossingMessage});
     EXPECT_EQ(k.Anzahl(), 4);
     EXPECT_EQ(k.Hoechster(), 3);
     EXPECT_FALSE(k.IstGeschlossen());
@@ -74,13 +74,13 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         {"a fourth point touching the start point", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 0}, false, true},
         {"a fourth point clear of the first segment", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 100}, true, false},
         {"a third point is not tested", {{0, 0}, {100, 0}}, 0, {50, 0}, true, false},
-        {"landing on the start point", kQuadrat, 0, {0, 0}, false, true},
-        {"landing on an earlier segment", kQuadrat, 0, {50, 0}, false, true},
-        {"back along the last segment is not tested", kQuadrat, 0, {0, 50}, true, false},
-        {"identical point without scale", kQuadrat, 0, {0, 100}, false, false},
-        {"one pixel away without scale", kQuadrat, 0, {1, 100}, true, false},
-        {"at the minimum distance", kQuadrat, 2, {2, 100}, false, false},
-        {"beyond the minimum distance", kQuadrat, 2, {2, 101}, true, false},
+        {"landing on the start point", kSquare, 0, {0, 0}, false, true},
+        {"landing on an earlier segment", kSquare, 0, {50, 0}, false, true},
+        {"back along the last segment is not tested", kSquare, 0, {0, 50}, true, false},
+        {"identical point without scale", kSquare, 0, {0, 100}, false, false},
+        {"one pixel away without scale", kSquare, 0, {1, 100}, true, false},
+        {"at the minimum distance", kSquare, 2, {2, 100}, false, false},
+        {"beyond the minimum distance", kSquare, 2, {2, 101}, true, false},
         {"first point is never too close", {}, 5, {0, 0}, true, false},
         {"crossing far back", {{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 200}}, 0, {50, -50}, false, true},
     };
@@ -92,14 +92,14 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         EXPECT_EQ(KonturMelden(msgs, k.PunktHinzufuegen(f.neu, true, f.minAbstand)) == KonturErgebnis::Angenommen,
                   f.angenommen);
         EXPECT_EQ(k.Anzahl(), f.vorher.size() + (f.angenommen ? 1 : 0));
-        EXPECT_EQ(msgs.texts(), f.meldung ? QStringList{kUeberschneidung} : QStringList{});
+        EXPECT_EQ(msgs.texts(), f.meldung ? QStringList{kCrossingMessage} : QStringList{});
     }
 }
 
 // A traced outline is closed with the check; generated, imported and read contours without it.
 TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
 {
-    const QString kSchliessen = QStringLiteral(
+    const QString kClosingCrossesMessage = QStringLiteral(
         "Das Schließen führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
         "Die Kontur bleibt offen.");
     struct Fall
@@ -110,7 +110,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
     };
     // The closing segment runs from the last point back to (0, 0).
     const QList<Fall> faelle = {
-        {"square", kQuadrat, true},
+        {"square", kSquare, true},
         {"triangle", {{0, 0}, {100, 0}, {50, 80}}, true},
         {"bow tie: closing crosses the second segment", {{0, 0}, {100, 0}, {0, 100}, {100, 100}}, false},
         {"spiral: closing crosses a middle segment",
@@ -135,7 +135,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
         } else {
             EXPECT_EQ(e, KonturErgebnis::SchliessenUeberschneidung);
             EXPECT_EQ(validPoints(k), f.punkte);
-            EXPECT_EQ(msgs.texts(), QStringList{kSchliessen});
+            EXPECT_EQ(msgs.texts(), QStringList{kClosingCrossesMessage});
             // The same outline closes without the check (a shape or an import).
             EXPECT_EQ(k.Schliessen(), KonturErgebnis::Angenommen);
             EXPECT_TRUE(k.IstGeschlossen());
@@ -146,7 +146,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
 TEST(Kontur, UndoRedoAndTruncation)
 {
     TKontur k(1);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     k.Rueckgaengig();
     k.Rueckgaengig();
     EXPECT_EQ(k.Anzahl(), 2);
@@ -166,7 +166,7 @@ TEST(Kontur, UndoAfterClosingReopensAndRedoClosesAgain)
 {
     ScriptedMessages msgs;
     TKontur k(1);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::Angenommen);
     EXPECT_EQ(k.RedoAnzahl(), 0);
     k.Rueckgaengig();
@@ -199,7 +199,7 @@ TEST(Kontur, ClosingNeedsThreePoints)
     TKontur k(1);
     addPoints(k, {{0, 0}, {10, 0}});
     EXPECT_EQ(KonturMelden(msgs, k.Schliessen()), KonturErgebnis::ZuWenigePunkte);
-    EXPECT_EQ(msgs.texts(), QStringList{kZuWenige});
+    EXPECT_EQ(msgs.texts(), QStringList{kTooFewMessage});
     EXPECT_FALSE(k.IstGeschlossen());
     EXPECT_EQ(k.Anzahl(), 2);
     EXPECT_EQ(k.ExtremX(), QPoint(0, 0)); // not computed for an open contour
@@ -215,7 +215,7 @@ TEST(Kontur, ClosingNeedsThreePoints)
 TEST(Kontur, EnthaeltPunkt)
 {
     TKontur quadrat(1);
-    addPoints(quadrat, kQuadrat);
+    addPoints(quadrat, kSquare);
     quadrat.Schliessen();
     // A concave outline and a diamond whose side corners lie on a horizontal ray.
     TKontur haken(2);
@@ -316,7 +316,7 @@ TEST(Kontur, DrehenWithoutBackupTakesOneFirst)
 TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 {
     TKontur k(1);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     k.Schliessen();
     k.Verschieben(10, -5);
     k.Verschieben(10, -5);
@@ -344,7 +344,7 @@ TEST(Kontur, VerschiebenKeepsTheFirstBackupAndVerwerfenRestoresIt)
 TEST(Kontur, KopieMakesUndonePointsValidAndDropsSelection)
 {
     TKontur k(7);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     k.Rueckgaengig();
     k.setMarkiert(true);
     k.Verschieben(1, 0);
@@ -418,7 +418,7 @@ TEST(Kontur, Zeichnen)
     const QRect innen(60, 60, 80, 80);
 
     TKontur k(2);
-    addPoints(k, kQuadrat);
+    addPoints(k, kSquare);
     QImage offen = bild(k, false);
     EXPECT_EQ(anzahl(offen, Qt::red, innen), 0); // open: outline only
     EXPECT_EQ(offen.pixelColor(100, 50), QColor(Qt::red));

@@ -17,10 +17,10 @@ using qv::test::ScriptedMessages;
 
 namespace {
 
-const QString kElf = QStringLiteral(
+const QString kElevenMessage = QStringLiteral(
     "Es ist nur die Eingabe von 11 Konturen möglich.\rSie können andere Konturen löschen, um eine "
     "neue einzugeben.");
-const QString kAuswahl =
+const QString kSelectMessage =
     QStringLiteral("Um die Kontur auszuwählen muß zunächst die aktuelle Kontur geschlossen werden.");
 
 // A closed square contour of side a with its lower left corner at (x, y).
@@ -48,7 +48,7 @@ TEST(Konturen, ElevenContoursAtMost)
         EXPECT_EQ(set.Kontur(k).Nummer(), k);
     }
     EXPECT_EQ(KonturMelden(msgs, set.NeueKontur()), KonturErgebnis::KonturenGrenzeErreicht);
-    EXPECT_EQ(msgs.texts(), QStringList{kElf});
+    EXPECT_EQ(msgs.texts(), QStringList{kElevenMessage});
     EXPECT_EQ(set.Anzahl(), 11);
     EXPECT_EQ(set.Aktuell(), 11);
     EXPECT_FALSE(set.AlleGeschlossen()); // empty contours are open
@@ -160,7 +160,7 @@ TEST(Konturen, AuswaehlenOnlyWhileTheCurrentContourIsClosed)
     ASSERT_EQ(set.NeueKontur(), KonturErgebnis::Angenommen);
     set.PunktHinzufuegen({100, 100});
     EXPECT_EQ(KonturMelden(msgs, set.Auswaehlen(2)), KonturErgebnis::AktuelleKonturOffen);
-    EXPECT_EQ(msgs.texts(), QStringList{kAuswahl});
+    EXPECT_EQ(msgs.texts(), QStringList{kSelectMessage});
     EXPECT_EQ(set.Aktuell(), 3);
 }
 

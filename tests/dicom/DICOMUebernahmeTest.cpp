@@ -77,12 +77,12 @@ struct TakeOver
     }
 };
 
-const TPointArray kDreieck = {QPoint(0, 0), QPoint(1000, 0), QPoint(1000, 500)};
+const TPointArray kTriangle = {QPoint(0, 0), QPoint(1000, 0), QPoint(1000, 500)};
 
 TEST(DICOMUebernahme, BlocksFieldAndOrderDataComeFromTheBeam)
 {
     const TAuftrag vorher = rulerOrder();
-    const ImportErgebnis e = TakeOver()(vorher, plan({block(QStringLiteral("Lunge"), kDreieck)}));
+    const ImportErgebnis e = TakeOver()(vorher, plan({block(QStringLiteral("Lunge"), kTriangle)}));
     ASSERT_TRUE(e.Uebernommen) << e.Fehler.toStdString();
     EXPECT_TRUE(e.Hinweise.isEmpty()) << e.Hinweise.join(u'|').toStdString();
 
@@ -128,7 +128,7 @@ TEST(DICOMUebernahme, TheTrayDistanceBecomesTheFBAOnlyForPhotonsBetween30And90Cm
     };
     for (const auto &f : faelle) {
         const ImportErgebnis e =
-            TakeOver()(rulerOrder(f.art), plan({block(QStringLiteral("B"), kDreieck, f.tray)}));
+            TakeOver()(rulerOrder(f.art), plan({block(QStringLiteral("B"), kTriangle, f.tray)}));
         ASSERT_TRUE(e.Uebernommen);
         EXPECT_EQ(e.Auftrag.Kundendaten.AktuellerBeschl()->FBA, QString::fromLatin1(f.fba)) << f.tray;
         EXPECT_EQ(e.Hinweise.contains(FBANichtUebernommenText(true)), f.hinweis) << f.tray;
@@ -140,7 +140,7 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
     // Twelve blocks: eleven contours, one limit notice (not one per block beyond).
     QList<TvelDICOMBlockClass> bloecke;
     for (int i = 0; i < 14; ++i)
-        bloecke << block(QStringLiteral("B%1").arg(i), kDreieck);
+        bloecke << block(QStringLiteral("B%1").arg(i), kTriangle);
     ImportErgebnis e = TakeOver()(rulerOrder(), plan(bloecke));
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_EQ(e.Auftrag.Konturen.Anzahl(), 11);
@@ -154,7 +154,7 @@ TEST(DICOMUebernahme, LimitsAreToldOnceAndOversizedBlocksAreLeftOut)
     for (int i = 0; i < 10000; ++i)
         geschlossen << QPoint(i, i % 3);
     geschlossen << geschlossen.first();
-    e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("gross"), gross), block(QStringLiteral("ok"), kDreieck),
+    e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("gross"), gross), block(QStringLiteral("ok"), kTriangle),
                                             block(QStringLiteral("voll"), geschlossen)}));
     ASSERT_TRUE(e.Uebernommen);
     ASSERT_EQ(e.Auftrag.Konturen.Anzahl(), 2);
@@ -178,18 +178,18 @@ TEST(DICOMUebernahme, ABeamThatCannotBeReadWholeIsNotTakenOver)
     EXPECT_FALSE(e.Uebernommen);
     EXPECT_TRUE(e.Fehler.contains(u"Index: 0")) << "the block access message: " << e.Fehler.toStdString();
 
-    e = uebernehmen(a, plan({block(QStringLiteral("B"), kDreieck)}), 1);
+    e = uebernehmen(a, plan({block(QStringLiteral("B"), kTriangle)}), 1);
     EXPECT_FALSE(e.Uebernommen);
     EXPECT_TRUE(e.Fehler.contains(u"Beam")) << e.Fehler.toStdString();
 
     // The plan states more points than it gives.
-    TvelDICOMBlockClass luecke = block(QStringLiteral("B"), kDreieck);
+    TvelDICOMBlockClass luecke = block(QStringLiteral("B"), kTriangle);
     luecke.BlockNumberOfPoints = 4;
-    e = uebernehmen(a, plan({block(QStringLiteral("A"), kDreieck), luecke}));
+    e = uebernehmen(a, plan({block(QStringLiteral("A"), kTriangle), luecke}));
     EXPECT_FALSE(e.Uebernommen);
     EXPECT_TRUE(e.Fehler.contains(u"Konturpunkt")) << e.Fehler.toStdString();
 
-    TvelDICOMRTPlanClass ohneKontrollpunkt = plan({block(QStringLiteral("B"), kDreieck)});
+    TvelDICOMRTPlanClass ohneKontrollpunkt = plan({block(QStringLiteral("B"), kTriangle)});
     ohneKontrollpunkt.Plan.Beams[0].ControlPoints.clear();
     e = uebernehmen(a, ohneKontrollpunkt);
     EXPECT_FALSE(e.Uebernommen);
@@ -198,7 +198,7 @@ TEST(DICOMUebernahme, ABeamThatCannotBeReadWholeIsNotTakenOver)
 
 TEST(DICOMUebernahme, WithoutBothJawPairsTheFieldStaysUnset)
 {
-    const ImportErgebnis e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("B"), kDreieck)}, false));
+    const ImportErgebnis e = TakeOver()(rulerOrder(), plan({block(QStringLiteral("B"), kTriangle)}, false));
     ASSERT_TRUE(e.Uebernommen);
     EXPECT_FALSE(e.FeldGesetzt);
     EXPECT_EQ(e.Auftrag.FeldEcke1, KeinPunkt);

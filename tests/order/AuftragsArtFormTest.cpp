@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Two accelerators of different makers; at FFA 50 the 926 frame holds 23 mm only.
-const QByteArray kKonfig = "[ElektronenBlenden]\r\nCount=4\r\n0=Varian_T6\r\n1=Varian_T20\r\n2=Elekta_10\r\n3=Elekta_20\r\n"
+const QByteArray kConfig = "[ElektronenBlenden]\r\nCount=4\r\n0=Varian_T6\r\n1=Varian_T20\r\n2=Elekta_10\r\n3=Elekta_20\r\n"
                            "[ElektronenBlenden_Groesse]\r\n0=926,926\r\n1=2000,2000\r\n2=1000,1000\r\n3=2000,2000\r\n"
                            "[Tragplatten]\r\nCount=3\r\n0=Varian_298\r\n1=Keine Tragplatte\r\n2=Elekta_320\r\n";
 
@@ -69,7 +69,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QFile f(m_dir->filePath(u"k.cfg"_s));
         f.open(QIODevice::WriteOnly);
-        f.write(kKonfig);
+        f.write(kConfig);
         f.close();
         m_config = std::make_unique<IniFile>(f.fileName());
         m_konfig = TKonfiguration();

@@ -20,7 +20,7 @@ CliRun frames(const QStringList &args)
 // The fixture order: FFA 80 cm, accelerator "Elekta", 3 pixels per millimetre and a square
 // whose farthest corner lies 100 pixels = 33 mm from the isocentre in X and in Y.
 // 825 projects to 660 (fits 330), 700 to 560 (would fit unprojected).
-const QByteArray kKonfig = "[ElektronenBlenden]\r\nCount=6\r\n0=Elekta_A\r\n1=gel\xF6scht\r\n2=elekta_klein\r\n"
+const QByteArray kConfig = "[ElektronenBlenden]\r\nCount=6\r\n0=Elekta_A\r\n1=gel\xF6scht\r\n2=elekta_klein\r\n"
                            "3=Elekta_B\r\n4=Elekta_kaputt\r\n5=Siemens_10\r\n"
                            "[ElektronenBlenden_Groesse]\r\n0=700,700\r\n1=2000,2000\r\n2=2000,2000\r\n3=825,825\r\n4=x\r\n5=2000,2000\r\n";
 
@@ -38,7 +38,7 @@ QString order(const TempProgramFolder &dir, const QString &name, int version, in
 TEST(RahmenCli, ListsTheMakersFramesWithTheProjectedFitCheck)
 {
     TempProgramFolder dir;
-    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
+    const QString cfg = dir.write(u"k.cfg"_s, kConfig);
     const CliRun run = frames({order(dir, u"e.ORv"_s, 6, 0, "Elekta_B"), u"--konfiguration"_s, cfg});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
@@ -57,7 +57,7 @@ TEST(RahmenCli, ListsTheMakersFramesWithTheProjectedFitCheck)
 TEST(RahmenCli, KindsOtherThanElectronsFitEveryFrame)
 {
     TempProgramFolder dir;
-    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
+    const QString cfg = dir.write(u"k.cfg"_s, kConfig);
     for (int version : {2, 6}) {
         SCOPED_TRACE(version);
         const CliRun run = frames({u"--konfiguration"_s, cfg, order(dir, u"p.ORv"_s, version, 1, "nicht gelistet")});
@@ -88,7 +88,7 @@ TEST(RahmenCli, NoFrameForTheMaker)
 TEST(RahmenCli, FailuresAndUsage)
 {
     TempProgramFolder dir;
-    const QString cfg = dir.write(u"k.cfg"_s, kKonfig);
+    const QString cfg = dir.write(u"k.cfg"_s, kConfig);
     const QString ok = order(dir, u"e.ORv"_s, 6, 0, "Elekta_B");
     const QString kaputt = dir.write(u"kaputt.ORv"_s, "kein Auftrag");
     struct Fall

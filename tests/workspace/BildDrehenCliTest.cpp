@@ -23,7 +23,7 @@ QImage pattern(int w, int h)
     return b;
 }
 
-CliRun bildDrehen(const QStringList &args)
+CliRun turnImage(const QStringList &args)
 {
     return test::runCli(QStringList{QStringLiteral("bild-drehen")} + args);
 }
@@ -80,21 +80,21 @@ TEST(BildDrehenCli, TurnsBmpIntoBmpAndPng)
     const QString ein = dir.write(QStringLiteral("ein.bmp"), encodeBmp24(quelle));
 
     const QImage erwartet = Gedreht(quelle, 17);
-    ASSERT_EQ(bildDrehen({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).exitCode, 0);
+    ASSERT_EQ(turnImage({ein, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("17")}).exitCode, 0);
     EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.bmp"))).convertToFormat(QImage::Format_RGB888), erwartet);
 
-    ASSERT_EQ(bildDrehen({ein, dir.file(QStringLiteral("aus.png")), QStringLiteral("-12.5")}).exitCode, 0);
+    ASSERT_EQ(turnImage({ein, dir.file(QStringLiteral("aus.png")), QStringLiteral("-12.5")}).exitCode, 0);
     EXPECT_EQ(QImage(dir.file(QStringLiteral("aus.png"))).convertToFormat(QImage::Format_RGB888), Gedreht(quelle, -12.5));
 }
 
 TEST(BildDrehenCli, RefusesBadArgumentsAndUnreadableImages)
 {
     test::TempProgramFolder dir;
-    EXPECT_EQ(bildDrehen({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}).exitCode, 2);
-    EXPECT_EQ(bildDrehen({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("zehn")}).exitCode, 2);
+    EXPECT_EQ(turnImage({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}).exitCode, 2);
+    EXPECT_EQ(turnImage({QStringLiteral("a.bmp"), QStringLiteral("b.bmp"), QStringLiteral("zehn")}).exitCode, 2);
 
     const QString kaputt = dir.write(QStringLiteral("kaputt.bmp"), QByteArray("BM\x10\x00", 4));
-    const CliRun l = bildDrehen({kaputt, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("10")});
+    const CliRun l = turnImage({kaputt, dir.file(QStringLiteral("aus.bmp")), QStringLiteral("10")});
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_TRUE(l.errText().contains(u"Das Bild konnte nicht einlgelesen werden.")) << l.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("aus.bmp"))));
