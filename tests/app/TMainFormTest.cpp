@@ -29,16 +29,16 @@ class TMainFormTest : public QObject
     Q_OBJECT
 
 private:
-    enum class Kunde { Vollstaendig, Unvollstaendig, Keiner };
+    enum class Customer { Complete, Incomplete, None };
 
     // A program folder with a configuration file, the given user settings and customer data
     // (complete ones unless asked otherwise) and a demonstration customer.
-    struct Umgebung : qv::test::MainWindowHarness
+    struct Rig : qv::test::MainWindowHarness
     {
-        explicit Umgebung(const QByteArray &einstellungen, bool mitConfig = true, Kunde kunde = Kunde::Vollstaendig)
+        explicit Rig(const QByteArray &einstellungen, bool mitConfig = true, Customer kunde = Customer::Complete)
         {
             const KundenDateien dateien = KundenDateien::imOrdner(folder.path());
-            if (kunde == Kunde::Unvollstaendig) {
+            if (kunde == Customer::Incomplete) {
                 TKundenDaten k = qv::test::completeCustomer();
                 k.VertragsAdresse.Ort.clear();
                 if (!k.SpeichereDatei(dateien.kunde).ok())
@@ -51,7 +51,7 @@ private:
             startApplication(test::MainWindowOptions()
                 .withConfig(mitConfig ? std::optional<QByteArray>("[Init]\r\nFileversion=2\r\n") : std::nullopt)
                 .withSettings(einstellungen.isEmpty() ? std::nullopt : std::optional<QByteArray>(einstellungen))
-                .withCompleteCustomer(kunde == Kunde::Vollstaendig));
+                .withCompleteCustomer(kunde == Customer::Complete));
         }
     };
 
@@ -112,7 +112,7 @@ void TMainFormTest::startReadsModeAndDirection()
     QFETCH(int, modus);
     QFETCH(int, einschub);
     QFETCH(bool, kundenModus);
-    Umgebung u(ini);
+    Rig u(ini);
     // In customer mode the start assistant opens on the stored mode; "Weiter" keeps it.
     int assistentModus = -1;
     Answerer assistent("StartAssistentForm", "btn_Weiter", [&](QDialog &d) {
@@ -145,7 +145,7 @@ void TMainFormTest::startReadsModeAndDirection()
 
 void TMainFormTest::closeWithUnsavedChangesAsks()
 {
-    Umgebung u("[Init]\r\nStartAssistent=0\r\n");
+    Rig u("[Init]\r\nStartAssistent=0\r\n");
     TMainForm form(*u.app);
     form.show();
     form.FormShow();
@@ -168,7 +168,7 @@ void TMainFormTest::closeWithUnsavedChangesAsks()
 
 void TMainFormTest::missingConfigurationStopsStartUp()
 {
-    Umgebung u("[Init]\r\nModusIndex=2\r\n", /*mitConfig=*/false);
+    Rig u("[Init]\r\nModusIndex=2\r\n", /*mitConfig=*/false);
     auto form = std::make_unique<TMainForm>(*u.app);
     QVERIFY(form->StartAbbruch());
     QCOMPARE(u.messages.texts(), QStringList{qv::ConfigFehltMeldung(u.folder.file(QStringLiteral("QuellvantarConfig.cfg")))});
@@ -193,7 +193,7 @@ QTEST_MAIN(TMainFormTest)
 
 void TMainFormTest::internalConfigMenuOpensTheEditor()
 {
-    Umgebung u(QByteArray("[Init]\r\nKundenMode=0\r\n"), false);
+    Rig u(QByteArray("[Init]\r\nKundenMode=0\r\n"), false);
     u.folder.write(QStringLiteral("QuellvantarConfig.cfg"), "[Init]\r\nFileversion=2\r\nWebsite=www.example.org\r\n");
     TMainForm form(*u.app);
     form.show();
@@ -222,7 +222,7 @@ void TMainFormTest::internalConfigMenuOpensTheEditor()
 
 void TMainFormTest::firstStartWithDemoData()
 {
-    Umgebung u("[Init]\r\nModusIndex=2\r\nEinschubrichtung=Oben\r\n", true, Kunde::Keiner);
+    Rig u("[Init]\r\nModusIndex=2\r\nEinschubrichtung=Oben\r\n", true, Customer::None);
     Answerer erster("FirstStartForm", "btn_Weiter");
     Answerer assistent("StartAssistentForm", "btn_Weiter");
     TMainForm form(*u.app);
@@ -253,7 +253,7 @@ void TMainFormTest::firstStartConfigureOrCancel()
 {
     {
         // Cancel ends the program.
-        Umgebung u({}, true, Kunde::Keiner);
+        Rig u({}, true, Customer::None);
         Answerer erster("FirstStartForm", "btn_Abbrechen");
         TMainForm form(*u.app);
         QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
@@ -265,7 +265,7 @@ void TMainFormTest::firstStartConfigureOrCancel()
     {
         // Configure: the settings dialog; the data completed there are saved, and the main
         // window waits for "Neu..." without a new order.
-        Umgebung u({}, true, Kunde::Keiner);
+        Rig u({}, true, Customer::None);
         Answerer erster("FirstStartForm", "btn_Weiter", [](QDialog &d) {
             d.findChild<QRadioButton *>(QStringLiteral("rb_FirstKonfig"))->setChecked(true);
         });
@@ -291,7 +291,7 @@ void TMainFormTest::incompleteCustomerDataAtStart()
 {
     // The message, then the settings dialog; leaving it incomplete and confirming the end
     // ends the program before any order is begun.
-    Umgebung u({}, true, Kunde::Unvollstaendig);
+    Rig u({}, true, Customer::Incomplete);
     Answerer konfig("TKonfigForm", "btnCancel");
     Answerer assistent("StartAssistentForm", "btn_Weiter");
     u.messages.expectAnswer(Messages::Answer::Yes);
@@ -309,7 +309,7 @@ void TMainFormTest::incompleteCustomerDataAtStart()
 
 void TMainFormTest::customerSettingsShowHelpOnF1()
 {
-    Umgebung u("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n");
+    Rig u("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n");
     TMainForm form(*u.app);
     form.show();
     form.FormShow();

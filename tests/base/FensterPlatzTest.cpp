@@ -13,7 +13,7 @@ const QRect kScreen(0, 0, 1024, 768);
 
 TEST(FensterPlatz, StaysOnTheScreen)
 {
-    struct Fall
+    struct Case
     {
         QPoint vorschlag;
         QSize groesse;
@@ -24,7 +24,7 @@ TEST(FensterPlatz, StaysOnTheScreen)
         {{-50, 3000}, {300, 200}, {0, 568}},     // a stored position off the screen
         {{500, 500}, {1200, 900}, {0, 0}},       // larger than the screen: top left visible
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(FensterPlatz(kScreen, f.groesse, f.vorschlag), f.erwartet) << f.vorschlag.x() << ',' << f.vorschlag.y();
 }
 

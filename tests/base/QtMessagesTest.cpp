@@ -47,19 +47,19 @@ private slots:
         draussen.setGeometry(-5000, -5000, 200, 200);
         draussen.show();
 
-        struct Fall
+        struct Case
         {
             const char *name;
             QWidget *eltern;
             QWidget *erwartet;
         };
-        const Fall faelle[] = {
+        const Case faelle[] = {
             {"no parent: the main window, not the active help window", nullptr, &haupt},
             {"a shown parent keeps its box", &hilfe, &hilfe},
             {"a hidden parent: the main window", &versteckt, &haupt},
             {"an off-screen parent: the main window", &draussen, &haupt},
         };
-        for (const Fall &f : faelle) {
+        for (const Case &f : faelle) {
             QtMessages messages(f.eltern);
             const auto [eltern, rahmen] = showBox(messages);
             QVERIFY2(eltern == f.erwartet, f.name);

@@ -196,7 +196,7 @@ TEST(KundenDaten, DamagedBlocksAreRefused)
     };
     const int anzAnP = kHeader + 1237;
     const int anzBeschl = kHeader + 1241 + 2 * 306;
-    struct Fall
+    struct Case
     {
         const char *name;
         QByteArray daten;
@@ -211,7 +211,7 @@ TEST(KundenDaten, DamagedBlocksAreRefused)
         {"riesige Ansprechpartnerzahl", mit(anzAnP, 0x7FFFFFFF), "Ansprechpartner"},
         {"zu viele Beschleuniger", mit(anzBeschl, 2), "Beschleuniger (2)"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         TKundenDaten k;
         k.LadeStandard();
         const TKundenDaten vorher = k;
@@ -226,7 +226,7 @@ TEST(KundenDaten, DamagedCustomerFileNamesTheFile)
 {
     qv::test::TempProgramFolder ordner;
     const QByteArray gut = qv::deflateZlib(exampleBlock(), 1);
-    struct Fall
+    struct Case
     {
         const char *name;
         QByteArray datei;
@@ -236,7 +236,7 @@ TEST(KundenDaten, DamagedCustomerFileNamesTheFile)
         {"Block abgeschnitten", qv::deflateZlib(exampleBlock().left(1000), 1)},
         {"leere Datei", QByteArray()},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QString pfad = ordner.write(QStringLiteral("Kunde.cfg"), f.datei);
         TKundenDaten k;
         auto ok = k.Laden(KundenDateien::imOrdner(ordner.path()));
@@ -382,12 +382,12 @@ TEST(KundenDaten, MigrationFromAnOldIniWithMissingSections)
 
 TEST(KundenDaten, PruefenFbaLimitsAndMessage)
 {
-    struct Fall
+    struct Case
     {
         const char *fba;
         bool ok;
     } faelle[] = {{"30", true}, {"90", true}, {"29,9", false}, {"90,1", false}, {"60,5", true}, {"abc", false}, {"60.5", false}};
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         TKundenDaten k = complete();
         k.Abteilungen[0].Beschl[0].FBA = QString::fromUtf8(f.fba);
         EXPECT_EQ(k.Vollstaendig(), f.ok) << f.fba;

@@ -171,7 +171,7 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
     // Table order is key order: 3 comes before 7 although it was written later.
     customers({{7, "SPAET", "80331"}, {3, "FRÜH", "80331"}, {10, " KLIN1 ", "79106"}, {11, "KLIN2", "79106"}, {12, "X", "7910"}});
     qv::TDatamodule_TesBs modul(ziel());
-    struct Fall
+    struct Case
     {
         const char *plz;
         const char *ergebnis; // nullptr: not found
@@ -186,7 +186,7 @@ TEST_P(KundenDatenbank, KundeZurPLZ)
         {"79106' OR '1'='1", nullptr},
         {"79106\"; DROP TABLE \"Kunde\"; --", nullptr},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QString plz = QString::fromUtf8(f.plz);
         const KundenSuche s = modul.KundeZurPLZ(plz);
         EXPECT_EQ(s.ausgang, f.ergebnis ? KundenSuche::Ausgang::Gefunden : KundenSuche::Ausgang::NichtGefunden)
@@ -392,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(Engines, ServerConnection, ::testing::Values(Engine::Po
 
 TEST(Verbindungsangabe, ServerOrFile)
 {
-    struct Fall
+    struct Case
     {
         const char *ziel;
         bool server;
@@ -407,7 +407,7 @@ TEST(Verbindungsangabe, ServerOrFile)
         {"kunde=1.sqlite", false},
         {"", false},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(Datenbank::istServerVerbindung(QString::fromUtf8(f.ziel)), f.server) << f.ziel;
 }
 
@@ -479,17 +479,17 @@ TEST_P(ServerConnection, PasswordFromThePasswordFile)
         QStringLiteral("%1:%2:%3:%4:ge\\:heim\\\\;\"x\n").arg(url.host()).arg(url.port()).arg(m_name, rolle).toUtf8());
     QFile::setPermissions(passwoerter, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-    struct Fall
+    struct Case
     {
         const char *name;
         QString datei;
         QString erwartet;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"password from the file", passwoerter, QStringLiteral("PASSWORT")},
         {"no password file: refused", m_ordner.file(QStringLiteral("fehlt")), QString()},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         qputenv("PGPASSFILE", QFile::encodeName(f.datei));
         qv::TDatamodule_TesBs modul(mitRolle);
         const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("10115"));

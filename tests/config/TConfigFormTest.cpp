@@ -24,7 +24,7 @@ class TConfigFormTest : public QObject
     Q_OBJECT
 
 private:
-    struct Umgebung
+    struct Rig
     {
         qv::test::TempProgramFolder ordner;
         std::unique_ptr<qv::IniFile> ini;
@@ -33,7 +33,7 @@ private:
         QList<TBerarbeitungsForm::Eingabe> gezeigt;
         QList<std::optional<TBerarbeitungsForm::Eingabe>> antworten; // nullopt: cancelled
 
-        explicit Umgebung(const QString &datei)
+        explicit Rig(const QString &datei)
         {
             ini = std::make_unique<qv::IniFile>(ordner.write(QStringLiteral("QuellvantarConfig.cfg"), qv::toCp1252(datei)));
             form = std::make_unique<TConfigForm>(*ini, meldungen, false);
@@ -79,7 +79,7 @@ private:
 private Q_SLOTS:
     void loadsWithDisplayPrefix()
     {
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         QCOMPARE(u.zeilen("LB_Tragplatten"),
                  (QStringList{QStringLiteral("01=> Varian_298*298*6"), QStringLiteral("02=> gelöscht"), QStringLiteral("03=> Siemens_356*308*10")}));
         QCOMPARE(u.zeilen("LB_Elektronenblenden_Groesse"), QStringList{QStringLiteral("01=> 200,200")});
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     void removingAsksAndSavingWritesDeleted()
     {
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         u.liste("LB_Tragplatten")->setCurrentRow(2);
         u.meldungen.expectAnswer(Messages::Answer::No);
         u.aktion(QStringLiteral("PMenue_Tragplatten_entfernen"));
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
     void addingAndEditingThroughTheInputDialog()
     {
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         TBerarbeitungsForm::Eingabe neu;
         neu.Edit1 = QStringLiteral("vor 8 Uhr");
         neu.Edit2 = QStringLiteral("20 Euro");
@@ -176,7 +176,7 @@ private Q_SLOTS:
 
     void cancelAsksAndDiscards()
     {
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         const QString vorher = u.dateiText();
         u.form->show();
         u.form->findChild<QLineEdit *>(QStringLiteral("E_EMail"))->setText(QStringLiteral("neu@x.de"));
@@ -206,7 +206,7 @@ private Q_SLOTS:
 
     void cancelledStartReadsNothing()
     {
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         ScriptedMessages meldungen;
         TConfigForm form(*u.ini, meldungen, true);
         QCOMPARE(form.findChild<QListWidget *>(QStringLiteral("LB_Tragplatten"))->count(), 7); // the sample list
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(t.Ergebnis().Memo, text.Memo);
 
         // Through the real dialog: "Speichern" takes the text lines.
-        Umgebung u(exampleFile());
+        Rig u(exampleFile());
         u.form->setEingabe({});
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<TBerarbeitungsForm *>(QApplication::activeModalWidget());

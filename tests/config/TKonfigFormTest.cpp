@@ -28,7 +28,7 @@ class TKonfigFormTest : public QObject
     Q_OBJECT
 
 private:
-    struct Umgebung
+    struct Rig
     {
         qv::test::TempProgramFolder ordner;
         KundenDateien dateien = KundenDateien::imOrdner(ordner.path());
@@ -37,7 +37,7 @@ private:
         qv::test::FakeFileChooser dateiauswahl;
         TKundenDaten daten;
 
-        explicit Umgebung(bool mitDatei = true)
+        explicit Rig(bool mitDatei = true)
         {
             if (mitDatei) {
                 qv::test::ScriptedMessages m;
@@ -80,7 +80,7 @@ private:
 private slots:
     void contactAndAcceleratorAreSavedAndLoaded()
     {
-        Umgebung u;
+        Rig u;
         auto f = u.form();
         // At opening the contract partner and the contacts page are shown.
         QVERIFY(child<QWidget>(*f, "P_Kunde")->isVisible());
@@ -107,7 +107,7 @@ private slots:
 
     void focusChangeWritesTheGroupBack()
     {
-        Umgebung u;
+        Rig u;
         auto f = u.form();
         QApplication::setActiveWindow(f.get());
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
@@ -120,7 +120,7 @@ private slots:
 
     void incompleteDataOrAWriteErrorKeepTheDialogOpen()
     {
-        Umgebung u;
+        Rig u;
         auto f = u.form();
         type(*f, "E_AnPEMail", QString());
         click(*f, "btnSave");
@@ -140,7 +140,7 @@ private slots:
 
     void cancelWithNoAndYes()
     {
-        Umgebung u;
+        Rig u;
         auto f = u.form();
         type(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
         u.meldungen.expectAnswer(Messages::Answer::No);
@@ -160,7 +160,7 @@ private slots:
     {
         // A first start: the defaults are incomplete. Yes restores them; "No" to quitting keeps
         // the dialog open with the restored data, and a later cancel asks again.
-        Umgebung u(false);
+        Rig u(false);
         auto f = u.form();
         type(*f, "E_AnPName", QStringLiteral("Neu, Nora"));
         u.meldungen.expectAnswer(Messages::Answer::Yes);
@@ -179,7 +179,7 @@ private slots:
 
     void readOnlyModeForTheDataOfAnOrder()
     {
-        Umgebung u;
+        Rig u;
         u.daten.AusAuftrag = true;
         const TKundenDaten vorher = u.daten;
         auto f = u.form();
@@ -196,7 +196,7 @@ private slots:
 
     void displayRulesAndFolderChoice()
     {
-        Umgebung u;
+        Rig u;
         TAbteilung &abt = u.daten.Abteilungen[0];
         abt.Beschl[0].FBA = QStringLiteral("100");
         abt.Lieferanschrift.AnP = QStringLiteral("Frau Alt, Umbenannt");
@@ -233,7 +233,7 @@ private slots:
 
     void tenDepartments()
     {
-        Umgebung u;
+        Rig u;
         auto f = u.form();
         for (int i = 1; i < 10; ++i)
             click(*f, "BTN_AbteilungNeu");

@@ -13,15 +13,15 @@ namespace {
 
 TEST(FormenTest, TypedSizesGiveTheDefiningPointsAroundTheIsocentre)
 {
-    struct Fall { int werkzeug; double x, y; QPoint p1, p2; };
-    const Fall faelle[] = {
+    struct Case { int werkzeug; double x, y; QPoint p1, p2; };
+    const Case faelle[] = {
         {FormRechteck, 5.0, 5.0, {-75, -75}, {75, 75}},
         {FormEllipse, 10.0, 5.0, {-150, -75}, {150, 75}},
         {FormKreis, 5.0, 0.0, {0, 0}, {150, 0}},
         // 0,1 cm is 1,5 px per half: halves round to even.
         {FormRechteck, 0.1, 0.3, {-2, -4}, {2, 4}},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const auto p = FormPunkteAusGroesse(f.werkzeug, f.x, f.y);
         ASSERT_TRUE(p.has_value()) << f.werkzeug;
         EXPECT_EQ(p->first, f.p1) << f.werkzeug;
@@ -104,8 +104,8 @@ TEST(FormenTest, EllipseFromItsBoxCorners)
 
 TEST(FormenTest, ShapesWithoutExtentAndWithoutToolMakeNothing)
 {
-    struct Fall { int werkzeug; QPoint p1, p2; FormErgebnis e; };
-    const Fall faelle[] = {
+    struct Case { int werkzeug; QPoint p1, p2; FormErgebnis e; };
+    const Case faelle[] = {
         {FormRechteck, {5, 5}, {5, 5}, FormErgebnis::OhneAusdehnung},
         {FormRechteck, {0, 0}, {0, 40}, FormErgebnis::OhneAusdehnung},
         {FormEllipse, {0, 0}, {40, 0}, FormErgebnis::OhneAusdehnung},
@@ -115,7 +115,7 @@ TEST(FormenTest, ShapesWithoutExtentAndWithoutToolMakeNothing)
         {FormKeine, {0, 0}, {40, 40}, FormErgebnis::KeinWerkzeug},
         {7, {0, 0}, {40, 40}, FormErgebnis::KeinWerkzeug},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         TKonturen k;
         EXPECT_EQ(FormErzeugen(k, f.werkzeug, f.p1, f.p2), f.e) << f.werkzeug;
         EXPECT_EQ(k.Anzahl(), 0);
@@ -138,10 +138,10 @@ TEST(VerschiebungTest, StepFieldKeepsDigitsAndReadsAtMostFour)
     EXPECT_EQ(SchrittZeichen(u'7'), QChar(u'7'));
     EXPECT_EQ(SchrittZeichen(u'a'), QChar(u'0'));
     EXPECT_EQ(SchrittZeichen(u'-'), QChar(u'0'));
-    struct Fall { const char16_t *text; int wert; };
-    const Fall faelle[] = {{u"", 0}, {u"0", 0}, {u"5", 5}, {u"0012", 12}, {u"9999", 9999},
+    struct Case { const char16_t *text; int wert; };
+    const Case faelle[] = {{u"", 0}, {u"0", 0}, {u"5", 5}, {u"0012", 12}, {u"9999", 9999},
                            {u"99999999999999999999", 9999}, {u"1x", 10}, {u"12345", 1234}};
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(SchrittWert(QStringView(f.text)), f.wert) << QString::fromUtf16(f.text).toStdString();
 }
 

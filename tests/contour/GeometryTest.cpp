@@ -14,12 +14,12 @@ constexpr double nanWert = std::numeric_limits<double>::quiet_NaN();
 
 TEST(Geometry, Zwischen)
 {
-    struct Fall
+    struct Case
     {
         double v, a, b;
         bool erwartet;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {5, 5, 5, true},
         {5.0005, 5, 5, true},
         {5.002, 5, 5, false},
@@ -30,7 +30,7 @@ TEST(Geometry, Zwischen)
         {nanWert, 0, 1, false},
         {infWert, infWert, infWert, false},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(Zwischen(f.v, f.a, f.b), f.erwartet) << f.v << " in " << f.a << ".." << f.b;
 }
 
@@ -92,13 +92,13 @@ TEST(Geometry, ParallelDeckungsgleichSchnittpunkt)
 
 TEST(Geometry, StreckenSchnitt)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         TDPunkt a, b, c, d;
         bool erwartet;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"X crossing", {0, 0}, {10, 10}, {0, 10}, {10, 0}, true},
         {"T short of the segment", {0, 0}, {10, 0}, {5, 1}, {5, 10}, false},
         {"touching end points", {0, 0}, {10, 0}, {10, 0}, {10, 10}, true},
@@ -109,7 +109,7 @@ TEST(Geometry, StreckenSchnitt)
         {"beyond the end", {0, 0}, {10, 0}, {11, -1}, {11, 1}, false},
         {"not finite", {0, 0}, {infWert, 0}, {5, -1}, {5, 1}, false},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         TDPunkt s;
         EXPECT_EQ(StreckenSchnitt(f.a, f.b, f.c, f.d, s), f.erwartet) << f.name;
     }
@@ -123,12 +123,12 @@ TEST(Geometry, StreckenSchnitt)
 
 TEST(Geometry, OrientierungAndStreckenKreuzen)
 {
-    struct Fall
+    struct Case
     {
         TDPunkt p0, p1, p2;
         int erwartet;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {{0, 0}, {1, 0}, {2, 0}, -1}, // horizontal: always -1
         {{0, 0}, {0, 1}, {0, 2}, -1}, // vertical: always -1
         {{0, 0}, {1, 1}, {2, 2}, 1},
@@ -137,7 +137,7 @@ TEST(Geometry, OrientierungAndStreckenKreuzen)
         {{0, 0}, {1, 0}, {1, -1}, -1},
         {{0, 0}, {1e300, 0}, {1e300, 1e300}, 0}, // overflowing products
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(Orientierung(f.p0, f.p1, f.p2), f.erwartet)
             << f.p0.x << "," << f.p0.y << " " << f.p1.x << "," << f.p1.y << " " << f.p2.x << "," << f.p2.y;
 

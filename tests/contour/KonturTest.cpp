@@ -60,7 +60,7 @@ TEST(Kontur, CrossingPointIsRefusedWithMessageThenSquareCloses)
 
 TEST(Kontur, WhichTracedPointsAreAccepted)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         QList<QPoint> vorher;
@@ -69,7 +69,7 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         bool angenommen;
         bool meldung;
     };
-    const QList<Fall> faelle = {
+    const QList<Case> faelle = {
         {"a fourth point crossing the first segment", {{0, 0}, {100, 0}, {100, 100}}, 0, {50, -10}, false, true},
         {"a fourth point touching the start point", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 0}, false, true},
         {"a fourth point clear of the first segment", {{0, 0}, {100, 0}, {100, 100}}, 0, {0, 100}, true, false},
@@ -84,7 +84,7 @@ TEST(Kontur, WhichTracedPointsAreAccepted)
         {"first point is never too close", {}, 5, {0, 0}, true, false},
         {"crossing far back", {{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 200}}, 0, {50, -50}, false, true},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
         ScriptedMessages msgs;
         TKontur k(3);
@@ -102,14 +102,14 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
     const QString kClosingCrossesMessage = QStringLiteral(
         "Das Schließen führt zu einer Überschneidung \rin der Kontur. Das ist nicht zulässig.\r"
         "Die Kontur bleibt offen.");
-    struct Fall
+    struct Case
     {
         const char *name;
         QList<QPoint> punkte;
         bool geschlossen;
     };
     // The closing segment runs from the last point back to (0, 0).
-    const QList<Fall> faelle = {
+    const QList<Case> faelle = {
         {"square", kSquare, true},
         {"triangle", {{0, 0}, {100, 0}, {50, 80}}, true},
         {"bow tie: closing crosses the second segment", {{0, 0}, {100, 0}, {0, 100}, {100, 100}}, false},
@@ -121,7 +121,7 @@ TEST(Kontur, ClosingThatWouldCrossKeepsTheTracedContourOpen)
          false},
         {"concave outline", {{0, 0}, {100, 0}, {100, 100}, {50, 30}, {0, 100}}, true},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
         ScriptedMessages msgs;
         TKontur k(1);
@@ -225,13 +225,13 @@ TEST(Kontur, EnthaeltPunkt)
     addPoints(raute, {{0, -10}, {10, 0}, {0, 10}, {-10, 0}});
     raute.Schliessen();
 
-    struct Fall
+    struct Case
     {
         const TKontur *kontur;
         QPoint p;
         bool innen;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {&quadrat, {50, 50}, true},
         {&quadrat, {150, 50}, false},
         {&quadrat, {50, 150}, false},
@@ -249,7 +249,7 @@ TEST(Kontur, EnthaeltPunkt)
         {&raute, {-9, 0}, true},
         {&raute, {11, 0}, false},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(f.kontur->EnthaeltPunkt(f.p), f.innen) << f.kontur->Nummer() << ": " << f.p.x() << "," << f.p.y();
 
     TKontur leer(4);

@@ -111,13 +111,13 @@ TEST(KonturenStream, ShortContourIsReadOpenWithTheClosingMessage)
 
 TEST(KonturenStream, BadCountsAreRefusedAndLeaveTheSetAsItWas)
 {
-    struct Fall
+    struct Case
     {
         const char *name;
         QByteArray bytes;
         const char *meldung;
     };
-    const QList<Fall> faelle = {
+    const QList<Case> faelle = {
         {"twelve contours", stream({12}), "Die Anzahl der Konturen (12) ist ungültig"},
         {"negative contour count", stream({-1}), "Die Anzahl der Konturen (-1) ist ungültig"},
         {"huge contour count", stream({0x7fffffff}), "Die Anzahl der Konturen (2147483647)"},
@@ -128,7 +128,7 @@ TEST(KonturenStream, BadCountsAreRefusedAndLeaveTheSetAsItWas)
         {"count cut off", QByteArray("\x01\x00", 2), "Unerwartetes Dateiende"},
         {"point cut off", stream({1, 3, 0, 0, 1, 1, 2}), "Unerwartetes Dateiende"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         SCOPED_TRACE(f.name);
             TKonturen set;
         addClosedContour(set, {{0, 0}, {10, 0}, {0, 10}});

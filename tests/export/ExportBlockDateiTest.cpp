@@ -90,14 +90,14 @@ TEST(ExportBlockDatei, FieldCornersInEitherOrderAndWithoutField)
 
 TEST(ExportBlockDatei, PointLines)
 {
-    struct Fall
+    struct Case
     {
         const char *was;
         QList<QPoint> punkte;
         const char *zeile;
     };
     // 40 px/mm at FFA 100: (7, 7) and (8, 8) both become 0.02 cm; 80 and 81 both 0.20 cm.
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"second point equal as written is left out", {{7, 7}, {8, 8}, {80, 80}, {7, 7}},
          "block1pts= 0.02 0.02 0.20 0.20 0.02 0.02 "},
         {"a later repeat is kept", {{7, 7}, {80, 80}, {81, 81}, {7, 7}},
@@ -106,7 +106,7 @@ TEST(ExportBlockDatei, PointLines)
         {"only one coordinate equal", {{7, 7}, {8, 80}}, "block1pts= 0.02 0.02 0.02 0.20 "},
         {"no points", {}, "block1pts= "},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         ExportQuelle q = example();
         q.FFA = 100;
         q.PixelProMM = 40;
@@ -131,21 +131,21 @@ TEST(ExportBlockDatei, PointLines)
 
 TEST(ExportBlockDatei, DistanceByOrderKindAndRotation)
 {
-    struct Fall
+    struct Case
     {
         int art;
         const char *fba, *efba;
         int drehwinkel;
         const char *backen, *abstand, *rotation;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {1, "65,5", "95", 0, "12.50 90.00 0.61 1.22 0.61 0.61", "block1=1 65.500000 100.000000 ", "0"},
         {0, "65,5", "100", 180, "12.50 90.00 0.40 0.80 0.40 0.40", "block1=1 100.000000 100.000000 ", "-180"},
         {2, "65,5", " 95 ", 270, "12.50 90.00 0.42 0.84 0.42 0.42", "block1=1 95.000000 100.000000 ", "-270"},
         // The EFBA that is not a number counts as 0, but a photon order does not use it.
         {1, "60", "-", 90, "12.50 90.00 0.67 1.33 0.67 0.67", "block1=1 60.000000 100.000000 ", "-90"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         ExportQuelle q = example();
         q.Auftragsart = f.art;
         q.FBA = QString::fromLatin1(f.fba);
@@ -180,13 +180,13 @@ TEST(ExportBlockDatei, DistanceZeroAsksOnceAndYesUses95Throughout)
 
 TEST(ExportBlockDatei, RefusedInputs)
 {
-    struct Fall
+    struct Case
     {
         const char *was;
         void (*aendern)(ExportQuelle &);
         const char *inMeldung;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"FFA 0", [](ExportQuelle &q) { q.FFA = 0; }, "FFA"},
         {"negative FFA", [](ExportQuelle &q) { q.FFA = -100; }, "FFA"},
         {"infinite FFA", [](ExportQuelle &q) { q.FFA = std::numeric_limits<double>::infinity(); }, "FFA"},
@@ -195,7 +195,7 @@ TEST(ExportBlockDatei, RefusedInputs)
         {"FBA text of an electron order", [](ExportQuelle &q) { q.Auftragsart = 0; q.FBA.clear(); }, "FBA"},
         {"jaw beyond any number", [](ExportQuelle &q) { q.FBA = QStringLiteral("0,") + QString(320, u'0') + u'1'; }, "Abstand"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         ExportQuelle q = example();
         f.aendern(q);
         const BlockDateiErgebnis e = BlockDateiInhalt(q, QStringLiteral("x"), true);

@@ -102,14 +102,14 @@ TEST(ExportCli, DistanceZeroNeedsYes)
 TEST(ExportCli, RefusalsWriteNothing)
 {
     TempProgramFolder dir;
-    struct Fall
+    struct Case
     {
         const char *was;
         QByteArray datei;
     };
     FixtureOrder elektronen;
     elektronen.auftragsart = 0;
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"FFA 0", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray(10, '\0'))},
         {"negative FFA", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("00000000000000a005c0"))},
         {"infinite FFA", orderBytes(FixtureOrder{}, "65,5", "100", QByteArray::fromHex("0000000000000080ff7f"))},
@@ -117,7 +117,7 @@ TEST(ExportCli, RefusalsWriteNothing)
         {"FBA not a number, electron order", orderBytes(elektronen, "x", "95")},
         {"not an order", "kein zlib"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QString ein = dir.write(QStringLiteral("f.ORv"), f.datei);
         const QString aus = dir.write(QStringLiteral("f.cif"), "alt");
         const CliRun run = runCli({QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")});

@@ -9,14 +9,14 @@ using namespace qv;
 
 TEST(ExportLAPDatei, Layout)
 {
-    struct Fall
+    struct Case
     {
         const char *was;
         QList<QList<QPoint>> konturen;
         double ppmm;
         QByteArray zwischen; // the lines between "C 1" and "END PLY"
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"no contours", {}, 3.0, ""},
         {"closed triangle", {{{0, 0}, {30, 0}, {0, 30}, {0, 0}}}, 3.0,
          "P 3\r\n0.00 0.00 0\r\n10.00 0.00 0\r\n0.00 10.00 0\r\n0.00 0.00 0\r\n"},
@@ -26,7 +26,7 @@ TEST(ExportLAPDatei, Layout)
         {"no scale", {{{100, -100}}}, 0.0, "P 0\r\n0.00 0.00 0\r\n"},
         {"two contours in order", {{{3, 3}}, {{6, 6}}}, 3.0, "P 0\r\n1.00 1.00 0\r\nP 0\r\n2.00 2.00 0\r\n"},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         ExportQuelle q;
         q.Konturen = f.konturen;
         q.PixelProMM = f.ppmm;

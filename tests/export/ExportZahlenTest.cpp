@@ -9,13 +9,13 @@ using namespace qv;
 
 TEST(ExportZahlen, IsoMultipliesBeforeDividingAndRoundsHalfToEven)
 {
-    struct Fall
+    struct Case
     {
         qint32 v;
         double ffa, ppmm;
         qint64 t;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {8, 80, 2.5, 40},         // p = 10, t = 10 × 10 / 2.5
         {2, 80, 2.5, 8},          // p = 2.5 → 2
         {6, 80, 2.5, 32},         // p = 7.5 → 8
@@ -25,18 +25,18 @@ TEST(ExportZahlen, IsoMultipliesBeforeDividingAndRoundsHalfToEven)
         {7, 100, 40.0, 2},        // t = 7 × 10 / 40 = 1.75 → 2
         {5, 100, 4.0, 12},        // t = 12.5 → 12
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(IsoZehntel(f.v, f.ffa, f.ppmm), f.t) << f.v << " at FFA " << f.ffa << ", " << f.ppmm << " px/mm";
 }
 
 TEST(ExportZahlen, TwoDecimalsRoundTheExactBinaryValueWithTiesAwayFromZero)
 {
-    struct Fall
+    struct Case
     {
         double wert;
         const char *text;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {0.125, "0.13"},   // exact tie
         {-0.125, "-0.13"}, // exact tie, away from zero
         {2.675, "2.67"},   // stored as 2.67499999…
@@ -54,7 +54,7 @@ TEST(ExportZahlen, TwoDecimalsRoundTheExactBinaryValueWithTiesAwayFromZero)
         {5e-324, "0.00"},
         {std::numeric_limits<double>::quiet_NaN(), "0.00"},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(ZweiDezimalen(f.wert), QString::fromLatin1(f.text)) << f.wert;
 }
 
@@ -66,16 +66,16 @@ TEST(ExportZahlen, CentimetresFromTenthsAndNumbersFromText)
     EXPECT_EQ(CmText(0), u"0.00");
     EXPECT_EQ(CmText(std::numeric_limits<qint64>::min()), u"-92233720368547758.08");
 
-    struct Fall
+    struct Case
     {
         const char *text;
         const char *num;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"12,5", "12.50"}, {" 90 ", "90.00"}, {"-0", "0.00"}, {"270", "270.00"}, {"0,125", "0.13"},
         {"", "0"},         {"abc", "0"},      {"1.5", "0"},   {"12°", "0"},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(NumText(QString::fromUtf8(f.text)), QString::fromLatin1(f.num)) << f.text;
 
     EXPECT_EQ(JawText(40, 60.0), u"0.67");

@@ -185,12 +185,12 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
     QJsonObject offen = quadrat;
     offen[u"Geschlossen"_s] = false;
 
-    struct Fall
+    struct Case
     {
         const char *schluessel; // must appear in the message
         Change aendern;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"Isozentrum", [](QJsonObject &o) { o.remove(u"Isozentrum"_s); }},
         {"Farbe", [](QJsonObject &o) { o[u"Farbe"_s] = 1; }},
         {"Auftragsdaten.Extra", auftragsdaten(u"Extra"_s, 1)},
@@ -232,7 +232,7 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
         {"Konturen[0].Punkte[1]", konturen({contour(1, QJsonArray{point(0, 0), 3, point(9, 9), point(0, 0)})})},
     };
     const QString aus = dir.write(u"auftrag.ORv"_s, "alt");
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         QJsonObject o = example();
         f.aendern(o);
         const CliRun r = runCli({u"auftrag-schreiben"_s, json(o), bildPfad, aus});

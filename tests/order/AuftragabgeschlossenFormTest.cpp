@@ -39,7 +39,7 @@ private slots:
     {
         test::TempProgramFolder dir;
         IniFile ini(dir.file(QStringLiteral("QuellvantarIni.ini")));
-        struct Fall
+        struct Case
         {
             int gespeichert;
             int wahl; // -1: leave the preselection
@@ -48,7 +48,7 @@ private slots:
             int ergebnis;
             int danach;
         };
-        const Fall faelle[] = {
+        const Case faelle[] = {
             {0, -1, "btn_Weiter", TAuftragabgeschlossenForm::Beenden, 0, 0},
             {1, -1, "btn_Weiter", TAuftragabgeschlossenForm::Neu, 1, 1},
             // an unknown stored value keeps "zurück zu Quellvantar"
@@ -58,7 +58,7 @@ private slots:
             {2, 0, "btn_Abbrechen", TAuftragabgeschlossenForm::Zurueck, 2, 0},
             {2, 1, "btn_Weiter", TAuftragabgeschlossenForm::Zurueck, 1, 1},
         };
-        for (const Fall &f : faelle) {
+        for (const Case &f : faelle) {
             TAuftragabgeschlossenForm::Wahl vorgewaehlt{};
             QCOMPARE(run(ini, f.gespeichert, f.wahl, f.knopf, &vorgewaehlt), f.ergebnis);
             QCOMPARE(vorgewaehlt, f.vorgewaehlt);

@@ -19,17 +19,17 @@ TEST(AuftragsAblage, NamesFromTheOrderTime)
     EXPECT_EQ(VorgeschlagenerName(kTime), u"20260307_090504");
     EXPECT_EQ(VorgeschlagenerName(QDateTime(QDate(987, 12, 31), QTime(23, 59, 59))), u"09871231_235959");
 
-    struct Fall
+    struct Case
     {
         const char *savePath;
         const char *archiv;
     };
     // Only what stands up to the last "/" is the base: a folder named without the trailing
     // separator files into its parent.
-    for (const Fall &f : {Fall{"/daten/auftraege/", "/daten/auftraege/2026/03/07/090504.ORv"},
-                          Fall{"/daten/auftraege", "/daten/2026/03/07/090504.ORv"},
-                          Fall{"/", "/2026/03/07/090504.ORv"},
-                          Fall{"ablage", "ablage2026/03/07/090504.ORv"}}) {
+    for (const Case &f : {Case{"/daten/auftraege/", "/daten/auftraege/2026/03/07/090504.ORv"},
+                          Case{"/daten/auftraege", "/daten/2026/03/07/090504.ORv"},
+                          Case{"/", "/2026/03/07/090504.ORv"},
+                          Case{"ablage", "ablage2026/03/07/090504.ORv"}}) {
         EXPECT_EQ(ArchivPfad(ArchivBasisAus(QString::fromUtf8(f.savePath)), kTime), QString::fromUtf8(f.archiv))
             << f.savePath;
     }
@@ -37,14 +37,14 @@ TEST(AuftragsAblage, NamesFromTheOrderTime)
 
 TEST(AuftragsAblage, ExtensionOfAChosenName)
 {
-    struct Fall
+    struct Case
     {
         const char *gewaehlt;
         const char *gespeichert;
     };
-    for (const Fall &f : {Fall{"/a/auftrag.ORv", "/a/auftrag.ORv"}, Fall{"/a/auftrag.orv", "/a/auftrag.orv"},
-                          Fall{"/a/auftrag.OrV", "/a/auftrag.OrV"}, Fall{"/a/auftrag", "/a/auftrag.ORv"},
-                          Fall{"/a/auftrag.txt", "/a/auftrag.txt.ORv"}, Fall{"/a/ORv", "/a/ORv.ORv"}}) {
+    for (const Case &f : {Case{"/a/auftrag.ORv", "/a/auftrag.ORv"}, Case{"/a/auftrag.orv", "/a/auftrag.orv"},
+                          Case{"/a/auftrag.OrV", "/a/auftrag.OrV"}, Case{"/a/auftrag", "/a/auftrag.ORv"},
+                          Case{"/a/auftrag.txt", "/a/auftrag.txt.ORv"}, Case{"/a/ORv", "/a/ORv.ORv"}}) {
         EXPECT_EQ(MitAuftragsEndung(QString::fromUtf8(f.gewaehlt)), QString::fromUtf8(f.gespeichert)) << f.gewaehlt;
     }
 }

@@ -92,14 +92,14 @@ TEST(Auftragsart, FrameSizeTexts)
 TEST(Auftragsart, FitCheck)
 {
     const QPoint rahmen(926, 926);
-    struct Fall
+    struct Case
     {
         const char *name;
         TAuftrag auftrag;
         std::optional<QPoint> groesse;
         bool passt;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"photon order, nothing fits", auftragMitApertur(500, 500, TAuftragsart::Photonen), QPoint(10, 10), true},
         {"photon order without frame", auftragMitApertur(0, 0, TAuftragsart::Photonen), std::nullopt, true},
         {"kind not chosen counts as photons", auftragMitApertur(500, 500, TAuftragsart::NichtGewaehlt), std::nullopt, true},
@@ -111,7 +111,7 @@ TEST(Auftragsart, FitCheck)
         {"FFA 50 halves the frame: 24 mm", auftragMitApertur(24, 0, TAuftragsart::Elektronen, 50), rahmen, false},
         {"electron order without a frame", auftragMitApertur(0, 0), std::nullopt, false},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(RahmenPasst(f.auftrag, f.groesse), f.passt) << f.name;
 }
 

@@ -112,13 +112,13 @@ TEST(Auftragsdaten, IndexesOutOfRangeGiveEmptyValues)
 
 TEST(Auftragsdaten, FbaRangeIsStrict)
 {
-    struct Fall
+    struct Case
     {
         QString fba;
         bool ok;
     };
-    for (const Fall &f : {Fall{u"30"_s, false}, Fall{u"90"_s, false}, Fall{u"30,1"_s, true}, Fall{u"89,9"_s, true},
-                          Fall{u"65.5"_s, false}, Fall{QString(), false}}) {
+    for (const Case &f : {Case{u"30"_s, false}, Case{u"90"_s, false}, Case{u"30,1"_s, true}, Case{u"89,9"_s, true},
+                          Case{u"65.5"_s, false}, Case{QString(), false}}) {
         Rig u;
         u.department().Beschl[0].FBA = f.fba;
         u.fillDefaults();

@@ -7,13 +7,13 @@ using namespace qv;
 
 TEST(Einschubrichtung, CodesAndAngles)
 {
-    struct Fall
+    struct Case
     {
         quint8 code;
         int winkel;
         const char *text;
     };
-    for (const Fall &f : {Fall{1, 180, "Links"}, Fall{2, 0, "Rechts"}, Fall{3, 90, "Oben"}, Fall{4, 270, "Unten"}}) {
+    for (const Case &f : {Case{1, 180, "Links"}, Case{2, 0, "Rechts"}, Case{3, 90, "Oben"}, Case{4, 270, "Unten"}}) {
         Einschubwinkel w;
         w.SetEinschubrichtung(TEinschubrichtung::Oben);
         w.SetEinschubrichtung(TEinschubrichtung(f.code));

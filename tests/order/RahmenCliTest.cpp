@@ -91,13 +91,13 @@ TEST(RahmenCli, FailuresAndUsage)
     const QString cfg = dir.write(u"k.cfg"_s, kConfig);
     const QString ok = order(dir, u"e.ORv"_s, 6, 0, "Elekta_B");
     const QString kaputt = dir.write(u"kaputt.ORv"_s, "kein Auftrag");
-    struct Fall
+    struct Case
     {
         const char *name;
         QStringList args;
         int exitCode;
     };
-    const Fall faelle[] = {
+    const Case faelle[] = {
         {"missing order", {dir.file(u"fehlt.ORv"_s), u"--konfiguration"_s, cfg}, 1},
         {"damaged order", {kaputt, u"--konfiguration"_s, cfg}, 1},
         {"missing configuration", {ok, u"--konfiguration"_s, dir.file(u"fehlt.cfg"_s)}, 1},
@@ -107,7 +107,7 @@ TEST(RahmenCli, FailuresAndUsage)
         {"two orders", {ok, ok, u"--konfiguration"_s, cfg}, 2},
         {"unknown option", {ok, u"--ja"_s}, 2},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const CliRun run = frames(f.args);
         EXPECT_EQ(run.exitCode, f.exitCode) << f.name;
         EXPECT_TRUE(run.out.isEmpty()) << f.name;

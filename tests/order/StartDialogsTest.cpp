@@ -48,19 +48,19 @@ private:
 private slots:
     void firstStartChoices()
     {
-        struct Fall
+        struct Case
         {
             const char *name;
             const char *radio; // nullptr: the preselection
             const char *knopf;
             int ergebnis;
         };
-        const Fall faelle[] = {
+        const Case faelle[] = {
             {"demo, preselected", nullptr, "btn_Weiter", TFirstStartForm::DemoModus},
             {"configure", "rb_FirstKonfig", "btn_Weiter", TFirstStartForm::Konfigurieren},
             {"cancel", "rb_FirstKonfig", "btn_Abbrechen", TFirstStartForm::Abgebrochen},
         };
-        for (const Fall &f : faelle) {
+        for (const Case &f : faelle) {
             TFirstStartForm form;
             QString fokus;
             whenOpen(form, f.knopf, [&] {
@@ -89,7 +89,7 @@ private slots:
 
     void assistantModeAndSetting()
     {
-        struct Fall
+        struct Case
         {
             const char *name;
             QByteArray ini;
@@ -101,7 +101,7 @@ private slots:
             int ergebnis;
             bool danachAn;
         };
-        const Fall faelle[] = {
+        const Case faelle[] = {
             {"current mode kept", "", 2, nullptr, false, "btn_Weiter", "rb_BPR", 2, true},
             {"other mode, switched off", "", 0, "rb_DICOM", true, "btn_Weiter", "rb_BildVorlage", 3, false},
             {"switched on again", "[Init]\r\nStartAssistent=0\r\n", 1, nullptr, false, "btn_Weiter", "rb_ohneVorlage", 1, true},
@@ -110,7 +110,7 @@ private slots:
             // The compensator mode leaves the form's preselection.
             {"compensator mode", "", 4, nullptr, false, "btn_Weiter", "rb_BildVorlage", 0, true},
         };
-        for (const Fall &f : faelle) {
+        for (const Case &f : faelle) {
             test::TempProgramFolder dir;
             IniFile ini(dir.write(QStringLiteral("QuellvantarIni.ini"), f.ini));
             TStartAssistentForm form(ini);

@@ -111,7 +111,7 @@ QByteArray blockFile(const OrderGeometry &a, const QString &pfad, QList<QList<QP
 
 TEST(BPRCli, TheSixSampleFiles)
 {
-    struct Fall
+    struct Case
     {
         const char *datei;
         int code;
@@ -121,7 +121,7 @@ TEST(BPRCli, TheSixSampleFiles)
                   {"Parcientific_Demo.A1", 3, "Parcientific", 1}, {"Multidata_Demo.cif", 4, "Multidata", 1},
                   {"Huestis_Demo.DAT", 5, "Huestis", 1},    {"Target_Demo.txt", 6, "Target", 1}};
     QMap<int, QJsonArray> beams;
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const CliRun l = runCli({QStringLiteral("bpr"), example(f.datei), QStringLiteral("--kunde"), demoCustomer()});
         ASSERT_EQ(l.exitCode, 0) << f.datei << l.err.toStdString();
         const QJsonObject j = l.json();
@@ -252,7 +252,7 @@ TEST(BPRCli, UsageErrorsAndUnknownFiles)
 {
     qv::test::TempProgramFolder ordner;
     const QString plan = example("Huestis_Demo.DAT");
-    struct Fall
+    struct Case
     {
         QStringList args;
         int rc;
@@ -269,7 +269,7 @@ TEST(BPRCli, UsageErrorsAndUnknownFiles)
         {{ordner.write(QStringLiteral("leer.DAT"), "")}, 1},
         {{plan, QStringLiteral("--kunde"), ordner.write(QStringLiteral("Kunde.cfg"), "kaputt")}, 1},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const CliRun l = runCli(QStringList{QStringLiteral("bpr")} + f.args);
         EXPECT_EQ(l.exitCode, f.rc) << f.args.join(u' ').toStdString();
         EXPECT_TRUE(l.out.isEmpty());

@@ -204,7 +204,7 @@ TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
     EXPECT_EQ(d.leser.GetBeamCount(), 4);
     EXPECT_EQ(d.leser.BeamNumbers.mid(0, 5), (QList<qint32>{2, 5, 7, 9, 5}));
 
-    struct Fall
+    struct Case
     {
         int position;
         const char *gantry;
@@ -216,7 +216,7 @@ TEST(BPRReader, BeamsByPositionWithTheirNumbersAndJaws)
         // "E" as first letter: X symmetric whatever the second letter; 401 / 2 truncates to 200.
         {3, "70", {-200, -150, 200, 150}, 700},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         LoadedFile beam(text, s("plan.pla"), BPRFormat::Plato, kPlato);
         beam.leser.SetFBA(65);
         EXPECT_TRUE(beam.leser.ReadBeam(f.position)) << f.position;
@@ -242,7 +242,7 @@ TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
         {9, "Blocks:"},            {10, "Points:"},           {11, "X:"},            {12, "Y:"},
         {24, "X2:", 0, 0, 0, "m"}, {25, "X1:", 0, 0, 0, "m"}, {26, "Y2:", 0, 0, 0, "m"}, {27, "Y1:", 0, 0, 0, "m"},
     };
-    struct Fall
+    struct Case
     {
         const char *x1, *x2, *y1, *y2;
         BPRFeld feld;
@@ -252,7 +252,7 @@ TEST(BPRReader, JawValuesOfZeroOrAbove2000AreDropped)
         {"-50", "60", "40", "-50", {-500, -400, 600, 500}},
         {"300", "250", "-210", "-220", {0, 0, 0, 0}},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QByteArray text = QByteArray("Patient code 1\nName: X\nFBA: 650 mm\nFIA: 100 mm\nX1: ") + f.x1 + " mm\nX2: " + f.x2 +
                                 " mm\nY1: " + f.y1 + " mm\nY2: " + f.y2 +
                                 " mm\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
@@ -269,7 +269,7 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
         {1, " "},         {2, "FIA:"},   {3, "Gantry:"}, {4, "Kollimator:"}, {5, "Name:"},
         {8, "None", 0, 0, 0, ","},      {9, "Blocks:"}, {10, "Points:"}, {11, "X:"}, {12, "Y:"},
     };
-    struct Fall
+    struct Case
     {
         const char *gantry, *kolli;
         const char *gantryText, *kolliText;
@@ -278,7 +278,7 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
         {"720", "360", "0", "360"},
         {"45", "abc", "45", "0"}, // a text that is no number drops the value: the offset (0) stands in
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QByteArray text = QByteArray("KOPF\nName: A\nFIA: 100\nGantry: ") + f.gantry + "\nKollimator: " + f.kolli +
                                 "\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n";
         LoadedFile d(text, s("p.dat"), BPRFormat::Huestis, zeilen);
@@ -434,7 +434,7 @@ TEST(BPRReader, TooManyPointsContoursOrBeamsAreCapped)
 
 TEST(BPRReader, ReadErrorsAndUnusableBeamsAreInvalid)
 {
-    struct Fall
+    struct Case
     {
         const char *was;
         QByteArray text;
@@ -445,7 +445,7 @@ TEST(BPRReader, ReadErrorsAndUnusableBeamsAreInvalid)
         {"Anzahl keine Zahl", "KOPF\nName: A\nFIA: 100\nBlocks: zwei\n" + triangle()},
         {"FIA fehlt", "KOPF\nName: A\nBlocks: 1\n" + triangle()},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         LoadedFile d(f.text, s("p.dat"), BPRFormat::Huestis, kHuestis);
         EXPECT_FALSE(d.leser.ReadBeam(1)) << f.was;
     }

@@ -49,7 +49,7 @@ TEST(BPRVorbereitung, FormatDetectionInTheOrderOfTheRules)
 {
     const QString hek = s(" 12345678 65,0  100  180,0");
     ASSERT_TRUE(hek.size() >= 21 && hek[0] == u' ' && hek[9] == u' ' && hek[15] == u' ' && hek[20] == u' ');
-    struct Fall
+    struct Case
     {
         QString zeile;
         const char *name;
@@ -67,7 +67,7 @@ TEST(BPRVorbereitung, FormatDetectionInTheOrderOfTheRules)
         {s("DATEN"), "plan.Dat", BPRFormat::Huestis},
         {s("<plato>"), "plan.txt", BPRFormat::Keins},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(DetectFormat(f.zeile, s(f.name)), f.format) << f.zeile.toStdString() << " / " << f.name;
 }
 
@@ -129,7 +129,7 @@ TEST(BPRText, BeforeAfterAndCharacterSearch)
 
 TEST(BPRNumbers, TenthsPerFormatAndWithTheDecimalSeparatorOfTheFile)
 {
-    struct Fall
+    struct Case
     {
         const char *text;
         int format;
@@ -153,7 +153,7 @@ TEST(BPRNumbers, TenthsPerFormatAndWithTheDecimalSeparatorOfTheFile)
         {"5", BPRFormat::Keins, 0, 0, u',', 0},
         {"1e300", BPRFormat::Plato, 0, 0, u',', std::nullopt},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(ToTenths(s(f.text), f.format, f.fba, f.fia, f.trenner), f.zehntel) << f.text << " format " << f.format;
 
     EXPECT_EQ(ScaleValue(650, 100, 65), 1000);

@@ -101,8 +101,8 @@ TEST(StatusAnzeigen, WithoutScaleOrPointOnlyTheFirstTwoPanels)
 
 TEST(FFAAnzeige, FlatOnlyWhenRoundedTo100)
 {
-    struct Fall { double ffa; QString text; bool hervor; };
-    const Fall faelle[] = {
+    struct Case { double ffa; QString text; bool hervor; };
+    const Case faelle[] = {
         {100.4, QStringLiteral("100,4"), false},
         {100.6, QStringLiteral("100,6"), true},
         {100, QStringLiteral("100"), false},
@@ -110,7 +110,7 @@ TEST(FFAAnzeige, FlatOnlyWhenRoundedTo100)
         {100.5, QStringLiteral("100,5"), false}, // Round(100.5) = 100
         {50, QStringLiteral("50"), true},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const FFAAnzeige a = FFAAnzeigeFuer(f.ffa);
         EXPECT_EQ(a.text, f.text);
         EXPECT_EQ(a.hervorgehoben, f.hervor) << f.ffa;

@@ -40,8 +40,8 @@ QImage randomImage(int w, int h, quint32 saat)
 
 TEST(Gedreht, SizeIsTheBoundingBoxOfTheTruncatedCorners)
 {
-    struct Fall { QSize quelle; double winkel; QSize ziel; };
-    const Fall faelle[] = {
+    struct Case { QSize quelle; double winkel; QSize ziel; };
+    const Case faelle[] = {
         {{100, 50}, 90, {49, 99}},   // left button: Trunc of negative corners rounds toward zero
         {{100, 50}, -90, {50, 100}}, // right button
         {{100, 50}, 45, {105, 105}},
@@ -51,7 +51,7 @@ TEST(Gedreht, SizeIsTheBoundingBoxOfTheTruncatedCorners)
         {{2, 300}, 90, {299, 1}},    // one edge collapses onto a single target pixel
         {{1, 1}, 33, {1, 1}},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         EXPECT_EQ(GedrehtGroesse(f.quelle, f.winkel), f.ziel) << f.winkel;
         const QImage g = Gedreht(randomImage(f.quelle.width(), f.quelle.height(), 1), f.winkel);
         EXPECT_EQ(g.size(), f.ziel) << f.winkel;
@@ -101,8 +101,8 @@ TEST(Gedreht, ObliqueTurnsMatchWorkedTables)
     // Both cases skip source indices on both edges, have one edge stepping mainly along y and
     // diagonal row steps whose holes are filled with averaged indices (e.g. row 1 at 123
     // degrees, column 1 at -137 degrees).
-    struct Fall { int w, h; double winkel; std::vector<const char *> zeilen; };
-    const Fall faelle[] = {
+    struct Case { int w, h; double winkel; std::vector<const char *> zeilen; };
+    const Case faelle[] = {
         {7, 5, 123, {
             "--2646----",
             "062545----",
@@ -121,7 +121,7 @@ TEST(Gedreht, ObliqueTurnsMatchWorkedTables)
             "------06------",
         }},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const QImage g = Gedreht(sourceImage(f.w, f.h), f.winkel);
         ASSERT_EQ(g.height(), int(f.zeilen.size())) << f.winkel;
         for (int y = 0; y < g.height(); ++y) {
@@ -200,8 +200,8 @@ TEST(Gedreht, ThinImageTurnedOntoOnePixelEdgeGivesTheComputedSize)
 TEST(Gedreht, KeepsTheByteOrderOfABgrSourceAndLargeImagesStayExact)
 {
     // 2000 x 1500 makes source and target large enough for the huge-page memory.
-    struct Fall { int w, h; double winkel; };
-    for (const Fall f : {Fall{41, 29, 17}, Fall{2000, 1500, 0}, Fall{2000, 1500, 17}}) {
+    struct Case { int w, h; double winkel; };
+    for (const Case f : {Case{41, 29, 17}, Case{2000, 1500, 0}, Case{2000, 1500, 17}}) {
         SCOPED_TRACE(testing::Message() << f.w << "x" << f.h << " " << f.winkel);
         const QImage rgb = randomImage(f.w, f.h, 5);
         const QImage bgr = rgb.convertToFormat(QImage::Format_BGR888);

@@ -8,8 +8,8 @@ using namespace qv;
 
 TEST(Koordinaten, PaintBoxFitsImageAspectCentred)
 {
-    struct Fall { QSize panel, bild; QRect box; };
-    const Fall faelle[] = {
+    struct Case { QSize panel, bild; QRect box; };
+    const Case faelle[] = {
         {{800, 800}, {1000, 500}, {0, 200, 800, 400}},
         {{800, 800}, {500, 1000}, {200, 0, 400, 800}},
         {{1001, 600}, {300, 300}, {200, 0, 600, 600}},
@@ -17,7 +17,7 @@ TEST(Koordinaten, PaintBoxFitsImageAspectCentred)
         {{100, 100}, {3, 2}, {0, 16, 100, 67}}, // 66.67 rounds up, top = 33 div 2
         {{800, 800}, {0, 0}, {}},
     };
-    for (const Fall &f : faelle)
+    for (const Case &f : faelle)
         EXPECT_EQ(PaintBoxEinpassen(f.panel, f.bild), f.box) << f.bild.width() << "x" << f.bild.height();
 }
 
@@ -45,8 +45,8 @@ TEST(Koordinaten, DeviceToPageRoundsAndUsesTheSmallerRatio)
 
 TEST(Koordinaten, UnitConversionsRoundHalfToEvenAndNeedAScale)
 {
-    struct Fall { QPoint p; double ppmm; QPoint mm, zehntel; };
-    const Fall faelle[] = {
+    struct Case { QPoint p; double ppmm; QPoint mm, zehntel; };
+    const Case faelle[] = {
         {{30, 0}, 3.0, {10, 0}, {100, 0}},
         {{-45, 15}, 3.0, {-15, 5}, {-150, 50}},
         {{5, 7}, 2.0, {2, 4}, {25, 35}},      // 2.5 -> 2, 3.5 -> 4
@@ -54,7 +54,7 @@ TEST(Koordinaten, UnitConversionsRoundHalfToEvenAndNeedAScale)
         {{1, 3}, 20.0, {0, 0}, {0, 2}},        // 0.5 -> 0, 1.5 -> 2
         {{123, -77}, 0.0, {0, 0}, {0, 0}},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         EXPECT_EQ(PixelZuMM(f.p, f.ppmm), f.mm) << f.p.x() << "," << f.p.y() << " @" << f.ppmm;
         EXPECT_EQ(PixelZuZehntelMM(f.p, f.ppmm), f.zehntel) << f.p.x() << "," << f.p.y() << " @" << f.ppmm;
     }
@@ -65,8 +65,8 @@ TEST(Koordinaten, UnitConversionsRoundHalfToEvenAndNeedAScale)
 
 TEST(Massstab, SecondPointComputesScaleAndMinimumDistance)
 {
-    struct Fall { qint32 abstandMM; QPoint p1, p2; double ppmm; qint32 minAbstand; };
-    const Fall faelle[] = {
+    struct Case { qint32 abstandMM; QPoint p1, p2; double ppmm; qint32 minAbstand; };
+    const Case faelle[] = {
         {50, {0, 0}, {150, 0}, 3.0, 2},        // Round(2.0)
         {100, {0, 0}, {0, 151}, 1.51, 1},      // Round(1.255)
         {200, {-300, 0}, {300, 0}, 3.0, 2},    // the ruler of the generated modes
@@ -83,7 +83,7 @@ TEST(Massstab, SecondPointComputesScaleAndMinimumDistance)
         {10, {0, 0}, {40, 0}, 4.0, 2},         // Round(2.5) -> 2
         {10, {0, 0}, {80, 0}, 8.0, 4},         // Round(4.5) -> 4
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         TMassstab m;
         m.MassstabAbstandSetzen(f.abstandMM);
         m.PunktSetzen(1, f.p1);
@@ -117,8 +117,8 @@ TEST(ScaleDialogChecks, FFAFieldTable)
 {
     const QString keineZahl = QStringLiteral("Bitte geben Sie eine cm Einheit an. (Trennzeichen ist ein \",\")");
     const QString bereich = QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen.");
-    struct Fall { QString ein, feld; std::optional<double> wert; QString meldung; };
-    const Fall faelle[] = {
+    struct Case { QString ein, feld; std::optional<double> wert; QString meldung; };
+    const Case faelle[] = {
         {QStringLiteral("19,9"), QStringLiteral("19,9"), {}, bereich},
         {QStringLiteral("20"), QStringLiteral("20"), 20.0, {}},
         {QStringLiteral("200"), QStringLiteral("200"), 200.0, {}},
@@ -129,7 +129,7 @@ TEST(ScaleDialogChecks, FFAFieldTable)
         {QStringLiteral("abc"), QStringLiteral("100,0"), {}, keineZahl},
         {QString(), QStringLiteral("100,0"), {}, keineZahl},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         const FeldPruefung p = FFAPruefen(f.ein);
         EXPECT_EQ(p.feldText, f.feld) << f.ein.toStdString();
         EXPECT_EQ(p.wert, f.wert) << f.ein.toStdString();
@@ -141,8 +141,8 @@ TEST(ScaleDialogChecks, DistanceFieldTable)
 {
     const QString keineZahl = QStringLiteral("Bitte geben Sie eine cm Einheit an. (Trennzeichen ist ein \",\")");
     const QString zuKlein = QStringLiteral("Die Punkte müssen mindestens 1cm auseinander liegen.");
-    struct Fall { QString ein, feld; qint32 mm; bool ok; QString meldung; };
-    const Fall faelle[] = {
+    struct Case { QString ein, feld; qint32 mm; bool ok; QString meldung; };
+    const Case faelle[] = {
         {QStringLiteral("0,9"), QStringLiteral("0,9"), 9, false, zuKlein},
         {QStringLiteral("1,0"), QStringLiteral("1,0"), 10, true, {}},
         {QStringLiteral("0,5"), QStringLiteral("0,5"), 5, false, zuKlein},
@@ -152,7 +152,7 @@ TEST(ScaleDialogChecks, DistanceFieldTable)
         {QStringLiteral("zehn"), QStringLiteral("10"), 77, false, keineZahl}, // distance untouched
         {QStringLiteral("99999999999"), QStringLiteral("10"), 77, false, keineZahl},
     };
-    for (const Fall &f : faelle) {
+    for (const Case &f : faelle) {
         qint32 mm = 77;
         const FeldPruefung p = AbstandPruefen(f.ein, mm);
         EXPECT_EQ(p.feldText, f.feld) << f.ein.toStdString();

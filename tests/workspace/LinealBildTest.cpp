@@ -33,9 +33,9 @@ TEST(LinealBildTest, GreyFieldWithWhiteStripsAndMillimetreTicks)
     EXPECT_EQ(b.pixelColor(1100, 1100), QColor(128, 128, 128));
 
     // Ticks along the top: every 3 px 7 long, every 15 px (half cm) 15 long, every 30 px full.
-    struct Fall { int off; int laenge; };
-    const Fall faelle[] = {{603, 7}, {606, 7}, {615, 15}, {645, 15}, {600, 30}, {630, 30}, {1170, 30}};
-    for (const Fall &f : faelle) {
+    struct Case { int off; int laenge; };
+    const Case faelle[] = {{603, 7}, {606, 7}, {615, 15}, {645, 15}, {600, 30}, {630, 30}, {1170, 30}};
+    for (const Case &f : faelle) {
         for (int t = 0; t < f.laenge; ++t) {
             EXPECT_TRUE(isBlack(b, f.off, t)) << "top " << f.off << " " << t;
             EXPECT_TRUE(isBlack(b, t, f.off)) << "left " << f.off << " " << t;
