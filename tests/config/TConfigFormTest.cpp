@@ -48,21 +48,21 @@ private:
                 return true;
             });
         }
-        QListWidget *liste(const char *name) const { return form->findChild<QListWidget *>(QString::fromLatin1(name)); }
-        QStringList zeilen(const char *name) const
+        QListWidget *list(const char *name) const { return form->findChild<QListWidget *>(QString::fromLatin1(name)); }
+        QStringList rows(const char *name) const
         {
             QStringList r;
-            for (int i = 0; i < liste(name)->count(); ++i)
-                r << liste(name)->item(i)->text();
+            for (int i = 0; i < list(name)->count(); ++i)
+                r << list(name)->item(i)->text();
             return r;
         }
-        void aktion(const QString &name) const
+        void trigger(const QString &name) const
         {
             QAction *a = form->findChild<QAction *>(name);
             QVERIFY2(a, qPrintable(name));
             a->trigger();
         }
-        QString dateiText() const { return qv::fromCp1252(ordner.read(QStringLiteral("QuellvantarConfig.cfg"))); }
+        QString fileText() const { return qv::fromCp1252(ordner.read(QStringLiteral("QuellvantarConfig.cfg"))); }
     };
 
     static QString exampleFile()
@@ -80,12 +80,12 @@ private Q_SLOTS:
     void loadsWithDisplayPrefix()
     {
         Rig u(exampleFile());
-        QCOMPARE(u.zeilen("LB_Tragplatten"),
+        QCOMPARE(u.rows("LB_Tragplatten"),
                  (QStringList{QStringLiteral("01=> Varian_298*298*6"), QStringLiteral("02=> gelöscht"), QStringLiteral("03=> Siemens_356*308*10")}));
-        QCOMPARE(u.zeilen("LB_Elektronenblenden_Groesse"), QStringList{QStringLiteral("01=> 200,200")});
-        QCOMPARE(u.zeilen("LB_Transport_Kosten"), QStringList{QStringLiteral("15 Euro")});
-        QCOMPARE(u.zeilen("LB_Beschleuniger"), (QStringList{QStringLiteral("Varian"), QStringLiteral("Siemens")}));
-        QVERIFY(u.zeilen("LB_Leistung").isEmpty());
+        QCOMPARE(u.rows("LB_Elektronenblenden_Groesse"), QStringList{QStringLiteral("01=> 200,200")});
+        QCOMPARE(u.rows("LB_Transport_Kosten"), QStringList{QStringLiteral("15 Euro")});
+        QCOMPARE(u.rows("LB_Beschleuniger"), (QStringList{QStringLiteral("Varian"), QStringLiteral("Siemens")}));
+        QVERIFY(u.rows("LB_Leistung").isEmpty());
         QCOMPARE(u.form->GetEMailAdresse(), QStringLiteral("a@b.de"));
         QCOMPARE(u.form->GetWebsite(), QStringLiteral("www.b.de"));
         QCOMPARE(u.form->findChild<QPlainTextEdit *>(QStringLiteral("Memo_AGB"))->toPlainText(), QStringLiteral("AGB-Zeile"));
@@ -94,26 +94,26 @@ private Q_SLOTS:
     void removingAsksAndSavingWritesDeleted()
     {
         Rig u(exampleFile());
-        u.liste("LB_Tragplatten")->setCurrentRow(2);
+        u.list("LB_Tragplatten")->setCurrentRow(2);
         u.meldungen.expectAnswer(Messages::Answer::No);
-        u.aktion(QStringLiteral("PMenue_Tragplatten_entfernen"));
+        u.trigger(QStringLiteral("PMenue_Tragplatten_entfernen"));
         QCOMPARE(u.meldungen.lastText(), QStringLiteral("Wollen Sie die Tragplatte \r03=> Siemens_356*308*10\rwirklich löschen?"));
-        QCOMPARE(u.zeilen("LB_Tragplatten").at(2), QStringLiteral("03=> Siemens_356*308*10"));
+        QCOMPARE(u.rows("LB_Tragplatten").at(2), QStringLiteral("03=> Siemens_356*308*10"));
 
         u.meldungen.expectAnswer(Messages::Answer::Yes);
-        u.aktion(QStringLiteral("PMenue_Tragplatten_entfernen"));
-        QCOMPARE(u.zeilen("LB_Tragplatten").at(2), QStringLiteral("03=> gelöscht"));
+        u.trigger(QStringLiteral("PMenue_Tragplatten_entfernen"));
+        QCOMPARE(u.rows("LB_Tragplatten").at(2), QStringLiteral("03=> gelöscht"));
 
-        u.liste("LB_Elektronenblenden")->setCurrentRow(0);
+        u.list("LB_Elektronenblenden")->setCurrentRow(0);
         u.meldungen.expectAnswer(Messages::Answer::Yes);
-        u.aktion(QStringLiteral("PMenue_Rahmen_entfernen"));
+        u.trigger(QStringLiteral("PMenue_Rahmen_entfernen"));
         QCOMPARE(u.meldungen.lastText(), QStringLiteral("Wollen Sie die Elektonenblende \r01=> Varian_T6\rwirklich löschen?"));
-        QCOMPARE(u.zeilen("LB_Elektronenblenden_Groesse"), QStringList{QStringLiteral("01=> gelöscht")});
+        QCOMPARE(u.rows("LB_Elektronenblenden_Groesse"), QStringList{QStringLiteral("01=> gelöscht")});
 
         u.form->findChild<QPushButton *>(QStringLiteral("BTN_Save"))->click();
         QCOMPARE(u.meldungen.lastText(), QStringLiteral("Konfig-Datei erfolgreich gespeichert."));
         QCOMPARE(u.form->result(), int(QDialog::Accepted));
-        const QString text = u.dateiText();
+        const QString text = u.fileText();
         QVERIFY(text.contains(QStringLiteral("[Tragplatten]\r\nCount=3\r\n0=Varian_298*298*6\r\n1=gelöscht\r\n2=gelöscht\r\n")));
         QVERIFY(text.contains(QStringLiteral("[ElektronenBlenden_Groesse]\r\n0=gelöscht\r\n")));
         QVERIFY(text.contains(QStringLiteral("[Leistung]\r\nCount=0\r\n")));
@@ -130,40 +130,40 @@ private Q_SLOTS:
         neu.Edit1 = QStringLiteral("vor 8 Uhr");
         neu.Edit2 = QStringLiteral("20 Euro");
         u.antworten << neu;
-        u.aktion(QStringLiteral("PMenue_Lieferung_hinzufügen"));
+        u.trigger(QStringLiteral("PMenue_Lieferung_hinzufügen"));
         QCOMPARE(u.gezeigt.last().Header, QStringLiteral("Neue Lieferart"));
         QCOMPARE(u.gezeigt.last().Edit1, QStringLiteral("vor xx Uhr"));
         QCOMPARE(u.gezeigt.last().Edit2, QStringLiteral("xx Euro"));
-        QCOMPARE(u.zeilen("LB_Transport"), (QStringList{QStringLiteral("vor 9 Uhr"), QStringLiteral("vor 8 Uhr")}));
-        QCOMPARE(u.zeilen("LB_Transport_Kosten"), (QStringList{QStringLiteral("15 Euro"), QStringLiteral("20 Euro")}));
+        QCOMPARE(u.rows("LB_Transport"), (QStringList{QStringLiteral("vor 9 Uhr"), QStringLiteral("vor 8 Uhr")}));
+        QCOMPARE(u.rows("LB_Transport_Kosten"), (QStringList{QStringLiteral("15 Euro"), QStringLiteral("20 Euro")}));
 
         // Editing a frame: the size preset carries a blank, which does not survive the file.
-        u.liste("LB_Elektronenblenden")->setCurrentRow(0);
+        u.list("LB_Elektronenblenden")->setCurrentRow(0);
         u.antworten << std::nullopt;
-        u.aktion(QStringLiteral("PMenue_Rahmen_bearbeiten"));
+        u.trigger(QStringLiteral("PMenue_Rahmen_bearbeiten"));
         QCOMPARE(u.gezeigt.last().Header, QStringLiteral("Elektronenblende bearbeiten"));
         QCOMPARE(u.gezeigt.last().Edit1, QStringLiteral("Varian_T6"));
         QCOMPARE(u.gezeigt.last().Edit2, QStringLiteral("200,200 "));
-        QCOMPARE(u.zeilen("LB_Elektronenblenden"), QStringList{QStringLiteral("01=> Varian_T6")});
+        QCOMPARE(u.rows("LB_Elektronenblenden"), QStringList{QStringLiteral("01=> Varian_T6")});
         TBerarbeitungsForm::Eingabe e = u.gezeigt.last();
         e.Edit1 = QStringLiteral("Varian_T10");
         u.antworten << e;
-        u.aktion(QStringLiteral("PMenue_Rahmen_bearbeiten"));
-        QCOMPARE(u.zeilen("LB_Elektronenblenden"), QStringList{QStringLiteral("01=> Varian_T10")});
+        u.trigger(QStringLiteral("PMenue_Rahmen_bearbeiten"));
+        QCOMPARE(u.rows("LB_Elektronenblenden"), QStringList{QStringLiteral("01=> Varian_T10")});
 
         TBerarbeitungsForm::Eingabe tray;
         tray.Edit1 = QStringLiteral("GE_360*360*10");
         u.antworten << tray;
-        u.aktion(QStringLiteral("PMenue_Tragplatten_hinzufügen"));
+        u.trigger(QStringLiteral("PMenue_Tragplatten_hinzufügen"));
         QCOMPARE(u.gezeigt.last().LabelEdit1, QStringLiteral("Tragplatte"));
         QCOMPARE(u.gezeigt.last().Edit2, QString());
-        QCOMPARE(u.zeilen("LB_Tragplatten").last(), QStringLiteral("04=> GE_360*360*10"));
+        QCOMPARE(u.rows("LB_Tragplatten").last(), QStringLiteral("04=> GE_360*360*10"));
 
         // Without a selection nothing is edited and no dialog shows.
-        u.liste("LB_Leistung")->setCurrentRow(-1);
+        u.list("LB_Leistung")->setCurrentRow(-1);
         const qsizetype vorher = u.gezeigt.size();
-        u.aktion(QStringLiteral("PMenue_Leistung_bearbeiten"));
-        u.aktion(QStringLiteral("PMenue_Leistung_entfernen"));
+        u.trigger(QStringLiteral("PMenue_Leistung_bearbeiten"));
+        u.trigger(QStringLiteral("PMenue_Leistung_entfernen"));
         QCOMPARE(u.gezeigt.size(), vorher);
 
         u.form->BTN_SaveClick();
@@ -177,7 +177,7 @@ private Q_SLOTS:
     void cancelAsksAndDiscards()
     {
         Rig u(exampleFile());
-        const QString vorher = u.dateiText();
+        const QString vorher = u.fileText();
         u.form->show();
         u.form->findChild<QLineEdit *>(QStringLiteral("E_EMail"))->setText(QStringLiteral("neu@x.de"));
         u.meldungen.expectAnswer(Messages::Answer::No);
@@ -188,7 +188,7 @@ private Q_SLOTS:
         u.form->findChild<QPushButton *>(QStringLiteral("BTN_Open"))->click();
         QVERIFY(!u.form->isVisible());
         QCOMPARE(u.form->GetEMailAdresse(), QStringLiteral("a@b.de"));
-        QCOMPARE(u.dateiText(), vorher);
+        QCOMPARE(u.fileText(), vorher);
     }
 
     void saveErrorIsReported()
