@@ -42,10 +42,8 @@ OrderLoadResult AuftragLaden(const QString &fileName, TAuftrag &auftrag, Message
     }
     for (const QString &hinweis : std::as_const(gelesen.Hinweise))
         messages.information(hinweis);
-    if (result.status == OrderLoadResult::Geladen) {
-        gelesen.Auftrag.Dateiversion = gelesen.Version;
+    if (result.status == OrderLoadResult::Geladen)
         auftrag = std::move(gelesen.Auftrag);
-    }
     return result;
 }
 

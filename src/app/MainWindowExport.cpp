@@ -80,12 +80,10 @@ void MainWindowExport::LAPExport()
 void MainWindowExport::Drucken(DruckAuswahl auswahl)
 {
     TAuftrag &auftrag = m_app.Auftrag();
-    DruckDaten daten{auftrag.Auftragsdaten, auftrag.Kundendaten};
-    daten.Auftragsart = int(auftrag.Auftragsart);
-    daten.EMailAdresse = m_app.Konfiguration().EMailAdresse;
     // Customer data converted from an order file before version 6 have no pick-up address.
-    daten.MitAbholadresse = !(auftrag.AusDatei && auftrag.Kundendaten.AusAuftrag && auftrag.Dateiversion < 6);
-    daten.Jetzt = m_app.clock().now();
+    const bool mitAbholadresse = !(auftrag.AusDatei && auftrag.Kundendaten.AusAuftrag && auftrag.OhneAbholadresse);
+    DruckDaten daten{auftrag.Auftragsdaten, auftrag.Kundendaten, auftrag.Auftragsart,
+                     m_app.Konfiguration().EMailAdresse, mitAbholadresse, m_app.clock().now()};
 
     QtPrintJobs drucker(&m_fenster);
     PrintJobs &jobs = m_druckziel ? m_druckziel() : static_cast<PrintJobs &>(drucker);

@@ -112,6 +112,7 @@ bool MainWindowWorkMode::NeuerAuftrag()
     ArbeitsflaecheSteuerung &steuerung = m_fenster.steuerung();
     m_fenster.BearbeitungErlauben(true);
     auftrag.AusDatei = false;
+    auftrag.OhneAbholadresse = false;
     if (auftrag.Geaendert
         && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
         return false;

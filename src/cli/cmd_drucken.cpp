@@ -64,13 +64,13 @@ int runDrucken(const QStringList &args, Streams &io)
         return 1;
     }
 
-    DruckDaten daten{auftrag ? auftrag->Auftrag.Auftragsdaten : keineAuftragsdaten,
-                     auftrag ? auftrag->Auftrag.Kundendaten : kundenDatei};
-    daten.Auftragsart = auftrag ? int(auftrag->Auftrag.Auftragsart) : 1;
-    daten.EMailAdresse = eMailAdresse();
     // Customer data converted from an order file before version 6 have no pick-up address.
-    daten.MitAbholadresse = !auftrag || auftrag->Version >= 6;
-    daten.Jetzt = QDateTime::currentDateTime();
+    DruckDaten daten{auftrag ? auftrag->Auftrag.Auftragsdaten : keineAuftragsdaten,
+                     auftrag ? auftrag->Auftrag.Kundendaten : kundenDatei,
+                     auftrag ? auftrag->Auftrag.Auftragsart : TAuftragsart::Photonen,
+                     eMailAdresse(),
+                     !auftrag || !auftrag->Auftrag.OhneAbholadresse,
+                     QDateTime::currentDateTime()};
 
     PdfPrintJobs pdf(aus);
     const Result<void> r = blatt == u"auftrag" ? DruckeAuftragsdaten(pdf, daten) : DruckeKundendaten(pdf, daten);

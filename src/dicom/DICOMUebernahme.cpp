@@ -9,7 +9,8 @@ namespace qv {
 ImportErgebnis DICOMBeamUebernehmen(const TAuftrag &auftrag, const TvelDICOMRTPlanClass &plan, qsizetype beamIndex,
                                     const ImportKontext &kontext)
 {
-    ImportErgebnis e{.Auftrag = auftrag};
+    ImportErgebnis e;
+    e.Auftrag = auftrag;
     const auto fehler = [&e](const QString &text) {
         e.Fehler = text;
         e.Auftrag = TAuftrag();

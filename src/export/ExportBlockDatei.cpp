@@ -56,7 +56,7 @@ BlockDateiErgebnis BlockDateiInhalt(const ExportQuelle &quelle, const QString &p
         return fehler(QStringLiteral("Der FBA \"%1\" des Beschleunigers ist keine Zahl. Die BPR-Datei wird nicht geschrieben.")
                           .arg(quelle.FBA));
     const double efba = parseDecimal(quelle.EFBA).value_or(0.0);
-    double d = quelle.Auftragsart == 1 ? *fba : efba;
+    double d = quelle.Auftragsart == TAuftragsart::Photonen ? *fba : efba;
     if (d == 0.0) {
         if (!abstandNullAuf95) {
             BlockDateiErgebnis e;

@@ -1,24 +1,9 @@
 #include "export/ExportQuelle.h"
 
+#include "order/Einschubwinkel.h"
 #include "order/TAuftrag.h"
 
 namespace qv {
-
-int DrehwinkelZuCode(int einschubrichtung)
-{
-    switch (einschubrichtung) {
-    case 1:
-        return 180;
-    case 2:
-        return 0;
-    case 3:
-        return 90;
-    case 4:
-        return 270;
-    default:
-        return 0;
-    }
-}
 
 ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag)
 {
@@ -35,8 +20,11 @@ ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag)
         q.FBA = beschl->FBA;
         q.EFBA = beschl->EFBA;
     }
-    q.Auftragsart = int(auftrag.Auftragsart);
-    q.Drehwinkel = DrehwinkelZuCode(int(auftrag.Einschubrichtung));
+    q.Auftragsart = auftrag.Auftragsart;
+    // the angle the insertion-direction window shows for the order's direction (0 without one)
+    Einschubwinkel winkel;
+    winkel.SetEinschubrichtung(auftrag.Einschubrichtung);
+    q.Drehwinkel = winkel.Drehwinkel();
     q.Gantrywinkel = auftrag.Auftragsdaten.Gantrywinkel;
     q.Kollimatorwinkel = auftrag.Auftragsdaten.Kollimatorwinkel;
     q.PatientenID = auftrag.Auftragsdaten.PatientenID;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "order/TAuftragsart.h"
+
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -24,8 +26,7 @@ struct ExportQuelle
     /// FBA and EFBA texts of the current accelerator (decimal comma); empty without one.
     QString FBA;
     QString EFBA;
-    /// 1 photon order, 0 electron order, 2 not chosen.
-    int Auftragsart = 2;
+    TAuftragsart Auftragsart = TAuftragsart::NichtGewaehlt;
     /// Insertion angle in degrees: 0, 90, 180 or 270.
     int Drehwinkel = 0;
     QString Gantrywinkel;
@@ -34,10 +35,6 @@ struct ExportQuelle
     QString KurzKommentar;
     QString Zielvolumen;
 };
-
-/// The insertion angle of a direction code: 1 → 180, 2 → 0, 3 → 90, 4 → 270; any other code
-/// (no direction chosen) → 0.
-int DrehwinkelZuCode(int einschubrichtung);
 
 /// The export input of an order (as opened from its file).
 ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag);

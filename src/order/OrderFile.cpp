@@ -217,6 +217,7 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &dokument)
             return damaged(r);
         kunde.AusAuftrag = true;
         doc.Kundendaten = std::move(kunde);
+        doc.OhneAbholadresse = false;
     } else {
         const int size = version >= 4 ? kKundenRecAltV4 : version >= 2 ? kKundenRecAltV2 : kKundenRecAltV1;
         const QByteArrayView alt = r.view(size, "Kundendaten");
@@ -226,6 +227,7 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &dokument)
         if (!kunde.AusAltemAuftrag(alt, doc.Auftragsdaten))
             return qv::Error{QStringLiteral("Die Kundendaten der Auftragsdatei sind unlesbar")};
         doc.Kundendaten = std::move(kunde);
+        doc.OhneAbholadresse = true;
     }
     dokument.Gelesen.Kundendaten = true;
 

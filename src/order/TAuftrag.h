@@ -53,8 +53,9 @@ public:
 
     bool Geaendert = false;
     bool AusDatei = false;
-    /// Version of the order file this order was read from (meaningful while AusDatei).
-    qint32 Dateiversion = 0;
+    /// The customer data were converted from an order file before version 6, whose customer
+    /// record holds no pick-up address (the printouts leave that block out).
+    bool OhneAbholadresse = false;
     QString LetzteAuftragsdatei;
     bool BPRGeladen = false;
     bool DICOMGeladen = false;

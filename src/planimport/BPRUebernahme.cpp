@@ -18,7 +18,8 @@ bool BPRBeamOeffenbar(const BPRBeam &beam)
 
 ImportErgebnis BPRBeamUebernehmen(const TAuftrag &auftrag, const BPRBeam &beam, const ImportKontext &kontext)
 {
-    ImportErgebnis e{.Auftrag = auftrag};
+    ImportErgebnis e;
+    e.Auftrag = auftrag;
     if (!BPRBeamOeffenbar(beam)) {
         QStringList gruende = beam.Meldungen;
         gruende << QStringLiteral("Der Beam %1 enthält keine Kontur, die übernommen werden kann.").arg(beam.Nummer);

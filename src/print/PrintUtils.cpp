@@ -125,7 +125,7 @@ void AuftragsdatenBlatt(PrintCanvas &canvas, const DruckDaten &daten)
     const TAuftragsdatenRec &a = daten.Auftragsdaten;
     const TAbteilung *abt = abteilung(daten.Kundendaten);
     const TAnP *anp = abt ? abt->AktuellerAnP() : nullptr;
-    const bool photonen = daten.Auftragsart == 1;
+    const bool photonen = daten.Auftragsart == TAuftragsart::Photonen;
 
     BlattSchreiber s(canvas);
     titel(s, kAuftragsdatenTitel);

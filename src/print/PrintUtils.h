@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "order/TAuftragsart.h"
 #include "print/PrintJobs.h"
 
 #include <QDateTime>
@@ -21,8 +22,8 @@ struct DruckDaten
     /// The order data; printing the order sheet fills an empty coding in.
     TAuftragsdatenRec &Auftragsdaten;
     const TKundenDaten &Kundendaten;
-    /// 1 photon order (tray), anything else an electron order (frame).
-    int Auftragsart = 1;
+    /// A photon order prints a tray; any other byte (also "not chosen") a frame.
+    TAuftragsart Auftragsart = TAuftragsart::Photonen;
     /// Address to which orders are mailed.
     QString EMailAdresse;
     /// False for customer data converted from an order file older than version 6, which had

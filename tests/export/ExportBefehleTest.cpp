@@ -45,7 +45,7 @@ struct Workbench
         auftrag.quelle.Konturen = {{{0, 0}, {30, 0}, {0, 30}, {0, 0}}};
         auftrag.quelle.PixelProMM = 3;
         auftrag.quelle.FBA = QStringLiteral("60");
-        auftrag.quelle.Auftragsart = 1;
+        auftrag.quelle.Auftragsart = TAuftragsart::Photonen;
         auftrag.quelle.PatientenID = QStringLiteral("PAT-1");
         auftrag.plz = QStringLiteral("79106");
         auftrag.auftragsZeit = QDateTime(QDate(2026, 3, 1), QTime(8, 15, 30));
@@ -167,7 +167,7 @@ TEST(BlockExportBefehl, DistanceZeroIsAskedOnce)
 {
     for (Answer antwort : {Answer::No, Answer::Yes}) {
         Workbench w;
-        w.auftrag.quelle.Auftragsart = 0;
+        w.auftrag.quelle.Auftragsart = TAuftragsart::Elektronen;
         w.auftrag.quelle.EFBA = QStringLiteral("0");
         w.meldungen.expectAnswer(antwort);
         if (antwort == Answer::Yes) {

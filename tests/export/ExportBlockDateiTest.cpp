@@ -25,7 +25,7 @@ ExportQuelle example()
     q.PixelProMM = 2.5;
     q.FBA = QStringLiteral("60");
     q.EFBA = QStringLiteral("95");
-    q.Auftragsart = 1;
+    q.Auftragsart = TAuftragsart::Photonen;
     q.Drehwinkel = 90;
     q.Gantrywinkel = QStringLiteral("12,5");
     q.Kollimatorwinkel = QStringLiteral(" 90 ");
@@ -147,7 +147,7 @@ TEST(ExportBlockDatei, DistanceByOrderKindAndRotation)
     };
     for (const Case &f : faelle) {
         ExportQuelle q = example();
-        q.Auftragsart = f.art;
+        q.Auftragsart = TAuftragsart(f.art);
         q.FBA = QString::fromLatin1(f.fba);
         q.EFBA = QString::fromLatin1(f.efba);
         q.Drehwinkel = f.drehwinkel;
@@ -162,7 +162,7 @@ TEST(ExportBlockDatei, DistanceZeroAsksOnceAndYesUses95Throughout)
 {
     for (int art : {0, 1, 2}) {
         ExportQuelle q = example();
-        q.Auftragsart = art;
+        q.Auftragsart = TAuftragsart(art);
         (art == 1 ? q.FBA : q.EFBA) = QStringLiteral("0,0");
         if (art != 1)
             q.EFBA = QStringLiteral("kein Wert"); // not a number counts as 0 too
@@ -192,7 +192,7 @@ TEST(ExportBlockDatei, RefusedInputs)
         {"infinite FFA", [](ExportQuelle &q) { q.FFA = std::numeric_limits<double>::infinity(); }, "FFA"},
         {"FFA not a number", [](ExportQuelle &q) { q.FFA = std::numeric_limits<double>::quiet_NaN(); }, "FFA"},
         {"FBA text of a photon order", [](ExportQuelle &q) { q.FBA = QStringLiteral("6O"); }, "\"6O\""},
-        {"FBA text of an electron order", [](ExportQuelle &q) { q.Auftragsart = 0; q.FBA.clear(); }, "FBA"},
+        {"FBA text of an electron order", [](ExportQuelle &q) { q.Auftragsart = TAuftragsart::Elektronen; q.FBA.clear(); }, "FBA"},
         {"jaw beyond any number", [](ExportQuelle &q) { q.FBA = QStringLiteral("0,") + QString(320, u'0') + u'1'; }, "Abstand"},
     };
     for (const Case &f : faelle) {

@@ -201,6 +201,9 @@ TEST(OrderFile, RoundTripGivesIdenticalBodies)
     EXPECT_EQ(again.doc.Auftrag.Kundendaten, old.doc.Auftrag.Kundendaten);
     EXPECT_EQ(again.doc.Auftrag.Auftragsart, qv::TAuftragsart::Photonen);
     EXPECT_EQ(again.doc.Auftrag.Vorlage.size(), QSize(40, 30));
+    // Only the old customer record lacks the pick-up address; saved again, the order has one.
+    EXPECT_TRUE(old.doc.Auftrag.OhneAbholadresse);
+    EXPECT_FALSE(again.doc.Auftrag.OhneAbholadresse);
 }
 
 TEST(OrderFile, StoredJpegIsKeptOnlyWhenItIsAPlainBaselineStream)

@@ -137,7 +137,7 @@ TEST(PdfPrint, SamePageAtEveryResolution)
             TKundenDaten k;
             k.LadeStandard();
             TAuftragsdatenRec a;
-            AuftragsdatenBlatt(**canvas, DruckDaten{a, k, 1, QStringLiteral("x@example.org"), true, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))});
+            AuftragsdatenBlatt(**canvas, DruckDaten{a, k, TAuftragsart::Photonen, QStringLiteral("x@example.org"), true, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))});
             EXPECT_TRUE((*canvas)->finish().ok());
         }
         QList<QPair<QString, QPointF>> woerter;

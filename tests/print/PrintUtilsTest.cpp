@@ -80,7 +80,7 @@ TEST(PrintUtils, OrderSheetOfAPhotonOrder)
     TKundenDaten k = customer(2);
     TAuftragsdatenRec a = orderData();
     RecordingCanvas c(100000);
-    AuftragsdatenBlatt(c, DruckDaten{a, k, 1, QStringLiteral("auftrag@example.org"), true, kNow});
+    AuftragsdatenBlatt(c, DruckDaten{a, k, TAuftragsart::Photonen, QStringLiteral("auftrag@example.org"), true, kNow});
     expectLines(c, {
         {320, 20, 16, true, true, false, " AuftragsDaten "},
         {420, 320, 14, true, true, false, "Lieferanschrift"},
@@ -125,7 +125,7 @@ TEST(PrintUtils, OrderSheetOfAnElectronOrder)
     TKundenDaten k = customer(1);
     TAuftragsdatenRec a = orderData();
     RecordingCanvas c(100000);
-    AuftragsdatenBlatt(c, DruckDaten{a, k, 0, {}, true, kNow});
+    AuftragsdatenBlatt(c, DruckDaten{a, k, TAuftragsart::Elektronen, {}, true, kNow});
     const auto *efba = c.find(QStringLiteral("Elektronen FBA (EFBA)      : 95"));
     const auto *rahmen = c.find(QStringLiteral("Rahmen                     : Varian_298*298*6"));
     ASSERT_TRUE(efba && rahmen);
@@ -145,7 +145,7 @@ TEST(PrintUtils, CustomerSheetContactsAndPickUpAddress)
     TAuftragsdatenRec a;
     for (bool mitAbholadresse : {true, false}) {
         RecordingCanvas c(100000);
-        KundendatenBlatt(c, DruckDaten{a, k, 1, {}, mitAbholadresse, kNow});
+        KundendatenBlatt(c, DruckDaten{a, k, TAuftragsart::Photonen, {}, mitAbholadresse, kNow});
         EXPECT_EQ(c.texts.first().text, u" KundenDaten ");
         EXPECT_EQ(c.find(QStringLiteral("Vertragspartner"))->y, 320);
         EXPECT_EQ(c.find(QStringLiteral("Institut             : Uniklinik"))->y, 600);
@@ -178,7 +178,7 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
     for (int seite : {a4, 3000}) {
         for (bool auftrag : {true, false}) {
             RecordingCanvas c(seite);
-            const DruckDaten daten{a, k, 1, {}, true, kNow};
+            const DruckDaten daten{a, k, TAuftragsart::Photonen, {}, true, kNow};
             auftrag ? AuftragsdatenBlatt(c, daten) : KundendatenBlatt(c, daten);
             SCOPED_TRACE(testing::Message() << seite << (auftrag ? " order" : " customer"));
             EXPECT_EQ(c.texts.size(), auftrag ? 35 : 42);
@@ -193,10 +193,10 @@ TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
         }
     }
     RecordingCanvas auftragA4(a4);
-    AuftragsdatenBlatt(auftragA4, DruckDaten{a, k, 1, {}, true, kNow});
+    AuftragsdatenBlatt(auftragA4, DruckDaten{a, k, TAuftragsart::Photonen, {}, true, kNow});
     EXPECT_EQ(auftragA4.page, 1) << "the order sheet fits on one page";
     RecordingCanvas kundeA4(a4);
-    KundendatenBlatt(kundeA4, DruckDaten{a, k, 1, {}, true, kNow});
+    KundendatenBlatt(kundeA4, DruckDaten{a, k, TAuftragsart::Photonen, {}, true, kNow});
     EXPECT_EQ(kundeA4.page, 2);
     EXPECT_EQ(kundeA4.texts.last().page, 2);
     EXPECT_EQ(kundeA4.texts.last().y, BlattSchreiber::kOben);
@@ -211,8 +211,8 @@ TEST(PrintUtils, IndexesOutOfRangePrintEmptyValues)
         TKundenDaten kaputt = k;
         verbiegen(kaputt);
         RecordingCanvas auftrag(100000), kundeC(100000);
-        AuftragsdatenBlatt(auftrag, DruckDaten{a, kaputt, 1, {}, true, kNow});
-        KundendatenBlatt(kundeC, DruckDaten{a, kaputt, 1, {}, true, kNow});
+        AuftragsdatenBlatt(auftrag, DruckDaten{a, kaputt, TAuftragsart::Photonen, {}, true, kNow});
+        KundendatenBlatt(kundeC, DruckDaten{a, kaputt, TAuftragsart::Photonen, {}, true, kNow});
         EXPECT_EQ(auftrag.find(QStringLiteral("Ansprechpartner            : "))->text, u"Ansprechpartner            :   ");
         EXPECT_EQ(auftrag.texts.size(), 35);
         EXPECT_TRUE(kundeC.find(QStringLiteral("Gedruckt am")));
@@ -224,7 +224,7 @@ TEST(PrintUtils, PrintCommands)
     TKundenDaten k = customer(1);
     TAuftragsdatenRec a = orderData();
     a.Codierung = QStringLiteral("  ");
-    const DruckDaten daten{a, k, 1, {}, true, kNow};
+    const DruckDaten daten{a, k, TAuftragsart::Photonen, {}, true, kNow};
 
     // Cancelled dialog: nothing printed, the coding stays empty.
     RecordingPrintJobs abgebrochen;
