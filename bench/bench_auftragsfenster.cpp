@@ -16,6 +16,7 @@
 #include "base/FileChooser.h"
 #include "base/IniFile.h"
 #include "base/Messages.h"
+#include "base/SystemClock.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
 #include "workspace/Arbeitsflaeche.h"
