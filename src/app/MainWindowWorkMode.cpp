@@ -25,6 +25,16 @@ const QString kInit = QStringLiteral("Init");
 
 MainWindowWorkMode::MainWindowWorkMode(TMainForm &fenster, Application &app) : m_fenster(fenster), m_app(app) {}
 
+int MainWindowWorkMode::Modus() const
+{
+    return m_fenster.dokument().Modus;
+}
+
+void MainWindowWorkMode::ModusVorgeben(int modus)
+{
+    m_fenster.dokument().Modus = modus;
+}
+
 bool MainWindowWorkMode::ModusSetzen(int modus)
 {
     TAuftrag &auftrag = m_fenster.auftrag();
@@ -33,15 +43,14 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
     if (modus < ModusBildVorlage || modus > ModusKompensator)
         return false;
     if (auftrag.Geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
-        if (m_modus != ModusKompensator)
-            panel.seiteZeigen(m_modus);
+        if (Modus() != ModusKompensator)
+            panel.seiteZeigen(Modus());
         m_fenster.AblaufAktualisieren();
         m_fenster.auftragsart().InitialisierenBehalten();
         return false;
     }
 
     auftrag.Geaendert = false;
-    m_modus = modus;
     m_fenster.dokument().Modus = modus;
     NeuerAuftrag();
 
@@ -94,9 +103,9 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
 
 void MainWindowWorkMode::SeiteGewaehlt(int index)
 {
-    if (index == m_modus || index < ModusBildVorlage || index > ModusDICOM)
+    if (index == Modus() || index < ModusBildVorlage || index > ModusDICOM)
         return;
-    if (m_modus == ModusBildVorlage && m_fenster.eingabeFenster().KonturEingabeLaeuft()) {
+    if (Modus() == ModusBildVorlage && m_fenster.eingabeFenster().KonturEingabeLaeuft()) {
         m_fenster.ablaufPanel().seiteZeigen(ModusBildVorlage);
         m_app.messages().information(texte::kontureingabeLaeuftNochMeldung());
     } else {

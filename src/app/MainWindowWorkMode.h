@@ -13,9 +13,10 @@ class MainWindowWorkMode
 public:
     MainWindowWorkMode(TMainForm &fenster, Application &app);
 
-    int Modus() const { return m_modus; }
+    /// The mode is the workspace's (Arbeitsflaeche::Modus); this class only switches it.
+    int Modus() const;
     /// The mode the first order of the run begins in (start-up), without switching.
-    void ModusVorgeben(int modus) { m_modus = modus; }
+    void ModusVorgeben(int modus);
     /// Switches the work mode and begins a new order; false when nothing changed (the person
     /// kept the changed order, or no such mode).
     bool ModusSetzen(int modus);
@@ -27,7 +28,6 @@ public:
 private:
     TMainForm &m_fenster;
     Application &m_app;
-    int m_modus = 0;
 };
 
 } // namespace qv

@@ -11,24 +11,24 @@ int ModusIndexLesen(const IniFile &einstellungen, int bisher)
     return wert >= ModusBildVorlage && wert <= ModusDICOM ? wert : bisher;
 }
 
-int EinschubrichtungAusText(const QString &text)
+std::optional<TEinschubrichtung> EinschubrichtungAusText(const QString &text)
 {
     if (text == u"Links")
-        return EinschubLinks;
+        return TEinschubrichtung::Links;
     if (text == u"Rechts")
-        return EinschubRechts;
+        return TEinschubrichtung::Rechts;
     if (text == u"Oben")
-        return EinschubOben;
+        return TEinschubrichtung::Oben;
     if (text == u"Unten")
-        return EinschubUnten;
-    return 0;
+        return TEinschubrichtung::Unten;
+    return std::nullopt;
 }
 
-int EinschubrichtungLesen(const IniFile &einstellungen, int bisher)
+TEinschubrichtung EinschubrichtungLesen(const IniFile &einstellungen, TEinschubrichtung bisher)
 {
-    const int code = EinschubrichtungAusText(
-        einstellungen.readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung"), QStringLiteral("Rechts")));
-    return code != 0 ? code : bisher;
+    return EinschubrichtungAusText(einstellungen.readString(QStringLiteral("Init"), QStringLiteral("Einschubrichtung"),
+                                                            QStringLiteral("Rechts")))
+        .value_or(bisher);
 }
 
 QString ConfigFehltMeldung(const QString &configPfad)

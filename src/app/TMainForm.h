@@ -64,7 +64,7 @@ public:
     bool AusDatei() const { return auftrag().AusDatei; }
     int Modus() const;
     /// The insertion direction offered for a new order (1..4).
-    int Einschubrichtung() const { return int(auftrag().Einschubrichtung); }
+    TEinschubrichtung Einschubrichtung() const { return auftrag().Einschubrichtung; }
 
     /// Marks the order as changed.
     void SetGeaendert() override;
@@ -153,7 +153,7 @@ private:
     void KundenEinstellungenDialog();
     void Kundeneinstellungen1Click();
     /// Sets the insertion direction offered for a new order.
-    void EinschubrichtungSetzen(int code);
+    void EinschubrichtungSetzen(TEinschubrichtung richtung);
     /// The frame check after contour input and shapes.
     void RahmenPruefen();
 

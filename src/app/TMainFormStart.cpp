@@ -46,7 +46,7 @@ void TMainForm::FormShow()
         break;
     case StartAblauf::Start::Demo:
         m_arbeitsmodus->ModusVorgeben(ModusBildVorlage);
-        EinschubrichtungSetzen(EinschubLinks);
+        EinschubrichtungSetzen(TEinschubrichtung::Links);
         break;
     case StartAblauf::Start::Normal:
         m_arbeitsmodus->ModusVorgeben(ModusIndexLesen(m_app.EinstellungenIni(), Modus()));
@@ -89,10 +89,10 @@ void TMainForm::Kundeneinstellungen1Click()
     AblaufAktualisieren();
 }
 
-void TMainForm::EinschubrichtungSetzen(int code)
+void TMainForm::EinschubrichtungSetzen(TEinschubrichtung richtung)
 {
     // The order holds the direction; the direction dialog starts from it.
-    auftrag().Einschubrichtung = TEinschubrichtung(code);
+    auftrag().Einschubrichtung = richtung;
 }
 
 } // namespace qv

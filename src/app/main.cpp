@@ -20,6 +20,7 @@
 #include <cstring>
 #include <memory>
 
+namespace qv {
 namespace {
 
 bool hasEnv(const char *name)
@@ -99,9 +100,11 @@ QString uebersetzungen(const qv::ProgramFolders &ordner)
 }
 
 } // namespace
+} // namespace qv
 
 int main(int argc, char *argv[])
 {
+    using namespace qv;
     switch (argumentePruefen(argc, argv)) {
     case Argumente::Hilfe:
         std::fputs(kAufruf, stdout);

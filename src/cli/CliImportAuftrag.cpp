@@ -117,7 +117,7 @@ bool NeuenImportAuftragAnlegen(const ImportAufruf &aufruf, NeuerImportAuftrag &n
     a.Isozentrum = QPoint(0, 0);
     a.IsozentrumGesetzt = true;
     a.Auftragsart = aufruf.Elektronen ? TAuftragsart::Elektronen : TAuftragsart::Photonen;
-    a.Einschubrichtung = TEinschubrichtung(EinschubrichtungLesen(einstellungen, EinschubRechts));
+    a.Einschubrichtung = EinschubrichtungLesen(einstellungen, TEinschubrichtung::Rechts);
     a.EinschubGesetzt = true;
     a.Auftragszeitpunkt = QDateTime::currentDateTime();
     return true;

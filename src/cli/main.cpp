@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 
+namespace qv {
 namespace {
 
 struct Command
@@ -54,6 +55,7 @@ void usage(QTextStream &to)
 }
 
 } // namespace
+} // namespace qv
 
 qv::ProgramFolders qv::cli::programFolders()
 {
@@ -62,6 +64,7 @@ qv::ProgramFolders qv::cli::programFolders()
 
 int main(int argc, char *argv[])
 {
+    using namespace qv;
     // Printing lays out text, which needs the font database of a GUI application; without a
     // display it renders offscreen.
     // The imports draw the ruler image with its labels.

@@ -1,6 +1,7 @@
 #include "help/HilfeTexte.h"
 
 #include "base/Numbers.h"
+#include "workspace/Arbeitsmodus.h"
 
 namespace qv {
 
@@ -236,9 +237,9 @@ QPoint hilfeStandardPosition(QPoint hauptfensterLinksOben, int breiteHauptpanel,
 QString modusHilfeTitel(int modus)
 {
     switch (modus) {
-    case 1: return QStringLiteral("Zeichen-Modus");
-    case 2: return QStringLiteral("BPR-Modus");
-    case 3: return QStringLiteral("DICOM-Modus");
+    case ModusOhneVorlage: return QStringLiteral("Zeichen-Modus");
+    case ModusBPR: return QStringLiteral("BPR-Modus");
+    case ModusDICOM: return QStringLiteral("DICOM-Modus");
     default: return QStringLiteral("Bild-Modus");
     }
 }
@@ -246,9 +247,9 @@ QString modusHilfeTitel(int modus)
 QString modusHilfeText(int modus)
 {
     switch (modus) {
-    case 1: return zeichenModusText();
-    case 2: return bprModusText();
-    case 3: return dicomModusText();
+    case ModusOhneVorlage: return zeichenModusText();
+    case ModusBPR: return bprModusText();
+    case ModusDICOM: return dicomModusText();
     default: return bildModusText();
     }
 }

@@ -1,6 +1,7 @@
 #include "help/THelpForm.h"
 
 #include "base/IniFile.h"
+#include "workspace/Arbeitsmodus.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
@@ -223,9 +224,9 @@ void THelpForm::sichtbarkeitAnwenden()
 void THelpForm::ModusHilfe(int modus)
 {
     Kontexthilfe(modusHilfeText(modus), modusHilfeTitel(modus));
-    if (modus == 0)
+    if (modus == ModusBildVorlage)
         panelZeigen(m_screenshots);
-    else if (modus == 3)
+    else if (modus == ModusDICOM)
         panelZeigen(m_dicom);
 }
 

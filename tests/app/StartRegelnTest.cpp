@@ -54,7 +54,7 @@ TEST(StartRegeln, EinschubrichtungExactAndCaseSensitive)
         {"", 1, 2}, // missing key: the default "Rechts"
     };
     for (const auto &f : faelle)
-        EXPECT_EQ(EinschubrichtungLesen(iniWith(f.ini), f.bisher), f.erwartet) << f.ini;
+        EXPECT_EQ(int(EinschubrichtungLesen(iniWith(f.ini), TEinschubrichtung(f.bisher))), f.erwartet) << f.ini;
 }
 
 TEST(StartRegeln, MessageTexts)

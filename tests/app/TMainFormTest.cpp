@@ -128,7 +128,7 @@ void TMainFormTest::startReadsModeAndDirection()
     QTRY_COMPARE(form.windowTitle(), QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
     QCOMPARE(form.Modus(), modus);
     QCOMPARE(form.findChild<QTabWidget *>(QStringLiteral("PCModus"))->currentIndex(), modus);
-    QCOMPARE(form.Einschubrichtung(), einschub);
+    QCOMPARE(int(form.Einschubrichtung()), einschub);
     QCOMPARE(form.KundenModus(), kundenModus);
     QCOMPARE(assistent.anzahl, kundenModus ? 1 : 0);
     if (kundenModus)
@@ -233,7 +233,7 @@ void TMainFormTest::firstStartWithDemoData()
     // The image mode and "Links", whatever the settings say.
     QVERIFY(form.DemoModus());
     QCOMPARE(form.Modus(), 0);
-    QCOMPARE(form.Einschubrichtung(), 1);
+    QCOMPARE(int(form.Einschubrichtung()), 1);
     QCOMPARE(form.auftrag().Kundendaten.Vertragspartner.Name, QStringLiteral("Demo"));
 
     // Every new order keeps the demonstration customer, with the assistant on and off, so
