@@ -388,6 +388,11 @@ void TAblaufPanel::seiteZeigen(int modus)
     setCurrentIndex(modus);
 }
 
+void TAblaufPanel::seitenwahlSperren(bool gesperrt)
+{
+    tabBar()->setEnabled(!gesperrt);
+}
+
 void TAblaufPanel::gemeinsameGruppenVerschieben(int modus)
 {
     if (modus < ModusBildVorlage || modus > ModusDICOM)

@@ -37,6 +37,9 @@ public:
     // pages
     /// Shows the page of a work mode (0..3) without reporting it as the person's choice.
     void seiteZeigen(int modus);
+    /// While a move or rotate mode runs, the person cannot pick another page (another work
+    /// mode would begin a new order under the open dialog).
+    void seitenwahlSperren(bool gesperrt);
     /// Moves the shared groups onto the page of the mode (modes 0..3).
     void gemeinsameGruppenVerschieben(int modus);
     /// The page of the mode holds the shared groups and, in modes 0 and 1, the FFA panel.

@@ -7,7 +7,6 @@
 #include "contour/TVerschiebeForm.h"
 #include "help/THelpForm.h"
 
-#include <QTabBar>
 
 namespace qv {
 
@@ -66,8 +65,7 @@ void MainWindowMove::ModusZeigen(Konturmodus modus)
 {
     m_fenster.menue().setHaken(Befehl::Verschieben, modus == Konturmodus::Verschieben);
     m_fenster.menue().setHaken(Befehl::Drehen, modus == Konturmodus::Drehen);
-    // another work mode would begin a new order under the open dialog
-    m_fenster.ablaufPanel().tabBar()->setEnabled(modus == Konturmodus::Aus);
+    m_fenster.ablaufPanel().seitenwahlSperren(modus != Konturmodus::Aus);
     const auto zeigen = [this](QWidget &dialog, bool an) {
         if (an && !dialog.isVisible()) {
             platzieren(dialog);

@@ -191,7 +191,7 @@ void TMainForm::FensterAufbauen()
     const QPoint hilfePos = hilfeStandardPosition(pos(), width() - kPanelBreite, 265);
     m_hilfe = new THelpForm(m_app.EinstellungenIni(), hilfePos, this);
     m_hilfe->f1Einrichten(this);
-    new Fensterplatzierer(*this, *pMain->findChild<QWidget *>(QStringLiteral("PaintBox")), *m_panel);
+    new Fensterplatzierer(*this, pMain->bildflaeche(), *m_panel);
 
     m_input = std::make_unique<MainWindowInput>(*this, m_app);
     m_arbeitsmodus = std::make_unique<MainWindowWorkMode>(*this, m_app);

@@ -6,7 +6,8 @@
 namespace qv {
 
 /// The direction in which the tray or frame is pushed into the accelerator, as the order file
-/// stores it (one byte). A byte the program does not know is kept as it is.
+/// stores it (one byte). Reading a file, a byte outside 1-4 leaves the order's direction as
+/// it was (the read result keeps the byte).
 enum class TEinschubrichtung : quint8 {
     Links = 1,
     Rechts = 2,

@@ -13,8 +13,9 @@
 
 namespace qv {
 
-/// The workspace's view of the order it shows (and edits): inversion, layers, work mode,
-/// workflow status, and which input runs. The order itself belongs to the application.
+/// The workspace's view of the order it shows (and edits): inversion, layers, work mode and
+/// workflow status. The order itself belongs to the application, the running input to the
+/// input controller (Eingabesteuerung).
 class Arbeitsflaeche
 {
 public:

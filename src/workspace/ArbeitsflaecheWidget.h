@@ -19,6 +19,8 @@ public:
 
     /// The mapping of the paint box (device = paint-box pixels).
     Abbildung abbildung() const { return m_box->abbildung(); }
+    /// Where the picture is shown, for windows that must not cover it.
+    QWidget &bildflaeche() const { return *m_box; }
     void setZeiger(Qt::CursorShape form);
     Qt::CursorShape zeiger() const;
     /// The paint box is hidden while the compensator picture replaces the workspace.
