@@ -10,7 +10,7 @@
 #include "app/Application.h"
 #include "app/AuftragsBefehle.h"
 #include "app/AuftragsFenster.h"
-#include "app/HauptMenue.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "base/Clock.h"
 #include "base/FileChooser.h"

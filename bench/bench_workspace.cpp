@@ -2,7 +2,7 @@
 // workspace frame with a 4K template.
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/ArbeitsflaecheZeichnen.h"
-#include "workspace/Bilddrehung.h"
+#include "workspace/TBilddrehung.h"
 
 #include <benchmark/benchmark.h>
 

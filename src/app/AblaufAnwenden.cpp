@@ -1,7 +1,7 @@
 #include "app/AblaufAnwenden.h"
 
-#include "app/AblaufPanel.h"
-#include "app/HauptMenue.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 
 namespace qv {
 

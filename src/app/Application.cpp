@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "app/MainWindowDirection.h"
 
-#include "app/AblaufPanel.h"
 #include "app/Application.h"
 #include "app/MainWindowOrderType.h"
+#include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "base/Messages.h"
 #include "order/TEinschubrichtungsForm.h"

@@ -1,7 +1,7 @@
 #include "app/MainWindowMove.h"
 
-#include "app/AblaufPanel.h"
-#include "app/HauptMenue.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "contour/TDrehenForm.h"
 #include "contour/TVerschiebeForm.h"

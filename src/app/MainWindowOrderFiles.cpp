@@ -1,8 +1,8 @@
 #include "app/MainWindowOrderFiles.h"
 
-#include "app/AblaufPanel.h"
 #include "app/Application.h"
 #include "app/MainWindowOrderType.h"
+#include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "help/THelpForm.h"
 #include "order/TAuftragabgeschlossenForm.h"

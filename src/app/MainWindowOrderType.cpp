@@ -1,7 +1,7 @@
 #include "app/MainWindowOrderType.h"
 
-#include "app/AblaufPanel.h"
 #include "app/Application.h"
+#include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
 #include "base/Messages.h"

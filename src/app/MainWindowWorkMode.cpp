@@ -1,11 +1,11 @@
 // The work mode of the main window and the new-order reset.
 #include "app/MainWindowWorkMode.h"
 
-#include "app/AblaufPanel.h"
 #include "app/Application.h"
-#include "app/HauptMenue.h"
 #include "app/MainWindowInput.h"
 #include "app/MainWindowOrderType.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "app/Texte.h"
 #include "base/Messages.h"

@@ -3,12 +3,10 @@
 // TMainFormAblauf.cpp (workflow and menus).
 #include "app/TMainForm.h"
 
-#include "app/AblaufPanel.h"
 #include "app/Application.h"
 #include "app/BildBefehle.h"
 #include "app/Fensterplatzierer.h"
 #include "app/FormenPanel.h"
-#include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowExport.h"
 #include "app/MainWindowImport.h"
@@ -19,6 +17,8 @@
 #include "app/MainWindowStart.h"
 #include "app/MainWindowWorkMode.h"
 #include "app/StartRegeln.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 #include "app/Texte.h"
 #include "base/Messages.h"
 #include "config/TConfigForm.h"

@@ -3,11 +3,11 @@
 
 #include "app/Ablauf.h"
 #include "app/AblaufAnwenden.h"
-#include "app/HauptMenue.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowInput.h"
 #include "app/MainWindowOrderType.h"
 #include "app/Menues.h"
+#include "app/THauptMenue.h"
 #include "order/TAuftragsdatenFelder.h"
 #include "workspace/Arbeitsflaeche.h"
 

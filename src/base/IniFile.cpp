@@ -1,6 +1,6 @@
 #include "base/IniFile.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Cp1252.h"
 #include "base/Logging.h"
 #include "base/Numbers.h"

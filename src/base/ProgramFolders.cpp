@@ -1,6 +1,6 @@
 #include "base/ProgramFolders.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/UtilsUnit.h"
 #include "base/image/ImageIO.h"
 #include "order/AuftragAusJson.h"
-#include "order/TAuftrag.h"
 #include "order/OrderFile.h"
+#include "order/TAuftrag.h"
 
 #include <QDir>
 #include <QJsonDocument>

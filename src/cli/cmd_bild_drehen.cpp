@@ -1,10 +1,10 @@
 #include "cli/CliCommand.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Numbers.h"
-#include "base/image/ImageIO.h"
-#include "workspace/Bilddrehung.h"
 #include "base/image/BmpEncoder.h"
+#include "base/image/ImageIO.h"
+#include "workspace/TBilddrehung.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/ByteWriter.h"
 #include "base/FileNames.h"
 #include "base/Zlib.h"

@@ -1,7 +1,7 @@
 #include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
 #include "order/Auftragsart.h"

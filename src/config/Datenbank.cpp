@@ -1,6 +1,6 @@
 #include "config/Datenbank.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "config/TKonfiguration.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Cp1252.h"
 #include "base/IniFile.h"
 #include "base/Logging.h"

@@ -2,7 +2,7 @@
 // files and orders, and the old INI format.
 #include "config/TKundenDaten.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "base/IniFile.h"

@@ -1,6 +1,6 @@
 #include "export/ExportBlockDatei.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Cp1252.h"
 #include "base/Numbers.h"
 #include "export/ExportZahlen.h"

@@ -1,6 +1,6 @@
 #include "order/EinschubZeichnung.h"
 
-#include "workspace/Bilddrehung.h"
+#include "workspace/TBilddrehung.h"
 
 #include <initializer_list>
 

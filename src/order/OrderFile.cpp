@@ -1,6 +1,6 @@
 #include "order/OrderFile.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "base/Logging.h"

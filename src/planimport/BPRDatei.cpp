@@ -1,6 +1,6 @@
 #include "planimport/BPRDatei.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 #include "base/Numbers.h"
 #include "planimport/BPRFileBasic.h"

@@ -1,6 +1,6 @@
 #include "planimport/TBPRKonfig.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Cp1252.h"
 
 #include <QDir>

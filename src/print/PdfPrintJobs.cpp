@@ -2,7 +2,7 @@
 
 #include "print/PainterCanvas.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 
 #include <QBuffer>
 #include <QDir>

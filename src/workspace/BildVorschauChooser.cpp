@@ -1,6 +1,6 @@
 #include "workspace/BildVorschauChooser.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/image/ImageIO.h"
 
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/Bilddrehung.h"
+#include "workspace/TBilddrehung.h"
 
 #include <QDialog>
 

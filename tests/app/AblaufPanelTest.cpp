@@ -1,8 +1,8 @@
-#include "app/AblaufPanel.h"
-#include "app/Gluehbirne.h"
-#include "app/KnopfPanel.h"
-#include "app/Lampe.h"
-#include "app/KonturListe.h"
+#include "app/TAblaufPanel.h"
+#include "app/TGluehbirne.h"
+#include "app/TKnopfPanel.h"
+#include "app/TKonturListe.h"
+#include "app/TLampe.h"
 
 #include <QLabel>
 #include <QPushButton>

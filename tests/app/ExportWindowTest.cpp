@@ -1,8 +1,8 @@
 // The maker's exports and the printouts, started from the main window's menus on an order
 // opened in the maker's mode.
 
-#include "app/HauptMenue.h"
 #include "app/MainWindowExport.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "config/Datenbank.h"
 #include "config/MdbImport.h"

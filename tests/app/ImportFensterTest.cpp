@@ -1,5 +1,5 @@
 #include "app/Ablauf.h"
-#include "app/AblaufPanel.h"
+#include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
 #include "dicom/TOpenDICOMDialog.h"

@@ -1,5 +1,5 @@
-#include "app/AblaufPanel.h"
-#include "app/HauptMenue.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "app/Texte.h"
 #include "base/IniFile.h"

@@ -1,18 +1,18 @@
 // The order type and the order data on the main window: the frame around an electron
 // aperture, the question when it does not fit, the save step it blocks, and the order-data
 // lamp that follows the completeness of the order data.
-#include "app/AblaufPanel.h"
 #include "app/MainWindowOrderType.h"
+#include "app/TAblaufPanel.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
-#include "app/HauptMenue.h"
-#include "order/TAuftragsdatenFelder.h"
 #include "order/OrderFile.h"
 #include "order/TAuftragsArtForm.h"
+#include "order/TAuftragsdatenFelder.h"
 #include "order/TAuftragsdatenForm.h"
-#include "workspace/AblaufStatus.h"
 #include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
+#include "workspace/AblaufStatus.h"
 #include "workspace/Arbeitsflaeche.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/AblaufPanel.h"
 #include "app/Eingabesteuerung.h"
 #include "app/FormenPanel.h"
+#include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "contour/Formen.h"
 #include "order/TAuftragsArtForm.h"

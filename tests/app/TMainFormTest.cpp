@@ -1,7 +1,7 @@
 #include "app/StartAblauf.h"
 #include "app/StartRegeln.h"
+#include "app/THauptMenue.h"
 #include "app/TMainForm.h"
-#include "app/HauptMenue.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "support/CompleteCustomer.h"

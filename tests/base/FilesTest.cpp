@@ -1,4 +1,4 @@
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 #include "base/Translations.h"
 
@@ -52,8 +52,9 @@ TEST(FileNames, AnyBytesRoundTripAndUtf8StaysUtf8)
         SCOPED_TRACE(bytes.toHex().toStdString());
         const QString name = decodeFileName(bytes);
         EXPECT_EQ(encodeFileName(name), bytes);
-        if (QString::fromUtf8(bytes).toUtf8() == bytes)
+        if (QString::fromUtf8(bytes).toUtf8() == bytes) {
             EXPECT_EQ(name, QString::fromUtf8(bytes));
+        }
     }
     EXPECT_EQ(fileNameForDisplay(decodeFileName("a\xe4.ORv")), QStringLiteral("a\uFFFD.ORv"));
 }

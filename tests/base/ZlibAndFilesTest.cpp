@@ -1,4 +1,4 @@
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/Zlib.h"
 
 #include "support/TempProgramFolder.h"

@@ -1,5 +1,5 @@
 // The command-line tool from outside: arguments, exit codes, what is (not) written.
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 #include "base/image/ImageIO.h"
 

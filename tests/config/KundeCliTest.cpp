@@ -1,7 +1,7 @@
 #include "config/KundenDatenJson.h"
 #include "config/TKundenDaten.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/ByteWriter.h"
 #include "base/Zlib.h"
 #include "support/CliRun.h"

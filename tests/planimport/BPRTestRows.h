@@ -3,7 +3,7 @@
 // Format rows for reader tests: a test database made from SQL text, independent of the rows
 // the program ships.
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "config/Datenbank.h"
 #include "planimport/BPRFileBasic.h"
 #include "planimport/BPRTools.h"

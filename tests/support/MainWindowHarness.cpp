@@ -1,6 +1,6 @@
 #include "support/MainWindowHarness.h"
 
-#include "app/AblaufPanel.h"
+#include "app/TAblaufPanel.h"
 #include "base/SystemClock.h"
 #include "order/TAuftragsArtForm.h"
 #include "support/CompleteCustomer.h"

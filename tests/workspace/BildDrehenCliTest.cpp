@@ -1,6 +1,6 @@
-#include "workspace/Bilddrehung.h"
 #include "base/image/BmpEncoder.h"
 #include "base/image/ImageIO.h"
+#include "workspace/TBilddrehung.h"
 
 #include "support/CliRun.h"
 #include "support/TempProgramFolder.h"

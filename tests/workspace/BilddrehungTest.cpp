@@ -1,5 +1,5 @@
-#include "workspace/Bilddrehung.h"
 #include "base/image/ImageIO.h"
+#include "workspace/TBilddrehung.h"
 
 #include <gtest/gtest.h>
 

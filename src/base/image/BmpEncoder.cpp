@@ -1,6 +1,6 @@
 #include "base/image/BmpEncoder.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/image/LittleEndian.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "base/image/ImageIO.h"
 
-#include "base/AtomicFile.h"
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/KonturZeile.h"
+#include "app/TKonturZeile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

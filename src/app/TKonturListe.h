@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KonturZeile.h"
+#include "app/TKonturZeile.h"
 
 #include <QGroupBox>
 

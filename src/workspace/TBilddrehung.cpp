@@ -1,4 +1,4 @@
-#include "workspace/Bilddrehung.h"
+#include "workspace/TBilddrehung.h"
 
 #include "base/image/ImageMemory.h"
 

@@ -1,4 +1,4 @@
-#include "app/Gluehbirne.h"
+#include "app/TGluehbirne.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/KonturListe.h"
+#include "app/TKonturListe.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

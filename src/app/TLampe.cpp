@@ -1,4 +1,4 @@
-#include "app/Lampe.h"
+#include "app/TLampe.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "app/HauptMenue.h"
+#include "app/THauptMenue.h"
 
 #include <QAction>
 #include <QMainWindow>

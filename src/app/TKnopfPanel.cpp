@@ -1,4 +1,4 @@
-#include "app/KnopfPanel.h"
+#include "app/TKnopfPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "app/AblaufPanel.h"
+#include "app/TAblaufPanel.h"
 
-#include "app/Gluehbirne.h"
-#include "app/KnopfPanel.h"
-#include "app/KonturListe.h"
-#include "app/Lampe.h"
+#include "app/TGluehbirne.h"
+#include "app/TKnopfPanel.h"
+#include "app/TKonturListe.h"
+#include "app/TLampe.h"
 #include "order/EinschubPfeilBox.h"
 #include "workspace/FFAAnzeige.h"
 
