@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ImportFenster.h"
 #include "order/ImportUebernahme.h"
 
 #include <QString>
@@ -8,17 +9,6 @@ namespace qv {
 
 class DcmdumpRunner;
 class Messages;
-
-/// What the import flows need from the main window.
-class ImportFenster
-{
-public:
-    virtual ~ImportFenster() = default;
-    virtual TAuftrag &auftrag() = 0;
-    /// A beam was taken over: the workflow status (with the field when it was set), the
-    /// workflow, the frame-fit check and a repaint.
-    virtual void ImportUebernommen(bool feldGesetzt) = 0;
-};
 
 /// Applies a transfer to the window's order and shows its notices; shows the reason of a
 /// transfer that failed, leaving the order as it was. True when applied.
