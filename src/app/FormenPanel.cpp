@@ -1,8 +1,9 @@
 #include "app/FormenPanel.h"
 
+#include "app/FormenEingabe.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
-#include "app/FormenEingabe.h"
+#include "contour/Formen.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -48,9 +49,9 @@ FormenPanel::FormenPanel(Messages &messages, QWidget *parent)
         });
         return a;
     };
-    TBRechteck = werkzeug(QStringLiteral("TBRechteck"), QStringLiteral("Rechteck"), 1);
-    TBKreis = werkzeug(QStringLiteral("TBKreis"), QStringLiteral("Kreis"), 2);
-    TBEllipse = werkzeug(QStringLiteral("TBEllipse"), QStringLiteral("Ellipse"), 3);
+    TBRechteck = werkzeug(QStringLiteral("TBRechteck"), QStringLiteral("Rechteck"), FormRechteck);
+    TBKreis = werkzeug(QStringLiteral("TBKreis"), QStringLiteral("Kreis"), FormKreis);
+    TBEllipse = werkzeug(QStringLiteral("TBEllipse"), QStringLiteral("Ellipse"), FormEllipse);
     v->addWidget(ToolBar1);
 
     PCZeichnen = new QTabWidget(this);
@@ -61,8 +62,8 @@ FormenPanel::FormenPanel(Messages &messages, QWidget *parent)
         auto *form = new QFormLayout(w);
         PCZeichnen->addTab(w, titel);
         auto *knopf = new QPushButton(QStringLiteral("generieren"));
-        knopf->setObjectName(t == 1 ? QStringLiteral("Btn_GenerateRechteck")
-                             : t == 2 ? QStringLiteral("Btn_GenerateKreis")
+        knopf->setObjectName(t == FormRechteck ? QStringLiteral("Btn_GenerateRechteck")
+                             : t == FormKreis ? QStringLiteral("Btn_GenerateKreis")
                                       : QStringLiteral("Btn_GenerateEllipse"));
         connect(knopf, &QPushButton::clicked, this, [this, t] { emit generieren(t); });
         return std::pair{form, knopf};
@@ -91,10 +92,10 @@ FormenPanel::FormenPanel(Messages &messages, QWidget *parent)
 
 void FormenPanel::werkzeugZeigen(int t)
 {
-    TBRechteck->setChecked(t == 1);
-    TBKreis->setChecked(t == 2);
-    TBEllipse->setChecked(t == 3);
-    if (t >= 1 && t <= 3) {
+    TBRechteck->setChecked(t == FormRechteck);
+    TBKreis->setChecked(t == FormKreis);
+    TBEllipse->setChecked(t == FormEllipse);
+    if (t >= FormRechteck && t <= FormEllipse) {
         m_zeigt = true;
         PCZeichnen->setCurrentIndex(t - 1);
         m_zeigt = false;
@@ -128,9 +129,9 @@ std::optional<std::pair<double, double>> FormenPanel::groesse(int werkzeug) cons
     std::optional<double> x;
     std::optional<double> y = 0.0;
     switch (werkzeug) {
-    case 1: x = FormGroesseLesen(text(Feld::RechteckX)); y = FormGroesseLesen(text(Feld::RechteckY)); break;
-    case 2: x = FormGroesseLesen(text(Feld::KreisRadius)); break;
-    case 3: x = FormGroesseLesen(text(Feld::EllipseX)); y = FormGroesseLesen(text(Feld::EllipseY)); break;
+    case FormRechteck: x = FormGroesseLesen(text(Feld::RechteckX)); y = FormGroesseLesen(text(Feld::RechteckY)); break;
+    case FormKreis: x = FormGroesseLesen(text(Feld::KreisRadius)); break;
+    case FormEllipse: x = FormGroesseLesen(text(Feld::EllipseX)); y = FormGroesseLesen(text(Feld::EllipseY)); break;
     default: return std::nullopt;
     }
     if (!x || !y)
@@ -141,14 +142,14 @@ std::optional<std::pair<double, double>> FormenPanel::groesse(int werkzeug) cons
 void FormenPanel::groesseZeigen(int werkzeug, std::pair<double, double> cm)
 {
     switch (werkzeug) {
-    case 1:
+    case FormRechteck:
         setText(Feld::RechteckX, formatDecimal(cm.first));
         setText(Feld::RechteckY, formatDecimal(cm.second));
         break;
-    case 2:
+    case FormKreis:
         setText(Feld::KreisRadius, formatDecimal(cm.first));
         break;
-    case 3:
+    case FormEllipse:
         setText(Feld::EllipseX, formatDecimal(cm.first));
         setText(Feld::EllipseY, formatDecimal(cm.second));
         break;

@@ -113,7 +113,7 @@ void MainFormInputTest::traceSquareCloseAndEnd()
 
     u.mouse(QEvent::MouseMove, QPoint(30, 0), Qt::NoButton, Qt::NoButton);
     QVERIFY2(u.form->statusText(2).contains(QStringLiteral("cm")), qPrintable(u.form->statusText(2)));
-    // the list follows at the next paint of the workspace
+    // the list follows the change signal of the workspace
     QTRY_VERIFY(u.rowVisible(1));
     QCOMPARE(u.row(1)->findChild<QLabel *>(QStringLiteral("L_K1"))->text(), QStringLiteral("Kont. 1"));
     QVERIFY(!u.rowVisible(2));

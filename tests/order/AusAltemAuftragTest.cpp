@@ -34,7 +34,7 @@ TEST(AusAltemAuftrag, ConvertsTheOldCustomerRecord)
         TKundenDaten k;
         k.LadeStandard();
         k.FFA = 70.0;
-        ASSERT_TRUE(k.AusAltemAuftrag(kundenRecAlt(o, slotCount),
+        ASSERT_TRUE(k.AusAltemAuftrag(oldCustomerRecord(o, slotCount),
                                       record(QStringLiteral("Varian Clinac 2100"), QStringLiteral(" Frau Dr. Muster, Erika "),
                                              QStringLiteral("60,0"), QStringLiteral("95"))));
         EXPECT_TRUE(k.AusAuftrag);
@@ -91,7 +91,7 @@ TEST(AusAltemAuftrag, RulesOfTheConversion)
         for (int i = 0; i < 5; ++i)
             o.contacts[i] = {"Herr", "", c.names[i], "", "", ""};
         TKundenDaten k;
-        ASSERT_TRUE(k.AusAltemAuftrag(kundenRecAlt(o, 6), record(QString::fromUtf8(c.beschleuniger), QString::fromUtf8(c.bearbeiter), QString::fromUtf8(c.fba), QString::fromUtf8(c.efba))));
+        ASSERT_TRUE(k.AusAltemAuftrag(oldCustomerRecord(o, 6), record(QString::fromUtf8(c.beschleuniger), QString::fromUtf8(c.bearbeiter), QString::fromUtf8(c.fba), QString::fromUtf8(c.efba))));
         const TAbteilung &abt = k.Abteilungen[0];
         EXPECT_EQ(abt.AnP.size(), c.contacts);
         EXPECT_EQ(abt.AktAnP, c.current);

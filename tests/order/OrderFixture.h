@@ -187,7 +187,7 @@ inline QByteArray recordV1(const FixtureOrder &o)
 }
 
 /// TKundenRecAlt: five contacts, then 4, 5 or 6 addresses.
-inline QByteArray kundenRecAlt(const FixtureOrder &o, int addressSlots)
+inline QByteArray oldCustomerRecord(const FixtureOrder &o, int addressSlots)
 {
     QByteArray r;
     for (int i = 0; i < 5; ++i)
@@ -254,7 +254,7 @@ inline QByteArray orderBody(int version, const FixtureOrder &o)
     if (version >= 6)
         b.raw(customerBlock());
     else
-        b.raw(kundenRecAlt(o, version >= 4 ? 6 : version >= 2 ? 5 : 4));
+        b.raw(oldCustomerRecord(o, version >= 4 ? 6 : version >= 2 ? 5 : 4));
     if (version >= 3)
         b.u8(o.auftragsart);
     if (version >= 5) {
