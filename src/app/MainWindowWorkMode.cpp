@@ -121,10 +121,10 @@ bool MainWindowWorkMode::NeuerAuftrag()
     ArbeitsflaecheSteuerung &steuerung = m_fenster.steuerung();
     m_fenster.BearbeitungErlauben(true);
     auftrag.AusDatei = false;
-    auftrag.OhneAbholadresse = false;
     if (auftrag.Geaendert
         && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
         return false;
+    auftrag.OhneAbholadresse = false;
 
     m_fenster.menue().setHaken(Befehl::HilfeAnzeigen, m_fenster.hilfe().hilfeAn());
     steuerung.StatusAnzeigen(KeinPunkt);
