@@ -1,5 +1,7 @@
 #include "app/Ablauf.h"
 
+#include "order/Auftragsart.h"
+
 namespace qv {
 
 QColor lampenRgb(LampenFarbe farbe)
@@ -52,7 +54,11 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
     e.lampeFeld = (s & ablauf::Feld) ? LampenFarbe::Gruen : LampenFarbe::Gelb;
     e.konturenBirne = s & ablauf::Kontur;
     e.lampeKontur = gruenOderRot(s & ablauf::Kontur);
-    e.lampeAuftragsart = gruenOderRot(s & ablauf::Auftragsart);
+    // An electron aperture that does not fit its frame cannot be saved: the order type says why.
+    const bool rahmenOk = !istElektronenAuftrag(z.auftragsart) || z.rahmenPasst;
+    e.lampeAuftragsart = gruenOderRot((s & ablauf::Auftragsart) && rahmenOk);
+    if ((s & ablauf::Auftragsart) && !rahmenOk)
+        e.speichernGrund = RahmenPasstNichtGrund();
 
     // the Siemens rule looks at $20 of the status as it stands now
     AblaufZustand mitStatus = z;
@@ -107,7 +113,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.feldEingabe = art && !C;
         e.einschubrichtung = art && !C;
         e.auftragsdaten = art && !C;
-        e.speichern = daten && richtung && geaendert && !C && !demo;
+        e.speichern = daten && richtung && geaendert && !C && !demo && rahmen;
         break;
     case ModusBPR:
         e.auftragsartKnopf = true;
@@ -115,7 +121,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.feldEingabe = z.bprGeladen;
         e.einschubrichtung = art && z.bprGeladen;
         e.auftragsdaten = art && z.bprGeladen;
-        e.speichern = daten && richtung && geaendert && !demo;
+        e.speichern = daten && richtung && geaendert && !demo && rahmen;
         break;
     case ModusDICOM:
         e.auftragsartKnopf = true;
@@ -123,7 +129,7 @@ AblaufErgebnis ablaufBerechnen(const AblaufZustand &z)
         e.feldEingabe = z.dicomGeladen;
         e.einschubrichtung = art && z.dicomGeladen;
         e.auftragsdaten = art && z.dicomGeladen;
-        e.speichern = daten && richtung && geaendert && !demo;
+        e.speichern = daten && richtung && geaendert && !demo && rahmen;
         break;
     default:
         // the compensator mode has no workflow rows

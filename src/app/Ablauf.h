@@ -47,6 +47,9 @@ struct AblaufZustand
 struct AblaufErgebnis
 {
     std::uint16_t status = 0;
+    /// Why the order cannot be saved although its steps are done; empty when nothing stands
+    /// against it. The order-type lamp is red then.
+    QString speichernGrund;
 
     LampenFarbe lampeBild = LampenFarbe::Rot;
     LampenFarbe lampeIsozentrum = LampenFarbe::Rot;

@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "order/AuftragsSitzung.h"
+
 #include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 
@@ -9,6 +11,16 @@
 #include <unistd.h>
 
 namespace qv {
+
+TAuftrag &Application::Auftrag()
+{
+    return m_sitzung->auftragZumAendern();
+}
+
+const TAuftrag &Application::Auftrag() const
+{
+    return m_sitzung->auftrag();
+}
 
 Application::Application(const QString &programFolder, Messages &messages, FileChooser &fileChooser,
                          Clock &clock)
@@ -22,6 +34,7 @@ Application::Application(const ProgramFolders &folders, Messages &messages, File
     , m_fileChooser(fileChooser)
     , m_clock(clock)
 {
+    m_sitzung = std::make_unique<AuftragsSitzung>(m_konfiguration);
     m_kundenDatenPfad = pfadImBenutzerOrdner(QString::fromUtf16(kKundenDatenDatei));
     m_kundePfad = pfadImBenutzerOrdner(QString::fromUtf16(kKundeDatei));
     m_demoKundePfad = pfadImProgrammOrdner(QString::fromUtf16(kDemoKundeDatei));
@@ -106,6 +119,7 @@ void Application::IniDateienOeffnen()
     if (m_configIni->path() != eigeneConfig)
         m_configIni->setWritePath(eigeneConfig);
     m_iniOffen = true;
+    m_sitzung->setGedaechtnis(m_einstellungenIni.get());
     KonfigurationLaden();
 }
 

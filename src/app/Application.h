@@ -12,6 +12,7 @@
 
 namespace qv {
 
+class AuftragsSitzung;
 class Clock;
 class FileChooser;
 class Messages;
@@ -101,10 +102,13 @@ public:
     FileChooser &fileChooser() { return m_fileChooser; }
     Clock &clock() { return m_clock; }
 
-    /// The order being built or shown, one for the whole run: a new order resets it, opening
-    /// a file replaces its value. Its customer data are the ones every window edits.
-    TAuftrag &Auftrag() { return m_auftrag; }
-    const TAuftrag &Auftrag() const { return m_auftrag; }
+    /// The order being built or shown, one for the whole run, held by the order session: a new
+    /// order resets it, opening a file replaces its value.
+    TAuftrag &Auftrag();
+    const TAuftrag &Auftrag() const;
+    /// The one owner of the order's state: every change of the order goes through it.
+    AuftragsSitzung &Sitzung() { return *m_sitzung; }
+    const AuftragsSitzung &Sitzung() const { return *m_sitzung; }
 
 private:
     ProgramFolders m_ordner;
@@ -120,7 +124,7 @@ private:
     bool m_iniOffen = false;
     TKonfiguration m_konfiguration;
 
-    TAuftrag m_auftrag;
+    std::unique_ptr<AuftragsSitzung> m_sitzung;
 
     Messages &m_messages;
     FileChooser &m_fileChooser;

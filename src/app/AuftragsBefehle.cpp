@@ -88,6 +88,11 @@ void AuftragsBefehle::AuftragSpeichernUnter()
             return ende();
     }
 
+    if (const std::optional<QString> grund = m_fenster.SpeichernVerhindert()) {
+        m_meldungen.warning(*grund);
+        return ende();
+    }
+
     const QString vorschlag = SavePathIndividuell(m_einstellungen) + u'/' + VorgeschlagenerName(auftragszeit());
     m_fenster.Kontexthilfe(QStringLiteral("Speichern Sie die Datei möglichst an einer Stelle, von der aus Sie diese "
                                           "dann als Mailanhang verschicken können.\r\nEine Kopie der Datei wird "
@@ -121,6 +126,10 @@ void AuftragsBefehle::AuftragSpeichernUnter()
 
 bool AuftragsBefehle::SpeichernPruefen()
 {
+    if (const std::optional<QString> grund = m_fenster.SpeichernVerhindert()) {
+        m_meldungen.warning(*grund);
+        return false;
+    }
     if (!m_auftrag.hatVorlage()) {
         m_meldungen.information(QStringLiteral("Sie haben noch kein Bild eingelesen, ohne Einlesen eines Bildes\r"
                                                "kann nicht gespeichert werden. Bitte lesen Sie ein Bild ein."));

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace qv {
 
 /// What the save and open commands ask of the main window: the steps of the window and of
@@ -40,6 +42,9 @@ public:
     /// its frame list, insertion direction), the mode becomes the image mode with the order
     /// type done, the FFA display and the workspace follow.
     virtual void AuftragUebernommen() = 0;
+    /// Why the order cannot be saved as it stands (the order session's check); nothing when
+    /// nothing stands against it.
+    virtual std::optional<QString> SpeichernVerhindert() const { return std::nullopt; }
 };
 
 } // namespace qv

@@ -11,6 +11,7 @@
 #include "dicom/ProcessProgram.h"
 #include "dicom/TOpenDICOMDialog.h"
 #include "help/THelpForm.h"
+#include "order/AuftragsSitzung.h"
 #include "order/Auftragsart.h"
 #include "planimport/BPRUebernahme.h"
 #include "planimport/TBPRMainOpenForm.h"
@@ -25,7 +26,6 @@ namespace {
 
 const QString kInit = QStringLiteral("Init");
 const QString kBPRModul = QStringLiteral("BPRModul");
-const QString kBeschleuniger = QStringLiteral("Beschleuniger");
 
 QString mitTrenner(const QString &ordner)
 {
@@ -46,22 +46,17 @@ TAuftrag &MainWindowImport::auftrag()
 
 ImportKontext MainWindowImport::Kontext()
 {
-    const IniFile &ini = m_app.EinstellungenIni();
-    TAuftragsdatenEinstellungen e;
-    e.Tragplatte = ini.readString(kBeschleuniger, QStringLiteral("Tragplatte"));
-    e.Elektronenblende = ini.readString(kBeschleuniger, QStringLiteral("Elektronenblende"));
-    e.AktHerkunft = ini.readString(kBeschleuniger, QStringLiteral("AktHerkunft"), e.AktHerkunft);
-    return ImportKontext{m_app.Konfiguration(), e, m_fenster.KundenModus(), m_app.clock().now()};
+    // The order data of the import name the tray, frame and origin the session holds as chosen.
+    return ImportKontext{m_app.Konfiguration(), m_app.Sitzung().AuftragsdatenVorgaben(), m_fenster.KundenModus(),
+                         m_app.clock().now()};
 }
 
 void MainWindowImport::ImportUebernommen(bool feldGesetzt)
 {
-    if (feldGesetzt)
-        m_fenster.dokument().AblaufStatus |= ablauf::Feld;
+    m_app.Sitzung().ImportUebernommen(feldGesetzt);
     m_fenster.SetGeaendert();
     m_fenster.AblaufAktualisieren();
     m_fenster.RahmenPruefen();
-    m_fenster.steuerung().neuZeichnen();
 }
 
 void MainWindowImport::DicomEinlesen()

@@ -1,6 +1,7 @@
 #include "app/MainWindowOrderFiles.h"
 
 #include "app/Application.h"
+#include "order/AuftragsSitzung.h"
 #include "app/MainWindowOrderType.h"
 #include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
@@ -118,6 +119,11 @@ bool MainWindowOrderFiles::NeuerAuftragImBildModus()
     if (!m_fenster.NeuerAuftrag())
         return false;
     return m_fenster.ModusSetzen(ModusBildVorlage);
+}
+
+std::optional<QString> MainWindowOrderFiles::SpeichernVerhindert() const
+{
+    return m_app.Sitzung().SpeichernVerhindert();
 }
 
 void MainWindowOrderFiles::AuftragUebernommen()

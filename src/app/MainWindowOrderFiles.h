@@ -31,6 +31,7 @@ public:
     void ProgrammBeenden() override;
     bool NeuerAuftragImBildModus() override;
     void AuftragUebernommen() override;
+    std::optional<QString> SpeichernVerhindert() const override;
 
 private:
     TMainForm &m_fenster;

@@ -1,11 +1,13 @@
 #include "app/MainWindowOrderType.h"
 
 #include "app/Application.h"
+#include "app/KundenDatenMeldungen.h"
 #include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
 #include "base/Messages.h"
 #include "help/THelpForm.h"
+#include "order/AuftragsSitzung.h"
 #include "order/ImportUebernahme.h"
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenFelder.h"
@@ -42,15 +44,15 @@ QString auftragsartHilfe()
 MainWindowOrderType::MainWindowOrderType(TMainForm &fenster, Application &app)
     : m_fenster(fenster)
     , m_app(app)
-    , m_art(new TAuftragsArtForm(app.Auftrag(), app.Konfiguration(), app.EinstellungenIni(), app.messages(),
-                                 &fenster))
     , m_daten(new TAuftragsdatenForm(app.Auftrag(), app.Konfiguration(), app.EinstellungenIni(), app.messages(),
                                      app.clock(), &fenster))
 {
-    m_art->setKundePfad(app.KundePfad());
-    // A frame chosen or found in the dialog is drawn at once.
-    QObject::connect(m_art, &TAuftragsArtForm::neuZeichnen, &fenster, [this] { m_fenster.steuerung().neuZeichnen(); });
-    QObject::connect(m_daten, &TAuftragsdatenForm::geaendert, &fenster, [this] { m_fenster.SetGeaendert(); });
+    // The order data start from the tray, frame and origin the session holds as chosen.
+    m_daten->setVorgaben([this] { return m_app.Sitzung().AuftragsdatenVorgaben(); });
+    QObject::connect(m_daten, &TAuftragsdatenForm::geaendert, &fenster, [this] {
+        m_app.Sitzung().Geaendert(AuftragsSitzung::Auftragsdaten);
+        m_fenster.SetGeaendert();
+    });
 }
 
 MainWindowOrderType::~MainWindowOrderType() = default;
@@ -61,12 +63,21 @@ void MainWindowOrderType::AuftragsartDialog()
     panel.knopfGedrueckt(Befehl::Auftragsart, true);
     m_fenster.hilfe().Kontexthilfe(auftragsartHilfe(), QStringLiteral("AuftragsArt"));
 
-    m_art->setKundenModus(m_fenster.KundenModus());
-    if (m_art->Zeigen() == QDialog::Accepted) {
-        m_fenster.dokument().AblaufStatus |= ablauf::Auftragsart;
+    AuftragsSitzung &sitzung = m_app.Sitzung();
+    std::optional<TAuftragsArtForm::Ergebnis> ergebnis;
+    {
+        TAuftragsArtForm dialog(sitzung.auftrag(), sitzung.Wahl(), m_app.Konfiguration(), m_app.messages(), &m_fenster);
+        ergebnis = dialog.Zeigen();
+    }
+    if (ergebnis) {
+        sitzung.AuftragsartUebernehmen(ergebnis->Wahl, ergebnis->Kundendaten);
+        // The demo customer and the customer data of an opened order are never written.
+        const TKundenDaten &k = sitzung.auftrag().Kundendaten;
+        if (m_fenster.KundenModus() && !k.Demo && !k.AusAuftrag)
+            KundenDatenSpeichern(k, m_app.KundePfad(), m_app.messages());
         m_fenster.SetGeaendert();
     }
-    // The order data show the coding and the kind the dialog left.
+    // The order data show the coding and the kind the choice left.
     const TAuftragsdatenRec &daten = m_app.Auftrag().Auftragsdaten;
     m_daten->CodierungSetzen(daten.MitCodierung, daten.Codierung);
 
@@ -77,7 +88,6 @@ void MainWindowOrderType::AuftragsartDialog()
     const QString text = elektronen ? QStringLiteral("Aperturen") : QStringLiteral("Konturen");
     panel.setKnopfText(Befehl::KonturEingabe, text);
     panel.setKnopfText(Befehl::KonturEingabeOhneVorlage, text);
-    m_fenster.steuerung().neuZeichnen();
     panel.knopfGedrueckt(Befehl::Auftragsart, false);
 }
 
@@ -94,55 +104,31 @@ void MainWindowOrderType::AuftragsdatenDialog()
 
 void MainWindowOrderType::Initialisieren()
 {
-    m_art->Initialisieren();
+    m_app.Sitzung().Vorschlagen();
 }
 
 void MainWindowOrderType::InitialisierenBehalten()
 {
-    // Re-initialising alone would give the kept order the last confirmed kind and the frame a
-    // best fit finds: what is drawn, checked and saved would silently change.
-    // The remembered frame, which the order data propose, stays as well.
-    TAuftrag &auftrag = m_app.Auftrag();
-    IniFile &ini = m_app.EinstellungenIni();
-    const QString abschnitt = QStringLiteral("Beschleuniger");
-    const QString schluessel = QStringLiteral("Elektronenblende");
-    const TAuftragsart art = auftrag.Auftragsart;
-    const QString rahmen = m_art->GewaehlterRahmen();
-    const bool gemerkt = ini.valueExists(abschnitt, schluessel);
-    const QString gemerkterRahmen = ini.readString(abschnitt, schluessel);
-    Initialisieren();
-    auftrag.Auftragsart = art;
-    const int i = ListenIndex(m_art->Rahmenliste(), rahmen);
-    if (i >= 0)
-        m_art->RahmenWaehlen(i);
-    if (gemerkt)
-        ini.writeString(abschnitt, schluessel, gemerkterRahmen);
-    else
-        ini.deleteKey(abschnitt, schluessel);
+    // The kept order keeps its kind, its frame and its order data: nothing is proposed anew.
 }
 
 void MainWindowOrderType::RahmenPruefen()
 {
-    if (!istElektronenAuftrag(m_app.Auftrag().Auftragsart) || m_art->RahmenPasst())
+    AuftragsSitzung &sitzung = m_app.Sitzung();
+    if (!istElektronenAuftrag(sitzung.auftrag().Auftragsart) || sitzung.RahmenPasst())
         return;
     if (m_app.messages().question(RahmenPasstNichtFrage()) == Messages::Answer::Yes)
-        m_art->RahmenSuchen();
+        sitzung.BestFitUebernehmen();
 }
 
 bool MainWindowOrderType::RahmenPasst() const
 {
-    return m_art->RahmenPasst();
+    return m_app.Sitzung().RahmenPasst();
 }
 
 std::optional<TRahmenUeberlagerung> MainWindowOrderType::Ueberlagerung() const
 {
-    const bool gewaehlt = (m_fenster.dokument().AblaufStatus & ablauf::Auftragsart) != 0;
-    std::optional<TRahmenUeberlagerung> u =
-        RahmenUeberlagerung(m_app.Auftrag(), m_app.Konfiguration(), m_art->GewaehlterRahmen(), m_fenster.Modus(), gewaehlt);
-    // The overlay says what the fit check of the chosen frame says (the list's size of a frame).
-    if (u)
-        u->Passt = m_art->RahmenPasst();
-    return u;
+    return m_app.Sitzung().Ueberlagerung(m_fenster.Modus());
 }
 
 void MainWindowOrderType::DatumNeu()
@@ -157,14 +143,9 @@ void MainWindowOrderType::Zuruecksetzen()
 
 void MainWindowOrderType::AuftragUebernommen()
 {
-    TAuftrag &auftrag = m_app.Auftrag();
+    m_app.Sitzung().Oeffnen(m_app.Auftrag());
     m_daten->setKundenModus(m_fenster.KundenModus());
     m_daten->Vorbelegen();
-    if (istElektronenAuftrag(auftrag.Auftragsart)) {
-            const TBeschl *b = auftrag.Kundendaten.AktuellerBeschl();
-        m_art->HerstellerSetzen(b ? b->Beschleuniger : QString());
-        m_art->RahmenSetzen(auftrag.Auftragsdaten.TragplatteRahmen);
-    }
 }
 
 void MainWindowOrderType::AuftragsartUebernehmen()

@@ -13,7 +13,8 @@ class TAuftragsdatenForm;
 
 /// "Auftragsart" and "Auftragsdaten" on the main window: the two dialogs, the frame check after
 /// contour changes, the frame drawn around the aperture and the order data's date that follows
-/// every change. The dialogs live as long as the window and keep their state between openings.
+/// every change. The order-type dialog is made when it opens and gives back a choice the order
+/// session takes; the choice itself, the fit and the frame drawn are the session's.
 class MainWindowOrderType
 {
 public:
@@ -48,15 +49,11 @@ public:
     /// The insertion-direction dialog follows the order kind: so does the order data's mode.
     void AuftragsartUebernehmen();
 
-    TAuftragsArtForm &auftragsartForm() { return *m_art; }
     TAuftragsdatenForm &auftragsdatenForm() { return *m_daten; }
 
 private:
-    // The overlay's frame sizes and the dialog's lists come from the application's one
-    // configuration, so the drawn frame and the fit check always agree.
     TMainForm &m_fenster;
     Application &m_app;
-    TAuftragsArtForm *m_art;     // a child of the main window
     TAuftragsdatenForm *m_daten; // a child of the main window
 };
 

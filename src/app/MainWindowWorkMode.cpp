@@ -8,6 +8,7 @@
 #include "app/THauptMenue.h"
 #include "app/TMainForm.h"
 #include "app/Texte.h"
+#include "order/AuftragsSitzung.h"
 #include "base/Messages.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
@@ -58,12 +59,8 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
     m_fenster.hilfe().ModusHilfe(modus);
 
     auto lineal = [&] {
-        steuerung.VorlageSetzen(LinealBild());
+        m_app.Sitzung().LinealAuftrag();
         steuerung.P_MainResize();
-        auftrag.Massstab.MassstabAbstandSetzen(200);
-        m_fenster.dokument().MassstabPunktSetzen(1, QPoint(-300, 0));
-        m_fenster.dokument().MassstabPunktSetzen(2, QPoint(300, 0));
-        auftrag.Isozentrum = QPoint(0, 0);
     };
     switch (modus) {
     case ModusBildVorlage:
@@ -124,21 +121,17 @@ bool MainWindowWorkMode::NeuerAuftrag()
     if (auftrag.Geaendert
         && m_app.messages().warningQuestion(texte::neuInitialisierenFrage()) != Messages::Answer::Yes)
         return false;
-    auftrag.OhneAbholadresse = false;
 
     m_fenster.menue().setHaken(Befehl::HilfeAnzeigen, m_fenster.hilfe().hilfeAn());
     steuerung.StatusAnzeigen(KeinPunkt);
     steuerung.setZeiger(Qt::ArrowCursor);
     steuerung.widget()->Zuruecksetzen();
 
-    m_fenster.dokument().AblaufStatus = 0;
+    m_app.Sitzung().NeuerAuftrag();
     // inversion from the settings, all layers on (the scale bar only in mode 0)
     steuerung.NeuerAuftrag();
     m_fenster.menue().setHaken(Befehl::Invertiert, m_fenster.dokument().Invertiert);
 
-    auftrag.Vorlage = QImage();
-    auftrag.EinschubGesetzt = false;
-    auftrag.Auftragsdaten = TAuftragsdatenRec();
     m_fenster.auftragsart().Zuruecksetzen();
 
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
@@ -146,20 +139,11 @@ bool MainWindowWorkMode::NeuerAuftrag()
         panel.birneZeigen(e, false);
     }
 
-    auftrag.Massstab.PunkteZuruecksetzen();
-    auftrag.IsozentrumGesetzt = false;
-    auftrag.FeldEcke1 = KeinPunkt;
-    auftrag.FeldEcke2 = KeinPunkt;
-    auftrag.Auftragsart = TAuftragsart::NichtGewaehlt;
     // nothing runs, no rubber band, no shape tool; the move or rotate mode is off
     m_fenster.eingabeFenster().NeuerAuftrag();
 
-    auftrag.Konturen = TKonturen();
-
     m_fenster.setWindowTitle(QStringLiteral("Quellvantar ") + VersionsText() + QStringLiteral(" - Neu"));
-    auftrag.Geaendert = false;
     m_fenster.MenuesAnpassen();
-    steuerung.neuZeichnen();
     return true;
 }
 

@@ -3,6 +3,8 @@
 // TMainFormAblauf.cpp (workflow and menus).
 #include "app/TMainForm.h"
 
+#include "order/AuftragsSitzung.h"
+
 #include "app/Application.h"
 #include "app/BildBefehle.h"
 #include "app/Fensterplatzierer.h"
@@ -144,6 +146,7 @@ void TMainForm::FormCreate()
     }
 
     m_kundenModus = m_app.EinstellungenIni().readBool(kInit, QStringLiteral("KundenMode"), true);
+    m_app.Sitzung().KundenModusSetzen(m_kundenModus);
     m_menue->setHaken(Befehl::Kundenmodus, m_kundenModus);
     auftrag().AusDatei = false;
     auftrag().Geaendert = false;
@@ -161,7 +164,7 @@ void TMainForm::FensterAufbauen()
     // The window starts on an empty order; the insertion-direction window with "Rechts".
     auftrag() = TAuftrag();
     auftrag().Einschubrichtung = TEinschubrichtung::Rechts;
-    m_dok = std::make_unique<Arbeitsflaeche>(auftrag());
+    m_dok = std::make_unique<Arbeitsflaeche>(auftrag(), m_app.Sitzung().ablaufFeld());
     m_menue = new THauptMenue(this);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -169,6 +172,13 @@ void TMainForm::FensterAufbauen()
     m_steuerung = new ArbeitsflaecheSteuerung(*m_dok, auftrag().Kundendaten, m_app.EinstellungenIni(), m_app.messages(),
                                               m_app.fileChooser(), nullptr, *this, this);
     ArbeitsflaecheWidget *pMain = m_steuerung->widget();
+    // The workspace shows what the order session announces; a changed kind or frame also changes
+    // what the workflow panel says (the fit decides the order-type lamp and saving).
+    connect(&m_app.Sitzung(), &AuftragsSitzung::geaendert, this, [this](unsigned teile) {
+        if ((teile & AuftragsSitzung::ArtUndRahmen) && m_input && m_auftragsart && m_einschub)
+            AblaufAktualisieren();
+        m_steuerung->neuZeichnen();
+    });
     pMain->setObjectName(QStringLiteral("P_Main"));
     m_splitter->addWidget(pMain);
     m_panel = new TAblaufPanel(m_splitter);

@@ -160,6 +160,7 @@ private:
     qv::Application &m_app;
 
     bool m_kundenModus = true;
+    QString m_speichernGrund; // what the workflow panel last said stands against saving
     bool m_startAbbruch = false;
     bool m_formShowDone = false;
 

@@ -2,6 +2,9 @@
 #include "app/TMainForm.h"
 
 #include "app/Ablauf.h"
+#include "app/Application.h"
+#include "help/THelpForm.h"
+#include "order/AuftragsSitzung.h"
 #include "app/AblaufAnwenden.h"
 #include "app/MainWindowDirection.h"
 #include "app/MainWindowInput.h"
@@ -11,6 +14,9 @@
 #include "order/TAuftragsdatenFelder.h"
 #include "workspace/Arbeitsflaeche.h"
 
+#include <QLabel>
+#include <QTextEdit>
+
 namespace qv {
 
 void TMainForm::AblaufAktualisieren()
@@ -18,6 +24,16 @@ void TMainForm::AblaufAktualisieren()
     const AblaufErgebnis e = ablaufBerechnen(ablaufZustand());
     m_dok->AblaufStatus = e.status;
     ablaufAnwenden(e, *m_panel, *m_menue);
+    // What stands against saving is said in the status bar and the help text for as long as it
+    // stands (a later step's help gives way to it at the next update).
+    const bool neu = e.speichernGrund != m_speichernGrund;
+    m_speichernGrund = e.speichernGrund;
+    if (!m_speichernGrund.isEmpty()) {
+        if (neu)
+            m_status[3]->setText(m_speichernGrund);
+        if (!m_hilfe->memo()->toPlainText().contains(m_speichernGrund.left(30)))
+            m_hilfe->Kontexthilfe(m_speichernGrund, QStringLiteral("Auftragsart"));
+    }
     if (m_einschub)
         m_einschub->PfeilAktualisieren();
 }
@@ -38,7 +54,7 @@ AblaufZustand TMainForm::ablaufZustand() const
         z.beschleunigerHersteller = b->Beschleuniger;
     // silent checks: a repaint never shows a message
     z.auftragsdatenKomplett = Vollstaendig(auftrag());
-    z.rahmenPasst = m_auftragsart->RahmenPasst();
+    z.rahmenPasst = m_app.Sitzung().RahmenPasst();
     z.demoKunde = auftrag().Kundendaten.Demo;
     z.geaendert = auftrag().Geaendert;
     z.ausDatei = auftrag().AusDatei;
@@ -68,6 +84,7 @@ void TMainForm::Kundenmodus1Click()
 {
     // The menu item flips its check mark itself; the setting is not saved.
     m_kundenModus = m_menue->hatHaken(Befehl::Kundenmodus);
+    m_app.Sitzung().KundenModusSetzen(m_kundenModus);
     MenuesAnpassen();
 }
 

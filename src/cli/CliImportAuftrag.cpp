@@ -8,6 +8,7 @@
 #include "base/UtilsUnit.h"
 #include "config/TKundenDaten.h"
 #include "order/Auftragsart.h"
+#include "order/AuftragsSitzung.h"
 #include "order/ImportUebernahme.h"
 #include "order/OrderFile.h"
 #include "planimport/TBPRKonfig.h"
@@ -110,11 +111,7 @@ bool NeuenImportAuftragAnlegen(const ImportAufruf &aufruf, NeuerImportAuftrag &n
         einstellungen.readString(QStringLiteral("Beschleuniger"), QStringLiteral("AktHerkunft"), neu.Einstellungen.AktHerkunft);
 
     // The ruler: 40 x 40 cm at 3 pixels per millimetre, the isocentre in its middle.
-    a.Vorlage = LinealBild();
-    a.Massstab.MassstabAbstandSetzen(200);
-    a.MassstabPunktSetzen(1, QPoint(-300, 0));
-    a.MassstabPunktSetzen(2, QPoint(300, 0));
-    a.Isozentrum = QPoint(0, 0);
+    LinealSetzen(a);
     a.IsozentrumGesetzt = true;
     a.Auftragsart = aufruf.Elektronen ? TAuftragsart::Elektronen : TAuftragsart::Photonen;
     a.Einschubrichtung = EinschubrichtungLesen(einstellungen, TEinschubrichtung::Rechts);

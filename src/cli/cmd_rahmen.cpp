@@ -4,6 +4,7 @@
 #include "base/AtomicWriter.h"
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
+#include "order/AuftragsSitzung.h"
 #include "order/Auftragsart.h"
 #include "order/OrderDocument.h"
 
@@ -82,21 +83,17 @@ int runRahmen(const QStringList &args, Streams &io)
 
     const TAuftrag &auftrag = doc->Auftrag;
     const QString hersteller = Hersteller(auftrag.Kundendaten);
-    const TRahmenListe liste = RahmenListeFuellen(konfig, hersteller);
+    // The same check the order session makes before it lets an order be saved.
+    const RahmenPruefung pruefung = RahmenPruefen(auftrag, konfig);
     QJsonArray rahmen;
-    int bestFit = -1;
-    for (qsizetype i = 0; i < liste.Rahmen.size(); ++i) {
-        const QPoint g = liste.BlendenGroessen[i];
-        const bool passt = RahmenPasst(auftrag, g);
-        if (passt && bestFit < 0)
-            bestFit = int(i);
-        rahmen.append(QJsonObject{{QStringLiteral("Name"), liste.Rahmen[i]},
+    for (qsizetype i = 0; i < pruefung.Liste.Rahmen.size(); ++i) {
+        const QPoint g = pruefung.Liste.BlendenGroessen[i];
+        rahmen.append(QJsonObject{{QStringLiteral("Name"), pruefung.Liste.Rahmen[i]},
                                   {QStringLiteral("Groesse"), QJsonArray{g.x(), g.y()}},
-                                  {QStringLiteral("Passt"), passt}});
+                                  {QStringLiteral("Passt"), bool(pruefung.Passt[i])}});
     }
-    int gewaehlt = -1;
-    if (!liste.Rahmen.isEmpty())
-        gewaehlt = std::max(0, ListenIndex(liste.Rahmen, auftrag.Auftragsdaten.TragplatteRahmen));
+    const int bestFit = pruefung.BestFit;
+    const int gewaehlt = pruefung.Gewaehlt;
 
     QJsonObject json;
     json.insert(QStringLiteral("Auftragsart"), doc->Version >= 3 ? QJsonValue(int(auftrag.Auftragsart)) : QJsonValue());

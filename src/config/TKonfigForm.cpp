@@ -23,11 +23,13 @@ namespace {
 
 const QString kInit = QStringLiteral("Init");
 
+// An editable list shows exactly what is stored, also a text it does not offer (a title such
+// as "Dr. med."); a fixed list shows no choice then.
 void zeige(QComboBox *c, const QString &text)
 {
     c->setCurrentIndex(c->findText(text));
     if (c->isEditable() && c->currentIndex() < 0)
-        c->setEditText(QString());
+        c->setEditText(text);
 }
 
 QString nurLesend(const QComboBox *c)
@@ -237,8 +239,13 @@ void TKonfigForm::lieferartAnzeigen()
 {
     m_anzeigen = true;
     const TAbteilung *abt = m_daten.AktuelleAbteilung();
+    // A stored text the configuration does not list is shown as stored (and kept when saved).
     auto setze = [](QComboBox *c, const QString &text) {
-        const int i = c->findText(text);
+        int i = c->findText(text);
+        if (i < 0 && !text.trimmed().isEmpty()) {
+            c->addItem(text);
+            i = c->count() - 1;
+        }
         c->setCurrentIndex(i >= 0 ? i : c->count() - 1);
     };
     setze(m_transport, abt ? abt->Transport : QString());

@@ -112,6 +112,13 @@ bool RahmenPasst(const TAuftrag &auftrag, const std::optional<QPoint> &blendenGr
     return PasstInRahmen(AperturAusdehnung(auftrag), *blendenGroesse, auftrag.Kundendaten.FFA);
 }
 
+QString RahmenPasstNichtGrund()
+{
+    return QStringLiteral("Der gewählte Rahmen paßt nicht: Die Apertur muß in den Rahmen passen, damit der Auftrag "
+                          "gespeichert werden kann. Wählen Sie einen passenden Rahmen (Auftragsart, Bestfit) oder "
+                          "verschieben bzw. drehen Sie die Apertur.");
+}
+
 int RahmenSuchen(const TAuftrag &auftrag, const QList<QPoint> &blendenGroessen)
 {
     // The same projected test as the fit check, so that the frame found is one the check accepts.

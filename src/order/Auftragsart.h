@@ -59,6 +59,8 @@ int RahmenSuchen(const TAuftrag &auftrag, const QList<QPoint> &blendenGroessen);
 /// Text of the fit label.
 inline QString PasstText(bool passt) { return passt ? QStringLiteral("paßt") : QStringLiteral("paßt nicht"); }
 inline const QString kRahmenPasstNicht = QStringLiteral(" Der Rahmen paßt nicht! ");
+/// Why an electron order whose aperture does not fit its frame cannot be saved.
+QString RahmenPasstNichtGrund();
 
 /// The frame drawn around the aperture: geometry in workspace coordinates (y up), the label
 /// and whether the fit check fails.

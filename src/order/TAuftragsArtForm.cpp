@@ -1,8 +1,5 @@
 #include "order/TAuftragsArtForm.h"
 
-#include "app/KundenDatenMeldungen.h"
-
-#include "base/IniFile.h"
 #include "base/Messages.h"
 #include "config/TKonfiguration.h"
 #include "order/TAuftrag.h"
@@ -23,7 +20,6 @@ namespace qv {
 
 namespace {
 
-const QString kAbschnitt = QStringLiteral("Beschleuniger");
 const QString kCRLF = QStringLiteral("\r\n");
 
 // The memo of each origin page, for photon and for electron orders.
@@ -66,14 +62,25 @@ void listeSetzen(QListWidget *liste, const QStringList &eintraege, int index)
 
 } // namespace
 
-TAuftragsArtForm::TAuftragsArtForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen,
+TAuftragsArtForm::TAuftragsArtForm(const TAuftrag &auftrag, const AuftragsartWahl &wahl, const TKonfiguration &konfiguration,
                                    Messages &messages, QWidget *parent)
-    : QDialog(parent), m_auftrag(auftrag), m_konfiguration(konfiguration), m_einstellungen(einstellungen), m_messages(messages)
+    : QDialog(parent)
+    , m_auftrag(std::make_unique<TAuftrag>(auftrag))
+    , m_konfiguration(konfiguration)
+    , m_messages(messages)
+    , m_startTragplatte(wahl.Tragplatte)
+    , m_startRahmen(wahl.Rahmen)
 {
     setObjectName(QStringLiteral("AuftragsArtForm"));
     setWindowTitle(QStringLiteral("Auftrags-Art wählen"));
+    m_auftrag->Auftragsart = wahl.Auftragsart;
+    m_auftrag->Auftragsdaten.MitCodierung = wahl.MitCodierung;
+    m_auftrag->Auftragsdaten.Codierung = wahl.Codierung;
+    m_seite = std::clamp(wahl.Seite, 0, 3);
     FensterAufbauen();
 }
+
+TAuftragsArtForm::~TAuftragsArtForm() = default;
 
 void TAuftragsArtForm::FensterAufbauen()
 {
@@ -202,12 +209,7 @@ void TAuftragsArtForm::FensterAufbauen()
 
 TAuftragsart TAuftragsArtForm::GetAuftragsart() const
 {
-    return m_auftrag.Auftragsart;
-}
-
-void TAuftragsArtForm::SetAuftragsart(TAuftragsart art)
-{
-    m_auftrag.Auftragsart = art;
+    return m_auftrag->Auftragsart;
 }
 
 QString TAuftragsArtForm::GewaehlterRahmen() const
@@ -226,9 +228,11 @@ void TAuftragsArtForm::ListenFuellen()
     m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
     for (const QString &meldung : m_rahmen.Meldungen)
         m_messages.information(meldung);
-    m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : 0;
+    const int rahmen = ListenIndex(m_rahmen.Rahmen, m_startRahmen);
+    m_rahmenIndex = rahmen >= 0 ? rahmen : (m_rahmen.Rahmen.isEmpty() ? -1 : 0);
     m_tragplatten = TragplattenListe(konfig, m_hersteller);
-    m_tragplattenIndex = m_tragplatten.isEmpty() ? -1 : 0;
+    const int tragplatte = ListenIndex(m_tragplatten, m_startTragplatte);
+    m_tragplattenIndex = tragplatte >= 0 ? tragplatte : (m_tragplatten.isEmpty() ? -1 : 0);
     Anzeigen();
 }
 
@@ -240,7 +244,7 @@ void TAuftragsArtForm::HerstellerSetzen(const QString &herstellerText)
 
 void TAuftragsArtForm::KundenlistenFuellen()
 {
-    TKundenDaten &k = m_auftrag.Kundendaten;
+    const TKundenDaten &k = m_auftrag->Kundendaten;
     const TAbteilung *abteilung = k.AktuelleAbteilung();
     m_aktualisieren = true;
     QStringList beschl, anp;
@@ -257,45 +261,9 @@ void TAuftragsArtForm::KundenlistenFuellen()
     HerstellerSetzen(b ? b->Beschleuniger : QString());
 }
 
-void TAuftragsArtForm::Merken()
+std::optional<TAuftragsArtForm::Ergebnis> TAuftragsArtForm::Zeigen()
 {
-    TKundenDaten &k = m_auftrag.Kundendaten;
-    m_sicherung.Auftragsart = m_auftrag.Auftragsart;
-    m_sicherung.RahmenIndex = std::max(0, ListenIndex(m_rahmen.Rahmen, m_einstellungen.readString(kAbschnitt, QStringLiteral("Elektronenblende"))));
-    m_sicherung.TragplattenIndex = std::max(0, ListenIndex(m_tragplatten, m_einstellungen.readString(kAbschnitt, QStringLiteral("Tragplatte"))));
-    m_sicherung.AktAbteilung = k.AktAbteilung;
-    m_sicherung.AktAnPBeschl.clear();
-    for (const TAbteilung &a : k.Abteilungen)
-        m_sicherung.AktAnPBeschl.append({a.AktAnP, a.AktBeschl});
-    m_sicherung.MitCodierung = m_auftrag.Auftragsdaten.MitCodierung;
-    m_sicherung.Codierung = m_auftrag.Auftragsdaten.Codierung;
-    m_sicherung.ElektronenblendeGesetzt = m_einstellungen.valueExists(kAbschnitt, QStringLiteral("Elektronenblende"));
-    m_sicherung.Elektronenblende = m_einstellungen.readString(kAbschnitt, QStringLiteral("Elektronenblende"));
-}
-
-void TAuftragsArtForm::Initialisieren()
-{
-    TKundenDaten &k = m_auftrag.Kundendaten;
-    const TBeschl *b = k.AktuellerBeschl();
-    m_hersteller = qv::Hersteller(b ? b->Beschleuniger : QString());
-    ListenFuellen();
-    Merken();
-    if (const TAbteilung *a = k.AktuelleAbteilung()) {
-        const int seite = HerkunftSeite(a->Herkunft);
-        if (seite >= 0)
-            m_seite = seite;
-    }
-    HerstellerSetzen(b ? b->Beschleuniger : QString());
-    const TAuftragsart art = LetzteAuftragsart(
-        m_einstellungen.readString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag));
-    m_auftrag.Auftragsart = art;
-    ReiterAnwenden();
-    HerkunftAnwenden();
-}
-
-int TAuftragsArtForm::Zeigen()
-{
-    TKundenDaten &k = m_auftrag.Kundendaten;
+    const TKundenDaten &k = m_auftrag->Kundendaten;
     m_aktualisieren = true;
     QStringList abteilungen;
     for (const TAbteilung &a : k.Abteilungen)
@@ -303,45 +271,43 @@ int TAuftragsArtForm::Zeigen()
     listeSetzen(LB_Abteilung, abteilungen, k.AktAbteilung);
     m_aktualisieren = false;
     KundenlistenFuellen();
-    Merken();
-    const TBeschl *b = k.AktuellerBeschl();
-    HerstellerSetzen(b ? b->Beschleuniger : QString());
-    const TAuftragsart art = LetzteAuftragsart(
-        m_einstellungen.readString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag));
-    m_auftrag.Auftragsart = art;
     ReiterAnwenden();
-    HerkunftAnwenden();
     BTN_OK->setFocus();
-    return exec();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Auswahl();
+}
+
+TAuftragsArtForm::Ergebnis TAuftragsArtForm::Auswahl() const
+{
+    Ergebnis e;
+    e.Wahl.Auftragsart = m_auftrag->Auftragsart;
+    e.Wahl.Seite = m_seite;
+    e.Wahl.Tragplatte = GewaehlteTragplatte();
+    e.Wahl.Rahmen = GewaehlterRahmen();
+    e.Wahl.MitCodierung = m_auftrag->Auftragsdaten.MitCodierung;
+    e.Wahl.Codierung = e.Wahl.MitCodierung ? E_Codierung->text() : QString();
+    e.Kundendaten = m_auftrag->Kundendaten;
+    return e;
 }
 
 void TAuftragsArtForm::ReiterWaehlen(int reiter)
 {
-    m_auftrag.Auftragsart = reiter == 1 ? TAuftragsart::Elektronen : TAuftragsart::Photonen;
+    m_auftrag->Auftragsart = reiter == 1 ? TAuftragsart::Elektronen : TAuftragsart::Photonen;
     ReiterAnwenden();
-    HerkunftAnwenden();
 }
 
 void TAuftragsArtForm::ReiterAnwenden()
 {
-    if (istElektronenAuftrag(m_auftrag.Auftragsart)) {
+    // An electron order is offered the frame a best fit finds.
+    if (istElektronenAuftrag(m_auftrag->Auftragsart))
         RahmenSuchen();
-    } else {
-        const int i = ListenIndex(m_tragplatten, m_einstellungen.readString(kAbschnitt, QStringLiteral("Tragplatte")));
-        m_tragplattenIndex = i >= 0 ? i : (m_tragplatten.isEmpty() ? -1 : 0);
-    }
     Anzeigen();
-    emit neuZeichnen();
 }
 
 void TAuftragsArtForm::SeiteWaehlen(int seite)
 {
     m_seite = std::clamp(seite, 0, 3);
-    HerkunftAnwenden();
-}
-
-void TAuftragsArtForm::HerkunftAnwenden()
-{
     Anzeigen();
 }
 
@@ -351,7 +317,6 @@ void TAuftragsArtForm::RahmenWaehlen(int index)
         return;
     m_rahmenIndex = index;
     Anzeigen();
-    emit neuZeichnen();
 }
 
 void TAuftragsArtForm::TragplatteWaehlen(int index)
@@ -362,7 +327,7 @@ void TAuftragsArtForm::TragplatteWaehlen(int index)
 
 void TAuftragsArtForm::AbteilungWaehlen(int index)
 {
-    TKundenDaten &k = m_auftrag.Kundendaten;
+    TKundenDaten &k = m_auftrag->Kundendaten;
     if (index < 0 || index >= k.Abteilungen.size())
         return;
     k.AktAbteilung = index;
@@ -372,7 +337,7 @@ void TAuftragsArtForm::AbteilungWaehlen(int index)
 
 void TAuftragsArtForm::BeschleunigerWaehlen(int index)
 {
-    TAbteilung *a = m_auftrag.Kundendaten.AktuelleAbteilung();
+    TAbteilung *a = m_auftrag->Kundendaten.AktuelleAbteilung();
     if (!a || index < 0 || index >= a->Beschl.size())
         return;
     a->AktBeschl = index;
@@ -382,16 +347,19 @@ void TAuftragsArtForm::BeschleunigerWaehlen(int index)
 
 void TAuftragsArtForm::AnPWaehlen(int index)
 {
-    TAbteilung *a = m_auftrag.Kundendaten.AktuelleAbteilung();
+    TAbteilung *a = m_auftrag->Kundendaten.AktuelleAbteilung();
     if (a && index >= 0 && index < a->AnP.size())
         a->AktAnP = index;
 }
 
 void TAuftragsArtForm::CodierungWaehlen(bool mitCodierung, const QString &codierung)
 {
-    m_auftrag.Auftragsdaten.MitCodierung = mitCodierung;
-    if (mitCodierung)
-        m_auftrag.Auftragsdaten.Codierung = codierung;
+    m_auftrag->Auftragsdaten.MitCodierung = mitCodierung;
+    if (mitCodierung) {
+        m_auftrag->Auftragsdaten.Codierung = codierung;
+        if (E_Codierung->text() != codierung)
+            E_Codierung->setText(codierung);
+    }
     Anzeigen();
 }
 
@@ -400,7 +368,7 @@ void TAuftragsArtForm::RahmenSetzen(const QString &rahmen)
     const int i = ListenIndex(m_rahmen.Rahmen, rahmen);
     m_rahmenIndex = i >= 0 ? i : (m_rahmen.Rahmen.isEmpty() ? -1 : 0);
     if (IstSiemensRahmen(rahmen))
-        m_auftrag.Auftragsdaten.Herkunft = HerkunftTexte()[2];
+        m_seite = HerkunftSeite(HerkunftTexte()[2]);
     Anzeigen();
 }
 
@@ -409,21 +377,17 @@ bool TAuftragsArtForm::RahmenPasst() const
     const std::optional<QPoint> groesse =
         m_rahmenIndex >= 0 && m_rahmenIndex < m_rahmen.BlendenGroessen.size() ? std::optional<QPoint>(m_rahmen.BlendenGroessen[m_rahmenIndex])
                                                                                : std::nullopt;
-    return qv::RahmenPasst(m_auftrag, groesse);
+    return qv::RahmenPasst(*m_auftrag, groesse);
 }
 
 int TAuftragsArtForm::RahmenSuchen()
 {
-    m_bestFitIndex = qv::RahmenSuchen(m_auftrag, m_rahmen.BlendenGroessen);
-    if (m_bestFitIndex >= 0) {
-        m_rahmenIndex = m_bestFitIndex;
-        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), GewaehlterRahmen());
-    } else {
-        m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : 0;
-    }
-    Anzeigen();
+    m_bestFitIndex = qv::RahmenSuchen(*m_auftrag, m_rahmen.BlendenGroessen);
     if (m_bestFitIndex >= 0)
-        emit neuZeichnen();
+        m_rahmenIndex = m_bestFitIndex;
+    else
+        m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : 0;
+    Anzeigen();
     return m_bestFitIndex;
 }
 
@@ -442,7 +406,7 @@ void TAuftragsArtForm::PasstAnzeigen(bool passt)
 // The widgets follow the dialog's state; nothing here decides anything.
 void TAuftragsArtForm::Anzeigen()
 {
-    const bool elektronen = istElektronenAuftrag(m_auftrag.Auftragsart);
+    const bool elektronen = istElektronenAuftrag(m_auftrag->Auftragsart);
     m_aktualisieren = true;
     TC_Auftragsart->setCurrentIndex(elektronen ? 1 : 0);
     PC_Herkunft->setCurrentIndex(m_seite);
@@ -458,11 +422,11 @@ void TAuftragsArtForm::Anzeigen()
     const bool vorab = m_seite == 3 && !elektronen;
     M_Vorablieferung2->setVisible(vorab);
     RG_Codierung->setVisible(vorab);
-    const bool mit = m_auftrag.Auftragsdaten.MitCodierung;
+    const bool mit = m_auftrag->Auftragsdaten.MitCodierung;
     m_codierung->button(mit ? 1 : 0)->setChecked(true);
     E_Codierung->setVisible(vorab && mit);
-    if (E_Codierung->text() != m_auftrag.Auftragsdaten.Codierung && mit)
-        E_Codierung->setText(m_auftrag.Auftragsdaten.Codierung);
+    if (E_Codierung->text() != m_auftrag->Auftragsdaten.Codierung && mit)
+        E_Codierung->setText(m_auftrag->Auftragsdaten.Codierung);
     GB_RahmenPasst->setVisible(elektronen);
     if (elektronen)
         PasstAnzeigen(RahmenPasst());
@@ -476,60 +440,12 @@ void TAuftragsArtForm::BTN_BestfitClick()
 
 void TAuftragsArtForm::BTN_OKClick()
 {
-    const QString herkunft = HerkunftDerSeite(m_seite);
-    m_einstellungen.writeString(kAbschnitt, QStringLiteral("AktHerkunft"), herkunft);
-    m_auftrag.Auftragsdaten.Herkunft = herkunft;
-    m_auftrag.Auftragsdaten.Gueltig = false;
-    if (istPhotonenAuftrag(m_auftrag.Auftragsart)) {
-        m_einstellungen.writeString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kTragplattenAuftrag);
-        if (m_seite == 1 || m_seite == 3) {
-            m_einstellungen.writeString(kAbschnitt, QStringLiteral("Tragplatte"), QStringLiteral("eigene Tragplatte"));
-            const bool mit = m_auftrag.Auftragsdaten.MitCodierung;
-            m_auftrag.Auftragsdaten.MitCodierung = mit;
-            m_auftrag.Auftragsdaten.Codierung = mit ? E_Codierung->text() : QString();
-        } else {
-            m_auftrag.Auftragsdaten.MitCodierung = false;
-            m_auftrag.Auftragsdaten.Codierung.clear();
-            m_einstellungen.writeString(kAbschnitt, QStringLiteral("Tragplatte"), GewaehlteTragplatte());
-        }
-    } else {
-        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), GewaehlterRahmen());
-        m_einstellungen.writeString(kAbschnitt, QStringLiteral("LetzteAuftragsArt"), kRahmenAuftrag);
-        m_auftrag.Auftragsdaten.MitCodierung = false;
-        m_auftrag.Auftragsdaten.Codierung.clear();
-    }
-    // The demo customer and the customer data of an opened order are never written.
-    TKundenDaten &k = m_auftrag.Kundendaten;
-    if (m_kundenModus && !k.Demo && !k.AusAuftrag && !m_kundePfad.isEmpty())
-        qv::KundenDatenSpeichern(k, m_kundePfad, m_messages);
     accept();
 }
 
 void TAuftragsArtForm::BTN_AbbruchClick()
 {
-    TKundenDaten &k = m_auftrag.Kundendaten;
-    m_auftrag.Auftragsart = m_sicherung.Auftragsart;
-    k.AktAbteilung = m_sicherung.AktAbteilung;
-    for (qsizetype i = 0; i < k.Abteilungen.size() && i < m_sicherung.AktAnPBeschl.size(); ++i) {
-        k.Abteilungen[i].AktAnP = m_sicherung.AktAnPBeschl[i].first;
-        k.Abteilungen[i].AktBeschl = m_sicherung.AktAnPBeschl[i].second;
-    }
-    m_auftrag.Auftragsdaten.MitCodierung = m_sicherung.MitCodierung;
-    m_auftrag.Auftragsdaten.Codierung = m_sicherung.Codierung;
-    if (m_sicherung.ElektronenblendeGesetzt)
-        m_einstellungen.writeString(kAbschnitt, QStringLiteral("Elektronenblende"), m_sicherung.Elektronenblende);
-    else
-        m_einstellungen.deleteKey(kAbschnitt, QStringLiteral("Elektronenblende"));
-    // The lists belong to the restored accelerator again.
-    const TBeschl *b = k.AktuellerBeschl();
-    m_hersteller = qv::Hersteller(b ? b->Beschleuniger : QString());
-    const TKonfiguration &konfig = m_konfiguration;
-    m_rahmen = RahmenListeFuellen(konfig, m_hersteller);
-    m_tragplatten = TragplattenListe(konfig, m_hersteller);
-    m_rahmenIndex = m_rahmen.Rahmen.isEmpty() ? -1 : std::min<int>(m_sicherung.RahmenIndex, int(m_rahmen.Rahmen.size()) - 1);
-    m_tragplattenIndex = m_tragplatten.isEmpty() ? -1 : std::min<int>(m_sicherung.TragplattenIndex, int(m_tragplatten.size()) - 1);
-    Anzeigen();
-    emit neuZeichnen();
+    // The dialog worked on a copy: nothing to restore.
     reject();
 }
 

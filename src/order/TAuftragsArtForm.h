@@ -2,9 +2,13 @@
 
 #include "config/TKundenDaten.h"
 #include "order/Auftragsart.h"
+#include "order/AuftragsSitzung.h"
 #include "order/TAuftragsart.h"
 
 #include <QDialog>
+
+#include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -18,29 +22,32 @@ class QTabBar;
 namespace qv {
 struct TKonfiguration;
 
-class IniFile;
 class Messages;
 class TAuftrag;
 
 /// "Auftrags-Art wählen": photon or electron order, the origin of the tray or frame, the tray
 /// or frame, the coding of a customer's own tray, and the department, accelerator and contact
-/// of the order. It keeps its choice between openings; the order's kind lives in the order.
+/// of the order. It works on a copy of the order and gives back the choice and the customer
+/// data it chose in; the caller hands them to the order session.
 class TAuftragsArtForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    /// konfiguration: the product configuration (it outlives the dialog); einstellungen: the
-    /// program settings.
-    TAuftragsArtForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen, Messages &messages,
-                     QWidget *parent = nullptr);
+    /// What OK gives back.
+    struct Ergebnis
+    {
+        AuftragsartWahl Wahl;
+        TKundenDaten Kundendaten;
+    };
 
-    /// Whether OK saves the customer data, and where.
-    void setKundenModus(bool kundenModus) { m_kundenModus = kundenModus; }
-    void setKundePfad(const QString &pfad) { m_kundePfad = pfad; }
+    /// auftrag: the order as it stands (for the fit and the customer data); wahl: the choice
+    /// the session holds; konfiguration: the product configuration (it outlives the dialog).
+    TAuftragsArtForm(const TAuftrag &auftrag, const AuftragsartWahl &wahl, const TKonfiguration &konfiguration,
+                     Messages &messages, QWidget *parent = nullptr);
+    ~TAuftragsArtForm() override;
 
     TAuftragsart GetAuftragsart() const;
-    void SetAuftragsart(TAuftragsart art);
     /// The selected frame, empty when none is listed.
     QString GewaehlterRahmen() const;
     QString GewaehlteTragplatte() const;
@@ -51,13 +58,13 @@ public:
     void RahmenSetzen(const QString &rahmen);
     /// The fit check of the selected frame; asks only.
     bool RahmenPasst() const;
-    /// The best fit: selects and remembers the first frame that fits; −1 when none does.
+    /// The best fit: selects the first frame that fits; −1 when none does.
     int RahmenSuchen();
     int BestFitIndex() const { return m_bestFitIndex; }
-    /// Re-initialisation for a new order or mode, without showing the dialog.
-    void Initialisieren();
-    /// Shows the dialog modally; QDialog::Accepted on OK.
-    int Zeigen();
+    /// Fills the lists and shows the dialog modally; the choice on OK, nothing on Cancel.
+    std::optional<Ergebnis> Zeigen();
+    /// The choice as the dialog holds it now.
+    Ergebnis Auswahl() const;
 
     // What a person can do in the dialog, for callers and tests.
     void ReiterWaehlen(int reiter);
@@ -79,26 +86,19 @@ public slots:
     void BTN_AbbruchClick();
     void BTN_BestfitClick();
 
-signals:
-    /// The frame or the kind changed: the workspace redraws its overlay.
-    void neuZeichnen();
-
 private:
     void FensterAufbauen();
     void ListenFuellen();
     void KundenlistenFuellen();
     void ReiterAnwenden();
-    void HerkunftAnwenden();
-    void Merken();
     void Anzeigen();
     void PasstAnzeigen(bool passt);
 
-    TAuftrag &m_auftrag;
+    std::unique_ptr<TAuftrag> m_auftrag; // the dialog's copy
     const TKonfiguration &m_konfiguration;
-    IniFile &m_einstellungen;
     Messages &m_messages;
-    bool m_kundenModus = true;
-    QString m_kundePfad;
+    QString m_startTragplatte;
+    QString m_startRahmen;
 
     QString m_hersteller;
     TRahmenListe m_rahmen;
@@ -108,20 +108,6 @@ private:
     int m_seite = 0;
     int m_bestFitIndex = -1;
     bool m_aktualisieren = false;
-
-    // What Cancel restores: everything the dialog changes at once.
-    struct Sicherung
-    {
-        TAuftragsart Auftragsart = TAuftragsart::Photonen;
-        int RahmenIndex = 0;
-        int TragplattenIndex = 0;
-        qint32 AktAbteilung = 0;
-        QList<QPair<qint32, qint32>> AktAnPBeschl;
-        bool MitCodierung = false;
-        QString Codierung;
-        QString Elektronenblende;
-        bool ElektronenblendeGesetzt = false;
-    } m_sicherung;
 
     QTabBar *TC_Auftragsart = nullptr;
     QLabel *P_Herkunft = nullptr;

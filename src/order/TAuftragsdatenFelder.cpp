@@ -19,12 +19,14 @@ QString wennGelistet(const QStringList &liste, const QString &text)
     return liste.contains(text) ? text : QString();
 }
 
-/// The text when it is listed, else the first item (nothing for an empty list).
-QString oderErstes(const QStringList &liste, const QString &text)
+/// The stored text, added to the list when it is missing; the first item when nothing is stored.
+QString gespeichertOderErstes(QStringList &liste, const QString &text)
 {
-    if (liste.contains(text))
-        return text;
-    return liste.isEmpty() ? QString() : liste.first();
+    if (text.trimmed().isEmpty())
+        return liste.isEmpty() ? QString() : liste.first();
+    if (!liste.contains(text))
+        liste << text;
+    return text;
 }
 
 /// Selects the text, adding it to the list when it is missing.
@@ -141,9 +143,11 @@ void Vorbelegen(TAuftragsdatenFelder &f, TAuftrag &auftrag, const TKonfiguration
     f.HerkunftListe = HerkunftTexte();
     f.LegierungListe = HerkunftTexte().mid(0, 2);
     f.TransportListe = konfig.Transport;
-    f.Legierung = oderErstes(f.LegierungListe, abteilung ? abteilung->Legierung : QString());
-    f.Transport = oderErstes(f.TransportListe, abteilung ? abteilung->Transport.trimmed() : QString());
-    f.Herkunft = oderErstes(f.HerkunftListe, einstellungen.AktHerkunft);
+    // The department's choices, also one the configuration does not list; the first entry only
+    // when nothing is stored.
+    f.Legierung = gespeichertOderErstes(f.LegierungListe, abteilung ? abteilung->Legierung : QString());
+    f.Transport = gespeichertOderErstes(f.TransportListe, abteilung ? abteilung->Transport.trimmed() : QString());
+    f.Herkunft = gespeichertOderErstes(f.HerkunftListe, einstellungen.AktHerkunft);
 
     f.PatientenID.clear();
     f.Zielvolumen.clear();

@@ -22,7 +22,6 @@ namespace qv {
 
 namespace {
 
-const QString kBeschleuniger = QStringLiteral("Beschleuniger");
 
 void listeZeigen(QComboBox *cb, const QStringList &liste, const QString &auswahl)
 {
@@ -170,10 +169,6 @@ void TAuftragsdatenForm::FensterAufbauen()
         if (!m_zeigen)
             m_einstellungen.writeString(QStringLiteral("Init"), QStringLiteral("AnP"), t);
     });
-    connect(CB_Tragplatte_Rahmen, &QComboBox::currentTextChanged, this, [this](const QString &t) {
-        if (!m_zeigen && !m_felder.Elektronen)
-            m_einstellungen.writeString(kBeschleuniger, QStringLiteral("Tragplatte"), t);
-    });
     connect(Button1, &QPushButton::clicked, this, [this] { E_Datum->setText(DatumText(m_clock.now())); });
     connect(BTN_OK, &QPushButton::clicked, this, &TAuftragsdatenForm::BTN_OKClick);
     connect(BTN_Abbruch, &QPushButton::clicked, this, &QDialog::reject);
@@ -181,11 +176,7 @@ void TAuftragsdatenForm::FensterAufbauen()
 
 TAuftragsdatenEinstellungen TAuftragsdatenForm::Einstellungen() const
 {
-    TAuftragsdatenEinstellungen e;
-    e.Tragplatte = m_einstellungen.readString(kBeschleuniger, QStringLiteral("Tragplatte"));
-    e.Elektronenblende = m_einstellungen.readString(kBeschleuniger, QStringLiteral("Elektronenblende"));
-    e.AktHerkunft = m_einstellungen.readString(kBeschleuniger, QStringLiteral("AktHerkunft"), e.AktHerkunft);
-    return e;
+    return m_vorgaben ? m_vorgaben() : TAuftragsdatenEinstellungen{};
 }
 
 void TAuftragsdatenForm::Vorbelegen()

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -32,6 +34,9 @@ public:
                        QWidget *parent = nullptr);
 
     void setKundenModus(bool kundenModus) { m_kundenModus = kundenModus; }
+    /// Where the chosen tray, frame and origin come from (the order session); without one the
+    /// lists start at their first entries.
+    void setVorgaben(std::function<TAuftragsdatenEinstellungen()> vorgaben) { m_vorgaben = std::move(vorgaben); }
 
     /// Lists and defaults, then the record.
     void Vorbelegen();
@@ -83,6 +88,7 @@ private:
     Messages &m_messages;
     Clock &m_clock;
     bool m_kundenModus = true;
+    std::function<TAuftragsdatenEinstellungen()> m_vorgaben;
     TAuftragsdatenFelder m_felder;
     bool m_zeigen = false;
     bool m_pruefen = false; // a leave-field check is showing its message

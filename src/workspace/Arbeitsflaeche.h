@@ -19,13 +19,21 @@ namespace qv {
 class Arbeitsflaeche
 {
 public:
-    explicit Arbeitsflaeche(TAuftrag &auftrag) : m_auftrag(&auftrag) {}
+    explicit Arbeitsflaeche(TAuftrag &auftrag) : AblaufStatus(m_eigenerStatus), m_auftrag(&auftrag) {}
+    /// The workflow status bits held elsewhere (the order session's).
+    Arbeitsflaeche(TAuftrag &auftrag, std::uint16_t &ablaufStatus) : AblaufStatus(ablaufStatus), m_auftrag(&auftrag) {}
+    Arbeitsflaeche(const Arbeitsflaeche &) = delete;
+    Arbeitsflaeche &operator=(const Arbeitsflaeche &) = delete;
 
     TAuftrag &auftrag() { return *m_auftrag; }
     const TAuftrag &auftrag() const { return *m_auftrag; }
 
+private:
+    std::uint16_t m_eigenerStatus = 0;
+
+public:
     bool Invertiert = false;
-    std::uint16_t AblaufStatus = 0;
+    std::uint16_t &AblaufStatus;
     int Modus = ModusBildVorlage;
     Anzeige anzeige;
 

@@ -4,6 +4,12 @@
 #include "base/IniFile.h"
 #include "dicom/TOpenDICOMDialog.h"
 #include "planimport/TBPRMainOpenForm.h"
+#include "order/ImportUebernahme.h"
+#include "order/TAuftragabgeschlossenForm.h"
+#include "order/TAuftragsArtForm.h"
+#include "order/TAuftragsdatenForm.h"
+#include "order/TEinschubrichtungsForm.h"
+#include "support/CliRun.h"
 #include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
 #include "support/TestData.h"
@@ -13,6 +19,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -24,18 +34,24 @@ namespace {
 // real electron plan and a planning-system file.
 struct Rig : test::MainWindowHarness
 {
-    Rig()
+    /// elektronen: a customer who last ordered an electron aperture, with two frames of the
+    /// maker "Varian" (1 mm and 400 mm wide) and an archive folder for saving.
+    explicit Rig(bool elektronen = false)
     {
         QDir(folder.path()).mkdir(QStringLiteral("dicom"));
         QFile::copy(QStringLiteral(QV_DICOM_DATA_DIR "/rtplan_electron_aperture_scalp.dcm"),
                     folder.file(QStringLiteral("dicom/scalp.dcm")));
         QFile::copy(test::buildDir() + QStringLiteral("/BPRdb.sqlite"), folder.file(QStringLiteral("BPRdb.sqlite")));
         QFile::copy(test::buildDir() + QStringLiteral("/DemoBPR/Plato_Demo.pla"), folder.file(QStringLiteral("plato.pla")));
+        const QByteArray rahmen = elektronen ? "[ElektronenBlenden]\r\nCount=2\r\n0=Varian_winzig\r\n1=Varian_riesig\r\n"
+                                               "[ElektronenBlenden_Groesse]\r\n0=10,10\r\n1=4000,4000\r\n"
+                                             : "";
+        const QByteArray art = elektronen ? "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n" : "";
         start(test::MainWindowOptions()
-            .withConfig("[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n")
-            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nDICOMPath=" +
-                folder.file(QStringLiteral("dicom")).toUtf8() + "\r\n[BPRModul]\r\nLastOpenFile=" +
-                folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n")
+            .withConfig("[Init]\r\nEMailAdresse=auftrag@zarn.example\r\n" + rahmen)
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" + folder.file(QStringLiteral("archiv/")).toUtf8() +
+                "\r\nDICOMPath=" + folder.file(QStringLiteral("dicom")).toUtf8() + "\r\n[BPRModul]\r\nLastOpenFile=" +
+                folder.file(QStringLiteral("plato.pla")).toUtf8() + "\r\n" + art)
             .withFixedTime(QDateTime(QDate(2026, 12, 10), QTime(17, 30))));
     }
     // The order type as its dialog leaves it for a photon order.
@@ -60,6 +76,7 @@ class ImportFensterTest : public QObject
 
 private slots:
     void dicomBeamReachesTheOrder();
+    void dicomElectronBestFitIsTheFrameSaved();
     void dicomCancelWritesTheSettings();
     void bprBeamReachesTheOrder();
 };
@@ -90,6 +107,63 @@ void ImportFensterTest::dicomBeamReachesTheOrder()
     QCOMPARE(u.panel().lampe(Lampe::DicomImport), LampenFarbe::Gruen);
     QCOMPARE(u.setting("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
     QCOMPARE(u.setting("Init", "DICOMDateiTyp"), QStringLiteral("Alle (*.*)"));
+}
+
+// An electron aperture from a plan that does not fit the frame chosen: "Ja" to the best fit
+// chooses the large frame, and that frame is what the saved file holds and what fits.
+void ImportFensterTest::dicomElectronBestFitIsTheFrameSaved()
+{
+    Rig u(true);
+    QVERIFY(u.form->ModusSetzen(ModusDICOM));
+    test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
+    u.panel().knopfKlicken(Befehl::Auftragsart);
+    QCOMPARE(u.order().Auftragsart, TAuftragsart::Elektronen);
+    QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_winzig"));
+
+    u.messages.expectAnswer(Messages::Answer::Yes);
+    test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+        auto *baum = d.findChild<QTreeWidget *>();
+        QVERIFY(baum);
+        d.NodeClicked(baum->topLevelItem(0)->child(0)->child(0));
+        d.btnOkayClick();
+    });
+    u.panel().knopfKlicken(Befehl::DicomImport);
+    QCOMPARE(u.order().Konturen.Anzahl(), 1);
+    QVERIFY(u.messages.texts().contains(RahmenPasstNichtFrage()));
+    QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_riesig"));
+    QCOMPARE(u.order().Auftragsdaten.TragplatteRahmen, QStringLiteral("Varian_riesig"));
+
+    test::whenModal<TEinschubrichtungsForm>([](TEinschubrichtungsForm &d) {
+        d.findChild<QPushButton *>(QStringLiteral("btn_ok"))->click();
+    });
+    u.panel().knopfKlicken(Befehl::Einschubrichtung);
+    test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
+        if (d.PatID().isEmpty())
+            d.PatIDSetzen(QStringLiteral("PAT-D"));
+        d.BTN_OKClick();
+    });
+    u.panel().knopfKlicken(Befehl::Auftragsdaten);
+    QCOMPARE(u.order().Auftragsdaten.TragplatteRahmen, QStringLiteral("Varian_riesig"));
+    QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
+
+    const QString gewaehlt = u.folder.file(QStringLiteral("dicom-auftrag"));
+    u.chooser.expectPath(gewaehlt);
+    test::whenModal<TAuftragabgeschlossenForm>([](TAuftragabgeschlossenForm &d) {
+        d.findChild<QPushButton *>(QStringLiteral("btn_Weiter"))->click();
+    });
+    u.panel().knopfKlicken(Befehl::Speichern);
+    const QString datei = gewaehlt + QStringLiteral(".ORv");
+    QVERIFY(QFileInfo(datei).isFile());
+
+    const test::CliRun info = test::runCli({QStringLiteral("info"), datei});
+    QCOMPARE(info.json()[QStringLiteral("Auftragsdaten")].toObject()[QStringLiteral("TragplatteRahmen")].toString(),
+             QStringLiteral("Varian_riesig"));
+    const test::CliRun rahmen = test::runCli({QStringLiteral("rahmen"), QStringLiteral("--konfiguration"),
+                                              u.folder.file(QStringLiteral("QuellvantarConfig.cfg")), datei});
+    QCOMPARE(rahmen.exitCode, 0);
+    const QJsonObject json = rahmen.json();
+    QCOMPARE(json[QStringLiteral("Gewaehlt")].toInt(), 1);
+    QVERIFY(json[QStringLiteral("Rahmen")].toArray()[1].toObject()[QStringLiteral("Passt")].toBool());
 }
 
 void ImportFensterTest::dicomCancelWritesTheSettings()

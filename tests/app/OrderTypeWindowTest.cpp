@@ -10,12 +10,18 @@
 #include "order/TAuftragsArtForm.h"
 #include "order/TAuftragsdatenFelder.h"
 #include "order/TAuftragsdatenForm.h"
+#include "order/TAuftragabgeschlossenForm.h"
+#include "help/THelpForm.h"
+#include "support/CliRun.h"
 #include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
 #include "workspace/AblaufStatus.h"
 #include "workspace/Arbeitsflaeche.h"
 
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,13 +44,43 @@ const QString kDoesNotFitQuestion = QStringLiteral(
 // the frame check, which may ask.
 struct Rig : test::MainWindowHarness
 {
-    Rig()
+    explicit Rig(const QByteArray &letzteAuftragsart = "RahmenAuftrag")
     {
         writeScreenshot();
         start(test::MainWindowOptions()
             .withConfig(kConfig)
-            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\n"
-                "[Beschleuniger]\r\nLetzteAuftragsArt=RahmenAuftrag\r\n"));
+            .withSettings("[Init]\r\nStartAssistent=0\r\nHelp=0\r\nSavePath=" +
+                folder.file(QStringLiteral("archiv/")).toUtf8() + "\r\nSavePath_Individuell=" + folder.path().toUtf8() +
+                "\r\n[Beschleuniger]\r\nLetzteAuftragsArt=" + letzteAuftragsart + "\r\n"));
+    }
+
+    // "Datei speichern" into the folder, going back to the order afterwards; the file saved.
+    QString save()
+    {
+        const QString datei = folder.file(QStringLiteral("auftrag"));
+        chooser.expectPath(datei);
+        test::whenModal<TAuftragabgeschlossenForm>([](TAuftragabgeschlossenForm &d) {
+            d.findChild<QPushButton *>(QStringLiteral("btn_Weiter"))->click();
+        });
+        panel().knopfKlicken(Befehl::Speichern);
+        return datei + QStringLiteral(".ORv");
+    }
+
+    // What the command line reads from a saved order: the stored frame, and the fit check of
+    // "rahmen" with the configuration of this folder.
+    QString storedFrame(const QString &datei)
+    {
+        const test::CliRun info = test::runCli({QStringLiteral("info"), datei});
+        return info.json()[QStringLiteral("Auftragsdaten")].toObject()[QStringLiteral("TragplatteRahmen")].toString();
+    }
+    bool storedFrameFits(const QString &datei)
+    {
+        const test::CliRun r = test::runCli({QStringLiteral("rahmen"), QStringLiteral("--konfiguration"),
+                                             folder.file(QStringLiteral("QuellvantarConfig.cfg")), datei});
+        const QJsonObject json = r.json();
+        const int gewaehlt = json[QStringLiteral("Gewaehlt")].toInt();
+        return r.exitCode == 0 && gewaehlt >= 0
+               && json[QStringLiteral("Rahmen")].toArray()[gewaehlt].toObject()[QStringLiteral("Passt")].toBool();
     }
 
     // The order data with a patient ID, confirmed in their dialog.
@@ -93,7 +129,7 @@ private slots:
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
         QVERIFY2(!u.panel().feldSichtbar(), "an electron order has no field step");
         // Without an aperture the first frame fits and is chosen.
-        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
+        QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_klein"));
 
         u.messages.expectAnswer(bestFit ? Messages::Answer::Yes : Messages::Answer::No);
         u.traceSquareContour();
@@ -102,6 +138,13 @@ private slots:
         QCOMPARE(u.panel().knopfText(Befehl::KonturEingabe), QStringLiteral("Aperturen"));
         u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        // A frame that does not fit is why saving is not possible: the order-type lamp says so,
+        // and the status bar and the help give the reason.
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsart), bestFit ? LampenFarbe::Gruen : LampenFarbe::Rot);
+        if (!bestFit) {
+            QCOMPARE(u.form->statusText(3), RahmenPasstNichtGrund());
+            QVERIFY(u.form->hilfe().memo()->toPlainText().contains(QStringLiteral("Der gewählte Rahmen paßt nicht")));
+        }
 
         const auto rahmen = u.form->auftragsart().Ueberlagerung();
         QVERIFY(rahmen);
@@ -120,11 +163,71 @@ private slots:
         QCOMPARE(u.messages.shown().size(), 1);
     }
 
-    void aPhotonOrderNeverAsksAndHasNoFrame()
+    void theBestFitAfterTheOrderDataIsTheFrameSaved()
     {
         Rig u;
-        u.app->EinstellungenIni().writeString(QStringLiteral("Beschleuniger"), QStringLiteral("LetzteAuftragsArt"),
-                                              QStringLiteral("TragplattenAuftrag"));
+        u.traceUpToScale();
+        u.enterOrderData();
+        u.messages.expectAnswer(Messages::Answer::Yes);
+        u.traceSquareContour();
+        QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_gross"));
+        QCOMPARE(u.order().Auftragsdaten.TragplatteRahmen, QStringLiteral("Varian_gross"));
+        QCOMPARE(u.order().Auftragsdaten.PatientenID, QStringLiteral("PAT-7"));
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsart), LampenFarbe::Gruen);
+        QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
+
+        const QString datei = u.save();
+        QCOMPARE(u.storedFrame(datei), QStringLiteral("Varian_gross"));
+        QVERIFY(u.storedFrameFits(datei));
+    }
+
+    void changingTheOrderTypeKeepsTheOrderData()
+    {
+        Rig u;
+        u.traceUpToScale();
+        u.messages.expectAnswer(Messages::Answer::Yes);
+        u.traceSquareContour();
+        test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
+            d.PatIDSetzen(QStringLiteral("PAT-7"));
+            d.ZielvolumenSetzen(QStringLiteral("PTV links"));
+            d.KurzKommentarSetzen(QStringLiteral("dringend"));
+            d.FeldEingeben(QStringLiteral("E_Gantrywinkel"), QStringLiteral("90"));
+            d.BTN_OKClick();
+        });
+        u.form->auftragsart().AuftragsdatenDialog();
+        QCOMPARE(u.order().Auftragsdaten.Gantrywinkel, QStringLiteral("90"));
+
+        // Now a photon order on a tray of the customer's own stock.
+        test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) {
+            d.ReiterWaehlen(0);
+            d.SeiteWaehlen(1);
+            d.BTN_OKClick();
+        });
+        u.panel().knopfKlicken(Befehl::Auftragsart);
+        const TAuftragsdatenRec &r = u.order().Auftragsdaten;
+        QCOMPARE(u.order().Auftragsart, TAuftragsart::Photonen);
+        QCOMPARE(r.PatientenID, QStringLiteral("PAT-7"));
+        QCOMPARE(r.Zielvolumen, QStringLiteral("PTV links"));
+        QCOMPARE(r.KurzKommentar, QStringLiteral("dringend"));
+        QCOMPARE(r.Gantrywinkel, QStringLiteral("90"));
+        // only what follows from the kind changed
+        QCOMPARE(r.Modus, QStringLiteral("Photonen (Blöcke)"));
+        QCOMPARE(r.TragplatteRahmen, QStringLiteral("eigene Tragplatte"));
+        QCOMPARE(r.Herkunft, HerkunftDerSeite(1));
+        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        // and the order-data dialog shows them as they are
+        test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
+            QCOMPARE(d.Felder().PatientenID, QStringLiteral("PAT-7"));
+            QCOMPARE(d.Felder().Gantrywinkel, QStringLiteral("90"));
+            d.reject();
+        });
+        u.form->auftragsart().AuftragsdatenDialog();
+    }
+
+    void aPhotonOrderNeverAsksAndHasNoFrame()
+    {
+        // the kind remembered for the next order is proposed when the order starts
+        Rig u("TragplattenAuftrag");
         u.traceUpToScale();
         QCOMPARE(u.order().Auftragsart, TAuftragsart::Photonen);
         QVERIFY(u.panel().feldSichtbar());
@@ -158,13 +261,11 @@ private slots:
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
         QVERIFY(u.form->dokument().AblaufStatus & ablauf::Auftragsdaten);
 
-        // Confirming the order type again asks for the order data again.
+        // Confirming the order type again keeps the order data that were entered.
         test::whenModal<TAuftragsArtForm>([](TAuftragsArtForm &d) { d.BTN_OKClick(); });
         u.panel().knopfKlicken(Befehl::Auftragsart);
-        QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Rot);
-
-        u.enterOrderData();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
+        QCOMPARE(u.order().Auftragsdaten.PatientenID, QStringLiteral("PAT-7"));
         // A new order starts without order data.
         u.messages.expectAnswer(Messages::Answer::Yes);
         QVERIFY(u.form->ModusSetzen(ModusBildVorlage));
@@ -201,7 +302,7 @@ private slots:
         u.form->menue().ausloesen(Befehl::Oeffnen);
         QVERIFY(u.order().AusDatei);
         QVERIFY(u.messages.shown().isEmpty());
-        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_gross"));
+        QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_gross"));
         const auto rahmen = u.form->auftragsart().Ueberlagerung();
         QVERIFY(rahmen);
         QCOMPARE(rahmen->Beschriftung, QStringLiteral("Varian_gross (Max 100 x 100 mm)"));
@@ -223,7 +324,7 @@ private slots:
         u.messages.expectAnswer(Messages::Answer::No);
         QVERIFY(!u.form->ModusSetzen(ModusOhneVorlage));
         QCOMPARE(u.order().Auftragsart, TAuftragsart::Elektronen);
-        QCOMPARE(u.form->auftragsart().auftragsartForm().GewaehlterRahmen(), QStringLiteral("Varian_klein"));
+        QCOMPARE(u.app->Sitzung().Wahl().Rahmen, QStringLiteral("Varian_klein"));
         QCOMPARE(ini.readString(QStringLiteral("Beschleuniger"), QStringLiteral("Elektronenblende")),
                  QStringLiteral("Varian_klein"));
         QVERIFY(!u.form->auftragsart().Ueberlagerung()->Passt);

@@ -202,7 +202,8 @@ private slots:
         abt.Lieferanschrift.AnP = QStringLiteral("Frau Alt, Umbenannt");
         u.daten.Vertragspartner.Titel = QStringLiteral("Dr. med.");
         auto f = u.form();
-        QCOMPARE(child<QComboBox>(*f, "CB_VertragTitel")->currentText(), QString());
+        // a title the list does not offer is shown as stored
+        QCOMPARE(child<QComboBox>(*f, "CB_VertragTitel")->currentText(), QStringLiteral("Dr. med."));
         click(*f, "P_SelectAdressen");
         QCOMPARE(child<QComboBox>(*f, "CB_AnP")->currentText(), QStringLiteral("Frau Alt, Umbenannt"));
         type(*f, "E_Ort", QStringLiteral("Bonn"));
@@ -229,6 +230,61 @@ private slots:
         f->flush();
         QCOMPARE(u.daten.FFA, 80.5);
         QCOMPARE(child<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
+    }
+
+    // A title typed into the editable list is saved, shown again on reopening, and still in
+    // Kunde.cfg after something else was changed and saved; so is the contact's own title.
+    void aTypedTitleSurvivesReopeningAndSavingAgain()
+    {
+        Rig u;
+        {
+            auto f = u.form();
+            QComboBox *titel = child<QComboBox>(*f, "CB_VertragTitel");
+            titel->setFocus();
+            titel->lineEdit()->selectAll();
+            QTest::keyClicks(titel->lineEdit(), QStringLiteral("Dr. med."));
+            QComboBox *anpTitel = child<QComboBox>(*f, "CB_AnPTitel");
+            anpTitel->setFocus();
+            anpTitel->lineEdit()->selectAll();
+            QTest::keyClicks(anpTitel->lineEdit(), QStringLiteral("Dipl.-Phys."));
+            click(*f, "btnSave");
+            QCOMPARE(f->result(), int(QDialog::Accepted));
+        }
+        TKundenDaten gespeichert;
+        QVERIFY(gespeichert.LadeDatei(u.dateien.kunde).ok());
+        QCOMPARE(gespeichert.Vertragspartner.Titel, QStringLiteral("Dr. med."));
+        QCOMPARE(gespeichert.Abteilungen[0].AnP[0].Titel, QStringLiteral("Dipl.-Phys."));
+
+        u.daten = TKundenDaten();
+        QVERIFY(u.daten.Laden(u.dateien).ok());
+        {
+            auto f = u.form();
+            QCOMPARE(child<QComboBox>(*f, "CB_VertragTitel")->currentText(), QStringLiteral("Dr. med."));
+            QCOMPARE(child<QComboBox>(*f, "CB_AnPTitel")->currentText(), QStringLiteral("Dipl.-Phys."));
+            type(*f, "E_VertragOrt", QStringLiteral("Bonn"));
+            type(*f, "E_AnPTelefon", QStringLiteral("0721 999"));
+            click(*f, "btnSave");
+            QCOMPARE(f->result(), int(QDialog::Accepted));
+        }
+        QVERIFY(gespeichert.LadeDatei(u.dateien.kunde).ok());
+        QCOMPARE(gespeichert.VertragsAdresse.Ort, QStringLiteral("Bonn"));
+        QCOMPARE(gespeichert.Vertragspartner.Titel, QStringLiteral("Dr. med."));
+        QCOMPARE(gespeichert.Abteilungen[0].AnP[0].Titel, QStringLiteral("Dipl.-Phys."));
+        QVERIFY2(u.meldungen.shown().isEmpty(), qPrintable(u.meldungen.texts().join(u'|')));
+    }
+
+    // A stored delivery the configuration does not list is shown as stored and kept on saving.
+    void anUnlistedStoredDeliveryIsShownAsStored()
+    {
+        Rig u;
+        u.daten.Abteilungen[0].Transport = QStringLiteral("mit Kurier");
+        auto f = u.form();
+        click(*f, "P_SelectLieferart");
+        QCOMPARE(child<QComboBox>(*f, "CB_Transport")->currentText(), QStringLiteral("mit Kurier"));
+        click(*f, "btnSave");
+        TKundenDaten gespeichert;
+        QVERIFY(gespeichert.LadeDatei(u.dateien.kunde).ok());
+        QCOMPARE(gespeichert.Abteilungen[0].Transport, QStringLiteral("mit Kurier"));
     }
 
     void tenDepartments()

@@ -1,5 +1,6 @@
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
+#include "order/AuftragsSitzung.h"
 #include "order/TAuftrag.h"
 #include "order/TAuftragsArtForm.h"
 
@@ -79,9 +80,11 @@ private slots:
 
     void electronTabRunsTheProjectedBestFitAndOkStoresTheChoice()
     {
-        TAuftrag a = makeOrder();
+        AuftragsSitzung sitzung(m_konfig);
+        sitzung.setGedaechtnis(m_ini.get());
+        sitzung.auftragZumAendern() = makeOrder();
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
+        TAuftragsArtForm form(sitzung.auftrag(), sitzung.Wahl(), m_konfig, msgs);
         danach([](TAuftragsArtForm &f) {
             QCOMPARE(f.Hersteller(), u"Varian"_s);
             QCOMPARE(f.Rahmenliste(), (QStringList{u"Varian_T6"_s, u"Varian_T20"_s}));
@@ -98,42 +101,51 @@ private slots:
             f.BTN_BestfitClick();
             f.BTN_OKClick();
         }, form);
-        QCOMPARE(form.Zeigen(), int(QDialog::Accepted));
+        const std::optional<TAuftragsArtForm::Ergebnis> ergebnis = form.Zeigen();
+        QVERIFY(ergebnis);
+        // the dialog changed nothing itself; the session takes the choice
+        QCOMPARE(sitzung.auftrag().Auftragsart, TAuftragsart::NichtGewaehlt);
+        QVERIFY(m_ini->readString(u"Beschleuniger"_s, u"Elektronenblende"_s).isEmpty());
+        sitzung.AuftragsartUebernehmen(ergebnis->Wahl, ergebnis->Kundendaten);
+        const TAuftrag &a = sitzung.auftrag();
         QCOMPARE(a.Auftragsart, TAuftragsart::Elektronen);
         QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"Elektronenblende"_s), u"Varian_T20"_s);
         QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"LetzteAuftragsArt"_s), u"RahmenAuftrag"_s);
         QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"AktHerkunft"_s), u"Kauf von Zarn e.K."_s);
         QCOMPARE(a.Auftragsdaten.Herkunft, u"Kauf von Zarn e.K."_s);
+        QCOMPARE(a.Auftragsdaten.TragplatteRahmen, u"Varian_T20"_s);
         QVERIFY(!a.Auftragsdaten.Gueltig);
+        QVERIFY(sitzung.RahmenPasst());
         QVERIFY(msgs.texts().isEmpty());
     }
 
-    void cancelRestoresEverythingTheDialogChanged()
+    void cancelGivesNothingBackAndChangesNothing()
     {
         TAuftrag a = makeOrder();
         a.Auftragsart = TAuftragsart::Photonen;
+        const TAuftrag vorher = a;
         m_ini->writeString(u"Beschleuniger"_s, u"Elektronenblende"_s, u"Varian_T6"_s);
+        AuftragsartWahl wahl;
+        wahl.Rahmen = u"Varian_T6"_s;
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
+        TAuftragsArtForm form(a, wahl, m_konfig, msgs);
         danach([](TAuftragsArtForm &f) {
             f.BeschleunigerWaehlen(1);
             f.AnPWaehlen(1);
             QCOMPARE(f.Hersteller(), u"Elekta"_s);
-            f.ReiterWaehlen(1); // the best fit writes the remembered frame
+            f.ReiterWaehlen(1);
             QCOMPARE(f.GewaehlterRahmen(), u"Elekta_20"_s);
             f.SeiteWaehlen(3);
             f.ReiterWaehlen(0);
             f.CodierungWaehlen(true, u"K9"_s);
             f.BTN_AbbruchClick();
         }, form);
-        QCOMPARE(form.Zeigen(), int(QDialog::Rejected));
+        QVERIFY(!form.Zeigen());
         QCOMPARE(a.Auftragsart, TAuftragsart::Photonen);
         QCOMPARE(a.Kundendaten.Abteilungen[0].AktBeschl, 0);
         QCOMPARE(a.Kundendaten.Abteilungen[0].AktAnP, 0);
         QVERIFY(!a.Auftragsdaten.MitCodierung);
         QCOMPARE(m_ini->readString(u"Beschleuniger"_s, u"Elektronenblende"_s), u"Varian_T6"_s);
-        QCOMPARE(form.Hersteller(), u"Varian"_s);
-        QCOMPARE(form.GewaehlterRahmen(), u"Varian_T6"_s);
     }
 
     void noFrameForTheMakerNeverFits()
@@ -142,8 +154,7 @@ private slots:
         a.Kundendaten.Abteilungen[0].Beschl[0].Beschleuniger = u"GE Logiq"_s;
         a.Kundendaten.Abteilungen[0].AktBeschl = 5; // out of range, as an order file may say
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
-        form.Initialisieren();
+        TAuftragsArtForm form(a, AuftragsartWahl{}, m_konfig, msgs);
         QCOMPARE(form.Hersteller(), QString());
         form.HerstellerSetzen(u"GE Logiq"_s);
         form.ReiterWaehlen(1);
@@ -157,10 +168,10 @@ private slots:
     {
         TAuftrag a = makeOrder();
         ScriptedMessages msgs;
-        TAuftragsArtForm form(a, m_konfig, *m_ini, msgs);
+        TAuftragsArtForm form(a, AuftragsartWahl{}, m_konfig, msgs);
         form.HerstellerSetzen(QString());
         form.RahmenSetzen(u"Siemens_alt"_s);
-        QCOMPARE(a.Auftragsdaten.Herkunft, u"aus meinem Bestand bei Zarn e.K."_s);
+        QCOMPARE(HerkunftDerSeite(form.Seite()), u"aus meinem Bestand bei Zarn e.K."_s);
         QCOMPARE(form.GewaehlterRahmen(), u"Varian_T6"_s); // not listed: the first frame
     }
 

@@ -271,3 +271,28 @@ TEST(Auftragsdaten, OpenedOrdersAndTheMakersModeAreReadOnly)
     const TAuftragsdatenFreigabe intern = AuftragsdatenFreigabe(false, false);
     EXPECT_FALSE(intern.Bearbeitbar || intern.OKSichtbar || intern.Bearbeiter);
 }
+
+// A new order preselects what the department stores, also a text the configuration does not
+// list; the first entry only when nothing is stored.
+TEST(Auftragsdaten, NewOrderPreselectsTheDepartmentsDeliveryOriginAndAlloy)
+{
+    struct Case
+    {
+        QString stored;
+        QString shown;
+    };
+    for (const Case &c : {Case{u"am nächsten Werktag"_s, u"am nächsten Werktag"_s}, Case{u"vor 10 Uhr"_s, u"vor 10 Uhr"_s},
+                          Case{QString(), u"vor 9 Uhr"_s}, Case{u"  "_s, u"vor 9 Uhr"_s}}) {
+        Rig u;
+        u.department().Transport = c.stored;
+        u.fillDefaults();
+        EXPECT_EQ(u.felder.Transport, c.shown) << c.stored.toStdString();
+        EXPECT_TRUE(u.felder.TransportListe.contains(c.shown));
+    }
+    Rig u;
+    u.department().Legierung = u"Sonderlegierung"_s;
+    u.einstellungen.AktHerkunft = QString();
+    u.fillDefaults();
+    EXPECT_EQ(u.felder.Legierung, u"Sonderlegierung"_s);
+    EXPECT_EQ(u.felder.Herkunft, u.felder.HerkunftListe.first());
+}
