@@ -37,5 +37,7 @@ int runKundePlz(const QStringList &args, Streams &io);
 int runRahmen(const QStringList &args, Streams &io);
 int runDicomAuftrag(const QStringList &args, Streams &io);
 int runBprAuftrag(const QStringList &args, Streams &io);
+int runStruktur(const QStringList &args, Streams &io);
+int runStrukturAuftrag(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

@@ -42,6 +42,11 @@ constexpr Command kCommands[] = {
      qv::cli::runDicomAuftrag},
     {"bpr-auftrag", "bpr-auftrag DATEI POSITION AUS.ORv [--bpr-konfig N] [--art photonen|elektronen] [--kunde Kunde.cfg]",
      qv::cli::runBprAuftrag},
+    {"struktur", "struktur PLAN.dcm BEAMINDEX STRUKTURSET.dcm ROINAME [--rand MM]", qv::cli::runStruktur},
+    {"struktur-auftrag",
+     "struktur-auftrag PLAN.dcm BEAMINDEX STRUKTURSET.dcm ROINAME AUS.ORv [--rand MM] [--art photonen|elektronen] "
+     "[--kunde Kunde.cfg]",
+     qv::cli::runStrukturAuftrag},
 };
 
 void usage(QTextStream &to)
@@ -69,7 +74,8 @@ int main(int argc, char *argv[])
     // display it renders offscreen.
     // The imports draw the ruler image with its labels.
     const bool mitSchriften = argc > 1 && (qstrcmp(argv[1], "drucken") == 0 || qstrcmp(argv[1], "dicom-auftrag") == 0
-                                           || qstrcmp(argv[1], "bpr-auftrag") == 0);
+                                           || qstrcmp(argv[1], "bpr-auftrag") == 0
+                                           || qstrcmp(argv[1], "struktur-auftrag") == 0);
     if (mitSchriften) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Standard error carries the command's own verdict, not Qt's notes about the session.

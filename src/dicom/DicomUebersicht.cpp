@@ -169,4 +169,23 @@ Result<TvelDICOMRTPlanClass> LoadRTPlan(DcmdumpRunner &runner, const QString &da
     return std::move(*ergebnis.Plan);
 }
 
+Result<TvelDICOMRTPlanClass> LoadRTPlanOhneBlockpruefung(DcmdumpRunner &runner, const QString &datei)
+{
+    const QFileInfo info(datei);
+    if (!info.isFile())
+        return Error{QStringLiteral("Die Datei ist nicht vorhanden.")};
+    auto dumps = runner.DumpEach({info.absoluteFilePath()}, kVollOptionen);
+    if (!dumps)
+        return Error{dumps.error()};
+    const std::optional<QByteArray> &dump = dumps->first();
+    if (!dump || dump->isEmpty())
+        return Error{QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(datei))};
+    TvelDICOMRTPlanClass plan;
+    if (auto geladen = plan.LoadFromDump(*dump); !geladen)
+        return Error{geladen.error()};
+    if (plan.Plan.BeamCount() == 0)
+        return Error{QStringLiteral("Der Plan in %1 enthält keine Beams.").arg(anzeige(datei))};
+    return plan;
+}
+
 } // namespace qv

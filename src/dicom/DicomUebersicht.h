@@ -58,4 +58,7 @@ Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QSt
 /// Dumps and reads one file (the chosen plan, once more, as it now is).
 Result<TvelDICOMRTPlanClass> LoadRTPlan(DcmdumpRunner &runner, const QString &datei);
 
+/// The same for a plan that may have no blocks yet (the aperture from a target gives them).
+Result<TvelDICOMRTPlanClass> LoadRTPlanOhneBlockpruefung(DcmdumpRunner &runner, const QString &datei);
+
 } // namespace qv

@@ -1,0 +1,154 @@
+#include "dicom/Strukturset.h"
+
+#include "base/FileNames.h"
+#include "dicom/DicomLesen.h"
+
+#include <dcmtk/config/osconfig.h>
+#include <dcmtk/dcmdata/dcdeftag.h>
+#include <dcmtk/dcmdata/dcfilefo.h>
+#include <dcmtk/dcmrt/drtstrct.h>
+
+#include <QHash>
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+const char *const kStrukturSetKlasse = "1.2.840.10008.5.1.4.1.1.481.3";
+
+QByteArray alsBytes(const OFString &s)
+{
+    return QByteArray(s.c_str(), qsizetype(s.length()));
+}
+
+// The contours of one item of the ROI Contour Sequence; a damaged item gives an error text.
+QString konturenLesen(DRTROIContourSequence::Item &item, QList<TStrukturKontur> &konturen)
+{
+    DRTContourSequence &folge = item.getContourSequence();
+    for (size_t k = 0; k < folge.getNumberOfItems(); ++k) {
+        DRTContourSequence::Item &kontur = folge.getItem(k);
+        TStrukturKontur gelesen;
+        OFString typ;
+        kontur.getContourGeometricType(typ);
+        gelesen.Typ = QString::fromLatin1(alsBytes(typ)).trimmed();
+        OFVector<Float64> daten;
+        if (kontur.getContourData(daten).bad() && !daten.empty())
+            return QStringLiteral("Die Konturpunkte der Kontur %1 sind nicht lesbar.").arg(k + 1);
+        Sint32 anzahl = -1;
+        if (kontur.getNumberOfContourPoints(anzahl).good() && anzahl >= 0 && size_t(anzahl) * 3 != daten.size())
+            return QStringLiteral("Die Kontur %1 nennt %2 Punkte, enthält aber %3 Koordinaten.")
+                .arg(k + 1)
+                .arg(anzahl)
+                .arg(daten.size());
+        if (daten.size() % 3 != 0)
+            return QStringLiteral("Die Kontur %1 enthält %2 Koordinaten, keine ganzen Punkte.").arg(k + 1).arg(daten.size());
+        gelesen.Punkte.reserve(qsizetype(daten.size() / 3));
+        for (size_t i = 0; i + 2 < daten.size(); i += 3) {
+            const TPatientPunkt p{daten[i], daten[i + 1], daten[i + 2]};
+            if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2]))
+                return QStringLiteral("Die Kontur %1 enthält einen ungültigen Punkt.").arg(k + 1);
+            gelesen.Punkte.append(p);
+        }
+        konturen.append(std::move(gelesen));
+    }
+    return {};
+}
+
+} // namespace
+
+const TStrukturROI *Strukturset::ROI(const QString &name) const
+{
+    for (const TStrukturROI &roi : ROIs) {
+        if (roi.Name == name)
+            return &roi;
+    }
+    return nullptr;
+}
+
+bool Strukturset::HatBezugssystem(const QString &frameOfReferenceUID) const
+{
+    for (const TStrukturROI &roi : ROIs) {
+        if (roi.FrameOfReferenceUID == frameOfReferenceUID)
+            return true;
+    }
+    return false;
+}
+
+Result<Strukturset> Strukturset::Lesen(const QString &pfad)
+{
+    auto datei = DicomDateiLaden(pfad);
+    if (!datei)
+        return Error{datei.error()};
+    return ausDatei(**datei, pfad);
+}
+
+Result<Strukturset> Strukturset::AusBytes(const QByteArray &bytes, const QString &anzeigeName)
+{
+    auto datei = DicomBytesLaden(bytes, anzeigeName);
+    if (!datei)
+        return Error{datei.error()};
+    return ausDatei(**datei, anzeigeName);
+}
+
+Result<Strukturset> Strukturset::ausDatei(DcmFileFormat &datei, const QString &pfad)
+{
+    const QString name = fileNameForDisplay(pfad);
+    DcmDataset &daten = *datei.getDataset();
+    OFString klasse;
+    daten.findAndGetOFString(DCM_SOPClassUID, klasse);
+    if (klasse.empty())
+        datei.getMetaInfo()->findAndGetOFString(DCM_MediaStorageSOPClassUID, klasse);
+    if (klasse != kStrukturSetKlasse)
+        return Error{QStringLiteral("Die Datei %1 ist kein RT-Strukturset.").arg(name)};
+
+    DRTStructureSetIOD iod;
+    if (iod.read(daten).bad())
+        return Error{QStringLiteral("Das RT-Strukturset %1 kann nicht gelesen werden.").arg(name)};
+    OFString zeichensatzText;
+    iod.getSpecificCharacterSet(zeichensatzText, -1);
+    const QByteArray zeichensatz = alsBytes(zeichensatzText);
+
+    Strukturset set;
+    set.Datei = pfad;
+    QHash<qint32, qsizetype> nachNummer;
+    DRTStructureSetROISequence &rois = iod.getStructureSetROISequence();
+    for (size_t i = 0; i < rois.getNumberOfItems(); ++i) {
+        DRTStructureSetROISequence::Item &item = rois.getItem(i);
+        TStrukturROI roi;
+        Sint32 nummer = 0;
+        if (item.getROINumber(nummer).bad())
+            continue; // an ROI without a number cannot own contours
+        roi.Nummer = nummer;
+        OFString text;
+        item.getROIName(text);
+        const Result<QString> roiName = DicomTextDekodieren(alsBytes(text), zeichensatz);
+        if (!roiName)
+            return Error{QStringLiteral("Das RT-Strukturset %1: %2").arg(name, roiName.error())};
+        roi.Name = *roiName;
+        item.getReferencedFrameOfReferenceUID(text);
+        roi.FrameOfReferenceUID = QString::fromLatin1(alsBytes(text)).trimmed();
+        nachNummer.insert(roi.Nummer, set.ROIs.size());
+        set.ROIs.append(std::move(roi));
+    }
+
+    DRTROIContourSequence &konturen = iod.getROIContourSequence();
+    for (size_t i = 0; i < konturen.getNumberOfItems(); ++i) {
+        DRTROIContourSequence::Item &item = konturen.getItem(i);
+        Sint32 nummer = 0;
+        if (item.getReferencedROINumber(nummer).bad() || !nachNummer.contains(nummer))
+            continue;
+        TStrukturROI &roi = set.ROIs[nachNummer.value(nummer)];
+        Sint32 r = 0, g = 0, b = 0;
+        if (item.getROIDisplayColor(r, 0).good() && item.getROIDisplayColor(g, 1).good()
+            && item.getROIDisplayColor(b, 2).good())
+            roi.Farbe = QColor(qBound(0, int(r), 255), qBound(0, int(g), 255), qBound(0, int(b), 255));
+        const QString fehler = konturenLesen(item, roi.Konturen);
+        if (!fehler.isEmpty() && roi.Fehler.isEmpty())
+            roi.Fehler = fehler;
+    }
+    return set;
+}
+
+} // namespace qv
