@@ -31,9 +31,11 @@ std::optional<double> wert(F &&lesen)
     return std::nullopt;
 }
 
-std::optional<double> wert32(const OFCondition &ok, Float32 v)
+template <typename F>
+std::optional<double> wert32(F &&lesen)
 {
-    if (ok.good() && std::isfinite(v))
+    Float32 v = 0;
+    if (lesen(v).good() && std::isfinite(v))
         return double(v);
     return std::nullopt;
 }
@@ -123,9 +125,8 @@ Result<RtPlanGeometrie> RtPlanGeometrie::ausDatei(DcmFileFormat &datei, const QS
             s.Kollimator = wert([&](Float64 &v) { return cp.getBeamLimitingDeviceAngle(v); });
             s.Tisch = wert([&](Float64 &v) { return cp.getPatientSupportAngle(v); });
             s.Exzenter = wert([&](Float64 &v) { return cp.getTableTopEccentricAngle(v); });
-            Float32 f = 0;
-            s.Pitch = wert32(cp.getTableTopPitchAngle(f), f);
-            s.Roll = wert32(cp.getTableTopRollAngle(f), f);
+            s.Pitch = wert32([&](Float32 &v) { return cp.getTableTopPitchAngle(v); });
+            s.Roll = wert32([&](Float32 &v) { return cp.getTableTopRollAngle(v); });
             OFVector<Float64> iso;
             if (cp.getIsocenterPosition(iso).good() && iso.size() == 3 && std::isfinite(iso[0]) && std::isfinite(iso[1])
                 && std::isfinite(iso[2]))

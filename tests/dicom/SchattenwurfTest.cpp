@@ -109,7 +109,7 @@ TEST(Schattenwurf, PatientPointsLandWhereTheConventionsPutThem)
         {"FFS", 0, 0, 0, {0, 0, 10}, {0, -10, 0}},
         {"FFP", 0, 0, 0, {10, 0, 0}, {10, 0, 0}},
         {"FFP", 0, 0, 0, {0, 0, 10}, {0, -10, 0}},
-        {"FFP", 0, 0, 0, {0, 10, 0}, {0, 0, -10}},
+        {"FFP", 0, 0, 0, {0, 10, 0}, {0, 0, 10}}, // posterior up
         {"HFS", 90, 0, 0, {10, 0, 0}, {0, 0, 10}},   // source on the patient's left
         {"HFS", 90, 0, 0, {0, -10, 0}, {-10, 0, 0}},
         {"HFS", 270, 0, 0, {0, -10, 0}, {10, 0, 0}},

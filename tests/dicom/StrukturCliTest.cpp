@@ -103,7 +103,7 @@ TEST_F(StrukturCli, PrintsTheShadowInTheFrameOfTheBlocks)
         maxY = std::max(maxY, xy[1].toInt());
     }
     EXPECT_NEAR(maxX, (41 * 1000.0 / 990 + 2.5) * 10, 0.6);
-    EXPECT_NEAR(minX, (19 * 1000.0 / 990 - 2.5) * 10, 0.6);
+    EXPECT_NEAR(minX, (19 * 1000.0 / 1010 - 2.5) * 10, 0.6); // the near edge seen at the far face
     EXPECT_NEAR(maxY, (10 * 1000.0 / 990 + 2.5) * 10, 0.6);
     EXPECT_NEAR(minY, -(10 * 1000.0 / 990 + 2.5) * 10, 0.6);
 
