@@ -1,4 +1,4 @@
-#include "RtDateiBauer.h"
+#include "support/RtDateiBauer.h"
 #include "dicom/RtPlanGeometrie.h"
 #include "dicom/Strukturset.h"
 #include "support/TempProgramFolder.h"

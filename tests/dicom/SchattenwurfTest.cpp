@@ -1,4 +1,4 @@
-#include "RtDateiBauer.h"
+#include "support/RtDateiBauer.h"
 #include "dicom/Schattenwurf.h"
 
 #include <gtest/gtest.h>

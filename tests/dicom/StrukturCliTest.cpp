@@ -1,4 +1,4 @@
-#include "RtDateiBauer.h"
+#include "support/RtDateiBauer.h"
 #include "support/CliRun.h"
 #include "support/CompleteCustomer.h"
 #include "support/TempProgramFolder.h"

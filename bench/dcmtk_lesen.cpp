@@ -1,0 +1,13 @@
+// The yardstick of bench/struktur.sh: the DICOM library reads the files given, nothing more.
+#include <dcmtk/config/osconfig.h>
+#include <dcmtk/dcmdata/dcfilefo.h>
+
+int main(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        DcmFileFormat datei;
+        if (datei.loadFile(argv[i]).bad())
+            return 1;
+    }
+    return 0;
+}
