@@ -58,6 +58,17 @@ Paths aeussere(const ClipperLib::PolyTree &baum)
     return ergebnis;
 }
 
+// The union of counter-clockwise paths, holes filled (a filled part stays filled in every
+// larger union, so filling early changes nothing but the work).
+Paths vereinigen(const Paths &paths)
+{
+    ClipperLib::Clipper c;
+    c.AddPaths(paths, ClipperLib::ptSubject, true);
+    ClipperLib::PolyTree baum;
+    c.Execute(ClipperLib::ctUnion, baum, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return aeussere(baum);
+}
+
 double abstandZurStrecke(const IntPoint &p, const IntPoint &a, const IntPoint &b)
 {
     const double dx = double(b.X - a.X), dy = double(b.Y - a.Y);
@@ -215,13 +226,35 @@ Result<Schattenwurf> Schattenwurf::Berechnen(const TStrahlGeometrie &strahl, con
         return true;
     };
 
-    ClipperLib::Clipper vereinigung;
-    Paths flaechen;
-    for (const TStrukturKontur &k : roi.Konturen) {
-        const size_t n = size_t(k.Punkte.size());
+    // Only the faces that turn toward the source matter: every ray that meets a slab enters it
+    // through one of them, so their shadows together are the slab's. The transformation keeps
+    // handedness, so with the faces ordered outward a face turns toward the source exactly when
+    // its shadow runs counter-clockwise. Neighbouring side faces that both do are joined into
+    // one strip (the shared edges cancel), which keeps the union small.
+    // Slab by slab in the order of their planes, then neighbours merged pairwise: each union
+    // then meets only the overlaps of neighbours, not those of the whole target at once.
+    std::vector<const TStrukturKontur *> reihenfolge;
+    for (const TStrukturKontur &k : roi.Konturen)
+        reihenfolge.push_back(&k);
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                     [](const TStrukturKontur *a, const TStrukturKontur *b) { return a->Punkte[0][2] < b->Punkte[0][2]; });
+    std::vector<Paths> stufe;
+    stufe.reserve(reihenfolge.size());
+    for (const TStrukturKontur *kontur : reihenfolge) {
+        const TStrukturKontur &k = *kontur;
+        Paths flaechen;
+        QList<TPatientPunkt> punkte = k.Punkte;
+        double umlauf = 0; // twice the signed area seen from +z
+        for (qsizetype i = 0; i < punkte.size(); ++i) {
+            const TPatientPunkt &a = punkte[i], &b = punkte[(i + 1) % punkte.size()];
+            umlauf += a[0] * b[1] - b[0] * a[1];
+        }
+        if (umlauf < 0)
+            std::reverse(punkte.begin(), punkte.end());
+        const size_t n = size_t(punkte.size());
         Path unten(n), oben(n);
         for (size_t i = 0; i < n; ++i) {
-            TPatientPunkt p = k.Punkte[qsizetype(i)];
+            TPatientPunkt p = punkte[qsizetype(i)];
             p[2] -= dicke / 2;
             if (!projizieren(p, unten[i]))
                 return Error{fehler};
@@ -229,19 +262,71 @@ Result<Schattenwurf> Schattenwurf::Berechnen(const TStrahlGeometrie &strahl, con
             if (!projizieren(p, oben[i]))
                 return Error{fehler};
         }
-        positivAnhaengen(flaechen, unten);
-        if (dicke > 0) {
+        if (dicke == 0) {
             positivAnhaengen(flaechen, oben);
-            for (size_t i = 0; i < n; ++i) {
-                const size_t j = (i + 1) % n;
-                positivAnhaengen(flaechen, Path{unten[i], unten[j], oben[j], oben[i]});
-            }
+            stufe.push_back(vereinigen(flaechen));
+            continue;
         }
+        // The top cap faces +z in the contour's order, the bottom one in the reverse order.
+        if (ClipperLib::Area(oben) > 0)
+            flaechen.push_back(oben);
+        if (ClipperLib::Area(unten) < 0) {
+            flaechen.push_back(unten);
+            ClipperLib::ReversePath(flaechen.back());
+        }
+        // Side face i runs from point i to point i + 1: (unten i, unten i+1, oben i+1, oben i).
+        std::vector<char> zugewandt(n);
+        bool alle = true;
+        for (size_t i = 0; i < n; ++i) {
+            const size_t j = (i + 1) % n;
+            zugewandt[i] = ClipperLib::Area(Path{unten[i], unten[j], oben[j], oben[i]}) > 0;
+            alle = alle && zugewandt[i];
+        }
+        if (alle) {
+            // Cannot happen for a closed outline; a tangled one gets its faces one by one.
+            for (size_t i = 0; i < n; ++i)
+                positivAnhaengen(flaechen, Path{unten[i], unten[(i + 1) % n], oben[(i + 1) % n], oben[i]});
+            stufe.push_back(vereinigen(flaechen));
+            continue;
+        }
+        size_t start = 0;
+        while (zugewandt[start])
+            ++start;
+        for (size_t m = 0; m < n;) {
+            const size_t i = (start + m) % n;
+            if (!zugewandt[i]) {
+                ++m;
+                continue;
+            }
+            size_t laenge = 0;
+            while (m + laenge < n && zugewandt[(start + m + laenge) % n])
+                ++laenge;
+            Path streifen;
+            streifen.reserve(2 * (laenge + 1));
+            for (size_t t = 0; t <= laenge; ++t)
+                streifen.push_back(unten[(i + t) % n]);
+            for (size_t t = laenge + 1; t-- > 0;)
+                streifen.push_back(oben[(i + t) % n]);
+            flaechen.push_back(std::move(streifen));
+            m += laenge;
+        }
+        stufe.push_back(vereinigen(flaechen));
     }
-    vereinigung.AddPaths(flaechen, ClipperLib::ptSubject, true);
-    ClipperLib::PolyTree baum;
-    vereinigung.Execute(ClipperLib::ctUnion, baum, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    const Paths gefuellt = aeussere(baum);
+    while (stufe.size() > 1) {
+        std::vector<Paths> naechste;
+        naechste.reserve((stufe.size() + 1) / 2);
+        for (size_t i = 0; i < stufe.size(); i += 2) {
+            if (i + 1 == stufe.size()) {
+                naechste.push_back(std::move(stufe[i]));
+                break;
+            }
+            Paths beide = std::move(stufe[i]);
+            beide.insert(beide.end(), stufe[i + 1].begin(), stufe[i + 1].end());
+            naechste.push_back(vereinigen(beide));
+        }
+        stufe = std::move(naechste);
+    }
+    const Paths gefuellt = stufe.empty() ? Paths() : std::move(stufe.front());
     if (gefuellt.empty())
         return Error{QStringLiteral("Der Schatten der Struktur %1 ist leer.").arg(name)};
 
