@@ -6,7 +6,8 @@ int main(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         DcmFileFormat datei;
-        if (datei.loadFile(argv[i]).bad())
+        // Large values are read on first use; a read of the file reads them all.
+        if (datei.loadFile(argv[i]).bad() || datei.loadAllDataIntoMemory().bad())
             return 1;
     }
     return 0;
