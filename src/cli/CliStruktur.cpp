@@ -74,6 +74,11 @@ std::optional<StrukturSchatten> StrukturSchattenBerechnen(const StrukturAufruf &
                << fileNameForDisplay(aufruf.Strukturset) << " nicht vorhanden.\n";
         return std::nullopt;
     }
+    if (set->AnzahlMitNamen(aufruf.ROIName) > 1) {
+        io.err << "Den Namen \"" << aufruf.ROIName << "\" tragen im RT-Strukturset " << fileNameForDisplay(aufruf.Strukturset)
+               << ' ' << set->AnzahlMitNamen(aufruf.ROIName) << " Strukturen; welche gemeint ist, bleibt offen.\n";
+        return std::nullopt;
+    }
     if (plan->FrameOfReferenceUID.isEmpty()) {
         io.err << "Der RT-Plan " << fileNameForDisplay(aufruf.Plan)
                << " nennt kein Bezugssystem (Frame of Reference UID); die Struktur kann ihm nicht zugeordnet werden.\n";

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <mutex>
 
 namespace qv {
@@ -103,6 +104,10 @@ Result<std::shared_ptr<DcmFileFormat>> DicomBytesLaden(const QByteArray &bytes, 
 
 Result<QString> DicomTextDekodieren(const QByteArray &roh, const QByteArray &zeichensatz)
 {
+    // Plain ASCII reads the same in every character set without code extensions.
+    const bool ascii = std::all_of(roh.begin(), roh.end(), [](char c) { return c > 0 && c != '\x1b'; });
+    if (ascii)
+        return QString::fromLatin1(roh);
     QByteArray term = zeichensatz.trimmed();
     // "ISO 2022 IR 100" without escape sequences in the text is the same repertoire as "ISO_IR 100".
     if (term.startsWith("ISO 2022 IR ") && !term.contains('\\') && !roh.contains('\x1b'))

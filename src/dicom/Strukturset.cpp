@@ -6,10 +6,13 @@
 #include <dcmtk/config/osconfig.h>
 #include <dcmtk/dcmdata/dcdeftag.h>
 #include <dcmtk/dcmdata/dcfilefo.h>
-#include <dcmtk/dcmrt/drtstrct.h>
+#include <dcmtk/dcmdata/dcsequen.h>
+#include <dcmtk/dcmdata/dcvrds.h>
+#include <dcmtk/dcmrt/seq/drtssrs.h>
 
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -24,20 +27,31 @@ QByteArray alsBytes(const OFString &s)
 }
 
 // The contours of one item of the ROI Contour Sequence; a damaged item gives an error text.
-QString konturenLesen(DRTROIContourSequence::Item &item, QList<TStrukturKontur> &konturen)
+// Read with the data-set classes: the RT module's own read checks every decimal string of the
+// contour data with its scanner, which takes many times as long as reading the file.
+QString konturenLesen(DcmItem &item, QList<TStrukturKontur> &konturen)
 {
-    DRTContourSequence &folge = item.getContourSequence();
-    for (size_t k = 0; k < folge.getNumberOfItems(); ++k) {
-        DRTContourSequence::Item &kontur = folge.getItem(k);
+    DcmSequenceOfItems *folge = nullptr;
+    if (item.findAndGetSequence(DCM_ContourSequence, folge).bad() || !folge)
+        return {};
+    for (unsigned long k = 0; k < folge->card(); ++k) {
+        DcmItem *kontur = folge->getItem(k);
+        if (!kontur)
+            continue;
         TStrukturKontur gelesen;
         OFString typ;
-        kontur.getContourGeometricType(typ);
+        kontur->findAndGetOFString(DCM_ContourGeometricType, typ);
         gelesen.Typ = QString::fromLatin1(alsBytes(typ)).trimmed();
         OFVector<Float64> daten;
-        if (kontur.getContourData(daten).bad() && !daten.empty())
-            return QStringLiteral("Die Konturpunkte der Kontur %1 sind nicht lesbar.").arg(k + 1);
+        DcmElement *element = nullptr;
+        if (kontur->findAndGetElement(DCM_ContourData, element).good() && element && element->getLength() > 0) {
+            auto *ds = dynamic_cast<DcmDecimalString *>(element);
+            if (!ds || ds->getFloat64Vector(daten).bad())
+                return QStringLiteral("Die Konturpunkte der Kontur %1 sind nicht lesbar.").arg(k + 1);
+        }
         Sint32 anzahl = -1;
-        if (kontur.getNumberOfContourPoints(anzahl).good() && anzahl >= 0 && size_t(anzahl) * 3 != daten.size())
+        if (kontur->findAndGetSint32(DCM_NumberOfContourPoints, anzahl).good() && anzahl >= 0
+            && size_t(anzahl) * 3 != daten.size())
             return QStringLiteral("Die Kontur %1 nennt %2 Punkte, enthält aber %3 Koordinaten.")
                 .arg(k + 1)
                 .arg(anzahl)
@@ -65,6 +79,11 @@ const TStrukturROI *Strukturset::ROI(const QString &name) const
             return &roi;
     }
     return nullptr;
+}
+
+qsizetype Strukturset::AnzahlMitNamen(const QString &name) const
+{
+    return std::count_if(ROIs.begin(), ROIs.end(), [&name](const TStrukturROI &roi) { return roi.Name == name; });
 }
 
 bool Strukturset::HatBezugssystem(const QString &frameOfReferenceUID) const
@@ -103,17 +122,16 @@ Result<Strukturset> Strukturset::ausDatei(DcmFileFormat &datei, const QString &p
     if (klasse != kStrukturSetKlasse)
         return Error{QStringLiteral("Die Datei %1 ist kein RT-Strukturset.").arg(name)};
 
-    DRTStructureSetIOD iod;
-    if (iod.read(daten).bad())
-        return Error{QStringLiteral("Das RT-Strukturset %1 kann nicht gelesen werden.").arg(name)};
     OFString zeichensatzText;
-    iod.getSpecificCharacterSet(zeichensatzText, -1);
+    daten.findAndGetOFStringArray(DCM_SpecificCharacterSet, zeichensatzText);
     const QByteArray zeichensatz = alsBytes(zeichensatzText);
 
     Strukturset set;
     set.Datei = pfad;
     QHash<qint32, qsizetype> nachNummer;
-    DRTStructureSetROISequence &rois = iod.getStructureSetROISequence();
+    DRTStructureSetROISequence rois;
+    if (rois.read(daten, "1-n", "3", "StructureSetModule").bad())
+        return Error{QStringLiteral("Das RT-Strukturset %1 kann nicht gelesen werden.").arg(name)};
     for (size_t i = 0; i < rois.getNumberOfItems(); ++i) {
         DRTStructureSetROISequence::Item &item = rois.getItem(i);
         TStrukturROI roi;
@@ -133,20 +151,22 @@ Result<Strukturset> Strukturset::ausDatei(DcmFileFormat &datei, const QString &p
         set.ROIs.append(std::move(roi));
     }
 
-    DRTROIContourSequence &konturen = iod.getROIContourSequence();
-    for (size_t i = 0; i < konturen.getNumberOfItems(); ++i) {
-        DRTROIContourSequence::Item &item = konturen.getItem(i);
-        Sint32 nummer = 0;
-        if (item.getReferencedROINumber(nummer).bad() || !nachNummer.contains(nummer))
-            continue;
-        TStrukturROI &roi = set.ROIs[nachNummer.value(nummer)];
-        Sint32 r = 0, g = 0, b = 0;
-        if (item.getROIDisplayColor(r, 0).good() && item.getROIDisplayColor(g, 1).good()
-            && item.getROIDisplayColor(b, 2).good())
-            roi.Farbe = QColor(qBound(0, int(r), 255), qBound(0, int(g), 255), qBound(0, int(b), 255));
-        const QString fehler = konturenLesen(item, roi.Konturen);
-        if (!fehler.isEmpty() && roi.Fehler.isEmpty())
-            roi.Fehler = fehler;
+    DcmSequenceOfItems *konturen = nullptr;
+    if (daten.findAndGetSequence(DCM_ROIContourSequence, konturen).good() && konturen) {
+        for (unsigned long i = 0; i < konturen->card(); ++i) {
+            DcmItem *item = konturen->getItem(i);
+            Sint32 nummer = 0;
+            if (!item || item->findAndGetSint32(DCM_ReferencedROINumber, nummer).bad() || !nachNummer.contains(nummer))
+                continue;
+            TStrukturROI &roi = set.ROIs[nachNummer.value(nummer)];
+            Sint32 r = 0, g = 0, b = 0;
+            if (item->findAndGetSint32(DCM_ROIDisplayColor, r, 0).good() && item->findAndGetSint32(DCM_ROIDisplayColor, g, 1).good()
+                && item->findAndGetSint32(DCM_ROIDisplayColor, b, 2).good())
+                roi.Farbe = QColor(qBound(0, int(r), 255), qBound(0, int(g), 255), qBound(0, int(b), 255));
+            const QString fehler = konturenLesen(*item, roi.Konturen);
+            if (!fehler.isEmpty() && roi.Fehler.isEmpty())
+                roi.Fehler = fehler;
+        }
     }
     return set;
 }

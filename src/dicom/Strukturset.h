@@ -46,6 +46,8 @@ public:
 
     /// The ROI of exactly this name, or nullptr.
     const TStrukturROI *ROI(const QString &name) const;
+    /// How many ROIs have exactly this name.
+    qsizetype AnzahlMitNamen(const QString &name) const;
     /// Whether any ROI lies in this frame of reference.
     bool HatBezugssystem(const QString &frameOfReferenceUID) const;
 

@@ -41,7 +41,13 @@ protected:
         schraeg.nummer = 6;
         schraeg.name = "Schraeg";
         schraeg.konturen[0][1][2] += 3;
-        ASSERT_TRUE(qv::test::strukturSetSchreiben(set, {ptv, fremd, schraeg, RoiBau{7, "Leer", {0, 0, 0}, "1.2.3.4", {}}}));
+        RoiBau doppelt = ptv;
+        doppelt.nummer = 8;
+        doppelt.name = "Doppelt";
+        RoiBau doppelt2 = doppelt;
+        doppelt2.nummer = 9;
+        ASSERT_TRUE(qv::test::strukturSetSchreiben(
+            set, {ptv, fremd, schraeg, RoiBau{7, "Leer", {0, 0, 0}, "1.2.3.4", {}}, doppelt, doppelt2}));
         StrahlBau feld;
         feld.name = "Feld A";
         feld.iso = {5, 10, -15};
@@ -154,6 +160,7 @@ TEST_F(StrukturCli, RefusalsSayWhyAndWriteNothing)
     } faelle[] = {
         {{plan, QStringLiteral("0"), set, QStringLiteral("CTV")}, "Die Struktur \"CTV\" ist im RT-Strukturset"},
         {{plan, QStringLiteral("0"), set, QStringLiteral("Leer")}, "Die Struktur \"Leer\" hat keine Konturen."},
+        {{plan, QStringLiteral("0"), set, QStringLiteral("Doppelt")}, "2 Strukturen; welche gemeint ist, bleibt offen"},
         {{plan, QStringLiteral("0"), set, QStringLiteral("Fremd")}, "anderen Bezugssystem (Frame of Reference \"9.9.9\")"},
         {{fremdePlan, QStringLiteral("0"), set, ptv}, "anderen Bezugssystem"},
         {{plan, QStringLiteral("2"), set, ptv}, "keinen Strahl mit dem Index 2"},
