@@ -33,7 +33,6 @@ void MainWindowDirection::EinschubrichtungDialog()
     m_form->AuftragsartSetzen(auftrag.Auftragsart);
     const TBeschl *beschl = auftrag.Kundendaten.AktuellerBeschl();
     m_form->HerstellerSetzen(beschl ? beschl->Beschleuniger : QString());
-    m_fenster.auftragsart().AuftragsartUebernehmen();
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::Einschubrichtung, true);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -19,6 +19,7 @@
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/StatusTexte.h"
 #include "workspace/TScaleForm.h"
+#include "order/AuftragsSitzung.h"
 
 #include <QPainter>
 
@@ -148,9 +149,22 @@ void MainWindowInput::FormenEingabe()
     konturKnopfTexte(texte::eingabeBeenden());
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::KonturEingabeOhneVorlage, true);
     const FormenStart start = FormenEingabeBeginnen(m_fenster.auftrag().Konturen, m_app.messages(), [this] {
-        return m_fenster.steuerung().scaleForm().Zeigen(1) == QDialog::Accepted;
+        return MassstabDialog(1);
     });
     anwenden(m_eingabe->FormenStarten(start));
+}
+
+bool MainWindowInput::MassstabDialog(int form)
+{
+    const TAuftrag &auftrag = m_app.Sitzung().auftrag();
+    TScaleForm dialog(auftrag.Kundendaten.FFA, auftrag.Massstab.MassstabAbstand, m_app.EinstellungenIni(), m_app.messages(),
+                      &m_fenster);
+    QObject::connect(&dialog, &TScaleForm::hilfeUmschalten, &m_fenster, [this] { m_fenster.HilfeUmschalten(); });
+    const std::optional<TScaleForm::Ergebnis> e = dialog.Zeigen(form);
+    if (!e)
+        return false;
+    m_app.Sitzung().MassstabVorgabeSetzen(e->FFA, form == 0 ? e->Abstand : auftrag.Massstab.MassstabAbstand);
+    return true;
 }
 
 void MainWindowInput::FormGenerieren(int werkzeug)
@@ -198,7 +212,7 @@ void MainWindowInput::MassstabEingeben()
     }
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::MassstabEingeben, true);
     m_fenster.hilfe().Kontexthilfe(texte::massstabHilfeText(), texte::massstabHilfeTitel());
-    if (m_fenster.steuerung().scaleForm().Zeigen(0) == QDialog::Accepted) {
+    if (MassstabDialog(0)) {
         anwenden(m_eingabe->MassstabStarten());
     } else {
         m_fenster.hilfe().ModusHilfe(m_fenster.Modus());

@@ -44,6 +44,9 @@ public:
 
 private:
     void verbinden();
+    /// The scale dialog (0 scale form, 1 generation form), made when it opens; what it gives
+    /// back goes to the order session. True on OK.
+    bool MassstabDialog(int form);
     /// Shows what the input controller says after a start, a mouse event or an end.
     void anwenden(const EingabeAntwort &a);
     void konturKnopfTexte(const QString &text);

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/KundenDatenMeldungen.h"
+#include "base/Clock.h"
 #include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
@@ -44,15 +45,8 @@ QString auftragsartHilfe()
 MainWindowOrderType::MainWindowOrderType(TMainForm &fenster, Application &app)
     : m_fenster(fenster)
     , m_app(app)
-    , m_daten(new TAuftragsdatenForm(app.Auftrag(), app.Konfiguration(), app.EinstellungenIni(), app.messages(),
-                                     app.clock(), &fenster))
 {
-    // The order data start from the tray, frame and origin the session holds as chosen.
-    m_daten->setVorgaben([this] { return m_app.Sitzung().AuftragsdatenVorgaben(); });
-    QObject::connect(m_daten, &TAuftragsdatenForm::geaendert, &fenster, [this] {
-        m_app.Sitzung().Geaendert(AuftragsSitzung::Auftragsdaten);
-        m_fenster.SetGeaendert();
-    });
+    m_app.Sitzung().AuftragszeitSetzen(app.clock().now());
 }
 
 MainWindowOrderType::~MainWindowOrderType() = default;
@@ -77,10 +71,6 @@ void MainWindowOrderType::AuftragsartDialog()
             KundenDatenSpeichern(k, m_app.KundePfad(), m_app.messages());
         m_fenster.SetGeaendert();
     }
-    // The order data show the coding and the kind the choice left.
-    const TAuftragsdatenRec &daten = m_app.Auftrag().Auftragsdaten;
-    m_daten->CodierungSetzen(daten.MitCodierung, daten.Codierung);
-
     const bool elektronen = istElektronenAuftrag(m_app.Auftrag().Auftragsart);
     panel.feldZeigen(!elektronen);
     m_fenster.AblaufAktualisieren();
@@ -95,9 +85,19 @@ void MainWindowOrderType::AuftragsdatenDialog()
 {
     TAblaufPanel &panel = m_fenster.ablaufPanel();
     panel.knopfGedrueckt(Befehl::Auftragsdaten, true);
-    m_daten->setKundenModus(m_fenster.KundenModus());
-    // Zeigen fills the lists and defaults before it shows the record.
-    m_daten->Zeigen();
+    AuftragsSitzung &sitzung = m_app.Sitzung();
+    std::optional<TAuftragsdatenForm::Ergebnis> ergebnis;
+    {
+        // Zeigen fills the lists and defaults before it shows the record.
+        TAuftragsdatenForm dialog(sitzung.auftrag(), sitzung.AuftragsdatenVorgaben(), m_app.Konfiguration(),
+                                  m_app.EinstellungenIni(), m_app.messages(), m_app.clock(), m_fenster.KundenModus(),
+                                  &m_fenster);
+        ergebnis = dialog.Zeigen();
+    }
+    if (ergebnis) {
+        sitzung.AuftragsdatenUebernehmen(ergebnis->Auftragsdaten, ergebnis->Auftragszeitpunkt, ergebnis->Kundendaten);
+        m_fenster.SetGeaendert();
+    }
     panel.knopfGedrueckt(Befehl::Auftragsdaten, false);
     m_fenster.AblaufAktualisieren();
 }
@@ -133,24 +133,12 @@ std::optional<TRahmenUeberlagerung> MainWindowOrderType::Ueberlagerung() const
 
 void MainWindowOrderType::DatumNeu()
 {
-    m_daten->DatumNeu();
-}
-
-void MainWindowOrderType::Zuruecksetzen()
-{
-    m_daten->Zuruecksetzen();
+    m_app.Sitzung().DatumNeu(m_app.clock().now());
 }
 
 void MainWindowOrderType::AuftragUebernommen()
 {
     m_app.Sitzung().Oeffnen(m_app.Auftrag());
-    m_daten->setKundenModus(m_fenster.KundenModus());
-    m_daten->Vorbelegen();
-}
-
-void MainWindowOrderType::AuftragsartUebernehmen()
-{
-    m_daten->AuftragsartSetzen();
 }
 
 } // namespace qv

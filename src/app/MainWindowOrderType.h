@@ -41,20 +41,13 @@ public:
 
     /// The order changed (not one opened from a file): date and order time follow.
     void DatumNeu();
-    /// New order: the order data are not valid and the patient ID is empty.
-    void Zuruecksetzen();
     /// An order was read from a file: the order data refill from it, and an electron order's
     /// frame is selected in the frame list of its maker.
     void AuftragUebernommen();
-    /// The insertion-direction dialog follows the order kind: so does the order data's mode.
-    void AuftragsartUebernehmen();
-
-    TAuftragsdatenForm &auftragsdatenForm() { return *m_daten; }
 
 private:
     TMainForm &m_fenster;
     Application &m_app;
-    TAuftragsdatenForm *m_daten; // a child of the main window
 };
 
 } // namespace qv

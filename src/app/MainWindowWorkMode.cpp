@@ -132,8 +132,6 @@ bool MainWindowWorkMode::NeuerAuftrag()
     steuerung.NeuerAuftrag();
     m_fenster.menue().setHaken(Befehl::Invertiert, m_fenster.dokument().Invertiert);
 
-    m_fenster.auftragsart().Zuruecksetzen();
-
     for (Ebene e : {Ebene::Bild, Ebene::Iso, Ebene::Scale, Ebene::Konturen, Ebene::Feld}) {
         panel.setBirneAn(e, m_fenster.dokument().anzeige[e]);
         panel.birneZeigen(e, false);

@@ -227,7 +227,6 @@ void TMainForm::Verbinden()
     connect(m_steuerung, &ArbeitsflaecheSteuerung::statusGeaendert, this, &TMainForm::statusZeigen);
     connect(m_steuerung, &ArbeitsflaecheSteuerung::ffaGeaendert, m_panel, &TAblaufPanel::ffaAnzeigen);
     connect(m_steuerung, &ArbeitsflaecheSteuerung::ansichtGeaendert, this, &TMainForm::ansichtAktualisieren);
-    connect(&m_steuerung->scaleForm(), &TScaleForm::hilfeUmschalten, this, &TMainForm::hilfeAnzeigenClick);
     connect(&m_steuerung->bilddrehungForm(), &TBilddrehungForm::hilfeUmschalten, this,
             &TMainForm::hilfeAnzeigenClick);
     connect(m_hilfe, &THelpForm::sichtbarkeitGeaendert, this,
@@ -327,22 +326,17 @@ void TMainForm::ansichtAktualisieren()
 
 void TMainForm::QuellvantarConfigIntern1Click()
 {
-    // One editor for the whole run, so it keeps what it holds between uses.
-    if (!m_configForm) {
-        m_configForm = new TConfigForm(m_app.ConfigIni(), m_app.messages(), StartAbbruch(), this);
-        m_configForm->setObjectName(QStringLiteral("ConfigForm"));
-        connect(m_configForm, &TConfigForm::hilfeAngefordert, this, &TMainForm::hilfeAnzeigenClick);
-    }
+    // Made when it opens, from the configuration file; nothing of it outlives the dialog.
+    TConfigForm editor(m_app.ConfigIni(), m_app.messages(), StartAbbruch(), this);
+    editor.setObjectName(QStringLiteral("ConfigForm"));
+    connect(&editor, &TConfigForm::hilfeAngefordert, this, &TMainForm::hilfeAnzeigenClick);
     // "speichern" leaves the editor with Accepted: what it saved is the run's configuration now
-    if (m_configForm->exec() == QDialog::Accepted)
+    if (editor.exec() == QDialog::Accepted)
         m_app.KonfigurationLaden();
 }
 
 QString TMainForm::website() const
 {
-    // Once the editor exists, what it holds (edited or not) is the address.
-    if (m_configForm)
-        return m_configForm->GetWebsite();
     return m_app.ConfigIni().readString(kInit, QStringLiteral("Website"));
 }
 

@@ -144,6 +144,8 @@ private:
     QString website() const;
 
 public:
+    /// F1 in a dialog of the window: the help window toggles.
+    void HilfeUmschalten() { hilfeAnzeigenClick(); }
     /// "Quellvantar Config (nur Intern)": the product configuration editor.
     void QuellvantarConfigIntern1Click();
 
@@ -170,7 +172,6 @@ private:
     qv::TAblaufPanel *m_panel = nullptr;
     qv::FormenPanel *m_formen = nullptr;
     qv::THelpForm *m_hilfe = nullptr;
-    TConfigForm *m_configForm = nullptr;
     QSplitter *m_splitter = nullptr;
     std::array<QLabel *, 4> m_status{};
     std::unique_ptr<qv::MainWindowOrderFiles> m_auftragsdateien;

@@ -62,6 +62,8 @@ public:
     /// Takes the backup from the customer files (normal mode only) and clears the changed flag.
     Result<void> SicherungLaden(const KundenDateien &dateien);
     /// Cancel confirmed: the backup becomes the customer data again, the changed flag is cleared.
+    /// The edits were given up by the caller: nothing counts as changed any more.
+    void Verworfen() { m_geaendert = false; }
     void Wiederherstellen();
 
     // Write-back of each group of fields; each sets the changed flag. In the mode for data of an

@@ -1,5 +1,7 @@
 #include "config/TKonfigForm.h"
 
+#include "order/AuftragsSitzung.h"
+
 #include "app/Application.h"
 #include "app/KundenDatenMeldungen.h"
 #include "base/FileChooser.h"
@@ -44,8 +46,8 @@ bool liegtIn(const QWidget *w, const QWidget *gruppe)
 
 } // namespace
 
-TKonfigForm::TKonfigForm(TKundenDaten &daten, const Umgebung &umgebung, QWidget *parent)
-    : QDialog(parent), m_daten(daten), m_umgebung(umgebung), m_einstellungen(daten)
+TKonfigForm::TKonfigForm(const TKundenDaten &daten, const Umgebung &umgebung, QWidget *parent)
+    : QDialog(parent), m_eingang(daten), m_daten(daten), m_umgebung(umgebung), m_einstellungen(m_daten)
 {
     setObjectName(QStringLiteral("TKonfigForm"));
     setWindowTitle(QStringLiteral("Konfiguration"));
@@ -92,9 +94,16 @@ bool TKonfigForm::Ausfuehren(qv::Application &app, QWidget *parent, std::functio
             u.transport << t;
     u.meldungen = &app.messages();
     u.dateiauswahl = &app.fileChooser();
-    TKonfigForm form(app.Auftrag().Kundendaten, u, parent);
+    TKonfigForm form(app.Sitzung().auftrag().Kundendaten, u, parent);
     form.exec();
+    app.Sitzung().KundendatenUebernehmen(form.Daten());
     return !form.beendenAngefordert();
+}
+
+void TKonfigForm::DatenEingeben(const TKundenDaten &daten)
+{
+    m_daten = daten;
+    alleAnzeigen();
 }
 
 void TKonfigForm::alleAnzeigen()
@@ -410,11 +419,9 @@ void TKonfigForm::reject()
     if (m_einstellungen.geaendert()) {
         if (m_umgebung.meldungen->warningQuestion(QStringLiteral("Alle Änderungen gehen verloren. Wollen Sie wirklich beenden?"))
             == Messages::Answer::Yes) {
-            m_einstellungen.Wiederherstellen();
-            // The pages show the restored data, and a new backup lets a later cancel restore again.
-            const qv::Result<void> sicherung = m_einstellungen.SicherungLaden(m_umgebung.dateien);
-            if (!sicherung)
-                m_umgebung.meldungen->error(sicherung.error());
+            // The edits are given up: the pages show the data the dialog was given.
+            m_daten = m_eingang;
+            m_einstellungen.Verworfen();
             alleAnzeigen();
         } else {
             schliessen = false;

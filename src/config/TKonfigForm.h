@@ -25,9 +25,9 @@ class FileChooser;
 class IniFile;
 class Messages;
 
-/// "Konfiguration": the customer settings dialog. Edits the given customer data in place as the
-/// person leaves each group of fields; "Speichern" checks them and writes Kunde.cfg, "Abbrechen"
-/// can restore them as they were loaded from the customer files.
+/// "Konfiguration": the customer settings dialog. Works on a copy of the given customer data,
+/// taking each group of fields as the person leaves it; "Speichern" checks them and writes
+/// Kunde.cfg, "Abbrechen" gives up the edits. The caller takes Daten() when the dialog closed.
 class TKonfigForm : public QDialog
 {
     Q_OBJECT
@@ -46,16 +46,21 @@ public:
         std::function<void()> hilfe; // F1: shows the help window
     };
 
-    TKonfigForm(TKundenDaten &daten, const Umgebung &umgebung, QWidget *parent = nullptr);
+    TKonfigForm(const TKundenDaten &daten, const Umgebung &umgebung, QWidget *parent = nullptr);
     ~TKonfigForm() override;
 
-    /// Shows the dialog modally on the program's customer data. False when the person chose
-    /// to end the program because the data are incomplete.
+    /// Shows the dialog modally on the program's customer data; what it leaves goes to the order
+    /// session. False when the person chose to end the program because the data are incomplete.
     static bool Ausfuehren(qv::Application &app, QWidget *parent, std::function<void()> hilfe = {});
 
     /// The dialog was left with incomplete data and the person confirmed quitting the program.
     bool beendenAngefordert() const { return m_beenden; }
     bool geaendert() const { return m_einstellungen.geaendert(); }
+    /// The customer data as the dialog holds them: the saved ones after "Speichern", the given
+    /// ones after "Abbrechen".
+    const TKundenDaten &Daten() const { return m_daten; }
+    /// For tests: every field filled in at once, as if typed.
+    void DatenEingeben(const TKundenDaten &daten);
     /// Writes every group with pending edits into the customer data.
     void flush();
 
@@ -93,7 +98,8 @@ private:
     void speichernClick();
     void verzeichnisClick();
 
-    TKundenDaten &m_daten;
+    const TKundenDaten m_eingang; // what the dialog was given, what Cancel returns to
+    TKundenDaten m_daten;
     Umgebung m_umgebung;
     qv::KundenEinstellungen m_einstellungen;
     bool m_beenden = false;

@@ -1,5 +1,6 @@
 #include "order/AuftragsSitzung.h"
 
+#include "base/DelphiDateTime.h"
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
 #include "workspace/AblaufStatus.h"
@@ -149,11 +150,40 @@ void AuftragsSitzung::AuftragsdatenUebernehmen(const TAuftragsdatenRec &daten)
     emit geaendert(Auftragsdaten);
 }
 
+void AuftragsSitzung::AuftragsdatenUebernehmen(const TAuftragsdatenRec &daten, const QDateTime &zeit, const TKundenDaten &kunde)
+{
+    m_auftrag.Auftragszeitpunkt = zeit;
+    m_auftrag.Kundendaten = kunde;
+    AuftragsdatenUebernehmen(daten);
+}
+
+void AuftragsSitzung::DatumNeu(const QDateTime &jetzt)
+{
+    m_auftrag.Auftragsdaten.Datum = toTDateTime(jetzt);
+    m_auftrag.Auftragszeitpunkt = jetzt;
+    emit geaendert(Auftragsdaten);
+}
+
 void AuftragsSitzung::EinschubrichtungSetzen(TEinschubrichtung richtung)
 {
     m_auftrag.Einschubrichtung = richtung;
     m_auftrag.EinschubGesetzt = true;
     emit geaendert(Einschubrichtung);
+}
+
+void AuftragsSitzung::KundendatenUebernehmen(const TKundenDaten &kunde)
+{
+    if (kunde == m_auftrag.Kundendaten)
+        return;
+    m_auftrag.Kundendaten = kunde;
+    emit geaendert(Dokument | ArtUndRahmen);
+}
+
+void AuftragsSitzung::MassstabVorgabeSetzen(double ffa, qint32 abstandMM)
+{
+    m_auftrag.Kundendaten.FFA = ffa;
+    m_auftrag.Massstab.MassstabAbstand = abstandMM;
+    emit geaendert(Massstab | Dokument | ArtUndRahmen);
 }
 
 void AuftragsSitzung::KonturenGeaendert()

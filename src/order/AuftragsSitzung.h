@@ -122,7 +122,19 @@ public:
     /// The order data as the order-data dialog or an import took them; the tray or frame and
     /// the origin stay the session's choice.
     void AuftragsdatenUebernehmen(const TAuftragsdatenRec &daten);
+    /// The same with the order time and the customer data (the accelerator's FBA) the
+    /// order-data dialog left.
+    void AuftragsdatenUebernehmen(const TAuftragsdatenRec &daten, const QDateTime &zeit, const TKundenDaten &kunde);
+    /// The order changed: the order data's date and the order time become now.
+    void DatumNeu(const QDateTime &jetzt);
+    /// The order time alone (the start of the run).
+    void AuftragszeitSetzen(const QDateTime &zeit) { m_auftrag.Auftragszeitpunkt = zeit; }
     void EinschubrichtungSetzen(TEinschubrichtung richtung);
+    /// The FFA of the image plane (cm) and the distance of the two scale points (mm), as the
+    /// scale dialog gave them.
+    void MassstabVorgabeSetzen(double ffa, qint32 abstandMM);
+    /// The customer data as the customer-settings dialog left them.
+    void KundendatenUebernehmen(const TKundenDaten &kunde);
     /// The contours were moved, turned, added or removed (the contour set is edited in place by
     /// the input steps): the frame fit follows.
     void KonturenGeaendert();

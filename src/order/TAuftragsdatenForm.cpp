@@ -47,17 +47,24 @@ void tippGrenze(QLineEdit *e, int grenze)
 
 } // namespace
 
-TAuftragsdatenForm::TAuftragsdatenForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen,
-                                       Messages &messages,
-                                       Clock &clock, QWidget *parent)
-    : QDialog(parent), m_auftrag(auftrag), m_konfiguration(konfiguration), m_einstellungen(einstellungen), m_messages(messages),
-      m_clock(clock)
+TAuftragsdatenForm::TAuftragsdatenForm(const TAuftrag &auftrag, const TAuftragsdatenEinstellungen &vorgaben,
+                                       const TKonfiguration &konfiguration, IniFile &einstellungen, Messages &messages,
+                                       Clock &clock, bool kundenModus, QWidget *parent)
+    : QDialog(parent)
+    , m_auftrag(std::make_unique<TAuftrag>(auftrag))
+    , m_vorgaben(vorgaben)
+    , m_konfiguration(konfiguration)
+    , m_einstellungen(einstellungen)
+    , m_messages(messages)
+    , m_clock(clock)
+    , m_kundenModus(kundenModus)
 {
     setObjectName(QStringLiteral("AuftragsdatenForm"));
     setWindowTitle(QStringLiteral("Auftragsdaten"));
     FensterAufbauen();
-    m_auftrag.Auftragszeitpunkt = m_clock.now();
 }
+
+TAuftragsdatenForm::~TAuftragsdatenForm() = default;
 
 void TAuftragsdatenForm::FensterAufbauen()
 {
@@ -176,20 +183,20 @@ void TAuftragsdatenForm::FensterAufbauen()
 
 TAuftragsdatenEinstellungen TAuftragsdatenForm::Einstellungen() const
 {
-    return m_vorgaben ? m_vorgaben() : TAuftragsdatenEinstellungen{};
+    return m_vorgaben;
 }
 
 void TAuftragsdatenForm::Vorbelegen()
 {
     const TKonfiguration &konfig = m_konfiguration;
-    qv::Vorbelegen(m_felder, m_auftrag, konfig, Einstellungen(), m_kundenModus, m_clock.now());
+    qv::Vorbelegen(m_felder, *m_auftrag, konfig, Einstellungen(), m_kundenModus, m_clock.now());
     FelderZeigen();
 }
 
-int TAuftragsdatenForm::Zeigen()
+std::optional<TAuftragsdatenForm::Ergebnis> TAuftragsdatenForm::Zeigen()
 {
     Vorbelegen();
-    const TAuftragsdatenFreigabe f = AuftragsdatenFreigabe(m_kundenModus, m_auftrag.AusDatei);
+    const TAuftragsdatenFreigabe f = AuftragsdatenFreigabe(m_kundenModus, m_auftrag->AusDatei);
     CB_Bearbeiter->setEnabled(f.Bearbeiter && !m_felder.BearbeiterGesperrt);
     for (QWidget *w : {static_cast<QWidget *>(CB_Modus), static_cast<QWidget *>(CB_Tragplatte_Rahmen), static_cast<QWidget *>(CB_Herkunft)})
         w->setEnabled(false);
@@ -197,7 +204,9 @@ int TAuftragsdatenForm::Zeigen()
                                                        E_Kollimatorwinkel, E_Gantrywinkel, CB_Gusshoehe, CB_Transport})
         w->setEnabled(f.Bearbeitbar);
     BTN_OK->setVisible(f.OKSichtbar);
-    return exec();
+    m_ergebnis.reset();
+    exec();
+    return m_ergebnis;
 }
 
 void TAuftragsdatenForm::FelderZeigen()
@@ -266,7 +275,8 @@ void TAuftragsdatenForm::FelderLesen()
 void TAuftragsdatenForm::DatenUebernehmen()
 {
     FelderLesen();
-    const TDatenUebernahme e = qv::DatenUebernehmen(m_felder, m_auftrag);
+    const TDatenUebernahme e = qv::DatenUebernehmen(m_felder, *m_auftrag);
+    m_ergebnis = Ergebnis{m_auftrag->Auftragsdaten, m_auftrag->Auftragszeitpunkt, m_auftrag->Kundendaten};
     FelderZeigen();
     if (e.DatumUnlesbar)
         m_messages.information(DatumUnlesbarText());
@@ -276,7 +286,7 @@ void TAuftragsdatenForm::DatenUebernehmen()
 
 bool TAuftragsdatenForm::Vollstaendig() const
 {
-    return qv::Vollstaendig(m_auftrag);
+    return qv::Vollstaendig(*m_auftrag);
 }
 
 void TAuftragsdatenForm::BTN_OKClick()
@@ -286,37 +296,11 @@ void TAuftragsdatenForm::BTN_OKClick()
         accept();
     else
         m_messages.information(PatientenIDFehltText());
-    emit geaendert();
-}
-
-void TAuftragsdatenForm::DatumNeu()
-{
-    qv::DatumNeu(m_felder, m_auftrag, m_clock.now());
-    E_Datum->setText(m_felder.Datum);
-}
-
-void TAuftragsdatenForm::Zuruecksetzen()
-{
-    qv::Zuruecksetzen(m_felder, m_auftrag);
-    E_PatID->clear();
-}
-
-void TAuftragsdatenForm::CodierungSetzen(bool mitCodierung, const QString &codierung)
-{
-    qv::CodierungSetzen(m_felder, m_auftrag, mitCodierung, codierung);
-    FelderZeigen();
-}
-
-void TAuftragsdatenForm::AuftragsartSetzen()
-{
-    const TKonfiguration &konfig = m_konfiguration;
-    qv::AuftragsartSetzen(m_felder, m_auftrag, konfig, Einstellungen());
-    FelderZeigen();
 }
 
 void TAuftragsdatenForm::FBASetzen(double millimeter)
 {
-    qv::FBASetzen(m_felder, m_auftrag, millimeter);
+    qv::FBASetzen(m_felder, *m_auftrag, millimeter);
     FelderZeigen();
 }
 

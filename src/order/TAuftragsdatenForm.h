@@ -1,10 +1,13 @@
 #pragma once
 
+#include "config/TKundenDaten.h"
 #include "order/TAuftragsdatenFelder.h"
+#include "order/TAuftragsdatenRec.h"
 
 #include <QDialog>
 
-#include <functional>
+#include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -22,34 +25,39 @@ class Messages;
 class TAuftrag;
 
 /// "Auftragsdaten": contract partner, accelerator, editor, distances, patient, angles, casting
-/// height and delivery of the order. The rules live in Auftragsdaten.h; the dialog maps its
-/// fields onto TAuftragsdatenFelder and back, and shows what the rules report.
+/// height and delivery of the order. The rules live in TAuftragsdatenFelder.h; the dialog maps
+/// its fields onto TAuftragsdatenFelder and back, and shows what the rules report. It works on a
+/// copy of the order and gives back what OK took over; the caller hands that to the session.
 class TAuftragsdatenForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    TAuftragsdatenForm(TAuftrag &auftrag, const TKonfiguration &konfiguration, IniFile &einstellungen, Messages &messages,
-                       Clock &clock,
-                       QWidget *parent = nullptr);
+    /// What OK took over: the order data, the order time and the accelerator's FBA as the
+    /// fields left them.
+    struct Ergebnis
+    {
+        TAuftragsdatenRec Auftragsdaten;
+        QDateTime Auftragszeitpunkt;
+        TKundenDaten Kundendaten;
+    };
 
-    void setKundenModus(bool kundenModus) { m_kundenModus = kundenModus; }
-    /// Where the chosen tray, frame and origin come from (the order session); without one the
-    /// lists start at their first entries.
-    void setVorgaben(std::function<TAuftragsdatenEinstellungen()> vorgaben) { m_vorgaben = std::move(vorgaben); }
+    /// auftrag: the order as it stands; vorgaben: the tray, frame and origin the order session
+    /// holds as chosen; einstellungen: where the editor chosen is remembered.
+    TAuftragsdatenForm(const TAuftrag &auftrag, const TAuftragsdatenEinstellungen &vorgaben, const TKonfiguration &konfiguration,
+                       IniFile &einstellungen, Messages &messages, Clock &clock, bool kundenModus, QWidget *parent = nullptr);
+    ~TAuftragsdatenForm() override;
 
     /// Lists and defaults, then the record.
     void Vorbelegen();
-    /// Vorbelegen, the enabling for the order and the modal dialog; QDialog::Accepted on OK.
-    int Zeigen();
+    /// Vorbelegen, the enabling for the order and the modal dialog. What the last OK took over,
+    /// also when it kept the dialog open for a missing patient ID and the dialog was then
+    /// closed; nothing when OK was never pressed.
+    std::optional<Ergebnis> Zeigen();
     /// Fields → record (OK, and the imports after filling). Shows what went wrong.
     void DatenUebernehmen();
     /// The record is valid and carries a patient ID. Asks only.
     bool Vollstaendig() const;
-    void DatumNeu();
-    void Zuruecksetzen();
-    void CodierungSetzen(bool mitCodierung, const QString &codierung);
-    void AuftragsartSetzen();
 
     // Setters of the imports; they never run a leave-field check.
     void FBASetzen(double millimeter);
@@ -68,10 +76,6 @@ public:
 public slots:
     void BTN_OKClick();
 
-signals:
-    /// OK was pressed: the order changed.
-    void geaendert();
-
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
@@ -82,13 +86,14 @@ private:
     void FeldVerlassen(QObject *feld);
     TAuftragsdatenEinstellungen Einstellungen() const;
 
-    TAuftrag &m_auftrag;
+    std::unique_ptr<TAuftrag> m_auftrag; // the dialog's copy
+    TAuftragsdatenEinstellungen m_vorgaben;
+    std::optional<Ergebnis> m_ergebnis;
     const TKonfiguration &m_konfiguration;
     IniFile &m_einstellungen;
     Messages &m_messages;
     Clock &m_clock;
     bool m_kundenModus = true;
-    std::function<TAuftragsdatenEinstellungen()> m_vorgaben;
     TAuftragsdatenFelder m_felder;
     bool m_zeigen = false;
     bool m_pruefen = false; // a leave-field check is showing its message

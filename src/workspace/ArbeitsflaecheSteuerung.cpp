@@ -7,7 +7,6 @@
 #include "config/TKundenDaten.h"
 #include "workspace/ArbeitsflaecheWidget.h"
 #include "workspace/TBilddrehungForm.h"
-#include "workspace/TScaleForm.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -41,7 +40,7 @@ const QString kBildDrehenHilfe = QStringLiteral(
 
 } // namespace
 
-ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen,
+ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, const TKundenDaten &kunde, IniFile &einstellungen,
                                                  Messages &dialogMeldungen, FileChooser &dateiDialog,
                                                  FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
                                                  QWidget *fenster)
@@ -49,11 +48,9 @@ ArbeitsflaecheSteuerung::ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten
       m_vorschauDialog(vorschauDialog), m_host(host)
 {
     m_widget = new ArbeitsflaecheWidget(a, fenster);
-    m_scaleForm = new TScaleForm(a.auftrag().Massstab, kunde, einstellungen, dialogMeldungen, fenster);
     m_drehForm = new TBilddrehungForm(dialogMeldungen, fenster);
     if (!fenster) {
         m_eigenesWidget.reset(m_widget);
-        m_eigeneScaleForm.reset(m_scaleForm);
         m_eigeneDrehForm.reset(m_drehForm);
     }
 

@@ -21,7 +21,6 @@ class FileChooser;
 class IniFile;
 class Messages;
 class TBilddrehungForm;
-class TScaleForm;
 
 /// What "Bild einlesen" came to.
 struct BildEinlesenErgebnis
@@ -35,19 +34,18 @@ struct BildEinlesenErgebnis
 /// the display switches, inverted display, the status bar and the FFA panel. The main
 /// window calls these by their names and wires its buttons, menus and bulbs to them. What
 /// is to be said or asked is left to the caller (see app/BildBefehle.h); the messages passed
-/// in serve the scale and rotation dialogs this object owns.
+/// in serve the rotation dialog this object owns.
 class ArbeitsflaecheSteuerung : public QObject
 {
     Q_OBJECT
 
 public:
-    ArbeitsflaecheSteuerung(Arbeitsflaeche &a, TKundenDaten &kunde, IniFile &einstellungen, Messages &dialogMeldungen,
+    ArbeitsflaecheSteuerung(Arbeitsflaeche &a, const TKundenDaten &kunde, IniFile &einstellungen, Messages &dialogMeldungen,
                             FileChooser &dateiDialog, FileChooser *vorschauDialog, ArbeitsflaecheHost &host,
                             QWidget *fenster = nullptr);
     ~ArbeitsflaecheSteuerung() override;
 
     ArbeitsflaecheWidget *widget() const { return m_widget; }
-    TScaleForm &scaleForm() const { return *m_scaleForm; }
     TBilddrehungForm &bilddrehungForm() const { return *m_drehForm; }
     Arbeitsflaeche &dokument() const { return m_a; }
 
@@ -90,17 +88,15 @@ signals:
 
 private:
     Arbeitsflaeche &m_a;
-    TKundenDaten &m_kunde;
+    const TKundenDaten &m_kunde;
     IniFile &m_ini;
     FileChooser &m_dateiDialog;
     FileChooser *m_vorschauDialog;
     ArbeitsflaecheHost &m_host;
     ArbeitsflaecheWidget *m_widget;
-    TScaleForm *m_scaleForm;
     TBilddrehungForm *m_drehForm;
     // Without a window to own them the widgets are this object's.
     std::unique_ptr<ArbeitsflaecheWidget> m_eigenesWidget;
-    std::unique_ptr<TScaleForm> m_eigeneScaleForm;
     std::unique_ptr<TBilddrehungForm> m_eigeneDrehForm;
 };
 

@@ -3,8 +3,6 @@
 #include "base/IniFile.h"
 #include "base/Messages.h"
 #include "base/Numbers.h"
-#include "config/TKundenDaten.h"
-#include "order/TMassstab.h"
 #include "workspace/FeldPruefung.h"
 
 #include <QGridLayout>
@@ -52,9 +50,8 @@ QFrame *abschnitt(QWidget *parent, const QString &name, const QString &titel, co
 
 } // namespace
 
-TScaleForm::TScaleForm(TMassstab &massstab, TKundenDaten &kunde, IniFile &einstellungen, Messages &messages,
-                       QWidget *parent)
-    : QDialog(parent), m_massstab(massstab), m_kunde(kunde), m_einstellungen(einstellungen), m_messages(messages)
+TScaleForm::TScaleForm(double ffa, qint32 abstand, IniFile &einstellungen, Messages &messages, QWidget *parent)
+    : QDialog(parent), m_werte{ffa, abstand}, m_einstellungen(einstellungen), m_messages(messages)
 {
     setObjectName(QStringLiteral("ScaleForm"));
     setWindowTitle(QStringLiteral("Maßstab"));
@@ -88,7 +85,7 @@ TScaleForm::TScaleForm(TMassstab &massstab, TKundenDaten &kunde, IniFile &einste
     connect(btn_Abbruch, &QPushButton::clicked, this, &TScaleForm::btn_AbbruchClick);
 }
 
-int TScaleForm::Zeigen(int form)
+std::optional<TScaleForm::Ergebnis> TScaleForm::Zeigen(int form)
 {
     m_dialogForm = form;
     // The form-specific caption stays behind the header, as the header is what people know.
@@ -97,7 +94,9 @@ int TScaleForm::Zeigen(int form)
     P_Scale->setVisible(form == 0);
     const int h = P_FFA->sizeHint().height() + (form == 0 ? P_Scale->sizeHint().height() : 0) + m_knopfZeileHoehe + 25;
     resize(width(), h);
-    return exec();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_werte;
 }
 
 void TScaleForm::showEvent(QShowEvent *event)
@@ -108,12 +107,11 @@ void TScaleForm::showEvent(QShowEvent *event)
 
 void TScaleForm::FormShow()
 {
-    E_FFA->setText(formatDecimal(m_kunde.FFA));
+    E_FFA->setText(formatDecimal(m_werte.FFA));
     if (m_dialogForm == 1) {
         E_FFA->setFocus();
         return;
     }
-    m_alterAbstand = m_massstab.MassstabAbstand;
     E_Abstand->setText(m_einstellungen.readString(QStringLiteral("Init"), QStringLiteral("ScaleAbstand"), QStringLiteral("10,0")));
     E_Abstand->setFocus();
 }
@@ -127,12 +125,12 @@ void TScaleForm::btn_OKClick()
         E_FFA->setFocus();
         return;
     }
-    m_kunde.FFA = *ffa.wert;
+    m_werte.FFA = *ffa.wert;
     if (m_dialogForm == 1) {
         accept();
         return;
     }
-    const FeldPruefung abstand = AbstandPruefen(E_Abstand->text(), m_massstab.MassstabAbstand);
+    const FeldPruefung abstand = AbstandPruefen(E_Abstand->text(), m_werte.Abstand);
     E_Abstand->setText(abstand.feldText);
     if (!abstand.wert) {
         m_messages.information(abstand.meldung);
@@ -145,8 +143,7 @@ void TScaleForm::btn_OKClick()
 
 void TScaleForm::btn_AbbruchClick()
 {
-    if (m_dialogForm == 0)
-        m_massstab.MassstabAbstand = m_alterAbstand;
+    // The dialog worked on its own values: nothing to restore.
     reject();
 }
 
@@ -157,7 +154,7 @@ void TScaleForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        // Escape is the cancel button, so the distance goes back as well.
+        // Escape is the cancel button.
         btn_AbbruchClick();
         return;
     }

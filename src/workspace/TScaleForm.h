@@ -2,34 +2,41 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace qv {
-class TKundenDaten;
 
 class IniFile;
 class Messages;
-class TMassstab;
 
 /// The scale dialog: FFA of the image plane and, in the scale form, the real distance of the
-/// two points the person is going to click. The scale itself lives in TMassstab.
+/// two points the person is going to click. It starts from the order's values and gives back
+/// the ones confirmed; the caller hands them to the order session.
 class TScaleForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    TScaleForm(TMassstab &massstab, TKundenDaten &kunde, IniFile &einstellungen, Messages &messages,
-               QWidget *parent = nullptr);
+    /// What OK gives back: the FFA (cm) and the distance of the scale points (mm).
+    struct Ergebnis
+    {
+        double FFA = 100.0;
+        qint32 Abstand = 10;
+    };
+
+    /// ffa: the FFA of the customer data (cm); abstand: the scale distance of the order (mm).
+    TScaleForm(double ffa, qint32 abstand, IniFile &einstellungen, Messages &messages, QWidget *parent = nullptr);
 
     /// 0 = scale form (FFA and distance), 1 = generation form (FFA only). Shows the dialog
-    /// modally and returns QDialog::Accepted or Rejected.
-    int Zeigen(int form);
+    /// modally; the values on OK, nothing on Cancel.
+    std::optional<Ergebnis> Zeigen(int form);
 
     int DialogForm() const { return m_dialogForm; }
-    qint32 AlterAbstand() const { return m_alterAbstand; }
 
 signals:
     /// F1: the help window toggles.
@@ -46,8 +53,7 @@ protected:
 private:
     void FormShow();
 
-    TMassstab &m_massstab;
-    TKundenDaten &m_kunde;
+    Ergebnis m_werte; // the dialog's own copy of the two values
     IniFile &m_einstellungen;
     Messages &m_messages;
     QLineEdit *E_FFA = nullptr;
@@ -58,7 +64,6 @@ private:
     QPushButton *btn_OK = nullptr;
     QPushButton *btn_Abbruch = nullptr;
     int m_dialogForm = 0;
-    qint32 m_alterAbstand = 10;
     int m_knopfZeileHoehe = 0;
 };
 

@@ -307,7 +307,11 @@ private slots:
         QVERIFY(rahmen);
         QCOMPARE(rahmen->Beschriftung, QStringLiteral("Varian_gross (Max 100 x 100 mm)"));
         QVERIFY(rahmen->Passt);
-        QCOMPARE(u.form->auftragsart().auftragsdatenForm().Felder().PatientenID, QStringLiteral("PAT-OFFEN"));
+        test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) {
+            QCOMPARE(d.Felder().PatientenID, QStringLiteral("PAT-OFFEN"));
+            d.reject();
+        });
+        u.form->auftragsart().AuftragsdatenDialog();
         QCOMPARE(u.panel().lampe(Lampe::Auftragsdaten), LampenFarbe::Gruen);
     }
 

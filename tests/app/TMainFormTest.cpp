@@ -2,6 +2,7 @@
 #include "app/StartRegeln.h"
 #include "app/THauptMenue.h"
 #include "app/TMainForm.h"
+#include "config/TKonfigForm.h"
 #include "base/UtilsUnit.h"
 #include "help/THelpForm.h"
 #include "support/CompleteCustomer.h"
@@ -270,7 +271,8 @@ void TMainFormTest::firstStartConfigureOrCancel()
             d.findChild<QRadioButton *>(QStringLiteral("rb_FirstKonfig"))->setChecked(true);
         });
         TMainForm form(*u.app);
-        Answerer konfig("TKonfigForm", "btnSave", [&](QDialog &) { form.auftrag().Kundendaten = qv::test::completeCustomer(); });
+        Answerer konfig("TKonfigForm", "btnSave",
+                        [](QDialog &d) { static_cast<TKonfigForm &>(d).DatenEingeben(qv::test::completeCustomer()); });
         Answerer assistent("StartAssistentForm", "btn_Weiter");
         QSignalSpy ende(&form, &TMainForm::StartAbgebrochen);
         form.show();

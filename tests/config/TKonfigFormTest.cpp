@@ -89,7 +89,7 @@ private slots:
         type(*f, "E_AnPTelefon", QStringLiteral("0721 123"));
         click(*f, "P_SelectBeschleuniger");
         // Switching the page wrote the contact back.
-        QCOMPARE(u.daten.Abteilungen[0].AnP[0].Telefon, QStringLiteral("0721 123"));
+        QCOMPARE(f->Daten().Abteilungen[0].AnP[0].Telefon, QStringLiteral("0721 123"));
         QCOMPARE(child<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("60,0"));
         type(*f, "E_BesKBez", QStringLiteral("Synergy"));
         type(*f, "E_FBA", QStringLiteral("62.5"));
@@ -112,9 +112,9 @@ private slots:
         QApplication::setActiveWindow(f.get());
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         type(*f, "E_VertragOrt", QStringLiteral("Bonn"));
-        QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("O"));
+        QCOMPARE(f->Daten().VertragsAdresse.Ort, QStringLiteral("O"));
         child<QLineEdit>(*f, "E_AnPName")->setFocus();
-        QCOMPARE(u.daten.VertragsAdresse.Ort, QStringLiteral("Bonn"));
+        QCOMPARE(f->Daten().VertragsAdresse.Ort, QStringLiteral("Bonn"));
         QVERIFY(f->geaendert());
     }
 
@@ -135,7 +135,7 @@ private slots:
         click(*f, "btnSave");
         QVERIFY(f->isVisible());
         QCOMPARE(u.meldungen.shown().size(), 1);
-        QCOMPARE(u.daten.Abteilungen[0].AnP[0].EMail, QStringLiteral("neu@klinik.de"));
+        QCOMPARE(f->Daten().Abteilungen[0].AnP[0].EMail, QStringLiteral("neu@klinik.de"));
     }
 
     void cancelWithNoAndYes()
@@ -146,12 +146,14 @@ private slots:
         u.meldungen.expectAnswer(Messages::Answer::No);
         click(*f, "btnCancel");
         QVERIFY(f->isVisible());
-        QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Neu, Nora"));
+        QCOMPARE(f->Daten().Abteilungen[0].AnP[0].Name, QStringLiteral("Neu, Nora"));
 
         u.meldungen.expectAnswer(Messages::Answer::Yes);
         click(*f, "btnCancel");
         QVERIFY(!f->isVisible());
         QVERIFY(!f->beendenAngefordert());
+        QCOMPARE(f->Daten().Abteilungen[0].AnP[0].Name, QStringLiteral("Muster, Max"));
+        // the given data were never touched
         QCOMPARE(u.daten.Abteilungen[0].AnP[0].Name, QStringLiteral("Muster, Max"));
         QCOMPARE(child<QLineEdit>(*f, "E_AnPName")->text(), QStringLiteral("Muster, Max"));
     }
@@ -208,12 +210,12 @@ private slots:
         QCOMPARE(child<QComboBox>(*f, "CB_AnP")->currentText(), QStringLiteral("Frau Alt, Umbenannt"));
         type(*f, "E_Ort", QStringLiteral("Bonn"));
         click(*f, "P_SelectBeschleuniger");
-        QCOMPARE(abt.Lieferanschrift.AnP, QStringLiteral("Frau Alt, Umbenannt"));
-        QCOMPARE(abt.Lieferanschrift.Ort, QStringLiteral("Bonn"));
+        QCOMPARE(f->Daten().Abteilungen[0].Lieferanschrift.AnP, QStringLiteral("Frau Alt, Umbenannt"));
+        QCOMPARE(f->Daten().Abteilungen[0].Lieferanschrift.Ort, QStringLiteral("Bonn"));
         QCOMPARE(child<QLineEdit>(*f, "E_FBA")->text(), QStringLiteral("100"));
         type(*f, "E_BesTyp", QStringLiteral("2"));
         f->flush();
-        QCOMPARE(abt.Beschl[0].FBA, QStringLiteral("100"));
+        QCOMPARE(f->Daten().Abteilungen[0].Beschl[0].FBA, QStringLiteral("100"));
 
         click(*f, "P_SelectProgramm");
         u.dateiauswahl.expectPath(QStringLiteral("/daten/auftraege"));
@@ -225,10 +227,10 @@ private slots:
         type(*f, "E_FFA", QStringLiteral("250"));
         f->flush();
         QCOMPARE(u.meldungen.lastText(), QStringLiteral("Der FFA muß zwischen 20 und 200 cm liegen."));
-        QCOMPARE(u.daten.FFA, 100.0);
+        QCOMPARE(f->Daten().FFA, 100.0);
         type(*f, "E_FFA", QStringLiteral("80.5"));
         f->flush();
-        QCOMPARE(u.daten.FFA, 80.5);
+        QCOMPARE(f->Daten().FFA, 80.5);
         QCOMPARE(child<QLineEdit>(*f, "E_FFA")->text(), QStringLiteral("80,5"));
     }
 
@@ -293,10 +295,10 @@ private slots:
         auto f = u.form();
         for (int i = 1; i < 10; ++i)
             click(*f, "BTN_AbteilungNeu");
-        QCOMPARE(u.daten.Abteilungen.size(), 10);
+        QCOMPARE(f->Daten().Abteilungen.size(), 10);
         QCOMPARE(child<QComboBox>(*f, "CB_Abteilung")->count(), 10);
         click(*f, "BTN_AbteilungNeu");
-        QCOMPARE(u.daten.Abteilungen.size(), 10);
+        QCOMPARE(f->Daten().Abteilungen.size(), 10);
         QCOMPARE(u.meldungen.lastText(),
                  QStringLiteral("Quellvantar unterstützt in dieser Version nicht mehr als zehn Abteilungen."));
     }

@@ -48,9 +48,7 @@ private slots:
         TAuftrag a = makeOrder();
         ScriptedMessages msgs;
         test::FixedClock uhr(kNow);
-        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
-        int geaendert = 0;
-        connect(&form, &TAuftragsdatenForm::geaendert, this, [&geaendert] { ++geaendert; });
+        TAuftragsdatenForm form(a, TAuftragsdatenEinstellungen{}, konfig, ini, msgs, uhr, true);
         QTimer::singleShot(0, &form, [&form, &msgs] {
             form.BTN_OKClick(); // no patient ID: stays open
             QCOMPARE(msgs.texts(), QStringList{u"Bitte geben Sie eine PatientenID ein."_s});
@@ -60,13 +58,16 @@ private slots:
             form.PatIDSetzen(u"P-7"_s);
             form.BTN_OKClick();
         });
-        QCOMPARE(form.Zeigen(), int(QDialog::Accepted));
-        QCOMPARE(geaendert, 2);
+        const std::optional<TAuftragsdatenForm::Ergebnis> e = form.Zeigen();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QVERIFY(e);
         QVERIFY(form.Vollstaendig());
-        QCOMPARE(a.Auftragsdaten.PatientenID, u"P-7"_s);
-        QCOMPARE(a.Auftragsdaten.Gantrywinkel, u"180,00"_s);
-        QCOMPARE(a.Auftragsdaten.FBA, u"65"_s);
-        QCOMPARE(a.Auftragszeitpunkt, kNow);
+        // the dialog worked on its copy; the caller takes what it gives back
+        QVERIFY(a.Auftragsdaten.PatientenID.isEmpty());
+        QCOMPARE(e->Auftragsdaten.PatientenID, u"P-7"_s);
+        QCOMPARE(e->Auftragsdaten.Gantrywinkel, u"180,00"_s);
+        QCOMPARE(e->Auftragsdaten.FBA, u"65"_s);
+        QCOMPARE(e->Auftragszeitpunkt, kNow);
     }
 
     void cancelKeepsTheRecord()
@@ -79,13 +80,14 @@ private slots:
         a.Auftragsdaten.PatientenID = u"alt"_s;
         ScriptedMessages msgs;
         test::FixedClock uhr(kNow);
-        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
+        TAuftragsdatenForm form(a, TAuftragsdatenEinstellungen{}, konfig, ini, msgs, uhr, true);
         QTimer::singleShot(0, &form, [&form] {
             QCOMPARE(form.PatID(), u"alt"_s);
             form.PatIDSetzen(u"neu"_s);
             form.reject();
         });
-        QCOMPARE(form.Zeigen(), int(QDialog::Rejected));
+        QVERIFY(!form.Zeigen());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(a.Auftragsdaten.PatientenID, u"alt"_s);
     }
 
@@ -97,7 +99,7 @@ private slots:
         TAuftrag a = makeOrder(u"90"_s);
         ScriptedMessages msgs;
         test::FixedClock uhr(kNow);
-        TAuftragsdatenForm form(a, konfig, ini, msgs, uhr);
+        TAuftragsdatenForm form(a, TAuftragsdatenEinstellungen{}, konfig, ini, msgs, uhr, true);
         form.Vorbelegen();
         QVERIFY(!form.Felder().OKAktiv);
         form.FBASetzen(650);

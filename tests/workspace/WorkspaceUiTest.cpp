@@ -88,8 +88,7 @@ private slots:
     void scaleFormChecksAndStoresTheDistance()
     {
         Rig u;
-        TScaleForm &f = u.s.scaleForm();
-        u.auftrag.Massstab.MassstabAbstand = 50;
+        TScaleForm f(u.kunde.FFA, 50, u.ini, u.messages);
         imDialog([&](QDialog *) {
             QCOMPARE(test::child<QLineEdit>(f, "E_Abstand")->text(), QStringLiteral("10,0")); // ScaleAbstand default
             test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("100.5"));
@@ -101,31 +100,30 @@ private slots:
             test::child<QLineEdit>(f, "E_Abstand")->setText(QStringLiteral("1.0"));
             QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
         });
-        QCOMPARE(f.Zeigen(0), int(QDialog::Accepted));
-        QCOMPARE(u.kunde.FFA, 100.5);
-        QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 10);
+        const std::optional<TScaleForm::Ergebnis> e = f.Zeigen(0);
+        QVERIFY(e);
+        QCOMPARE(e->FFA, 100.5);
+        QCOMPARE(e->Abstand, 10);
         QCOMPARE(u.ini.readString(QStringLiteral("Init"), QStringLiteral("ScaleAbstand")), QStringLiteral("1,0"));
     }
 
-    void scaleFormCancelRestoresTheDistance()
+    void scaleFormCancelGivesNothingBack()
     {
         Rig u;
-        TScaleForm &f = u.s.scaleForm();
-        u.auftrag.Massstab.MassstabAbstand = 50;
+        TScaleForm f(u.kunde.FFA, 50, u.ini, u.messages);
         imDialog([&](QDialog *) {
             test::child<QLineEdit>(f, "E_Abstand")->setText(QStringLiteral("0,5"));
             QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
-            QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 5);
+            QVERIFY(f.isVisible());
             QTest::mouseClick(test::child<QPushButton>(f, "btn_Abbruch"), Qt::LeftButton);
         });
-        QCOMPARE(f.Zeigen(0), int(QDialog::Rejected));
-        QCOMPARE(u.auftrag.Massstab.MassstabAbstand, 50);
+        QVERIFY(!f.Zeigen(0));
     }
 
     void generationFormAsksOnlyTheFFA()
     {
         Rig u;
-        TScaleForm &f = u.s.scaleForm();
+        TScaleForm f(u.kunde.FFA, u.auftrag.Massstab.MassstabAbstand, u.ini, u.messages);
         imDialog([&](QDialog *) {
             QVERIFY(!test::child<QFrame>(f, "P_Scale")->isVisible());
             test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("19,9"));
@@ -137,8 +135,9 @@ private slots:
             test::child<QLineEdit>(f, "E_FFA")->setText(QStringLiteral("200"));
             QTest::mouseClick(test::child<QPushButton>(f, "btn_OK"), Qt::LeftButton);
         });
-        QCOMPARE(f.Zeigen(1), int(QDialog::Accepted));
-        QCOMPARE(u.kunde.FFA, 200.0);
+        const std::optional<TScaleForm::Ergebnis> e = f.Zeigen(1);
+        QVERIFY(e);
+        QCOMPARE(e->FFA, 200.0);
     }
 
     void rotationDialogTurnsFromTheLoadedImage()
