@@ -55,14 +55,13 @@ void MainWindowImport::ImportUebernommen(bool feldGesetzt)
 {
     m_app.Sitzung().ImportUebernommen(feldGesetzt);
     m_fenster.SetGeaendert();
-    m_fenster.AblaufAktualisieren();
     m_fenster.RahmenPruefen();
 }
 
 void MainWindowImport::DicomEinlesen()
 {
     // The import works in the isocentre plane.
-    auftrag().Kundendaten.FFA = 100.0;
+    m_app.Sitzung().FFASetzen(100.0);
     const QString dcmdump = FindDcmdump(m_app.programmOrdner());
     if (dcmdump.isEmpty()) {
         m_app.messages().error(DcmdumpFehltText());
@@ -85,12 +84,11 @@ void MainWindowImport::DicomEinlesen()
     ini.writeString(kInit, QStringLiteral("DICOMPath"), mitTrenner(dialog.ImportDir()));
     ini.writeString(kInit, QStringLiteral("DICOMDateiTyp"), dialog.GetFileType());
     m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
-    m_fenster.steuerung().neuZeichnen();
 }
 
 void MainWindowImport::BPREinlesen()
 {
-    auftrag().Kundendaten.FFA = 100.0;
+    m_app.Sitzung().FFASetzen(100.0);
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::BPRImport, true);
     IniFile &ini = m_app.EinstellungenIni();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -131,7 +129,6 @@ void MainWindowImport::BPREinlesen()
     ini.writeInteger(kBPRModul, QStringLiteral("LastKonfigID"), dialog.LastKonfigID());
     m_fenster.ablaufPanel().knopfGedrueckt(Befehl::BPRImport, false);
     m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
-    m_fenster.steuerung().neuZeichnen();
 }
 
 } // namespace qv

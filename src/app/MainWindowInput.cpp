@@ -129,10 +129,12 @@ void MainWindowInput::anwenden(const EingabeAntwort &a)
         m_fenster.formenPanel().werkzeugZeigen(*a.formwerkzeugZeigen);
     if (!a.formMeldung.isEmpty())
         m_app.messages().warning(a.formMeldung);
+    // The input changed the order in place (isocentre, scale points, field, contours): the
+    // session says so, and the window follows.
     if (a.ablaufAktualisieren)
-        m_fenster.AblaufAktualisieren();
-    if (a.neuZeichnen)
-        steuerung.neuZeichnen();
+        m_app.Sitzung().Geaendert(AuftragsSitzung::Konturen | AuftragsSitzung::Feld | AuftragsSitzung::Massstab);
+    else if (a.neuZeichnen)
+        m_app.Sitzung().Geaendert(AuftragsSitzung::Ansicht);
     else if (a.gummibandNeuZeichnen)
         steuerung.eingabeNeuZeichnen();
     // the second point of a dragged shape: the shape is generated after the click is shown
@@ -199,8 +201,7 @@ void MainWindowInput::IsozentrumEingeben()
         return;
     }
     m_fenster.hilfe().Kontexthilfe(texte::isozentrumHilfeText(), texte::isozentrumHilfeTitel());
-    dok.AblaufStatus = ablauf::Bild | ablauf::Isozentrum | ablauf::Auftragsart;
-    m_fenster.AblaufAktualisieren();
+    m_app.Sitzung().StatusSetzen(ablauf::Bild | ablauf::Isozentrum | ablauf::Auftragsart);
     anwenden(m_eingabe->IsozentrumStarten());
 }
 
@@ -245,7 +246,6 @@ void MainWindowInput::KonturEingabe()
         anwenden(m_eingabe->KonturStarten());
     } else {
         m_app.messages().information(texte::ohneBildKonturen());
-        m_fenster.AblaufAktualisieren();
     }
 }
 
@@ -285,7 +285,7 @@ void MainWindowInput::P_KClick(int n)
 {
     // refused with its message while the current contour is open
     KonturMelden(m_app.messages(), m_fenster.auftrag().Konturen.Auswaehlen(n));
-    m_fenster.steuerung().neuZeichnen();
+    m_app.Sitzung().KonturenGeaendert();
 }
 
 void MainWindowInput::ButtonXClick(int n)
@@ -293,11 +293,9 @@ void MainWindowInput::ButtonXClick(int n)
     // select first; the deletion is asked for whether or not the selection was refused
     TKonturen &konturen = m_fenster.auftrag().Konturen;
     KonturMelden(m_app.messages(), konturen.Auswaehlen(n));
-    if (KonturLoeschen(konturen, n, true, m_app.messages()) == KonturErgebnis::Angenommen) {
+    if (KonturLoeschen(konturen, n, true, m_app.messages()) == KonturErgebnis::Angenommen)
         m_fenster.SetGeaendert();
-        m_fenster.AblaufAktualisieren();
-    }
-    m_fenster.steuerung().neuZeichnen();
+    m_app.Sitzung().KonturenGeaendert();
 }
 
 } // namespace qv

@@ -134,7 +134,6 @@ void MainWindowOrderFiles::AuftragUebernommen()
     m_fenster.auftragsart().AuftragUebernommen();
     m_fenster.steuerung().FFAAnzeigen();
     m_fenster.steuerung().P_MainResize();
-    m_fenster.steuerung().neuZeichnen();
 }
 
 } // namespace qv

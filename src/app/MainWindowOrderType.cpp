@@ -73,7 +73,6 @@ void MainWindowOrderType::AuftragsartDialog()
     }
     const bool elektronen = istElektronenAuftrag(m_app.Auftrag().Auftragsart);
     panel.feldZeigen(!elektronen);
-    m_fenster.AblaufAktualisieren();
     m_fenster.hilfe().ModusHilfe(m_fenster.Modus());
     const QString text = elektronen ? QStringLiteral("Aperturen") : QStringLiteral("Konturen");
     panel.setKnopfText(Befehl::KonturEingabe, text);
@@ -99,7 +98,6 @@ void MainWindowOrderType::AuftragsdatenDialog()
         m_fenster.SetGeaendert();
     }
     panel.knopfGedrueckt(Befehl::Auftragsdaten, false);
-    m_fenster.AblaufAktualisieren();
 }
 
 void MainWindowOrderType::Initialisieren()
@@ -110,6 +108,7 @@ void MainWindowOrderType::Initialisieren()
 void MainWindowOrderType::InitialisierenBehalten()
 {
     // The kept order keeps its kind, its frame and its order data: nothing is proposed anew.
+    m_app.Sitzung().WahlBehalten(m_app.Sitzung().Wahl());
 }
 
 void MainWindowOrderType::RahmenPruefen()

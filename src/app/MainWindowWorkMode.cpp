@@ -46,7 +46,6 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
     if (auftrag.Geaendert && m_app.messages().question(texte::modusWechselFrage()) != Messages::Answer::Yes) {
         if (Modus() != ModusKompensator)
             panel.seiteZeigen(Modus());
-        m_fenster.AblaufAktualisieren();
         m_fenster.auftragsart().InitialisierenBehalten();
         return false;
     }
@@ -93,7 +92,7 @@ bool MainWindowWorkMode::ModusSetzen(int modus)
     steuerung.widget()->setBildSichtbar(modus != ModusKompensator);
     m_app.EinstellungenIni().writeInteger(kInit, QStringLiteral("ModusIndex"),
                                           modus >= ModusOhneVorlage && modus <= ModusDICOM ? modus : ModusBildVorlage);
-    m_fenster.AblaufAktualisieren();
+    // the proposal of the new order is announced, and the window follows
     m_fenster.auftragsart().Initialisieren();
     return true;
 }
@@ -108,7 +107,6 @@ void MainWindowWorkMode::SeiteGewaehlt(int index)
     } else {
         ModusSetzen(index);
     }
-    m_fenster.steuerung().neuZeichnen();
 }
 
 bool MainWindowWorkMode::NeuerAuftrag()

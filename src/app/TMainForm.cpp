@@ -172,10 +172,10 @@ void TMainForm::FensterAufbauen()
     m_steuerung = new ArbeitsflaecheSteuerung(*m_dok, auftrag().Kundendaten, m_app.EinstellungenIni(), m_app.messages(),
                                               m_app.fileChooser(), nullptr, *this, this);
     ArbeitsflaecheWidget *pMain = m_steuerung->widget();
-    // The workspace shows what the order session announces; a changed kind or frame also changes
-    // what the workflow panel says (the fit decides the order-type lamp and saving).
+    // The window follows what the order session announces: the workflow panel looks at the
+    // order (not when only the drawing changed), the workspace draws it.
     connect(&m_app.Sitzung(), &AuftragsSitzung::geaendert, this, [this](unsigned teile) {
-        if ((teile & AuftragsSitzung::ArtUndRahmen) && m_input && m_auftragsart && m_einschub)
+        if ((teile & ~unsigned(AuftragsSitzung::Ansicht)) && m_input && m_auftragsart && m_einschub)
             AblaufAktualisieren();
         m_steuerung->neuZeichnen();
     });

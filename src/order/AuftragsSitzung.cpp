@@ -54,8 +54,6 @@ AuftragsSitzung::AuftragsSitzung(const TKonfiguration &konfiguration, QObject *p
 
 void AuftragsSitzung::StatusSetzen(std::uint16_t status)
 {
-    if (status == m_ablauf)
-        return;
     m_ablauf = status;
     emit geaendert(Ablauf);
 }
@@ -184,6 +182,12 @@ void AuftragsSitzung::MassstabVorgabeSetzen(double ffa, qint32 abstandMM)
     m_auftrag.Kundendaten.FFA = ffa;
     m_auftrag.Massstab.MassstabAbstand = abstandMM;
     emit geaendert(Massstab | Dokument | ArtUndRahmen);
+}
+
+void AuftragsSitzung::FFASetzen(double ffa)
+{
+    m_auftrag.Kundendaten.FFA = ffa;
+    emit geaendert(Dokument | ArtUndRahmen);
 }
 
 void AuftragsSitzung::KonturenGeaendert()

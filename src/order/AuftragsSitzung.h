@@ -75,6 +75,9 @@ public:
         Dokument = 0x080, // changed, opened from a file, imports done, customer data
         Ablauf = 0x100,   // the workflow status bits
         Alles = 0x1ff,
+        /// Nothing the workflow looks at: only what is drawn (a point added during an input,
+        /// a contour selected).
+        Ansicht = 0x200,
     };
 
     /// konfiguration: the product configuration for the frame and tray lists (it outlives the
@@ -94,7 +97,8 @@ public:
 
     // Workflow status bits (ablauf::Bit).
     std::uint16_t Status() const { return m_ablauf; }
-    /// The status as the workflow update computed it, or as an input step sets it.
+    /// The status as an input step sets it; announced also when it stays the same, so the
+    /// workflow panel follows the step.
     void StatusSetzen(std::uint16_t status);
     void StatusErgaenzen(std::uint16_t bits) { StatusSetzen(m_ablauf | bits); }
     /// For the workspace, which keeps using the bits as a field while its steps move here.
@@ -154,6 +158,8 @@ public:
     void AuftragsartUebernehmen(const AuftragsartWahl &wahl, const TKundenDaten &kunde);
     /// Keeps the order's kind and frame over a re-proposal (a declined mode change).
     void WahlBehalten(const AuftragsartWahl &wahl);
+    /// The ffa of the image plane (cm): the imports work in the isocentre plane.
+    void FFASetzen(double ffa);
     /// Chooses a frame by name (the first listed one when it is not listed).
     void RahmenWaehlen(const QString &rahmen);
     /// The best fit: the first frame that fits is chosen and remembered; −1 when none fits
