@@ -32,7 +32,8 @@ namespace {
 // Two frames of the customer's maker: 30 mm and 100 mm wide at FFA 100.
 const QByteArray kConfig = "[Init]\r\nWebsite=www.zarn.example\r\n"
                            "[ElektronenBlenden]\r\nCount=2\r\n0=Varian_klein\r\n1=Varian_gross\r\n"
-                           "[ElektronenBlenden_Groesse]\r\n0=300,300\r\n1=1000,1000\r\n";
+                           "[ElektronenBlenden_Groesse]\r\n0=300,300\r\n1=1000,1000\r\n"
+                           "[Transport]\r\nCount=4\r\n0=vor 9 Uhr\r\n1=vor 10 Uhr\r\n2=vor 12 Uhr\r\n3=\xfc" "ber Nacht\r\n";
 
 const QString kDoesNotFitQuestion = QStringLiteral(
     "Der gewählte Rahmen passt nicht.\r\rIn speziellen Fällen von Standard-Blenden kann auch dieser\rRahmen "
@@ -222,6 +223,25 @@ private slots:
             d.reject();
         });
         u.form->auftragsart().AuftragsdatenDialog();
+    }
+
+    // The delivery the customer settings store for the department ("am nächsten Werktag", which
+    // the configuration does not list) is what a new order's data preselect.
+    void aNewOrderPreselectsTheDepartmentsDelivery()
+    {
+        Rig u;
+        QCOMPARE(u.order().Kundendaten.AktuelleAbteilung()->Transport, QStringLiteral("am nächsten Werktag"));
+        u.traceUpToScale();
+        QString gezeigt;
+        QStringList liste;
+        test::whenModal<TAuftragsdatenForm>([&](TAuftragsdatenForm &d) {
+            gezeigt = d.Felder().Transport;
+            liste = d.Felder().TransportListe;
+            d.reject();
+        });
+        u.form->auftragsart().AuftragsdatenDialog();
+        QCOMPARE(gezeigt, QStringLiteral("am nächsten Werktag"));
+        QCOMPARE(liste.first(), QStringLiteral("vor 9 Uhr"));
     }
 
     void aPhotonOrderNeverAsksAndHasNoFrame()
