@@ -31,6 +31,37 @@ bool DicomPlanUebernehmen(DcmdumpRunner &runner, const QString &datei, qsizetype
     return ImportErgebnisAnwenden(DICOMBeamUebernehmen(fenster.auftrag(), *plan, beamIndex, kontext), fenster, messages);
 }
 
+bool DicomZielstrukturUebernehmen(DcmdumpRunner &runner, const QString &datei, qsizetype beamIndex,
+                                  const TZielstrukturWahl &ziel, const ImportKontext &kontext, ImportFenster &fenster,
+                                  Messages &messages)
+{
+    fenster.auftrag().DICOMGeladen = false;
+    // Both files are read once more: they may have changed since the folder was listed.
+    const Result<TZielstruktur> geworfen = ZielstrukturLesen(datei, beamIndex, ziel.Strukturset, ziel.ROIName);
+    if (!geworfen) {
+        messages.error(geworfen.error());
+        return false;
+    }
+    const Result<TSchattenUmrisse> umrisse = geworfen->Schatten.Umrisse(ziel.Rand);
+    if (!umrisse) {
+        messages.error(umrisse.error());
+        return false;
+    }
+    const Result<TvelDICOMRTPlanClass> plan = LoadRTPlanOhneBlockpruefung(runner, datei);
+    if (!plan) {
+        messages.error(plan.error());
+        return false;
+    }
+    const Result<TvelDICOMRTPlanClass> mitBloecken = MitZielstrukturBloecken(*plan, beamIndex, umrisse->Konturen, geworfen->ROIName);
+    if (!mitBloecken) {
+        messages.error(mitBloecken.error());
+        return false;
+    }
+    for (const QString &hinweis : umrisse->Hinweise)
+        messages.information(hinweis);
+    return ImportErgebnisAnwenden(DICOMBeamUebernehmen(fenster.auftrag(), *mitBloecken, beamIndex, kontext), fenster, messages);
+}
+
 QString DcmdumpFehltText()
 {
     return QStringLiteral("Die Datei \"dcmdump.exe\" muß im Quellvantar-Verzeichnis liegen.\rOhne diese Datei ist das "

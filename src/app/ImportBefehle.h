@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ImportFenster.h"
+#include "dicom/Zielstruktur.h"
 #include "order/ImportUebernahme.h"
 
 #include <QString>
@@ -18,6 +19,12 @@ bool ImportErgebnisAnwenden(const ImportErgebnis &ergebnis, ImportFenster &fenst
 /// the beam taken from that dump. True when the order now holds the beam.
 bool DicomPlanUebernehmen(DcmdumpRunner &runner, const QString &datei, qsizetype beamIndex, const ImportKontext &kontext,
                           ImportFenster &fenster, Messages &messages);
+
+/// "Übernehmen" with a target chosen: the ROI's shadow through the beam, widened by the margin,
+/// taken over exactly as the beam's blocks would be (as APERTURE blocks in their place).
+bool DicomZielstrukturUebernehmen(DcmdumpRunner &runner, const QString &datei, qsizetype beamIndex,
+                                  const TZielstrukturWahl &ziel, const ImportKontext &kontext, ImportFenster &fenster,
+                                  Messages &messages);
 
 /// The message when dcmdump cannot be found.
 QString DcmdumpFehltText();

@@ -77,8 +77,13 @@ void MainWindowImport::DicomEinlesen()
     dialog.SetTreeEnabled(true);
     m_fenster.hilfe().Kontexthilfe(DicomHilfeText(), DicomHilfeTitel());
 
-    if (dialog.Execute())
-        DicomPlanUebernehmen(runner, dialog.GetFileName(), dialog.GetBeamIndex(), Kontext(), *this, m_app.messages());
+    if (dialog.Execute()) {
+        if (const std::optional<TZielstrukturWahl> ziel = dialog.GetZielstruktur())
+            DicomZielstrukturUebernehmen(runner, dialog.GetFileName(), dialog.GetBeamIndex(), *ziel, Kontext(), *this,
+                                         m_app.messages());
+        else
+            DicomPlanUebernehmen(runner, dialog.GetFileName(), dialog.GetBeamIndex(), Kontext(), *this, m_app.messages());
+    }
 
     // Also after Cancel: the folder and the file type are kept for the next import.
     ini.writeString(kInit, QStringLiteral("DICOMPath"), mitTrenner(dialog.ImportDir()));

@@ -2,7 +2,7 @@
 
 #include "base/FileNames.h"
 #include "base/Numbers.h"
-#include "dicom/Strukturset.h"
+#include "dicom/Zielstruktur.h"
 
 namespace qv::cli {
 
@@ -53,48 +53,12 @@ bool StrukturAufrufLesen(const QStringList &positionen, double rand, StrukturAuf
 
 std::optional<StrukturSchatten> StrukturSchattenBerechnen(const StrukturAufruf &aufruf, Streams &io)
 {
-    const Result<RtPlanGeometrie> plan = RtPlanGeometrie::Lesen(aufruf.Plan);
-    if (!plan) {
-        io.err << plan.error() << '\n';
+    const Result<TZielstruktur> ziel = ZielstrukturLesen(aufruf.Plan, aufruf.BeamIndex, aufruf.Strukturset, aufruf.ROIName);
+    if (!ziel) {
+        io.err << ziel.error() << '\n';
         return std::nullopt;
     }
-    const Result<TStrahlGeometrie> strahl = plan->Strahl(aufruf.BeamIndex);
-    if (!strahl) {
-        io.err << strahl.error() << '\n';
-        return std::nullopt;
-    }
-    const Result<Strukturset> set = Strukturset::Lesen(aufruf.Strukturset);
-    if (!set) {
-        io.err << set.error() << '\n';
-        return std::nullopt;
-    }
-    const TStrukturROI *roi = set->ROI(aufruf.ROIName);
-    if (!roi) {
-        io.err << "Die Struktur \"" << aufruf.ROIName << "\" ist im RT-Strukturset "
-               << fileNameForDisplay(aufruf.Strukturset) << " nicht vorhanden.\n";
-        return std::nullopt;
-    }
-    if (set->AnzahlMitNamen(aufruf.ROIName) > 1) {
-        io.err << "Den Namen \"" << aufruf.ROIName << "\" tragen im RT-Strukturset " << fileNameForDisplay(aufruf.Strukturset)
-               << ' ' << set->AnzahlMitNamen(aufruf.ROIName) << " Strukturen; welche gemeint ist, bleibt offen.\n";
-        return std::nullopt;
-    }
-    if (plan->FrameOfReferenceUID.isEmpty()) {
-        io.err << "Der RT-Plan " << fileNameForDisplay(aufruf.Plan)
-               << " nennt kein Bezugssystem (Frame of Reference UID); die Struktur kann ihm nicht zugeordnet werden.\n";
-        return std::nullopt;
-    }
-    if (roi->FrameOfReferenceUID != plan->FrameOfReferenceUID) {
-        io.err << "Die Struktur \"" << roi->Name << "\" liegt in einem anderen Bezugssystem (Frame of Reference \""
-               << roi->FrameOfReferenceUID << "\") als der RT-Plan (\"" << plan->FrameOfReferenceUID << "\").\n";
-        return std::nullopt;
-    }
-    const Result<Schattenwurf> schatten = Schattenwurf::Berechnen(*strahl, *roi);
-    if (!schatten) {
-        io.err << schatten.error() << '\n';
-        return std::nullopt;
-    }
-    Result<TSchattenUmrisse> umrisse = schatten->Umrisse(aufruf.Rand);
+    Result<TSchattenUmrisse> umrisse = ziel->Schatten.Umrisse(aufruf.Rand);
     if (!umrisse) {
         io.err << umrisse.error() << '\n';
         return std::nullopt;
@@ -102,9 +66,9 @@ std::optional<StrukturSchatten> StrukturSchattenBerechnen(const StrukturAufruf &
     for (const QString &hinweis : umrisse->Hinweise)
         io.err << hinweis << '\n';
     StrukturSchatten ergebnis;
-    ergebnis.Strahl = *strahl;
-    ergebnis.ROINumber = roi->Nummer;
-    ergebnis.ROIName = roi->Name;
+    ergebnis.Strahl = ziel->Strahl;
+    ergebnis.ROINumber = ziel->ROINumber;
+    ergebnis.ROIName = ziel->ROIName;
     ergebnis.Umrisse = std::move(*umrisse);
     return ergebnis;
 }

@@ -10,6 +10,8 @@
 #include <dcmtk/dcmdata/dcvrds.h>
 #include <dcmtk/dcmrt/seq/drtssrs.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -101,6 +103,31 @@ Result<Strukturset> Strukturset::Lesen(const QString &pfad)
     if (!datei)
         return Error{datei.error()};
     return ausDatei(**datei, pfad);
+}
+
+QList<Strukturset> Strukturset::Suchen(const QStringList &dateien)
+{
+    DicomProtokollAbschalten();
+    QList<Strukturset> gefunden;
+    for (const QString &pfad : dateien) {
+        const QFileInfo info(pfad);
+        if (!info.isFile() || info.size() > kDicomDateiGrenze)
+            continue;
+        // Values longer than a few bytes (pixel data above all) stay in the file.
+        DcmFileFormat kopf;
+        if (kopf.loadFile(OFFilename(QFile::encodeName(pfad).constData()), EXS_Unknown, EGL_noChange, 64, ERM_autoDetect).bad())
+            continue;
+        OFString klasse;
+        kopf.getDataset()->findAndGetOFString(DCM_SOPClassUID, klasse);
+        if (klasse.empty())
+            kopf.getMetaInfo()->findAndGetOFString(DCM_MediaStorageSOPClassUID, klasse);
+        if (klasse != kStrukturSetKlasse)
+            continue;
+        Result<Strukturset> set = ausDatei(kopf, pfad);
+        if (set)
+            gefunden.append(std::move(*set));
+    }
+    return gefunden;
 }
 
 Result<Strukturset> Strukturset::AusBytes(const QByteArray &bytes, const QString &anzeigeName)

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -55,6 +56,9 @@ public:
     static Result<Strukturset> Lesen(const QString &pfad);
     /// The same from bytes in memory.
     static Result<Strukturset> AusBytes(const QByteArray &bytes, const QString &anzeigeName);
+    /// The RT Structure Sets among these files, in their order; any other file, or one that
+    /// cannot be read, is left out. Of the others only the head is read.
+    static QList<Strukturset> Suchen(const QStringList &dateien);
 
 private:
     static Result<Strukturset> ausDatei(DcmFileFormat &datei, const QString &pfad);

@@ -6,6 +6,7 @@
 #include "dicom/DicomVorschau.h"
 #include "dicom/DicomVorschauWidget.h"
 #include "dicom/TProgressFrm.h"
+#include "dicom/ZielstrukturWahl.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -122,6 +123,7 @@ TOpenDICOMDialog::TOpenDICOMDialog(DcmdumpRunner &runner, Messages &messages, Fi
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     pboxPreview = new DicomVorschauWidget(this);
     pboxPreview->setMinimumSize(300, 300);
+    zielWahl = new ZielstrukturWahl(this);
 
     PopMenueOpenDicom = new QMenu(this);
     acOpen = PopMenueOpenDicom->addAction(QStringLiteral("Öffnen"));
@@ -145,6 +147,7 @@ TOpenDICOMDialog::TOpenDICOMDialog(DcmdumpRunner &runner, Messages &messages, Fi
     grid->addWidget(lblFileType, 3, 0);
     grid->addWidget(cboxFileType, 3, 1);
     grid->addWidget(btnCancel, 3, 2);
+    grid->addWidget(zielWahl, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(1, 1);
@@ -163,6 +166,7 @@ TOpenDICOMDialog::TOpenDICOMDialog(DcmdumpRunner &runner, Messages &messages, Fi
             btnOkayClick();
     });
     connect(acDelete, &QAction::triggered, this, &TOpenDICOMDialog::acDeleteExecute);
+    connect(zielWahl, &ZielstrukturWahl::geaendert, this, &TOpenDICOMDialog::zielZeigen);
     connect(cboxFileType, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_busy && isVisible())
             UebersichtErstellen();
@@ -243,8 +247,11 @@ void TOpenDICOMDialog::UebersichtErstellen()
 
     // Nothing that shows the old plans may outlive them.
     static_cast<DicomVorschauWidget *>(pboxPreview)->setBeam(std::nullopt);
+    zielWahl->Anbieten(std::nullopt, -1, nullptr);
     TreeVDICMData->clear();
     m_plaene.clear();
+    m_strukturen.reset();
+    m_geometrien.clear();
     m_selectedBeam = -1;
     m_selectedPlan = -1;
     auto *root = new QTreeWidgetItem(TreeVDICMData, {QStringLiteral("\\Importverzeichnis")});
@@ -266,6 +273,14 @@ void TOpenDICOMDialog::UebersichtErstellen()
         return;
     }
     m_plaene = std::move(uebersicht->Plaene);
+    // The structure sets of the folder, for the aperture from a target.
+    m_strukturen = std::make_shared<const QList<Strukturset>>(Strukturset::Suchen(DicomDateien(m_importDir, maske)));
+    if (!m_strukturen->isEmpty()) {
+        for (const DicomUebersicht::Eintrag &eintrag : m_plaene) {
+            Result<RtPlanGeometrie> geometrie = RtPlanGeometrie::Lesen(eintrag.Datei);
+            m_geometrien.append(geometrie ? std::optional<RtPlanGeometrie>(std::move(*geometrie)) : std::nullopt);
+        }
+    }
     const QIcon patient = patientIcon();
     const QIcon folder = folderIcon();
     const QIcon shielding = blockIcon(true);
@@ -336,6 +351,7 @@ void TOpenDICOMDialog::NodeClicked(QTreeWidgetItem *item, Qt::MouseButton button
     else
         preview->setBeam(std::nullopt);
     btnOkay->setEnabled(!edtFileName->text().isEmpty() && m_selectedBeam != -1);
+    zielAnbieten();
     updateOpenAction();
     TreeVDICMData->setCurrentItem(item);
     if (button == Qt::RightButton) {
@@ -353,6 +369,43 @@ void TOpenDICOMDialog::selectionChanging(QTreeWidgetItem *item)
 void TOpenDICOMDialog::updateOpenAction()
 {
     acOpen->setEnabled(!m_busy && !m_selectedFile.isEmpty() && m_selectedBeam != -1);
+}
+
+void TOpenDICOMDialog::zielAnbieten()
+{
+    const bool mitBeam = m_selectedBeam >= 0 && m_selectedPlan >= 0 && m_selectedPlan < m_geometrien.size();
+    zielWahl->Anbieten(mitBeam ? m_geometrien[m_selectedPlan] : std::nullopt, m_selectedBeam, m_strukturen);
+    zielZeigen();
+}
+
+void TOpenDICOMDialog::zielZeigen()
+{
+    auto *preview = static_cast<DicomVorschauWidget *>(pboxPreview);
+    const std::optional<TZielstrukturWahl> ziel = zielWahl->Wahl();
+    btnOkay->setText(ziel ? QStringLiteral("Ü&bernehmen") : QStringLiteral("Ö&ffnen"));
+    if (m_selectedPlan < 0 || m_selectedPlan >= m_plaene.size() || m_selectedBeam < 0
+        || m_selectedBeam >= m_plaene[m_selectedPlan].Plan.Plan.Beams.size())
+        return;
+    if (!ziel) {
+        preview->setBeam(m_plaene[m_selectedPlan].Plan.Plan.Beams[m_selectedBeam]);
+        btnOkay->setEnabled(!edtFileName->text().isEmpty());
+        updateOpenAction();
+        return;
+    }
+    // The preview shows the outlines as the beam would hold them.
+    const Result<TSchattenUmrisse> umrisse = zielWahl->Umrisse();
+    Result<TvelDICOMRTPlanClass> plan =
+        umrisse ? MitZielstrukturBloecken(m_plaene[m_selectedPlan].Plan, m_selectedBeam, umrisse->Konturen, ziel->ROIName)
+                : Result<TvelDICOMRTPlanClass>(Error{umrisse.error()});
+    if (plan && m_selectedBeam < plan->Plan.Beams.size())
+        preview->setBeam(plan->Plan.Beams[m_selectedBeam]);
+    btnOkay->setEnabled(plan.ok());
+    acOpen->setEnabled(!m_busy && plan.ok());
+}
+
+std::optional<TZielstrukturWahl> TOpenDICOMDialog::GetZielstruktur() const
+{
+    return zielWahl->Wahl();
 }
 
 const TvelDICOMRTBeamClass *TOpenDICOMDialog::VorschauBeam() const

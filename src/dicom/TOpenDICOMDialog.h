@@ -1,8 +1,12 @@
 #pragma once
 
 #include "dicom/DicomUebersicht.h"
+#include "dicom/Zielstruktur.h"
 
 #include <QDialog>
+
+#include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -19,6 +23,7 @@ class DcmdumpRunner;
 class FileChooser;
 class Messages;
 class TvelDICOMRTBeamClass;
+class ZielstrukturWahl;
 
 /// The DICOM import dialog "Öffnen": every RT Plan with blocks of the import folder as a tree of
 /// patients, beams, blocks and compensators, a preview of the chosen beam, deleting a plan file
@@ -45,6 +50,9 @@ public:
     bool Execute();
     QString GetFileName() const { return m_selectedFile; }
     int GetBeamIndex() const { return m_selectedBeam; }
+    /// The target chosen instead of the plan's blocks ("Zielstruktur"), if any.
+    std::optional<TZielstrukturWahl> GetZielstruktur() const;
+    ZielstrukturWahl &Zielstrukturen() const { return *zielWahl; }
 
     /// Reads the folder again and rebuilds the tree ("Fehler beim Erstellen der Übersicht." on error).
     void UebersichtErstellen();
@@ -80,6 +88,8 @@ private:
     void updateOpenAction();
     void setBusy(bool busy);
     void showDir();
+    void zielAnbieten();
+    void zielZeigen();
 
     DcmdumpRunner &m_runner;
     Messages &m_messages;
@@ -91,6 +101,9 @@ private:
     int m_selectedPlan = -1;
     bool m_busy = false;
     QList<DicomUebersicht::Eintrag> m_plaene;
+    // The folder's structure sets, and each plan's geometry when there are any.
+    std::shared_ptr<const QList<Strukturset>> m_strukturen;
+    QList<std::optional<RtPlanGeometrie>> m_geometrien;
 
     QLineEdit *edtDir = nullptr;
     QPushButton *btnChangeDir = nullptr;
@@ -102,6 +115,7 @@ private:
     QPushButton *btnOkay = nullptr;
     QPushButton *btnCancel = nullptr;
     QWidget *pboxPreview = nullptr;
+    ZielstrukturWahl *zielWahl = nullptr;
     QMenu *PopMenueOpenDicom = nullptr;
     QAction *acOpen = nullptr;
     QAction *acDelete = nullptr;

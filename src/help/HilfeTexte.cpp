@@ -174,6 +174,26 @@ QString precisePlanText()
     });
 }
 
+QString zielstrukturText()
+{
+    return zeilen({
+        u"Blende aus der Zielstruktur:",
+        u"",
+        u"Wurde im Planungssystem kein Block und keine Blende entworfen, kann Quellvantar den Umriss "
+        u"aus dem Zielvolumen zeichnen: den Schatten der Struktur von der Strahlquelle auf die "
+        u"Isozentrumsebene, erweitert um einen Rand.",
+        u"",
+        u"1. Exportieren Sie den RT-Plan und das RT-Strukturset (RS….dcm) in dasselbe Verzeichnis.",
+        u"2. Wählen Sie im DICOM-Import den Beam. Liegt im Verzeichnis ein Strukturset mit demselben "
+        u"Bezugssystem, erscheint die Auswahl \"Zielstruktur\".",
+        u"3. Wählen Sie die Struktur und geben Sie den Rand in mm ein (0 bis 50). Die Vorschau zeigt "
+        u"den Umriss sofort.",
+        u"4. Mit \"Übernehmen\" wird der Umriss wie ein Block des Plans übernommen.",
+        u"",
+        u"Vergleichen Sie den Umriss vor der Bestellung mit der Beam's Eye View des Planungssystems.",
+    });
+}
+
 QString masterplanText()
 {
     return zeilen({
@@ -267,6 +287,7 @@ QString hilfeLinkTitel(HilfeLink link)
     case HilfeLink::Masterplan: return QStringLiteral("DICOM Masterplan");
     case HilfeLink::Weitere: return QStringLiteral("DICOM weitere");
     case HilfeLink::DicomHome: return QStringLiteral("Dicom-Modus");
+    case HilfeLink::Zielstruktur: return QStringLiteral("DICOM Zielstruktur");
     }
     return {};
 }
@@ -285,6 +306,7 @@ QString hilfeLinkText(HilfeLink link)
     case HilfeLink::Weitere:
         return QStringLiteral("Die Beschreibung für weitere Planungssysteme ist in Vorbereitung.") + CRLF.repeated(6);
     case HilfeLink::DicomHome: return dicomModusText();
+    case HilfeLink::Zielstruktur: return zielstrukturText();
     }
     return {};
 }

@@ -54,6 +54,7 @@ enum class HilfeLink {
     Masterplan,
     Weitere,
     DicomHome,
+    Zielstruktur,
 };
 QString hilfeLinkTitel(HilfeLink link);
 QString hilfeLinkText(HilfeLink link);

@@ -81,6 +81,7 @@ THelpForm::THelpForm(IniFile &einstellungen, QPoint standardPosition, QWidget *p
                          {QStringLiteral("PrecisePlan"), HilfeLink::PrecisePlan},
                          {QStringLiteral("Masterplan"), HilfeLink::Masterplan},
                          {QStringLiteral("weitere"), HilfeLink::Weitere},
+                         {QStringLiteral("Zielstruktur"), HilfeLink::Zielstruktur},
                          {QStringLiteral("Home"), HilfeLink::DicomHome}});
 
     f1Einrichten(this);

@@ -3,6 +3,7 @@
 #include "app/TMainForm.h"
 #include "base/IniFile.h"
 #include "dicom/TOpenDICOMDialog.h"
+#include "dicom/ZielstrukturWahl.h"
 #include "planimport/TBPRMainOpenForm.h"
 #include "order/ImportUebernahme.h"
 #include "order/TAuftragabgeschlossenForm.h"
@@ -10,8 +11,11 @@
 #include "order/TAuftragsdatenForm.h"
 #include "order/TEinschubrichtungsForm.h"
 #include "support/CliRun.h"
+#include "support/CompleteCustomer.h"
+#include "config/TKundenDaten.h"
 #include "support/MainWindowHarness.h"
 #include "support/ModalDialog.h"
+#include "support/RtDateiBauer.h"
 #include "support/TestData.h"
 #include "workspace/Arbeitsflaeche.h"
 #include "workspace/Arbeitsmodus.h"
@@ -78,6 +82,7 @@ private slots:
     void dicomBeamReachesTheOrder();
     void dicomElectronBestFitIsTheFrameSaved();
     void dicomCancelWritesTheSettings();
+    void dicomTargetWithMarginIsTheOrderStrukturAuftragMakes();
     void bprBeamReachesTheOrder();
 };
 
@@ -180,6 +185,78 @@ void ImportFensterTest::dicomCancelWritesTheSettings()
     QVERIFY(!u.order().DICOMGeladen);
     QCOMPARE(u.setting("Init", "DICOMDateiTyp"), QStringLiteral("DICOM-Dateien (*.dcm)"));
     QCOMPARE(u.setting("Init", "DICOMPath"), u.folder.file(QStringLiteral("dicom/")));
+}
+
+// A plan and its structure set in the folder: the target chosen with a margin of 3 mm instead of
+// the plan's block, taken over and saved, is the order struktur-auftrag makes of the same files.
+void ImportFensterTest::dicomTargetWithMarginIsTheOrderStrukturAuftragMakes()
+{
+    Rig u;
+    const QString plan = u.folder.file(QStringLiteral("dicom/plan.dcm"));
+    const QString set = u.folder.file(QStringLiteral("dicom/rs.dcm"));
+    test::StrahlBau feld;
+    feld.name = "Feld A";
+    feld.iso = {5, 10, -15};
+    feld.gantry = 20;
+    feld.kollimator = 10;
+    feld.bloecke = {{{0, 0}, {100, 0}, {100, 100}}};
+    feld.blockTyp = "SHIELDING";
+    QVERIFY(test::planSchreiben(plan, {feld}));
+    test::RoiBau ptv;
+    ptv.konturen = test::quader(-20, 10, -15, 10, 10, 10, 2) + test::quader(30, 10, -15, 12, 10, 10, 2);
+    test::RoiBau anderswo = ptv;
+    anderswo.nummer = 2;
+    anderswo.name = "Anderswo";
+    anderswo.bezug = "5.5.5";
+    QVERIFY(test::strukturSetSchreiben(set, {ptv, anderswo}));
+
+    QVERIFY(u.form->ModusSetzen(ModusDICOM));
+    u.photonOrder();
+    test::whenModalAppears<TOpenDICOMDialog>([](TOpenDICOMDialog &d) {
+        auto *baum = d.findChild<QTreeWidget *>();
+        QVERIFY(baum);
+        const QList<QTreeWidgetItem *> strahl = baum->findItems(QStringLiteral("Feld A"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(strahl.size(), 1);
+        d.NodeClicked(strahl[0]);
+        ZielstrukturWahl &wahl = d.Zielstrukturen();
+        QVERIFY(wahl.isVisibleTo(&d));
+        QVERIFY(!wahl.ROIWaehlen(QStringLiteral("Anderswo"))); // another frame of reference
+        QVERIFY(wahl.ROIWaehlen(QStringLiteral("PTV")));
+        wahl.RandSetzen(3);
+        QVERIFY(d.VorschauBeam());
+        QCOMPARE(d.VorschauBeam()->Blocks.size(), 2);
+        QCOMPARE(d.VorschauBeam()->Blocks[0].BlockType, QStringLiteral("APERTURE"));
+        d.btnOkayClick();
+    });
+    u.panel().knopfKlicken(Befehl::DicomImport);
+    QCOMPARE(u.order().Konturen.Anzahl(), 2);
+    QVERIFY(u.order().DICOMGeladen);
+
+    test::whenModal<TEinschubrichtungsForm>([](TEinschubrichtungsForm &d) {
+        d.findChild<QPushButton *>(QStringLiteral("btn_ok"))->click();
+    });
+    u.panel().knopfKlicken(Befehl::Einschubrichtung);
+    test::whenModal<TAuftragsdatenForm>([](TAuftragsdatenForm &d) { d.BTN_OKClick(); });
+    u.panel().knopfKlicken(Befehl::Auftragsdaten);
+    QVERIFY(u.panel().istFreigegeben(Befehl::Speichern));
+    const QString gewaehlt = u.folder.file(QStringLiteral("ziel-auftrag"));
+    u.chooser.expectPath(gewaehlt);
+    test::whenModal<TAuftragabgeschlossenForm>([](TAuftragabgeschlossenForm &d) {
+        d.findChild<QPushButton *>(QStringLiteral("btn_Weiter"))->click();
+    });
+    u.panel().knopfKlicken(Befehl::Speichern);
+    const QString datei = gewaehlt + QStringLiteral(".ORv");
+    QVERIFY(QFileInfo(datei).isFile());
+
+    const QString kunde = u.folder.file(QStringLiteral("cli-kunde.cfg"));
+    QVERIFY(test::completeCustomer().SpeichereDatei(kunde));
+    const QString cliAuftrag = u.folder.file(QStringLiteral("cli.ORv"));
+    const test::CliRun cli = test::runCli({QStringLiteral("struktur-auftrag"), plan, QStringLiteral("0"), set, QStringLiteral("PTV"),
+                                           cliAuftrag, QStringLiteral("--rand"), QStringLiteral("3"), QStringLiteral("--kunde"), kunde});
+    QCOMPARE(cli.exitCode, 0);
+    const QJsonArray fenster = test::runCli({QStringLiteral("info"), datei}).json()[QStringLiteral("Konturen")].toArray();
+    QCOMPARE(fenster.size(), 2);
+    QCOMPARE(fenster, test::runCli({QStringLiteral("info"), cliAuftrag}).json()[QStringLiteral("Konturen")].toArray());
 }
 
 void ImportFensterTest::bprBeamReachesTheOrder()

@@ -162,7 +162,7 @@ private slots:
         for (HilfeLink l : {HilfeLink::Plato, HilfeLink::Xio, HilfeLink::Helax, HilfeLink::BildHome})
             QTest::addRow("image guide %d", int(l)) << 0 << int(l);
         for (HilfeLink l : {HilfeLink::Pinnacle, HilfeLink::Eclipse, HilfeLink::PrecisePlan, HilfeLink::Masterplan,
-                            HilfeLink::Weitere, HilfeLink::DicomHome})
+                            HilfeLink::Weitere, HilfeLink::DicomHome, HilfeLink::Zielstruktur})
             QTest::addRow("DICOM guide %d", int(l)) << 3 << int(l);
     }
 
