@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -20,13 +21,20 @@ class ReplayProgram final : public qv::ExternalProgram
 public:
     QByteArray output;
     qv::ProgramOutput::Status status = qv::ProgramOutput::Status::Finished;
+    qsizetype pieceSize = 1;
 
-    qv::ProgramOutput run(const QString &, const QStringList &, const qv::RunLimits &) override
+    qv::ProgramOutput run(const QString &, const QStringList &, const qv::RunLimits &,
+                          const qv::OutputSink &sink = {}) override
     {
         qv::ProgramOutput o;
         o.status = status;
-        o.out = output;
-        // A rerun after a stop prints nothing, so every file is decided after two runs at most.
+        for (qsizetype at = 0; at < output.size(); at += pieceSize) {
+            if (!sink(QByteArrayView(output).sliced(at, std::min(pieceSize, output.size() - at)))) {
+                o.status = qv::ProgramOutput::Status::Stopped;
+                break;
+            }
+        }
+        // A rerun prints nothing, so every file is decided after a few runs.
         status = qv::ProgramOutput::Status::Finished;
         output.clear();
         return o;
@@ -72,19 +80,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
 
-    // The same bytes as the output of a batched run over three files, once complete, once stopped.
+    // Entities only ever shorten a value.
+    if (qv::UnquoteDumpValue(dump).size() > dump.size())
+        std::abort();
+
+    // The same bytes as the output of a batched run over three files, complete or stopped, read
+    // whole or in pieces, with room for all of it or for a part: every file is decided once, in
+    // order, and a dump is only ever text that was printed.
     const QStringList files{QStringLiteral("/d/a"), QStringLiteral("/d/b"), QStringLiteral("/d/c")};
     for (const auto status : {qv::ProgramOutput::Status::Finished, qv::ProgramOutput::Status::TimedOut}) {
-        ReplayProgram program;
-        program.output = dump;
-        program.status = status;
-        qv::DcmdumpRunner runner(program, QStringLiteral("dcmdump"));
-        const auto dumps = runner.DumpEach(files, {});
-        if (!dumps.ok() || dumps->size() != files.size())
-            std::abort();
-        for (const auto &d : *dumps) {
-            if (d && d->size() > dump.size())
-                std::abort();
+        for (const qsizetype piece : {qsizetype(1) << 30, qsizetype(7)}) {
+            for (const qint64 room : {qint64(1) << 30, qint64(64)}) {
+                ReplayProgram program;
+                program.output = dump;
+                program.status = status;
+                program.pieceSize = piece;
+                qv::DcmdumpRunner runner(program, QStringLiteral("dcmdump"));
+                runner.setMaxDumpBytes(room);
+                qsizetype expected = 0;
+                const auto done = runner.DumpEach(files, {}, [&](qsizetype index, qv::FileDump d) {
+                    if (index != expected++ || d.dump.size() > room || !dump.contains(d.dump) ||
+                        (d.failure == qv::FileDump::Failure::None) == d.dump.isEmpty())
+                        std::abort();
+                });
+                if (!done.ok() || expected != files.size())
+                    std::abort();
+            }
         }
     }
     return 0;

@@ -41,6 +41,11 @@ int runDicom(const QStringList &args, Streams &io)
         io.err << uebersicht.error() << '\n';
         return 1;
     }
+    // Every file and block left out is named with its reason, one line feed per line break.
+    for (QString hinweis : std::as_const(uebersicht->Hinweise))
+        io.err << hinweis.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+                                .replace(u'\r', u'\n') << '\n';
     io.out.flush();
     const QByteArray json = DicomUebersichtAlsJson(*uebersicht);
     io.out << QString::fromUtf8(json);

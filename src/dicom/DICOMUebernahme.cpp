@@ -20,6 +20,14 @@ ImportErgebnis DICOMBeamUebernehmen(const TAuftrag &auftrag, const TvelDICOMRTPl
     const Result<const TvelDICOMRTBeamClass *> beam = plan.Plan.Beam(beamIndex);
     if (!beam)
         return fehler(beam.error());
+    // Blocks that cannot be used were left out when the plan was read; with none left the
+    // beam gives no order.
+    const QStringList &ausgelassen = (*beam)->AusgelasseneBloecke;
+    if ((*beam)->Blocks.isEmpty() && !ausgelassen.isEmpty())
+        return fehler(ausgelassen.join(u'\n') + u'\n' +
+                      QStringLiteral("Der Beam %1 \"%2\" enthält keinen verwendbaren Block und wird nicht übernommen.")
+                          .arg(QString::number((*beam)->BeamNumber), (*beam)->BeamName));
+    e.Hinweise << ausgelassen;
     // A beam without blocks has nothing to cast; the access to its first block says so.
     const Result<const TvelDICOMBlockClass *> block0 = (*beam)->Block(0);
     if (!block0)

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <new>
+#include <utility>
 
 namespace qv {
 
@@ -30,7 +32,7 @@ bool istPlanMitBloecken(const QByteArray &kopf)
     for (const DumpLine &line : lines.lines()) {
         if (line.tag == dicomTag(0x0008, 0x0060) && line.depth == 0) {
             if (!modalitaetGesehen)
-                rtPlan = GetDumpValue(line.text) == "RTPLAN";
+                rtPlan = DumpValue(line.text) == "RTPLAN";
             modalitaetGesehen = true;
         } else {
             ++blockZeilen;
@@ -83,61 +85,94 @@ QStringList DicomDateien(const QString &verzeichnis, const QString &maske)
     return pfade;
 }
 
-Result<QList<DicomPlanErgebnis>> LeseRTPlaene(DcmdumpRunner &runner, const QStringList &dateien,
-                                               const DicomFortschritt &fortschritt)
+namespace {
+
+const QString kSpeicherVoll = QStringLiteral("Der Arbeitsspeicher reicht zum Lesen der DICOM-Dateien nicht aus.");
+
+Result<QList<DicomPlanErgebnis>> planeLesen(DcmdumpRunner &runner, const QStringList &dateien,
+                                            const DicomFortschritt &fortschritt)
 {
     QList<DicomPlanErgebnis> ergebnisse(dateien.size());
     qsizetype gesamt = dateien.size();
-    auto kopf = runner.DumpEach(dateien, kKopfOptionen, [&](qsizetype fertig) {
-        if (fortschritt)
-            fortschritt(fertig, gesamt);
-    });
+    QStringList kandidaten;
+    QList<qsizetype> herkunft;
+    const auto grund = [&](FileDump::Failure fehler, const QString &datei) {
+        return DumpFehlerText(fehler, datei, runner.maxDumpBytes());
+    };
+    auto kopf = runner.DumpEach(
+        dateien, kKopfOptionen,
+        [&](qsizetype i, FileDump kopfDump) {
+            if (kopfDump.failure != FileDump::Failure::None)
+                ergebnisse[i].Grund = grund(kopfDump.failure, dateien[i]);
+            else if (!istPlanMitBloecken(kopfDump.dump))
+                ergebnisse[i].Grund = QStringLiteral("Die Datei %1 ist kein RT-Plan mit Blöcken.").arg(anzeige(dateien[i]));
+            else {
+                kandidaten.append(dateien[i]);
+                herkunft.append(i);
+            }
+        },
+        [&](qsizetype fertig) {
+            if (fortschritt)
+                fortschritt(fertig, gesamt);
+        });
     if (!kopf)
         return Error{kopf.error()};
 
-    QStringList kandidaten;
-    QList<qsizetype> herkunft;
-    for (qsizetype i = 0; i < dateien.size(); ++i) {
-        const std::optional<QByteArray> &dump = (*kopf)[i];
-        if (!dump || dump->isEmpty())
-            ergebnisse[i].Grund = QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(dateien[i]));
-        else if (!istPlanMitBloecken(*dump))
-            ergebnisse[i].Grund = QStringLiteral("Die Datei %1 ist kein RT-Plan mit Blöcken.").arg(anzeige(dateien[i]));
-        else {
-            kandidaten.append(dateien[i]);
-            herkunft.append(i);
-        }
-    }
     gesamt = dateien.size() + kandidaten.size();
-    auto voll = runner.DumpEach(kandidaten, kVollOptionen, [&](qsizetype fertig) {
-        if (fortschritt)
-            fortschritt(dateien.size() + fertig, gesamt);
-    });
+    // Each plan is read as soon as its dump is there; only the plans are kept, not the dumps.
+    auto voll = runner.DumpEach(
+        kandidaten, kVollOptionen,
+        [&](qsizetype k, FileDump vollDump) {
+            DicomPlanErgebnis &ergebnis = ergebnisse[herkunft[k]];
+            if (vollDump.failure != FileDump::Failure::None) {
+                ergebnis.Grund = grund(vollDump.failure, kandidaten[k]);
+                return;
+            }
+            try {
+                TvelDICOMRTPlanClass plan;
+                auto geladen = plan.LoadFromDump(std::exchange(vollDump.dump, QByteArray()));
+                if (!geladen)
+                    ergebnis.Grund = QStringLiteral("Die Datei %1 kann nicht als RT-Plan gelesen werden.\n\r")
+                                         .arg(anzeige(kandidaten[k])) +
+                                     geladen.error();
+                else if (plan.Plan.BeamCount() == 0)
+                    ergebnis.Grund = QStringLiteral("Der Plan in %1 enthält keine Beams.").arg(anzeige(kandidaten[k]));
+                else
+                    ergebnis.Plan = std::move(plan);
+            } catch (const std::bad_alloc &) {
+                ergebnis.Plan.reset();
+                ergebnis.Grund = grund(FileDump::Failure::OutOfMemory, kandidaten[k]);
+            }
+        },
+        [&](qsizetype fertig) {
+            if (fortschritt)
+                fortschritt(dateien.size() + fertig, gesamt);
+        });
     if (!voll)
         return Error{voll.error()};
-    for (qsizetype k = 0; k < kandidaten.size(); ++k) {
-        DicomPlanErgebnis &ergebnis = ergebnisse[herkunft[k]];
-        const std::optional<QByteArray> &dump = (*voll)[k];
-        if (!dump || dump->isEmpty()) {
-            ergebnis.Grund = QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(kandidaten[k]));
-            continue;
-        }
-        TvelDICOMRTPlanClass plan;
-        auto geladen = plan.LoadFromDump(*dump);
-        if (!geladen)
-            ergebnis.Grund = geladen.error();
-        else if (plan.Plan.BeamCount() == 0)
-            ergebnis.Grund = QStringLiteral("Der Plan in %1 enthält keine Beams.").arg(anzeige(kandidaten[k]));
-        else
-            ergebnis.Plan = std::move(plan);
-    }
     if (fortschritt)
         fortschritt(gesamt, gesamt);
     return ergebnisse;
 }
 
-Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QString &verzeichnis,
-                                                const QString &maske, const DicomFortschritt &fortschritt)
+} // namespace
+
+Result<QList<DicomPlanErgebnis>> LeseRTPlaene(DcmdumpRunner &runner, const QStringList &dateien,
+                                               const DicomFortschritt &fortschritt)
+{
+    // A file whose dump or plan does not fit into memory is left out by itself; memory that runs
+    // out elsewhere ends the read with a message, never the program.
+    try {
+        return planeLesen(runner, dateien, fortschritt);
+    } catch (const std::bad_alloc &) {
+        return Error{kSpeicherVoll};
+    }
+}
+
+namespace {
+
+Result<DicomUebersicht> uebersichtLesen(DcmdumpRunner &runner, const QString &verzeichnis, const QString &maske,
+                                        const DicomFortschritt &fortschritt)
 {
     const QFileInfo info(verzeichnis);
     if (!info.isDir())
@@ -150,10 +185,32 @@ Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QSt
     if (!gelesen)
         return Error{gelesen.error()};
     for (qsizetype i = 0; i < dateien.size(); ++i) {
-        if ((*gelesen)[i].Plan)
-            uebersicht.Plaene.append({dateien[i], std::move(*(*gelesen)[i].Plan)});
+        DicomPlanErgebnis &ergebnis = (*gelesen)[i];
+        if (!ergebnis.Plan) {
+            uebersicht.Hinweise << ergebnis.Grund;
+            continue;
+        }
+        for (const TvelDICOMRTBeamClass &beam : ergebnis.Plan->Plan.Beams) {
+            for (const QString &hinweis : beam.AusgelasseneBloecke)
+                uebersicht.Hinweise << QStringLiteral("Datei %1, %2").arg(anzeige(dateien[i]), hinweis);
+        }
+        uebersicht.Plaene.append({dateien[i], std::move(*ergebnis.Plan)});
     }
     return uebersicht;
+}
+
+} // namespace
+
+Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QString &verzeichnis,
+                                                const QString &maske, const DicomFortschritt &fortschritt)
+{
+    // Memory that runs out outside the reading of one file (a huge folder) ends the read with a
+    // message, never the program.
+    try {
+        return uebersichtLesen(runner, verzeichnis, maske, fortschritt);
+    } catch (const std::bad_alloc &) {
+        return Error{kSpeicherVoll};
+    }
 }
 
 Result<TvelDICOMRTPlanClass> LoadRTPlan(DcmdumpRunner &runner, const QString &datei)

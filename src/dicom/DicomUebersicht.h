@@ -34,6 +34,9 @@ struct DicomUebersicht
     QString Verzeichnis;  ///< absolute path
     qsizetype Dateien = 0; ///< files looked at
     QList<Eintrag> Plaene; ///< sorted by the bytes of the file names
+    /// In the order of the files: each file left out with its reason, and each block left out
+    /// of a listed plan (with its file, beam and block).
+    QStringList Hinweise;
 };
 
 /// The mask of a file-type entry: the text between "(" and ")", e.g. "*.dcm".
@@ -45,13 +48,15 @@ QString DateiMaske(const QString &dateiTyp);
 QStringList DicomDateien(const QString &verzeichnis, const QString &maske);
 
 /// Reads the files as RT Plans: one batched run for Modality and Block Sequence, then one full
-/// run for the plans with blocks. A file is a plan when its Modality is "RTPLAN", it has a Block
-/// Sequence and its dump gives at least one beam. Fails only when dcmdump cannot be started.
+/// run for the plans with blocks, each plan read as its dump arrives. A file is a plan when its
+/// Modality is "RTPLAN", it has a Block Sequence and its dump gives at least one beam. Fails only
+/// when dcmdump cannot be started; every other reason names its file.
 Result<QList<DicomPlanErgebnis>> LeseRTPlaene(DcmdumpRunner &runner, const QStringList &dateien,
                                                const DicomFortschritt &fortschritt = {});
 
-/// The overview of a folder. A missing folder or dcmdump that cannot be started is an error;
-/// a file that cannot be read is left out, and the others are still read.
+/// The overview of a folder. A missing folder, dcmdump that cannot be started or memory running
+/// out is an error; a file that cannot be read is left out and named in Hinweise, and the others
+/// are still read.
 Result<DicomUebersicht> ErstelleDicomUebersicht(DcmdumpRunner &runner, const QString &verzeichnis,
                                                 const QString &maske, const DicomFortschritt &fortschritt = {});
 

@@ -9,9 +9,9 @@ namespace qv {
 
 namespace {
 
-QByteArrayView trimmedValue(const DumpLine &line)
+QByteArray trimmedValue(const DumpLine &line)
 {
-    return GetDumpValue(line.text).trimmed();
+    return DumpValue(line.text).trimmed();
 }
 
 QString shown(QByteArrayView value)
@@ -23,12 +23,12 @@ QString shown(QByteArrayView value)
 
 QString DumpText(const DumpLines &lines, const DumpLine &line)
 {
-    return lines.decode(GetDumpValue(line.text));
+    return lines.decode(DumpValue(line.text));
 }
 
 Result<qint32> DumpInt(const DumpLine &line)
 {
-    const QByteArrayView value = trimmedValue(line);
+    const QByteArray value = trimmedValue(line);
     if (value.isEmpty())
         return 0;
     const std::optional<qint32> v = parseInt32(QString::fromLatin1(value));
@@ -39,7 +39,7 @@ Result<qint32> DumpInt(const DumpLine &line)
 
 Result<float> DumpSingle(const DumpLine &line)
 {
-    const QByteArrayView value = trimmedValue(line);
+    const QByteArray value = trimmedValue(line);
     if (value.isEmpty())
         return 0.0f;
     const std::optional<double> v = ParseDicomDecimal(value);
@@ -52,7 +52,7 @@ Result<float> DumpSingle(const DumpLine &line)
 
 Result<qint32> DumpRoundedMm(const DumpLine &line)
 {
-    const QByteArrayView value = trimmedValue(line);
+    const QByteArray value = trimmedValue(line);
     if (value.isEmpty())
         return 0;
     const std::optional<double> v = ParseDicomDecimal(value);

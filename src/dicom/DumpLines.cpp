@@ -75,19 +75,13 @@ DumpLines::DumpLines(QByteArray dump) : m_dump(std::move(dump))
             }
             line.text = physical;
             m_lines.append(line);
-        } else if (!m_lines.isEmpty()) {
-            // A continuation of the previous value: extend that line over this one.
-            DumpLine &previous = m_lines.last();
-            const qsizetype from = previous.text.data() - all.data();
-            previous.text = all.sliced(from, stop - from);
         }
         start = stop + 1;
     }
     for (const DumpLine &line : std::as_const(m_lines)) {
         if (line.tag == dicomTag(0x0008, 0x0005) && line.depth == 0 && !charsetSeen) {
             charsetSeen = true;
-            const QByteArrayView value = GetDumpValue(line.text);
-            for (const QByteArray &term : value.toByteArray().split('\\')) {
+            for (const QByteArray &term : DumpValue(line.text).split('\\')) {
                 if (term.trimmed() == "ISO_IR 192")
                     m_charset = DumpCharset::Utf8;
             }

@@ -16,8 +16,9 @@ constexpr quint32 kItemStart = dicomTag(0xfffe, 0xe000);
 constexpr quint32 kItemEnd = dicomTag(0xfffe, 0xe00d);
 constexpr quint32 kSequenceEnd = dicomTag(0xfffe, 0xe0dd);
 
-/// One data element line of a dcmdump text. A value that held line breaks (CR LF in an ST
-/// value) is printed over several physical lines; they are joined into the element's line.
+/// One data element line of a dcmdump text. dcmdump is run with +Qn, which prints line breaks
+/// and other control characters in values as entities ("&#13;&#10;"), so every element is
+/// exactly one line and a value can never print a line of its own.
 struct DumpLine
 {
     quint32 tag = 0;
@@ -31,8 +32,9 @@ struct DumpLine
 enum class DumpCharset { Latin1, Utf8 };
 
 /// The data element lines of a dcmdump text. Lines that do not begin with a tag after the
-/// indentation (comments, blank lines before the first element) are not elements; after an
-/// element they continue its value. The dump bytes are kept, the lines point into them.
+/// indentation (comments, blank lines, file headers) are not elements and belong to none: no
+/// text can extend, end or open an element, item or sequence except a line of its own. The
+/// dump bytes are kept, the lines point into them.
 class DumpLines
 {
 public:

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <exception>
+
 namespace qv {
 
 namespace {
@@ -26,7 +28,8 @@ QString startFehler(const QString &program)
 
 } // namespace
 
-ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arguments, const RunLimits &limits)
+ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arguments, const RunLimits &limits,
+                                  const OutputSink &sink)
 {
     ProgramOutput result;
     QProcess process;
@@ -39,12 +42,32 @@ ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arg
     idle.setInterval(limits.idleTimeoutMs);
     bool timedOut = false;
     bool tooMuch = false;
+    bool stopped = false;
     bool failedToStart = false;
+    // Nothing may be thrown through Qt's event loop: a failure while taking the output (the
+    // sink's, or memory running out) ends the run and is thrown again after it.
+    std::exception_ptr failure;
 
     auto takeOutput = [&] {
-        result.out += process.readAllStandardOutput();
-        if (result.out.size() > limits.maxOutputBytes && !tooMuch) {
-            tooMuch = true;
+        try {
+            const QByteArray piece = process.readAllStandardOutput();
+            if (stopped || tooMuch || failure)
+                return; // the run is being ended: what it still prints is not wanted
+            if (sink) {
+                if (!piece.isEmpty() && !sink(piece)) {
+                    stopped = true;
+                    process.kill();
+                }
+                return;
+            }
+            if (result.out.size() + piece.size() > limits.maxOutputBytes) {
+                tooMuch = true;
+                process.kill();
+                return;
+            }
+            result.out += piece;
+        } catch (...) {
+            failure = std::current_exception();
             process.kill();
         }
     };
@@ -83,8 +106,12 @@ ProgramOutput ProcessProgram::run(const QString &program, const QStringList &arg
     }
     takeOutput();
     takeError();
+    if (failure)
+        std::rethrow_exception(failure);
     result.exitCode = process.exitCode();
-    if (tooMuch)
+    if (stopped)
+        result.status = ProgramOutput::Status::Stopped;
+    else if (tooMuch)
         result.status = ProgramOutput::Status::TooMuchOutput;
     else if (timedOut)
         result.status = ProgramOutput::Status::TimedOut;

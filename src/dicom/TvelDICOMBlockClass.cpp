@@ -4,6 +4,35 @@
 
 namespace qv {
 
+namespace {
+
+QString millimetres(qint32 tenths)
+{
+    return QString::number(tenths / 10.0, 'f', 1).replace(u'.', u',');
+}
+
+} // namespace
+
+std::optional<QString> TvelDICOMBlockClass::Unbrauchbar() const
+{
+    if (BlockNumberOfPoints != BlockData.size())
+        return QStringLiteral("Die Anzahl der Punkte (%1) passt nicht zu den Blockdaten (%2 Punkte)")
+            .arg(BlockNumberOfPoints)
+            .arg(BlockData.size());
+    if (BlockData.isEmpty())
+        return QStringLiteral("Der Block hat keine Punkte");
+    const qint32 grenze = MaxAchsabstandMM * 10;
+    for (qsizetype i = 0; i < BlockData.size(); ++i) {
+        const QPoint p = BlockData[i];
+        if (p.x() < -grenze || p.x() > grenze || p.y() < -grenze || p.y() > grenze)
+            return QStringLiteral("Der Punkt %1 (%2 mm, %3 mm) liegt mehr als %4 mm neben der Strahlachse")
+                .arg(i + 1)
+                .arg(millimetres(p.x()), millimetres(p.y()))
+                .arg(MaxAchsabstandMM);
+    }
+    return std::nullopt;
+}
+
 Result<TPointArray> TvelDICOMBlockClass::Contour() const
 {
     if (BlockData.isEmpty())

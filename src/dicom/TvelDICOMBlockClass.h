@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace qv {
 
 /// One block of a beam (item of the Block Sequence). Its outline lies in the isocentre plane,
@@ -23,6 +25,16 @@ public:
     float BlockTransmission = 0;
     qint32 BlockNumberOfPoints = 0;
     TPointArray BlockData; ///< tenths of a millimetre
+
+    /// Largest distance of a block point from the beam axis, in millimetres in the isocentre
+    /// plane, along x and along y: well beyond any field an accelerator gives there (40 × 40 cm,
+    /// 200 mm from the axis). A point farther out is a unit or data fault, not a block.
+    static constexpr qint32 MaxAchsabstandMM = 500;
+
+    /// Why the block cannot be used, or nothing: the stated number of points must be that of
+    /// the block data, there must be points, and every point must lie within MaxAchsabstandMM
+    /// of the axis.
+    std::optional<QString> Unbrauchbar() const;
 
     /// The whole outline; a block without points has none to give.
     Result<TPointArray> Contour() const;

@@ -84,6 +84,17 @@ Result<void> TvelDICOMRTBeamClass::Read(const DumpLines &lines, qsizetype &index
     });
     if (!read)
         return Chained(QStringLiteral("Fehler beim laden der BeamSequence aus Dump.\n\r"), read.error());
+    // Checked once the whole item is read: the beam's number and name may follow its blocks.
+    QList<TvelDICOMBlockClass> brauchbar;
+    for (TvelDICOMBlockClass &block : Blocks) {
+        if (const std::optional<QString> grund = block.Unbrauchbar())
+            AusgelasseneBloecke << QStringLiteral("Beam %1 \"%2\", Block %3 \"%4\": %5; der Block wird nicht übernommen.")
+                                       .arg(QString::number(BeamNumber), BeamName, QString::number(block.BlockNumber),
+                                            block.BlockName, *grund);
+        else
+            brauchbar.append(std::move(block));
+    }
+    Blocks = std::move(brauchbar);
     return {};
 }
 

@@ -9,11 +9,13 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace qv {
 
 /// One beam of the plan (item of the Beam Sequence). Counts and lists are independent: a count
-/// is the value the plan states, a list holds the items found.
+/// is the value the plan states, a list holds the items found. Blocks holds the usable blocks
+/// only; each block left out is said in AusgelasseneBloecke.
 class TvelDICOMRTBeamClass
 {
 public:
@@ -31,6 +33,8 @@ public:
     qint32 NumberOfBoli = 0;
     qint32 NumberOfBlocks = 0;
     QList<TvelDICOMBlockClass> Blocks;
+    /// One message per block left out, naming beam and block and the reason.
+    QStringList AusgelasseneBloecke;
     qint32 NumberOfControlPoints = 0;
     QList<TvelDICOMControlPointClass> ControlPoints;
 

@@ -47,6 +47,60 @@ QByteArrayView GetDumpValue(QByteArrayView line)
     return line.sliced(open + 1, close - open - 1);
 }
 
+QByteArray UnquoteDumpValue(QByteArrayView printed)
+{
+    if (!printed.contains('&'))
+        return printed.toByteArray();
+    static const struct
+    {
+        QByteArrayView entity;
+        char byte;
+    } kNamed[] = {{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    QByteArray bytes;
+    bytes.reserve(printed.size());
+    qsizetype p = 0;
+    while (p < printed.size()) {
+        const char c = printed[p];
+        if (c != '&') {
+            bytes += c;
+            ++p;
+            continue;
+        }
+        const QByteArrayView rest = printed.sliced(p);
+        bool done = false;
+        for (const auto &named : kNamed) {
+            if (rest.startsWith(named.entity)) {
+                bytes += named.byte;
+                p += named.entity.size();
+                done = true;
+                break;
+            }
+        }
+        if (done)
+            continue;
+        // "&#" one to three digits ";" for one byte.
+        if (rest.size() >= 4 && rest[1] == '#') {
+            int value = 0;
+            qsizetype q = 2;
+            while (q < rest.size() && q < 5 && rest[q] >= '0' && rest[q] <= '9')
+                value = value * 10 + (rest[q++] - '0');
+            if (q > 2 && q < rest.size() && rest[q] == ';' && value <= 255) {
+                bytes += char(value);
+                p += q + 1;
+                continue;
+            }
+        }
+        bytes += c;
+        ++p;
+    }
+    return bytes;
+}
+
+QByteArray DumpValue(QByteArrayView line)
+{
+    return UnquoteDumpValue(GetDumpValue(line));
+}
+
 QByteArrayList SplitDumpItems(QByteArrayView value)
 {
     QByteArrayList items;
@@ -172,7 +226,7 @@ Result<qint32> DumpTenths(QByteArrayView item)
 
 Result<void> GetDumpPoints(QByteArrayView line, TPointArray &points)
 {
-    const QByteArrayList items = SplitDumpItems(GetDumpValue(line));
+    const QByteArrayList items = SplitDumpItems(DumpValue(line));
     if (items.size() % 2 != 0)
         return Error{QStringLiteral("Ungerade Anzahl von Koordinaten (%1): zum letzten Wert fehlt der zweite.")
                          .arg(items.size())};
@@ -193,7 +247,7 @@ Result<void> GetDumpPoints(QByteArrayView line, TPointArray &points)
 
 Result<QPoint> GetDumpPoint(QByteArrayView line)
 {
-    const QByteArrayList items = SplitDumpItems(GetDumpValue(line));
+    const QByteArrayList items = SplitDumpItems(DumpValue(line));
     if (items.size() < 2)
         return Error{QStringLiteral("Für einen Punkt werden zwei Werte gebraucht, gefunden: %1.").arg(items.size())};
     auto x = DumpTenths(items[0]);
@@ -207,7 +261,7 @@ Result<QPoint> GetDumpPoint(QByteArrayView line)
 
 Result<void> GetDumpIntegers(QByteArrayView line, TIntegerArray &values)
 {
-    const QByteArrayList items = SplitDumpItems(GetDumpValue(line));
+    const QByteArrayList items = SplitDumpItems(DumpValue(line));
     TIntegerArray read;
     read.reserve(items.size());
     for (const QByteArray &item : items) {

@@ -16,6 +16,13 @@ namespace qv {
 /// empty value.
 QByteArrayView GetDumpValue(QByteArrayView line);
 
+/// A value as GetDumpValue cuts it out, with the entities that dcmdump +Qn prints for control
+/// characters, non-ASCII bytes and markup ("&#13;", "&#252;", "&lt;", "&gt;", "&amp;", "&quot;",
+/// "&apos;") turned back into the bytes of the file. Any other "&" stays as it is.
+QByteArray UnquoteDumpValue(QByteArrayView printed);
+/// The value of a dump line as the file holds it: UnquoteDumpValue(GetDumpValue(line)).
+QByteArray DumpValue(QByteArrayView line);
+
 /// Cuts a multi-valued value into its items: blanks and control characters around items are
 /// skipped, items end at a backslash or a blank, a backslash at the very end adds an empty item,
 /// and an item that begins with a double quote runs to the closing quote ("" inside is one ").

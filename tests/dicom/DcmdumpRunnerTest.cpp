@@ -51,94 +51,181 @@ QByteArray dumpOf(const QString &file)
     return "(0010,0010) PN [" + QFile::encodeName(QFileInfo(file).fileName()) + "]\n";
 }
 
-FakeProgram::Answer batches()
+bool batched(const QStringList &arguments)
 {
-    return [](const QStringList &arguments) {
+    return arguments.contains(QStringLiteral("+F"));
+}
+
+/// dcmdump as it prints: a batched run gives each file's dump after its header, a run of one
+/// file without +F gives just its dump.
+FakeProgram::Answer dcmdumpLike(const std::function<QByteArray(const QString &)> &dump = dumpOf)
+{
+    return [dump](const QStringList &arguments) {
         const QStringList files = filesOf(arguments);
-        return finished(batchOutput(files, 0, files.size(), dumpOf), 1);
+        if (!batched(arguments))
+            return finished(dump(files.first()), 1);
+        return finished(batchOutput(files, 0, files.size(), dump), 1);
     };
+}
+
+/// Every file's result as the runner hands it out; each file exactly once and in order.
+QList<FileDump> dumpAll(DcmdumpRunner &runner, const QStringList &files, const QStringList &options = {},
+                        const std::function<void(qsizetype)> &progress = {})
+{
+    QList<FileDump> dumps;
+    const Result<void> done = runner.DumpEach(
+        files, options,
+        [&](qsizetype index, FileDump dump) {
+            EXPECT_EQ(index, dumps.size()) << "in order, each once";
+            dumps.append(std::move(dump));
+        },
+        progress);
+    EXPECT_TRUE(done.ok()) << done.error().toStdString();
+    EXPECT_EQ(dumps.size(), files.size());
+    return dumps;
 }
 
 TEST(DcmdumpRunner, SplitsOneBatchedRunByItsFileHeaders)
 {
-    FakeProgram fake(batches());
+    FakeProgram fake(dcmdumpLike());
     DcmdumpRunner runner(fake, QStringLiteral("/opt/dcmdump"));
-    const QStringList files{QStringLiteral("/d/a.dcm"), QStringLiteral("/d/b c.dcm"), QStringLiteral("/d/\"$(x)\";.dcm")};
-    auto dumps = runner.DumpEach(files, {QStringLiteral("+L")});
-    ASSERT_TRUE(dumps.ok());
-    ASSERT_EQ(fake.calls.size(), 1);
-    EXPECT_EQ(fake.programs[0], QStringLiteral("/opt/dcmdump"));
-    EXPECT_EQ(fake.calls[0], QStringList{QStringLiteral("+F")} + QStringList{QStringLiteral("+L")} + files);
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        ASSERT_TRUE((*dumps)[i].has_value());
-        EXPECT_EQ(*(*dumps)[i], dumpOf(files[i]));
+    // A name may hold a line break and the text of the next header: the header is matched whole.
+    const QStringList files{QStringLiteral("/d/a.dcm\n# dcmdump (2/3): /d/b c.dcm"), QStringLiteral("/d/b c.dcm"),
+                            QStringLiteral("/d/\"$(x)\";.dcm")};
+    for (const qsizetype piece : {qsizetype(1) << 20, qsizetype(1), qsizetype(5)}) {
+        fake.pieceSize = piece;
+        fake.calls.clear();
+        const QList<FileDump> dumps = dumpAll(runner, files, {QStringLiteral("+L")});
+        ASSERT_EQ(fake.calls.size(), 1);
+        EXPECT_EQ(fake.programs[0], QStringLiteral("/opt/dcmdump"));
+        EXPECT_EQ(fake.calls[0], (QStringList{QStringLiteral("+F"), QStringLiteral("+Qn"), QStringLiteral("+L")} + files));
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            EXPECT_EQ(dumps[i].failure, FileDump::Failure::None) << piece << ' ' << i;
+            EXPECT_EQ(dumps[i].dump, dumpOf(files[i])) << piece << ' ' << i;
+        }
     }
 }
 
 TEST(DcmdumpRunner, LongListsRunInChunks)
 {
-    FakeProgram fake(batches());
+    FakeProgram fake(dcmdumpLike());
     DcmdumpRunner runner(fake, QStringLiteral("dcmdump"));
     runner.setChunkLimits(2, 1 << 20);
     QStringList files;
     for (int i = 0; i < 5; ++i)
         files.append(QStringLiteral("/d/%1.dcm").arg(i));
     QList<qsizetype> progress;
-    auto dumps = runner.DumpEach(files, {}, [&](qsizetype done) { progress.append(done); });
-    ASSERT_TRUE(dumps.ok());
+    const QList<FileDump> dumps = dumpAll(runner, files, {}, [&](qsizetype done) { progress.append(done); });
     EXPECT_EQ(fake.calls.size(), 3);
     EXPECT_EQ(progress, (QList<qsizetype>{2, 4, 5}));
     for (qsizetype i = 0; i < files.size(); ++i)
-        EXPECT_EQ(*(*dumps)[i], dumpOf(files[i])) << i;
+        EXPECT_EQ(dumps[i].dump, dumpOf(files[i])) << i;
 
     // The byte limit splits as well, but never below one file per run.
     fake.calls.clear();
     runner.setChunkLimits(100, 1);
-    ASSERT_TRUE(runner.DumpEach(files, {}).ok());
+    dumpAll(runner, files);
     EXPECT_EQ(fake.calls.size(), 5);
 }
 
-TEST(DcmdumpRunner, AStalledFileCountsAsUnreadableAndTheRestRunAgain)
+TEST(DcmdumpRunner, ACutRunIsDumpedAgainOneFileAtATimeFromTheFileBeforeTheCut)
 {
     const QStringList files{QStringLiteral("/d/1"), QStringLiteral("/d/2"), QStringLiteral("/d/fifo"), QStringLiteral("/d/4"),
-                            QStringLiteral("/d/5")};
-    FakeProgram fake(batches());
-    ProgramOutput stalled;
-    stalled.status = ProgramOutput::Status::TimedOut;
-    stalled.out = batchOutput(files, 0, 3, [](const QString &f) { return f.endsWith(u"fifo") ? QByteArray() : dumpOf(f); });
-    fake.queue(stalled);
-    ProgramOutput crashed;
-    crashed.status = ProgramOutput::Status::Crashed;
-    fake.queue(crashed); // dies before its first header: its first file is the one that failed
-    DcmdumpRunner runner(fake, QStringLiteral("dcmdump"));
-    auto dumps = runner.DumpEach(files, {});
-    ASSERT_TRUE(dumps.ok());
-    ASSERT_EQ(fake.calls.size(), 3);
-    EXPECT_EQ(filesOf(fake.calls[1]), files.mid(3));
-    EXPECT_EQ(filesOf(fake.calls[2]), files.mid(4));
-    EXPECT_TRUE((*dumps)[0].has_value());
-    EXPECT_TRUE((*dumps)[1].has_value());
-    EXPECT_FALSE((*dumps)[2].has_value());
-    EXPECT_FALSE((*dumps)[3].has_value());
-    ASSERT_TRUE((*dumps)[4].has_value());
-    EXPECT_EQ(*(*dumps)[4], dumpOf(files[4]));
-}
-
-TEST(DcmdumpRunner, AHeaderInsideAValueOnlyDisturbsItsOwnFile)
-{
-    const QStringList files{QStringLiteral("/d/a"), QStringLiteral("/d/b"), QStringLiteral("/d/c")};
-    FakeProgram fake([&](const QStringList &) {
-        return finished(batchOutput(files, 0, 3, [](const QString &f) {
-            if (f.endsWith(u'a'))
-                return QByteArray("(4010,1000) ST [x\r\n\n# dcmdump (2/3): /d/b\n(0010,0010) PN [fake]\n]\n");
-            return dumpOf(f);
-        }));
+                            QStringLiteral("/d/crash")};
+    FakeProgram fake([&](const QStringList &arguments) {
+        const QStringList run = filesOf(arguments);
+        ProgramOutput cut;
+        if (run.first().endsWith(u"fifo")) {
+            cut.status = ProgramOutput::Status::TimedOut;
+            return cut;
+        }
+        if (batched(arguments) && run.contains(files[2])) {
+            // Stalls in the third file after its header.
+            cut.status = ProgramOutput::Status::TimedOut;
+            cut.out = batchOutput(run, 0, 3, [](const QString &f) { return f.endsWith(u"fifo") ? QByteArray() : dumpOf(f); });
+            return cut;
+        }
+        if (run.contains(files[4])) {
+            // Dies in the middle of the file.
+            cut.status = ProgramOutput::Status::Crashed;
+            cut.out = batched(arguments) ? batchOutput(run, 0, run.size(), [](const QString &) { return QByteArray("(0010"); })
+                                         : QByteArray("(0010");
+            return cut;
+        }
+        return dcmdumpLike()(arguments);
     });
     DcmdumpRunner runner(fake, QStringLiteral("dcmdump"));
-    auto dumps = runner.DumpEach(files, {});
-    ASSERT_TRUE(dumps.ok());
-    EXPECT_EQ(*(*dumps)[1], dumpOf(files[1]));
-    EXPECT_EQ(*(*dumps)[2], dumpOf(files[2]));
+    const QList<FileDump> dumps = dumpAll(runner, files);
+    QList<QStringList> runs;
+    for (const QStringList &call : fake.calls)
+        runs.append(QStringList{batched(call) ? QStringLiteral("batch") : QStringLiteral("one")} + filesOf(call));
+    EXPECT_EQ(runs, (QList<QStringList>{QStringList{QStringLiteral("batch")} + files,
+                                        {QStringLiteral("one"), files[1]}, // held when the run was cut
+                                        {QStringLiteral("one"), files[2]},
+                                        {QStringLiteral("batch"), files[3], files[4]},
+                                        {QStringLiteral("one"), files[3]},
+                                        {QStringLiteral("one"), files[4]}}));
+    EXPECT_EQ(dumps[0].dump, dumpOf(files[0]));
+    EXPECT_EQ(dumps[1].dump, dumpOf(files[1]));
+    EXPECT_EQ(dumps[2].failure, FileDump::Failure::Stalled);
+    EXPECT_EQ(dumps[3].dump, dumpOf(files[3]));
+    EXPECT_EQ(dumps[4].failure, FileDump::Failure::Crashed);
+}
+
+TEST(DcmdumpRunner, ABatchPastTheLimitIsDumpedAgainAndOnlyAFileTooLargeAloneIsLeftOut)
+{
+    // 45 copies of one plan whose batched output is far beyond the limit, one file too large
+    // for it on its own.
+    QStringList files;
+    for (int i = 0; i < 45; ++i)
+        files.append(QStringLiteral("/d/kopie%1.dcm").arg(i, 2, 10, QLatin1Char('0')));
+    files.insert(20, QStringLiteral("/d/gross.dcm"));
+    const auto dump = [](const QString &file) {
+        return file.endsWith(u"gross.dcm") ? QByteArray(5000, 'x') : dumpOf(file) + QByteArray(100, 'y');
+    };
+    FakeProgram fake(dcmdumpLike(dump));
+    fake.pieceSize = 64;
+    DcmdumpRunner runner(fake, QStringLiteral("dcmdump"));
+    runner.setMaxDumpBytes(1000);
+    const QList<FileDump> dumps = dumpAll(runner, files);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (i == 20) {
+            EXPECT_EQ(dumps[i].failure, FileDump::Failure::TooLarge);
+            EXPECT_TRUE(dumps[i].dump.isEmpty());
+        } else {
+            EXPECT_EQ(dumps[i].dump, dump(files[i])) << i;
+        }
+    }
+    EXPECT_EQ(fake.calls.size(), 4) << "the batch, the file before the big one, the big one alone, the rest";
+    EXPECT_EQ(DumpFehlerText(FileDump::Failure::TooLarge, files[20], runner.maxDumpBytes()),
+              QStringLiteral("Die Datei /d/gross.dcm ergibt mit dcmdump mehr als 0 MB Text und wird nicht gelesen."));
+}
+
+TEST(DcmdumpRunner, AFileIsGivenOnlyItsOwnTextWhateverItsValuesHold)
+{
+    // A printer that does not quote values: a line break and a header for the next file inside
+    // a value of the first, once with room for all, once with the limit reached inside it.
+    const QStringList files{QStringLiteral("/d/a"), QStringLiteral("/d/b"), QStringLiteral("/d/c")};
+    const auto dump = [](const QString &f) {
+        if (f.endsWith(u'a'))
+            return QByteArray("(0010,0010) PN [echt]\n(4010,1000) ST [x\r\n\n# dcmdump (2/3): /d/b\n(0010,0010) PN [fremd]\n]\n") +
+                   QByteArray(300, 'z') + '\n';
+        return dumpOf(f);
+    };
+    for (const qint64 room : {qint64(1) << 20, qint64(200)}) {
+        FakeProgram fake(dcmdumpLike(dump));
+        fake.pieceSize = 16;
+        DcmdumpRunner runner(fake, QStringLiteral("dcmdump"));
+        runner.setMaxDumpBytes(room);
+        const QList<FileDump> dumps = dumpAll(runner, files);
+        if (room > 1000)
+            EXPECT_EQ(dumps[0].dump, dump(files[0]));
+        else
+            EXPECT_EQ(dumps[0].failure, FileDump::Failure::TooLarge);
+        EXPECT_EQ(dumps[1].dump, dumpOf(files[1])) << room;
+        EXPECT_EQ(dumps[2].dump, dumpOf(files[2])) << room;
+        EXPECT_TRUE(fake.calls.contains(QStringList{QStringLiteral("+Qn"), files[1]})) << "decided by a run of its own";
+    }
 }
 
 TEST(DcmdumpRunner, AProgramThatCannotStartIsAnError)
@@ -148,7 +235,7 @@ TEST(DcmdumpRunner, AProgramThatCannotStartIsAnError)
     missing.message = QStringLiteral("Das Programm wurde nicht gefunden.");
     fake.queue(missing);
     DcmdumpRunner runner(fake, QStringLiteral("/nirgends/dcmdump"));
-    auto dumps = runner.DumpEach({QStringLiteral("/d/a")}, {});
+    const Result<void> dumps = runner.DumpEach({QStringLiteral("/d/a")}, {}, [](qsizetype, FileDump) { ADD_FAILURE(); });
     ASSERT_FALSE(dumps.ok());
     EXPECT_EQ(dumps.error(), QStringLiteral("dcmdump konnte nicht gestartet werden (/nirgends/dcmdump): Das Programm wurde nicht gefunden."));
 }

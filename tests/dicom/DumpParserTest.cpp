@@ -134,31 +134,55 @@ TEST(DumpPoints, FormatErrorsChangeNothing)
     EXPECT_FALSE(GetDumpPoint(ds("1")).ok());
 }
 
-TEST(DumpLines, TagsOnlyAtTheLineStartAndContinuationsJoined)
+TEST(DumpLines, EveryElementIsOneLineAndOtherLinesBelongToNone)
 {
+    // As dcmdump +Qn prints: control characters, non-ASCII bytes and markup in values are
+    // entities. A line that is no element (a comment, or a raw line break of a printer that
+    // does not quote) never extends, ends or opens anything.
     const QByteArray dump = "\n# Dicom-File-Format\n"
                             "(0008,0005) CS [ISO_IR 100]                             #  10, 1 SpecificCharacterSet\n"
-                            "(4010,1000) ST [first (fffe,e00d)\r\n"
-                            "(fffx,e00d) second\r\n"
-                            "last]   #  40, 1 Remark\n"
+                            "(4010,1000) ST [first&#13;&#10;(fffe,e00d) second&#13;&#10;[x] &lt;&amp;&gt; &#252;]   #  40, 1 Remark\n"
                             "(300a,00b0) SQ (Sequence with explicit length #=1)      #  9, 1 BeamSequence\n"
                             "  (fffe,e000) na (Item with explicit length #=1)          #  8, 1 Item\n"
-                            "    (300a,00c2) LO [M\xfcller (fffe,e00d)]                  #  6, 1 BeamName\n"
+                            "    (300a,00c2) LO [M&#252;ller (fffe,e00d)]                  #  6, 1 BeamName\n"
+                            "    (300a,00c3) ST [oben\r\n"
+                            "unten]   #  10, 1 BeamDescription\n"
                             "  (fffe,e00d) na (ItemDelimitationItem for re-encoding)   #   0, 0 ItemDelimitationItem\n"
                             "(fffe,e0dd) na (SequenceDelimitationItem for re-encod.) #   0, 0 SequenceDelimitationItem\n";
     const DumpLines lines(dump);
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(GetDumpValue(lines[1].text), QByteArrayView("first (fffe,e00d)\r\n(fffx,e00d) second\r\nlast"));
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(DumpValue(lines[1].text), QByteArray("first\r\n(fffe,e00d) second\r\n[x] <&> \xfc"));
     EXPECT_EQ(lines[3].tag, kItemStart);
     EXPECT_EQ(lines[4].depth, 1);
-    EXPECT_EQ(lines[5].tag, kItemEnd);
-    EXPECT_EQ(lines[5].depth, 0);
+    EXPECT_EQ(lines[5].tag, dicomTag(0x300a, 0x00c3));
+    EXPECT_EQ(DumpValue(lines[5].text), QByteArray("oben\r")) << "the raw line after it is not part of it";
+    EXPECT_EQ(lines[6].tag, kItemEnd);
+    EXPECT_EQ(lines[6].depth, 0);
     EXPECT_EQ(lines.charset(), DumpCharset::Latin1);
-    EXPECT_EQ(lines.decode(GetDumpValue(lines[4].text)), QStringLiteral("Müller (fffe,e00d)"));
+    EXPECT_EQ(lines.decode(DumpValue(lines[4].text)), QStringLiteral("Müller (fffe,e00d)"));
 
     qsizetype index = 3;
     ASSERT_TRUE(SkipDumpItem(lines, index).ok());
-    EXPECT_EQ(index, 5);
+    EXPECT_EQ(index, 6);
+}
+
+TEST(DumpValue, EntitiesBecomeTheBytesOfTheFile)
+{
+    struct Case
+    {
+        const char *printed;
+        QByteArray bytes;
+    } const cases[] = {
+        {"a&#13;&#10;b", "a\r\nb"},
+        {"&#0;&#255;&#7;", QByteArray("\0\xff\x07", 3)},
+        {"&lt;&gt;&amp;&quot;&apos;", "<>&\"'"},
+        {"&amp;#13;", "&#13;"},
+        // Not an entity of dcmdump: kept as printed.
+        {"&#256; &#1234; &#; &# & &x; &#12", "&#256; &#1234; &#; &# & &x; &#12"},
+        {"\\\\", "\\\\"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(UnquoteDumpValue(c.printed), c.bytes) << c.printed;
 }
 
 TEST(DumpLines, TextsAreDecodedByTheCharacterSet)
@@ -170,6 +194,8 @@ TEST(DumpLines, TextsAreDecodedByTheCharacterSet)
         const char16_t *text;
     } const cases[] = {
         {"[ISO_IR 192]", "M\xc3\xbcller", u"Müller"},
+        {"[ISO_IR 192]", "M&#195;&#188;ller", u"Müller"},
+        {"[ISO_IR 100]", "M&#252;ller", u"Müller"},
         {"[ISO_IR 100]", "M\xfcller", u"Müller"},
         {"(no value available)", "M\xfcller", u"Müller"},
         {"[\\ISO_IR 192]", "\xc3\x9f", u"ß"},
@@ -177,7 +203,7 @@ TEST(DumpLines, TextsAreDecodedByTheCharacterSet)
     for (const Case &c : cases) {
         const DumpLines lines(QByteArray("(0008,0005) CS ") + c.charset + " #  10, 1 SpecificCharacterSet\n" +
                               "(0010,0010) PN [" + c.name + "] #  6, 1 PatientName\n");
-        EXPECT_EQ(lines.decode(GetDumpValue(lines[1].text)), QString::fromUtf16(c.text)) << c.charset;
+        EXPECT_EQ(lines.decode(DumpValue(lines[1].text)), QString::fromUtf16(c.text)) << c.charset;
     }
 }
 

@@ -25,7 +25,8 @@ const QByteArray kSeqEnd = "(fffe,e0dd) na (SequenceDelimitationItem)\n";
 
 QByteArray block(const char *name, const char *type, const char *data)
 {
-    return kItem + "(300a,00f8) CS [" + type + "]\n(300a,00fe) LO [" + name + "]\n(300a,0106) DS [" + data + "]\n" + kItemEnd;
+    return kItem + "(300a,00f8) CS [" + type + "]\n(300a,00fe) LO [" + name + "]\n(300a,0104) IS [" +
+           QByteArray::number((QByteArray(data).count('\\') + 1) / 2) + "]\n(300a,0106) DS [" + data + "]\n" + kItemEnd;
 }
 
 // Beam 1: one shielding block in the upper right quarter; beam 2: an aperture around the axis

@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 
+#include <iterator>
+#include <optional>
+
 namespace {
 
 using namespace qv;
@@ -37,10 +40,13 @@ QByteArray jaws(const char *type, const char *positions)
     return element("(300a,00b8)", "CS", type) + element("(300a,011c)", "DS", positions);
 }
 
-QByteArray block(const char *name, const char *type, const char *data)
+/// A block whose stated number of points is that of its data unless `points` says otherwise.
+QByteArray block(const char *name, const char *type, const QByteArray &data, std::optional<int> points = {})
 {
+    const int values = data.isEmpty() ? 0 : int(data.count('\\')) + 1;
     return element("(300a,00f6)", "DS", "650") + element("(300a,00f8)", "CS", type) +
-           element("(300a,00fe)", "LO", name) + element("(300a,0100)", "DS", "80") + element("(300a,0106)", "DS", data);
+           element("(300a,00fe)", "LO", name) + element("(300a,0100)", "DS", "80") +
+           element("(300a,0104)", "IS", QByteArray::number(points.value_or(values / 2))) + element("(300a,0106)", "DS", data);
 }
 
 QByteArray beam(const char *number, const QByteArray &inner)
@@ -175,7 +181,8 @@ TEST(RTPlan, EmptyValuesStayEmpty)
     const QByteArray dump = planDump(sequence(
         "(300a,00b0)", {empty("(300a,00c0)", "IS") + empty("(300a,00c2)", "LO") + empty("(300a,00f0)", "IS") +
                         sequence("(300a,00f4)", {empty("(300a,00f6)", "DS") + empty("(300a,00fe)", "LO") +
-                                                 empty("(300a,0106)", "DS")})}));
+                                                 element("(300a,0104)", "IS", "3") +
+                                                 element("(300a,0106)", "DS", "0\\0\\1\\0\\1\\1")})}));
     const TvelDICOMRTPlanClass plan = load(dump);
     const TvelDICOMRTBeamClass &b = plan.Plan.Beams.at(0);
     EXPECT_EQ(b.BeamNumber, 0);
@@ -183,13 +190,12 @@ TEST(RTPlan, EmptyValuesStayEmpty)
     EXPECT_EQ(b.NumberOfBlocks, 0);
     EXPECT_EQ(b.Blocks.at(0).SourceToBlockTrayDistance, 0.0f);
     EXPECT_EQ(b.Blocks.at(0).BlockName, QString());
-    EXPECT_TRUE(b.Blocks.at(0).BlockData.isEmpty());
 }
 
 TEST(RTPlan, AccessorsNameTheIndexAndTheRange)
 {
     const QByteArray beam1 = beam("1", sequence("(300a,00f4)", {block("A", "SHIELDING", "0\\0\\1\\0\\1\\1\\0\\1"),
-                                                                block("B", "APERTURE", "")}) +
+                                                                block("B", "APERTURE", "0\\0\\2\\0\\2\\2")}) +
                                            sequence("(300a,0111)", {sequence("(300a,011a)", {jaws("X", "1\\2")})}));
     const TvelDICOMRTPlanClass plan = load(planDump(sequence("(300a,00b0)", {beam1})));
     const TvelDICOMRTBeamClass &b = plan.Plan.Beams.at(0);
@@ -207,12 +213,57 @@ TEST(RTPlan, AccessorsNameTheIndexAndTheRange)
     EXPECT_EQ(plan.Plan.Beam(1).error(), QStringLiteral("Zugriff (Index: 1) auf ein nicht vorhandenen Beam.\n\rBereich: 0..0"));
     EXPECT_EQ(TvelDICOMPlanClass().Beam(0).error(),
               QStringLiteral("Zugriff (Index: 0) auf ein nicht vorhandenen Beam.\n\rBereich: 0..0"));
-    EXPECT_EQ(b.Blocks.at(1).Contour().error(), QStringLiteral("Zugriff auf eine nicht vorhandene Blockkontur.\n\r"));
+    EXPECT_EQ(TvelDICOMBlockClass().Contour().error(), QStringLiteral("Zugriff auf eine nicht vorhandene Blockkontur.\n\r"));
 
     ASSERT_TRUE(b.Block(1).ok());
     EXPECT_EQ((*b.Block(1))->BlockName, QStringLiteral("B"));
     EXPECT_EQ(*a.Point(3), QPoint(0, 10));
     EXPECT_EQ(a.Contour()->size(), 4);
+}
+
+TEST(RTPlan, BlocksWhoseCountOrCoordinatesCannotBeTrueAreLeftOutAndNamed)
+{
+    QByteArray tausend; // 1000 values: 500 points
+    for (int i = 0; i < 500; ++i)
+        tausend += (i ? "\\" : "") + QByteArray::number(i % 7) + "\\" + QByteArray::number(i % 5);
+    const struct
+    {
+        QByteArray data;
+        std::optional<int> points;
+        const char *reason; ///< nullptr: the block is kept
+    } cases[] = {
+        {"0\\0\\10\\0\\10\\10", -5, "Die Anzahl der Punkte (-5) passt nicht zu den Blockdaten (3 Punkte)"},
+        {tausend, 135, "Die Anzahl der Punkte (135) passt nicht zu den Blockdaten (500 Punkte)"},
+        {"0\\0\\10\\0\\10\\10", 0, "Die Anzahl der Punkte (0) passt nicht zu den Blockdaten (3 Punkte)"},
+        {"", 0, "Der Block hat keine Punkte"},
+        {"0\\0\\200000000\\0\\0\\10", {}, "Der Punkt 2 (200000000,0 mm, 0,0 mm) liegt mehr als 500 mm neben der Strahlachse"},
+        {"0\\-500.1\\10\\0\\10\\10", {}, "Der Punkt 1 (0,0 mm, -500,1 mm) liegt mehr als 500 mm neben der Strahlachse"},
+        {"-500\\-500\\500\\-500\\500\\500", {}, nullptr},
+        {tausend, {}, nullptr},
+    };
+    QList<QByteArray> bloecke;
+    for (qsizetype k = 0; k < qsizetype(std::size(cases)); ++k) {
+        const QByteArray name = "B" + QByteArray::number(k);
+        bloecke << element("(300a,00fc)", "IS", QByteArray::number(k + 1)) + block(name.constData(), "SHIELDING", cases[k].data, cases[k].points);
+    }
+    const QByteArray beam1 = beam("7", element("(300a,00c2)", "LO", "Feld \"li\"") + sequence("(300a,00f4)", bloecke));
+    const TvelDICOMRTPlanClass plan = load(planDump(sequence("(300a,00b0)", {beam1})));
+    const TvelDICOMRTBeamClass &b = plan.Plan.Beams.at(0);
+    QStringList kept, reasons;
+    for (qsizetype k = 0; k < qsizetype(std::size(cases)); ++k) {
+        if (!cases[k].reason)
+            kept << QStringLiteral("B%1").arg(k);
+        else
+            reasons << QStringLiteral("Beam 7 \"Feld \"li\"\", Block %1 \"B%2\": %3; der Block wird nicht übernommen.")
+                           .arg(k + 1)
+                           .arg(k)
+                           .arg(QString::fromUtf8(cases[k].reason));
+    }
+    QStringList names;
+    for (const TvelDICOMBlockClass &block : b.Blocks)
+        names << block.BlockName;
+    EXPECT_EQ(names, kept);
+    EXPECT_EQ(b.AusgelasseneBloecke, reasons);
 }
 
 TEST(RTPlan, ReaderErrorsChainOutermostFirstAndLeaveThePlanEmpty)
