@@ -25,10 +25,11 @@ QString DumpFehlerText(FileDump::Failure failure, const QString &file, qint64 ma
         break;
     case FileDump::Failure::Unreadable:
         return QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(name);
-    case FileDump::Failure::TooLarge:
-        return QStringLiteral("Die Datei %1 ergibt mit dcmdump mehr als %2 MB Text und wird nicht gelesen.")
-            .arg(name)
-            .arg(maxDumpBytes >> 20);
+    case FileDump::Failure::TooLarge: {
+        const QString grenze = maxDumpBytes % (1 << 20) == 0 ? QStringLiteral("%1 MB").arg(maxDumpBytes >> 20)
+                                                             : QStringLiteral("%1 KB").arg(maxDumpBytes >> 10);
+        return QStringLiteral("Die Datei %1 ergibt mit dcmdump mehr als %2 Text und wird nicht gelesen.").arg(name, grenze);
+    }
     case FileDump::Failure::Stalled:
         return QStringLiteral("dcmdump hat beim Lesen der Datei %1 nichts mehr ausgegeben und wurde beendet.").arg(name);
     case FileDump::Failure::Crashed:

@@ -4,6 +4,7 @@
 
 #include "DumpBuilder.h"
 #include "FakeProgram.h"
+#include "HostilePlans.h"
 #include "support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <new>
 
 #include <sys/stat.h>
 
@@ -198,7 +201,9 @@ TEST(DcmdumpRunner, ABatchPastTheLimitIsDumpedAgainAndOnlyAFileTooLargeAloneIsLe
     }
     EXPECT_EQ(fake.calls.size(), 4) << "the batch, the file before the big one, the big one alone, the rest";
     EXPECT_EQ(DumpFehlerText(FileDump::Failure::TooLarge, files[20], runner.maxDumpBytes()),
-              QStringLiteral("Die Datei /d/gross.dcm ergibt mit dcmdump mehr als 0 MB Text und wird nicht gelesen."));
+              QStringLiteral("Die Datei /d/gross.dcm ergibt mit dcmdump mehr als 0 KB Text und wird nicht gelesen."));
+    EXPECT_EQ(DumpFehlerText(FileDump::Failure::TooLarge, files[20], qint64(512) << 20),
+              QStringLiteral("Die Datei /d/gross.dcm ergibt mit dcmdump mehr als 512 MB Text und wird nicht gelesen."));
 }
 
 TEST(DcmdumpRunner, AFileIsGivenOnlyItsOwnTextWhateverItsValuesHold)
@@ -279,6 +284,32 @@ TEST(ProcessProgram, CapturesOutputApartAndEndsStalledRuns)
         EXPECT_EQ(none.status, ProgramOutput::Status::NotStarted) << fall.program.toStdString();
         EXPECT_EQ(none.message, fall.message) << fall.program.toStdString();
     }
+}
+
+TEST(ProcessProgram, StreamsToTheSinkAndNeverThrowsThroughTheEventLoop)
+{
+    ProcessProgram program;
+    RunLimits small;
+    small.maxOutputBytes = 1000; // what a sink takes is not kept, so not counted
+    QByteArray seen;
+    const ProgramOutput streamed = program.run(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("head -c 300000 /dev/zero")},
+                                               small, [&](QByteArrayView piece) {
+                                                   seen += piece;
+                                                   return true;
+                                               });
+    EXPECT_EQ(streamed.status, ProgramOutput::Status::Finished);
+    EXPECT_EQ(seen, QByteArray(300000, '\0'));
+    EXPECT_TRUE(streamed.out.isEmpty());
+
+    const ProgramOutput stopped = program.run(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec yes")}, {},
+                                              [](QByteArrayView) { return false; });
+    EXPECT_EQ(stopped.status, ProgramOutput::Status::Stopped);
+
+    // Memory running out while the output is taken ends the run; the failure comes back to the
+    // caller once the program is gone.
+    EXPECT_THROW(program.run(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec yes")}, {},
+                             [](QByteArrayView) -> bool { throw std::bad_alloc(); }),
+                 std::bad_alloc);
 }
 
 TEST(FindDcmdump, PrefersTheProgramFolder)
@@ -376,6 +407,52 @@ TEST(DicomUebersicht, TakesEveryRegularFileAndChangesNothing)
     auto missing = ErstelleDicomUebersicht(real.runner, folder.file(QStringLiteral("gibtsnicht")), QStringLiteral("*.*"));
     ASSERT_FALSE(missing.ok());
     EXPECT_TRUE(missing.error().startsWith(u"Das Verzeichnis ")) << missing.error().toStdString();
+}
+
+TEST(DicomUebersicht, CopiesPastTheLimitAreAllListedAndOnlyAFileTooLargeAloneIsLeftOut)
+{
+    // 45 copies of a plan whose full dumps (55 KB each) pass a limit of 120 KB many times over,
+    // and in their middle a plan whose dump alone is larger (three blocks of 60 KB).
+    qv::test::TempProgramFolder folder;
+    for (int i = 0; i < 45; ++i)
+        ASSERT_TRUE(QFile::copy(qv::test::dicomData(QStringLiteral("rtplan_electron_aperture_nose.dcm")),
+                                folder.file(QStringLiteral("kopie%1.dcm").arg(i, 2, 10, QLatin1Char('0')))));
+    QByteArray punkte;
+    for (int i = 0; i < 5000; ++i)
+        punkte += (i ? "\\" : "") + QByteArray::number(i % 97) + ".25\\" + QByteArray::number(i % 89) + ".75";
+    QByteArray plan = qv::test::oneBeamPlan("Gross^G", "GROSS", "Feld", "ap");
+    plan.replace("(300a,0104) IS [3]", "(300a,0104) IS [5000]").replace("DS [0\\0\\100\\0\\100\\50]", "DS [" + punkte + "]");
+    const qsizetype blockStart = plan.indexOf("      (fffe,e000)");
+    const QByteArray blockEnd = "      (fffe,e00d) na (ItemDelimitationItem)\n";
+    const qsizetype blockStop = plan.indexOf(blockEnd, blockStart) + blockEnd.size();
+    plan.insert(blockStop, plan.mid(blockStart, blockStop - blockStart).repeated(2));
+    const QString gross = folder.file(QStringLiteral("kopie20x.dcm"));
+    ASSERT_TRUE(qv::test::buildDicom(plan, gross));
+
+    RealRunner real;
+    real.runner.setMaxDumpBytes(120 * 1024);
+    auto uebersicht = ErstelleDicomUebersicht(real.runner, folder.path(), QStringLiteral("*.*"));
+    ASSERT_TRUE(uebersicht.ok()) << uebersicht.error().toStdString();
+    EXPECT_EQ(uebersicht->Dateien, 46);
+    ASSERT_EQ(uebersicht->Plaene.size(), 45);
+    for (const auto &eintrag : uebersicht->Plaene) {
+        EXPECT_EQ(eintrag.Plan.Patient.PatientID, QStringLiteral("ElectronCutout")) << eintrag.Datei.toStdString();
+        ASSERT_EQ(eintrag.Plan.Plan.Beams.size(), 2);
+        ASSERT_EQ(eintrag.Plan.Plan.Beams[0].Blocks.size(), 1);
+        EXPECT_EQ(eintrag.Plan.Plan.Beams[0].Blocks[0].BlockData.size(), 135);
+    }
+    EXPECT_EQ(uebersicht->Hinweise,
+              QStringList{QStringLiteral("Die Datei %1 ergibt mit dcmdump mehr als 120 KB Text und wird nicht gelesen.")
+                              .arg(QFileInfo(gross).absoluteFilePath())});
+
+    // With room for it, the large plan is read as well.
+    real.runner.setMaxDumpBytes(qint64(512) << 20);
+    auto alle = ErstelleDicomUebersicht(real.runner, folder.path(), QStringLiteral("*.*"));
+    ASSERT_TRUE(alle.ok());
+    ASSERT_EQ(alle->Plaene.size(), 46);
+    ASSERT_EQ(alle->Plaene[21].Plan.Plan.Beams.size(), 1);
+    ASSERT_EQ(alle->Plaene[21].Plan.Plan.Beams[0].Blocks.size(), 3) << alle->Hinweise.join(u'\n').toStdString();
+    EXPECT_EQ(alle->Plaene[21].Plan.Plan.Beams[0].Blocks[2].BlockData.size(), 5000);
 }
 
 TEST(LoadRTPlan, ReadsOneFileOrSaysWhyNot)

@@ -1,4 +1,5 @@
 #include "DumpBuilder.h"
+#include "HostilePlans.h"
 #include "config/TKundenDaten.h"
 #include "support/CliRun.h"
 #include "support/CompleteCustomer.h"
@@ -153,6 +154,64 @@ TEST_F(DicomAuftragCli, RefusalsLeaveTheTargetAsItWas)
         EXPECT_TRUE(r.errText().contains(QString::fromUtf8(f.meldung))) << r.err.toStdString();
         EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
     }
+}
+
+TEST_F(DicomAuftragCli, AValueNeverMakesOrEndsABeam)
+{
+    const QString hostile = folder.file(QStringLiteral("hostile.dcm"));
+    ASSERT_TRUE(qv::test::buildPlanWithDumpLikeValues(hostile));
+    const QByteArray before = folder.read(QStringLiteral("hostile.dcm"));
+
+    CliRun r = runCli({QStringLiteral("dicom-auftrag"), hostile, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = info(aus);
+    const QJsonObject daten = o[QStringLiteral("Auftragsdaten")].toObject();
+    EXPECT_EQ(daten[QStringLiteral("PatientenID")].toString(), QString::fromLatin1(qv::test::kEntityId));
+    EXPECT_TRUE(daten[QStringLiteral("Zielvolumen")].toString().startsWith(u"Lunge [li]")) << "not the INJECTED beam";
+    EXPECT_EQ(daten[QStringLiteral("Gantrywinkel")].toString(), QStringLiteral("10,50")) << "not 180";
+    EXPECT_EQ(daten[QStringLiteral("Kollimatorwinkel")].toString(), QStringLiteral("270,00"));
+    EXPECT_EQ(o[QStringLiteral("FeldEcke1")].toArray(), (QJsonArray{-150, 210}));
+    const QJsonArray konturen = o[QStringLiteral("Konturen")].toArray();
+    ASSERT_EQ(konturen.size(), 1);
+    EXPECT_EQ(konturen[0][QStringLiteral("Punkte")].toArray(),
+              (QJsonArray{QJsonArray{0, 0}, QJsonArray{300, 0}, QJsonArray{300, 150}, QJsonArray{0, 0}}));
+
+    // The plan has that one beam only.
+    QFile::remove(aus);
+    r = runCli({QStringLiteral("dicom-auftrag"), hostile, QStringLiteral("1"), aus, QStringLiteral("--kunde"), kunde});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.errText().contains(u"Zugriff (Index: 1) auf ein nicht vorhandenen Beam")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(aus));
+    EXPECT_EQ(folder.read(QStringLiteral("hostile.dcm")), before);
+}
+
+TEST_F(DicomAuftragCli, BlocksThatCannotBeTrueAreLeftOutAndABeamWithoutUsableBlocksIsRefused)
+{
+    const QString bloecke = folder.file(QStringLiteral("bloecke.dcm"));
+    ASSERT_TRUE(qv::test::buildPlanWithImpossibleBlocks(bloecke));
+    const QByteArray before = folder.read(QStringLiteral("bloecke.dcm"));
+
+    CliRun r = runCli({QStringLiteral("dicom-auftrag"), bloecke, QStringLiteral("0"), aus, QStringLiteral("--kunde"), kunde});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.errText().contains(QStringLiteral("Beam 1 \"Gemischt\", Block 1 \"Minus\": Die Anzahl der Punkte (-5) passt "
+                                                    "nicht zu den Blockdaten (3 Punkte); der Block wird nicht übernommen.\n")))
+        << r.err.toStdString();
+    const QJsonArray konturen = info(aus)[QStringLiteral("Konturen")].toArray();
+    ASSERT_EQ(konturen.size(), 1);
+    EXPECT_EQ(konturen[0][QStringLiteral("Punkte")].toArray().size(), 4);
+
+    folder.write(QStringLiteral("aus.ORv"), "alt");
+    r = runCli({QStringLiteral("dicom-auftrag"), bloecke, QStringLiteral("1"), aus, QStringLiteral("--kunde"), kunde});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.errText(),
+              QStringLiteral("Beam 2 \"Kaputt\", Block 3 \"Viele\": Die Anzahl der Punkte (135) passt nicht zu den Blockdaten "
+                             "(500 Punkte); der Block wird nicht übernommen.\n"
+                             "Beam 2 \"Kaputt\", Block 4 \"Weit\": Der Punkt 2 (-200000000,0 mm, 0,0 mm) liegt mehr als 500 mm "
+                             "neben der Strahlachse; der Block wird nicht übernommen.\n"
+                             "Der Beam 2 \"Kaputt\" enthält keinen verwendbaren Block und wird nicht übernommen.\n"));
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
+    EXPECT_EQ(folder.read(QStringLiteral("bloecke.dcm")), before);
 }
 
 } // namespace

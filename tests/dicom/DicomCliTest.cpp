@@ -1,4 +1,5 @@
 #include "DumpBuilder.h"
+#include "HostilePlans.h"
 #include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
@@ -172,6 +173,100 @@ TEST(DicomCli, PrintsTheOverviewAsJson)
         at = next;
     }
     EXPECT_LT(text.indexOf("\"Verzeichnis\""), text.indexOf("\"Plaene\""));
+
+    // Every file left out is named with its reason.
+    const QString dir = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(r.errText(), QStringLiteral("Die Datei %1/a_ct.dcm ist kein RT-Plan mit Blöcken.\n"
+                                          "Die Datei %1/imrt.dcm ist kein RT-Plan mit Blöcken.\n")
+                               .arg(dir));
+}
+
+QJsonArray plaeneOf(const CliRun &r)
+{
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(r.out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+    return json.object().value(QStringLiteral("Plaene")).toArray();
+}
+
+TEST(DicomCli, ValuesThatReadLikeDumpLinesStayValues)
+{
+    qv::test::TempProgramFolder folder;
+    ASSERT_TRUE(qv::test::buildPlanWithDumpLikeValues(folder.file(QStringLiteral("plan.dcm"))));
+    const QByteArray before = folder.read(QStringLiteral("plan.dcm"));
+    const CliRun r = dicom({folder.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    const QJsonArray plaene = plaeneOf(r);
+    ASSERT_EQ(plaene.size(), 1);
+    const QJsonObject plan = plaene[0].toObject();
+    EXPECT_EQ(plan[QStringLiteral("PatientName")].toString(), qv::test::kFakeBeamName.latin1());
+    EXPECT_EQ(plan[QStringLiteral("PatientID")].toString(), QString::fromLatin1(qv::test::kEntityId));
+    const QJsonArray beams = plan[QStringLiteral("Beams")].toArray();
+    ASSERT_EQ(beams.size(), 1) << "no beam from a value";
+    const QJsonObject beam = beams[0].toObject();
+    EXPECT_EQ(beam[QStringLiteral("BeamName")].toString(), qv::test::kBracketName.latin1());
+    EXPECT_EQ(beam[QStringLiteral("BeamDescription")].toString(), qv::test::kItemEndDescription.latin1());
+    EXPECT_EQ(beam[QStringLiteral("GantryAngle")].toDouble(), 10.5) << "the item goes on after the description";
+    EXPECT_EQ(beam[QStringLiteral("BeamLimitingDeviceAngle")].toDouble(), 270.0);
+    EXPECT_EQ(beam[QStringLiteral("FieldCorner1")].toArray(), (QJsonArray{-500, 700}));
+    const QJsonArray bloecke = beam[QStringLiteral("Bloecke")].toArray();
+    ASSERT_EQ(bloecke.size(), 1);
+    EXPECT_EQ(bloecke[0][QStringLiteral("Punkte")].toArray(),
+              (QJsonArray{QJsonArray{0, 0}, QJsonArray{1000, 0}, QJsonArray{1000, 500}}));
+    EXPECT_EQ(folder.read(QStringLiteral("plan.dcm")), before);
+}
+
+TEST(DicomCli, EachPlanIsReadFromItsOwnFileWhateverItsValuesHold)
+{
+    // The first file's patient name holds the header dcmdump prints before the second file and
+    // a patient after it.
+    qv::test::TempProgramFolder folder;
+    const QString b = QDir(folder.path()).absoluteFilePath(QStringLiteral("b.dcm"));
+    const qv::test::ValueWithBreaks name{"Erster^A~|# dcmdump (2/2): " + QFile::encodeName(b) +
+                                         "|(0010,0010) PN [Fremd^X]|(0010,0020) LO [FREMD]|"};
+    ASSERT_TRUE(buildDicom(qv::test::oneBeamPlan(name.placeholder, "ID-A", "Feld", "ap"), folder.file(QStringLiteral("a.dcm")),
+                           {name.patch()}));
+    ASSERT_TRUE(buildDicom(kPhotonPlan, b));
+    const CliRun r = dicom({folder.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonArray plaene = plaeneOf(r);
+    ASSERT_EQ(plaene.size(), 2);
+    EXPECT_EQ(plaene[0][QStringLiteral("PatientName")].toString(), name.latin1());
+    EXPECT_EQ(plaene[0][QStringLiteral("PatientID")].toString(), QStringLiteral("ID-A"));
+    EXPECT_EQ(plaene[0][QStringLiteral("Beams")].toArray().size(), 1);
+    EXPECT_EQ(plaene[1][QStringLiteral("PatientName")].toString(), QStringLiteral("Müller^Jörg"));
+    EXPECT_EQ(plaene[1][QStringLiteral("PatientID")].toString(), QStringLiteral("PAT-42"));
+    const QJsonArray beams = plaene[1][QStringLiteral("Beams")].toArray();
+    ASSERT_EQ(beams.size(), 2);
+    EXPECT_EQ(beams[0][QStringLiteral("Bloecke")].toArray().size(), 2);
+    EXPECT_EQ(beams[0][QStringLiteral("Bloecke")][0][QStringLiteral("BlockName")].toString(), QStringLiteral("Lunge"));
+}
+
+TEST(DicomCli, BlocksThatCannotBeTrueAreLeftOutAndNamed)
+{
+    qv::test::TempProgramFolder folder;
+    const QString plan = folder.file(QStringLiteral("bloecke.dcm"));
+    ASSERT_TRUE(qv::test::buildPlanWithImpossibleBlocks(plan));
+    const CliRun r = dicom({folder.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonArray plaene = plaeneOf(r);
+    ASSERT_EQ(plaene.size(), 1);
+    const QJsonArray beams = plaene[0][QStringLiteral("Beams")].toArray();
+    ASSERT_EQ(beams.size(), 2);
+    const QJsonArray gemischt = beams[0][QStringLiteral("Bloecke")].toArray();
+    ASSERT_EQ(gemischt.size(), 1);
+    EXPECT_EQ(gemischt[0][QStringLiteral("BlockName")].toString(), QStringLiteral("Gut"));
+    EXPECT_EQ(beams[1][QStringLiteral("Bloecke")].toArray(), QJsonArray());
+    const QString datei = QDir(folder.path()).absoluteFilePath(QStringLiteral("bloecke.dcm"));
+    EXPECT_EQ(r.errText(),
+              QStringLiteral("Datei %1, Beam 1 \"Gemischt\", Block 1 \"Minus\": Die Anzahl der Punkte (-5) passt nicht zu "
+                             "den Blockdaten (3 Punkte); der Block wird nicht übernommen.\n"
+                             "Datei %1, Beam 2 \"Kaputt\", Block 3 \"Viele\": Die Anzahl der Punkte (135) passt nicht zu "
+                             "den Blockdaten (500 Punkte); der Block wird nicht übernommen.\n"
+                             "Datei %1, Beam 2 \"Kaputt\", Block 4 \"Weit\": Der Punkt 2 (-200000000,0 mm, 0,0 mm) liegt "
+                             "mehr als 500 mm neben der Strahlachse; der Block wird nicht übernommen.\n")
+                  .arg(datei));
 }
 
 TEST(DicomCli, TheDemonstrationFolderBesideTheProgramHoldsThreePlans)
