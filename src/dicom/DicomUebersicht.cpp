@@ -231,14 +231,15 @@ Result<TvelDICOMRTPlanClass> LoadRTPlanOhneBlockpruefung(DcmdumpRunner &runner, 
     const QFileInfo info(datei);
     if (!info.isFile())
         return Error{QStringLiteral("Die Datei ist nicht vorhanden.")};
-    auto dumps = runner.DumpEach({info.absoluteFilePath()}, kVollOptionen);
-    if (!dumps)
-        return Error{dumps.error()};
-    const std::optional<QByteArray> &dump = dumps->first();
-    if (!dump || dump->isEmpty())
-        return Error{QStringLiteral("Die Datei %1 kann nicht als DICOM-Datei gelesen werden.").arg(anzeige(datei))};
+    FileDump dump;
+    auto gelaufen = runner.DumpEach({info.absoluteFilePath()}, kVollOptionen,
+                                    [&](qsizetype, FileDump gegeben) { dump = std::move(gegeben); });
+    if (!gelaufen)
+        return Error{gelaufen.error()};
+    if (dump.failure != FileDump::Failure::None)
+        return Error{DumpFehlerText(dump.failure, datei, runner.maxDumpBytes())};
     TvelDICOMRTPlanClass plan;
-    if (auto geladen = plan.LoadFromDump(*dump); !geladen)
+    if (auto geladen = plan.LoadFromDump(dump.dump); !geladen)
         return Error{geladen.error()};
     if (plan.Plan.BeamCount() == 0)
         return Error{QStringLiteral("Der Plan in %1 enthält keine Beams.").arg(anzeige(datei))};

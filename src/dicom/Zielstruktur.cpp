@@ -30,6 +30,8 @@ Result<TvelDICOMRTPlanClass> MitZielstrukturBloecken(TvelDICOMRTPlanClass plan, 
         bloecke.append(std::move(b));
     }
     beam.Blocks = std::move(bloecke);
+    // The plan's own blocks are not taken, so neither are the notes on those it left out.
+    beam.AusgelasseneBloecke.clear();
     beam.NumberOfBlocks = qint32(beam.Blocks.size());
     return plan;
 }
