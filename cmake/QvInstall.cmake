@@ -24,12 +24,14 @@ else()
                   "das installierte Programm zeigt Qts Standarddialoge dann englisch.")
 endif()
 
-# Desktop entry, order file type and icon.
+# Desktop entry, order file type, icon and thumbnailer.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quellvantar.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quellvantar-auftrag.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quellvantar.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quellvantar.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# File managers show order files as their picture (quellvantar-cli vorschau).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/quellvantar.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 
 # Debian wants a copyright file and a compressed changelog in the package's doc folder.
 set(QV_CHANGELOG ${PROJECT_BINARY_DIR}/packaging/changelog.gz)

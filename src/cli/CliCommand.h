@@ -39,5 +39,6 @@ int runDicomAuftrag(const QStringList &args, Streams &io);
 int runBprAuftrag(const QStringList &args, Streams &io);
 int runStruktur(const QStringList &args, Streams &io);
 int runStrukturAuftrag(const QStringList &args, Streams &io);
+int runVorschau(const QStringList &args, Streams &io);
 
 } // namespace qv::cli

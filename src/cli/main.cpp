@@ -47,6 +47,7 @@ constexpr Command kCommands[] = {
      "struktur-auftrag PLAN.dcm BEAMINDEX STRUKTURSET.dcm ROINAME AUS.ORv [--rand MM] [--art photonen|elektronen] "
      "[--kunde Kunde.cfg]",
      qv::cli::runStrukturAuftrag},
+    {"vorschau", "vorschau AUFTRAG.ORv AUS.png [GROESSE]", qv::cli::runVorschau},
 };
 
 void usage(QTextStream &to)
@@ -75,7 +76,8 @@ int main(int argc, char *argv[])
     // The imports draw the ruler image with its labels.
     const bool mitSchriften = argc > 1 && (qstrcmp(argv[1], "drucken") == 0 || qstrcmp(argv[1], "dicom-auftrag") == 0
                                            || qstrcmp(argv[1], "bpr-auftrag") == 0
-                                           || qstrcmp(argv[1], "struktur-auftrag") == 0);
+                                           || qstrcmp(argv[1], "struktur-auftrag") == 0
+                                           || qstrcmp(argv[1], "vorschau") == 0);
     if (mitSchriften) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Standard error carries the command's own verdict, not Qt's notes about the session.

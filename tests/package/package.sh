@@ -18,7 +18,8 @@ for f in ./usr/bin/quellvantar ./usr/bin/quellvantar-cli ./usr/share/quellvantar
   ./usr/share/quellvantar/DemoKunde.cfg ./usr/share/quellvantar/BPRdb.sqlite ./usr/share/quellvantar/Beispielauftrag.ORv \
   ./usr/share/quellvantar/translations/qtbase_de.qm ./usr/share/quellvantar/DemoDICOM/LIZENZ.txt \
   ./usr/share/applications/quellvantar.desktop ./usr/share/mime/packages/quellvantar.xml \
-  ./usr/share/icons/hicolor/scalable/apps/quellvantar.svg ./usr/share/doc/quellvantar/copyright \
+  ./usr/share/icons/hicolor/scalable/apps/quellvantar.svg ./usr/share/thumbnailers/quellvantar.thumbnailer \
+  ./usr/share/doc/quellvantar/copyright \
   ./usr/share/doc/quellvantar/changelog.gz; do
   grep -qx -- "$f" "$tmp/inhalt" || fail "$f fehlt im Paket"
 done
