@@ -78,6 +78,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dcmdump for the DICOM import; Qt's SQL drivers are plugins that no library dependency names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "dcmtk, libqt6sql6-sqlite, libqt6sql6-psql")
+# xdg-email opens the person's mail program with the saved order (without it the folder is shown).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # Desktop and MIME databases are updated by the triggers of desktop-file-utils and
 # shared-mime-info; the package needs no maintainer scripts.
 include(CPack)

@@ -4,6 +4,7 @@
 
 #include "base/AtomicWriter.h"
 #include "base/FileNames.h"
+#include "base/QtDesktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +44,18 @@ Application::Application(const ProgramFolders &folders, Messages &messages, File
 }
 
 Application::~Application() = default;
+
+Desktop &Application::desktop()
+{
+    if (!m_desktop)
+        m_desktop = std::make_unique<QtDesktop>();
+    return *m_desktop;
+}
+
+void Application::setDesktop(std::unique_ptr<Desktop> desktop)
+{
+    m_desktop = std::move(desktop);
+}
 
 QString Application::pfadImProgrammOrdner(const QString &dateiName) const
 {

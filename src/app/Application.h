@@ -14,6 +14,7 @@ namespace qv {
 
 class AuftragsSitzung;
 class Clock;
+class Desktop;
 class FileChooser;
 class Messages;
 
@@ -101,6 +102,9 @@ public:
     Messages &messages() { return m_messages; }
     FileChooser &fileChooser() { return m_fileChooser; }
     Clock &clock() { return m_clock; }
+    /// The desktop's helper programs and file manager (the real desktop unless a test set another).
+    Desktop &desktop();
+    void setDesktop(std::unique_ptr<Desktop> desktop);
 
     /// The order being built or shown, one for the whole run, held by the order session: a new
     /// order resets it, opening a file replaces its value.
@@ -129,6 +133,7 @@ private:
     Messages &m_messages;
     FileChooser &m_fileChooser;
     Clock &m_clock;
+    std::unique_ptr<Desktop> m_desktop;
 };
 
 } // namespace qv

@@ -104,6 +104,7 @@ void AuftragsBefehle::AuftragSpeichernUnter()
         SavePathIndividuellSetzen(m_einstellungen, QFileInfo(gewaehlt).absolutePath());
         const QString datei = MitAuftragsEndung(gewaehlt);
         if (AuftragSpeichern(datei, m_auftrag, m_meldungen)) {
+            m_fenster.AuftragsdateiBenutzt(datei);
             const int wahl = m_fenster.AuftragAbgeschlossen(datei, m_auftrag.Auftragsdaten.Transport);
             // The archive copy comes first, whatever was chosen.
             if (!AuftragArchivieren())
@@ -212,6 +213,7 @@ void AuftragsBefehle::dateiOeffnen(const QString &datei)
         m_fenster.Fenstertitel(titel(QStringLiteral("Geladen von ") + datei + QStringLiteral(" (erstellt mit Version ") +
                                      gelesen.GeladeneVersion + u')'));
         m_auftrag.LetzteAuftragsdatei = datei;
+        m_fenster.AuftragsdateiBenutzt(datei);
         if (!m_fenster.KundenModus() && IstAlsExportiertMarkiert(datei)) {
             m_meldungen.information(QStringLiteral("ACHTUNG PRODUKTION:\r\n\r\nDiese Datei wurde schon exportiert. "
                                                    "Vorsicht vor doppelter Fertigung!"));

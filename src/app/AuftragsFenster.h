@@ -20,6 +20,8 @@ public:
     virtual void Kontexthilfe(const QString &text, const QString &titel) = 0;
     virtual void ModusHilfe() = 0;
     virtual void Fenstertitel(const QString &titel) = 0;
+    /// An order file was opened or saved by the person (for the list of recent files).
+    virtual void AuftragsdateiBenutzt(const QString &datei) { Q_UNUSED(datei); }
     virtual void Beschaeftigt(bool an) = 0;
     /// The save button's pressed look; released, it is also disabled until the next
     /// workflow update.

@@ -1,6 +1,7 @@
 #include "app/MainWindowExport.h"
 
 #include "app/Application.h"
+#include "app/DruckvorschauMenue.h"
 #include "base/Clock.h"
 #include "base/Logging.h"
 #include "base/Messages.h"
@@ -9,6 +10,7 @@
 #include "export/ExportBefehle.h"
 #include "export/ExportQuelle.h"
 #include "order/TAuftrag.h"
+#include "print/DruckVorschau.h"
 #include "print/QtPrintJobs.h"
 
 #include <QApplication>
@@ -35,6 +37,9 @@ public:
 MainWindowExport::MainWindowExport(QWidget &fenster, Application &app, std::function<bool()> kundenModus)
     : m_fenster(fenster), m_app(app), m_kundenModus(std::move(kundenModus))
 {
+    auto *vorschau = new DruckvorschauMenue(fenster);
+    QObject::connect(vorschau, &DruckvorschauMenue::vorschau, &fenster,
+                     [this](DruckAuswahl auswahl) { Druckvorschau(auswahl); });
 }
 
 QString MainWindowExport::KundeZurPLZ(const QString &plz)
@@ -77,13 +82,23 @@ void MainWindowExport::LAPExport()
     LAPExportBefehl(ExportQuelleAusAuftrag(m_app.Auftrag()), m_app.messages(), m_app.fileChooser(), m_app.EinstellungenIni());
 }
 
-void MainWindowExport::Drucken(DruckAuswahl auswahl)
+DruckDaten MainWindowExport::DatenZumDrucken()
 {
     TAuftrag &auftrag = m_app.Auftrag();
     // Customer data converted from an order file before version 6 have no pick-up address.
     const bool mitAbholadresse = !(auftrag.AusDatei && auftrag.Kundendaten.AusAuftrag && auftrag.OhneAbholadresse);
-    DruckDaten daten{auftrag.Auftragsdaten, auftrag.Kundendaten, auftrag.Auftragsart,
-                     m_app.Konfiguration().EMailAdresse, mitAbholadresse, m_app.clock().now()};
+    return DruckDaten{auftrag.Auftragsdaten, auftrag.Kundendaten, auftrag.Auftragsart,
+                      m_app.Konfiguration().EMailAdresse, mitAbholadresse, m_app.clock().now()};
+}
+
+void MainWindowExport::Druckvorschau(DruckAuswahl auswahl)
+{
+    DruckvorschauZeigen(auswahl, DatenZumDrucken(), &m_fenster);
+}
+
+void MainWindowExport::Drucken(DruckAuswahl auswahl)
+{
+    const DruckDaten daten = DatenZumDrucken();
 
     QtPrintJobs drucker(&m_fenster);
     PrintJobs &jobs = m_druckziel ? m_druckziel() : static_cast<PrintJobs &>(drucker);

@@ -29,6 +29,8 @@ public:
     void LAPExport();
     /// "Drucken ...", and the entries of the menu "Drucken": the printer is chosen first.
     void Drucken(DruckAuswahl auswahl);
+    /// "Druckvorschau": the same sheets in the print preview, before a printer is chosen.
+    void Druckvorschau(DruckAuswahl auswahl);
 
     /// Where print jobs go; the platform's print dialog unless a test sets its own.
     void DruckzielSetzen(std::function<PrintJobs &()> ziel) { m_druckziel = std::move(ziel); }
@@ -36,6 +38,8 @@ public:
 private:
     /// The customer database's short designation for a postcode, or its not-found text.
     QString KundeZurPLZ(const QString &plz);
+    /// What the sheets of the current order read.
+    DruckDaten DatenZumDrucken();
 
     QWidget &m_fenster;
     Application &m_app;

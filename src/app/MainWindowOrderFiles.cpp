@@ -5,6 +5,7 @@
 #include "app/MainWindowOrderType.h"
 #include "app/TAblaufPanel.h"
 #include "app/TMainForm.h"
+#include "app/ZuletztMenue.h"
 #include "help/THelpForm.h"
 #include "order/TAuftragabgeschlossenForm.h"
 #include "order/TAuftragsdatenFelder.h"
@@ -15,6 +16,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace qv {
 
@@ -23,6 +26,12 @@ MainWindowOrderFiles::MainWindowOrderFiles(TMainForm &fenster, Application &app)
     , m_app(app)
     , m_befehle(app.Auftrag(), *this, app.messages(), app.fileChooser(), app.EinstellungenIni(), app.clock())
 {
+    // "Zuletzt geöffnet" in the menu "Datei", the list of the mode the window is in.
+    if (QMenu *datei = fenster.menuBar()->findChild<QMenu *>(QStringLiteral("Datei1"))) {
+        m_zuletzt = new ZuletztMenue(*datei, app.EinstellungenIni(), [this] { return m_fenster.KundenModus(); });
+        QObject::connect(m_zuletzt, &ZuletztMenue::oeffnen, &fenster,
+                         [this](const QString &datei) { m_befehle.AuftragOeffnenVonAussen(datei); });
+    }
 }
 
 bool MainWindowOrderFiles::KundenModus() const
@@ -48,6 +57,12 @@ void MainWindowOrderFiles::ModusHilfe()
 void MainWindowOrderFiles::Fenstertitel(const QString &titel)
 {
     m_fenster.setWindowTitle(titel);
+}
+
+void MainWindowOrderFiles::AuftragsdateiBenutzt(const QString &datei)
+{
+    if (m_zuletzt)
+        m_zuletzt->Benutzt(datei);
 }
 
 void MainWindowOrderFiles::Beschaeftigt(bool an)
@@ -91,6 +106,7 @@ int MainWindowOrderFiles::AuftragAbgeschlossen(const QString &datei, const QStri
     TAuftragabgeschlossenForm dialog(m_app.EinstellungenIni(), m_app.Konfiguration().EMailAdresse, &m_fenster);
     dialog.DateiSetzen(datei);
     dialog.LieferzeitSetzen(lieferzeit);
+    dialog.UebergabeAnbieten(m_app.desktop(), m_app.messages());
     // The dialog waits for the person: no busy cursor over it.
     const bool warBeschaeftigt = QApplication::overrideCursor() != nullptr;
     if (warBeschaeftigt)

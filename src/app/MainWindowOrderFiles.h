@@ -7,6 +7,7 @@ namespace qv {
 
 class TMainForm;
 class Application;
+class ZuletztMenue;
 
 /// Connects the save and open commands to the main window and its order windows.
 class MainWindowOrderFiles final : public AuftragsFenster
@@ -21,6 +22,7 @@ public:
     void Kontexthilfe(const QString &text, const QString &titel) override;
     void ModusHilfe() override;
     void Fenstertitel(const QString &titel) override;
+    void AuftragsdateiBenutzt(const QString &datei) override;
     void Beschaeftigt(bool an) override;
     void SpeichernKnopfGedrueckt(bool gedrueckt) override;
     void AblaufAktualisieren() override;
@@ -37,6 +39,7 @@ private:
     TMainForm &m_fenster;
     Application &m_app;
     AuftragsBefehle m_befehle;
+    ZuletztMenue *m_zuletzt = nullptr;
     int m_beschaeftigt = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "order/TAuftragabgeschlossenForm.h"
 
 #include "order/AuftragsAblage.h"
+#include "order/MailUebergabe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ TAuftragabgeschlossenForm::TAuftragabgeschlossenForm(IniFile &einstellungen, con
                                                      QWidget *parent)
     : AssistentenRahmen(QStringLiteral("Auftrag abgeschlossen"), QStringLiteral("Wie geht es nun weiter?"), parent)
     , m_einstellungen(einstellungen)
+    , m_adresse(emailAdresse)
 {
     setObjectName(QStringLiteral("AuftragabgeschlossenForm"));
     setWindowTitle(QStringLiteral("Auftrag abgeschlossen"));
@@ -65,6 +67,13 @@ void TAuftragabgeschlossenForm::DateiSetzen(const QString &pfad)
 void TAuftragabgeschlossenForm::LieferzeitSetzen(const QString &transport)
 {
     m_lieferzeit->setText(transport + u'.');
+}
+
+void TAuftragabgeschlossenForm::UebergabeAnbieten(Desktop &desktop, Messages &meldungen)
+{
+    // Below the address the mail goes to.
+    auto *uebergabe = new MailUebergabe(desktop, meldungen, m_adresse, [this] { return m_pfad; }, this);
+    inhalt()->insertWidget(inhalt()->indexOf(m_lieferzeit) - 2, uebergabe);
 }
 
 QRadioButton *TAuftragabgeschlossenForm::knopf(Wahl wahl) const

@@ -7,7 +7,9 @@ class QRadioButton;
 
 namespace qv {
 
+class Desktop;
 class IniFile;
+class Messages;
 
 /// "Auftrag abgeschlossen": shown after the order file was saved; reminds the customer to mail
 /// it and asks what comes next. Its only lasting state is the setting Init/AuftragEnde.
@@ -24,6 +26,8 @@ public:
     /// The saved file (full path) and the order's delivery text, before Ausfuehren.
     void DateiSetzen(const QString &pfad);
     void LieferzeitSetzen(const QString &transport);
+    /// Offers "E-Mail vorbereiten" and "Ordner öffnen" for the saved file (see MailUebergabe).
+    void UebergabeAnbieten(Desktop &desktop, Messages &meldungen);
 
     /// Shows the dialog modally: 0 end the program, 1 new order, 2 back to the program (also
     /// when cancelled). The checked choice is stored in AuftragEnde in every case.
@@ -48,6 +52,7 @@ private:
     QRadioButton *m_neu = nullptr;
     QRadioButton *m_zurueck = nullptr;
     QString m_pfad;
+    QString m_adresse;
 };
 
 } // namespace qv
