@@ -28,7 +28,7 @@ MainWindowOrderFiles::MainWindowOrderFiles(TMainForm &fenster, Application &app)
 {
     // "Zuletzt geöffnet" in the menu "Datei", the list of the mode the window is in.
     if (QMenu *datei = fenster.menuBar()->findChild<QMenu *>(QStringLiteral("Datei1"))) {
-        m_zuletzt = new ZuletztMenue(*datei, app.EinstellungenIni(), [this] { return m_fenster.KundenModus(); });
+        m_zuletzt = new ZuletztMenue(*datei, app.EinstellungenIni(), [this] { return m_app.Sitzung().KundenModus(); });
         QObject::connect(m_zuletzt, &ZuletztMenue::oeffnen, &fenster,
                          [this](const QString &datei) { m_befehle.AuftragOeffnenVonAussen(datei); });
     }

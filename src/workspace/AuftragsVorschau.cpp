@@ -1,6 +1,7 @@
 #include "workspace/AuftragsVorschau.h"
 
 #include "config/TKonfiguration.h"
+#include "order/AuftragsSitzung.h"
 #include "order/RahmenZeichnen.h"
 #include "order/TAuftrag.h"
 #include "workspace/Arbeitsflaeche.h"
@@ -9,7 +10,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 
 namespace qv {
 
@@ -34,19 +34,14 @@ std::optional<TRahmenUeberlagerung> VorschauRahmen(const TAuftrag &auftrag, cons
 {
     if (!istElektronenAuftrag(auftrag.Auftragsart))
         return std::nullopt;
-    const TRahmenListe liste = RahmenListeFuellen(konfig, Hersteller(auftrag.Kundendaten));
-    if (liste.Rahmen.isEmpty())
-        return std::nullopt;
-    const int i = std::max(0, ListenIndex(liste.Rahmen, auftrag.Auftragsdaten.TragplatteRahmen));
     // The frame's pen follows the width of the picture it is drawn on.
     TAuftrag mitVorlage = auftrag;
     mitVorlage.Vorlage = vorlageVon(auftrag);
-    std::optional<TRahmenUeberlagerung> u =
-        RahmenUeberlagerung(mitVorlage, konfig, liste.Rahmen[i], ModusBildVorlage, true);
-    // The label says what the order-type window's fit check of that entry says.
-    if (u)
-        u->Passt = RahmenPasst(auftrag, liste.BlendenGroessen[i]);
-    return u;
+    // The order opened as the window opens it: the frame it names, the order type done.
+    AuftragsSitzung sitzung(konfig);
+    sitzung.Oeffnen(mitVorlage);
+    sitzung.StatusErgaenzen(ablauf::Auftragsart);
+    return sitzung.Ueberlagerung(ModusBildVorlage);
 }
 
 QImage AuftragsVorschau(const TAuftrag &auftrag, const std::optional<TRahmenUeberlagerung> &rahmen, int groesse)

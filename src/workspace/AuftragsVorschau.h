@@ -14,9 +14,8 @@ class TAuftrag;
 /// The largest edge a preview may be asked for.
 constexpr int kVorschauMaxGroesse = 4096;
 
-/// The frame the workspace draws around an opened electron order: the order's frame when the
-/// accelerator's maker lists it, else the first frame listed (as the order-type window chooses
-/// it). Nullopt when none is drawn (see RahmenUeberlagerung).
+/// The frame the workspace draws around an opened electron order (as the order session chooses
+/// it for an opened file); nullopt when none is drawn (see RahmenUeberlagerung).
 std::optional<TRahmenUeberlagerung> VorschauRahmen(const TAuftrag &auftrag, const TKonfiguration &konfig);
 
 /// The order as the workspace paints an opened order (every layer shown, the template not
