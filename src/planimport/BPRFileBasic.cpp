@@ -29,7 +29,8 @@ QString ersterPunktZuKomma(QString s)
 } // namespace
 
 BPRFileBasic::BPRFileBasic(const BPRVorbereitung &datei, const BPRFormatZeilen &zeilen, const QString &fileName)
-    : FileName(fileName), FormatCode(datei.FormatCode), m_f(datei.Zeilen), m_zeilen(zeilen)
+    : FileName(fileName), FormatCode(datei.FormatCode), m_f(datei.Zeilen), m_zeilen(zeilen),
+      m_doppelterZeilenabstand(datei.LeerzeilenEntfernt)
 {
     for (const QString &m : datei.Meldungen)
         m_vorbereitung.Melden(m);
@@ -130,7 +131,11 @@ bool BPRFileBasic::ReadBeam(qint64 n)
     const bool format4 = FormatCode == BPRFormat::Multidata;
     SingleContourMode = Hat(BPRWert::EinzelKonturMarke);
     BPRLeseKontext k{m_f, m_zustand, m_zeilen, FormatCode, 0, 0, m_sep, SingleContourMode,
-                     [this, n](bool oneLess) { ResetUndSkip(n, oneLess); }, false};
+                     [this, n](bool oneLess) { ResetUndSkip(n, oneLess); }, false, m_doppelterZeilenabstand, {}};
+    for (int code : {BPRWert::BeamMarke, BPRWert::OhneBlockMarke}) {
+        if (Hat(code))
+            k.beamGrenzen << m_werte[code].tagstr;
+    }
 
     // Contour count.
     ResetUndSkip(n, false);
@@ -155,8 +160,12 @@ bool BPRFileBasic::ReadBeam(qint64 n)
             ResetUndSkip(n, false);
         }
         if (!ohneBlock && Hat(BPRWert::KonturAnzahl)) {
-            Lies(BPRWert::KonturAnzahl);
-            anzahl = m_werte[BPRWert::KonturAnzahl].Value;
+            const CValue &wert = m_werte[BPRWert::KonturAnzahl];
+            if (Lies(BPRWert::KonturAnzahl) && !parseInteger(wert.Value).has_value())
+                k.Fehler(QStringLiteral("In Zeile %1 steht \"%2\" statt der Anzahl der Konturen.")
+                             .arg(k.DateiZeile(wert.Zeile))
+                             .arg(wert.Value.left(40)));
+            anzahl = wert.Value;
         }
     }
     m_werte[BPRWert::KonturAnzahl].Value = anzahl;
@@ -169,7 +178,8 @@ bool BPRFileBasic::ReadBeam(qint64 n)
     } else if (SingleContourMode) {
         fba.Value = QStringLiteral("95");
     } else if (fba.tagstr != u" ") {
-        Lies(BPRWert::FBA);
+        if (Lies(BPRWert::FBA))
+            k.ZahlPruefen(fba, true);
         if (FormatCode == BPRFormat::Target) {
             if (const auto z = ZahlLesen(fba.Value, m_sep))
                 fba.Value = ZahlSchreiben(*z / 10, m_sep);
@@ -184,18 +194,21 @@ bool BPRFileBasic::ReadBeam(qint64 n)
     } else if (SingleContourMode) {
         fia.Value = QStringLiteral("95");
     } else {
-        Lies(BPRWert::FIA);
+        if (Lies(BPRWert::FIA))
+            k.ZahlPruefen(fia, true);
         FIAText = fia.Value;
     }
     m_fia = ZahlLesen(fia.Value, m_sep).value_or(0);
     k.fba = m_fba;
     k.fia = m_fia;
 
-    // Angles; a text that is no number drops the value.
+    // Angles; a value the file leaves out is dropped, a text that is no number makes the beam
+    // unusable.
     for (int code : {BPRWert::Gantry, BPRWert::Kollimator}) {
         ResetUndSkip(n, format4);
         if (Hat(code)) {
-            Lies(code);
+            if (Lies(code))
+                k.ZahlPruefen(m_werte[code], true);
             if (!ZahlLesen(m_werte[code].Value, m_sep))
                 m_werte.erase(code);
         }
@@ -230,10 +243,21 @@ bool BPRFileBasic::ReadBeam(qint64 n)
                     kontur.X->lineoffset = qint32(std::min<qint64>(qint64(vorige.X->lineoffset) + 2, std::numeric_limits<qint32>::max()));
                     kontur.Y->lineoffset = qint32(std::min<qint64>(qint64(vorige.Y->lineoffset) + 2, std::numeric_limits<qint32>::max()));
                 }
+                const qsizetype von = m_f.Position();
                 const bool ok = Gelesen(*kontur.PunktAnzahl, kontur.PunktAnzahl->Read(m_f, m_zustand));
-                a = ok ? std::max<qint64>(parseInteger(kontur.PunktAnzahl->Value).value_or(0), 0) : 0;
-                if (ok)
+                const auto punkte = ok ? parseInteger(kontur.PunktAnzahl->Value) : std::nullopt;
+                a = std::max<qint64>(punkte.value_or(0), 0);
+                if (ok && (!punkte || *punkte < 0)) {
+                    k.Fehler(QStringLiteral("In Zeile %1 steht \"%2\" statt der Anzahl der Punkte.")
+                                 .arg(k.DateiZeile(kontur.PunktAnzahl->Zeile))
+                                 .arg(kontur.PunktAnzahl->Value.left(40)));
+                } else if (ok && i > 1 && kontur.PunktAnzahl->tagstr != u"None" &&
+                           k.MarkeZwischen(von, kontur.PunktAnzahl->Zeile - 1, k.beamGrenzen)) {
+                    // The contour count promised more contours than the beam has.
+                    k.Fehler(QStringLiteral("Der Beam hat weniger Konturen, als die Anzahl der Konturen angibt."));
+                } else if (ok) {
                     kontur.LeseMitAnzahl(k, a);
+                }
                 if (FormatCode == BPRFormat::HEK)
                     m_werte[BPRWert::PatientenName].lineoffset = qint32(std::clamp<qint64>(
                         qint64(kontur.PunktAnzahl->lineoffset) + a + 1, 0, std::numeric_limits<qint32>::max()));
@@ -275,9 +299,9 @@ bool BPRFileBasic::ReadBeam(qint64 n)
                 if (kontur.Drehung)
                     RotatePoints(kontur.Punkte, -kontur.Winkel(m_sep));
                 if (kontur.VerschiebungX)
-                    ShiftX(kontur.Punkte, k.Zehntel(kontur.VerschiebungX->Value));
+                    ShiftX(kontur.Punkte, k.Zehntel(*kontur.VerschiebungX, true));
                 if (kontur.VerschiebungY)
-                    ShiftY(kontur.Punkte, k.Zehntel(kontur.VerschiebungY->Value));
+                    ShiftY(kontur.Punkte, k.Zehntel(*kontur.VerschiebungY, true));
             }
         } else {
             for (CKonturenValue &kontur : m_konturen) {

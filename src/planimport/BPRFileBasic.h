@@ -96,6 +96,7 @@ private:
     QChar m_sep = u',';
     double m_fba = 0;
     double m_fia = 0;
+    bool m_doppelterZeilenabstand = false;
     BPRLeseZustand m_vorbereitung;
     BPRLeseZustand m_zustand;
 

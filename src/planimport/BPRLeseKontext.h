@@ -28,16 +28,34 @@ struct BPRLeseKontext
     /// Set when the beam cannot be used although the reads went through (a value that cannot
     /// be converted, an open contour, too many points).
     bool fehler = false;
+    /// The prepared file lost every second (blank) line: line numbers of the person's file
+    /// are twice as large.
+    bool doppelterZeilenabstand = false;
+    /// Markers a beam's values never run past (the next beam, the end of the beam): a value
+    /// found beyond one belongs to another beam.
+    QStringList beamGrenzen;
 
     void Fehler(const QString &meldung)
     {
         fehler = true;
         zustand.Melden(meldung);
     }
-    /// A coordinate text in tenths of a millimetre; a unit that cannot be computed marks the
-    /// beam as failed and gives 0.
-    qint32 Zehntel(const QString &text);
+    /// The line number of the person's file for a line of the prepared one.
+    qint64 DateiZeile(qint32 zeile) const { return doppelterZeilenabstand ? 2 * qint64(zeile) - 1 : zeile; }
+    /// A coordinate value in tenths of a millimetre. A text that is no number, or a unit that
+    /// cannot be computed, marks the beam as failed (naming the line) and gives 0. With
+    /// mayBeAbsent an empty text or "None" is a value the file leaves out and gives 0.
+    qint32 Zehntel(const CValue &wert, bool mayBeAbsent = false);
+    /// Whether one of the lines from the 0-based position von up to (not including) bis holds
+    /// one of the markers.
+    bool MarkeZwischen(qsizetype von, qsizetype bis, const QStringList &marken) const;
+    /// Whether the value is a number of the file or, with mayBeAbsent, left out (empty or
+    /// "None"); anything else marks the beam as failed, naming the line.
+    bool ZahlPruefen(const CValue &wert, bool mayBeAbsent);
 };
+
+/// An empty text or the format's "None" for a value the file leaves out.
+bool WertFehlt(const QString &text);
 
 /// True when the read found its value (the counting and "before the marker" modes report
 /// false although they set it).

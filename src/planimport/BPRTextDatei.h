@@ -18,6 +18,8 @@ public:
     /// The next line; empty at the end.
     QString ReadLine() { return Eof() ? QString() : m_zeilen.at(m_pos++); }
     const QStringList &Zeilen() const { return m_zeilen; }
+    /// How many lines have been read since the last reset: the 1-based number of the line read last.
+    qsizetype Position() const { return m_pos; }
 
 private:
     QStringList m_zeilen;

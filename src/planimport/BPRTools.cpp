@@ -274,7 +274,7 @@ std::optional<qint32> ToTenths(const QString &text, int formatCode, double fba, 
     }
     const auto zahl = ZahlLesen(text, dezimaltrenner);
     if (!zahl)
-        return 0;
+        return std::nullopt;
     return alsInt32(*zahl * faktor);
 }
 

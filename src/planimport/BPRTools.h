@@ -76,9 +76,9 @@ std::optional<double> ZahlLesen(const QString &text, QChar dezimaltrenner);
 /// The shortest decimal form with the given separator (12.5, 100).
 QString ZahlSchreiben(double wert, QChar dezimaltrenner);
 
-/// A coordinate text in tenths of a millimetre by the unit of the format. A text that is no
-/// number gives 0; nullopt when the unit cannot be computed (FBA 0 for the block-plane
-/// format) or the result does not fit.
+/// A coordinate text in tenths of a millimetre by the unit of the format. nullopt for a text
+/// that is no number, when the unit cannot be computed (FBA 0 for the block-plane format) or
+/// when the result does not fit; an unknown format gives 0.
 std::optional<qint32> ToTenths(const QString &text, int formatCode, double fba, double fia, QChar dezimaltrenner);
 /// Round(v / c * b); nullopt for c = 0 or a result that does not fit.
 std::optional<qint32> ScaleValue(qint64 v, double b, double c);

@@ -44,7 +44,8 @@ QString CBlendeValue::Lies(BPRLeseKontext &k, int code)
 qint32 CBlendeValue::V(BPRLeseKontext &k, int code)
 {
     auto it = m_werte.find(code);
-    return it == m_werte.end() ? 0 : k.Zehntel(it->second.Value);
+    // A jaw the file leaves out is 0: the field then has no jaws.
+    return it == m_werte.end() ? 0 : k.Zehntel(it->second, true);
 }
 
 void CBlendeValue::Read(BPRLeseKontext &k)
@@ -82,8 +83,16 @@ void CBlendeValue::Read(BPRLeseKontext &k)
             // The block file writes gantry and collimator angle on the same line, before the jaws.
             if (zahlen.size() == 6)
                 zahlen = zahlen.mid(2);
-            // Any number that cannot be read leaves the beam without jaws.
+            // A number that cannot be read makes the beam unusable; values out of range leave
+            // it without jaws.
             const auto z = [&](const QString &t) { return ToTenths(t, k.formatCode, k.fba, k.fia, k.dezimaltrenner); };
+            const CValue &zeile = m_werte.at(BPRWert::Feld1X);
+            for (qsizetype i = 0; zahlen.size() >= 4 && i < 4; ++i) {
+                CValue zahl = zeile;
+                zahl.Value = i < 3 ? zahlen.at(i) : zahlen.mid(3).join(u' ');
+                if (!k.ZahlPruefen(zahl, false))
+                    return;
+            }
             if (zahlen.size() >= 4) {
                 const auto v25 = z(zahlen.at(0));
                 const auto v24 = z(zahlen.at(1));

@@ -25,15 +25,52 @@ qint32 plus(qint32 a, qint64 b)
 
 } // namespace
 
-qint32 BPRLeseKontext::Zehntel(const QString &text)
+bool WertFehlt(const QString &text)
 {
-    const auto z = ToTenths(text, formatCode, fba, fia, dezimaltrenner);
+    const QString t = text.trimmed();
+    return t.isEmpty() || t == u"None";
+}
+
+bool BPRLeseKontext::MarkeZwischen(qsizetype von, qsizetype bis, const QStringList &marken) const
+{
+    const QStringList &zeilen = f.Zeilen();
+    for (qsizetype i = std::max<qsizetype>(von, 0); i < bis && i < zeilen.size(); ++i) {
+        for (const QString &marke : marken) {
+            if (!marke.trimmed().isEmpty() && marke != u"None" && zeilen.at(i).contains(marke, Qt::CaseInsensitive))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool BPRLeseKontext::ZahlPruefen(const CValue &wert, bool mayBeAbsent)
+{
+    if (mayBeAbsent && WertFehlt(wert.Value))
+        return true;
+    if (ZahlLesen(wert.Value, dezimaltrenner))
+        return true;
+    if (wert.Value.trimmed().isEmpty())
+        Fehler(QStringLiteral("In Zeile %1 fehlt eine Zahl.").arg(DateiZeile(wert.Zeile)));
+    else
+        Fehler(QStringLiteral("In Zeile %1 steht \"%2\" statt einer Zahl.").arg(DateiZeile(wert.Zeile)).arg(wert.Value.left(40)));
+    return false;
+}
+
+qint32 BPRLeseKontext::Zehntel(const CValue &wert, bool mayBeAbsent)
+{
+    if (mayBeAbsent && WertFehlt(wert.Value))
+        return 0;
+    if (!ZahlPruefen(wert, false))
+        return 0;
+    const auto z = ToTenths(wert.Value, formatCode, fba, fia, dezimaltrenner);
     if (z)
         return *z;
     if (formatCode == BPRFormat::HEK && fba == 0)
         Fehler(QStringLiteral("Der FBA der Datei ist 0: die Koordinaten können nicht umgerechnet werden."));
     else
-        Fehler(QStringLiteral("Die Zahl \"%1\" liegt außerhalb des zulässigen Bereichs.").arg(text.left(40)));
+        Fehler(QStringLiteral("Die Zahl \"%1\" in Zeile %2 liegt außerhalb des zulässigen Bereichs.")
+                   .arg(wert.Value.left(40))
+                   .arg(DateiZeile(wert.Zeile)));
     return 0;
 }
 
@@ -79,8 +116,20 @@ void CKonturenValue::LeseMitAnzahl(BPRLeseKontext &k, qint64 p)
         bool okX = false;
         bool okY = false;
         if (X->tagstr != u"None" || m == 1) {
+            const qsizetype von = k.f.Position();
             okX = Gelesen(*X, X->Read(k.f, k.zustand));
             okY = Gelesen(*Y, Y->Read(k.f, k.zustand));
+            // Lines passed on the way to this point (its own lines excluded) must not begin the
+            // next contour or beam: the point count then promised more points than there are.
+            if (okX && okY && X->tagstr != u"None" &&
+                k.MarkeZwischen(von, std::min(X->Zeile, Y->Zeile) - 1,
+                                k.beamGrenzen + QStringList{PunktAnzahl ? PunktAnzahl->tagstr : QString()})) {
+                k.Fehler(QStringLiteral("Die Kontur %1 hat weniger Punkte, als ihre Punktanzahl %2 (Zeile %3) angibt.")
+                             .arg(m_nummer)
+                             .arg(p)
+                             .arg(k.DateiZeile(PunktAnzahl ? PunktAnzahl->Zeile : 0)));
+                return;
+            }
         } else {
             // Each further point lies one line below the previous one.
             const qint32 xZeile = plus(X->lineoffset, 1);
@@ -98,7 +147,7 @@ void CKonturenValue::LeseMitAnzahl(BPRLeseKontext &k, qint64 p)
             k.zustand.Stopp = true;
             return;
         }
-        const QPoint punkt(k.Zehntel(X->Value), k.Zehntel(Y->Value));
+        const QPoint punkt(k.Zehntel(*X), k.Zehntel(*Y));
         if (k.fehler)
             return;
         Punkte << punkt;
@@ -160,7 +209,7 @@ void CKonturenValue::LeseBisGeschlossen(BPRLeseKontext &k, qint64 &a)
         }
         if (X->lineoffset == 0)
             X->rowoffset = plus(Y->rowoffset, 1);
-        const QPoint punkt(k.Zehntel(X->Value), k.Zehntel(Y->Value));
+        const QPoint punkt(k.Zehntel(*X), k.Zehntel(*Y));
         if (k.fehler)
             return;
         if (l == 1)
@@ -199,8 +248,8 @@ void CKonturenValue::LeseKorrekturen(BPRLeseKontext &k, bool mitVerschiebung)
         if (VerschiebungY)
             VerschiebungY->Read(k.f, k.zustand);
     }
-    if (Drehung)
-        Drehung->Read(k.f, k.zustand);
+    if (Drehung && Gelesen(*Drehung, Drehung->Read(k.f, k.zustand)))
+        k.ZahlPruefen(*Drehung, true);
 }
 
 } // namespace qv

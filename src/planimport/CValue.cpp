@@ -39,6 +39,7 @@ QString bis(const QString &zeile, QChar c)
 bool CValue::Read(BPRTextDatei &f, BPRLeseZustand &zustand)
 {
     Value = QStringLiteral("0");
+    Zeile = 0;
     m_ueberEnde = false;
     const QChar begin = zeichen(beginchar);
     const QChar ende = zeichen(endchar);
@@ -59,6 +60,7 @@ bool CValue::Read(BPRTextDatei &f, BPRLeseZustand &zustand)
         } else {
             zeile = FindLineWith(f, tagstr);
         }
+        Zeile = qint32(std::min<qsizetype>(f.Position(), std::numeric_limits<qint32>::max()));
         if (endchar == u'#' || endchar == u'V') {
             Value = zeile.trimmed();
             return false;
@@ -77,6 +79,7 @@ bool CValue::Read(BPRTextDatei &f, BPRLeseZustand &zustand)
             bool vollstaendig = true;
             zeile = ReadLines(f, lineoffset, &vollstaendig);
             len = qint32(zeile.size());
+            Zeile = qint32(std::min<qsizetype>(f.Position(), std::numeric_limits<qint32>::max()));
             if (!vollstaendig) {
                 // The value's line lies beyond the end of the file.
                 m_ueberEnde = true;
@@ -134,6 +137,7 @@ bool CValue::Read(BPRTextDatei &f, BPRLeseZustand &zustand)
             return false;
         }
     }
+    Zeile = qint32(std::min<qsizetype>(f.Position(), std::numeric_limits<qint32>::max()));
     if (len == 0)
         len = qint32(zeile.size());
     const bool mitBegin = gesetzt(begin);

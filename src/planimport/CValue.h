@@ -50,6 +50,8 @@ public:
     QChar endchar;
     QChar beginchar;
     QString Value;
+    /// The 1-based line of the file the value was taken from (0 before a read found one).
+    qint32 Zeile = 0;
 
 private:
     bool m_ueberEnde = false;

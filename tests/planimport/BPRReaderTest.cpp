@@ -4,6 +4,7 @@
 #include "planimport/CValue.h"
 
 #include "BPRTestRows.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -276,7 +277,7 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
     } faelle[] = {
         {"370,5", "-10", "10,5", "-10"},
         {"720", "360", "0", "360"},
-        {"45", "abc", "45", "0"}, // a text that is no number drops the value: the offset (0) stands in
+        {"45", "", "45", "0"}, // a value the file leaves out: the offset (0) stands in
     };
     for (const Case &f : faelle) {
         const QByteArray text = QByteArray("KOPF\nName: A\nFIA: 100\nGantry: ") + f.gantry + "\nKollimator: " + f.kolli +
@@ -287,6 +288,11 @@ TEST(BPRReader, AnglesAreNormalisedAndWithoutABeamCountThereIsOneBeam)
         EXPECT_EQ(d.leser.GetGantry(), s(f.gantryText));
         EXPECT_EQ(d.leser.GetCollimator(), s(f.kolliText));
     }
+    // A text that is no number is no angle: the beam cannot be used.
+    LoadedFile d("KOPF\nName: A\nFIA: 100\nGantry: 45\nKollimator: abc\nBlocks: 1\nPoints: 3\nX: 0\nY: 0\nX: 10\nY: 0\nX: 0\nY: 10\n",
+                 s("p.dat"), BPRFormat::Huestis, zeilen);
+    EXPECT_FALSE(d.leser.ReadBeam(1));
+    EXPECT_EQ(d.leser.Meldungen(), QStringList{s("In Zeile 5 steht \"abc\" statt einer Zahl.")});
     // The decimal separator of the file is passed to the number reading; the process keeps its own.
     EXPECT_EQ(QLocale().decimalPoint(), QLocale::system().decimalPoint());
 }
@@ -562,4 +568,111 @@ TEST(BPRReader, FuzzSeedsAreReadable)
         leser.SetFBA(65);
         EXPECT_TRUE(leser.ReadBeam(1)) << name.toStdString();
     }
+}
+
+// ---- Numbers that cannot be read are never 0 -------------------------------------------------
+
+namespace {
+
+QByteArray sample(const char *name)
+{
+    QFile f(qv::test::buildDir() + s("/DemoBPR/") + s(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The beam at position 1 as the import reads it, with the shipped format rows.
+BPRBeam importBeam(const QByteArray &bytes, const char *name)
+{
+    TBPRDM dm;
+    EXPECT_TRUE(dm.Open(TBPRDM::DateiImOrdner(qv::test::buildDir())).ok());
+    BPRDateiInhalt inhalt;
+    inhalt.Pfad = s(name);
+    inhalt.Vorbereitung = Vorbereiten(bytes, s(name));
+    inhalt.Zeilen = dm.FormatZeilen(inhalt.Vorbereitung.FormatCode).value();
+    return BPRBeamLesen(inhalt, 1, 65, nullptr);
+}
+
+// The 1-based line of the file (CR LF, LF or CR ends) on which text first stands.
+int lineOf(const QByteArray &bytes, const QByteArray &text)
+{
+    QByteArray b = bytes;
+    b.replace("\r\n", "\n").replace('\r', '\n');
+    const qsizetype p = b.indexOf(text);
+    return p < 0 ? -1 : int(b.left(p).count('\n')) + 1;
+}
+
+} // namespace
+
+TEST(BPRReader, UnreadableNumbersAndShortCountsMakeTheBeamInvalidNamingTheLine)
+{
+    struct Case
+    {
+        const char *datei;
+        QByteArray vorher, nachher; // the first occurrence is replaced
+        const char *meldung;         // expected in the messages; "Zeile" cases also name the line
+    } faelle[] = {
+        // a point
+        {"Huestis_Demo.DAT", "X: 300", "X: 3OO", "statt einer Zahl"},
+        {"Plato_Demo.pla", "<Y>-7.5</Y>", "<Y>-7.5 cm</Y>", "statt einer Zahl"},
+        {"HEK_Demo.hek", "   -2,60   -1,95", "   -2,60   -l,95", "statt einer Zahl"},
+        {"Parcientific_Demo.A1", "-400      -800", "-4OO      -800", "statt einer Zahl"},
+        {"Multidata_Demo.cif", "-3.00 -6.00", "-3.00 -6.0O", "statt einer Zahl"},
+        {"Target_Demo.txt", "X[mm]: 25.5", "X[mm]: 2S.5", "statt einer Zahl"},
+        {"Target_Demo.txt", "Y[mm]: -20.0", "Y[mm]:", "fehlt eine Zahl"},
+        // a count
+        {"Huestis_Demo.DAT", "POINTS: 5", "POINTS: fünf", "statt der Anzahl der Punkte"},
+        {"Target_Demo.txt", "Number of points: 4", "Number of points: -4", "statt der Anzahl der Punkte"},
+        {"HEK_Demo.hek", "\r\n4\r\n", "\r\nA\r\n", "statt der Anzahl der Punkte"},
+        {"Plato_Demo.pla", "<Blocks>2</Blocks>", "<Blocks>2x</Blocks>", "statt der Anzahl der Konturen"},
+        // a jaw
+        {"Plato_Demo.pla", "<FieldX>10.0</FieldX>", "<FieldX>1O.0</FieldX>", "statt einer Zahl"},
+        {"Target_Demo.txt", "Field Y1: 40.0 mm", "Field Y1: 4o.0 mm", "statt einer Zahl"},
+        {"Multidata_Demo.cif", "15.38 16.92", "15.38 l6.92", "statt einer Zahl"},
+        // an angle
+        {"Plato_Demo.pla", "<Gantry>300.0</Gantry>", "<Gantry>3OO.0</Gantry>", "statt einer Zahl"},
+        {"Huestis_Demo.DAT", "COLLIMATOR: 90", "COLLIMATOR: 9O", "statt einer Zahl"},
+        {"Plato_Demo.pla", "<Rotation>90.0</Rotation>", "<Rotation>9O.0</Rotation>", "statt einer Zahl"},
+        // a point count beyond the points present takes the next contour's points
+        {"Plato_Demo.pla", "<Points>4</Points>", "<Points>6</Points>", "weniger Punkte, als ihre Punktanzahl 6 (Zeile"},
+        // a contour count beyond the contours present takes the next beam's contour
+        {"Plato_Demo.pla", "<Blocks>2</Blocks>", "<Blocks>3</Blocks>", "weniger Konturen"},
+    };
+    for (const Case &f : faelle) {
+        SCOPED_TRACE(std::string(f.datei) + ": " + f.nachher.toStdString());
+        const QByteArray original = sample(f.datei);
+        ASSERT_TRUE(original.contains(f.vorher));
+        ASSERT_TRUE(importBeam(original, f.datei).Gueltig);
+        QByteArray falsch = original;
+        falsch.replace(falsch.indexOf(f.vorher), f.vorher.size(), f.nachher);
+        const BPRBeam beam = importBeam(falsch, f.datei);
+        const QString meldungen = beam.Meldungen.join(u'|');
+        EXPECT_FALSE(beam.Gueltig) << meldungen.toStdString();
+        EXPECT_TRUE(meldungen.contains(QString::fromUtf8(f.meldung))) << meldungen.toStdString();
+        if (meldungen.contains(s("statt")) || meldungen.contains(s("fehlt eine Zahl"))) {
+            EXPECT_TRUE(meldungen.contains(s("Zeile %1").arg(lineOf(falsch, f.nachher.trimmed()))))
+                << meldungen.toStdString() << " expected line " << lineOf(falsch, f.nachher.trimmed());
+        }
+    }
+}
+
+TEST(BPRReader, TruncatedFilesAndValuesTheFileLeavesOut)
+{
+    // Cut after the first point of a contour, or inside a value: never a beam with fewer points.
+    for (const char *datei : {"Huestis_Demo.DAT", "Plato_Demo.pla", "Target_Demo.txt", "HEK_Demo.hek", "Multidata_Demo.cif"}) {
+        const QByteArray original = sample(datei);
+        for (const QByteArray &bis : {QByteArray("X: 300"), QByteArray("<X>-2.0</X>"), QByteArray("X[mm]: 25.5"),
+                                      QByteArray("    1,95   -1,95"), QByteArray("-3.00 -6.00")}) {
+            const qsizetype p = original.indexOf(bis);
+            if (p < 0)
+                continue;
+            SCOPED_TRACE(std::string(datei) + " cut after " + bis.toStdString());
+            EXPECT_FALSE(importBeam(original.left(p + bis.size() - 1), datei).Gueltig) << "inside the value";
+            EXPECT_FALSE(importBeam(original.left(p + bis.size()), datei).Gueltig) << "after the value";
+        }
+    }
+    // An empty jaw or angle is one the file leaves out: the beam stays usable without it.
+    QByteArray plato = sample("Plato_Demo.pla");
+    plato.replace("<FieldX>10.0</FieldX>", "<FieldX></FieldX>").replace("<Gantry>300.0</Gantry>", "<Gantry>None</Gantry>");
+    const BPRBeam beam = importBeam(plato, "Plato_Demo.pla");
+    EXPECT_TRUE(beam.Gueltig) << beam.Meldungen.join(u'|').toStdString();
 }

@@ -138,7 +138,7 @@ TEST(BPRNumbers, TenthsPerFormatAndWithTheDecimalSeparatorOfTheFile)
         std::optional<qint32> zehntel;
     } faelle[] = {
         {"12,5", BPRFormat::Plato, 0, 0, u',', 1250},
-        {"12.5", BPRFormat::Plato, 0, 0, u',', 0}, // not a number with the comma
+        {"12.5", BPRFormat::Plato, 0, 0, u',', std::nullopt}, // not a number with the comma
         {"12.5", BPRFormat::Multidata, 0, 0, u'.', 1250},
         {" 0.125 ", BPRFormat::Multidata, 0, 0, u'.', 12}, // 12.5 rounds to even
         {"1e1", BPRFormat::Target, 0, 0, u'.', 100},
@@ -148,8 +148,9 @@ TEST(BPRNumbers, TenthsPerFormatAndWithTheDecimalSeparatorOfTheFile)
         {"2003", BPRFormat::Parcientific, 0, 0, u'.', 1002},
         {"17", BPRFormat::Huestis, 0, 0, u'.', 17},
         {"5.5", BPRFormat::Target, 0, 0, u'.', 55},
-        {"abc", BPRFormat::Plato, 0, 0, u',', 0},
-        {"", BPRFormat::Plato, 0, 0, u',', 0},
+        {"abc", BPRFormat::Plato, 0, 0, u',', std::nullopt}, // never a silent 0
+        {"3OO", BPRFormat::Huestis, 0, 0, u'.', std::nullopt},
+        {"", BPRFormat::Plato, 0, 0, u',', std::nullopt},
         {"5", BPRFormat::Keins, 0, 0, u',', 0},
         {"1e300", BPRFormat::Plato, 0, 0, u',', std::nullopt},
     };
