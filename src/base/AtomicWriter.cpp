@@ -2,12 +2,15 @@
 
 #include "base/FileNames.h"
 
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
 #include <new>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +77,54 @@ ssize_t readSome(int fd, char *buffer, size_t size)
     return n;
 }
 
+// Temporary files are named "<target>.~qv<letters>.tmp", and their writer holds an exclusive
+// lock on them for as long as it runs; the lock ends with the process, also after kill -9.
+constexpr char kTemporaryMark[] = ".~qv";
+
+bool isOurTemporary(const QByteArray &name, const QByteArray &targetName)
+{
+    const QByteArray prefix = targetName + kTemporaryMark;
+    if (!name.startsWith(prefix) || !name.endsWith(".tmp"))
+        return false;
+    const QByteArray middle = name.mid(prefix.size(), name.size() - prefix.size() - 4);
+    if (middle.isEmpty() || middle.size() > 13)
+        return false;
+    for (char c : middle) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z')))
+            return false;
+    }
+    return true;
+}
+
+// Removes the temporary files of earlier writes of target that no running writer holds: their
+// writers ended (crashed, killed, or the disk filled) before they could clean up.
+void removeStaleTemporaries(const QByteArray &target)
+{
+    const QByteArray folder = folderOf(target);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray targetName = slash < 0 ? target : target.mid(slash + 1);
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    QList<QByteArray> stale;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (isOurTemporary(name, targetName))
+            stale.append(folder + '/' + name);
+    }
+    ::closedir(dir);
+    for (const QByteArray &path : std::as_const(stale)) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        // Only while holding its lock: a writer that still runs holds it and keeps its file.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
 class FileDescriptor
 {
 public:
@@ -113,6 +164,14 @@ void AtomicWriter::discard()
     if (!m_temporary.isEmpty())
         ::unlink(m_temporary.constData());
     m_temporary.clear();
+    releaseLock();
+}
+
+void AtomicWriter::releaseLock()
+{
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+    m_lockFd = -1;
 }
 
 Result<void> AtomicWriter::open()
@@ -135,19 +194,38 @@ Result<void> AtomicWriter::open()
         return failure(QStringLiteral("kann nicht geschrieben werden"), errno);
     }
 
+    removeStaleTemporaries(m_target);
+
     // A name of our own in the target's folder (rename only works within one file system);
     // 0666 lets the umask decide the permissions of a new file, as for any other.
-    const QByteArray base = m_target + '.';
+    const QByteArray base = m_target + kTemporaryMark;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray candidate = base + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         const int fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            m_fd = fd;
-            m_temporary = candidate;
-            break;
-        }
-        if (errno != EEXIST)
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
             return failure(QStringLiteral("kann nicht geschrieben werden"), errno);
+        // The lock lives on a descriptor of its own, so it is held until the rename is done,
+        // after the data descriptor has been closed.
+        const int lockFd = ::open(candidate.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat own;
+        if (lockFd < 0 || ::flock(lockFd, LOCK_EX) != 0 || ::fstat(lockFd, &own) != 0 || own.st_nlink == 0) {
+            // Another write's clean-up took the file between its creation and the lock.
+            const int e = lockFd < 0 ? errno : 0;
+            if (lockFd >= 0)
+                ::close(lockFd);
+            ::close(fd);
+            if (e != 0) {
+                ::unlink(candidate.constData());
+                return failure(QStringLiteral("kann nicht geschrieben werden"), e);
+            }
+            continue;
+        }
+        m_fd = fd;
+        m_lockFd = lockFd;
+        m_temporary = candidate;
+        break;
     }
     if (m_fd < 0)
         return failure(QStringLiteral("kann nicht geschrieben werden"), EEXIST);
@@ -203,7 +281,18 @@ Result<void> AtomicWriter::commit()
         return failure(QStringLiteral("konnte nicht gespeichert werden"), e);
     }
     m_temporary.clear();
+    releaseLock();
     return {};
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa;
+    struct stat sb;
+    if (a.isEmpty() || b.isEmpty() || ::stat(encodeFileName(a).constData(), &sa) != 0 ||
+        ::stat(encodeFileName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 Result<void> writeFileAtomically(const QString &path, QByteArrayView content)

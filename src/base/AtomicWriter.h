@@ -13,7 +13,8 @@ namespace qv {
 
 /// Writes a new file in pieces to a temporary file beside the target and renames it over the
 /// target only when every byte is on disk: a failed or abandoned write leaves the old file as it
-/// was and no temporary file behind. A target that exists and is not a regular file (a folder,
+/// was and no temporary file behind. A writer that was killed cannot clean up: the next write
+/// of the same target removes the temporary files no running writer holds. A target that exists and is not a regular file (a folder,
 /// a device, a FIFO) is refused; a symbolic link is followed and its target replaced. A file
 /// that is replaced keeps its permissions.
 class AtomicWriter
@@ -33,12 +34,14 @@ public:
 
 private:
     void discard();
+    void releaseLock();
     Error failure(const QString &what, int errorNumber) const;
 
     QString m_path;
     QByteArray m_target;    // the file that is replaced, symbolic links resolved
     QByteArray m_temporary; // empty when there is none
     int m_fd = -1;
+    int m_lockFd = -1; // holds the temporary file's lock: a running writer's file is never removed
     int m_mode = -1; // permissions of the replaced file, -1 for a new file
     bool m_syncToDisk = true;
 };
@@ -54,6 +57,10 @@ Result<QByteArray> readWholeFile(const QString &path, qint64 maxSize);
 /// Opens a regular file for reading, with the checks of readWholeFile; the caller closes the
 /// descriptor (QFile::open(fd, …, QFileDevice::AutoCloseHandle) does).
 Result<int> openFileForReading(const QString &path);
+
+/// Whether two names (symbolic links followed) are the same existing file: the same file
+/// system object, also through hard links, symbolic links or "..".
+bool sameFile(const QString &a, const QString &b);
 
 /// What a path names (symbolic links followed): nothing, a regular file, or something else.
 enum class PathKind { Missing, RegularFile, Folder, Other };

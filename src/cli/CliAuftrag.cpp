@@ -1,5 +1,6 @@
 #include "cli/CliAuftrag.h"
 
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 #include "order/OrderDocument.h"
 #include "order/OrderFile.h"
@@ -35,6 +36,18 @@ void LadeFehlerMelden(Streams &io, const QString &pfad, QString grund)
     if (grund.startsWith(zitiert + u' '))
         grund = QStringLiteral("Sie") + grund.mid(zitiert.size());
     io.err << "Die Datei " << name << " konnte nicht geladen werden\n" << grund << '\n';
+}
+
+bool AusgabeIstEingabe(const QString &aus, const QStringList &eingaben, Streams &io)
+{
+    for (const QString &ein : eingaben) {
+        if (sameFile(aus, ein)) {
+            io.err << "Die Ausgabedatei " << fileNameForDisplay(aus) << " ist die Eingabedatei " << fileNameForDisplay(ein)
+                   << "; sie wird nicht überschrieben.\n";
+            return true;
+        }
+    }
+    return false;
 }
 
 bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt)

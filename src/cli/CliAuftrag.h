@@ -21,6 +21,10 @@ std::unique_ptr<OrderDocument> LadeAuftrag(const QString &pfad, Streams &io);
 /// once: where the reason names the same file again, it says "Sie" instead.
 void LadeFehlerMelden(Streams &io, const QString &pfad, QString grund);
 
+/// Whether the output names the same file as one of the inputs (also through a hard or
+/// symbolic link or ".."); then writes why nothing is written to io.err.
+bool AusgabeIstEingabe(const QString &aus, const QStringList &eingaben, Streams &io);
+
 /// Splits arguments into file arguments and the given options (which may stand anywhere).
 /// False when an argument starts with "--" and is not one of the options.
 bool TrenneArgumente(const QStringList &args, const QStringList &optionen, QStringList &dateien, QStringList &gesetzt);

@@ -162,6 +162,10 @@ bool BPRKonfigLaden(const QString &pfad, int nummer, std::optional<TBPRKonfig> &
         io.err << "Die BPR-Konfiguration " << nummer << " ist nicht belegt (\"none\").\n";
         return false;
     }
+    if (const Result<void> ok = BPRKonfigPruefen(alle[size_t(nummer)]); !ok) {
+        io.err << ok.error() << '\n';
+        return false;
+    }
     konfig = alle[size_t(nummer)];
     return true;
 }

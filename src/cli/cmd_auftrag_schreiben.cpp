@@ -37,6 +37,9 @@ int runAuftragSchreiben(const QStringList &args, Streams &io)
     const QString &bildPfad = dateien[1];
     const QString &ausPfad = dateien[2];
 
+    if (AusgabeIstEingabe(ausPfad, {jsonPfad, bildPfad}, io))
+        return 1;
+
     const Result<QByteArray> text = readWholeFile(jsonPfad, kMaxJsonGroesse);
     if (!text) {
         io.err << text.error() << '\n';

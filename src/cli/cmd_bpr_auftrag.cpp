@@ -1,3 +1,4 @@
+#include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImportAuftrag.h"
 #include "cli/CliPlanDateien.h"
@@ -31,6 +32,8 @@ int runBprAuftrag(const QStringList &args, Streams &io)
         io.err << kAufruf;
         return 2;
     }
+    if (AusgabeIstEingabe(aufruf.Aus, {aufruf.Datei, aufruf.Kunde}, io))
+        return 1;
     const ProgramFolders ordner = programFolders();
     std::optional<TBPRKonfig> konfig;
     if (aufruf.BPRKonfig && !BPRKonfigLaden(ordner.personal(QStringLiteral("BPRKonfig.cfg")), *aufruf.BPRKonfig, konfig, io))

@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPlanDateien.h"
 
+#include "base/AtomicWriter.h"
+
 #include "dicom/DcmdumpRunner.h"
 #include "dicom/DicomUebersicht.h"
 #include "dicom/DicomUebersichtJson.h"
@@ -23,9 +25,9 @@ int runDicom(const QStringList &args, Streams &io)
         return 2;
     }
     const QString verzeichnis = args.first();
-    const QFileInfo info(verzeichnis);
-    if (!info.isDir()) {
-        if (info.exists())
+    const PathKind art = pathKind(verzeichnis);
+    if (art != PathKind::Folder) {
+        if (art != PathKind::Missing)
             io.err << QDir::toNativeSeparators(verzeichnis) << " ist kein Verzeichnis.\n";
         else
             io.err << "Das Verzeichnis " << QDir::toNativeSeparators(verzeichnis) << " ist nicht vorhanden.\n";

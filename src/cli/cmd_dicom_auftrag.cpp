@@ -1,7 +1,9 @@
+#include "cli/CliAuftrag.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImportAuftrag.h"
 #include "cli/CliPlanDateien.h"
 
+#include "base/AtomicWriter.h"
 #include "base/FileNames.h"
 #include "base/Numbers.h"
 #include "dicom/DICOMUebernahme.h"
@@ -32,12 +34,14 @@ int runDicomAuftrag(const QStringList &args, Streams &io)
         io.err << kAufruf;
         return 2;
     }
-    const QFileInfo plan(aufruf.Datei);
-    if (!plan.exists()) {
+    if (AusgabeIstEingabe(aufruf.Aus, {aufruf.Datei, aufruf.Kunde}, io))
+        return 1;
+    const PathKind plan = pathKind(aufruf.Datei);
+    if (plan == PathKind::Missing) {
         io.err << "Die Datei " << fileNameForDisplay(aufruf.Datei) << " ist nicht vorhanden.\n";
         return 1;
     }
-    if (!plan.isFile()) {
+    if (plan != PathKind::RegularFile) {
         io.err << fileNameForDisplay(aufruf.Datei) << " ist keine gewöhnliche Datei.\n";
         return 1;
     }

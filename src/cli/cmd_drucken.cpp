@@ -4,6 +4,8 @@
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
 #include "config/TKundenDaten.h"
+#include "export/ExportPruefung.h"
+#include "export/ExportQuelle.h"
 #include "order/OrderDocument.h"
 #include "print/PdfPrintJobs.h"
 #include "print/PrintUtils.h"
@@ -51,6 +53,9 @@ int runDrucken(const QStringList &args, Streams &io)
     const QString ein = dateien[1];
     const QString aus = dateien[2];
 
+    if (AusgabeIstEingabe(aus, {ein}, io))
+        return 1;
+
     std::unique_ptr<OrderDocument> auftrag;
     TKundenDaten kundenDatei;
     TAuftragsdatenRec keineAuftragsdaten;
@@ -62,6 +67,14 @@ int runDrucken(const QStringList &args, Streams &io)
     } else if (const Result<void> r = kundenDatei.LadeDatei(ein); !r) {
         io.err << "Die Datei " << QDir::toNativeSeparators(ein) << " konnte nicht geladen werden\n" << r.error() << '\n';
         return 1;
+    }
+
+    // An order sheet goes with the parts made from it: an order that cannot be measured gets none.
+    if (auftrag && blatt == u"auftrag") {
+        if (const std::optional<QString> grund = NichtMessbar(ExportQuelleAusAuftrag(auftrag->Auftrag))) {
+            io.err << *grund << " Das Auftragsblatt wird nicht gedruckt.\n";
+            return 1;
+        }
     }
 
     // Customer data converted from an order file before version 6 have no pick-up address.

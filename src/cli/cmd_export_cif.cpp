@@ -24,6 +24,8 @@ int runExportCif(const QStringList &args, Streams &io)
         io.err << aufruf;
         return 2;
     }
+    if (AusgabeIstEingabe(dateien[1], {dateien[0]}, io))
+        return 1;
     const std::unique_ptr<OrderDocument> auftrag = LadeAuftrag(dateien[0], io);
     if (!auftrag)
         return 1;

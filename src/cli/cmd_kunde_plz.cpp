@@ -58,6 +58,8 @@ int runKundePlz(const QStringList &args, Streams &io)
     const KundenSuche s = modul.KundeZurPLZ(plz);
     if (s.ausgang == KundenSuche::Ausgang::Datenbankfehler)
         io.err << s.grund << '\n';
+    if (const QString hinweis = s.hinweis(plz); !hinweis.isEmpty())
+        io.err << hinweis << '\n';
     io.out << s.text(plz) << '\n';
     return s.gefunden() ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include "base/AtomicWriter.h"
 #include "base/IniFile.h"
 #include "config/TKonfiguration.h"
+#include "export/ExportPruefung.h"
+#include "export/ExportQuelle.h"
 #include "order/AuftragsSitzung.h"
 #include "order/Auftragsart.h"
 #include "order/OrderDocument.h"
@@ -82,6 +84,11 @@ int runRahmen(const QStringList &args, Streams &io)
         return 1;
 
     const TAuftrag &auftrag = doc->Auftrag;
+    // Whether an aperture fits says nothing when its size cannot be measured.
+    if (const std::optional<QString> grund = NichtMessbar(ExportQuelleAusAuftrag(auftrag))) {
+        io.err << *grund << '\n';
+        return 1;
+    }
     const QString hersteller = Hersteller(auftrag.Kundendaten);
     // The same check the order session makes before it lets an order be saved.
     const RahmenPruefung pruefung = RahmenPruefen(auftrag, konfig);

@@ -433,11 +433,40 @@ Result<void> Datenbank::pruefen(const QString &tabelle, const QStringList &felde
         return engineFehler(QStringLiteral("Die Tabelle \"%1\" mit den Feldern %2 gibt es in der Datenbank \"%3\" nicht")
                                 .arg(tabelle, felder.join(QStringLiteral(", ")), QDir::toNativeSeparators(m_datei)),
                             q.lastError());
-    return {};
+    // The query alone does not tell: SQLite reads a double-quoted name that is no column as a
+    // text. The table's own description does.
+    const QSqlRecord vorhanden = verbindung().record(tabelle);
+    if (vorhanden.isEmpty())
+        return {};
+    QStringList fehlen;
+    for (const QString &f : felder) {
+        bool da = false;
+        for (int i = 0; i < vorhanden.count() && !da; ++i)
+            da = vorhanden.fieldName(i).compare(f, Qt::CaseInsensitive) == 0;
+        if (!da)
+            fehlen << f;
+    }
+    if (fehlen.isEmpty())
+        return {};
+    return Error{QStringLiteral("In der Tabelle \"%1\" der Datenbank \"%2\" %3: %4.")
+                     .arg(tabelle, QDir::toNativeSeparators(m_datei),
+                          fehlen.size() == 1 ? QStringLiteral("fehlt das Feld") : QStringLiteral("fehlen die Felder"),
+                          fehlen.join(QStringLiteral(", ")))};
 }
 
 Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
                                                     const QString &filter, const QStringList &ordnungsFelder) const
+{
+    auto zeilen = suchenMehrere(tabelle, werte, filter, ordnungsFelder, 1);
+    if (!zeilen)
+        return Error{zeilen.error()};
+    if (zeilen->isEmpty())
+        return std::optional<QSqlRecord>();
+    return std::optional<QSqlRecord>(zeilen->first());
+}
+
+Result<QList<QSqlRecord>> Datenbank::suchenMehrere(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
+                                                   const QString &filter, const QStringList &ordnungsFelder, int hoechstens) const
 {
     if (!offen())
         return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
@@ -459,7 +488,8 @@ Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, cons
         ordnung << Datenbank::bezeichner(s);
     if (ordnung.isEmpty())
         ordnung << (m_engine == Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid"));
-    sql += QStringLiteral(" ORDER BY ") + ordnung.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT 1");
+    sql += QStringLiteral(" ORDER BY ") + ordnung.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT ") +
+           QString::number(std::max(hoechstens, 1));
     QSqlQuery q(verbindung());
     if (!q.prepare(sql))
         return engineFehler(QStringLiteral("Suche in der Tabelle \"%1\" nicht möglich").arg(tabelle), q.lastError());
@@ -467,9 +497,10 @@ Result<std::optional<QSqlRecord>> Datenbank::suchen(const QString &tabelle, cons
         q.addBindValue(w.second);
     if (!q.exec())
         return engineFehler(QStringLiteral("Suche in der Tabelle \"%1\" nicht möglich").arg(tabelle), q.lastError());
-    if (!q.next())
-        return std::optional<QSqlRecord>();
-    return std::optional<QSqlRecord>(q.record());
+    QList<QSqlRecord> zeilen;
+    while (q.next())
+        zeilen << q.record();
+    return zeilen;
 }
 
 QString Datenbank::alsText(const QSqlRecord &zeile, const QString &feld)

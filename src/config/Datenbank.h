@@ -84,8 +84,11 @@ public:
     /// primary key, read from the table unless the caller names the key fields in ordnung.
     Result<std::optional<QSqlRecord>> suchen(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
                                              const QString &filter = {}, const QStringList &ordnung = {}) const;
-    /// Checks that the table exists with these fields (an error naming it otherwise); cheaper
-    /// than reading all fields.
+    /// The first rows (at most hoechstens) in table order, as suchen finds the first.
+    Result<QList<QSqlRecord>> suchenMehrere(const QString &tabelle, const QList<QPair<QString, QVariant>> &werte,
+                                            const QString &filter, const QStringList &ordnung, int hoechstens) const;
+    /// Checks that the table exists with these fields (an error naming the table and every
+    /// missing field otherwise); cheaper than reading all fields.
     Result<void> pruefen(const QString &tabelle, const QStringList &felder) const;
     /// A field of a found row as text (empty for NULL).
     static QString alsText(const QSqlRecord &zeile, const QString &feld);

@@ -29,13 +29,16 @@ Result<void> oeffnen(Datenbank &db, const QString &ziel)
 KundenSuche suchen(Datenbank &db, const QString &plz)
 {
     KundenSuche s;
-    auto zeile = db.suchen(kTabelle, {{QStringLiteral("Postleitzahl"), plz.trimmed()}}, {}, {kSchluessel});
-    if (!zeile) {
+    // The first customer counts; a few more are read to name them in a notice.
+    auto zeilen = db.suchenMehrere(kTabelle, {{QStringLiteral("Postleitzahl"), plz.trimmed()}}, {}, {kSchluessel}, 11);
+    if (!zeilen) {
         s.ausgang = KundenSuche::Ausgang::Datenbankfehler;
-        s.grund = zeile.error();
-    } else if (zeile->has_value()) {
+        s.grund = zeilen.error();
+    } else if (!zeilen->isEmpty()) {
         s.ausgang = KundenSuche::Ausgang::Gefunden;
-        s.kurzbezeichnung = Datenbank::alsText(**zeile, QStringLiteral("KBez")).trimmed();
+        s.kurzbezeichnung = Datenbank::alsText(zeilen->first(), QStringLiteral("KBez")).trimmed();
+        for (qsizetype i = 1; i < zeilen->size(); ++i)
+            s.weitere << Datenbank::alsText(zeilen->at(i), QStringLiteral("KBez")).trimmed();
     }
     return s;
 }
@@ -45,6 +48,19 @@ KundenSuche suchen(Datenbank &db, const QString &plz)
 QString keinKundeText(const QString &plz)
 {
     return QStringLiteral("Keinen Kunden für die PLZ ") + plz + QStringLiteral(" gefunden.");
+}
+
+QString KundenSuche::hinweis(const QString &plz) const
+{
+    if (!gefunden() || weitere.isEmpty())
+        return {};
+    QStringList namen = weitere.mid(0, 10);
+    for (QString &n : namen)
+        n = u'"' + n + u'"';
+    if (weitere.size() > 10)
+        namen << QStringLiteral("weitere");
+    return QStringLiteral("Die PLZ %1 haben mehrere Kunden; genommen wird der erste, \"%2\". Ebenfalls mit dieser PLZ: %3.")
+        .arg(plz.trimmed(), kurzbezeichnung, namen.join(QStringLiteral(", ")));
 }
 
 QString KundenSuche::text(const QString &plz) const
@@ -104,7 +120,7 @@ KundenSuche TDatamodule_TesBs::KundeZurPLZ(const QString &plz)
         [ziel, plz, offen](Datenbank &db) {
             if (!offen) {
                 if (auto ok = oeffnen(db, ziel); !ok)
-                    return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, ok.error()};
+                    return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, ok.error(), {}};
             }
             KundenSuche ergebnis = suchen(db, plz);
             if (!offen)
@@ -114,7 +130,7 @@ KundenSuche TDatamodule_TesBs::KundeZurPLZ(const QString &plz)
         m_zeitlimit);
     if (!s) {
         m_offen = false;
-        return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, zeitlimitText()};
+        return KundenSuche{KundenSuche::Ausgang::Datenbankfehler, {}, zeitlimitText(), {}};
     }
     return std::move(*s);
 }

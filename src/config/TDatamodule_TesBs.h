@@ -3,6 +3,7 @@
 #include "base/Result.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <memory>
@@ -23,6 +24,10 @@ struct KundenSuche
     Ausgang ausgang = Ausgang::NichtGefunden;
     QString kurzbezeichnung; // KBez of the customer, blanks removed, when found
     QString grund;           // for the log, when the database failed
+    QStringList weitere;     // KBez of further customers with the same postcode, in table order
+
+    /// A notice naming the further customers with this postcode; empty when there are none.
+    QString hinweis(const QString &plz) const;
 
     bool gefunden() const { return ausgang == Ausgang::Gefunden; }
     /// The short designation, or the not-found text for every other outcome.

@@ -131,6 +131,11 @@ BlockExportAusgang BlockExportBefehl(const BlockExportAuftrag &auftrag, BlockExp
 
 QString LAPExportBefehl(const ExportQuelle &quelle, Messages &meldungen, FileChooser &dateiWahl, IniFile &einstellungen)
 {
+    // What the order itself rules out comes before the save dialog.
+    if (const Result<void> moeglich = LAPExportMoeglich(quelle); !moeglich) {
+        meldungen.error(moeglich.error());
+        return {};
+    }
     QString name = dateiWahl.saveFile(QStringLiteral("LAP-Datei speichern"), LAPPath(einstellungen),
                                       QStringLiteral("LAP(Multidata) (*.ply)"));
     if (name.isEmpty())

@@ -3,6 +3,8 @@
 #include "base/AtomicWriter.h"
 #include "base/Cp1252.h"
 #include "base/Numbers.h"
+#include "base/Steuerzeichen.h"
+#include "export/ExportPruefung.h"
 #include "export/ExportZahlen.h"
 
 #include <QDir>
@@ -45,11 +47,9 @@ bool InCp1252Darstellbar(QStringView text)
 
 BlockDateiErgebnis BlockDateiInhalt(const ExportQuelle &quelle, const QString &pfadText, bool abstandNullAuf95)
 {
+    if (const std::optional<QString> grund = NichtMessbar(quelle))
+        return fehler(*grund + QStringLiteral(" Die BPR-Datei wird nicht geschrieben."));
     const double ffa = quelle.FFA;
-    if (!std::isfinite(ffa) || ffa <= 0.0)
-        return fehler(QStringLiteral("Der FFA der Kundendaten (%1 cm) ist ungültig: er muss größer als 0 sein. "
-                                     "Die BPR-Datei wird nicht geschrieben.")
-                          .arg(std::isfinite(ffa) ? zahlText(ffa) : QStringLiteral("unendlich")));
 
     const std::optional<double> fba = parseDecimal(quelle.FBA);
     if (!fba)
@@ -107,8 +107,10 @@ BlockDateiErgebnis BlockDateiInhalt(const ExportQuelle &quelle, const QString &p
         zeilen << punkte;
         zeilen << QStringLiteral("block") + nummer + QStringLiteral("=1 ") + abstand;
     }
-    zeilen << QString() << QStringLiteral("[PATIENT ID]") << quelle.PatientenID << QStringLiteral("[KOMMENTAR]")
-           << quelle.KurzKommentar << QStringLiteral("[ZIELVOLUMEN]") << quelle.Zielvolumen << QStringLiteral("[Rotation]")
+    // A text is one line of its section, whatever the person typed or a file carried into it.
+    zeilen << QString() << QStringLiteral("[PATIENT ID]") << OhneSteuerzeichen(quelle.PatientenID) << QStringLiteral("[KOMMENTAR]")
+           << OhneSteuerzeichen(quelle.KurzKommentar) << QStringLiteral("[ZIELVOLUMEN]") << OhneSteuerzeichen(quelle.Zielvolumen)
+           << QStringLiteral("[Rotation]")
            << QString::number(-quelle.Drehwinkel);
 
     if (!InCp1252Darstellbar(pfadText))

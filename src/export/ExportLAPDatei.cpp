@@ -2,6 +2,7 @@
 
 #include "base/Numbers.h"
 #include "export/ExportBlockDatei.h"
+#include "export/ExportPruefung.h"
 
 namespace qv {
 
@@ -29,8 +30,22 @@ QByteArray LAPDateiInhalt(const ExportQuelle &quelle)
     return text;
 }
 
+Result<void> LAPExportMoeglich(const ExportQuelle &quelle)
+{
+    if (const std::optional<QString> grund = NichtMessbar(quelle))
+        return Error{*grund + QStringLiteral(" Die LAP-Datei wird nicht geschrieben.")};
+    bool punkte = false;
+    for (const QList<QPoint> &kontur : quelle.Konturen)
+        punkte = punkte || !kontur.isEmpty();
+    if (!punkte)
+        return Error{QStringLiteral("Der Auftrag enthält keine Kontur. Die LAP-Datei wird nicht geschrieben.")};
+    return {};
+}
+
 Result<void> ExportLAPDatei(const ExportQuelle &quelle, const QString &fileName)
 {
+    if (const Result<void> moeglich = LAPExportMoeglich(quelle); !moeglich)
+        return moeglich;
     return ProduktionsDateiSchreiben(fileName, LAPDateiInhalt(quelle));
 }
 

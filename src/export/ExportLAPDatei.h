@@ -12,7 +12,11 @@ namespace qv {
 /// polyline in whole millimetres of the picture plane.
 QByteArray LAPDateiInhalt(const ExportQuelle &quelle);
 
-/// Writes the layer file atomically; on failure no file is created and an existing one stays.
+/// Whether the order gives a layer file: it can be measured and has a contour (else the reason).
+Result<void> LAPExportMoeglich(const ExportQuelle &quelle);
+
+/// Writes the layer file atomically; on failure (also when LAPExportMoeglich refuses) no file
+/// is created and an existing one stays.
 Result<void> ExportLAPDatei(const ExportQuelle &quelle, const QString &fileName);
 
 } // namespace qv

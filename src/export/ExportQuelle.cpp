@@ -16,6 +16,9 @@ ExportQuelle ExportQuelleAusAuftrag(const TAuftrag &auftrag)
     q.FeldEcke2 = auftrag.FeldEcke2;
     q.FFA = auftrag.Kundendaten.FFA;
     q.PixelProMM = auftrag.PixelProMM();
+    q.MassstabPunkt1 = auftrag.Massstab.MassstabPunkt1;
+    q.MassstabPunkt2 = auftrag.Massstab.MassstabPunkt2;
+    q.MassstabAbstand = auftrag.Massstab.MassstabAbstand;
     if (const TBeschl *beschl = auftrag.Kundendaten.AktuellerBeschl()) {
         q.FBA = beschl->FBA;
         q.EFBA = beschl->EFBA;

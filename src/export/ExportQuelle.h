@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/KeinPunkt.h"
 #include "order/TAuftragsart.h"
 
 #include <QList>
@@ -23,6 +24,10 @@ struct ExportQuelle
     double FFA = 100.0;
     /// Workspace pixels per millimetre; 0 while no scale is set.
     double PixelProMM = 0.0;
+    /// The scale PixelProMM comes from, to say what is wrong with it.
+    QPoint MassstabPunkt1 = KeinPunkt;
+    QPoint MassstabPunkt2 = KeinPunkt;
+    qint32 MassstabAbstand = 10;
     /// FBA and EFBA texts of the current accelerator (decimal comma); empty without one.
     QString FBA;
     QString EFBA;

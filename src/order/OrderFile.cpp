@@ -127,11 +127,10 @@ qv::Result<void> decodeOrderBody(QByteArrayView body, OrderDocument &dokument)
     } else {
         dokument.GeladeneVersion = vorV110();
     }
-    if (version < 1)
-        return {};
-    // A newer writer may have changed anything after the version text.
-    if (version > AuftragsdateiVersion)
-        return qv::Error{QStringLiteral("Die Auftragsdatei hat die unbekannte Version %1 (unterstützt bis %2)")
+    // No writer ever wrote a version below 1 (a block of zeros reads as version 0); a newer
+    // writer may have changed anything after the version text.
+    if (version < 1 || version > AuftragsdateiVersion)
+        return qv::Error{QStringLiteral("Die Auftragsdatei hat die unbekannte Version %1 (unterstützt 1 bis %2)")
                              .arg(version)
                              .arg(AuftragsdateiVersion)};
 

@@ -15,13 +15,15 @@ namespace qv {
 
 Result<BPRDateiInhalt> BPRDateiLaden(const QString &pfad, const TBPRDM &dm)
 {
+    // Asked of the file system with the name's own bytes (it need not be UTF-8).
     const QFileInfo info(pfad);
     const QString name = fileNameForDisplay(pfad);
-    if (!info.exists())
+    const PathKind art = pathKind(pfad);
+    if (art == PathKind::Missing)
         return Error{QStringLiteral("Die Datei \"%1\" existiert nicht.").arg(name)};
-    if (!info.isFile())
-        return Error{info.isDir() ? QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(name)
-                                  : QStringLiteral("\"%1\" ist keine gewöhnliche Datei.").arg(name)};
+    if (art != PathKind::RegularFile)
+        return Error{art == PathKind::Folder ? QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(name)
+                                             : QStringLiteral("\"%1\" ist keine gewöhnliche Datei.").arg(name)};
     auto bytes = readWholeFile(pfad, BPRMaxDateiGroesse);
     if (!bytes)
         return Error{bytes.error()};
@@ -52,6 +54,11 @@ BPRBeam BPRBeamLesen(const BPRDateiInhalt &datei, int position, double defaultFB
     leser.SetFBA(defaultFBA);
     leser.SetFIA(100.0);
     beam.Gueltig = leser.ReadBeam(position);
+    const Result<void> konfigOk = konfig ? BPRKonfigPruefen(*konfig) : Result<void>();
+    if (!konfigOk) {
+        beam.Gueltig = false;
+        beam.Meldungen << konfigOk.error();
+    }
     if (beam.Gueltig && konfig) {
         leser.Rotation = konfig->Drehung;
         leser.CollimatorOffset = konfig->KolliDreh;

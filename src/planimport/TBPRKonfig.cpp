@@ -99,6 +99,19 @@ Result<TBPRKonfigurationen> BPRKonfigLesen(const QString &datei)
     return k;
 }
 
+Result<void> BPRKonfigPruefen(const TBPRKonfig &k)
+{
+    const std::pair<const char *, qint32> winkel[] = {{"Drehung", k.Drehung}, {"Kolli Dreh", k.KolliDreh}, {"Blende Dreh", k.BlendeDreh}};
+    for (const auto &[name, wert] : winkel) {
+        if (wert < -360 || wert > 360)
+            return Error{QStringLiteral("Die BPR-Konfiguration \"%1\" ist beschädigt: %2 ist %3, erlaubt sind -360 bis 360 Grad. "
+                                        "Sie wird nicht verwendet.")
+                             .arg(k.Beschreibung, QString::fromLatin1(name))
+                             .arg(wert)};
+    }
+    return {};
+}
+
 QList<int> BPRKonfigAuswahl(const TBPRKonfigurationen &konfig)
 {
     QList<int> liste;

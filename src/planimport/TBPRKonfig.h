@@ -40,6 +40,10 @@ TBPRKonfigurationen BPRKonfigStandard();
 Result<TBPRKonfigurationen> BPRKonfigLesen(const QString &datei);
 Result<TBPRKonfigurationen> BPRKonfigAusBytes(const QByteArray &bytes);
 QByteArray BPRKonfigBytes(const TBPRKonfigurationen &konfig);
+/// Whether a record's angles lie in their range (-360 to 360 degrees); an error naming the
+/// configuration and the value otherwise (a damaged file must not turn the data).
+Result<void> BPRKonfigPruefen(const TBPRKonfig &konfig);
+
 /// The records a person can choose from (name not "none"), in record order: the list
 /// position maps to the record index this gives.
 QList<int> BPRKonfigAuswahl(const TBPRKonfigurationen &konfig);

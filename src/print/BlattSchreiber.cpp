@@ -1,5 +1,7 @@
 #include "print/BlattSchreiber.h"
 
+#include "base/Steuerzeichen.h"
+
 namespace qv {
 
 BlattSchreiber::BlattSchreiber(PrintCanvas &canvas) : m_canvas(canvas)
@@ -32,7 +34,8 @@ void BlattSchreiber::zusammenhalten(int hoehe)
 void BlattSchreiber::text(int x, const QString &text)
 {
     zusammenhalten(zeilenHoehe(m_font.pointSize));
-    m_canvas.drawText(x, m_y, text);
+    // One printed line each: a control character in a text must not move or cut it.
+    m_canvas.drawText(x, m_y, OhneSteuerzeichen(text));
 }
 
 } // namespace qv

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace qv;
 
 TEST(Zlib, DeflateLevelOneRoundTripsWithZlibHeader)
@@ -58,4 +61,49 @@ TEST(AtomicFile, ReplacesWholeFileAndKeepsOldOnFailure)
     const auto big = readWholeFile(path, 3);
     EXPECT_FALSE(big.ok());
     EXPECT_EQ(*readWholeFile(path, 1000), "neu und länger");
+}
+
+// A writer that ended without cleaning up (killed, crashed) leaves its temporary file; the next
+// write of the same target removes it, but never one a running writer holds, nor anything else.
+TEST(AtomicFile, NextWriteRemovesTheTemporaryFilesOfEndedWriters)
+{
+    qv::test::TempProgramFolder dir;
+    const QString ziel = dir.write(QStringLiteral("a.ORv"), "alt");
+    for (int i = 0; i < 3; ++i) {
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            // As if killed in the middle of a save: no destructor, no clean-up.
+            qv::AtomicWriter w(ziel);
+            if (w.open().ok() && w.write(QByteArray(100000, 'x')).ok())
+                ::_exit(0);
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+    }
+    // Each write removed the file the one before it left; the last one's is still there.
+    const auto temporaere = [&] { return QDir(dir.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden); };
+    ASSERT_EQ(temporaere().size(), 1);
+    EXPECT_EQ(dir.read(QStringLiteral("a.ORv")), "alt");
+
+    // A writer that still runs, files of other names and of another target stay.
+    qv::AtomicWriter laeuft(ziel);
+    ASSERT_TRUE(laeuft.open().ok());
+    const QStringList fremde{QStringLiteral("a.ORv.notizen.tmp"), QStringLiteral("b.ORv.~qvabc.tmp"), QStringLiteral("a.ORv.~qv.tmp")};
+    for (const QString &name : fremde)
+        dir.write(name, "fremd");
+
+    ASSERT_TRUE(qv::writeFileAtomically(ziel, "neu").ok());
+    EXPECT_EQ(dir.read(QStringLiteral("a.ORv")), "neu");
+    const QStringList nachher = temporaere();
+    // the ended writers' files are gone (the running writer's open removed the last), its own is not
+    EXPECT_EQ(nachher.size(), fremde.size() + 1) << nachher.join(u' ').toStdString();
+    for (const QString &name : fremde)
+        EXPECT_TRUE(nachher.contains(name)) << name.toStdString();
+    ASSERT_TRUE(laeuft.write("zuletzt").ok());
+    ASSERT_TRUE(laeuft.commit().ok());
+    EXPECT_EQ(dir.read(QStringLiteral("a.ORv")), "zuletzt");
+    EXPECT_EQ(temporaere().size(), fremde.size());
 }

@@ -231,6 +231,54 @@ TEST_P(KundenDatenbank, WithoutTableKundeADatabaseError)
     EXPECT_TRUE(l.errText().contains(QStringLiteral("\"Kunde\""))) << "the reason, for the log";
 }
 
+TEST_P(KundenDatenbank, SeveralCustomersWithOnePostcodeAreNamed)
+{
+    customerSchema();
+    customers({{7, "SPAET", "80331"}, {3, "FRÜH", "80331"}, {5, "MITTE", "80331"}, {10, "KLIN1", "79106"}});
+    qv::TDatamodule_TesBs modul(ziel());
+    const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("80331"));
+    EXPECT_EQ(s.kurzbezeichnung, QStringLiteral("FRÜH"));
+    EXPECT_EQ(s.weitere, (QStringList{QStringLiteral("MITTE"), QStringLiteral("SPAET")}));
+    EXPECT_TRUE(modul.KundeZurPLZ(QStringLiteral("79106")).hinweis(QStringLiteral("79106")).isEmpty());
+
+    QObject eltern;
+    const CliRun l = finishRun(*startKundePlz(QStringLiteral("80331"), ziel(), &eltern));
+    EXPECT_EQ(l.exitCode, 0);
+    EXPECT_EQ(l.outText(), QStringLiteral("FRÜH\n"));
+    EXPECT_EQ(l.errText(), QStringLiteral("Die PLZ 80331 haben mehrere Kunden; genommen wird der erste, \"FRÜH\". "
+                                          "Ebenfalls mit dieser PLZ: \"MITTE\", \"SPAET\".\n"));
+}
+
+// A table Kunde whose postcode column has another name: SQLite would read "Postleitzahl" as a
+// text and find a customer for the postcode "Postleitzahl".
+TEST_P(KundenDatenbank, MissingColumnsOfKundeAreNamed)
+{
+    ASSERT_TRUE(Datenbank::erzeugen(ziel(), QStringLiteral("CREATE TABLE \"Kunde\" (\"Kun_ID\" INTEGER PRIMARY KEY, "
+                                                          "\"KBez\" VARCHAR(20), \"PLZ\" VARCHAR(10));"))
+                    .ok());
+    {
+        Datenbank db;
+        ASSERT_TRUE(db.oeffnen(ziel()).ok());
+        QSqlQuery q(db.verbindung());
+        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO \"Kunde\" VALUES (1, 'KLIN', '79106')")));
+    }
+    qv::TDatamodule_TesBs modul(ziel());
+    const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("Postleitzahl"));
+    EXPECT_EQ(s.ausgang, KundenSuche::Ausgang::Datenbankfehler);
+    EXPECT_TRUE(s.grund.contains(QStringLiteral("fehlt das Feld: Postleitzahl"))) << s.grund.toStdString();
+    const auto offen = modul.Oeffnen();
+    ASSERT_FALSE(offen.ok());
+    EXPECT_TRUE(offen.error().contains(QStringLiteral("Postleitzahl")));
+
+    QObject eltern;
+    for (const QString &plz : {QStringLiteral("Postleitzahl"), QStringLiteral("79106")}) {
+        const CliRun l = finishRun(*startKundePlz(plz, ziel(), &eltern));
+        EXPECT_EQ(l.exitCode, 1);
+        EXPECT_FALSE(l.outText().contains(QStringLiteral("KLIN")));
+        EXPECT_TRUE(l.errText().contains(QStringLiteral("fehlt das Feld: Postleitzahl"))) << l.err.toStdString();
+    }
+}
+
 // The two real Access files: their tables are not ours, so the test gives their shape.
 class AccessImport : public KundenDatenbank
 {

@@ -7,10 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <unistd.h>
 
 namespace {
 
@@ -212,6 +217,26 @@ TEST_F(DicomAuftragCli, BlocksThatCannotBeTrueAreLeftOutAndABeamWithoutUsableBlo
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(folder.read(QStringLiteral("aus.ORv")), "alt");
     EXPECT_EQ(folder.read(QStringLiteral("bloecke.dcm")), before);
+}
+
+// The plan given as the output (by its name, "..", a hard link): refused, the plan intact.
+TEST_F(DicomAuftragCli, OutputThatIsThePlanIsRefused)
+{
+    QFile f(plan);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray vorher = f.readAll();
+    f.close();
+    QDir(folder.path()).mkdir(QStringLiteral("sub"));
+    const QString hart = folder.file(QStringLiteral("hart.ORv"));
+    ASSERT_EQ(::link(QFile::encodeName(plan).constData(), QFile::encodeName(hart).constData()), 0);
+    for (const QString &ziel : {plan, folder.file(QStringLiteral("sub/../")) + QFileInfo(plan).fileName(), hart}) {
+        const CliRun r = runCli({QStringLiteral("dicom-auftrag"), plan, QStringLiteral("0"), ziel, QStringLiteral("--kunde"), kunde});
+        EXPECT_EQ(r.exitCode, 1) << ziel.toStdString();
+        EXPECT_TRUE(r.errText().contains(QStringLiteral("ist die Eingabedatei"))) << r.err.toStdString();
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), vorher);
+        f.close();
+    }
 }
 
 } // namespace

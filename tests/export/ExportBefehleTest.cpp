@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace qv;
 using namespace qv::test;
 using Answer = Messages::Answer;
@@ -214,4 +216,39 @@ TEST(LAPExportBefehl, SaveDialogAndFolder)
     EXPECT_EQ(dateiWahl.calls()[1].start, dir.path());
     dateiWahl.expectCancel();
     EXPECT_TRUE(LAPExportBefehl(q, meldungen, dateiWahl, einstellungen).isEmpty()); // cancelled
+}
+
+// The window's exports ask the same check as the command line: an order that cannot be
+// measured is refused with the reason, before any file is chosen.
+TEST(ExportBefehle, OrdersThatCannotBeMeasuredAreRefusedBeforeTheDialog)
+{
+    const struct
+    {
+        const char *was;
+        std::function<void(ExportQuelle &)> aendern;
+        const char *meldung;
+    } faelle[] = {
+        {"scale distance 0", [](ExportQuelle &q) { q.PixelProMM = 0; q.MassstabAbstand = 0; }, "Maßstabsabstand des Auftrags (0 mm)"},
+        {"absurd FFA", [](ExportQuelle &q) { q.FFA = 1e6; }, "FFA der Kundendaten (1000000 cm)"},
+        {"contour far out", [](ExportQuelle &q) { q.Konturen[0][1] = QPoint(6000000, 0); }, "Die Kontur 1 liegt mit dem Punkt"},
+        {"no contour (laser file only)", [](ExportQuelle &q) { q.Konturen.clear(); }, "keine Kontur"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.was);
+        Workbench w;
+        f.aendern(w.auftrag.quelle);
+        if (QByteArray(f.was).contains("laser") == false) {
+            BlockExportBefehl(w.auftrag, w.umgebung);
+            ASSERT_EQ(w.meldungen.shown().size(), 1);
+            EXPECT_EQ(w.meldungen.shown()[0].kind, Messages::Kind::Error);
+            EXPECT_TRUE(w.meldungen.shown()[0].text.contains(QString::fromUtf8(f.meldung))) << w.meldungen.shown()[0].text.toStdString();
+            EXPECT_TRUE(w.dateiWahl.calls().isEmpty());
+        }
+        Workbench l;
+        f.aendern(l.auftrag.quelle);
+        EXPECT_TRUE(LAPExportBefehl(l.auftrag.quelle, l.meldungen, l.dateiWahl, l.einstellungen).isEmpty());
+        ASSERT_EQ(l.meldungen.shown().size(), 1);
+        EXPECT_TRUE(l.meldungen.shown()[0].text.contains(QString::fromUtf8(f.meldung))) << l.meldungen.shown()[0].text.toStdString();
+        EXPECT_TRUE(l.dateiWahl.calls().isEmpty());
+    }
 }

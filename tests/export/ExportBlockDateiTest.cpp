@@ -123,10 +123,12 @@ TEST(ExportBlockDatei, PointLines)
     EXPECT_EQ(z[5], "");
     EXPECT_EQ(z[6], "[PATIENT ID]");
 
+    // Without a scale every coordinate would be 0: refused.
     ExportQuelle ohneMassstab = example();
     ohneMassstab.PixelProMM = 0;
-    EXPECT_EQ(linesOf(BlockDateiInhalt(ohneMassstab, QStringLiteral("x"), false))[5],
-              "block1pts= 0.00 0.00 0.00 0.00 0.00 0.00 ");
+    const BlockDateiErgebnis e = BlockDateiInhalt(ohneMassstab, QStringLiteral("x"), false);
+    EXPECT_EQ(e.status, BlockDateiErgebnis::Status::Fehler);
+    EXPECT_TRUE(e.meldung.startsWith(QStringLiteral("Der Auftrag hat keinen Maßstab"))) << e.meldung.toStdString();
 }
 
 TEST(ExportBlockDatei, DistanceByOrderKindAndRotation)

@@ -1,9 +1,13 @@
+#include "base/Extended80.h"
 #include "order/OrderFixture.h"
 #include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -140,8 +144,8 @@ TEST(ExportCli, RefusalsWriteNothing)
 TEST(ExportCli, LaserFile)
 {
     TempProgramFolder dir;
-    // FFA, FBA and EFBA do not matter for the layer file.
-    const QString ein = dir.write(QStringLiteral("a.ORv"), orderBytes(FixtureOrder{}, "x", "0", QByteArray(10, '\0')));
+    // FBA and EFBA do not matter for the layer file (an FFA outside its range does: see below).
+    const QString ein = dir.write(QStringLiteral("a.ORv"), orderBytes(FixtureOrder{}, "x", "0"));
     const QString aus = dir.file(QStringLiteral("a.ply"));
     const CliRun run = runCli({QStringLiteral("export-ply"), ein, aus});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -161,4 +165,122 @@ TEST(ExportCli, LaserFile)
         EXPECT_EQ(hilfe.exitCode, 0);
         EXPECT_TRUE(hilfe.out.startsWith("Aufruf: quellvantar-cli " + befehl.toLatin1())) << hilfe.out.toStdString();
     }
+}
+
+namespace {
+
+QByteArray ffaBytes(double ffa)
+{
+    const auto b = qv::doubleToExtended(ffa);
+    return QByteArray(reinterpret_cast<const char *>(b.data()), int(b.size()));
+}
+
+} // namespace
+
+// An order whose geometry cannot be measured gives no production file and no order sheet; "info"
+// still shows it.
+TEST(ExportCli, OrdersThatCannotBeMeasuredAreRefused)
+{
+    TempProgramFolder dir;
+    struct Case
+    {
+        const char *was;
+        QByteArray datei;
+        const char *meldung;
+    };
+    FixtureOrder abstandNull, abstandNegativ, gleichePunkte, weit, feldWeit;
+    abstandNull.distance = 0;
+    abstandNegativ.distance = -200;
+    gleichePunkte.scale2 = gleichePunkte.scale1;
+    weit.contours[1] = {{5, 5}, {3000000, 70}};
+    feldWeit.field2 = {70, -2000000};
+    const Case faelle[] = {
+        {"scale distance 0", orderBytes(abstandNull), "Maßstabsabstand des Auftrags (0 mm)"},
+        {"negative scale distance", orderBytes(abstandNegativ), "Maßstabsabstand des Auftrags (-200 mm)"},
+        {"identical scale points", orderBytes(gleichePunkte), "derselbe Punkt (-300, 0)"},
+        {"FFA 0", orderBytes(FixtureOrder{}, "65,5", "100", ffaBytes(0)), "FFA der Kundendaten (0 cm)"},
+        {"absurd FFA", orderBytes(FixtureOrder{}, "65,5", "100", ffaBytes(5000)), "FFA der Kundendaten (5000 cm)"},
+        {"contour 2 km out", orderBytes(weit), "Kontur 2 liegt mit dem Punkt (3000000, 70)"},
+        {"field far out", orderBytes(feldWeit), "Das Feld liegt mit dem Punkt (70, -2000000)"},
+    };
+    for (const Case &f : faelle) {
+        SCOPED_TRACE(f.was);
+        const QString ein = dir.write(QStringLiteral("f.ORv"), f.datei);
+        for (const char *endung : {"cif", "ply", "pdf"}) {
+            const QString aus = dir.write(QStringLiteral("f.") + QLatin1String(endung), "alt");
+            const QStringList args = QByteArray(endung) == "pdf"
+                                         ? QStringList{QStringLiteral("drucken"), QStringLiteral("auftrag"), ein, aus}
+                                         : QStringList{QStringLiteral("export-") + QLatin1String(endung), ein, aus, QStringLiteral("--ja")};
+            const CliRun run = runCli(QByteArray(endung) == "ply" ? args.mid(0, 3) : args);
+            EXPECT_EQ(run.exitCode, 1) << endung;
+            EXPECT_TRUE(run.errText().contains(QString::fromUtf8(f.meldung))) << endung << ": " << run.err.toStdString();
+            EXPECT_EQ(readFile(aus), "alt") << endung;
+        }
+        const CliRun rahmen = runCli({QStringLiteral("rahmen"), ein});
+        EXPECT_EQ(rahmen.exitCode, 1);
+        EXPECT_TRUE(rahmen.errText().contains(QString::fromUtf8(f.meldung))) << rahmen.err.toStdString();
+        EXPECT_TRUE(rahmen.out.isEmpty());
+        EXPECT_EQ(runCli({QStringLiteral("info"), ein}).exitCode, 0);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST(ExportCli, LaserFileOfAnOrderWithoutContoursIsRefused)
+{
+    TempProgramFolder dir;
+    FixtureOrder leer;
+    leer.contours.clear();
+    const QString ein = dir.write(QStringLiteral("l.ORv"), orderBytes(leer));
+    const CliRun run = runCli({QStringLiteral("export-ply"), ein, dir.file(QStringLiteral("l.ply"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errText().contains(QStringLiteral("keine Kontur"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("l.ply"))));
+}
+
+TEST(ExportCli, ControlCharactersInTextsBecomeBlanks)
+{
+    TempProgramFolder dir;
+    FixtureOrder o;
+    o.patientenId = "P1\r\n[BEAM2]\r\nblock_qty=9";
+    o.kurzKommentar = QByteArray("eilig\0\x1b[2J", 10);
+    o.zielvolumen = "PTV\nblock1pts= 0 0";
+    const QString ein = dir.write(QStringLiteral("s.ORv"), orderBytes(o));
+    const QString aus = dir.file(QStringLiteral("s.cif"));
+    const CliRun run = runCli({QStringLiteral("export-cif"), ein, aus});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray cif = readFile(aus);
+    EXPECT_EQ(cif.count("\n[BEAM"), 1);
+    EXPECT_EQ(cif.count("\nblock_qty="), 1);
+    EXPECT_EQ(cif.count('\r'), cif.count('\n'));
+    const QList<QByteArray> zeilen = cif.split('\n');
+    ASSERT_EQ(zeilen.size(), 19) << cif.toStdString();
+    EXPECT_EQ(zeilen[11], "P1  [BEAM2]  block_qty=9\r");
+    EXPECT_EQ(zeilen[13], "eilig  [2J\r");
+    EXPECT_EQ(zeilen[15], "PTV block1pts= 0 0\r");
+}
+
+// An output that is one of the inputs (by name, hard link, symbolic link or "..") is refused
+// before anything is read or written.
+TEST(ExportCli, OutputThatIsTheInputIsRefused)
+{
+    TempProgramFolder dir;
+    const QByteArray auftrag = orderBytes(FixtureOrder{});
+    const QString ein = dir.write(QStringLiteral("a.ORv"), auftrag);
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    ASSERT_EQ(::link(QFile::encodeName(ein).constData(), QFile::encodeName(dir.file(QStringLiteral("hart.cif"))).constData()), 0);
+    ASSERT_TRUE(QFile::link(ein, dir.file(QStringLiteral("weich.ply"))));
+    for (const QString &aus : {ein, dir.file(QStringLiteral("sub/../a.ORv")), dir.file(QStringLiteral("hart.cif")),
+                               dir.file(QStringLiteral("weich.ply"))}) {
+        for (const QStringList &args : {QStringList{QStringLiteral("export-cif"), ein, aus, QStringLiteral("--ja")},
+                                        QStringList{QStringLiteral("export-ply"), ein, aus},
+                                        QStringList{QStringLiteral("drucken"), QStringLiteral("auftrag"), ein, aus},
+                                        QStringList{QStringLiteral("drucken"), QStringLiteral("kunde"), ein, aus}}) {
+            SCOPED_TRACE(args.join(u' ').toStdString());
+            const CliRun run = runCli(args);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.errText().contains(QStringLiteral("ist die Eingabedatei"))) << run.err.toStdString();
+            EXPECT_EQ(readFile(ein), auftrag);
+        }
+    }
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("weich.ply"))).isSymLink());
 }

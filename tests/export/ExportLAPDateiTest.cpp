@@ -41,6 +41,8 @@ TEST(ExportLAPDatei, WriteFailureLeavesNoFile)
 {
     QTemporaryDir dir;
     ExportQuelle q;
+    q.Konturen = {{{3, 3}}};
+    q.PixelProMM = 3;
     EXPECT_TRUE(ExportLAPDatei(q, dir.filePath(QStringLiteral("a.ply"))).ok());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("a.ply"))));
     EXPECT_FALSE(ExportLAPDatei(q, dir.filePath(QStringLiteral("fehlt/a.ply"))).ok());

@@ -262,3 +262,21 @@ TEST_F(AuftragSchreibenCli, RefusesWhatTheFileCannotHoldNamingTheKey)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("auftrag-schreiben EIN.json BILD AUS.ORv"));
 }
+
+// The JSON or the picture given as the output: refused, the input as it was (a hard link or
+// ".." names the same file).
+TEST_F(AuftragSchreibenCli, OutputThatIsAnInputIsRefused)
+{
+    const QString ein = json(example());
+    const QByteArray jsonVorher = dir.read(u"ein.json"_s);
+    const QByteArray bildVorher = dir.read(u"vorlage.png"_s);
+    QDir(dir.path()).mkdir(u"sub"_s);
+    ASSERT_TRUE(QFile::link(bildPfad, dir.file(u"bild-link.ORv"_s)));
+    for (const QString &aus : {ein, bildPfad, dir.file(u"sub/../ein.json"_s), dir.file(u"bild-link.ORv"_s)}) {
+        const CliRun w = runCli({u"auftrag-schreiben"_s, ein, bildPfad, aus});
+        EXPECT_EQ(w.exitCode, 1) << aus.toStdString();
+        EXPECT_TRUE(w.errText().contains(u"ist die Eingabedatei"_s)) << w.err.toStdString();
+        EXPECT_EQ(dir.read(u"ein.json"_s), jsonVorher);
+        EXPECT_EQ(dir.read(u"vorlage.png"_s), bildVorher);
+    }
+}

@@ -4,6 +4,7 @@
 #include "support/CliRun.h"
 #include "support/TempProgramFolder.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,11 +67,6 @@ TEST(OrderInfoCli, PrintsEveryVersionAsJson)
         EXPECT_EQ(json[u"Bild"].toObject(), (QJsonObject{{u"Breite"_s, 31}, {u"Hoehe"_s, 17}}));
     }
 
-    // Version 0: the two version keys only.
-    const CliRun zero = info(dir.write(QStringLiteral("v0.ORv"), compressed(Bytes().i32(0).data())));
-    ASSERT_EQ(zero.exitCode, 0);
-    EXPECT_EQ(QJsonDocument::fromJson(zero.out).object(),
-              (QJsonObject{{u"Version"_s, 0}, {u"GeladeneVersion"_s, u"< V1_10"_s}}));
 }
 
 TEST(OrderInfoCli, UnreadableFilesExitWithOneAndTheReason)
@@ -95,4 +91,35 @@ TEST(OrderInfoCli, UnreadableFilesExitWithOneAndTheReason)
     const QString ordner = info(dir.path()).errText();
     EXPECT_EQ(ordner, QStringLiteral("Die Datei %1 konnte nicht geladen werden\nSie ist keine normale Datei, sondern ein Ordner.\n")
                           .arg(dir.path()));
+}
+
+// Files that decompress but are no orders: an unknown version, a block of zeros.
+TEST(OrderInfoCli, BodiesThatCannotBeAnOrderAreRefused)
+{
+    TempProgramFolder dir;
+    QByteArray minusSieben = orderBody(6, FixtureOrder{});
+    minusSieben.replace(0, 4, QByteArray::fromHex("f9ffffff"));
+    const struct
+    {
+        const char *name;
+        QByteArray datei;
+        const char *grund;
+    } faelle[] = {
+        {"v-7.ORv", compressed(minusSieben), "unbekannte Version -7"},
+        {"nullen.ORv", compressed(QByteArray(4096, '\0')), "unbekannte Version 0"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        const QString datei = dir.write(QString::fromLatin1(f.name), f.datei);
+        for (const QStringList &args : {QStringList{u"info"_s, datei}, QStringList{u"export-cif"_s, datei, dir.file(u"a.cif"_s)},
+                                        QStringList{u"export-ply"_s, datei, dir.file(u"a.ply"_s)},
+                                        QStringList{u"drucken"_s, u"auftrag"_s, datei, dir.file(u"a.pdf"_s)},
+                                        QStringList{u"rahmen"_s, datei}}) {
+            const CliRun run = runCli(args);
+            EXPECT_EQ(run.exitCode, 1) << args.first().toStdString();
+            EXPECT_TRUE(run.out.isEmpty());
+            EXPECT_TRUE(run.errText().contains(QString::fromUtf8(f.grund))) << run.err.toStdString();
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList({u"a.*"_s}), QStringList());
+    }
 }

@@ -169,6 +169,31 @@ TEST(PrintUtils, CustomerSheetContactsAndPickUpAddress)
     }
 }
 
+TEST(PrintUtils, ControlCharactersInTextsArePrintedAsBlanks)
+{
+    TAuftragsdatenRec a = orderData();
+    a.PatientenID = QStringLiteral("PAT\r\nZweite Zeile");
+    a.Zielvolumen = QString(QChar(0)) + QStringLiteral("PTV\x1b[2J");
+    a.KurzKommentar = QStringLiteral("eilig\tbitte");
+    TKundenDaten k = customer(1);
+    k.Abteilungen[0].Lieferanschrift.Strasse = QStringLiteral("Weg\r1");
+    for (auto blatt : {&AuftragsdatenBlatt, &KundendatenBlatt}) {
+        RecordingCanvas c(100000);
+        blatt(c, DruckDaten{a, k, TAuftragsart::Photonen, {}, true, kNow});
+        ASSERT_FALSE(c.texts.isEmpty());
+        for (const RecordingCanvas::Text &t : c.texts) {
+            for (QChar ch : t.text)
+                EXPECT_NE(ch.category(), QChar::Other_Control) << t.text.toStdString();
+        }
+    }
+    RecordingCanvas c(100000);
+    AuftragsdatenBlatt(c, DruckDaten{a, k, TAuftragsart::Photonen, {}, true, kNow});
+    bool gefunden = false;
+    for (const RecordingCanvas::Text &t : c.texts)
+        gefunden = gefunden || t.text.endsWith(QStringLiteral("PAT  Zweite Zeile"));
+    EXPECT_TRUE(gefunden);
+}
+
 TEST(PrintUtils, WhatDoesNotFitContinuesOnTheNextPage)
 {
     // A4 at 5 mm margins: 287 mm of printable height.
