@@ -265,7 +265,8 @@ TEST_P(KundenDatenbank, MissingColumnsOfKundeAreNamed)
     qv::TDatamodule_TesBs modul(ziel());
     const KundenSuche s = modul.KundeZurPLZ(QStringLiteral("Postleitzahl"));
     EXPECT_EQ(s.ausgang, KundenSuche::Ausgang::Datenbankfehler);
-    EXPECT_TRUE(s.grund.contains(QStringLiteral("fehlt das Feld: Postleitzahl"))) << s.grund.toStdString();
+    // SQLite names the missing field from the table's description; PostgreSQL refuses the query.
+    EXPECT_TRUE(s.grund.contains(QStringLiteral("Postleitzahl"))) << s.grund.toStdString();
     const auto offen = modul.Oeffnen();
     ASSERT_FALSE(offen.ok());
     EXPECT_TRUE(offen.error().contains(QStringLiteral("Postleitzahl")));
@@ -275,7 +276,9 @@ TEST_P(KundenDatenbank, MissingColumnsOfKundeAreNamed)
         const CliRun l = finishRun(*startKundePlz(plz, ziel(), &eltern));
         EXPECT_EQ(l.exitCode, 1);
         EXPECT_FALSE(l.outText().contains(QStringLiteral("KLIN")));
-        EXPECT_TRUE(l.errText().contains(QStringLiteral("fehlt das Feld: Postleitzahl"))) << l.err.toStdString();
+        EXPECT_TRUE(l.errText().contains(QStringLiteral("Postleitzahl"))) << l.err.toStdString();
+        if (GetParam() == Engine::SQLite)
+            EXPECT_TRUE(l.errText().contains(QStringLiteral("fehlt das Feld: Postleitzahl"))) << l.err.toStdString();
     }
 }
 
